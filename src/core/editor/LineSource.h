@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Where the analysis reads lines from: the editor's text control in the UI, a
+// plain buffer in tests and in the command-line tool.
+//
+// Invariant the analysis relies on: for every line i but the last,
+//   lineStart(i) + lineText(i).size() == lineStart(i + 1),
+// because lineText(i) ends with the line's paragraph mark, a carriage return,
+// and a line break counts as one position.
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+
+    // Number of lines; an empty text has one (empty) line.
+    virtual int lineCount() const = 0;
+    // The line's text, ending with U+000D on every line but the last.
+    virtual std::u16string lineText(int line) const = 0;
+    // Position of the line's first character, counting a line break as one.
+    virtual int lineStart(int line) const = 0;
+};
