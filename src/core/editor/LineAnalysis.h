@@ -12,6 +12,11 @@ inline constexpr int MAX_ANALYSED_LINES = 1998;
 // The per-line tables of the open document and the analysis that fills them.
 // Entries 0 .. analysedLineCount-1 are meaningful; analysedLineCount never
 // exceeds maxAnalysedLines. The view owns one; the CLI and tests make their own.
+//
+// The tables grow with the text and never shrink: an entry that is no longer
+// analysed keeps what it last held, and an entry that was never analysed has
+// lineType NOT_ANALYSED, an empty text and keyword, and 0 positions. The
+// tables always hold at least analysedLineCount entries.
 class LineAnalysis {
 public:
     LineAnalysis();
@@ -20,21 +25,48 @@ public:
     std::vector<int> lineStart;            // control position of the line's first character
     std::vector<LineType> lineType;        // after the context pass; 0 when never analysed
     std::vector<std::u16string> lineKeyword;
-    std::vector<int> keywordPosition;      // first occurrence of lineKeyword in lineText
+    std::vector<int> keywordPosition;      // first occurrence of lineKeyword in lineText; 0 when empty
 
     int maxAnalysedLines = MAX_ANALYSED_LINES;
     int analysedLineCount = 0;
 
-    // Fills entry i from the source. Lines are read in full, however long.
+    // Fills entry i from the source: its text (read in full, however long),
+    // its start, and the type and keyword that ClassifyLine gives it against
+    // the current language. Runs no context pass. Does nothing for an i
+    // outside 0 .. maxAnalysedLines-1.
     void AnalyseLine(const LineSource& source, int i);
+
     // Sets analysedLineCount from the source, analyses lines first .. last-1
-    // (clipped to the analysed range), then runs the context pass over all
-    // analysed lines.
+    // (clipped to 0 .. analysedLineCount-1), then runs the context pass over
+    // all analysed lines, whatever the range.
+    //
+    // For the view: after a keystroke that kept the line count, re-analyse the
+    // caret's line and its neighbours with AnalyseLines(source, cur - 1, cur + 2);
+    // after a change of line count, AnalyseAll. The context pass is one linear
+    // walk over at most maxAnalysedLines entries.
     void AnalyseLines(const LineSource& source, int first, int last);
-    // Description text under a heading becomes COMMENT_LINE, text between
-    // doc-string delimiters DOC_STRING_LINE.
+
+    // AnalyseLines over every analysable line.
+    void AnalyseAll(const LineSource& source);
+
+    // One walk over lines 0 .. analysedLineCount-1 with two flags:
+    // description text (TEXT_LINE after a Feature, Rule, Scenario, Background
+    // or Scenario Outline heading, up to the next step) becomes COMMENT_LINE;
+    // TEXT_LINE between doc-string delimiters becomes DOC_STRING_LINE. Types
+    // are rewritten in place and only TEXT_LINE is ever changed, so a line
+    // converted once keeps its new type until AnalyseLine reads it again.
+    // Lines inside a doc string that are something else (a step, a table row)
+    // keep their type and still move the flags.
     void ContextPass();
 
-    // min(lineCount, maxAnalysedLines)
+    // min(source line count, maxAnalysedLines)
     int AnalysableLineCount(const LineSource& source) const;
+
+    // lineType of the line when it lies within the analysed lines, otherwise
+    // NOT_ANALYSED.
+    LineType TypeOf(int line) const;
+
+private:
+    // Grows the tables to hold at least `count` entries.
+    void EnsureEntries(int count);
 };
