@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The program's message boxes. Every one goes through a replaceable handler, so
+// that tests answer them without a window; nothing above this layer calls
+// QMessageBox itself. The title is always the application's name.
+
+enum class MessageBoxKind {
+    Ok,           // OK button only, no icon
+    YesNoCancel,  // a question with Yes, No and Cancel
+    Error,        // OK button only, with the critical icon
+};
+
+// Receives the kind and the text, and answers with the button pressed.
+using MessageBoxHandler = std::function<QMessageBox::StandardButton(MessageBoxKind kind, const QString& text)>;
+
+// Installs `handler` (an empty one restores the modal boxes) and returns the previous one.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+void MessageBoxOk(const QString& text, QWidget* parent = nullptr);
+QMessageBox::StandardButton MessageBoxYesNoCancel(const QString& text, QWidget* parent = nullptr);
+void MessageBoxError(const QString& text, QWidget* parent = nullptr);

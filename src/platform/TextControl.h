@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QPlainTextEdit;
+
+// The operations the editor asks of its text control, over a QPlainTextEdit that
+// does not wrap, so that one block is one line.
+//
+// Positions: a control position counts a line break as one character, while
+// the whole text, read or written in one piece, carries CR LF (two characters)
+// per line break. For every line i but the last,
+//   LineIndex(i) + GetLine(i).size() == LineIndex(i + 1).
+class TextControl {
+public:
+    explicit TextControl(QPlainTextEdit* edit);
+
+    QPlainTextEdit* edit() const { return edit_; }
+
+    // Number of lines; an empty text has one.
+    int GetLineCount() const;
+    // Position of the first character of `line`; -1 means the caret's line.
+    // -1 for a line that does not exist.
+    int LineIndex(int line = -1) const;
+    // The line holding position `pos`; -1 means the start of the selection.
+    int LineFromChar(int pos = -1) const;
+    // The line's text with its closing CR on every line but the last; empty for
+    // a line that does not exist.
+    QString GetLine(int line) const;
+    // Length of the line's text without its line break.
+    int LineLength(int line) const;
+
+    // The whole text, every line break CR LF.
+    QString GetWholeText() const;
+    // Length of GetWholeText(), without building it.
+    int GetWholeTextLength() const;
+    // Replaces all text; CR LF, a lone CR and a lone LF each end a line. Clears
+    // the undo history.
+    void SetWholeText(const QString& text);
+    // Number of control positions (line breaks count one).
+    int GetTextLength() const;
+
+    // Converts between an offset into the whole text and a control position.
+    int WholeOffsetToPosition(int offset) const;
+    int PositionToWholeOffset(int pos) const;
+
+    // The selection as (anchor-independent) start and end positions.
+    void GetSel(int& start, int& end) const;
+    // Selects start .. end, the caret at end; (0, -1) selects all text. Positions
+    // are clipped to the text.
+    void SetSel(int start, int end);
+
+    int GetFirstVisibleLine() const;
+    // Scrolls by `lines` lines, down when positive.
+    void LineScroll(int lines);
+
+    // Replaces the selection by the clipboard's text as one undoable edit.
+    void Paste();
+    // Replaces the selection by `text` as one undoable edit. CR LF in `text` is
+    // one line break.
+    void ReplaceSelectionAsOneEdit(const QString& text);
+
+    // The position of the character under `point`, in viewport coordinates.
+    int CharFromPos(const QPoint& point) const;
+
+private:
+    QPlainTextEdit* edit_;
+};
