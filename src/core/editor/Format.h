@@ -24,14 +24,16 @@ std::u16string_view IndentFor(LineType type);
 // ever the last line). Tags, comments and text: the first character that is
 // not a blank (a tab is content, so is the closing CR). Doc-string delimiters:
 // the first occurrence of their keyword, which is also stored in
-// docStringColumn. Doc-string lines: docStringColumn. Every other type: the
-// first occurrence of the line's keyword.
+// docStringColumn. Doc-string lines: docStringColumn, or the line's first
+// character that is not a blank when that lies further left, so that the cut
+// removes blanks only and never text. Every other type: the first occurrence
+// of the line's keyword.
 std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& docStringColumn);
 
 // The analysed lines rebuilt: each line's content (from its content offset,
 // carriage returns removed) behind the indentation of its type, then CR LF.
 // A line without content offset gives its indentation alone; a doc-string
-// line shorter than docStringColumn gives empty content; an empty line (the
+// line of blanks shorter than docStringColumn gives empty content; an empty line (the
 // last line, after the text's final line break) gives no output line at all,
 // so Format applied to its own result changes nothing. Returns "" when no
 // line is analysed.

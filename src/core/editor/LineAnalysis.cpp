@@ -1,0 +1,95 @@
+#include "LineAnalysis.h"
+
+#include "../language/LineClassifier.h"
+
+#include <algorithm>
+
+LineAnalysis::LineAnalysis() = default;
+
+void LineAnalysis::EnsureEntries(int count)
+{
+    const auto needed = static_cast<std::size_t>(count);
+    if (lineType.size() >= needed)
+        return;
+    lineText.resize(needed);
+    lineStart.resize(needed, 0);
+    lineType.resize(needed, NOT_ANALYSED);
+    lineKeyword.resize(needed);
+    keywordPosition.resize(needed, 0);
+}
+
+int LineAnalysis::AnalysableLineCount(const LineSource& source) const
+{
+    return std::min(source.lineCount(), maxAnalysedLines);
+}
+
+void LineAnalysis::AnalyseLine(const LineSource& source, int i)
+{
+    if (i < 0 || i >= AnalysableLineCount(source))
+        return;
+    EnsureEntries(i + 1);
+
+    lineText[i] = source.lineText(i);
+    lineStart[i] = source.lineStart(i);
+    std::u16string keyword;
+    lineType[i] = ClassifyLine(lineText[i], keyword);
+    // The classifier found the keyword at the start of the trimmed line, so its
+    // first occurrence is where the keyword is drawn and where content starts.
+    const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword);
+    keywordPosition[i] = at == std::u16string::npos ? 0 : static_cast<int>(at);
+    lineKeyword[i] = std::move(keyword);
+}
+
+void LineAnalysis::AnalyseLines(const LineSource& source, int first, int last)
+{
+    analysedLineCount = AnalysableLineCount(source);
+    EnsureEntries(analysedLineCount);
+    const int end = std::min(last, analysedLineCount);
+    for (int i = std::max(first, 0); i < end; ++i)
+        AnalyseLine(source, i);
+    ContextPass();
+}
+
+void LineAnalysis::AnalyseAll(const LineSource& source)
+{
+    AnalyseLines(source, 0, maxAnalysedLines);
+}
+
+void LineAnalysis::ContextPass()
+{
+    bool inDescription = false;
+    bool inDocString = false;
+    for (int i = 0; i < analysedLineCount; ++i) {
+        LineType& type = lineType[i];
+        switch (type) {
+        case FEATURE_LINE:
+        case SCENARIO_LINE:
+        case BACKGROUND_LINE:
+        case SCENARIO_OUTLINE_LINE:
+            inDescription = true;
+            break;
+        case STEP_LINE:
+            inDescription = false;
+            break;
+        case DOC_STRING_DELIMITER_LINE:
+            inDocString = !inDocString;
+            break;
+        case TEXT_LINE:
+            if (inDescription)
+                type = COMMENT_LINE;
+            // Inside a doc string the doc-string type wins over description.
+            if (inDocString)
+                type = DOC_STRING_LINE;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+LineType LineAnalysis::TypeOf(int line) const
+{
+    if (line < 0 || line >= analysedLineCount)
+        return NOT_ANALYSED;
+    return lineType[line];
+}
