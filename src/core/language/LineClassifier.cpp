@@ -1,0 +1,82 @@
+#include "LineClassifier.h"
+
+#include "KeywordDictionary.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// Only the blank and the tab are trimmed: a carriage return, a no-break space
+// or an ideographic space belongs to the line.
+std::u16string_view Trimmed(std::u16string_view line)
+{
+    std::size_t first = 0;
+    std::size_t last = line.size();
+    while (first < last && IsBlank(line[first]))
+        ++first;
+    while (last > first && IsBlank(line[last - 1]))
+        --last;
+    return line.substr(first, last - first);
+}
+
+LineType LineTypeOfKeyword(WordType type)
+{
+    switch (type) {
+    case GIVEN:
+    case WHEN:
+    case THEN:
+    case AND:
+    case BUT: return STEP_LINE;
+    case BACKGROUND: return BACKGROUND_LINE;
+    case EXAMPLES: return EXAMPLES_LINE;
+    case FEATURE: return FEATURE_LINE;
+    case RULE:
+    case SCENARIO: return SCENARIO_LINE;
+    case SCENARIOOUTLINE: return SCENARIO_OUTLINE_LINE;
+    case XXXXXXXXX: break;
+    }
+    return NOT_ANALYSED;
+}
+
+struct Marker {
+    std::u16string_view text;
+    LineType type;
+};
+
+// Tried in this order: "#include" must come before "#" so that an include
+// line is never taken for a comment.
+constexpr Marker markers[] = {
+    {u"#include", INCLUDE_LINE}, {u"|", TABLE_LINE},   {u"*", STEP_LINE},
+    {u"@", TAG_LINE},            {u"#", COMMENT_LINE}, {u"\"\"\"", DOC_STRING_DELIMITER_LINE},
+};
+
+} // namespace
+
+LineType ClassifyLine(const std::u16string& line, std::u16string& keyword)
+{
+    const std::u16string_view text = Trimmed(line);
+    if (text.empty())
+        return TEXT_LINE;
+
+    // The slots are ordered longest keyword first, so the first keyword that
+    // begins the line is the longest one; an empty slot ends the walk.
+    for (const KeywordEntry& slot : currentLanguage.keywords) {
+        if (!text.starts_with(slot.keyword))
+            continue;
+        keyword = slot.keyword;
+        const LineType type = LineTypeOfKeyword(slot.type);
+        if (type != NOT_ANALYSED)
+            return type;
+        break;
+    }
+
+    for (const Marker& marker : markers) {
+        if (text.starts_with(marker.text)) {
+            keyword = marker.text;
+            return marker.type;
+        }
+    }
+    return TEXT_LINE;
+}

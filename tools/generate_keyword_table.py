@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""Writes src/core/language/KeywordTable.cpp from data/gherkin-languages.json.
+
+The editor's dictionary is the published Gherkin keyword table with a few
+changes of form (see data/README.md):
+  * the "* " entries are left out; the classifier knows the "*" marker itself;
+  * step keywords lose the one trailing blank the table appends to them;
+  * English keeps only 13 keywords, and the English and German "scenario"
+    groups are reversed, so that templates write "Scenario" and "Szenario"
+    where two keywords of that type are equally long.
+
+Run it from anywhere after changing the JSON file, and commit the result:
+the build does not run Python.
+
+    python3 tools/generate_keyword_table.py [json] [output]
+"""
+
+import json
+import pathlib
+import sys
+import unicodedata
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+DEFAULT_JSON = ROOT / "data" / "gherkin-languages.json"
+DEFAULT_OUTPUT = ROOT / "src" / "core" / "language" / "KeywordTable.cpp"
+
+KEYWORD_SLOTS = 50
+
+# JSON key -> WordType name, in the order the record groups its entries.
+TYPE_OF_KEY = [
+    ("and", "AND"),
+    ("background", "BACKGROUND"),
+    ("but", "BUT"),
+    ("examples", "EXAMPLES"),
+    ("feature", "FEATURE"),
+    ("given", "GIVEN"),
+    ("rule", "RULE"),
+    ("scenario", "SCENARIO"),
+    ("scenarioOutline", "SCENARIOOUTLINE"),
+    ("then", "THEN"),
+    ("when", "WHEN"),
+]
+STEP_KEYS = {"and", "but", "given", "then", "when"}
+
+# Keywords of the JSON that the editor's English does not know.
+DROPPED = {("en", "feature", "Business Need"), ("en", "scenarioOutline", "Scenario Template"),
+           ("en", "examples", "Scenarios")}
+# Groups whose order is the reverse of the JSON's.
+REVERSED = {("en", "scenario"), ("de", "scenario")}
+
+
+def keywords_of(code, record):
+    entries = []
+    for key, type_name in TYPE_OF_KEY:
+        group = []
+        for word in record[key]:
+            if word == "* " or (code, key, word) in DROPPED:
+                continue
+            if key in STEP_KEYS and word.endswith(" "):
+                word = word[:-1]
+            if not word:
+                sys.exit(f"{code}: empty {key} keyword")
+            group.append(word)
+        if (code, key) in REVERSED:
+            group.reverse()
+        if not group:
+            sys.exit(f"{code}: no {key} keyword")
+        entries.extend((type_name, word) for word in group)
+    if len(entries) > KEYWORD_SLOTS:
+        sys.exit(f"{code}: {len(entries)} keywords do not fit {KEYWORD_SLOTS} slots")
+    return entries
+
+
+def literal(text):
+    """A u"" literal; invisible characters are escaped so that a reader sees them."""
+    out = []
+    for ch in text:
+        category = unicodedata.category(ch)
+        if ch in '"\\':
+            out.append("\\" + ch)
+        elif category == "Cc":
+            out.append(f"\\{ord(ch):03o}")
+        elif category in ("Cf", "Zs") and ch != " ":
+            out.append(f"\\u{ord(ch):04X}" if ord(ch) <= 0xFFFF else f"\\U{ord(ch):08X}")
+        else:
+            out.append(ch)
+    return 'u"' + "".join(out) + '"'
+
+
+def generate(languages):
+    lines = [
+        "// This file is generated. Do not edit! Generator: tools/generate_keyword_table.py,",
+        "// from data/gherkin-languages.json.",
+        "",
+        '#include "KeywordDictionary.h"',
+        "",
+        "// Both tables live in this one file so that languageList is built after",
+        "// languageTable whatever order the linker gives the program's files.",
+        "const std::array<LanguageKeywords, LANGUAGE_COUNT> languageTable = {{",
+    ]
+    for code, record in languages.items():
+        lines.append(f"    {{{literal(code)}, {literal(record['name'])}, {literal(record['native'])},")
+        lines.append("     {{")
+        for type_name, word in keywords_of(code, record):
+            lines.append(f"         {{{type_name}, {literal(word)}}},")
+        lines.append("     }}},")
+    lines.append("}};")
+    lines.append("")
+    lines.append("std::array<LanguageListEntry, LANGUAGE_COUNT> languageList = {{")
+    for code, record in languages.items():
+        lines.append(f"    {{{literal(code)}, {literal(record['name'])}, u\"\"}},")
+    lines.append("}};")
+    return "\n".join(lines) + "\n"
+
+
+def main():
+    source = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else DEFAULT_JSON
+    target = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else DEFAULT_OUTPUT
+    languages = json.loads(source.read_text(encoding="utf-8"))
+    if len(languages) != 76:
+        sys.exit(f"{source}: {len(languages)} languages, the editor offers 76")
+    target.write_text(generate(languages), encoding="utf-8", newline="\n")
+
+
+if __name__ == "__main__":
+    main()
