@@ -1,0 +1,87 @@
+#pragma once
+
+// Command ids of the main window, its toolbar and the view's pop-up menu. The
+// numbers are fixed: tests, the command table and the view's Insert command
+// compare against them.
+namespace CommandId {
+
+// File
+inline constexpr int ID_FILE_NEW = 57600;
+inline constexpr int ID_FILE_OPEN = 57601;
+inline constexpr int ID_FILE_SAVE = 57603;
+inline constexpr int ID_FILE_SAVE_AS = 57604;
+inline constexpr int ID_FILE_PAGE_SETUP = 57606;
+inline constexpr int ID_FILE_PRINT = 57607;
+inline constexpr int ID_FILE_PRINT_DIRECT = 57608;
+inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+inline constexpr int ID_FILE_MRU_FILE1 = 57616;  // up to 57631, one per recent file
+inline constexpr int ID_APP_EXIT = 57665;
+
+// Edit
+inline constexpr int ID_EDIT_COPY = 57634;
+inline constexpr int ID_EDIT_CUT = 57635;
+inline constexpr int ID_EDIT_FIND = 57636;
+inline constexpr int ID_EDIT_PASTE = 57637;
+inline constexpr int ID_EDIT_REPEAT = 57640;  // Find Next
+inline constexpr int ID_EDIT_REPLACE = 57641;
+inline constexpr int ID_EDIT_SELECT_ALL = 57642;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_FORMAT = 32815;
+inline constexpr int ID_EDIT_UNFORMAT = 32816;
+
+// Insert
+inline constexpr int ID_INSERT_SCENARIO = 32785;
+inline constexpr int ID_INSERT_SCENARIO_WITH_TABLES = 32796;
+inline constexpr int ID_INSERT_SCENARIO_OUTLINE = 32786;
+inline constexpr int ID_INSERT_BACKGROUND = 32811;
+inline constexpr int ID_INSERT_BUSINESS_RULE = 32787;
+inline constexpr int ID_INSERT_DOMAIN_TERM = 32803;
+inline constexpr int ID_INSERT_INCLUDE_FILE = 32812;
+inline constexpr int ID_INSERT_SAMPLE_SCENARIO = 32804;
+inline constexpr int ID_INSERT_SAMPLE_BUSINESS_RULE = 32805;
+inline constexpr int ID_INSERT_SAMPLE_DOMAIN_TERM = 32806;
+inline constexpr int ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES = 32809;
+inline constexpr int ID_INSERT_SAMPLE_SCENARIO_OUTLINE = 32808;
+inline constexpr int ID_INSERT_RULE = 32788;
+inline constexpr int ID_INSERT_EXAMPLE = 32797;
+
+// View
+inline constexpr int ID_VIEW_TOOLBAR = 59392;
+inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+inline constexpr int ID_VIEW_REFRESH = 32789;
+
+// Settings and Help
+inline constexpr int ID_SETTINGS = 32813;
+inline constexpr int ID_SETTINGS_NO_MENU = 32798;  // same handler, reached by no menu or key
+inline constexpr int ID_APP_ABOUT = 57664;
+inline constexpr int ID_HELP_EDITOR = 32810;
+
+// The view's pop-up menu
+inline constexpr int ID_TABLE = 32771;
+inline constexpr int ID_STRING = 32802;
+inline constexpr int ID_EDIT_INCLUDE_FILE = 32814;
+
+// Status bar indicators
+inline constexpr int ID_INDICATOR_CAPS = 59137;
+inline constexpr int ID_INDICATOR_NUM = 59138;
+inline constexpr int ID_INDICATOR_SCRL = 59139;
+
+// The fourteen Insert commands in menu order.
+inline constexpr int insertCommands[] = {
+    ID_INSERT_SCENARIO,
+    ID_INSERT_SCENARIO_WITH_TABLES,
+    ID_INSERT_SCENARIO_OUTLINE,
+    ID_INSERT_BACKGROUND,
+    ID_INSERT_BUSINESS_RULE,
+    ID_INSERT_DOMAIN_TERM,
+    ID_INSERT_INCLUDE_FILE,
+    ID_INSERT_SAMPLE_SCENARIO,
+    ID_INSERT_SAMPLE_BUSINESS_RULE,
+    ID_INSERT_SAMPLE_DOMAIN_TERM,
+    ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES,
+    ID_INSERT_SAMPLE_SCENARIO_OUTLINE,
+    ID_INSERT_RULE,
+    ID_INSERT_EXAMPLE,
+};
+
+}  // namespace CommandId

@@ -1,0 +1,18 @@
+#include "PopupMenuRules.h"
+
+bool TableAllowed(LineType lineType, LineType nextLineType)
+{
+    return lineType == EXAMPLES_LINE || lineType == TABLE_LINE
+        || (lineType == STEP_LINE && nextLineType != DOC_STRING_DELIMITER_LINE);
+}
+
+bool StringAllowed(LineType lineType, LineType nextLineType)
+{
+    return lineType == DOC_STRING_DELIMITER_LINE || lineType == DOC_STRING_LINE
+        || (lineType == STEP_LINE && nextLineType != TABLE_LINE);
+}
+
+bool EditIncludeFileAllowed(LineType lineType)
+{
+    return lineType == INCLUDE_LINE;
+}
