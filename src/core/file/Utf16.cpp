@@ -1,0 +1,49 @@
+#include "Utf16.h"
+
+namespace {
+
+constexpr char16_t REPLACEMENT_CHARACTER = u'\xFFFD';
+
+bool IsHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+} // namespace
+
+std::size_t AppendUtf16Bytes(std::string_view bytes, ByteOrder order, std::u16string& text)
+{
+    const std::size_t unitCount = bytes.size() / 2;
+    const auto unitAt = [&bytes, order](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return order == ByteOrder::LittleEndian ? static_cast<char16_t>(first | (second << 8))
+                                                : static_cast<char16_t>((first << 8) | second);
+    };
+
+    std::size_t replaced = 0;
+    text.reserve(text.size() + unitCount + 1);
+    for (std::size_t i = 0; i < unitCount; ++i) {
+        const char16_t unit = unitAt(i);
+        if (IsHighSurrogate(unit) && i + 1 < unitCount && IsLowSurrogate(unitAt(i + 1))) {
+            text.push_back(unit);
+            text.push_back(unitAt(i + 1));
+            ++i;
+        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+            text.push_back(REPLACEMENT_CHARACTER);
+            ++replaced;
+        } else {
+            text.push_back(unit);
+        }
+    }
+    if (bytes.size() % 2 != 0) {
+        text.push_back(REPLACEMENT_CHARACTER);
+        ++replaced;
+    }
+    return replaced;
+}
