@@ -109,10 +109,10 @@ std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& do
         return at;
     }
     case DOC_STRING_LINE: {
-        // The cut at the delimiter's column only ever removes blanks: a line
-        // whose text starts left of that column keeps all of its text.
+        // The cut at the delimiter's column only ever removes blanks and tabs:
+        // a line whose text starts left of that column keeps all of its text.
         const int column = std::max(docStringColumn, 0);
-        const std::size_t firstContent = text.find_first_not_of(u' ');
+        const std::size_t firstContent = text.find_first_not_of(u" \t");
         if (firstContent != std::u16string::npos && firstContent < static_cast<std::size_t>(column))
             return static_cast<int>(firstContent);
         return column;

@@ -25,8 +25,8 @@ std::u16string_view IndentFor(LineType type);
 // not a blank (a tab is content, so is the closing CR). Doc-string delimiters:
 // the first occurrence of their keyword, which is also stored in
 // docStringColumn. Doc-string lines: docStringColumn, or the line's first
-// character that is not a blank when that lies further left, so that the cut
-// removes blanks only and never text. Every other type: the first occurrence
+// character that is neither blank nor tab when that lies further left, so
+// that the cut removes blanks and tabs only, never text. Every other type: the first occurrence
 // of the line's keyword.
 std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& docStringColumn);
 
