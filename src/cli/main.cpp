@@ -1,7 +1,37 @@
-#include <cstdio>
+#include "Arguments.h"
+#include "Commands.h"
+#include "Output.h"
 
-int main()
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
 {
-    std::fputs("quillmark-cli: not built yet\n", stderr);
-    return 1;
+    if (argc < 2) {
+        WriteBytes(stderr, UsageText());
+        return STATUS_FAILURE;
+    }
+    std::string error;
+    const auto arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!arguments) {
+        ReportProblem(error + " (quillmark-cli --help shows the usage)");
+        return STATUS_FAILURE;
+    }
+    switch (arguments->command) {
+    case CliCommand::Help:
+        WriteBytes(stdout, UsageText());
+        return STATUS_OK;
+    case CliCommand::Languages:
+        return RunLanguages();
+    case CliCommand::Keywords:
+        return RunKeywords(*arguments);
+    case CliCommand::Classify:
+        return RunClassify(*arguments);
+    case CliCommand::Analyse:
+        return RunAnalyse(*arguments);
+    case CliCommand::Format:
+    case CliCommand::Unformat:
+        return RunFormat(*arguments);
+    }
+    return STATUS_FAILURE;
 }

@@ -1,0 +1,77 @@
+#include "Commands.h"
+#include "FeatureDocument.h"
+#include "Output.h"
+#include "core/editor/Format.h"
+#include "core/editor/LineAnalysis.h"
+#include "core/language/LineClassifier.h"
+
+#include <string>
+
+namespace {
+
+// One row of the classify and analyse tables: index, type number, type name, keyword.
+void AppendRow(std::u16string& table, int line, LineType type, const std::u16string& keyword)
+{
+    const std::string numbers = std::to_string(line) + '\t' + std::to_string(static_cast<int>(type)) + '\t'
+        + LineTypeName(type) + '\t';
+    table.append(numbers.begin(), numbers.end());
+    table += keyword;
+    table += u'\n';
+}
+
+} // namespace
+
+int RunClassify(const CliArguments& arguments)
+{
+    const auto document = OpenFeatureDocument(arguments);
+    if (!document)
+        return STATUS_FAILURE;
+    const TextLineSource& source = document->source;
+    std::u16string table;
+    for (int line = 0; line < source.lineCount(); ++line) {
+        std::u16string keyword;
+        const LineType type = ClassifyLine(source.lineText(line), keyword);
+        AppendRow(table, line, type, keyword);
+    }
+    WriteUtf8(stdout, table);
+    return STATUS_OK;
+}
+
+int RunAnalyse(const CliArguments& arguments)
+{
+    const auto document = OpenFeatureDocument(arguments);
+    if (!document)
+        return STATUS_FAILURE;
+    const TextLineSource& source = document->source;
+    LineAnalysis analysis;
+    analysis.AnalyseAll(source);
+    if (source.lineCount() > analysis.analysedLineCount) {
+        ReportProblem("note: " + arguments.file + " has " + std::to_string(source.lineCount())
+            + " lines; only the first " + std::to_string(analysis.analysedLineCount) + " are analysed");
+    }
+    std::u16string table;
+    for (int line = 0; line < analysis.analysedLineCount; ++line)
+        AppendRow(table, line, analysis.lineType[line], analysis.lineKeyword[line]);
+    WriteUtf8(stdout, table);
+    return STATUS_OK;
+}
+
+int RunFormat(const CliArguments& arguments)
+{
+    const auto document = OpenFeatureDocument(arguments);
+    if (!document)
+        return STATUS_FAILURE;
+    const TextLineSource& source = document->source;
+    LineAnalysis analysis;
+    analysis.AnalyseAll(source);
+    // A fresh view starts with no doc-string column remembered.
+    int docStringColumn = 0;
+    const std::u16string result = arguments.command == CliCommand::Unformat
+        ? UnformatWholeText(source, analysis, docStringColumn)
+        : FormatWholeText(source, analysis, docStringColumn);
+    // Already in that form: writing the output over the file would change nothing.
+    if (arguments.check)
+        return result == document->text ? STATUS_OK : STATUS_NOT_IN_FORM;
+    WriteUtf8(stdout, result);
+    return STATUS_OK;
+}
