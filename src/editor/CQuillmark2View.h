@@ -48,8 +48,8 @@ public:
     // Font size in points for the next InitCharFormats (12 until set).
     void SetFontSize(int points);
     int FontSize() const { return m_fontSize; }
-    // Builds the seven character formats from the font size and makes the
-    // default one the view's font.
+    // Builds the seven character formats and sets the view's font in the
+    // current size.
     void InitCharFormats();
     const LineFormats& formats() const { return m_formats; }
 
@@ -113,7 +113,6 @@ protected:
 
 private:
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
-    void ReplaceWholeText(const QString& wholeText);
     // Repaints the blocks in first .. last-1 whose painted state no longer
     // matches the tables, skipping skipFirst .. skipLast (repainted by the
     // highlighter itself).
@@ -137,4 +136,7 @@ private:
     // Block count as last seen by the change handler.
     int m_lastLineCount = 0;
     std::vector<LineType> m_typesBeforeAnalysis;
+    // Column of the last doc-string delimiter met by Format or Unformat; kept
+    // from one command to the next.
+    int m_docStringColumn = 0;
 };

@@ -5,9 +5,10 @@
 #include <QFont>
 #include <QTextCharFormat>
 
-// The seven character formats of the editor: one fixed-pitch font in one size,
-// told apart by colour (and italics for comments). None sets bold, underline or
-// a background.
+// The seven character formats of the editor, told apart by colour (and italics
+// for comments). They carry no font: the view's one fixed-pitch font applies to
+// the whole text, so a new size takes effect everywhere at once. None sets
+// bold, underline or a background.
 struct LineFormats {
     QTextCharFormat defaultFormat;    // black: text, names after keywords, include lines
     QTextCharFormat headingFormat;    // 128, 0, 0: Feature, Rule, Scenario, Background, Scenario Outline keywords
@@ -21,7 +22,7 @@ struct LineFormats {
 // "Courier New" when the system has it, otherwise the system's fixed-pitch font.
 QFont EditorFont(int points);
 
-LineFormats MakeLineFormats(const QFont& font);
+LineFormats MakeLineFormats();
 
 // How a line of a given type is painted: `keywordFormat` from the keyword's
 // start to `keywordOnly ? keyword end : line end`, the default format elsewhere.

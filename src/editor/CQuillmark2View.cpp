@@ -1,0 +1,199 @@
+#include "CQuillmark2View.h"
+
+#include "GherkinHighlighter.h"
+#include "platform/Clipboard.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdlib>
+
+CQuillmark2View::CQuillmark2View(QWidget* parent)
+    : QPlainTextEdit(parent)
+    , m_control(this)
+    , m_lineSource(document())
+    , m_formats(MakeLineFormats())
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setFont(EditorFont(m_fontSize));
+    // The analysis must see a change before the highlighter repaints the
+    // changed blocks, and slots run in the order they were connected: so this
+    // connection comes first, the highlighter second.
+    connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
+    m_highlighter = new GherkinHighlighter(document(), m_analysis, m_formats);
+    m_lastLineCount = document()->blockCount();
+    m_baselineText = document()->toRawText();
+}
+
+CQuillmark2View::~CQuillmark2View() = default;
+
+void CQuillmark2View::SetDocument(CQuillmark2Doc* document)
+{
+    m_document = document;
+}
+
+CQuillmark2Doc* CQuillmark2View::GetDocument() const
+{
+    return m_document;
+}
+
+void CQuillmark2View::SetFontSize(int points)
+{
+    if (points > 0)
+        m_fontSize = points;
+}
+
+void CQuillmark2View::InitCharFormats()
+{
+    setFont(EditorFont(m_fontSize));
+    m_formats = MakeLineFormats();
+}
+
+void CQuillmark2View::AnalyseLines(int first, int last)
+{
+    m_analysis.AnalyseLines(m_lineSource, first, last);
+}
+
+void CQuillmark2View::ColorLines(int first, int last)
+{
+    first = std::max(first, 0);
+    last = std::min(last, document()->blockCount());
+    for (QTextBlock block = document()->findBlockByNumber(first); block.isValid() && block.blockNumber() < last;
+         block = block.next())
+        m_highlighter->rehighlightBlock(block);
+    UpdateModifiedFlag();
+}
+
+void CQuillmark2View::RefreshAllLines()
+{
+    m_analysis.AnalyseAll(m_lineSource);
+    ColorLines(0, m_analysis.analysedLineCount);
+    viewport()->update();
+}
+
+int CQuillmark2View::CaretLine() const
+{
+    return m_control.LineFromChar(-1);
+}
+
+LineType CQuillmark2View::LineTypeAt(int line) const
+{
+    return m_analysis.TypeOf(line);
+}
+
+QString CQuillmark2View::WholeText() const
+{
+    return m_control.GetWholeText();
+}
+
+void CQuillmark2View::SetWholeText(const QString& wholeText)
+{
+    m_control.SetWholeText(wholeText);
+}
+
+void CQuillmark2View::ReplaceRange(int start, int end, const QString& text)
+{
+    m_control.SetSel(start, end);
+    // A paste leaves the new text on the clipboard, as users of the editor
+    // expect; when the clipboard refuses the text, pasting would insert its
+    // stale contents, so the text goes in directly, still as one edit.
+    if (!text.isEmpty() && CopyTextToClipboard(text))
+        m_control.Paste();
+    else
+        m_control.ReplaceSelectionAsOneEdit(text);
+}
+
+void CQuillmark2View::SetBaselineToCurrentText()
+{
+    m_baselineText = document()->toRawText();
+    UpdateModifiedFlag();
+}
+
+void CQuillmark2View::UpdateModifiedFlag()
+{
+    // The character count is kept by the document, so a length that differs
+    // (the usual case after an edit) settles it without reading the text.
+    const QTextDocument* doc = document();
+    const bool modified
+        = doc->characterCount() - 1 != m_baselineText.size() || doc->toRawText() != m_baselineText;
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedFlagChanged(modified);
+}
+
+void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int charsAdded)
+{
+    if (charsRemoved == 0 && charsAdded == 0)
+        return;
+    const QTextDocument* doc = document();
+    const int count = doc->blockCount();
+    const int lastPosition = std::clamp(position + charsAdded, 0, doc->characterCount() - 1);
+    const int first = doc->findBlock(std::clamp(position, 0, lastPosition)).blockNumber();
+    const int last = doc->findBlock(lastPosition).blockNumber();
+
+    if (count != m_lastLineCount) {
+        // Lines moved: everything is analysed again, and a block that now
+        // holds another line's analysis (up to as many blocks past the analysed
+        // ones as lines came or went) is repainted.
+        const int shift = std::abs(count - m_lastLineCount);
+        m_lastLineCount = count;
+        m_analysis.AnalyseAll(m_lineSource);
+        RepaintStaleBlocks(0, m_analysis.analysedLineCount + shift, first, last);
+    } else {
+        const int analysed = m_analysis.analysedLineCount;
+        m_typesBeforeAnalysis.assign(m_analysis.lineType.begin(), m_analysis.lineType.begin() + analysed);
+        m_analysis.AnalyseLines(m_lineSource, first - 1, last + 2);
+        RepaintStaleBlocks(first - 1, last + 2, first, last);
+        // The context pass may have turned text further away into description
+        // or doc-string lines.
+        for (int line = 0; line < analysed; ++line)
+            if (m_analysis.lineType[line] != m_typesBeforeAnalysis[line] && (line < first - 1 || line > last + 1))
+                RepaintStaleBlocks(line, line + 1, first, last);
+    }
+    UpdateModifiedFlag();
+}
+
+void CQuillmark2View::RepaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
+{
+    first = std::max(first, 0);
+    for (QTextBlock block = document()->findBlockByNumber(first); block.isValid() && block.blockNumber() < last;
+         block = block.next()) {
+        const int line = block.blockNumber();
+        if (line >= skipFirst && line <= skipLast)
+            continue;
+        if (block.userState() != GherkinHighlighter::PaintKey(m_analysis, line))
+            m_highlighter->rehighlightBlock(block);
+    }
+}
+
+void CQuillmark2View::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        QTextCursor cursor = cursorForPosition(event->pos());
+        cursor.clearSelection();
+        setTextCursor(cursor);
+        emit contextMenuRequested(event->globalPos());
+    } else {
+        emit contextMenuRequested(viewport()->mapToGlobal(cursorRect().center()));
+    }
+    event->accept();
+}
+
+void CQuillmark2View::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+Enter would put a line separator inside the line; the editor's
+    // lines are the file's lines, so it breaks the line like Enter.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+            event->isAutoRepeat(), static_cast<ushort>(event->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}

@@ -1,0 +1,21 @@
+#include "Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+bool CopyTextToClipboard(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->setText(text);
+    // Another program may own the clipboard, or the platform may refuse it;
+    // only the text read back proves that the copy took.
+    return clipboard->text() == text;
+}
+
+QString GetClipboardText()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard == nullptr ? QString() : clipboard->text();
+}

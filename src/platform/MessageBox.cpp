@@ -1,0 +1,57 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+
+MessageBoxHandler& CurrentHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidget* parent)
+{
+    if (const MessageBoxHandler& handler = CurrentHandler())
+        return handler(kind, text);
+
+    const QString title = QApplication::applicationName().isEmpty() ? QStringLiteral("Quillmark")
+                                                                     : QApplication::applicationName();
+    switch (kind) {
+    case MessageBoxKind::YesNoCancel:
+        return QMessageBox::question(parent, title, text,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    case MessageBoxKind::Error:
+        return QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+    case MessageBoxKind::Ok:
+        break;
+    }
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
+{
+    return std::exchange(CurrentHandler(), std::move(handler));
+}
+
+void MessageBoxOk(const QString& text, QWidget* parent)
+{
+    Show(MessageBoxKind::Ok, text, parent);
+}
+
+QMessageBox::StandardButton MessageBoxYesNoCancel(const QString& text, QWidget* parent)
+{
+    return Show(MessageBoxKind::YesNoCancel, text, parent);
+}
+
+void MessageBoxError(const QString& text, QWidget* parent)
+{
+    Show(MessageBoxKind::Error, text, parent);
+}

@@ -1,0 +1,164 @@
+#include "TextControl.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+// QTextDocument's raw text separates blocks by this character; the whole text
+// carries CR LF in its place.
+constexpr QChar blockSeparator = QChar::ParagraphSeparator;
+
+}  // namespace
+
+TextControl::TextControl(QPlainTextEdit* edit)
+    : edit_(edit)
+{
+}
+
+int TextControl::GetLineCount() const
+{
+    return edit_->document()->blockCount();
+}
+
+int TextControl::LineIndex(int line) const
+{
+    if (line == -1)
+        return edit_->textCursor().block().position();
+    const QTextBlock block = edit_->document()->findBlockByNumber(line);
+    return block.isValid() ? block.position() : -1;
+}
+
+int TextControl::LineFromChar(int pos) const
+{
+    if (pos == -1)
+        pos = edit_->textCursor().selectionStart();
+    const QTextDocument* document = edit_->document();
+    pos = std::clamp(pos, 0, document->characterCount() - 1);
+    return document->findBlock(pos).blockNumber();
+}
+
+QString TextControl::GetLine(int line) const
+{
+    const QTextBlock block = edit_->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return {};
+    QString text = block.text();
+    if (block.next().isValid())
+        text += u'\r';
+    return text;
+}
+
+int TextControl::LineLength(int line) const
+{
+    const QTextBlock block = edit_->document()->findBlockByNumber(line);
+    return block.isValid() ? block.length() - 1 : 0;
+}
+
+QString TextControl::GetWholeText() const
+{
+    QString text = edit_->document()->toRawText();
+    text.replace(blockSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+int TextControl::GetWholeTextLength() const
+{
+    // Every line break is one position in the control and two characters in
+    // the whole text.
+    const QTextDocument* document = edit_->document();
+    return GetTextLength() + document->blockCount() - 1;
+}
+
+void TextControl::SetWholeText(const QString& text)
+{
+    edit_->setPlainText(text);
+}
+
+int TextControl::GetTextLength() const
+{
+    // characterCount() includes the paragraph mark that closes the last block.
+    return edit_->document()->characterCount() - 1;
+}
+
+int TextControl::WholeOffsetToPosition(int offset) const
+{
+    // The line holding `offset` is the last one whose whole-text start
+    // (position + line number) is not past it.
+    const QTextDocument* document = edit_->document();
+    offset = std::clamp(offset, 0, GetWholeTextLength());
+    int low = 0;
+    int high = document->blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (document->findBlockByNumber(middle).position() + middle <= offset)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = document->findBlockByNumber(low);
+    // An offset on the LF of a CR LF maps to the line break itself.
+    return std::min(offset - low, block.position() + block.length() - 1);
+}
+
+int TextControl::PositionToWholeOffset(int pos) const
+{
+    pos = std::clamp(pos, 0, GetTextLength());
+    return pos + edit_->document()->findBlock(pos).blockNumber();
+}
+
+void TextControl::GetSel(int& start, int& end) const
+{
+    const QTextCursor cursor = edit_->textCursor();
+    start = cursor.selectionStart();
+    end = cursor.selectionEnd();
+}
+
+void TextControl::SetSel(int start, int end)
+{
+    const int length = GetTextLength();
+    if (end < 0)
+        end = length;
+    start = std::clamp(start, 0, length);
+    end = std::clamp(end, 0, length);
+    QTextCursor cursor = edit_->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    edit_->setTextCursor(cursor);
+}
+
+int TextControl::GetFirstVisibleLine() const
+{
+    // Without wrapping the vertical scroll bar counts lines.
+    return edit_->verticalScrollBar()->value();
+}
+
+void TextControl::LineScroll(int lines)
+{
+    QScrollBar* bar = edit_->verticalScrollBar();
+    bar->setValue(bar->value() + lines);
+}
+
+void TextControl::Paste()
+{
+    edit_->paste();
+}
+
+void TextControl::ReplaceSelectionAsOneEdit(const QString& text)
+{
+    QTextCursor cursor = edit_->textCursor();
+    cursor.beginEditBlock();
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    edit_->setTextCursor(cursor);
+}
+
+int TextControl::CharFromPos(const QPoint& point) const
+{
+    return edit_->cursorForPosition(point).position();
+}
