@@ -12,7 +12,10 @@ changes of form (see data/README.md):
 Run it from anywhere after changing the JSON file, and commit the result:
 the build does not run Python.
 
-    python3 tools/generate_keyword_table.py [json] [output]
+    python3 tools/generate_keyword_table.py [--check] [json] [output]
+
+With --check it writes nothing and fails when the committed file differs
+from what it would write; the test suite runs it that way.
 """
 
 import json
@@ -91,6 +94,7 @@ def generate(languages):
     lines = [
         "// This file is generated. Do not edit! Generator: tools/generate_keyword_table.py,",
         "// from data/gherkin-languages.json.",
+        "// clang-format off",
         "",
         '#include "KeywordDictionary.h"',
         "",
@@ -114,12 +118,21 @@ def generate(languages):
 
 
 def main():
-    source = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else DEFAULT_JSON
-    target = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else DEFAULT_OUTPUT
+    arguments = sys.argv[1:]
+    check = "--check" in arguments
+    arguments = [a for a in arguments if a != "--check"]
+    source = pathlib.Path(arguments[0]) if len(arguments) > 0 else DEFAULT_JSON
+    target = pathlib.Path(arguments[1]) if len(arguments) > 1 else DEFAULT_OUTPUT
     languages = json.loads(source.read_text(encoding="utf-8"))
     if len(languages) != 76:
         sys.exit(f"{source}: {len(languages)} languages, the editor offers 76")
-    target.write_text(generate(languages), encoding="utf-8", newline="\n")
+    text = generate(languages)
+    if check:
+        current = target.read_text(encoding="utf-8") if target.exists() else ""
+        if current != text:
+            sys.exit(f"{target} is out of date: run tools/generate_keyword_table.py")
+        return
+    target.write_text(text, encoding="utf-8", newline="\n")
 
 
 if __name__ == "__main__":

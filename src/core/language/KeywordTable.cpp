@@ -1,5 +1,6 @@
 // This file is generated. Do not edit! Generator: tools/generate_keyword_table.py,
 // from data/gherkin-languages.json.
+// clang-format off
 
 #include "KeywordDictionary.h"
 

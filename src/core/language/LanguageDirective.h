@@ -7,7 +7,9 @@
 // first line, with its carriage return). No directive selects English. When
 // the directive names no language, the current language stays as it was and
 // the name as written is returned, so that the caller can say
-// "Cannot set language to " + name; otherwise returns nothing.
+// "Cannot set language to " + name; otherwise returns nothing. Only the first
+// 1000 characters of the line are searched, so an endless line cannot
+// exhaust the stack of the regular-expression matcher.
 std::optional<std::u16string> ApplyLanguageDirective(std::u16string firstLine);
 
 // The first line of a whole text (lines ending CR LF) as the view hands it to

@@ -6,7 +6,10 @@
 
 namespace {
 
-constexpr bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+constexpr bool IsBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 // Only the blank and the tab are trimmed: a carriage return, a no-break space
 // or an ideographic space belongs to the line.
@@ -28,14 +31,21 @@ LineType LineTypeOfKeyword(WordType type)
     case WHEN:
     case THEN:
     case AND:
-    case BUT: return STEP_LINE;
-    case BACKGROUND: return BACKGROUND_LINE;
-    case EXAMPLES: return EXAMPLES_LINE;
-    case FEATURE: return FEATURE_LINE;
+    case BUT:
+        return STEP_LINE;
+    case BACKGROUND:
+        return BACKGROUND_LINE;
+    case EXAMPLES:
+        return EXAMPLES_LINE;
+    case FEATURE:
+        return FEATURE_LINE;
     case RULE:
-    case SCENARIO: return SCENARIO_LINE;
-    case SCENARIOOUTLINE: return SCENARIO_OUTLINE_LINE;
-    case XXXXXXXXX: break;
+    case SCENARIO:
+        return SCENARIO_LINE;
+    case SCENARIOOUTLINE:
+        return SCENARIO_OUTLINE_LINE;
+    case XXXXXXXXX:
+        break;
     }
     return NOT_ANALYSED;
 }
@@ -48,8 +58,12 @@ struct Marker {
 // Tried in this order: "#include" must come before "#" so that an include
 // line is never taken for a comment.
 constexpr Marker markers[] = {
-    {u"#include", INCLUDE_LINE}, {u"|", TABLE_LINE},   {u"*", STEP_LINE},
-    {u"@", TAG_LINE},            {u"#", COMMENT_LINE}, {u"\"\"\"", DOC_STRING_DELIMITER_LINE},
+    { u"#include", INCLUDE_LINE },
+    { u"|", TABLE_LINE },
+    { u"*", STEP_LINE },
+    { u"@", TAG_LINE },
+    { u"#", COMMENT_LINE },
+    { u"\"\"\"", DOC_STRING_DELIMITER_LINE },
 };
 
 } // namespace

@@ -23,7 +23,11 @@ std::u16string DecodeUtf8(const std::string& bytes)
     std::u16string text;
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char lead = byte(i);
-        const std::size_t extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 4;
+        const std::size_t extra = lead < 0x80 ? 0
+            : lead >= 0xF0                    ? 3
+            : lead >= 0xE0                    ? 2
+            : lead >= 0xC0                    ? 1
+                                              : 4;
         bool valid = extra < 4 && i + extra < bytes.size();
         for (std::size_t k = 1; valid && k <= extra; ++k)
             valid = (byte(i + k) & 0xC0) == 0x80;
@@ -47,8 +51,8 @@ std::u16string DecodeUtf8(const std::string& bytes)
 }
 
 struct Document {
-    std::u16string wholeText;          // lines end in CR LF, as the control hands it over
-    std::vector<std::u16string> lines;  // each ends in CR but the last
+    std::u16string wholeText; // lines end in CR LF, as the control hands it over
+    std::vector<std::u16string> lines; // each ends in CR but the last
 };
 
 Document Load(const std::filesystem::path& path)
@@ -98,12 +102,15 @@ TEST(CorpusClassification, EveryLineGetsAConsistentRole)
 
     // The files that name a language; every other file is English.
     const std::map<std::string, std::u16string> languageOf = {
-        {"i18n_emoji.feature", u"em"}, {"i18n_fr.feature", u"fr"},       {"i18n_no.feature", u"no"},
-        {"prefixed-keywords.feature", u"ht"}, {"spaces_in_language.feature", u"en"},
+        { "i18n_emoji.feature", u"em" },
+        { "i18n_fr.feature", u"fr" },
+        { "i18n_no.feature", u"no" },
+        { "prefixed-keywords.feature", u"ht" },
+        { "spaces_in_language.feature", u"en" },
     };
     // Files without a Feature heading in their language.
-    const std::set<std::string> headless = {"empty.feature", "incomplete_feature_3.feature",
-                                            "spaces_in_language.feature"};
+    const std::set<std::string> headless
+        = { "empty.feature", "incomplete_feature_3.feature", "spaces_in_language.feature" };
 
     for (const auto& path : files) {
         const std::string name = path.filename().string();

@@ -28,9 +28,8 @@ TEST_F(CurrentLanguage, EnglishIsOrderedLongestFirst)
     EXPECT_EQ(currentLanguage.code, u"en");
     EXPECT_EQ(currentLanguage.englishName, u"English");
     EXPECT_EQ(CurrentKeywords(),
-              (std::vector<std::u16string> {u"Scenario Outline", u"Background", u"Scenario", u"Examples", u"Feature",
-                                            u"Example", u"Ability", u"Given", u"Rule", u"Then", u"When", u"But",
-                                            u"And"}));
+        (std::vector<std::u16string> { u"Scenario Outline", u"Background", u"Scenario", u"Examples",
+            u"Feature", u"Example", u"Ability", u"Given", u"Rule", u"Then", u"When", u"But", u"And" }));
     // The types travel with their keywords.
     EXPECT_EQ(currentLanguage.keywords[0].type, SCENARIOOUTLINE);
     EXPECT_EQ(currentLanguage.keywords[5].type, SCENARIO);
@@ -43,11 +42,10 @@ TEST_F(CurrentLanguage, GermanOrderPutsBeispieleBeforeBeispiel)
 {
     ASSERT_TRUE(SetLanguage(u"de"));
     EXPECT_EQ(CurrentKeywords(),
-              (std::vector<std::u16string> {u"Szenariogrundriss", u"Voraussetzungen", u"Funktionalität",
-                                            u"Vorbedingungen", u"Gegeben seien", u"Hintergrund", u"Gegeben sei",
-                                            u"Angenommen", u"Beispiele", u"Grundlage", u"Szenarien", u"Beispiel",
-                                            u"Funktion", u"Szenario", u"Regel", u"Rule", u"Aber", u"Dann", u"Wenn",
-                                            u"Und"}));
+        (std::vector<std::u16string> { u"Szenariogrundriss", u"Voraussetzungen", u"Funktionalität",
+            u"Vorbedingungen", u"Gegeben seien", u"Hintergrund", u"Gegeben sei", u"Angenommen", u"Beispiele",
+            u"Grundlage", u"Szenarien", u"Beispiel", u"Funktion", u"Szenario", u"Regel", u"Rule", u"Aber",
+            u"Dann", u"Wenn", u"Und" }));
     EXPECT_EQ(currentLanguage.keywords[8].type, EXAMPLES);
     EXPECT_EQ(currentLanguage.keywords[10].type, SCENARIOOUTLINE);
     EXPECT_EQ(currentLanguage.keywords[11].type, SCENARIO);
@@ -68,7 +66,8 @@ TEST_F(CurrentLanguage, EveryLanguageSortsByNonIncreasingLength)
         ASSERT_TRUE(SetLanguage(record.code)) << Ascii(record.code);
         EXPECT_EQ(currentLanguageCode, record.code);
         for (int i = 1; i < KEYWORD_SLOTS; ++i)
-            EXPECT_GE(currentLanguage.keywords[i - 1].keyword.size(), currentLanguage.keywords[i].keyword.size())
+            EXPECT_GE(
+                currentLanguage.keywords[i - 1].keyword.size(), currentLanguage.keywords[i].keyword.size())
                 << Ascii(record.code) << " slot " << i;
         // Nothing is lost or invented by the reordering.
         std::multiset<std::pair<int, std::u16string>> before, after;
@@ -84,7 +83,7 @@ TEST_F(CurrentLanguage, EveryLanguageSortsByNonIncreasingLength)
 TEST_F(CurrentLanguage, RejectsCodesThatAreNotExact)
 {
     ASSERT_TRUE(SetLanguage(u"fr"));
-    for (const char16_t* code : {u"EN", u"", u"en-GB", u"en ", u"e", u"zh"}) {
+    for (const char16_t* code : { u"EN", u"", u"en-GB", u"en ", u"e", u"zh" }) {
         EXPECT_FALSE(SetLanguage(code)) << Ascii(code);
         EXPECT_EQ(currentLanguageCode, u"fr");
         EXPECT_EQ(currentLanguage.code, u"fr");
@@ -113,25 +112,25 @@ struct KeywordCase {
 TEST_F(CurrentLanguage, KeywordForTypeTakesTheFirstSlotOfTheType)
 {
     const KeywordCase cases[] = {
-        {u"en", FEATURE, u"Feature"},
-        {u"en", SCENARIO, u"Scenario"},
-        {u"en", SCENARIOOUTLINE, u"Scenario Outline"},
-        {u"en", GIVEN, u"Given"},
-        {u"en", RULE, u"Rule"},
-        {u"de", BACKGROUND, u"Voraussetzungen"},
-        {u"de", GIVEN, u"Gegeben seien"},
-        {u"de", SCENARIO, u"Beispiel"},
-        {u"de", SCENARIOOUTLINE, u"Szenariogrundriss"},
-        {u"de", RULE, u"Regel"},
-        {u"fr", GIVEN, u"Étant donné que"},
-        {u"fr", AND, u"Et qu'"},
-        {u"fr", BUT, u"Mais que"},
-        {u"fr", WHEN, u"Lorsque"},
-        {u"fr", SCENARIOOUTLINE, u"Plan du scénario"},
-        {u"en-old", THEN, u"Tha the"},
-        {u"en-old", WHEN, u"Tha"},
-        {u"em", SCENARIO, u"🥒"},
-        {u"em", GIVEN, u"😐"},
+        { u"en", FEATURE, u"Feature" },
+        { u"en", SCENARIO, u"Scenario" },
+        { u"en", SCENARIOOUTLINE, u"Scenario Outline" },
+        { u"en", GIVEN, u"Given" },
+        { u"en", RULE, u"Rule" },
+        { u"de", BACKGROUND, u"Voraussetzungen" },
+        { u"de", GIVEN, u"Gegeben seien" },
+        { u"de", SCENARIO, u"Beispiel" },
+        { u"de", SCENARIOOUTLINE, u"Szenariogrundriss" },
+        { u"de", RULE, u"Regel" },
+        { u"fr", GIVEN, u"Étant donné que" },
+        { u"fr", AND, u"Et qu'" },
+        { u"fr", BUT, u"Mais que" },
+        { u"fr", WHEN, u"Lorsque" },
+        { u"fr", SCENARIOOUTLINE, u"Plan du scénario" },
+        { u"en-old", THEN, u"Tha the" },
+        { u"en-old", WHEN, u"Tha" },
+        { u"em", SCENARIO, u"🥒" },
+        { u"em", GIVEN, u"😐" },
     };
     for (const KeywordCase& c : cases) {
         ASSERT_TRUE(SetLanguage(c.code)) << Ascii(c.code);

@@ -13,7 +13,7 @@ namespace {
 int UsedSlots(const LanguageKeywords& record)
 {
     return static_cast<int>(std::count_if(record.keywords.begin(), record.keywords.end(),
-                                          [](const KeywordEntry& e) { return !e.keyword.empty(); }));
+        [](const KeywordEntry& e) { return !e.keyword.empty(); }));
 }
 
 const LanguageKeywords& Record(const std::u16string& code)
@@ -48,9 +48,17 @@ TEST(KeywordTable, HoldsTheLanguagesInOfferedOrder)
 TEST(KeywordTable, NamesTheLanguages)
 {
     const std::pair<const char16_t*, const char16_t*> names[] = {
-        {u"am", u"Armenian"},  {u"bm", u"Malay"},         {u"em", u"Emoji"},    {u"en-Scouse", u"Scouse"},
-        {u"en-lol", u"LOLCAT"}, {u"en-old", u"Old English"}, {u"gj", u"Gujarati"}, {u"mk-Latn", u"Macedonian (Latin)"},
-        {u"tl", u"Telugu"},    {u"zh-TW", u"Chinese traditional"}, {u"mr", u"Marathi"},
+        { u"am", u"Armenian" },
+        { u"bm", u"Malay" },
+        { u"em", u"Emoji" },
+        { u"en-Scouse", u"Scouse" },
+        { u"en-lol", u"LOLCAT" },
+        { u"en-old", u"Old English" },
+        { u"gj", u"Gujarati" },
+        { u"mk-Latn", u"Macedonian (Latin)" },
+        { u"tl", u"Telugu" },
+        { u"zh-TW", u"Chinese traditional" },
+        { u"mr", u"Marathi" },
     };
     for (const auto& [code, name] : names)
         EXPECT_EQ(Record(code).englishName, name);
@@ -107,7 +115,7 @@ TEST(KeywordTable, CountsMatchTheDictionary)
     EXPECT_EQ(ruleIsEnglish, 70);
     EXPECT_EQ(UsedSlots(Record(u"fr")), 35);
     EXPECT_EQ(UsedSlots(Record(u"sl")), 35);
-    for (const char16_t* code : {u"en-au", u"en-lol", u"en-pirate", u"fi"})
+    for (const char16_t* code : { u"en-au", u"en-lol", u"en-pirate", u"fi" })
         EXPECT_EQ(UsedSlots(Record(code)), 11);
 }
 
@@ -115,9 +123,9 @@ TEST(KeywordTable, UsedSlotsComeFirstGroupedInKeyOrder)
 {
     // Key order of the groups: AND, BACKGROUND, BUT, EXAMPLES, FEATURE, GIVEN,
     // RULE, SCENARIO, SCENARIOOUTLINE, THEN, WHEN.
-    const std::map<WordType, int> rank = {{AND, 0},  {BACKGROUND, 1}, {BUT, 2},      {EXAMPLES, 3},
-                                          {FEATURE, 4}, {GIVEN, 5},    {RULE, 6},     {SCENARIO, 7},
-                                          {SCENARIOOUTLINE, 8}, {THEN, 9}, {WHEN, 10}, {XXXXXXXXX, 11}};
+    const std::map<WordType, int> rank = { { AND, 0 }, { BACKGROUND, 1 }, { BUT, 2 }, { EXAMPLES, 3 },
+        { FEATURE, 4 }, { GIVEN, 5 }, { RULE, 6 }, { SCENARIO, 7 }, { SCENARIOOUTLINE, 8 }, { THEN, 9 },
+        { WHEN, 10 }, { XXXXXXXXX, 11 } };
     for (const LanguageKeywords& record : languageTable)
         for (int i = 1; i < KEYWORD_SLOTS; ++i)
             EXPECT_LE(rank.at(record.keywords[i - 1].type), rank.at(record.keywords[i].type))
@@ -140,8 +148,9 @@ TEST(KeywordTable, KeywordsHaveTheirEditorForm)
     }
     EXPECT_EQ(longest, 34u);
     const auto enAu = Entries(Record(u"en-au"));
-    EXPECT_NE(std::find(enAu.begin(), enAu.end(), std::pair<WordType, std::u16string>(THEN, u"But at the end of the day I reckon")),
-              enAu.end());
+    EXPECT_NE(std::find(enAu.begin(), enAu.end(),
+                  std::pair<WordType, std::u16string>(THEN, u"But at the end of the day I reckon")),
+        enAu.end());
 
     const auto tamil = Entries(Record(u"ta"));
     EXPECT_EQ(tamil[0], (std::pair<WordType, std::u16string>(AND, u"மேலும் ")));
@@ -155,22 +164,23 @@ TEST(KeywordTable, EnglishGermanAndEmojiRecords)
 {
     using E = std::vector<std::pair<WordType, std::u16string>>;
     EXPECT_EQ(Entries(Record(u"en")),
-              (E {{AND, u"And"}, {BACKGROUND, u"Background"}, {BUT, u"But"}, {EXAMPLES, u"Examples"},
-                  {FEATURE, u"Feature"}, {FEATURE, u"Ability"}, {GIVEN, u"Given"}, {RULE, u"Rule"},
-                  {SCENARIO, u"Scenario"}, {SCENARIO, u"Example"}, {SCENARIOOUTLINE, u"Scenario Outline"},
-                  {THEN, u"Then"}, {WHEN, u"When"}}));
+        (E { { AND, u"And" }, { BACKGROUND, u"Background" }, { BUT, u"But" }, { EXAMPLES, u"Examples" },
+            { FEATURE, u"Feature" }, { FEATURE, u"Ability" }, { GIVEN, u"Given" }, { RULE, u"Rule" },
+            { SCENARIO, u"Scenario" }, { SCENARIO, u"Example" }, { SCENARIOOUTLINE, u"Scenario Outline" },
+            { THEN, u"Then" }, { WHEN, u"When" } }));
     EXPECT_EQ(Entries(Record(u"de")),
-              (E {{AND, u"Und"}, {BACKGROUND, u"Grundlage"}, {BACKGROUND, u"Hintergrund"},
-                  {BACKGROUND, u"Voraussetzungen"}, {BACKGROUND, u"Vorbedingungen"}, {BUT, u"Aber"},
-                  {EXAMPLES, u"Beispiele"}, {FEATURE, u"Funktionalität"}, {FEATURE, u"Funktion"},
-                  {GIVEN, u"Angenommen"}, {GIVEN, u"Gegeben sei"}, {GIVEN, u"Gegeben seien"}, {RULE, u"Rule"},
-                  {RULE, u"Regel"}, {SCENARIO, u"Szenario"}, {SCENARIO, u"Beispiel"},
-                  {SCENARIOOUTLINE, u"Szenariogrundriss"}, {SCENARIOOUTLINE, u"Szenarien"}, {THEN, u"Dann"},
-                  {WHEN, u"Wenn"}}));
+        (E { { AND, u"Und" }, { BACKGROUND, u"Grundlage" }, { BACKGROUND, u"Hintergrund" },
+            { BACKGROUND, u"Voraussetzungen" }, { BACKGROUND, u"Vorbedingungen" }, { BUT, u"Aber" },
+            { EXAMPLES, u"Beispiele" }, { FEATURE, u"Funktionalität" }, { FEATURE, u"Funktion" },
+            { GIVEN, u"Angenommen" }, { GIVEN, u"Gegeben sei" }, { GIVEN, u"Gegeben seien" },
+            { RULE, u"Rule" }, { RULE, u"Regel" }, { SCENARIO, u"Szenario" }, { SCENARIO, u"Beispiel" },
+            { SCENARIOOUTLINE, u"Szenariogrundriss" }, { SCENARIOOUTLINE, u"Szenarien" }, { THEN, u"Dann" },
+            { WHEN, u"Wenn" } }));
     const auto emoji = Entries(Record(u"em"));
-    EXPECT_EQ(emoji, (E {{AND, u"😂"}, {BACKGROUND, u"💤"}, {BUT, u"😔"}, {EXAMPLES, u"📓"}, {FEATURE, u"📚"},
-                         {GIVEN, u"😐"}, {RULE, u"Rule"}, {SCENARIO, u"🥒"}, {SCENARIO, u"📕"},
-                         {SCENARIOOUTLINE, u"📖"}, {THEN, u"🙏"}, {WHEN, u"🎬"}}));
+    EXPECT_EQ(emoji,
+        (E { { AND, u"😂" }, { BACKGROUND, u"💤" }, { BUT, u"😔" }, { EXAMPLES, u"📓" }, { FEATURE, u"📚" },
+            { GIVEN, u"😐" }, { RULE, u"Rule" }, { SCENARIO, u"🥒" }, { SCENARIO, u"📕" },
+            { SCENARIOOUTLINE, u"📖" }, { THEN, u"🙏" }, { WHEN, u"🎬" } }));
     for (const auto& [type, word] : emoji)
         if (type != RULE) {
             EXPECT_EQ(word.size(), 2u) << "an emoji keyword is one surrogate pair";
@@ -180,15 +190,17 @@ TEST(KeywordTable, EnglishGermanAndEmojiRecords)
 TEST(KeywordTable, OneKeywordMayServeTwoStepTypes)
 {
     const auto enOld = Entries(Record(u"en-old"));
-    for (const char16_t* word : {u"Tha", u"Þa", u"Ða"})
-        for (WordType type : {THEN, WHEN})
+    for (const char16_t* word : { u"Tha", u"Þa", u"Ða" })
+        for (WordType type : { THEN, WHEN })
             EXPECT_NE(std::find(enOld.begin(), enOld.end(), std::pair<WordType, std::u16string>(type, word)),
-                      enOld.end());
-    EXPECT_NE(std::find(enOld.begin(), enOld.end(), std::pair<WordType, std::u16string>(AND, u"7")), enOld.end())
+                enOld.end());
+    EXPECT_NE(
+        std::find(enOld.begin(), enOld.end(), std::pair<WordType, std::u16string>(AND, u"7")), enOld.end())
         << "a one-digit keyword";
     const auto ne = Entries(Record(u"ne"));
-    for (WordType type : {AND, THEN})
-        EXPECT_NE(std::find(ne.begin(), ne.end(), std::pair<WordType, std::u16string>(type, u"अनी")), ne.end());
+    for (WordType type : { AND, THEN })
+        EXPECT_NE(
+            std::find(ne.begin(), ne.end(), std::pair<WordType, std::u16string>(type, u"अनी")), ne.end());
 }
 
 } // namespace

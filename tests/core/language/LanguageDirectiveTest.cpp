@@ -19,21 +19,21 @@ protected:
 
 struct DirectiveCase {
     const char16_t* firstLine;
-    const char16_t* language;  // current afterwards
+    const char16_t* language; // current afterwards
 };
 
 TEST_F(LanguageDirective, SelectsTheNamedLanguage)
 {
     const DirectiveCase cases[] = {
-        {u"# language: fr\r", u"fr"},
-        {u"# language: fr", u"fr"},
-        {u"#language:fr", u"fr"},
-        {u"#\tlanguage:\tde\r", u"de"},
-        {u"#   language:    zh-CN\r", u"zh-CN"},
-        {u"Feature: a # language: de", u"de"},
-        {u"  # language: en-Scouse\r", u"en-Scouse"},
-        {u"# language: em\r\r\r", u"em"},
-        {u"# # language: sv", u"sv"},
+        { u"# language: fr\r", u"fr" },
+        { u"# language: fr", u"fr" },
+        { u"#language:fr", u"fr" },
+        { u"#\tlanguage:\tde\r", u"de" },
+        { u"#   language:    zh-CN\r", u"zh-CN" },
+        { u"Feature: a # language: de", u"de" },
+        { u"  # language: en-Scouse\r", u"en-Scouse" },
+        { u"# language: em\r\r\r", u"em" },
+        { u"# # language: sv", u"sv" },
     };
     for (const DirectiveCase& c : cases) {
         ASSERT_TRUE(SetLanguage(u"nl"));
@@ -45,8 +45,8 @@ TEST_F(LanguageDirective, SelectsTheNamedLanguage)
 
 TEST_F(LanguageDirective, WithoutDirectiveSelectsEnglish)
 {
-    for (const char16_t* line : {u"Feature: x\r", u"# Language: fr\r", u"# language:", u"# language:\r",
-                                 u"language: fr", u"# language fr", u"\r", u""}) {
+    for (const char16_t* line : { u"Feature: x\r", u"# Language: fr\r", u"# language:", u"# language:\r",
+             u"language: fr", u"# language fr", u"\r", u"" }) {
         ASSERT_TRUE(SetLanguage(u"nl"));
         EXPECT_EQ(ApplyLanguageDirective(line), std::nullopt) << Ascii(line);
         EXPECT_EQ(currentLanguageCode, u"en") << Ascii(line);
@@ -57,13 +57,13 @@ TEST_F(LanguageDirective, WithoutDirectiveSelectsEnglish)
 TEST_F(LanguageDirective, UnknownNameIsReturnedAsWrittenAndChangesNothing)
 {
     const std::pair<const char16_t*, const char16_t*> cases[] = {
-        {u"# language: xx\r", u"xx"},
-        {u"# language: fr \r", u"fr "},
-        {u"# language: FR", u"FR"},
-        {u"# language: fr # comment", u"fr # comment"},
+        { u"# language: xx\r", u"xx" },
+        { u"# language: fr \r", u"fr " },
+        { u"# language: FR", u"FR" },
+        { u"# language: fr # comment", u"fr # comment" },
         // The blank run gives one blank back so that the name is not empty.
-        {u"# language:   \r", u" "},
-        {u"# language:\t\r", u"\t"},
+        { u"# language:   \r", u" " },
+        { u"# language:\t\r", u"\t" },
     };
     for (const auto& [line, name] : cases) {
         EXPECT_EQ(ApplyLanguageDirective(line), std::optional<std::u16string>(name)) << Ascii(line);
@@ -94,8 +94,10 @@ TEST_F(LanguageDirective, EndlessFirstLineIsHandledWithoutCrashing)
 
 TEST(DirectiveLineOf, IsEverythingBeforeTheFirstLineFeed)
 {
-    EXPECT_EQ(DirectiveLineOf(u"# language: fr\r\nFeature: x\r\n"), std::optional<std::u16string>(u"# language: fr\r"));
-    EXPECT_EQ(DirectiveLineOf(u"Feature: x\r\n# language: fr\r\n"), std::optional<std::u16string>(u"Feature: x\r"));
+    EXPECT_EQ(DirectiveLineOf(u"# language: fr\r\nFeature: x\r\n"),
+        std::optional<std::u16string>(u"# language: fr\r"));
+    EXPECT_EQ(
+        DirectiveLineOf(u"Feature: x\r\n# language: fr\r\n"), std::optional<std::u16string>(u"Feature: x\r"));
     EXPECT_EQ(DirectiveLineOf(u"\r\nx"), std::optional<std::u16string>(u"\r"));
     EXPECT_EQ(DirectiveLineOf(u"a\nb\nc"), std::optional<std::u16string>(u"a"));
 }
