@@ -208,6 +208,13 @@ TemplateInsertion PrepareTemplateInsertion(const LineAnalysis& analysis,
     return insertion;
 }
 
+TemplateInsertion PrepareInsertCommand(
+    const LineAnalysis& analysis, const InsertTemplateInfo& command, int caretLine, int wholeTextLength)
+{
+    const int searchStartLine = command.searchStart == SearchStart::FirstLine ? 0 : caretLine;
+    return PrepareTemplateInsertion(analysis, command.lines, searchStartLine, wholeTextLength, command.selectionAfter);
+}
+
 std::u16string NewDocumentText(std::u16string wholeTextAfterPaste, const std::u16string& languageCode)
 {
     if (wholeTextAfterPaste.starts_with(u"\r\n"))

@@ -90,6 +90,12 @@ TemplateInsertion PrepareTemplateInsertion(const LineAnalysis& analysis,
     const std::vector<std::u16string_view>& lines, int searchStartLine, int wholeTextLength,
     SelectionAfter selectionAfter);
 
+// The same for one Insert command: the search starts at `caretLine` (the
+// line holding the start of the selection), or at line 0 for the commands
+// that ignore the caret, and the selection follows the command's rule.
+TemplateInsertion PrepareInsertCommand(
+    const LineAnalysis& analysis, const InsertTemplateInfo& command, int caretLine, int wholeTextLength);
+
 // The new document's final whole text, from the whole text as it stands right
 // after the skeleton was pasted: a leading CR LF is dropped, and when
 // `languageCode` is not exactly "en" the line "# language: <code>" with CR LF

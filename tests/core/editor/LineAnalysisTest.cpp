@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,8 @@ struct ContextCase {
     const char* name;
     std::vector<std::u16string_view> lines;
     std::vector<LineType> expected;
+
+    friend void PrintTo(const ContextCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ContextPassTest : public ::testing::TestWithParam<ContextCase> {
