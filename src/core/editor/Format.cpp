@@ -16,6 +16,10 @@ std::optional<int> FirstOccurrence(const std::u16string& text, const std::u16str
 std::u16string RebuildLines(const LineAnalysis& analysis, int& docStringColumn, bool indent)
 {
     std::u16string result;
+    std::size_t estimate = 0;
+    for (int i = 0; i < analysis.analysedLineCount; ++i)
+        estimate += analysis.lineText[i].size() + 5;
+    result.reserve(estimate);
     for (int i = 0; i < analysis.analysedLineCount; ++i) {
         const std::u16string& text = analysis.lineText[i];
         // Only the line after the text's final line break is empty; writing
@@ -26,9 +30,12 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int& docStringColumn, 
         if (indent)
             result += IndentFor(analysis.lineType[i]);
         if (offset) {
-            for (auto k = static_cast<std::size_t>(std::max(*offset, 0)); k < text.size(); ++k)
-                if (text[k] != u'\r')
-                    result.push_back(text[k]);
+            // Carriage returns go wherever they stand; the line break is written anew.
+            for (auto k = static_cast<std::size_t>(std::max(*offset, 0)); k < text.size();) {
+                const std::size_t cr = std::min(text.find(u'\r', k), text.size());
+                result.append(text, k, cr - k);
+                k = cr + 1;
+            }
         }
         result += u"\r\n";
     }
