@@ -16,7 +16,7 @@ std::u16string RealisticText()
 {
     std::ifstream in(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature", std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return {bytes.begin(), bytes.end()};
+    return { bytes.begin(), bytes.end() };
 }
 
 const TextLineSource& RealisticSource()

@@ -51,4 +51,5 @@ std::u16string UnformatText(const LineAnalysis& analysis, int& docStringColumn);
 // keeps them so); if they do not (line count or a line's text differs), the
 // text is analysed afresh first, so that no line is lost or doubled.
 std::u16string FormatWholeText(const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
-std::u16string UnformatWholeText(const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
+std::u16string UnformatWholeText(
+    const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);

@@ -21,11 +21,11 @@ class LineAnalysis {
 public:
     LineAnalysis();
 
-    std::vector<std::u16string> lineText;  // with its closing CR on all lines but the last
-    std::vector<int> lineStart;            // control position of the line's first character
-    std::vector<LineType> lineType;        // after the context pass; 0 when never analysed
+    std::vector<std::u16string> lineText; // with its closing CR on all lines but the last
+    std::vector<int> lineStart; // control position of the line's first character
+    std::vector<LineType> lineType; // after the context pass; 0 when never analysed
     std::vector<std::u16string> lineKeyword;
-    std::vector<int> keywordPosition;      // first occurrence of lineKeyword in lineText; 0 when empty
+    std::vector<int> keywordPosition; // first occurrence of lineKeyword in lineText; 0 when empty
 
     int maxAnalysedLines = MAX_ANALYSED_LINES;
     int analysedLineCount = 0;
@@ -33,7 +33,7 @@ public:
     // Fills entry i from the source: its text (read in full, however long),
     // its start, and the type and keyword that ClassifyLine gives it against
     // the current language. Runs no context pass. Does nothing for an i
-    // outside 0 .. maxAnalysedLines-1.
+    // outside 0 .. AnalysableLineCount(source)-1.
     void AnalyseLine(const LineSource& source, int i);
 
     // Sets analysedLineCount from the source, analyses lines first .. last-1

@@ -10,25 +10,25 @@ using Lines = std::vector<std::u16string_view>;
 
 // Trailing blanks in these lines are part of the fragments as the editor has
 // always written them.
-const Lines scenarioLines = {u"SCENARIO: [Title]", u"GIVEN", u"WHEN", u"THEN"};
+const Lines scenarioLines = { u"SCENARIO: [Title]", u"GIVEN", u"WHEN", u"THEN" };
 
-const Lines scenarioWithTablesLines = {u"SCENARIO: [Title]", u"GIVEN", u"| | |", u"| | |", u"WHEN", u"| | |",
-    u"| | |", u"THEN", u"| | |", u"| | |"};
+const Lines scenarioWithTablesLines = { u"SCENARIO: [Title]", u"GIVEN", u"| | |", u"| | |", u"WHEN", u"| | |",
+    u"| | |", u"THEN", u"| | |", u"| | |" };
 
-const Lines scenarioOutlineLines = {
-    u"SCENARIOOUTLINE: [Title]", u"GIVEN", u"WHEN", u"THEN", u"", u"EXAMPLES:", u"| | |", u"| | |"};
+const Lines scenarioOutlineLines
+    = { u"SCENARIOOUTLINE: [Title]", u"GIVEN", u"WHEN", u"THEN", u"", u"EXAMPLES:", u"| | |", u"| | |" };
 
 // "Given" is written as a plain word, so it stays English in every language.
-const Lines backgroundLines = {u"BACKGROUND: ", u"Given"};
+const Lines backgroundLines = { u"BACKGROUND: ", u"Given" };
 
-const Lines businessRuleLines = {u"SCENARIO: Business Rule [Title]", u"*", u"| | |", u"| | |"};
+const Lines businessRuleLines = { u"SCENARIO: Business Rule [Title]", u"*", u"| | |", u"| | |" };
 
-const Lines domainTermLines = {u"SCENARIO: Domain Term [Title]", u"*", u"| |", u"| |"};
+const Lines domainTermLines = { u"SCENARIO: Domain Term [Title]", u"*", u"| |", u"| |" };
 
-const Lines includeFileLines = {u"#include \"[Title].csv\" "};
+const Lines includeFileLines = { u"#include \"[Title].csv\" " };
 
-const Lines sampleScenarioLines = {u"SCENARIO: Add initial item to order ",
-    u"GIVEN there are no items in an order ", u"WHEN item is added ", u"THEN order contains one item "};
+const Lines sampleScenarioLines = { u"SCENARIO: Add initial item to order ",
+    u"GIVEN there are no items in an order ", u"WHEN item is added ", u"THEN order contains one item " };
 
 const Lines sampleBusinessRuleLines = {
     u"SCENARIO: Business Rule: Quantity Discount ",
@@ -76,12 +76,12 @@ const Lines sampleScenarioOutlineLines = {
     u"| 99       | 1     | 100          |",
 };
 
-const Lines ruleLines = {u"RULE: [Title]"};
+const Lines ruleLines = { u"RULE: [Title]" };
 
 // "Example" is a plain word, not a type word: it stays English too.
-const Lines exampleLines = {u"Example: [Title]", u"GIVEN", u"WHEN", u"THEN"};
+const Lines exampleLines = { u"Example: [Title]", u"GIVEN", u"WHEN", u"THEN" };
 
-const Lines newDocumentLines = {u"FEATURE: [Title]", u"", u"SCENARIO: [Title]", u"GIVEN", u"WHEN", u"THEN"};
+const Lines newDocumentLines = { u"FEATURE: [Title]", u"", u"SCENARIO: [Title]", u"GIVEN", u"WHEN", u"THEN" };
 
 void ReplaceAll(std::u16string& text, const std::u16string& from, const std::u16string& to)
 {
@@ -107,20 +107,20 @@ const std::vector<InsertTemplateInfo>& InsertTemplates()
     using enum SearchStart;
     using enum SelectionAfter;
     static const std::vector<InsertTemplateInfo> templates = {
-        {32785, u"Scenario", scenarioLines, CaretLine, Title},
-        {32796, u"Scenario with Tables", scenarioWithTablesLines, CaretLine, Title},
-        {32786, u"Scenario Outline", scenarioOutlineLines, CaretLine, Title},
-        {32811, u"Background", backgroundLines, FirstLine, BlockStart},
-        {32787, u"Business Rule", businessRuleLines, CaretLine, Title},
-        {32803, u"Domain Term", domainTermLines, CaretLine, Title},
-        {32812, u"Include File", includeFileLines, FirstLine, Title},
-        {32804, u"Sample Scenario", sampleScenarioLines, CaretLine, BlockStart},
-        {32805, u"Sample Business Rule", sampleBusinessRuleLines, CaretLine, BlockStart},
-        {32806, u"Sample Domain Term", sampleDomainTermLines, CaretLine, BlockStart},
-        {32809, u"Sample Scenario with Tables", sampleScenarioWithTablesLines, CaretLine, BlockStart},
-        {32808, u"Sample Scenario Outline", sampleScenarioOutlineLines, CaretLine, BlockStart},
-        {32788, u"Rule", ruleLines, CaretLine, Title},
-        {32797, u"Example", exampleLines, CaretLine, Title},
+        { 32785, u"Scenario", scenarioLines, CaretLine, Title },
+        { 32796, u"Scenario with Tables", scenarioWithTablesLines, CaretLine, Title },
+        { 32786, u"Scenario Outline", scenarioOutlineLines, CaretLine, Title },
+        { 32811, u"Background", backgroundLines, FirstLine, BlockStart },
+        { 32787, u"Business Rule", businessRuleLines, CaretLine, Title },
+        { 32803, u"Domain Term", domainTermLines, CaretLine, Title },
+        { 32812, u"Include File", includeFileLines, FirstLine, Title },
+        { 32804, u"Sample Scenario", sampleScenarioLines, CaretLine, BlockStart },
+        { 32805, u"Sample Business Rule", sampleBusinessRuleLines, CaretLine, BlockStart },
+        { 32806, u"Sample Domain Term", sampleDomainTermLines, CaretLine, BlockStart },
+        { 32809, u"Sample Scenario with Tables", sampleScenarioWithTablesLines, CaretLine, BlockStart },
+        { 32808, u"Sample Scenario Outline", sampleScenarioOutlineLines, CaretLine, BlockStart },
+        { 32788, u"Rule", ruleLines, CaretLine, Title },
+        { 32797, u"Example", exampleLines, CaretLine, Title },
     };
     return templates;
 }
@@ -212,7 +212,8 @@ TemplateInsertion PrepareInsertCommand(
     const LineAnalysis& analysis, const InsertTemplateInfo& command, int caretLine, int wholeTextLength)
 {
     const int searchStartLine = command.searchStart == SearchStart::FirstLine ? 0 : caretLine;
-    return PrepareTemplateInsertion(analysis, command.lines, searchStartLine, wholeTextLength, command.selectionAfter);
+    return PrepareTemplateInsertion(
+        analysis, command.lines, searchStartLine, wholeTextLength, command.selectionAfter);
 }
 
 std::u16string NewDocumentText(std::u16string wholeTextAfterPaste, const std::u16string& languageCode)
@@ -233,6 +234,6 @@ std::optional<TextRange> InitialTitleSelection(const std::u16string& wholeText)
     const int length = static_cast<int>(TITLE_PLACEHOLDER.size());
     // The language line's break counts two in the whole text, one in the control.
     if (wholeText.find(u"anguage:") != std::u16string::npos)
-        return TextRange {p - 1, p - 1 + length};
-    return TextRange {p, p + length};
+        return TextRange { p - 1, p - 1 + length };
+    return TextRange { p, p + length };
 }

@@ -20,20 +20,20 @@ inline constexpr std::u16string_view TITLE_PLACEHOLDER = u"[Title]";
 
 // Where the search for the insertion point starts.
 enum class SearchStart {
-    CaretLine,  // the line holding the start of the selection
-    FirstLine,  // line 0, whatever the caret (Background, Include File)
+    CaretLine, // the line holding the start of the selection
+    FirstLine, // line 0, whatever the caret (Background, Include File)
 };
 
 // What the view selects once the fragment is in.
 enum class SelectionAfter {
-    Title,       // the placeholder: returned position .. position + 7
-    BlockStart,  // nothing; the caret at the returned position
+    Title, // the placeholder: returned position .. position + 7
+    BlockStart, // nothing; the caret at the returned position
 };
 
 struct InsertTemplateInfo {
     int commandId;
     std::u16string_view menuText;
-    std::vector<std::u16string_view> lines;  // without line breaks
+    std::vector<std::u16string_view> lines; // without line breaks
     SearchStart searchStart;
     SelectionAfter selectionAfter;
 };
@@ -74,9 +74,9 @@ int WholeTextLength(const LineSource& source);
 
 // What the view does for one Insert command.
 struct TemplateInsertion {
-    int insertionPoint;  // control position: put an empty selection here and paste `text`
-    std::u16string text;  // joined and translated, with CR LF line breaks
-    int selectionStart;  // then select selectionStart .. selectionEnd
+    int insertionPoint; // control position: put an empty selection here and paste `text`
+    std::u16string text; // joined and translated, with CR LF line breaks
+    int selectionStart; // then select selectionStart .. selectionEnd
     int selectionEnd;
 };
 

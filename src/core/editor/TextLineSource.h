@@ -21,6 +21,6 @@ public:
     std::u16string wholeText() const;
 
 private:
-    std::u16string text_;       // line breaks normalised to one CR each
-    std::vector<int> starts_;   // start of each line in text_
+    std::u16string text_; // line breaks normalised to one CR each
+    std::vector<int> starts_; // start of each line in text_
 };

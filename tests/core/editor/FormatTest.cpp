@@ -43,9 +43,9 @@ const std::u16string Q = u"\"\"\"";
 TEST_F(FormatTest, IndentsByLineRoleAndUnformatGivesTheLayoutBack)
 {
     const std::u16string original
-        = Crlf({u"Scenario: Pay", u"Given a card", u"| a | b |", Q, u"  x", Q, u""});
+        = Crlf({ u"Scenario: Pay", u"Given a card", u"| a | b |", Q, u"  x", Q, u"" });
     const std::u16string formatted = Crlf(
-        {u"Scenario: Pay", u"  Given a card", u"    | a | b |", u"    " + Q, u"      x", u"    " + Q, u""});
+        { u"Scenario: Pay", u"  Given a card", u"    | a | b |", u"    " + Q, u"      x", u"    " + Q, u"" });
 
     EXPECT_EQ(Format(original), formatted);
     EXPECT_EQ(Unformat(formatted), original);
@@ -54,21 +54,21 @@ TEST_F(FormatTest, IndentsByLineRoleAndUnformatGivesTheLayoutBack)
 TEST_F(FormatTest, IndentationOfEachLineType)
 {
     const std::vector<std::pair<LineType, std::u16string>> expected = {
-        {NOT_ANALYSED, u""},
-        {FEATURE_LINE, u""},
-        {TAG_LINE, u""},
-        {SCENARIO_LINE, u""},
-        {BACKGROUND_LINE, u""},
-        {SCENARIO_OUTLINE_LINE, u""},
-        {STEP_LINE, u"  "},
-        {TABLE_LINE, u"    "},
-        {EXAMPLES_LINE, u"  "},
-        {DOC_STRING_DELIMITER_LINE, u"    "},
-        {COMMENT_LINE, u"  "},
-        {TEXT_LINE, u""},
-        {INCLUDE_LINE, u""},
-        {DOC_STRING_LINE, u"    "},
-        {static_cast<LineType>(5), u""},
+        { NOT_ANALYSED, u"" },
+        { FEATURE_LINE, u"" },
+        { TAG_LINE, u"" },
+        { SCENARIO_LINE, u"" },
+        { BACKGROUND_LINE, u"" },
+        { SCENARIO_OUTLINE_LINE, u"" },
+        { STEP_LINE, u"  " },
+        { TABLE_LINE, u"    " },
+        { EXAMPLES_LINE, u"  " },
+        { DOC_STRING_DELIMITER_LINE, u"    " },
+        { COMMENT_LINE, u"  " },
+        { TEXT_LINE, u"" },
+        { INCLUDE_LINE, u"" },
+        { DOC_STRING_LINE, u"    " },
+        { static_cast<LineType>(5), u"" },
     };
     for (const auto& [type, indent] : expected)
         EXPECT_EQ(IndentFor(type), indent) << LineTypeName(type);
@@ -76,7 +76,8 @@ TEST_F(FormatTest, IndentationOfEachLineType)
 
 TEST_F(FormatTest, ContentOffsetByLineType)
 {
-    const LineAnalysis a = Analysed(Crlf({u"  \t# tab is content", u"   ", u"  Given x", u"      " + Q, u"   "}));
+    const LineAnalysis a
+        = Analysed(Crlf({ u"  \t# tab is content", u"   ", u"  Given x", u"      " + Q, u"   " }));
     int docStringColumn = -1;
     EXPECT_EQ(ContentOffset(a, 0, docStringColumn), 2);
     // A blank line's content is its closing carriage return.
@@ -95,57 +96,62 @@ TEST_F(FormatTest, ContentOffsetByLineType)
 
 TEST_F(FormatTest, BlankLinesTakeTheIndentationOfTheirRoleAndNothingElse)
 {
-    const std::u16string steps = Crlf({u"Scenario: s", u"  Given a", u"     ", u"  When b", u""});
-    EXPECT_EQ(Format(steps), Crlf({u"Scenario: s", u"  Given a", u"", u"  When b", u""}));
-    EXPECT_EQ(Unformat(steps), Crlf({u"Scenario: s", u"Given a", u"", u"When b", u""}));
+    const std::u16string steps = Crlf({ u"Scenario: s", u"  Given a", u"     ", u"  When b", u"" });
+    EXPECT_EQ(Format(steps), Crlf({ u"Scenario: s", u"  Given a", u"", u"  When b", u"" }));
+    EXPECT_EQ(Unformat(steps), Crlf({ u"Scenario: s", u"Given a", u"", u"When b", u"" }));
 
     // Under a heading a blank line is description text, shown as a comment.
-    const std::u16string description = Crlf({u"Feature: f", u"   ", u"Scenario: s", u""});
-    EXPECT_EQ(Format(description), Crlf({u"Feature: f", u"  ", u"Scenario: s", u""}));
-    EXPECT_EQ(Unformat(description), Crlf({u"Feature: f", u"", u"Scenario: s", u""}));
+    const std::u16string description = Crlf({ u"Feature: f", u"   ", u"Scenario: s", u"" });
+    EXPECT_EQ(Format(description), Crlf({ u"Feature: f", u"  ", u"Scenario: s", u"" }));
+    EXPECT_EQ(Unformat(description), Crlf({ u"Feature: f", u"", u"Scenario: s", u"" }));
 }
 
 TEST_F(FormatTest, TabsBeforeTextAreKeptButBlanksAndTabsBeforeKeywordsGo)
 {
-    const std::u16string text = Crlf({u"\tloose text", u"Feature: f", u" \t# note", u"Scenario: s",
-        u"\t\tGiven x", u" \t| a |", u"\t" + Q, u"\tdoc", u"\t" + Q, u""});
-    EXPECT_EQ(Format(text), Crlf({u"\tloose text", u"Feature: f", u"  \t# note", u"Scenario: s", u"  Given x",
-                                u"    | a |", u"    " + Q, u"    doc", u"    " + Q, u""}));
-    EXPECT_EQ(Unformat(text), Crlf({u"\tloose text", u"Feature: f", u"\t# note", u"Scenario: s", u"Given x",
-                                  u"| a |", Q, u"doc", Q, u""}));
+    const std::u16string text = Crlf({ u"\tloose text", u"Feature: f", u" \t# note", u"Scenario: s",
+        u"\t\tGiven x", u" \t| a |", u"\t" + Q, u"\tdoc", u"\t" + Q, u"" });
+    EXPECT_EQ(Format(text),
+        Crlf({ u"\tloose text", u"Feature: f", u"  \t# note", u"Scenario: s", u"  Given x", u"    | a |",
+            u"    " + Q, u"    doc", u"    " + Q, u"" }));
+    EXPECT_EQ(Unformat(text),
+        Crlf({ u"\tloose text", u"Feature: f", u"\t# note", u"Scenario: s", u"Given x", u"| a |", Q, u"doc",
+            Q, u"" }));
 }
 
 TEST_F(FormatTest, DocStringKeepsIndentationBeyondItsDelimiter)
 {
-    const std::u16string text
-        = Crlf({u"Given g", u"    " + Q, u"      deeper", u"    flush", u"         deepest", u"    " + Q, u""});
-    EXPECT_EQ(Format(text), Crlf({u"  Given g", u"    " + Q, u"      deeper", u"    flush", u"         deepest",
-                                u"    " + Q, u""}));
-    EXPECT_EQ(Unformat(text), Crlf({u"Given g", Q, u"  deeper", u"flush", u"     deepest", Q, u""}));
+    const std::u16string text = Crlf(
+        { u"Given g", u"    " + Q, u"      deeper", u"    flush", u"         deepest", u"    " + Q, u"" });
+    EXPECT_EQ(Format(text),
+        Crlf({ u"  Given g", u"    " + Q, u"      deeper", u"    flush", u"         deepest", u"    " + Q,
+            u"" }));
+    EXPECT_EQ(Unformat(text), Crlf({ u"Given g", Q, u"  deeper", u"flush", u"     deepest", Q, u"" }));
 }
 
 TEST_F(FormatTest, DocStringCutRemovesBlanksOnlyNeverText)
 {
     // Lines left of the delimiter's column: blanks give an empty line, text is kept whole.
-    const std::u16string text = Crlf({u"Given g", u"      " + Q, u"  ", u"ab", u"   cd", u"      " + Q, u""});
+    const std::u16string text
+        = Crlf({ u"Given g", u"      " + Q, u"  ", u"ab", u"   cd", u"      " + Q, u"" });
     int column = 0;
     const LineAnalysis a = Analysed(text);
-    EXPECT_EQ(UnformatText(a, column), Crlf({u"Given g", Q, u"", u"ab", u"cd", Q, u""}));
+    EXPECT_EQ(UnformatText(a, column), Crlf({ u"Given g", Q, u"", u"ab", u"cd", Q, u"" }));
     EXPECT_EQ(column, 6);
-    EXPECT_EQ(FormatText(a, column), Crlf({u"  Given g", u"    " + Q, u"    ", u"    ab", u"    cd", u"    " + Q, u""}));
+    EXPECT_EQ(FormatText(a, column),
+        Crlf({ u"  Given g", u"    " + Q, u"    ", u"    ab", u"    cd", u"    " + Q, u"" }));
 }
 
 TEST_F(FormatTest, DocStringColumnCarriesOverFromTheLastCall)
 {
     // A doc-string line left without its delimiter (its type is only renewed
     // when it is read again) is cut at the column of the last delimiter met.
-    LineAnalysis a = Analysed(Crlf({u"Given g", Q, u"      x", Q}));
-    a.AnalyseLines(TextLineSource(Crlf({u"Given g", u"text", u"      x", u"text"})), 1, 2);
-    a.AnalyseLines(TextLineSource(Crlf({u"Given g", u"text", u"      x", u"text"})), 3, 4);
+    LineAnalysis a = Analysed(Crlf({ u"Given g", Q, u"      x", Q }));
+    a.AnalyseLines(TextLineSource(Crlf({ u"Given g", u"text", u"      x", u"text" })), 1, 2);
+    a.AnalyseLines(TextLineSource(Crlf({ u"Given g", u"text", u"      x", u"text" })), 3, 4);
     ASSERT_EQ(a.lineType[2], DOC_STRING_LINE);
 
     int column = 4;
-    EXPECT_EQ(UnformatText(a, column), Crlf({u"Given g", u"text", u"  x", u"text\r\n"}));
+    EXPECT_EQ(UnformatText(a, column), Crlf({ u"Given g", u"text", u"  x", u"text\r\n" }));
     EXPECT_EQ(column, 4);
 }
 
@@ -172,8 +178,8 @@ std::u16string NumberedSteps(int count, std::u16string_view indent)
 {
     std::u16string text;
     for (int i = 0; i < count; ++i)
-        text += std::u16string(indent) + u"Given step " + std::u16string(1, static_cast<char16_t>(u'a' + i % 26))
-            + u"\r\n";
+        text += std::u16string(indent) + u"Given step "
+            + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) + u"\r\n";
     return text;
 }
 
@@ -200,11 +206,11 @@ TEST_F(FormatTest, SeamAtTheLimitNeitherLosesNorDoublesALineBreak)
 
 TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)
 {
-    const std::u16string now = Crlf({u"Scenario: s", u"Given a", u"When b", u"Then c", u""});
+    const std::u16string now = Crlf({ u"Scenario: s", u"Given a", u"When b", u"Then c", u"" });
     const LineAnalysis stale = Analysed(u"Scenario: s\r\nGiven a");
     int column = 0;
     EXPECT_EQ(FormatWholeText(TextLineSource(now), stale, column),
-        Crlf({u"Scenario: s", u"  Given a", u"  When b", u"  Then c", u""}));
+        Crlf({ u"Scenario: s", u"  Given a", u"  When b", u"  Then c", u"" }));
 }
 
 void ExpectFixedPoints(const std::u16string& text, const std::string& name)

@@ -20,12 +20,13 @@ protected:
 
 std::vector<LineType> TypesOf(const LineAnalysis& analysis)
 {
-    return {analysis.lineType.begin(), analysis.lineType.begin() + analysis.analysedLineCount};
+    return { analysis.lineType.begin(), analysis.lineType.begin() + analysis.analysedLineCount };
 }
 
 TEST_F(LineAnalysisTest, EntriesHoldTextStartKeywordAndItsPosition)
 {
-    const LineAnalysis a = Analysed(Crlf({u"Feature: f", u"    Given I have 3 apples", u"  | a | b |", u"plain", u""}));
+    const LineAnalysis a
+        = Analysed(Crlf({ u"Feature: f", u"    Given I have 3 apples", u"  | a | b |", u"plain", u"" }));
 
     ASSERT_EQ(a.analysedLineCount, 5);
     EXPECT_EQ(a.lineText[0], u"Feature: f\r");
@@ -39,7 +40,8 @@ TEST_F(LineAnalysisTest, EntriesHoldTextStartKeywordAndItsPosition)
     EXPECT_EQ(a.keywordPosition[3], 0);
     // A line break is one position, so each line starts where the previous one's text ends.
     for (int i = 0; i + 1 < a.analysedLineCount; ++i)
-        EXPECT_EQ(a.lineStart[i] + static_cast<int>(a.lineText[i].size()), a.lineStart[i + 1]) << "line " << i;
+        EXPECT_EQ(a.lineStart[i] + static_cast<int>(a.lineText[i].size()), a.lineStart[i + 1])
+            << "line " << i;
 }
 
 TEST_F(LineAnalysisTest, KeywordPositionIsItsFirstOccurrenceEvenWhenRepeated)
@@ -87,45 +89,46 @@ const std::u16string_view Q = u"\"\"\"";
 
 INSTANTIATE_TEST_SUITE_P(Lines, ContextPassTest,
     ::testing::Values(
-        ContextCase {"DescriptionUnderHeadingsUpToTheFirstStep",
-            {u"Feature: f", u"  As a user", u"", u"  Scenario: s", u"  more words", u"    Given g",
-                u"  after the step"},
-            {FEATURE_LINE, COMMENT_LINE, COMMENT_LINE, SCENARIO_LINE, COMMENT_LINE, STEP_LINE, TEXT_LINE}},
-        ContextCase {"EveryHeadingKindStartsADescription",
-            {u"Background:", u"b", u"* s", u"Rule: r", u"r", u"Scenario Outline: o", u"o", u"Given g", u"t"},
-            {BACKGROUND_LINE, COMMENT_LINE, STEP_LINE, SCENARIO_LINE, COMMENT_LINE, SCENARIO_OUTLINE_LINE,
-                COMMENT_LINE, STEP_LINE, TEXT_LINE}},
-        ContextCase {"TextAfterExamplesFollowingStepsStaysPlain",
-            {u"Scenario Outline: o", u"Given <a>", u"Examples:", u"after examples"},
-            {SCENARIO_OUTLINE_LINE, STEP_LINE, EXAMPLES_LINE, TEXT_LINE}},
-        ContextCase {"TagsCommentsTablesAndExamplesKeepADescriptionOpen",
-            {u"Feature: f", u"# c", u"@t", u"| a |", u"Examples:", u"#include x", u"still description"},
-            {FEATURE_LINE, COMMENT_LINE, TAG_LINE, TABLE_LINE, EXAMPLES_LINE, INCLUDE_LINE, COMMENT_LINE}},
-        ContextCase {"TextBeforeAnyHeadingIsPlain", {u"loose text", u"", u"Feature: f"},
-            {TEXT_LINE, TEXT_LINE, FEATURE_LINE}},
-        ContextCase {"DocStringBetweenDelimitersButNotAfter",
-            {u"Given g", Q, u"inside", u"", Q, u"after"},
-            {STEP_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE, DOC_STRING_LINE, DOC_STRING_DELIMITER_LINE,
-                TEXT_LINE}},
-        ContextCase {"DocStringWinsOverDescription", {u"Feature: f", Q, u"x", Q, u"y"},
-            {FEATURE_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE, DOC_STRING_DELIMITER_LINE, COMMENT_LINE}},
-        ContextCase {"RecognisedLinesInsideADocStringKeepTheirTypeAndMoveTheFlags",
-            {u"Given g", Q, u"Scenario: inside", u"| cell |", u"text", Q, u"after"},
-            {STEP_LINE, DOC_STRING_DELIMITER_LINE, SCENARIO_LINE, TABLE_LINE, DOC_STRING_LINE,
-                DOC_STRING_DELIMITER_LINE, COMMENT_LINE}},
-        ContextCase {"AStepInsideADocStringEndsTheDescription", {u"Feature: f", Q, u"* step", Q, u"y"},
-            {FEATURE_LINE, DOC_STRING_DELIMITER_LINE, STEP_LINE, DOC_STRING_DELIMITER_LINE, TEXT_LINE}},
-        ContextCase {"DelimiterWithContentTypeOpensAndAnUnclosedDocStringRunsToTheEnd",
-            {u"Given g", u"  \"\"\"json", u"{", u"}"},
-            {STEP_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE, DOC_STRING_LINE}},
-        ContextCase {"BackticksDoNotOpenADocString", {u"Given g", u"```", u"x"},
-            {STEP_LINE, TEXT_LINE, TEXT_LINE}}),
+        ContextCase { "DescriptionUnderHeadingsUpToTheFirstStep",
+            { u"Feature: f", u"  As a user", u"", u"  Scenario: s", u"  more words", u"    Given g",
+                u"  after the step" },
+            { FEATURE_LINE, COMMENT_LINE, COMMENT_LINE, SCENARIO_LINE, COMMENT_LINE, STEP_LINE, TEXT_LINE } },
+        ContextCase { "EveryHeadingKindStartsADescription",
+            { u"Background:", u"b", u"* s", u"Rule: r", u"r", u"Scenario Outline: o", u"o", u"Given g",
+                u"t" },
+            { BACKGROUND_LINE, COMMENT_LINE, STEP_LINE, SCENARIO_LINE, COMMENT_LINE, SCENARIO_OUTLINE_LINE,
+                COMMENT_LINE, STEP_LINE, TEXT_LINE } },
+        ContextCase { "TextAfterExamplesFollowingStepsStaysPlain",
+            { u"Scenario Outline: o", u"Given <a>", u"Examples:", u"after examples" },
+            { SCENARIO_OUTLINE_LINE, STEP_LINE, EXAMPLES_LINE, TEXT_LINE } },
+        ContextCase { "TagsCommentsTablesAndExamplesKeepADescriptionOpen",
+            { u"Feature: f", u"# c", u"@t", u"| a |", u"Examples:", u"#include x", u"still description" },
+            { FEATURE_LINE, COMMENT_LINE, TAG_LINE, TABLE_LINE, EXAMPLES_LINE, INCLUDE_LINE, COMMENT_LINE } },
+        ContextCase { "TextBeforeAnyHeadingIsPlain", { u"loose text", u"", u"Feature: f" },
+            { TEXT_LINE, TEXT_LINE, FEATURE_LINE } },
+        ContextCase { "DocStringBetweenDelimitersButNotAfter", { u"Given g", Q, u"inside", u"", Q, u"after" },
+            { STEP_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE, DOC_STRING_LINE,
+                DOC_STRING_DELIMITER_LINE, TEXT_LINE } },
+        ContextCase { "DocStringWinsOverDescription", { u"Feature: f", Q, u"x", Q, u"y" },
+            { FEATURE_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE, DOC_STRING_DELIMITER_LINE,
+                COMMENT_LINE } },
+        ContextCase { "RecognisedLinesInsideADocStringKeepTheirTypeAndMoveTheFlags",
+            { u"Given g", Q, u"Scenario: inside", u"| cell |", u"text", Q, u"after" },
+            { STEP_LINE, DOC_STRING_DELIMITER_LINE, SCENARIO_LINE, TABLE_LINE, DOC_STRING_LINE,
+                DOC_STRING_DELIMITER_LINE, COMMENT_LINE } },
+        ContextCase { "AStepInsideADocStringEndsTheDescription", { u"Feature: f", Q, u"* step", Q, u"y" },
+            { FEATURE_LINE, DOC_STRING_DELIMITER_LINE, STEP_LINE, DOC_STRING_DELIMITER_LINE, TEXT_LINE } },
+        ContextCase { "DelimiterWithContentTypeOpensAndAnUnclosedDocStringRunsToTheEnd",
+            { u"Given g", u"  \"\"\"json", u"{", u"}" },
+            { STEP_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE, DOC_STRING_LINE } },
+        ContextCase { "BackticksDoNotOpenADocString", { u"Given g", u"```", u"x" },
+            { STEP_LINE, TEXT_LINE, TEXT_LINE } }),
     [](const ::testing::TestParamInfo<ContextCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LineAnalysisTest, AConvertedLineKeepsItsTypeUntilItIsReadAgain)
 {
-    const std::u16string before = Crlf({u"Feature: f", u"description", u"Given g"});
-    const std::u16string after = Crlf({u"plain text", u"description", u"Given g"});
+    const std::u16string before = Crlf({ u"Feature: f", u"description", u"Given g" });
+    const std::u16string after = Crlf({ u"plain text", u"description", u"Given g" });
     LineAnalysis a = Analysed(before);
     ASSERT_EQ(a.lineType[1], COMMENT_LINE);
 
@@ -144,8 +147,8 @@ TEST_F(LineAnalysisTest, ReanalysingAroundAnEditMatchesAFullAnalysis)
 {
     // A keystroke keeps the line's length here; a longer line would move the
     // starts of the lines below, which only a full analysis brings up to date.
-    const std::u16string before = Crlf({u"Feature: f", u"", u"Given ggggg", u"text", u"Then t"});
-    const std::u16string after = Crlf({u"Feature: f", u"", u"Scenario: s", u"text", u"Then t"});
+    const std::u16string before = Crlf({ u"Feature: f", u"", u"Given ggggg", u"text", u"Then t" });
+    const std::u16string after = Crlf({ u"Feature: f", u"", u"Scenario: s", u"text", u"Then t" });
     LineAnalysis a = Analysed(before);
     const TextLineSource source(after);
     a.AnalyseLines(source, 1, 4);
@@ -159,21 +162,21 @@ TEST_F(LineAnalysisTest, ReanalysingAroundAnEditMatchesAFullAnalysis)
 
 TEST_F(LineAnalysisTest, RangeIsClippedAndLinesOutsideItStayUnanalysed)
 {
-    const TextLineSource source(Crlf({u"Feature: f", u"Given g", u"text", u"# c"}));
+    const TextLineSource source(Crlf({ u"Feature: f", u"Given g", u"text", u"# c" }));
     LineAnalysis a;
     a.AnalyseLines(source, -5, 2);
     EXPECT_EQ(a.analysedLineCount, 4);
-    EXPECT_EQ(TypesOf(a), (std::vector<LineType> {FEATURE_LINE, STEP_LINE, NOT_ANALYSED, NOT_ANALYSED}));
+    EXPECT_EQ(TypesOf(a), (std::vector<LineType> { FEATURE_LINE, STEP_LINE, NOT_ANALYSED, NOT_ANALYSED }));
 
     a.AnalyseLines(source, 3, 100);
-    EXPECT_EQ(TypesOf(a), (std::vector<LineType> {FEATURE_LINE, STEP_LINE, NOT_ANALYSED, COMMENT_LINE}));
+    EXPECT_EQ(TypesOf(a), (std::vector<LineType> { FEATURE_LINE, STEP_LINE, NOT_ANALYSED, COMMENT_LINE }));
 }
 
 TEST_F(LineAnalysisTest, LongLinesAreReadInFull)
 {
     const std::u16string name(5000, u'x');
     const std::u16string longStep = u"    Given " + name;
-    const LineAnalysis a = Analysed(Crlf({longStep, u"Then t"}));
+    const LineAnalysis a = Analysed(Crlf({ longStep, u"Then t" }));
 
     EXPECT_EQ(a.lineText[0], longStep + u"\r");
     EXPECT_EQ(a.lineType[0], STEP_LINE);
@@ -205,7 +208,7 @@ TEST_F(LineAnalysisTest, NoLineBeyondTheLimitIsEverAnalysed)
 
 TEST_F(LineAnalysisTest, ShorterTextLimitsWhatCountsAsAnalysed)
 {
-    LineAnalysis a = Analysed(Crlf({u"#include a", u"#include b", u"#include c"}));
+    LineAnalysis a = Analysed(Crlf({ u"#include a", u"#include b", u"#include c" }));
     ASSERT_TRUE(IsIncludeLine(a, 2));
     a.AnalyseAll(TextLineSource(u"#include a"));
     EXPECT_EQ(a.analysedLineCount, 1);
@@ -216,7 +219,7 @@ TEST_F(LineAnalysisTest, ShorterTextLimitsWhatCountsAsAnalysed)
 TEST_F(LineAnalysisTest, IncludeLinesAreRecognisedOnlyInExactCase)
 {
     const LineAnalysis a = Analysed(
-        Crlf({u"#include \"data.csv\" ", u" \t #include", u"#Include x.csv", u"# include x.csv", u"text"}));
+        Crlf({ u"#include \"data.csv\" ", u" \t #include", u"#Include x.csv", u"# include x.csv", u"text" }));
     EXPECT_TRUE(IsIncludeLine(a, 0));
     EXPECT_TRUE(IsIncludeLine(a, 1));
     EXPECT_FALSE(IsIncludeLine(a, 2));
@@ -229,13 +232,13 @@ TEST_F(LineAnalysisTest, IncludeLinesAreRecognisedOnlyInExactCase)
 TEST_F(LineAnalysisTest, FollowsTheLanguageCurrentWhenALineIsRead)
 {
     ASSERT_TRUE(SetLanguage(u"de"));
-    const LineAnalysis german = Analysed(Crlf({u"Funktionalität: f", u"Beschreibung", u"Gegeben sei x"}));
-    EXPECT_EQ(TypesOf(german), (std::vector<LineType> {FEATURE_LINE, COMMENT_LINE, STEP_LINE}));
+    const LineAnalysis german = Analysed(Crlf({ u"Funktionalität: f", u"Beschreibung", u"Gegeben sei x" }));
+    EXPECT_EQ(TypesOf(german), (std::vector<LineType> { FEATURE_LINE, COMMENT_LINE, STEP_LINE }));
     EXPECT_EQ(german.lineKeyword[2], u"Gegeben sei");
 
     ASSERT_TRUE(SetLanguage(u"en"));
-    const LineAnalysis english = Analysed(Crlf({u"Funktionalität: f", u"Beschreibung", u"Gegeben sei x"}));
-    EXPECT_EQ(TypesOf(english), (std::vector<LineType> {TEXT_LINE, TEXT_LINE, TEXT_LINE}));
+    const LineAnalysis english = Analysed(Crlf({ u"Funktionalität: f", u"Beschreibung", u"Gegeben sei x" }));
+    EXPECT_EQ(TypesOf(english), (std::vector<LineType> { TEXT_LINE, TEXT_LINE, TEXT_LINE }));
 }
 
 } // namespace

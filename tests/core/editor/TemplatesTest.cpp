@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,87 +46,93 @@ TEST_P(TemplateTextTest, IsWrittenInTheCurrentLanguage)
 
 INSTANTIATE_TEST_SUITE_P(InsertCommands, TemplateTextTest,
     ::testing::Values(
-        TemplateCase {32785, "Scenario", Block({u"Scenario: [Title]", u"Given", u"When", u"Then"}),
-            Block({u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann"})},
-        TemplateCase {32796, "ScenarioWithTables",
-            Block({u"Scenario: [Title]", u"Given", u"| | |", u"| | |", u"When", u"| | |", u"| | |", u"Then",
-                u"| | |", u"| | |"}),
-            Block({u"Beispiel: [Title]", u"Gegeben seien", u"| | |", u"| | |", u"Wenn", u"| | |", u"| | |",
-                u"Dann", u"| | |", u"| | |"})},
-        TemplateCase {32786, "ScenarioOutline",
-            Block({u"Scenario Outline: [Title]", u"Given", u"When", u"Then", u"", u"Examples:", u"| | |",
-                u"| | |"}),
-            Block({u"Szenariogrundriss: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"Beispiele:",
-                u"| | |", u"| | |"})},
-        TemplateCase {32811, "Background", Block({u"Background: ", u"Given"}),
-            Block({u"Voraussetzungen: ", u"Given"})},
-        TemplateCase {32787, "BusinessRule", Block({u"Scenario: Business Rule [Title]", u"*", u"| | |", u"| | |"}),
-            Block({u"Beispiel: Business Rule [Title]", u"*", u"| | |", u"| | |"})},
-        TemplateCase {32803, "DomainTerm", Block({u"Scenario: Domain Term [Title]", u"*", u"| |", u"| |"}),
-            Block({u"Beispiel: Domain Term [Title]", u"*", u"| |", u"| |"})},
-        TemplateCase {32812, "IncludeFile", Block({u"#include \"[Title].csv\" "}),
-            Block({u"#include \"[Title].csv\" "})},
-        TemplateCase {32804, "SampleScenario",
-            Block({u"Scenario: Add initial item to order ", u"Given there are no items in an order ",
-                u"When item is added ", u"Then order contains one item "}),
-            Block({u"Beispiel: Add initial item to order ", u"Gegeben seien there are no items in an order ",
-                u"Wenn item is added ", u"Dann order contains one item "})},
-        TemplateCase {32805, "SampleBusinessRule",
-            Block({u"Scenario: Business Rule: Quantity Discount ",
+        TemplateCase { 32785, "Scenario", Block({ u"Scenario: [Title]", u"Given", u"When", u"Then" }),
+            Block({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }) },
+        TemplateCase { 32796, "ScenarioWithTables",
+            Block({ u"Scenario: [Title]", u"Given", u"| | |", u"| | |", u"When", u"| | |", u"| | |", u"Then",
+                u"| | |", u"| | |" }),
+            Block({ u"Beispiel: [Title]", u"Gegeben seien", u"| | |", u"| | |", u"Wenn", u"| | |", u"| | |",
+                u"Dann", u"| | |", u"| | |" }) },
+        TemplateCase { 32786, "ScenarioOutline",
+            Block({ u"Scenario Outline: [Title]", u"Given", u"When", u"Then", u"", u"Examples:", u"| | |",
+                u"| | |" }),
+            Block({ u"Szenariogrundriss: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"Beispiele:",
+                u"| | |", u"| | |" }) },
+        TemplateCase { 32811, "Background", Block({ u"Background: ", u"Given" }),
+            Block({ u"Voraussetzungen: ", u"Given" }) },
+        TemplateCase { 32787, "BusinessRule",
+            Block({ u"Scenario: Business Rule [Title]", u"*", u"| | |", u"| | |" }),
+            Block({ u"Beispiel: Business Rule [Title]", u"*", u"| | |", u"| | |" }) },
+        TemplateCase { 32803, "DomainTerm", Block({ u"Scenario: Domain Term [Title]", u"*", u"| |", u"| |" }),
+            Block({ u"Beispiel: Domain Term [Title]", u"*", u"| |", u"| |" }) },
+        TemplateCase { 32812, "IncludeFile", Block({ u"#include \"[Title].csv\" " }),
+            Block({ u"#include \"[Title].csv\" " }) },
+        TemplateCase { 32804, "SampleScenario",
+            Block({ u"Scenario: Add initial item to order ", u"Given there are no items in an order ",
+                u"When item is added ", u"Then order contains one item " }),
+            Block({ u"Beispiel: Add initial item to order ", u"Gegeben seien there are no items in an order ",
+                u"Wenn item is added ", u"Dann order contains one item " }) },
+        TemplateCase { 32805, "SampleBusinessRule",
+            Block({ u"Scenario: Business Rule: Quantity Discount ",
                 u" Discount is computed based on total quantity of items in an order",
                 u"* Discount based on quantity", u"| Quantity    | Discount  | Notes                 |",
                 u"| 1           | 0%        |                       |",
                 u"| 2           | 1%        | 1-9                   |",
                 u"| 9           | 1%        | 1-9                   |",
-                u"| 10          | 5%        | 10 +                  | "}),
-            Block({u"Beispiel: Business Rule: Quantity Discount ",
+                u"| 10          | 5%        | 10 +                  | " }),
+            Block({ u"Beispiel: Business Rule: Quantity Discount ",
                 u" Discount is computed based on total quantity of items in an order",
                 u"* Discount based on quantity", u"| Quantity    | Discount  | Notes                 |",
                 u"| 1           | 0%        |                       |",
                 u"| 2           | 1%        | 1-9                   |",
                 u"| 9           | 1%        | 1-9                   |",
-                u"| 10          | 5%        | 10 +                  | "})},
-        TemplateCase {32806, "SampleDomainTerm",
-            Block({u"Scenario: Domain Term Password ", u"* Password must contain 4 letters and 1 number",
-                u"| Value    | Valid  | Notes                 |", u"| abcd1    | Yes    |                       |",
-                u"| abcde    | No     | no number             |", u"| abc1     | No     | less than 4 letters   |",
-                u"| abcde1   | No     | more than 4 letters   |"}),
-            Block({u"Beispiel: Domain Term Password ", u"* Password must contain 4 letters and 1 number",
-                u"| Value    | Valid  | Notes                 |", u"| abcd1    | Yes    |                       |",
-                u"| abcde    | No     | no number             |", u"| abc1     | No     | less than 4 letters   |",
-                u"| abcde1   | No     | more than 4 letters   |"})},
-        TemplateCase {32809, "SampleScenarioWithTables",
-            Block({u"Scenario: Add an item to order ", u"Given existing items are", u"| Name   | Quantity |",
+                u"| 10          | 5%        | 10 +                  | " }) },
+        TemplateCase { 32806, "SampleDomainTerm",
+            Block({ u"Scenario: Domain Term Password ", u"* Password must contain 4 letters and 1 number",
+                u"| Value    | Valid  | Notes                 |",
+                u"| abcd1    | Yes    |                       |",
+                u"| abcde    | No     | no number             |",
+                u"| abc1     | No     | less than 4 letters   |",
+                u"| abcde1   | No     | more than 4 letters   |" }),
+            Block({ u"Beispiel: Domain Term Password ", u"* Password must contain 4 letters and 1 number",
+                u"| Value    | Valid  | Notes                 |",
+                u"| abcd1    | Yes    |                       |",
+                u"| abcde    | No     | no number             |",
+                u"| abc1     | No     | less than 4 letters   |",
+                u"| abcde1   | No     | more than 4 letters   |" }) },
+        TemplateCase { 32809, "SampleScenarioWithTables",
+            Block({ u"Scenario: Add an item to order ", u"Given existing items are", u"| Name   | Quantity |",
                 u"| Widget |  1       |", u"When item is added ", u"| Name     | Mousetrap |",
                 u"| Quantity | 2         |", u"Then items are ", u"| Name      | Quantity |",
-                u"| Widget    | 1        |", u"| Mousetrap | 2        |"}),
-            Block({u"Beispiel: Add an item to order ", u"Gegeben seien existing items are",
+                u"| Widget    | 1        |", u"| Mousetrap | 2        |" }),
+            Block({ u"Beispiel: Add an item to order ", u"Gegeben seien existing items are",
                 u"| Name   | Quantity |", u"| Widget |  1       |", u"Wenn item is added ",
                 u"| Name     | Mousetrap |", u"| Quantity | 2         |", u"Dann items are ",
-                u"| Name      | Quantity |", u"| Widget    | 1        |", u"| Mousetrap | 2        |"})},
-        TemplateCase {32808, "SampleScenarioOutline",
-            Block({u"Scenario Outline: Add an item to order ", u"Given order contains <Quantity> items",
+                u"| Name      | Quantity |", u"| Widget    | 1        |", u"| Mousetrap | 2        |" }) },
+        TemplateCase { 32808, "SampleScenarioOutline",
+            Block({ u"Scenario Outline: Add an item to order ", u"Given order contains <Quantity> items",
                 u"When <Count> items added to order ", u"Then order now contains <New Quantity> items ",
                 u"Examples:", u"| Quantity | Count | New Quantity |", u"| 1        | 1     | 2            |",
-                u"| 99       | 1     | 100          |"}),
-            Block({u"Szenariogrundriss: Add an item to order ", u"Gegeben seien order contains <Quantity> items",
-                u"Wenn <Count> items added to order ", u"Dann order now contains <New Quantity> items ",
-                u"Beispiele:", u"| Quantity | Count | New Quantity |", u"| 1        | 1     | 2            |",
-                u"| 99       | 1     | 100          |"})},
-        TemplateCase {32788, "Rule", Block({u"Rule: [Title]"}), Block({u"Regel: [Title]"})},
-        TemplateCase {32797, "Example", Block({u"Example: [Title]", u"Given", u"When", u"Then"}),
-            Block({u"Example: [Title]", u"Gegeben seien", u"Wenn", u"Dann"})}),
+                u"| 99       | 1     | 100          |" }),
+            Block({ u"Szenariogrundriss: Add an item to order ",
+                u"Gegeben seien order contains <Quantity> items", u"Wenn <Count> items added to order ",
+                u"Dann order now contains <New Quantity> items ", u"Beispiele:",
+                u"| Quantity | Count | New Quantity |", u"| 1        | 1     | 2            |",
+                u"| 99       | 1     | 100          |" }) },
+        TemplateCase { 32788, "Rule", Block({ u"Rule: [Title]" }), Block({ u"Regel: [Title]" }) },
+        TemplateCase { 32797, "Example", Block({ u"Example: [Title]", u"Given", u"When", u"Then" }),
+            Block({ u"Example: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }) }),
     [](const ::testing::TestParamInfo<TemplateCase>& info) { return std::string(info.param.name); });
 
 TEST(InsertTemplatesTest, FourteenCommandsInMenuOrderWithTheirRules)
 {
-    const std::vector<int> menuOrder
-        = {32785, 32796, 32786, 32811, 32787, 32803, 32812, 32804, 32805, 32806, 32809, 32808, 32788, 32797};
+    const std::vector<int> menuOrder = { 32785, 32796, 32786, 32811, 32787, 32803, 32812, 32804, 32805, 32806,
+        32809, 32808, 32788, 32797 };
     const auto& templates = InsertTemplates();
     ASSERT_EQ(templates.size(), menuOrder.size());
 
-    const std::set<int> fromLineZero = {32811, 32812};
-    const std::set<int> selectTitle = {32785, 32796, 32786, 32787, 32803, 32812, 32788, 32797};
+    const std::set<int> fromLineZero = { 32811, 32812 };
+    const std::set<int> selectTitle = { 32785, 32796, 32786, 32787, 32803, 32812, 32788, 32797 };
     for (std::size_t i = 0; i < templates.size(); ++i) {
         const InsertTemplateInfo& info = templates[i];
         EXPECT_EQ(info.commandId, menuOrder[i]);
@@ -154,16 +160,17 @@ TEST(TranslateTemplateTest, LongerTypeWordIsReplacedBeforeItsPrefix)
 TEST(TranslateTemplateTest, OnlyUpperCaseTypeWordsAreTranslated)
 {
     ASSERT_TRUE(SetLanguage(u"fr"));
-    EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"), u"Étant donné que Given given Et qu' Mais queTER");
+    EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"),
+        u"Étant donné que Given given Et qu' Mais queTER");
 }
 
 TEST(TranslateTemplateTest, WithoutLanguageTypeWordsSayTheyWereNotFound)
 {
     ForgetLanguage();
-    EXPECT_EQ(Translated(32788), Block({u"WORD TYPE NOT FOUND: [Title]"}));
+    EXPECT_EQ(Translated(32788), Block({ u"WORD TYPE NOT FOUND: [Title]" }));
     EXPECT_EQ(Translated(32785),
-        Block({u"WORD TYPE NOT FOUND: [Title]", u"WORD TYPE NOT FOUND", u"WORD TYPE NOT FOUND",
-            u"WORD TYPE NOT FOUND"}));
+        Block({ u"WORD TYPE NOT FOUND: [Title]", u"WORD TYPE NOT FOUND", u"WORD TYPE NOT FOUND",
+            u"WORD TYPE NOT FOUND" }));
 
     // The placeholder is still found and selected.
     const LineAnalysis a = Analysed(u"Feature: f\r\n");
@@ -176,7 +183,7 @@ TEST(TranslateTemplateTest, WithoutLanguageTypeWordsSayTheyWereNotFound)
 
 TEST(JoinTemplateTest, EachLineEndsWithCrLfAndTwoEmptyLinesFollow)
 {
-    EXPECT_EQ(JoinTemplate({u"a ", u"", u"b"}), u"a \r\n\r\nb\r\n\r\n\r\n");
+    EXPECT_EQ(JoinTemplate({ u"a ", u"", u"b" }), u"a \r\n\r\nb\r\n\r\n\r\n");
     EXPECT_EQ(JoinTemplate({}), u"\r\n\r\n");
 }
 
@@ -195,8 +202,8 @@ protected:
 
 // Control positions: Feature 0, empty 11, Scenario a 12, Given 24, Rule 32,
 // Given 40, Scenario Outline 48, Then 68, the empty last line 75.
-const std::u16string twoScenarios = Crlf({u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r", u"Given y",
-    u"Scenario Outline: o", u"Then z", u""});
+const std::u16string twoScenarios = Crlf({ u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r",
+    u"Given y", u"Scenario Outline: o", u"Then z", u"" });
 
 TEST_F(InsertionPointTest, GoesInFrontOfTheNextHeadingAtOrBelowTheSearchStart)
 {
@@ -215,20 +222,21 @@ TEST_F(InsertionPointTest, BelowTheLastHeadingGoesAfterTheLastLine)
 
 TEST_F(InsertionPointTest, OtherHeadingsDoNotAttractTheFragment)
 {
-    const std::u16string text = Crlf({u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u""});
+    const std::u16string text
+        = Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" });
     EXPECT_EQ(PointIn(text, 0), WholeTextLength(TextLineSource(text)) - 5);
 }
 
 TEST_F(InsertionPointTest, HeadingOnTheFirstLineIsPassedOver)
 {
-    const std::u16string text = Crlf({u"Scenario: a", u"Given x", u"Scenario: b", u"Then y"});
+    const std::u16string text = Crlf({ u"Scenario: a", u"Given x", u"Scenario: b", u"Then y" });
     EXPECT_EQ(PointIn(text, 0), 20);
-    EXPECT_EQ(PointIn(Crlf({u"Scenario: a", u"Given x"}), 0), 19);
+    EXPECT_EQ(PointIn(Crlf({ u"Scenario: a", u"Given x" }), 0), 19);
 }
 
 TEST_F(InsertionPointTest, ALastLineWithoutBreakIsFollowedDirectly)
 {
-    const std::u16string text = Crlf({u"Feature: f", u"Given x"});
+    const std::u16string text = Crlf({ u"Feature: f", u"Given x" });
     EXPECT_EQ(PointIn(text, 1), 18);
 }
 
@@ -257,8 +265,9 @@ TEST_F(InsertionPointTest, OnlyAnalysedLinesAreSearched)
 
 TEST_F(InsertionPointTest, WholeTextLengthCountsEachBreakAsTwo)
 {
-    for (const std::u16string& text : {std::u16string(), twoScenarios, std::u16string(u"a\nb\rc\r\n")})
-        EXPECT_EQ(WholeTextLength(TextLineSource(text)), static_cast<int>(TextLineSource(text).wholeText().size()));
+    for (const std::u16string& text : { std::u16string(), twoScenarios, std::u16string(u"a\nb\rc\r\n") })
+        EXPECT_EQ(
+            WholeTextLength(TextLineSource(text)), static_cast<int>(TextLineSource(text).wholeText().size()));
 }
 
 TEST_F(InsertionPointTest, SelectionCoversThePlaceholderOrStandsAtTheBlockStart)
@@ -270,7 +279,7 @@ TEST_F(InsertionPointTest, SelectionCoversThePlaceholderOrStandsAtTheBlockStart)
 
     const TemplateInsertion s = PrepareInsertCommand(a, *FindInsertTemplate(32785), 3, length);
     EXPECT_EQ(s.insertionPoint, 32);
-    EXPECT_EQ(s.text, Block({u"Scenario: [Title]", u"Given", u"When", u"Then"}));
+    EXPECT_EQ(s.text, Block({ u"Scenario: [Title]", u"Given", u"When", u"Then" }));
     EXPECT_EQ(s.selectionStart, 32 + 10);
     EXPECT_EQ(s.selectionEnd, 32 + 17);
 
