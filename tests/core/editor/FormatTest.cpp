@@ -51,29 +51,6 @@ TEST_F(FormatTest, IndentsByLineRoleAndUnformatGivesTheLayoutBack)
     EXPECT_EQ(Unformat(formatted), original);
 }
 
-TEST_F(FormatTest, IndentationOfEachLineType)
-{
-    const std::vector<std::pair<LineType, std::u16string>> expected = {
-        { NOT_ANALYSED, u"" },
-        { FEATURE_LINE, u"" },
-        { TAG_LINE, u"" },
-        { SCENARIO_LINE, u"" },
-        { BACKGROUND_LINE, u"" },
-        { SCENARIO_OUTLINE_LINE, u"" },
-        { STEP_LINE, u"  " },
-        { TABLE_LINE, u"    " },
-        { EXAMPLES_LINE, u"  " },
-        { DOC_STRING_DELIMITER_LINE, u"    " },
-        { COMMENT_LINE, u"  " },
-        { TEXT_LINE, u"" },
-        { INCLUDE_LINE, u"" },
-        { DOC_STRING_LINE, u"    " },
-        { static_cast<LineType>(5), u"" },
-    };
-    for (const auto& [type, indent] : expected)
-        EXPECT_EQ(IndentFor(type), indent) << LineTypeName(type);
-}
-
 TEST_F(FormatTest, ContentOffsetByLineType)
 {
     const LineAnalysis a
@@ -164,14 +141,6 @@ TEST_F(FormatTest, LastLineBreakIsKeptAndNeverAdded)
     EXPECT_EQ(Format(Format(u"Given x")), u"  Given x\r\n");
     // A last line of blanks has no content: it keeps only its indentation.
     EXPECT_EQ(Format(u"Given x\r\n   "), u"  Given x\r\n\r\n");
-}
-
-TEST_F(FormatTest, FormatTextOfNoAnalysedLineIsEmpty)
-{
-    const LineAnalysis none;
-    int column = 0;
-    EXPECT_EQ(FormatText(none, column), u"");
-    EXPECT_EQ(UnformatText(none, column), u"");
 }
 
 std::u16string NumberedSteps(int count, std::u16string_view indent)

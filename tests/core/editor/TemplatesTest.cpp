@@ -181,12 +181,6 @@ TEST(TranslateTemplateTest, WithoutLanguageTypeWordsSayTheyWereNotFound)
     EXPECT_EQ(insertion.selectionEnd, 11 + 28);
 }
 
-TEST(JoinTemplateTest, EachLineEndsWithCrLfAndTwoEmptyLinesFollow)
-{
-    EXPECT_EQ(JoinTemplate({ u"a ", u"", u"b" }), u"a \r\n\r\nb\r\n\r\n\r\n");
-    EXPECT_EQ(JoinTemplate({}), u"\r\n\r\n");
-}
-
 class InsertionPointTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(SetLanguage(u"en")); }
@@ -341,11 +335,6 @@ TEST(NewDocumentTest, OneLeadingLineBreakIsDropped)
     EXPECT_EQ(NewDocumentText(u"\r\nFeature: f\r\n", u"en"), u"Feature: f\r\n");
     EXPECT_EQ(NewDocumentText(u"\r\n\r\nx", u"en"), u"\r\nx");
     EXPECT_EQ(NewDocumentText(u"\nx", u"en"), u"\nx");
-}
-
-TEST(NewDocumentTest, NoPlaceholderNoSelection)
-{
-    EXPECT_FALSE(InitialTitleSelection(u"Feature: named\r\n").has_value());
 }
 
 } // namespace
