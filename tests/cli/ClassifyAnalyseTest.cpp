@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+
+namespace {
+
+class Classify : public CliTest { };
+
+const std::string germanFile = "# language: de\n"
+                               "Funktionalität: Äpfel\n"
+                               "  Beschreibung hier\n"
+                               "  Grundlage:\n"
+                               "    Angenommen ich habe 3 Äpfel\n"
+                               "  Szenario: essen\n"
+                               "    Wenn ich einen esse\n"
+                               "    Dann habe ich 2\n"
+                               "      | a | b |\n";
+
+TEST_F(Classify, GermanFileByItsDirective)
+{
+    const CliResult result = Run({ "classify", Write("de.feature", germanFile) });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+        "0\t11\tCOMMENT_LINE\t#\n"
+        "1\t1\tFEATURE_LINE\tFunktionalität\n"
+        "2\t12\tTEXT_LINE\t\n"
+        "3\t4\tBACKGROUND_LINE\tGrundlage\n"
+        "4\t7\tSTEP_LINE\tAngenommen\n"
+        "5\t3\tSCENARIO_LINE\tSzenario\n"
+        "6\t7\tSTEP_LINE\tWenn\n"
+        "7\t7\tSTEP_LINE\tDann\n"
+        "8\t8\tTABLE_LINE\t|\n"
+        "9\t12\tTEXT_LINE\t\n");
+}
+
+TEST_F(Classify, EveryKindOfLineBreakEndsALine)
+{
+    const CliResult result
+        = Run({ "classify", Write("breaks.feature", "Feature: a\r\nScenario: b\rGiven c\nThen d") });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out,
+        "0\t1\tFEATURE_LINE\tFeature\n"
+        "1\t3\tSCENARIO_LINE\tScenario\n"
+        "2\t7\tSTEP_LINE\tGiven\n"
+        "3\t7\tSTEP_LINE\tThen\n");
+}
+
+TEST_F(Classify, EmptyFileIsOneEmptyLine)
+{
+    const CliResult result = Run({ "classify", Write("empty.feature", "") });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "0\t12\tTEXT_LINE\t\n");
+}
+
+TEST_F(Classify, Utf16FileWithMark)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : std::u16string(u"# language: fr\r\nFonctionnalité: x\r\n")) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    const CliResult result = Run({ "classify", Write("fr16.feature", bytes) });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(Lines(result.out).at(1), "1\t1\tFEATURE_LINE\tFonctionnalité");
+}
+
+struct LanguageCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> options;
+    std::string secondRow; // the row of line 1
+    std::string err;
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class LanguageSelection : public CliTest, public testing::WithParamInterface<LanguageCase> { };
+
+TEST_P(LanguageSelection, PicksTheLanguageAsTheEditorDoesOnOpening)
+{
+    const LanguageCase& c = GetParam();
+    std::vector<std::string> args { "classify" };
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(Write("file.feature", c.text));
+    const CliResult result = Run(args);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(Lines(result.out).at(1), c.secondRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directive, LanguageSelection,
+    testing::Values(LanguageCase { "NoDirectiveIsEnglish", "Feature: a\nFunktionalität: b\n", {},
+                        "1\t12\tTEXT_LINE\t", "" },
+        LanguageCase { "DirectiveSelects", "# language: de\nFunktionalität: b\n", {},
+            "1\t1\tFEATURE_LINE\tFunktionalität", "" },
+        LanguageCase { "DirectiveWithoutBlanks", "#language:fr\nFonctionnalité: b\n", {},
+            "1\t1\tFEATURE_LINE\tFonctionnalité", "" },
+        LanguageCase { "UnknownLanguageGoesOnInEnglish", "# language: xx\nFeature: b\n", {},
+            "1\t1\tFEATURE_LINE\tFeature", "quillmark-cli: Cannot set language to xx\n" },
+        LanguageCase { "BlankAfterCodeNamesNoLanguage", "# language: de \r\nFeature: b\r\n", {},
+            "1\t1\tFEATURE_LINE\tFeature", "quillmark-cli: Cannot set language to de \n" },
+        LanguageCase { "CapitalLanguageIsNoDirective", "# Language: de\nFunktionalität: b\n", {},
+            "1\t12\tTEXT_LINE\t", "" },
+        LanguageCase {
+            "OnlyTheFirstLineCounts", "Feature: a\n# language: de\n", {}, "1\t11\tCOMMENT_LINE\t#", "" },
+        LanguageCase { "OptionOverridesDirective", "# language: de\nFeature: b\n", { "--language", "en" },
+            "1\t1\tFEATURE_LINE\tFeature", "" },
+        LanguageCase { "OptionSkipsBadDirective", "# language: xx\nFonctionnalité: b\n", { "--language=fr" },
+            "1\t1\tFEATURE_LINE\tFonctionnalité", "" }));
+
+// A text that is one line without a line break has no first line to read a
+// directive from: it stays in English, even when it names a language.
+TEST_F(Classify, SingleLineWithoutBreakKeepsEnglish)
+{
+    const CliResult alone = Run({ "classify", Write("one.feature", "Funktionalität: x # language: de") });
+    EXPECT_EQ(alone.out, "0\t12\tTEXT_LINE\t\n");
+    const CliResult ended = Run({ "classify", Write("two.feature", "Funktionalität: x # language: de\n") });
+    EXPECT_EQ(Lines(ended.out).at(0), "0\t1\tFEATURE_LINE\tFunktionalität");
+}
+
+TEST_F(Classify, DamagedBytesWarnButStillPrint)
+{
+    const CliResult result = Run({ "classify", Write("latin1.feature", "Given caf\xE9 au lait\n") });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "0\t7\tSTEP_LINE\tGiven\n1\t12\tTEXT_LINE\t\n");
+    EXPECT_EQ(Lines(result.err).size(), 1u);
+    EXPECT_NE(result.err.find("latin1.feature: 1 invalid byte sequence"), std::string::npos) << result.err;
+}
+
+TEST_F(Classify, UnreadableFileNamesFileAndReason)
+{
+    for (const char* command : { "classify", "analyse", "format", "unformat" }) {
+        SCOPED_TRACE(command);
+        const CliResult missing = Run({ command, "absent.feature" });
+        EXPECT_EQ(missing.status, 2);
+        EXPECT_EQ(missing.out, "");
+        EXPECT_EQ(missing.err, "quillmark-cli: cannot read absent.feature: No such file or directory\n");
+        const CliResult folder = Run({ command, "." });
+        EXPECT_EQ(folder.status, 2);
+        EXPECT_EQ(folder.err, "quillmark-cli: cannot read .: Is a directory\n");
+    }
+}
+
+class Analyse : public CliTest { };
+
+TEST_F(Analyse, DescriptionsAndDocStringsFromTheirSurroundings)
+{
+    const std::string text = "Feature: F\n"
+                             "  free text\n"
+                             "\n"
+                             "Scenario: S\n"
+                             "  Given g\n"
+                             "    \"\"\"\n"
+                             "    Given inside\n"
+                             "    plain inside\n"
+                             "    \"\"\"\n"
+                             "  after the steps\n"
+                             "  Examples:\n"
+                             "  under examples";
+    const CliResult analysed = Run({ "analyse", Write("context.feature", text) });
+    EXPECT_EQ(analysed.status, 0);
+    EXPECT_EQ(analysed.out,
+        "0\t1\tFEATURE_LINE\tFeature\n"
+        "1\t11\tCOMMENT_LINE\t\n"
+        "2\t11\tCOMMENT_LINE\t\n"
+        "3\t3\tSCENARIO_LINE\tScenario\n"
+        "4\t7\tSTEP_LINE\tGiven\n"
+        "5\t10\tDOC_STRING_DELIMITER_LINE\t\"\"\"\n"
+        "6\t7\tSTEP_LINE\tGiven\n"
+        "7\t14\tDOC_STRING_LINE\t\n"
+        "8\t10\tDOC_STRING_DELIMITER_LINE\t\"\"\"\n"
+        "9\t12\tTEXT_LINE\t\n"
+        "10\t9\tEXAMPLES_LINE\tExamples\n"
+        "11\t12\tTEXT_LINE\t\n");
+
+    // The same lines judged one by one know nothing of their surroundings.
+    const auto classified = Lines(Run({ "classify", "context.feature" }).out);
+    EXPECT_EQ(classified.at(1), "1\t12\tTEXT_LINE\t");
+    EXPECT_EQ(classified.at(7), "7\t12\tTEXT_LINE\t");
+}
+
+TEST_F(Analyse, StopsAtTheAnalysedLineLimit)
+{
+    std::string text;
+    for (int i = 0; i < 2500; ++i)
+        text += "Given x\n";
+    Write("long.feature", text);
+
+    const CliResult analysed = Run({ "analyse", "long.feature" });
+    EXPECT_EQ(analysed.status, 0);
+    const auto rows = Lines(analysed.out);
+    ASSERT_EQ(rows.size(), 1998u);
+    EXPECT_EQ(rows.back(), "1997\t7\tSTEP_LINE\tGiven");
+    EXPECT_NE(analysed.err.find("2501 lines; only the first 1998"), std::string::npos) << analysed.err;
+
+    EXPECT_EQ(Lines(Run({ "classify", "long.feature" }).out).size(), 2501u);
+}
+
+} // namespace
