@@ -4,9 +4,11 @@
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/TextLineSource.h"
 #include "core/language/KeywordDictionary.h"
+#include "support/Corpus.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -239,6 +241,44 @@ TEST_F(LineAnalysisTest, FollowsTheLanguageCurrentWhenALineIsRead)
     ASSERT_TRUE(SetLanguage(u"en"));
     const LineAnalysis english = Analysed(Crlf({ u"Funktionalität: f", u"Beschreibung", u"Gegeben sei x" }));
     EXPECT_EQ(TypesOf(english), (std::vector<LineType> { TEXT_LINE, TEXT_LINE, TEXT_LINE }));
+}
+
+// What every analysis of a real file must hold: the lines, put back together,
+// are the text; each keyword stands where its position says, behind blanks
+// and tabs only; and every analysed line has a type.
+void ExpectAnalysisInvariants(const std::u16string& text, const std::string& name)
+{
+    const TextLineSource source(text);
+    const LineAnalysis a = Analysed(text);
+    ASSERT_EQ(a.analysedLineCount, std::min(source.lineCount(), MAX_ANALYSED_LINES)) << name;
+
+    std::u16string joined;
+    for (int i = 0; i < a.analysedLineCount; ++i) {
+        EXPECT_EQ(a.lineStart[i], static_cast<int>(joined.size())) << name << " line " << i;
+        joined += a.lineText[i];
+        EXPECT_NE(a.lineType[i], NOT_ANALYSED) << name << " line " << i;
+        const std::u16string& keyword = a.lineKeyword[i];
+        const auto at = static_cast<std::size_t>(a.keywordPosition[i]);
+        EXPECT_EQ(a.lineText[i].substr(at, keyword.size()), keyword) << name << " line " << i;
+        if (!keyword.empty()) {
+            EXPECT_EQ(a.lineText[i].find_first_not_of(u" \t"), at) << name << " line " << i;
+        }
+    }
+    EXPECT_TRUE(source.controlText().starts_with(joined)) << name;
+    if (source.lineCount() <= MAX_ANALYSED_LINES) {
+        EXPECT_EQ(joined, source.controlText()) << name;
+    }
+}
+
+TEST_F(LineAnalysisTest, RealFilesKeepTheAnalysisInvariants)
+{
+    const auto files = CorpusFiles();
+    if (files.empty())
+        GTEST_SKIP() << "no corpus at " << QUILLMARK_CORPUS_DIR;
+    for (const auto& file : files)
+        ExpectAnalysisInvariants(ReadFeatureFile(file), file.filename().string());
+    const std::u16string large = ReadFeatureFile(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature");
+    ExpectAnalysisInvariants(large + large, "realistic-1998.feature twice");
 }
 
 } // namespace
