@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+
+class QTextEdit;
+
+// Which of the two built-in help texts a help dialog shows; the values are the
+// selectors the commands have always used.
+enum class HelpText {
+    Editor = 1,  // the Help command of the main window
+    Table = 2,   // the Help button of the table dialog
+};
+
+// The help dialog: one of the built-in help texts, read-only, and a Close button.
+// The text is read anew from its RTF each time a dialog opens. Run it with exec().
+class CHelpDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CHelpDialog(HelpText which, QWidget* parent = nullptr);
+
+    HelpText which() const { return m_which; }
+
+    // The RTF of a help text as the program carries it.
+    static QByteArray Rtf(HelpText which);
+
+private:
+    QTextEdit* m_helpText = nullptr;
+    HelpText m_which;
+};

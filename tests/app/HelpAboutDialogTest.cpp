@@ -1,0 +1,100 @@
+#include "app/CAboutDlg.h"
+#include "app/CHelpDialog.h"
+#include "platform/RtfReader.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QTextEdit& HelpTextOf(CHelpDialog& dialog)
+{
+    return *dialog.findChild<QTextEdit*>(QStringLiteral("helpText"));
+}
+
+class HelpDialogTest : public ::testing::TestWithParam<std::pair<HelpText, QString>> { };
+
+TEST_P(HelpDialogTest, ShowsItsHelpTextWithTheTitleAtTheTop)
+{
+    CHelpDialog dialog(GetParam().first);
+    EXPECT_EQ(dialog.windowTitle(), "Help");
+    EXPECT_EQ(HelpTextOf(dialog).document()->firstBlock().text(), GetParam().second);
+}
+
+TEST_P(HelpDialogTest, CarriesWellFormedPlainAsciiRtf)
+{
+    const QByteArray rtf = CHelpDialog::Rtf(GetParam().first);
+    ASSERT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    for (const char c : rtf)
+        ASSERT_LT(static_cast<unsigned char>(c), 128u);
+    QTextDocument document;
+    EXPECT_TRUE(RtfReader::Read(rtf, document));
+}
+
+TEST_P(HelpDialogTest, TypingChangesNothing)
+{
+    CHelpDialog dialog(GetParam().first);
+    QTextEdit& text = HelpTextOf(dialog);
+    const QString before = text.toPlainText();
+    EXPECT_TRUE(text.isReadOnly());
+    for (const auto key : {Qt::Key_X, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_X ? "x" : "");
+        QApplication::sendEvent(text.viewport(), &press);
+        QApplication::sendEvent(&text, &press);
+    }
+    EXPECT_EQ(text.toPlainText(), before);
+}
+
+TEST_P(HelpDialogTest, OpeningTwiceShowsTheSameFullText)
+{
+    CHelpDialog first(GetParam().first);
+    CHelpDialog second(GetParam().first);
+    EXPECT_EQ(HelpTextOf(second).toPlainText(), HelpTextOf(first).toPlainText());
+    EXPECT_GT(HelpTextOf(first).document()->blockCount(), 10);
+}
+
+TEST_P(HelpDialogTest, CloseEndsTheModalRun)
+{
+    CHelpDialog dialog(GetParam().first);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("closeButton"))->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothTexts, HelpDialogTest,
+    ::testing::Values(std::pair {HelpText::Editor, QStringLiteral("Quillmark Help")},
+        std::pair {HelpText::Table, QStringLiteral("Quillmark Table Help")}),
+    [](const auto& info) { return std::string(info.param.first == HelpText::Editor ? "Editor" : "Table"); });
+
+TEST(HelpDialogTexts, TheTwoTextsDiffer)
+{
+    CHelpDialog editor(HelpText::Editor);
+    CHelpDialog table(HelpText::Table);
+    EXPECT_EQ(editor.which(), HelpText::Editor);
+    EXPECT_EQ(table.which(), HelpText::Table);
+    EXPECT_NE(HelpTextOf(editor).toPlainText(), HelpTextOf(table).toPlainText());
+    EXPECT_TRUE(HelpTextOf(editor).toPlainText().contains("Edit Include File"));
+    EXPECT_TRUE(HelpTextOf(table).toPlainText().contains("Transform"));
+}
+
+TEST(AboutDialog, ShowsTheVersionLineAndClosesWithOk)
+{
+    CAboutDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "About Quillmark2");
+    QStringList lines;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        lines << label->text();
+    EXPECT_TRUE(lines.contains("Quillmark, Version 1.0")) << lines.join(" | ").toStdString();
+    EXPECT_GE(lines.size(), 5);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+}
+
+}  // namespace
