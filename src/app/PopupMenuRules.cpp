@@ -11,8 +11,3 @@ bool StringAllowed(LineType lineType, LineType nextLineType)
     return lineType == DOC_STRING_DELIMITER_LINE || lineType == DOC_STRING_LINE
         || (lineType == STEP_LINE && nextLineType != TABLE_LINE);
 }
-
-bool EditIncludeFileAllowed(LineType lineType)
-{
-    return lineType == INCLUDE_LINE;
-}

@@ -13,4 +13,3 @@ bool TableAllowed(LineType lineType, LineType nextLineType);
 // A doc string can be edited inside one, and a step takes a new one unless a
 // table already follows it.
 bool StringAllowed(LineType lineType, LineType nextLineType);
-bool EditIncludeFileAllowed(LineType lineType);

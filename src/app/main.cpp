@@ -1,12 +1,30 @@
+#include "AppInfo.h"
+#include "CQuillmark2App.h"
+#include "StartupProbe.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QElapsedTimer>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillmark"));
-    window.resize(900, 700);
-    window.show();
-    return app.exec();
+    QElapsedTimer sinceLaunch;
+    sinceLaunch.start();
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(AppInfo::organizationName);
+    QApplication::setApplicationName(AppInfo::applicationName);
+    QApplication::setApplicationVersion(AppInfo::fileVersion);
+
+    CQuillmark2App theApp;
+    const bool probe = StartupProbeRequested();
+    // A measuring run leaves the user's settings and recent files as they were.
+    theApp.SetSaveStateAtExit(!probe);
+    if (!theApp.InitInstance(QApplication::arguments()))
+        return 1;
+    if (probe)
+        ArmStartupProbe(*theApp.GetMainFrame(), sinceLaunch);
+
+    const int code = QApplication::exec();
+    theApp.ExitInstance();
+    return code;
 }

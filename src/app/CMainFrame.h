@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <memory>
+
+class CQuillmark2App;
+class CQuillmark2Doc;
+class CQuillmark2View;
+class CommandTable;
+class DocumentManager;
+class FindReplace;
+class PrintController;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+// The program's one window: the menu bar, the "Standard" toolbar and the status
+// bar around the view, which fills the rest. Menus, toolbar and the view's
+// pop-up menu are built from one command table; the window owns the document
+// and routes every way of opening a file onto the document manager's one road.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CQuillmark2App& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CQuillmark2View* GetActiveView() const { return m_view; }
+    CQuillmark2Doc* GetActiveDocument() const { return m_document; }
+    CommandTable& Commands() const { return *m_commands; }
+    DocumentManager& Documents() const { return *m_documents; }
+    QMenu* ViewPopupMenu() const { return m_viewPopup; }
+    QToolBar* StandardToolBar() const { return m_toolBar; }
+    QMenu* FileMenu() const { return m_fileMenu; }
+
+    // Runs the pop-up's update handlers, then opens it at `globalPos`.
+    void ShowViewPopupMenu(const QPoint& globalPos);
+    // Opens the local files of a drop, as File Open does, the first one only:
+    // this window holds one document.
+    bool OpenDroppedFiles(const QList<QUrl>& urls);
+    // "<file name> - Quillmark" with the modified mark.
+    void UpdateTitle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Binds every command of the catalog to its handler; see CMainFrameCommands.cpp.
+    void CreateCommands();
+    // Find, Replace and printing, whose dialogs keep state between commands.
+    void CreateDialogCommands();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void UpdateRecentFileMenu();
+    void OpenDroppedFilesLater(const QList<QUrl>& urls);
+    // Runs the update handlers of the commands that the toolbar shows.
+    void UpdateToolBar();
+
+    CQuillmark2App& m_app;
+    CQuillmark2View* m_view;
+    CQuillmark2Doc* m_document;
+    CommandTable* m_commands;
+    DocumentManager* m_documents;
+    QMenu* m_viewPopup = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QList<QAction*> m_recentFileActions;
+    // Kept for the whole run: the last search and the chosen page setup hold
+    // from one command to the next.
+    FindReplace* m_findReplace = nullptr;
+    std::unique_ptr<PrintController> m_printer;
+};

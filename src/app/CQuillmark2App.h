@@ -1,0 +1,65 @@
+#pragma once
+
+#include "RecentFileList.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+
+// The one application object: brings the program up, owns the two settings
+// for the whole run and writes them back at exit.
+//
+// Settings live in the profile's "Configuration" section as "fontSize" and
+// "languageID"; they are read at start-up and written only at exit, so a run
+// that does not end normally leaves the stored values as they were. Values are
+// taken as stored: a size the Settings dialog does not offer, or a language
+// code the dictionary does not know, is kept and written back unchanged.
+class CQuillmark2App : public QObject {
+    Q_OBJECT
+public:
+    CQuillmark2App();
+    ~CQuillmark2App() override;
+
+    // The running application object, or nullptr outside its lifetime.
+    static CQuillmark2App* Instance();
+
+    // Start-up: settings, the main window, then the file named in `arguments`
+    // (program name first, as QCoreApplication::arguments() gives them) or a
+    // new document, and the window shown. False ends the program.
+    bool InitInstance(const QStringList& arguments);
+    // Exit: writes the settings and the recent-file list. Returns the exit code.
+    int ExitInstance();
+
+    // Reads the two settings and selects the language; no message when the
+    // code is unknown (the dictionary then selects nothing).
+    void LoadCustomState();
+    void SaveCustomState();
+
+    // The Settings command: the dialog with the current settings; on OK the
+    // new ones are applied.
+    void OnSettings();
+    // Stores the settings, selects the language and shows the text at the new
+    // size, re-coloured without re-analysis.
+    void ApplySettings(int fontSize, const QString& languageID);
+    void OnAppAbout();
+    void OnHelp();
+
+    CMainFrame* GetMainFrame() const { return m_frame.get(); }
+    RecentFileList& RecentFiles() { return m_recentFiles; }
+
+    // Whether ExitInstance writes anything; the start-up probe turns it off
+    // so that measuring leaves the user's profile alone.
+    void SetSaveStateAtExit(bool save) { m_saveStateAtExit = save; }
+
+    int m_fontSize = 12;
+    QString m_languageID;
+
+private:
+    RecentFileList m_recentFiles;
+    std::unique_ptr<CMainFrame> m_frame;
+    bool m_saveStateAtExit = true;
+};

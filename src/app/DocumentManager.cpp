@@ -1,0 +1,117 @@
+#include "DocumentManager.h"
+
+#include "CQuillmark2Doc.h"
+#include "FileDialogs.h"
+#include "RecentFileList.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+DocumentManager::DocumentManager(CQuillmark2Doc& document, RecentFileList& recentFiles, QWidget* dialogParent)
+    : QObject(dialogParent)
+    , m_document(document)
+    , m_recentFiles(recentFiles)
+    , m_dialogParent(dialogParent)
+{
+}
+
+bool DocumentManager::SaveModified()
+{
+    if (!m_document.IsModified())
+        return true;
+    const QString question = QStringLiteral("Save changes to %1?").arg(m_document.GetTitle());
+    switch (MessageBoxYesNoCancel(question, m_dialogParent)) {
+    case QMessageBox::Yes:
+        return OnFileSave();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool DocumentManager::OnFileNew()
+{
+    if (!SaveModified())
+        return false;
+    return NewDocumentWithoutPrompt();
+}
+
+bool DocumentManager::NewDocumentWithoutPrompt()
+{
+    return m_document.OnNewDocument();
+}
+
+bool DocumentManager::OnFileOpen()
+{
+    const QString current = m_document.GetPathName();
+    const QString folder = current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath();
+    const QString path = AskOpenFileName(m_dialogParent, folder);
+    if (path.isEmpty())
+        return false;
+    return OpenDocumentFile(path);
+}
+
+bool DocumentManager::OpenDocumentFile(const QString& path)
+{
+    if (!SaveModified())
+        return false;
+    if (!m_document.OnOpenDocument(path))
+        return false;
+    m_recentFiles.Add(path);
+    emit recentFilesChanged();
+    return true;
+}
+
+bool DocumentManager::OpenRecentFile(int index)
+{
+    if (index < 0 || index >= m_recentFiles.Paths().size())
+        return false;
+    const QString path = m_recentFiles.Paths().at(index);
+    if (!SaveModified())
+        return false;
+    const bool opened = m_document.OnOpenDocument(path);
+    if (opened) {
+        m_recentFiles.Add(path);
+    } else {
+        // The document has told the user why; an entry that cannot be opened
+        // would only fail again.
+        m_recentFiles.Remove(path);
+    }
+    emit recentFilesChanged();
+    return opened;
+}
+
+bool DocumentManager::OnFileSave()
+{
+    const QString path = m_document.GetPathName();
+    if (path.isEmpty())
+        return OnFileSaveAs();
+    return DoSave(path);
+}
+
+bool DocumentManager::OnFileSaveAs()
+{
+    const QString path = AskSaveFileName(m_dialogParent, SuggestedSavePath());
+    if (path.isEmpty())
+        return false;
+    return DoSave(path);
+}
+
+bool DocumentManager::DoSave(const QString& path)
+{
+    if (!m_document.OnSaveDocument(path))
+        return false;
+    m_recentFiles.Add(path);
+    emit recentFilesChanged();
+    return true;
+}
+
+QString DocumentManager::SuggestedSavePath() const
+{
+    const QString current = m_document.GetPathName();
+    if (!current.isEmpty())
+        return current;
+    return QDir::current().filePath(m_document.GetTitle() + featureFileExtension);
+}

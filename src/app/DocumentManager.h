@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CQuillmark2Doc;
+class RecentFileList;
+class QWidget;
+
+// The roads by which a document comes and goes: New, Open (by the dialog, the
+// command line, the recent-file list or a drop), Save and Save As. Every road
+// that would discard a modified document asks first whether to save it, and a
+// road that fails leaves the current document as it was.
+class DocumentManager : public QObject {
+    Q_OBJECT
+public:
+    DocumentManager(CQuillmark2Doc& document, RecentFileList& recentFiles, QWidget* dialogParent);
+
+    // The framework's prompt: Yes saves (false when that save fails or is
+    // cancelled), No discards, Cancel keeps the document. True when the caller
+    // may go on discarding the document.
+    bool SaveModified();
+
+    bool OnFileNew();
+    // Asks for a file, then opens it.
+    bool OnFileOpen();
+    // The one road by which a named file is opened. False when the user kept
+    // the current document or the file could not be read.
+    bool OpenDocumentFile(const QString& path);
+    // The entry of the recent-file list; an entry that cannot be opened any
+    // more leaves the list.
+    bool OpenRecentFile(int index);
+    // Save under the document's path, or ask for one when it has none.
+    bool OnFileSave();
+    bool OnFileSaveAs();
+
+    // Start-up with no file named: a new document without a prompt.
+    bool NewDocumentWithoutPrompt();
+
+signals:
+    // The list changed (a file was opened or saved, or an entry failed).
+    void recentFilesChanged();
+
+private:
+    bool DoSave(const QString& path);
+    QString SuggestedSavePath() const;
+
+    CQuillmark2Doc& m_document;
+    RecentFileList& m_recentFiles;
+    QWidget* m_dialogParent;
+};

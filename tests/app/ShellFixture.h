@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/CMainFrame.h"
+#include "app/CQuillmark2App.h"
+#include "app/CQuillmark2Doc.h"
+#include "app/DocumentManager.h"
+#include "app/FileDialogs.h"
+#include "core/language/KeywordDictionary.h"
+#include "editor/CQuillmark2View.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A running application in a sandbox: its settings in a temporary folder, its
+// message boxes and file dialogs answered by the test, its files in another
+// temporary folder.
+class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_settingsDir.isValid());
+        ASSERT_TRUE(m_filesDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        m_previousBox = SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {
+            m_messages.append(text);
+            if (kind != MessageBoxKind::YesNoCancel)
+                return QMessageBox::Ok;
+            ++m_questions;
+            return m_answers.isEmpty() ? QMessageBox::Cancel : m_answers.takeFirst();
+        });
+        m_previousOpen = SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
+        m_previousSave = SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
+    }
+
+    void TearDown() override
+    {
+        m_app.reset();
+        SetMessageBoxHandler(m_previousBox);
+        SetOpenFileDialogHandler(m_previousOpen);
+        SetSaveFileDialogHandler(m_previousSave);
+        // The dictionary's current language is program-wide; the next test
+        // starts from the default again.
+        currentLanguageCode = u"en";
+        SetLanguage(currentLanguageCode);
+    }
+
+    void StartApp(const QStringList& arguments = {})
+    {
+        m_app = std::make_unique<CQuillmark2App>();
+        ASSERT_TRUE(m_app->InitInstance(QStringList{QStringLiteral("quillmark2")} + arguments));
+    }
+
+    CMainFrame& Frame() const { return *m_app->GetMainFrame(); }
+    CQuillmark2View& View() const { return *Frame().GetActiveView(); }
+    CQuillmark2Doc& Doc() const { return *Frame().GetActiveDocument(); }
+
+    QString FilePath(const QString& name) const { return QDir(m_filesDir.path()).filePath(name); }
+
+    QString WriteFile(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = FilePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // An edit the way the user makes one: typed at the end of the text.
+    void TypeAtEnd(const QString& text) const
+    {
+        QTextCursor cursor = View().textCursor();
+        cursor.movePosition(QTextCursor::End);
+        View().setTextCursor(cursor);
+        cursor.insertText(text);
+    }
+
+    void PutCaretOnLine(int line) const
+    {
+        QTextCursor cursor(View().document()->findBlockByNumber(line));
+        View().setTextCursor(cursor);
+    }
+
+    std::unique_ptr<CQuillmark2App> m_app;
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_filesDir;
+    QStringList m_messages;
+    QList<QMessageBox::StandardButton> m_answers;
+    int m_questions = 0;
+    QString m_openChoice;
+    QString m_saveChoice;
+
+private:
+    MessageBoxHandler m_previousBox;
+    FileDialogHandler m_previousOpen;
+    FileDialogHandler m_previousSave;
+};
