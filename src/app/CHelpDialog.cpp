@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -32,6 +33,8 @@ CHelpDialog::CHelpDialog(HelpText which, QWidget* parent)
     RtfReader::Read(Rtf(which), *m_helpText->document());
     if (m_helpText->document()->isEmpty())
         m_helpText->setPlainText(tr("The help text could not be read."));
+    // Reading leaves the caret at the end; the reader starts at the title.
+    m_helpText->moveCursor(QTextCursor::Start);
 
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));

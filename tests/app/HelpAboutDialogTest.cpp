@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -20,18 +21,34 @@ QTextEdit& HelpTextOf(CHelpDialog& dialog)
     return *dialog.findChild<QTextEdit*>(QStringLiteral("helpText"));
 }
 
-class HelpDialogTest : public ::testing::TestWithParam<std::pair<HelpText, QString>> { };
+struct HelpCase {
+    HelpText which;
+    const char* title;
+};
+
+void PrintTo(const HelpCase& help, std::ostream* out)
+{
+    *out << help.title;
+}
+
+class HelpDialogTest : public ::testing::TestWithParam<HelpCase> { };
 
 TEST_P(HelpDialogTest, ShowsItsHelpTextWithTheTitleAtTheTop)
 {
-    CHelpDialog dialog(GetParam().first);
+    CHelpDialog dialog(GetParam().which);
+    dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Help");
-    EXPECT_EQ(HelpTextOf(dialog).document()->firstBlock().text(), GetParam().second);
+    QTextEdit& text = HelpTextOf(dialog);
+    EXPECT_EQ(text.document()->firstBlock().text(), QLatin1String(GetParam().title));
+    // The text is too long for the box, and it opens at its first line.
+    EXPECT_GT(text.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(text.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(text.textCursor().position(), 0);
 }
 
 TEST_P(HelpDialogTest, CarriesWellFormedPlainAsciiRtf)
 {
-    const QByteArray rtf = CHelpDialog::Rtf(GetParam().first);
+    const QByteArray rtf = CHelpDialog::Rtf(GetParam().which);
     ASSERT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
     for (const char c : rtf)
         ASSERT_LT(static_cast<unsigned char>(c), 128u);
@@ -41,7 +58,7 @@ TEST_P(HelpDialogTest, CarriesWellFormedPlainAsciiRtf)
 
 TEST_P(HelpDialogTest, TypingChangesNothing)
 {
-    CHelpDialog dialog(GetParam().first);
+    CHelpDialog dialog(GetParam().which);
     QTextEdit& text = HelpTextOf(dialog);
     const QString before = text.toPlainText();
     EXPECT_TRUE(text.isReadOnly());
@@ -55,23 +72,22 @@ TEST_P(HelpDialogTest, TypingChangesNothing)
 
 TEST_P(HelpDialogTest, OpeningTwiceShowsTheSameFullText)
 {
-    CHelpDialog first(GetParam().first);
-    CHelpDialog second(GetParam().first);
+    CHelpDialog first(GetParam().which);
+    CHelpDialog second(GetParam().which);
     EXPECT_EQ(HelpTextOf(second).toPlainText(), HelpTextOf(first).toPlainText());
     EXPECT_GT(HelpTextOf(first).document()->blockCount(), 10);
 }
 
 TEST_P(HelpDialogTest, CloseEndsTheModalRun)
 {
-    CHelpDialog dialog(GetParam().first);
+    CHelpDialog dialog(GetParam().which);
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("closeButton"))->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTexts, HelpDialogTest,
-    ::testing::Values(std::pair {HelpText::Editor, QStringLiteral("Quillmark Help")},
-        std::pair {HelpText::Table, QStringLiteral("Quillmark Table Help")}),
-    [](const auto& info) { return std::string(info.param.first == HelpText::Editor ? "Editor" : "Table"); });
+    ::testing::Values(HelpCase {HelpText::Editor, "Quillmark Help"}, HelpCase {HelpText::Table, "Quillmark Table Help"}),
+    [](const auto& info) { return std::string(info.param.which == HelpText::Editor ? "Editor" : "Table"); });
 
 TEST(HelpDialogTexts, TheTwoTextsDiffer)
 {
