@@ -1,10 +1,17 @@
 #include "app/Printing.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPageSetupDialog>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +94,73 @@ TEST(PrintController, KeepsHalfInchMarginsOnEverySide)
     EXPECT_DOUBLE_EQ(margins.top(), 0.5);
     EXPECT_DOUBLE_EQ(margins.right(), 0.5);
     EXPECT_DOUBLE_EQ(margins.bottom(), 0.5);
+}
+
+// --- The three commands, their dialogs answered as a user would ---
+
+class PrintCommandsTest : public PrintToPdfTest {
+protected:
+    // Runs `action` on the modal dialog once the command has opened it.
+    template <typename Dialog, typename Action>
+    static void WhenOpen(Action action)
+    {
+        QTimer::singleShot(0, [action] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            action(*dialog);
+        });
+    }
+
+    PrintController m_controller;
+};
+
+TEST_F(PrintCommandsTest, PrintPrintsOnTheChosenPrinter)
+{
+    m_view.setPlainText(Lines(150));
+    const QString path = m_folder.filePath("printed.pdf");
+    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
+    m_controller.printer().setOutputFileName(path);
+    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    EXPECT_TRUE(m_controller.Print(&m_view, nullptr));
+    EXPECT_GE(PdfPages(path), 2);
+}
+
+TEST_F(PrintCommandsTest, CancelledPrintPrintsNothing)
+{
+    m_view.setPlainText(Lines(5));
+    const QString path = m_folder.filePath("cancelled.pdf");
+    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
+    m_controller.printer().setOutputFileName(path);
+    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(m_controller.Print(&m_view, nullptr));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PrintCommandsTest, PreviewShowsEveryPage)
+{
+    m_view.setPlainText(Lines(300));
+    int pages = 0;
+    WhenOpen<QPrintPreviewDialog>([&pages](QPrintPreviewDialog& dialog) {
+        pages = dialog.findChild<QPrintPreviewWidget*>()->pageCount();
+        dialog.reject();
+    });
+    m_controller.PrintPreview(&m_view, nullptr);
+    EXPECT_GE(pages, 4);
+}
+
+TEST_F(PrintCommandsTest, PageSetupChoicesLastForLaterPrints)
+{
+    WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) {
+        auto* landscape = dialog.findChild<QRadioButton*>(QStringLiteral("landscape"));
+        ASSERT_NE(landscape, nullptr);
+        landscape->click();
+        dialog.accept();
+    });
+    EXPECT_TRUE(m_controller.PrintSetup(nullptr));
+    EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
+    WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(m_controller.PrintSetup(nullptr));
+    EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 }  // namespace
