@@ -53,6 +53,7 @@ private:
     void CreateCommands();
     // Find, Replace and printing, whose dialogs keep state between commands.
     void CreateDialogCommands();
+    PrintController& Printer();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
