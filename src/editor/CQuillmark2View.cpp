@@ -19,11 +19,13 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(EditorFont(m_fontSize));
-    // The analysis must see a change before the highlighter repaints the
-    // changed blocks, and slots run in the order they were connected: so this
-    // connection comes first, the highlighter second.
-    connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
     m_highlighter = new GherkinHighlighter(document(), m_analysis, m_formats);
+    // The highlighter would repaint changed blocks on its own, before or after
+    // the analysis has seen the change depending on the order of slots, and
+    // not at all until the event loop has run once. The view tells it which
+    // blocks to paint instead, always after analysing them.
+    disconnect(document(), &QTextDocument::contentsChange, m_highlighter, nullptr);
+    connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
     m_lastLineCount = document()->blockCount();
     m_baselineText = document()->toRawText();
 }
@@ -59,12 +61,16 @@ void CQuillmark2View::AnalyseLines(int first, int last)
 
 void CQuillmark2View::ColorLines(int first, int last)
 {
+    PaintBlocks(first, last);
+    UpdateModifiedFlag();
+}
+
+void CQuillmark2View::PaintBlocks(int first, int last)
+{
     first = std::max(first, 0);
-    last = std::min(last, document()->blockCount());
     for (QTextBlock block = document()->findBlockByNumber(first); block.isValid() && block.blockNumber() < last;
          block = block.next())
         m_highlighter->rehighlightBlock(block);
-    UpdateModifiedFlag();
 }
 
 void CQuillmark2View::RefreshAllLines()
@@ -91,7 +97,10 @@ QString CQuillmark2View::WholeText() const
 
 void CQuillmark2View::SetWholeText(const QString& wholeText)
 {
+    m_loadingText = true;
     m_control.SetWholeText(wholeText);
+    m_loadingText = false;
+    SetBaselineToCurrentText();
 }
 
 void CQuillmark2View::ReplaceRange(int start, int end, const QString& text)
@@ -142,11 +151,13 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
         const int shift = std::abs(count - m_lastLineCount);
         m_lastLineCount = count;
         m_analysis.AnalyseAll(m_lineSource);
+        PaintBlocks(first, last + 1);
         RepaintStaleBlocks(0, m_analysis.analysedLineCount + shift, first, last);
     } else {
         const int analysed = m_analysis.analysedLineCount;
         m_typesBeforeAnalysis.assign(m_analysis.lineType.begin(), m_analysis.lineType.begin() + analysed);
         m_analysis.AnalyseLines(m_lineSource, first - 1, last + 2);
+        PaintBlocks(first, last + 1);
         RepaintStaleBlocks(first - 1, last + 2, first, last);
         // The context pass may have turned text further away into description
         // or doc-string lines.
@@ -154,7 +165,8 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
             if (m_analysis.lineType[line] != m_typesBeforeAnalysis[line] && (line < first - 1 || line > last + 1))
                 RepaintStaleBlocks(line, line + 1, first, last);
     }
-    UpdateModifiedFlag();
+    if (!m_loadingText)
+        UpdateModifiedFlag();
 }
 
 void CQuillmark2View::RepaintStaleBlocks(int first, int last, int skipFirst, int skipLast)

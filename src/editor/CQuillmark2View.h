@@ -84,8 +84,8 @@ public:
     // so lines keep the types found with the previous language.
     void ApplySettings(int fontSize);
 
-    // The whole text with CR LF line breaks, and its replacement (which also
-    // clears the undo history).
+    // The whole text with CR LF line breaks, and its replacement, which loads
+    // a text: it clears the undo history and the new text counts as unmodified.
     QString WholeText() const;
     void SetWholeText(const QString& wholeText);
 
@@ -113,9 +113,10 @@ protected:
 
 private:
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
+    // Paints blocks first .. last-1 from the tables as they stand.
+    void PaintBlocks(int first, int last);
     // Repaints the blocks in first .. last-1 whose painted state no longer
-    // matches the tables, skipping skipFirst .. skipLast (repainted by the
-    // highlighter itself).
+    // matches the tables, skipping skipFirst .. skipLast (painted anyway).
     void RepaintStaleBlocks(int first, int last, int skipFirst, int skipLast);
     void UpdateModifiedFlag();
 
@@ -132,6 +133,8 @@ private:
     // agree.
     QString m_baselineText;
     bool m_modified = false;
+    // While a text is loaded it is compared once, when it is all in.
+    bool m_loadingText = false;
 
     // Block count as last seen by the change handler.
     int m_lastLineCount = 0;
