@@ -16,8 +16,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
-    const QIcon appIcon = qApp->windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileIcon)
-                                                      : qApp->windowIcon();
+    const QIcon appIcon
+        = qApp->windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileIcon) : qApp->windowIcon();
     icon->setPixmap(appIcon.pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 

@@ -8,8 +8,8 @@ class QTextEdit;
 // Which of the two built-in help texts a help dialog shows; the values are the
 // selectors the commands have always used.
 enum class HelpText {
-    Editor = 1,  // the Help command of the main window
-    Table = 2,   // the Help button of the table dialog
+    Editor = 1, // the Help command of the main window
+    Table = 2, // the Help button of the table dialog
 };
 
 // The help dialog: one of the built-in help texts, read-only, and a Close button.

@@ -36,7 +36,7 @@ int ChosenItem(const QComboBox& list)
     return index;
 }
 
-}  // namespace
+} // namespace
 
 CSettingsDialog::CSettingsDialog(int fontSize, const QString& languageID, QWidget* parent)
     : QDialog(parent)

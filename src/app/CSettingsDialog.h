@@ -24,7 +24,7 @@ class CSettingsDialog : public QDialog {
 
 public:
     // The sizes offered, in points, in the order the list shows them.
-    static constexpr int fontSizes[] = {10, 11, 12, 14, 16, 20, 24};
+    static constexpr int fontSizes[] = { 10, 11, 12, 14, 16, 20, 24 };
 
     CSettingsDialog(int fontSize, const QString& languageID, QWidget* parent = nullptr);
 

@@ -20,7 +20,7 @@ QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* 
     return button;
 }
 
-}  // namespace
+} // namespace
 
 FindReplaceDialog::FindReplaceDialog(QPlainTextEdit* editor, bool replaceMode, QWidget* parent)
     : QDialog(parent)
@@ -72,7 +72,7 @@ FindReplaceDialog::FindReplaceDialog(QPlainTextEdit* editor, bool replaceMode, Q
     fields->addWidget(direction, 4, 0, 1, 2);
     fields->setRowStretch(5, 1);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {m_findNext, m_replace, m_replaceAll, cancel})
+    for (QPushButton* button : { m_findNext, m_replace, m_replaceAll, cancel })
         buttons->addWidget(button);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
@@ -86,7 +86,8 @@ void FindReplaceDialog::setReplaceMode(bool replaceMode)
 {
     m_replaceMode = replaceMode;
     setWindowTitle(replaceMode ? tr("Replace") : tr("Find"));
-    for (QWidget* widget : std::initializer_list<QWidget*> {m_replaceLabel, m_replaceWith, m_replace, m_replaceAll})
+    for (QWidget* widget :
+        std::initializer_list<QWidget*> { m_replaceLabel, m_replaceWith, m_replace, m_replaceAll })
         widget->setVisible(replaceMode);
     UpdateButtons();
 }
@@ -145,6 +146,6 @@ void FindReplaceDialog::ReplaceAll()
 void FindReplaceDialog::UpdateButtons()
 {
     const bool canSearch = !m_findWhat->text().isEmpty();
-    for (QPushButton* button : {m_findNext, m_replace, m_replaceAll})
+    for (QPushButton* button : { m_findNext, m_replace, m_replaceAll })
         button->setEnabled(canSearch);
 }

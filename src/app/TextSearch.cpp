@@ -14,7 +14,8 @@ bool IsWordCharacter(QChar c)
 bool IsWholeWord(QStringView text, qsizetype start, qsizetype length)
 {
     const qsizetype end = start + length;
-    return (start == 0 || !IsWordCharacter(text[start - 1])) && (end == text.size() || !IsWordCharacter(text[end]));
+    return (start == 0 || !IsWordCharacter(text[start - 1]))
+        && (end == text.size() || !IsWordCharacter(text[end]));
 }
 
 Qt::CaseSensitivity Sensitivity(const SearchRequest& request)
@@ -61,7 +62,7 @@ void Select(QPlainTextEdit& editor, qsizetype start, qsizetype length)
     editor.setTextCursor(cursor);
 }
 
-}  // namespace
+} // namespace
 
 TextMatch FindInText(QStringView text, const SearchRequest& request, qsizetype from)
 {
@@ -87,7 +88,7 @@ TextMatch FindInText(QStringView text, const SearchRequest& request, qsizetype f
     }
     if (found < 0)
         return {};
-    return TextMatch {found, length, wrapped};
+    return TextMatch { found, length, wrapped };
 }
 
 std::vector<TextMatch> FindAllInText(QStringView text, const SearchRequest& request)
@@ -100,7 +101,7 @@ std::vector<TextMatch> FindAllInText(QStringView text, const SearchRequest& requ
         const qsizetype found = FirstMatch(text, request, at, text.size() - length);
         if (found < 0)
             break;
-        matches.push_back(TextMatch {found, length, false});
+        matches.push_back(TextMatch { found, length, false });
         at = found + length;
     }
     return matches;

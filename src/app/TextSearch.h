@@ -12,8 +12,8 @@ struct SearchRequest {
     QString findWhat;
     QString replaceWith;
     bool matchCase = false;
-    bool wholeWord = false;  // the match may not touch a letter, digit or '_' on either side
-    bool up = false;         // search towards the start of the text
+    bool wholeWord = false; // the match may not touch a letter, digit or '_' on either side
+    bool up = false; // search towards the start of the text
 
     bool operator==(const SearchRequest&) const = default;
 };
@@ -22,7 +22,7 @@ struct SearchRequest {
 struct TextMatch {
     qsizetype start = -1;
     qsizetype length = 0;
-    bool wrapped = false;  // found only after going round the end of the text
+    bool wrapped = false; // found only after going round the end of the text
 
     bool found() const { return start >= 0; }
 };

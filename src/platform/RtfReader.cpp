@@ -24,11 +24,11 @@ constexpr int kSymbolCharset = 2;
 
 // What the text of a group means.
 enum class Destination {
-    Text,             // the document's own text
-    Skip,             // a table, a picture, document information or an unknown "\*" group
-    FontTable,        // font names ending with ';'
-    BulletText,       // the rendered bullet of one paragraph (\pntext)
-    BulletDefinition  // how the paragraphs are numbered (\pn); only \pnlvlblt matters
+    Text, // the document's own text
+    Skip, // a table, a picture, document information or an unknown "\*" group
+    FontTable, // font names ending with ';'
+    BulletText, // the rendered bullet of one paragraph (\pntext)
+    BulletDefinition // how the paragraphs are numbered (\pn); only \pnlvlblt matters
 };
 
 struct CharacterState {
@@ -44,7 +44,7 @@ struct CharacterState {
 struct GroupState {
     CharacterState character;
     Destination destination = Destination::Text;
-    int fallbackCount = 1;  // \uc: characters that follow \uN for readers without Unicode
+    int fallbackCount = 1; // \uc: characters that follow \uN for readers without Unicode
 };
 
 struct ParagraphState {
@@ -56,7 +56,7 @@ struct ParagraphState {
     int lineSpacing = 0;
     bool lineMultiple = false;
     Qt::Alignment alignment = Qt::AlignLeft;
-    bool bulleted = false;  // \pnlvlblt: stays until \pard
+    bool bulleted = false; // \pnlvlblt: stays until \pard
 };
 
 struct Font {
@@ -71,10 +71,9 @@ struct Run {
 
 // Windows code page 1252 for the bytes where it differs from Latin-1; the holes
 // keep their Latin-1 control characters.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kCp1252High = { 0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
+    0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C,
+    0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178 };
 
 std::array<char16_t, 256> CodePageTable(int codePage)
 {
@@ -135,10 +134,10 @@ private:
     QTextCursor m_cursor;
     std::array<char16_t, 256> m_codePage;
 
-    std::vector<GroupState> m_groups {GroupState {}};
+    std::vector<GroupState> m_groups { GroupState {} };
     int m_groupsTooDeep = 0;
     bool m_balanced = true;
-    bool m_ignorableNext = false;  // "\*" seen: an unknown destination that follows is skipped
+    bool m_ignorableNext = false; // "\*" seen: an unknown destination that follows is skipped
     int m_fallbackToSkip = 0;
 
     QHash<int, Font> m_fonts;
@@ -200,7 +199,7 @@ void Reader::CloseGroup()
     else if (m_groups.size() > 1)
         m_groups.pop_back();
     else
-        m_balanced = false;  // a '}' that closes nothing
+        m_balanced = false; // a '}' that closes nothing
 }
 
 void Reader::ReadControl()
@@ -216,7 +215,8 @@ void Reader::ReadControl()
     const qsizetype nameStart = m_position;
     while (m_position < m_rtf.size() && isLetter(m_rtf[m_position]))
         ++m_position;
-    const QByteArrayView name = m_rtf.sliced(nameStart, qMin<qsizetype>(m_position - nameStart, kMaxControlWordLength));
+    const QByteArrayView name
+        = m_rtf.sliced(nameStart, qMin<qsizetype>(m_position - nameStart, kMaxControlWordLength));
 
     bool negative = false;
     if (m_position + 1 < m_rtf.size() && m_rtf[m_position] == '-' && isDigit(m_rtf[m_position + 1])) {
@@ -239,12 +239,13 @@ void Reader::ControlSymbol(char symbol)
     switch (symbol) {
     case '\'': {
         const auto hex = [this](qsizetype at) {
-            return at < m_rtf.size() ? QByteArrayView("0123456789abcdef").indexOf(char(m_rtf[at] | 0x20)) : -1;
+            return at < m_rtf.size() ? QByteArrayView("0123456789abcdef").indexOf(char(m_rtf[at] | 0x20))
+                                     : -1;
         };
         const qsizetype high = hex(m_position);
         const qsizetype low = high >= 0 ? hex(m_position + 1) : -1;
         if (low < 0)
-            return;  // a broken escape stands for nothing
+            return; // a broken escape stands for nothing
         m_position += 2;
         Byte(static_cast<unsigned char>(high * 16 + low));
         return;
@@ -268,7 +269,7 @@ void Reader::ControlSymbol(char symbol)
         ControlWord("par", false, 0);
         return;
     default:
-        return;  // \- (optional hyphen), \| and the like show nothing
+        return; // \- (optional hyphen), \| and the like show nothing
     }
 }
 
@@ -284,10 +285,10 @@ void Reader::ControlWord(QByteArrayView name, bool hasParameter, int parameter)
     }
     if (state.destination == Destination::Skip)
         return;
-    static const QList<QByteArrayView> skipped = {"colortbl", "stylesheet", "info", "pict", "object", "header",
-        "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst",
-        "listtable", "listoverridetable", "revtbl", "rsidtbl", "xmlnstbl", "themedata", "latentstyles",
-        "datastore", "colorschememapping", "generator", "nonshppict", "pntxta", "pntxtb"};
+    static const QList<QByteArrayView> skipped = { "colortbl", "stylesheet", "info", "pict", "object",
+        "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
+        "fldinst", "listtable", "listoverridetable", "revtbl", "rsidtbl", "xmlnstbl", "themedata",
+        "latentstyles", "datastore", "colorschememapping", "generator", "nonshppict", "pntxta", "pntxtb" };
     if (name == "fonttbl") {
         state.destination = Destination::FontTable;
         return;
@@ -388,9 +389,9 @@ void Reader::ControlWord(QByteArrayView name, bool hasParameter, int parameter)
     else if (name == "line")
         Text(QString(QChar::LineSeparator));
     else {
-        static const QHash<QByteArrayView, char16_t> named = {{"bullet", 0x2022}, {"emdash", 0x2014},
-            {"endash", 0x2013}, {"lquote", 0x2018}, {"rquote", 0x2019}, {"ldblquote", 0x201C},
-            {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005}};
+        static const QHash<QByteArrayView, char16_t> named = { { "bullet", 0x2022 }, { "emdash", 0x2014 },
+            { "endash", 0x2013 }, { "lquote", 0x2018 }, { "rquote", 0x2019 }, { "ldblquote", 0x201C },
+            { "rdblquote", 0x201D }, { "emspace", 0x2003 }, { "enspace", 0x2002 }, { "qmspace", 0x2005 } };
         const auto found = named.constFind(name);
         if (found != named.constEnd())
             Text(QString(QChar(*found)));
@@ -437,7 +438,7 @@ void Reader::Text(const QString& text)
     if (!m_runs.empty() && m_runs.back().character == state.character)
         m_runs.back().text += text;
     else
-        m_runs.push_back(Run {text, state.character});
+        m_runs.push_back(Run { text, state.character });
 }
 
 QTextCharFormat Reader::CharFormat(const CharacterState& character) const
@@ -449,7 +450,7 @@ QTextCharFormat Reader::CharFormat(const CharacterState& character) const
     format.setFontPointSize(character.halfPoints / 2.0);
     const auto font = m_fonts.constFind(character.font);
     if (font != m_fonts.constEnd() && !font->name.trimmed().isEmpty())
-        format.setFontFamilies(QStringList {font->name.trimmed()});
+        format.setFontFamilies(QStringList { font->name.trimmed() });
     return format;
 }
 
@@ -464,7 +465,8 @@ QTextBlockFormat Reader::BlockFormat() const
     format.setBottomMargin(m_paragraph.spaceAfter / kTwipsPerPixel);
     if (m_paragraph.lineSpacing != 0 && m_paragraph.lineMultiple)
         // A multiple is given in 240ths of a single line.
-        format.setLineHeight(qAbs(m_paragraph.lineSpacing) * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+        format.setLineHeight(
+            qAbs(m_paragraph.lineSpacing) * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
     else if (m_paragraph.lineSpacing > 0)
         format.setLineHeight(m_paragraph.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
     else if (m_paragraph.lineSpacing < 0)
@@ -499,7 +501,8 @@ void Reader::EndParagraph()
         m_list = nullptr;
         // A numbering this reader does not draw itself stays visible as text.
         if (!m_bulletText.isEmpty())
-            m_cursor.insertText(m_bulletText, CharFormat(m_runs.empty() ? State().character : m_runs.front().character));
+            m_cursor.insertText(
+                m_bulletText, CharFormat(m_runs.empty() ? State().character : m_runs.front().character));
     }
     for (const Run& run : m_runs)
         m_cursor.insertText(run.text, CharFormat(run.character));
@@ -507,7 +510,7 @@ void Reader::EndParagraph()
     m_bulletText.clear();
 }
 
-}  // namespace
+} // namespace
 
 bool RtfReader::Read(QByteArrayView rtf, QTextDocument& document)
 {

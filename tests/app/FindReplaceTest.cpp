@@ -39,8 +39,7 @@ protected:
         m_editor.setPlainText("Given a cat\nWhen the cat sleeps\nThen nothing happens\n");
     }
 
-    template <typename T>
-    T& Child(const char* name)
+    template <typename T> T& Child(const char* name)
     {
         return *m_find.dialog()->findChild<T*>(QLatin1String(name));
     }
@@ -83,7 +82,7 @@ TEST_F(FindReplaceTest, NotFoundIsToldThroughTheMessageBox)
     m_find.ShowFind();
     Child<QLineEdit>("findWhat").setText("dog");
     Child<QPushButton>("findNextButton").click();
-    EXPECT_EQ(m_recorder.messages, QStringList {"Cannot find \"dog\""});
+    EXPECT_EQ(m_recorder.messages, QStringList { "Cannot find \"dog\"" });
     // F3 repeats the failing search and tells it again.
     EXPECT_FALSE(m_find.FindNext());
     EXPECT_EQ(m_recorder.messages.size(), 2);
@@ -106,7 +105,7 @@ TEST_F(FindReplaceTest, OptionsOfTheDialogReachTheSearch)
     EXPECT_EQ(Selected(), "Then");
     Child<QLineEdit>("findWhat").setText("then");
     Child<QPushButton>("findNextButton").click();
-    EXPECT_EQ(m_recorder.messages, QStringList {"Cannot find \"then\""});
+    EXPECT_EQ(m_recorder.messages, QStringList { "Cannot find \"then\"" });
 }
 
 TEST_F(FindReplaceTest, ReplaceModeShowsItsFieldsAndFindHidesThem)
@@ -136,7 +135,7 @@ TEST_F(FindReplaceTest, ReplaceAllFromTheDialogIsOneUndoStep)
 
     Child<QLineEdit>("findWhat").setText("bird");
     Child<QPushButton>("replaceAllButton").click();
-    EXPECT_EQ(m_recorder.messages, QStringList {"Cannot find \"bird\""});
+    EXPECT_EQ(m_recorder.messages, QStringList { "Cannot find \"bird\"" });
 }
 
 TEST_F(FindReplaceTest, ShowTakesASingleLineSelectionAsTheTextToFind)
@@ -161,11 +160,11 @@ TEST_F(FindReplaceTest, ButtonsWaitForATextToFind)
 {
     m_find.ShowReplace();
     Child<QLineEdit>("findWhat").clear();
-    for (const char* name : {"findNextButton", "replaceButton", "replaceAllButton"})
+    for (const char* name : { "findNextButton", "replaceButton", "replaceAllButton" })
         EXPECT_FALSE(Child<QPushButton>(name).isEnabled()) << name;
     Child<QLineEdit>("findWhat").setText("x");
-    for (const char* name : {"findNextButton", "replaceButton", "replaceAllButton"})
+    for (const char* name : { "findNextButton", "replaceButton", "replaceAllButton" })
         EXPECT_TRUE(Child<QPushButton>(name).isEnabled()) << name;
 }
 
-}  // namespace
+} // namespace

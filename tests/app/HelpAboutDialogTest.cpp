@@ -62,7 +62,7 @@ TEST_P(HelpDialogTest, TypingChangesNothing)
     QTextEdit& text = HelpTextOf(dialog);
     const QString before = text.toPlainText();
     EXPECT_TRUE(text.isReadOnly());
-    for (const auto key : {Qt::Key_X, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return}) {
+    for (const auto key : { Qt::Key_X, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return }) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_X ? "x" : "");
         QApplication::sendEvent(text.viewport(), &press);
         QApplication::sendEvent(&text, &press);
@@ -81,12 +81,14 @@ TEST_P(HelpDialogTest, OpeningTwiceShowsTheSameFullText)
 TEST_P(HelpDialogTest, CloseEndsTheModalRun)
 {
     CHelpDialog dialog(GetParam().which);
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("closeButton"))->click(); });
+    QTimer::singleShot(
+        0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("closeButton"))->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTexts, HelpDialogTest,
-    ::testing::Values(HelpCase {HelpText::Editor, "Quillmark Help"}, HelpCase {HelpText::Table, "Quillmark Table Help"}),
+    ::testing::Values(HelpCase { HelpText::Editor, "Quillmark Help" },
+        HelpCase { HelpText::Table, "Quillmark Table Help" }),
     [](const auto& info) { return std::string(info.param.which == HelpText::Editor ? "Editor" : "Table"); });
 
 TEST(HelpDialogTexts, TheTwoTextsDiffer)
@@ -109,8 +111,9 @@ TEST(AboutDialog, ShowsTheVersionLineAndClosesWithOk)
         lines << label->text();
     EXPECT_TRUE(lines.contains("Quillmark, Version 1.0")) << lines.join(" | ").toStdString();
     EXPECT_GE(lines.size(), 5);
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click(); });
+    QTimer::singleShot(
+        0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
-}  // namespace
+} // namespace

@@ -101,8 +101,7 @@ TEST(PrintController, KeepsHalfInchMarginsOnEverySide)
 class PrintCommandsTest : public PrintToPdfTest {
 protected:
     // Runs `action` on the modal dialog once the command has opened it.
-    template <typename Dialog, typename Action>
-    static void WhenOpen(Action action)
+    template <typename Dialog, typename Action> static void WhenOpen(Action action)
     {
         QTimer::singleShot(0, [action] {
             auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
@@ -163,4 +162,4 @@ TEST_F(PrintCommandsTest, PageSetupChoicesLastForLaterPrints)
     EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
-}  // namespace
+} // namespace

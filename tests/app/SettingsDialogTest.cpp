@@ -41,8 +41,8 @@ TEST(SettingsDialogLists, LanguagesAreAllOfferedSortedByTheirDisplayText)
     for (int i = 0; i < list.count(); ++i)
         texts << list.itemText(i);
     for (int i = 1; i < texts.size(); ++i)
-        EXPECT_LE(texts[i - 1].compare(texts[i], Qt::CaseInsensitive), 0) << texts[i - 1].toStdString() << " / "
-                                                                          << texts[i].toStdString();
+        EXPECT_LE(texts[i - 1].compare(texts[i], Qt::CaseInsensitive), 0)
+            << texts[i - 1].toStdString() << " / " << texts[i].toStdString();
     // Sorting must keep each text with its own code.
     for (const LanguageListEntry& entry : languageList) {
         const QString expected = toQString(entry.englishName) + " (" + toQString(entry.code) + ")";
@@ -57,7 +57,8 @@ TEST(SettingsDialogLists, DisplayTextsOfKnownLanguages)
 {
     CSettingsDialog dialog(12, QStringLiteral("en"));
     QComboBox& list = LanguageList(dialog);
-    for (const char* text : {"English (en)", "German (de)", "Australian (en-au)", "Emoji (em)", "Marathi (mr)"})
+    for (const char* text :
+        { "English (en)", "German (de)", "Australian (en-au)", "Emoji (em)", "Marathi (mr)" })
         EXPECT_GE(list.findText(QLatin1String(text)), 0) << text;
     EXPECT_LT(list.findText(QStringLiteral("Emoji (em)")), list.findText(QStringLiteral("English (en)")));
 }
@@ -66,7 +67,7 @@ TEST(SettingsDialogLists, FontSizesAreTheSevenOfferedInOrder)
 {
     CSettingsDialog dialog(12, QStringLiteral("en"));
     QComboBox& list = FontSizeList(dialog);
-    const QList<int> sizes = {10, 11, 12, 14, 16, 20, 24};
+    const QList<int> sizes = { 10, 11, 12, 14, 16, 20, 24 };
     ASSERT_EQ(list.count(), sizes.size());
     for (int i = 0; i < sizes.size(); ++i) {
         EXPECT_EQ(list.itemText(i), QString::number(sizes[i]));
@@ -77,9 +78,14 @@ TEST(SettingsDialogLists, FontSizesAreTheSevenOfferedInOrder)
 struct Selection {
     int fontSize;
     QString languageID;
-    QString shownSize;      // empty: no item selected
-    QString shownLanguage;  // empty: no item selected
+    QString shownSize; // empty: no item selected
+    QString shownLanguage; // empty: no item selected
 };
+
+void PrintTo(const Selection& s, std::ostream* out)
+{
+    *out << s.fontSize << " " << s.languageID.toStdString();
+}
 
 class SettingsDialogInitialSelection : public ::testing::TestWithParam<Selection> { };
 
@@ -94,10 +100,10 @@ TEST_P(SettingsDialogInitialSelection, ShowsTheGivenSettings)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsDialogInitialSelection,
-    ::testing::Values(Selection {12, "en", "12", "English (en)"}, Selection {24, "de", "24", "German (de)"},
-        Selection {10, "en-au", "10", "Australian (en-au)"}, Selection {10, "mr", "10", "Marathi (mr)"},
-        Selection {13, "en", "", "English (en)"}, Selection {12, "EN", "12", ""}, Selection {12, "", "12", ""},
-        Selection {0, "xx", "", ""}));
+    ::testing::Values(Selection { 12, "en", "12", "English (en)" },
+        Selection { 24, "de", "24", "German (de)" }, Selection { 10, "en-au", "10", "Australian (en-au)" },
+        Selection { 10, "mr", "10", "Marathi (mr)" }, Selection { 13, "en", "", "English (en)" },
+        Selection { 12, "EN", "12", "" }, Selection { 12, "", "12", "" }, Selection { 0, "xx", "", "" }));
 
 // --- OK and Cancel ---
 
@@ -153,7 +159,7 @@ TEST(SettingsDialogCancel, ChangesNothing)
 TEST(SettingsDialogModal, ButtonsEndTheModalRun)
 {
     for (const auto& [button, expected] :
-        {std::pair {"okButton", QDialog::Accepted}, std::pair {"cancelButton", QDialog::Rejected}}) {
+        { std::pair { "okButton", QDialog::Accepted }, std::pair { "cancelButton", QDialog::Rejected } }) {
         CSettingsDialog dialog(11, QStringLiteral("de"));
         QTimer::singleShot(0, &dialog, [&dialog, name = button] {
             Choose(FontSizeList(dialog), QStringLiteral("14"));
@@ -165,4 +171,4 @@ TEST(SettingsDialogModal, ButtonsEndTheModalRun)
     }
 }
 
-}  // namespace
+} // namespace

@@ -17,9 +17,14 @@ struct FindCase {
     bool wholeWord;
     bool up;
     qsizetype from;
-    qsizetype start;  // -1: not found
+    qsizetype start; // -1: not found
     bool wrapped;
 };
+
+void PrintTo(const FindCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class FindInTextTest : public ::testing::TestWithParam<FindCase> { };
 
@@ -42,33 +47,33 @@ TEST_P(FindInTextTest, FindsTheExpectedMatch)
 INSTANTIATE_TEST_SUITE_P(Search, FindInTextTest,
     ::testing::Values(
         // Case
-        FindCase {"IgnoresCaseByDefault", "Given a step", "given", false, false, false, 0, 0, false},
-        FindCase {"MatchCaseRejectsOtherCase", "Given a step", "given", true, false, false, 0, -1, false},
-        FindCase {"MatchCaseSkipsToExactCase", "AND And and", "and", true, false, false, 0, 8, false},
-        FindCase {"IgnoresCaseBeyondAscii", QStringLiteral(u"x Ärger"), QStringLiteral(u"ärger"), false, false,
-            false, 0, 2, false},
+        FindCase { "IgnoresCaseByDefault", "Given a step", "given", false, false, false, 0, 0, false },
+        FindCase { "MatchCaseRejectsOtherCase", "Given a step", "given", true, false, false, 0, -1, false },
+        FindCase { "MatchCaseSkipsToExactCase", "AND And and", "and", true, false, false, 0, 8, false },
+        FindCase { "IgnoresCaseBeyondAscii", QStringLiteral(u"x Ärger"), QStringLiteral(u"ärger"), false,
+            false, false, 0, 2, false },
         // Whole word
-        FindCase {"WholeWordSkipsLongerWords", "scenario Scenarios scenario", "scenario", false, true, false, 1, 19,
-            false},
-        FindCase {"UnderscoreBelongsToTheWord", "my_step step", "step", false, true, false, 0, 8, false},
-        FindCase {"DigitBelongsToTheWord", "row1 row", "row", false, true, false, 0, 5, false},
-        FindCase {"PunctuationEndsAWord", "<name>|name", "name", false, true, false, 0, 1, false},
-        FindCase {"WholeWordWithNoWordAtAll", "steps stepping", "step", false, true, false, 0, -1, false},
+        FindCase { "WholeWordSkipsLongerWords", "scenario Scenarios scenario", "scenario", false, true, false,
+            1, 19, false },
+        FindCase { "UnderscoreBelongsToTheWord", "my_step step", "step", false, true, false, 0, 8, false },
+        FindCase { "DigitBelongsToTheWord", "row1 row", "row", false, true, false, 0, 5, false },
+        FindCase { "PunctuationEndsAWord", "<name>|name", "name", false, true, false, 0, 1, false },
+        FindCase { "WholeWordWithNoWordAtAll", "steps stepping", "step", false, true, false, 0, -1, false },
         // Down, and round the end
-        FindCase {"DownFromTheMiddle", "abc xyz abc", "abc", false, false, false, 5, 8, false},
-        FindCase {"DownStartsAtFrom", "abc xyz abc", "abc", false, false, false, 8, 8, false},
-        FindCase {"DownGoesRoundTheEnd", "abc xyz abc", "abc", false, false, false, 9, 0, true},
-        FindCase {"OnlyMatchIsTheSelectionItself", "one two", "two", false, false, false, 7, 4, true},
+        FindCase { "DownFromTheMiddle", "abc xyz abc", "abc", false, false, false, 5, 8, false },
+        FindCase { "DownStartsAtFrom", "abc xyz abc", "abc", false, false, false, 8, 8, false },
+        FindCase { "DownGoesRoundTheEnd", "abc xyz abc", "abc", false, false, false, 9, 0, true },
+        FindCase { "OnlyMatchIsTheSelectionItself", "one two", "two", false, false, false, 7, 4, true },
         // Up, and round the start
-        FindCase {"UpFromTheEnd", "abc xyz abc", "abc", false, false, true, 11, 8, false},
-        FindCase {"UpSkipsAMatchEndingAfterFrom", "abc xyz abc", "abc", false, false, true, 10, 0, false},
-        FindCase {"UpGoesRoundTheStart", "abc xyz abc", "abc", false, false, true, 2, 8, true},
-        FindCase {"UpWholeWord", "step steps", "step", false, true, true, 10, 0, false},
+        FindCase { "UpFromTheEnd", "abc xyz abc", "abc", false, false, true, 11, 8, false },
+        FindCase { "UpSkipsAMatchEndingAfterFrom", "abc xyz abc", "abc", false, false, true, 10, 0, false },
+        FindCase { "UpGoesRoundTheStart", "abc xyz abc", "abc", false, false, true, 2, 8, true },
+        FindCase { "UpWholeWord", "step steps", "step", false, true, true, 10, 0, false },
         // Nothing to find
-        FindCase {"EmptyFindsNothing", "text", "", false, false, false, 0, -1, false},
-        FindCase {"LongerThanTheText", "ab", "abc", false, false, false, 0, -1, false},
-        FindCase {"FromBeyondTheEnd", "abc", "abc", false, false, false, 99, 0, true},
-        FindCase {"FromBeforeTheStartUp", "abc", "abc", false, false, true, -5, 0, true}),
+        FindCase { "EmptyFindsNothing", "text", "", false, false, false, 0, -1, false },
+        FindCase { "LongerThanTheText", "ab", "abc", false, false, false, 0, -1, false },
+        FindCase { "FromBeyondTheEnd", "abc", "abc", false, false, false, 99, 0, true },
+        FindCase { "FromBeforeTheStartUp", "abc", "abc", false, false, true, -5, 0, true }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FindAllInText, MatchesDoNotOverlapAndFollowTheOptions)
@@ -78,7 +83,7 @@ TEST(FindAllInText, MatchesDoNotOverlapAndFollowTheOptions)
     std::vector<qsizetype> starts;
     for (const TextMatch& match : FindAllInText(u"aaaaa", request))
         starts.push_back(match.start);
-    EXPECT_EQ(starts, (std::vector<qsizetype> {0, 2}));
+    EXPECT_EQ(starts, (std::vector<qsizetype> { 0, 2 }));
 
     request.findWhat = "Then";
     request.matchCase = true;
@@ -86,7 +91,7 @@ TEST(FindAllInText, MatchesDoNotOverlapAndFollowTheOptions)
     starts.clear();
     for (const TextMatch& match : FindAllInText(u"Then then Thenceforth Then", request))
         starts.push_back(match.start);
-    EXPECT_EQ(starts, (std::vector<qsizetype> {0, 22}));
+    EXPECT_EQ(starts, (std::vector<qsizetype> { 0, 22 }));
 }
 
 TEST(IsMatchAt, ChecksTextLengthCaseAndWordBounds)
@@ -142,7 +147,7 @@ TEST_F(EditorSearchTest, FindNextWalksThroughTheLinesAndGoesRound)
         EXPECT_EQ(Selected(), "one");
         starts.push_back(SelectionStart());
     }
-    EXPECT_EQ(starts, (std::vector<int> {6, 24, 6}));
+    EXPECT_EQ(starts, (std::vector<int> { 6, 24, 6 }));
 }
 
 TEST_F(EditorSearchTest, FindNextUpWalksBackwards)
@@ -155,7 +160,7 @@ TEST_F(EditorSearchTest, FindNextUpWalksBackwards)
         ASSERT_TRUE(FindNextInEditor(m_editor, request));
         starts.push_back(SelectionStart());
     }
-    EXPECT_EQ(starts, (std::vector<int> {16, 8, 0, 16}));
+    EXPECT_EQ(starts, (std::vector<int> { 16, 8, 0, 16 }));
 }
 
 TEST_F(EditorSearchTest, NothingFoundLeavesTheSelection)
@@ -228,4 +233,4 @@ TEST_F(EditorSearchTest, ReplaceAllWithoutMatchAddsNoUndoStep)
     EXPECT_FALSE(m_editor.document()->isUndoAvailable());
 }
 
-}  // namespace
+} // namespace

@@ -21,7 +21,7 @@ std::vector<Fragment> Fragments(const QTextDocument& document)
     std::vector<Fragment> fragments;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
-            fragments.push_back({it.fragment().text(), it.fragment().charFormat()});
+            fragments.push_back({ it.fragment().text(), it.fragment().charFormat() });
     return fragments;
 }
 
@@ -56,6 +56,11 @@ struct HelpCase {
     QString title;
     QStringList headings;
 };
+
+void PrintTo(const HelpCase& c, std::ostream* out)
+{
+    *out << c.file;
+}
 
 class HelpTextTest : public ::testing::TestWithParam<HelpCase> { };
 
@@ -108,7 +113,7 @@ TEST_P(HelpTextTest, NoMarkupOrTableTextLeaksIntoTheText)
     QTextDocument document;
     ASSERT_TRUE(RtfReader::Read(HelpFile(GetParam().file), document));
     const QString text = document.toPlainText();
-    for (const char* leak : {"\\", "{", "}", "Calibri", "Symbol;", "generator"})
+    for (const char* leak : { "\\", "{", "}", "Calibri", "Symbol;", "generator" })
         EXPECT_FALSE(text.contains(QLatin1String(leak))) << leak;
     for (const Fragment& fragment : Fragments(document)) {
         if (fragment.format.fontWeight() != QFont::Bold)
@@ -127,11 +132,12 @@ TEST_P(HelpTextTest, ReadingAgainGivesTheSameFullText)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHelpTexts, HelpTextTest,
-    ::testing::Values(HelpCase {"editor-help.rtf", QStringLiteral("Quillmark Help"),
-                          {QStringLiteral("Insert"), QStringLiteral("Settings"), QStringLiteral("Context Menu")}},
-        HelpCase {"table-help.rtf", QStringLiteral("Quillmark Table Help"),
-            {QStringLiteral("Table Context Menu"), QStringLiteral("Row Context Menu"),
-                QStringLiteral("Column Context Menu")}}),
+    ::testing::Values(
+        HelpCase { "editor-help.rtf", QStringLiteral("Quillmark Help"),
+            { QStringLiteral("Insert"), QStringLiteral("Settings"), QStringLiteral("Context Menu") } },
+        HelpCase { "table-help.rtf", QStringLiteral("Quillmark Table Help"),
+            { QStringLiteral("Table Context Menu"), QStringLiteral("Row Context Menu"),
+                QStringLiteral("Column Context Menu") } }),
     [](const auto& info) { return std::string(info.index == 0 ? "Editor" : "Table"); });
 
 // --- Character formats ---
@@ -142,8 +148,8 @@ TEST(RtfCharacterFormat, BoldRunsFollowTheSwitches)
     ASSERT_TRUE(RtfReader::Read("{\\rtf1 plain \\b bold\\b0  again \\b1 more\\b0}", document));
     const auto fragments = Fragments(document);
     ASSERT_EQ(fragments.size(), 4u);
-    const std::vector<std::pair<QString, bool>> expected = {
-        {"plain ", false}, {"bold", true}, {" again ", false}, {"more", true}};
+    const std::vector<std::pair<QString, bool>> expected
+        = { { "plain ", false }, { "bold", true }, { " again ", false }, { "more", true } };
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(fragments[i].text, expected[i].first);
         EXPECT_EQ(fragments[i].format.fontWeight() == QFont::Bold, expected[i].second) << i;
@@ -171,13 +177,13 @@ TEST(RtfCharacterFormat, GroupsKeepTheirFormatsToThemselves)
 TEST(RtfCharacterFormat, FontTableNamesTheFamily)
 {
     QTextDocument document;
-    ASSERT_TRUE(RtfReader::Read(
-        "{\\rtf1{\\fonttbl{\\f0\\fswiss\\fcharset0 Calibri;}{\\f1\\fmodern Courier New;}}\\f1 code\\f0  text}",
+    ASSERT_TRUE(RtfReader::Read("{\\rtf1{\\fonttbl{\\f0\\fswiss\\fcharset0 Calibri;}{\\f1\\fmodern Courier "
+                                "New;}}\\f1 code\\f0  text}",
         document));
     const auto fragments = Fragments(document);
     ASSERT_EQ(fragments.size(), 2u);
-    EXPECT_EQ(fragments[0].format.fontFamilies().toStringList(), QStringList {"Courier New"});
-    EXPECT_EQ(fragments[1].format.fontFamilies().toStringList(), QStringList {"Calibri"});
+    EXPECT_EQ(fragments[0].format.fontFamilies().toStringList(), QStringList { "Courier New" });
+    EXPECT_EQ(fragments[1].format.fontFamilies().toStringList(), QStringList { "Calibri" });
     EXPECT_EQ(document.toPlainText(), "code text");
 }
 
@@ -189,7 +195,8 @@ TEST(RtfParagraphs, ParBreaksAndPardResetsIndents)
     ASSERT_TRUE(RtfReader::Read("{\\rtf1\\pard\\li720\\fi-360\\sa200\\sl276\\slmult1 one\\par two\\par\n"
                                 "\\pard three\\line four\\par}",
         document));
-    EXPECT_EQ(BlockTexts(document), (QStringList {"one", "two", QString("three") + QChar::LineSeparator + "four"}));
+    EXPECT_EQ(BlockTexts(document),
+        (QStringList { "one", "two", QString("three") + QChar::LineSeparator + "four" }));
     const QTextBlockFormat indented = document.firstBlock().blockFormat();
     EXPECT_DOUBLE_EQ(indented.leftMargin(), 48.0);
     EXPECT_DOUBLE_EQ(indented.textIndent(), -24.0);
@@ -207,7 +214,7 @@ TEST(RtfParagraphs, ConsecutiveBulletsShareOneListAndPlainParagraphEndsIt)
                                 "{\\pntext\\f2\\'B7\\tab}first\\par{\\pntext\\f2\\'B7\\tab}second\\par"
                                 "\\pard after\\par{\\pntext\\f2\\'B7\\tab}again\\par}",
         document));
-    EXPECT_EQ(BlockTexts(document), (QStringList {"first", "second", "after", "again"}));
+    EXPECT_EQ(BlockTexts(document), (QStringList { "first", "second", "after", "again" }));
     const QTextBlock first = document.firstBlock();
     ASSERT_NE(first.textList(), nullptr);
     EXPECT_EQ(first.next().textList(), first.textList());
@@ -229,9 +236,15 @@ TEST(RtfParagraphs, LastParagraphWithoutParIsKept)
 // --- Characters ---
 
 struct CharacterCase {
+    const char* name;
     const char* rtf;
     QString text;
 };
+
+void PrintTo(const CharacterCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class RtfCharacters : public ::testing::TestWithParam<CharacterCase> { };
 
@@ -241,17 +254,20 @@ TEST_P(RtfCharacters, DecodeToTheirUnicodeText)
 }
 
 INSTANTIATE_TEST_SUITE_P(EscapesAndUnicode, RtfCharacters,
-    ::testing::Values(CharacterCase {"{\\rtf1 caf\\'e9}", QStringLiteral(u"café")},
-        CharacterCase {"{\\rtf1\\ansi\\ansicpg1252 \\'80 \\'93q\\'94 \\'85}", QStringLiteral(u"€ “q” …")},
-        CharacterCase {"{\\rtf1 \\'C9T\\'c9}", QStringLiteral(u"ÉTÉ")},
-        CharacterCase {"{\\rtf1 \\u8364?5}", QStringLiteral(u"€5")},
-        CharacterCase {"{\\rtf1\\uc2 \\u8364\\'80\\'80x}", QStringLiteral(u"€x")},
-        CharacterCase {"{\\rtf1\\uc0 \\u233 x}", QStringLiteral(u"éx")},
-        CharacterCase {"{\\rtf1 \\u-3913?}", QStringLiteral(u"\uF0B7")},
-        CharacterCase {"{\\rtf1 \\u55357?\\u56832?}", QStringLiteral(u"😀")},
-        CharacterCase {"{\\rtf1 \\\\ \\{x\\} a\\~b}", QStringLiteral(u"\\ {x} a\u00A0b")},
-        CharacterCase {"{\\rtf1 a\\tab b\\emdash c\\bullet}", QStringLiteral(u"a\tb—c•")},
-        CharacterCase {"{\\rtf1 split\r\nacross\nlines}", QStringLiteral(u"splitacrosslines")}));
+    ::testing::Values(CharacterCase { "Latin1Escape", "{\\rtf1 caf\\'e9}", QStringLiteral(u"café") },
+        CharacterCase { "Cp1252Punctuation", "{\\rtf1\\ansi\\ansicpg1252 \\'80 \\'93q\\'94 \\'85}",
+            QStringLiteral(u"€ “q” …") },
+        CharacterCase { "UpperCaseHex", "{\\rtf1 \\'C9T\\'c9}", QStringLiteral(u"ÉTÉ") },
+        CharacterCase { "UnicodeWithFallback", "{\\rtf1 \\u8364?5}", QStringLiteral(u"€5") },
+        CharacterCase { "FallbackOfTwoEscapes", "{\\rtf1\\uc2 \\u8364\\'80\\'80x}", QStringLiteral(u"€x") },
+        CharacterCase { "NoFallback", "{\\rtf1\\uc0 \\u233 x}", QStringLiteral(u"éx") },
+        CharacterCase { "NegativeUnicode", "{\\rtf1 \\u-3913?}", QStringLiteral(u"\uF0B7") },
+        CharacterCase { "SurrogatePair", "{\\rtf1 \\u55357?\\u56832?}", QStringLiteral(u"😀") },
+        CharacterCase { "EscapedSymbols", "{\\rtf1 \\\\ \\{x\\} a\\~b}", QStringLiteral(u"\\ {x} a\u00A0b") },
+        CharacterCase {
+            "NamedCharacters", "{\\rtf1 a\\tab b\\emdash c\\bullet}", QStringLiteral(u"a\tb—c•") },
+        CharacterCase {
+            "LineBreaksInSource", "{\\rtf1 split\r\nacross\nlines}", QStringLiteral(u"splitacrosslines") }));
 
 TEST(RtfCharacterDecoding, CodePageOfTheDocumentDecodesEscapes)
 {
@@ -270,21 +286,30 @@ TEST_P(RtfSkipped, LeavesOnlyTheDocumentText)
 }
 
 INSTANTIATE_TEST_SUITE_P(UnknownWordsAndDestinations, RtfSkipped,
-    ::testing::Values(CharacterCase {"{\\rtf1\\nouicompat\\viewkind4\\frobnicate-12 text}", "text"},
-        CharacterCase {"{\\rtf1{\\*\\unknowndestination hidden {nested}}shown}", "shown"},
-        CharacterCase {"{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red}", "red"},
-        CharacterCase {"{\\rtf1{\\info{\\title Title}{\\author Someone}}body}", "body"},
-        CharacterCase {"{\\rtf1{\\stylesheet{\\s0 Normal;}}body}", "body"},
-        CharacterCase {"{\\rtf1{\\pict\\bin4 }{{x}after}", "after"},
-        CharacterCase {"{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}item}", "item"},
-        CharacterCase {"{\\rtf1{\\fonttbl{\\f0 Calibri;{\\*\\panose 020f}}}text}", "text"}));
+    ::testing::Values(CharacterCase { "UnknownControlWords",
+                          "{\\rtf1\\nouicompat\\viewkind4\\frobnicate-12 text}", "text" },
+        CharacterCase {
+            "UnknownStarredDestination", "{\\rtf1{\\*\\unknowndestination hidden {nested}}shown}", "shown" },
+        CharacterCase { "ColourTable", "{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red}", "red" },
+        CharacterCase { "DocumentInfo", "{\\rtf1{\\info{\\title Title}{\\author Someone}}body}", "body" },
+        CharacterCase { "StyleSheet", "{\\rtf1{\\stylesheet{\\s0 Normal;}}body}", "body" },
+        CharacterCase { "BinaryPictureData", "{\\rtf1{\\pict\\bin4 }{{x}after}", "after" },
+        CharacterCase { "BulletDefinition", "{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}item}", "item" },
+        CharacterCase {
+            "FontTableExtras", "{\\rtf1{\\fonttbl{\\f0 Calibri;{\\*\\panose 020f}}}text}", "text" }));
 
 // --- Damaged input never crashes and loses no readable text ---
 
 struct DamagedCase {
+    const char* name;
     QByteArray rtf;
     QString text;
 };
+
+void PrintTo(const DamagedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class RtfDamaged : public ::testing::TestWithParam<DamagedCase> { };
 
@@ -296,19 +321,23 @@ TEST_P(RtfDamaged, IsReportedAndKeepsWhatWasReadable)
 }
 
 INSTANTIATE_TEST_SUITE_P(MalformedInput, RtfDamaged,
-    ::testing::Values(DamagedCase {"", ""}, DamagedCase {"{", ""}, DamagedCase {"}", ""},
-        DamagedCase {"{\\rtf1 unclosed", "unclosed"}, DamagedCase {"{\\rtf1 closed twice}}}", "closed twice"},
-        DamagedCase {"plain text, no markup", "plain text, no markup"},
-        DamagedCase {"{\\rtf1 trailing\\", "trailing"}, DamagedCase {"{\\rtf1 bad \\'zzescape", "bad zzescape"},
-        DamagedCase {"{\\rtf1 half \\'4", "half 4"}, DamagedCase {"{\\rtf1{\\pict\\bin999999 abc}", ""},
-        DamagedCase {"{\\rtf1\\fs99999999999999999999 big\\u99999999999", "big"},
-        DamagedCase {QByteArray(100000, '{') + "deep", "deep"},
-        DamagedCase {"{\\rtf1\\" + QByteArray(5000, 'x') + " after", "after"},
-        DamagedCase {QByteArray("{\\rtf1 a\0b", 10), "ab"}));
+    ::testing::Values(DamagedCase { "Empty", "", "" }, DamagedCase { "OnlyOpen", "{", "" },
+        DamagedCase { "OnlyClose", "}", "" }, DamagedCase { "Unclosed", "{\\rtf1 unclosed", "unclosed" },
+        DamagedCase { "ClosedTooOften", "{\\rtf1 closed twice}}}", "closed twice" },
+        DamagedCase { "PlainText", "plain text, no markup", "plain text, no markup" },
+        DamagedCase { "BackslashAtEnd", "{\\rtf1 trailing\\", "trailing" },
+        DamagedCase { "BadHexEscape", "{\\rtf1 bad \\'zzescape", "bad zzescape" },
+        DamagedCase { "HalfHexEscape", "{\\rtf1 half \\'4", "half 4" },
+        DamagedCase { "BinaryBeyondTheEnd", "{\\rtf1{\\pict\\bin999999 abc}", "" },
+        DamagedCase { "HugeParameters", "{\\rtf1\\fs99999999999999999999 big\\u99999999999", "big" },
+        DamagedCase { "HundredThousandGroups", QByteArray(100000, '{') + "deep", "deep" },
+        DamagedCase { "HugeControlWord", "{\\rtf1\\" + QByteArray(5000, 'x') + " after", "after" },
+        DamagedCase { "NulByte", QByteArray("{\\rtf1 a\0b", 10), "ab" }));
 
 TEST(RtfDamagedInput, DeepGroupsStillCloseInOrder)
 {
-    const QByteArray rtf = "{\\rtf1 " + QByteArray(1000, '{') + "\\b deep" + QByteArray(1000, '}') + " after}";
+    const QByteArray rtf
+        = "{\\rtf1 " + QByteArray(1000, '{') + "\\b deep" + QByteArray(1000, '}') + " after}";
     QTextDocument document;
     EXPECT_TRUE(RtfReader::Read(rtf, document));
     const auto fragments = Fragments(document);
@@ -319,4 +348,4 @@ TEST(RtfDamagedInput, DeepGroupsStillCloseInOrder)
     EXPECT_EQ(fragments[1].format.fontWeight(), QFont::Normal);
 }
 
-}  // namespace
+} // namespace
