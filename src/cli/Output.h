@@ -9,6 +9,10 @@
 void WriteUtf8(std::FILE* stream, std::u16string_view text);
 void WriteBytes(std::FILE* stream, std::string_view bytes);
 
+// Flushes stdout. False, with the reason, when any of the output could not be
+// written (a full disk, a closed pipe), so that it does not pass for success.
+bool FinishOutput(std::string& reason);
+
 // One line on stderr, behind the program's name.
 void ReportProblem(std::string_view message);
 

@@ -2,8 +2,34 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
+
+namespace {
+
+int RunCommand(const CliArguments& arguments)
+{
+    switch (arguments.command) {
+    case CliCommand::Help:
+        WriteBytes(stdout, UsageText());
+        return STATUS_OK;
+    case CliCommand::Languages:
+        return RunLanguages();
+    case CliCommand::Keywords:
+        return RunKeywords(arguments);
+    case CliCommand::Classify:
+        return RunClassify(arguments);
+    case CliCommand::Analyse:
+        return RunAnalyse(arguments);
+    case CliCommand::Format:
+    case CliCommand::Unformat:
+        return RunFormat(arguments);
+    }
+    return STATUS_FAILURE;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -17,21 +43,11 @@ int main(int argc, char** argv)
         ReportProblem(error + " (quillmark-cli --help shows the usage)");
         return STATUS_FAILURE;
     }
-    switch (arguments->command) {
-    case CliCommand::Help:
-        WriteBytes(stdout, UsageText());
-        return STATUS_OK;
-    case CliCommand::Languages:
-        return RunLanguages();
-    case CliCommand::Keywords:
-        return RunKeywords(*arguments);
-    case CliCommand::Classify:
-        return RunClassify(*arguments);
-    case CliCommand::Analyse:
-        return RunAnalyse(*arguments);
-    case CliCommand::Format:
-    case CliCommand::Unformat:
-        return RunFormat(*arguments);
+    const int status = RunCommand(*arguments);
+    std::string reason;
+    if (!FinishOutput(reason)) {
+        ReportProblem("cannot write the output: " + reason);
+        return STATUS_FAILURE;
     }
-    return STATUS_FAILURE;
+    return status;
 }
