@@ -116,8 +116,9 @@ TEST_P(HelpTextTest, NoMarkupOrTableTextLeaksIntoTheText)
     for (const char* leak : { "\\", "{", "}", "Calibri", "Symbol;", "generator" })
         EXPECT_FALSE(text.contains(QLatin1String(leak))) << leak;
     for (const Fragment& fragment : Fragments(document)) {
-        if (fragment.format.fontWeight() != QFont::Bold)
+        if (fragment.format.fontWeight() != QFont::Bold) {
             EXPECT_DOUBLE_EQ(fragment.format.fontPointSize(), 9.0) << fragment.text.toStdString();
+        }
     }
 }
 
