@@ -3,6 +3,7 @@
 #include "Output.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,15 @@ int main(int argc, char** argv)
         ReportProblem(error + " (quillmark-cli --help shows the usage)");
         return STATUS_FAILURE;
     }
-    const int status = RunCommand(*arguments);
+    int status = STATUS_FAILURE;
+    try {
+        status = RunCommand(*arguments);
+    } catch (const std::bad_alloc&) {
+        // A file too large for memory is refused with a message, not a crash.
+        ReportProblem(arguments->file.empty() ? std::string("not enough memory")
+                                              : "not enough memory to read " + arguments->file);
+        return STATUS_FAILURE;
+    }
     std::string reason;
     if (!FinishOutput(reason)) {
         ReportProblem("cannot write the output: " + reason);

@@ -107,6 +107,18 @@ TEST_F(Classify, UnreadableFileNamesFileAndReason)
     EXPECT_EQ(Run({ "classify", "." }).err, "quillmark-cli: cannot read .: Is a directory\n");
 }
 
+// The file is read whole; one that does not fit in memory is refused with a
+// message instead of a crash.
+TEST_F(Classify, FileTooLargeForMemoryIsRefused)
+{
+    Write("huge.feature", std::string(40'000'000, 'a'));
+    shellPrefix_ = "ulimit -v 80000; ";
+    const CliResult result = Run({ "classify", "huge.feature" });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("huge.feature"), std::string::npos) << result.err;
+}
+
 class Analyse : public CliTest { };
 
 TEST_F(Analyse, DescriptionsAndDocStringsFromTheirSurroundings)

@@ -71,6 +71,7 @@ protected:
         std::string command = "cd ";
         command += ShellQuoted(folder_.string());
         command += " && ";
+        command += shellPrefix_;
         command += ShellQuoted(QUILLMARK_CLI_PATH);
         for (const auto& arg : args) {
             command += ' ';
@@ -89,4 +90,5 @@ protected:
     }
 
     std::filesystem::path folder_;
+    std::string shellPrefix_; // run before the tool in the same shell, "ulimit ...; " say
 };
