@@ -28,7 +28,7 @@ std::optional<FeatureDocument> OpenFeatureDocument(const CliArguments& arguments
     if (decoded.replacedSequences > 0) {
         const std::size_t count = decoded.replacedSequences;
         ReportProblem("warning: " + arguments.file + ": " + std::to_string(count) + " invalid byte sequence"
-            + (count == 1 ? "" : "s") + " could not be decoded and became U+FFFD");
+            + (count == 1 ? "" : "s") + " could not be decoded");
     }
 
     TextLineSource source(decoded.text);
