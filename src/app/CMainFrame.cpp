@@ -11,6 +11,7 @@
 #include "Printing.h"
 #include "RecentFileList.h"
 #include "editor/CQuillmark2View.h"
+#include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -69,6 +70,11 @@ CMainFrame::CMainFrame(CQuillmark2App& app, QWidget* parent)
     connect(m_view, &CQuillmark2View::contextMenuRequested, this, &CMainFrame::ShowViewPopupMenu);
     connect(m_document, &CQuillmark2Doc::modifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_document, &CQuillmark2Doc::pathNameChanged, this, &CMainFrame::UpdateTitle);
+    // Damaged bytes were replaced while loading; the user must hear of it
+    // before a save writes the replacements over the file.
+    connect(m_document, &CQuillmark2Doc::loadWarning, this, [this](const QString& message) {
+        MessageBoxOk(message, this);
+    });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
     connect(m_view->document(), &QTextDocument::undoAvailable, this, &CMainFrame::UpdateToolBar);

@@ -244,3 +244,13 @@ TEST_F(DocumentRoadTest, FileOnTheCommandLineIsOpened)
     EXPECT_EQ(View().WholeText(), QStringLiteral("Feature: Start\r\n  Scenario: One\r\n"));
     EXPECT_EQ(m_app->RecentFiles().Paths().value(0), a);
 }
+
+TEST_F(DocumentRoadTest, DamagedBytesInAnOpenedFileAreReported)
+{
+    const QString damaged = WriteFile(QStringLiteral("damaged.feature"), "Feature: Caf\xe9\r\n");
+    StartApp();
+    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(damaged));
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("damaged.feature"))) << m_messages[0].toStdString();
+    EXPECT_EQ(Doc().GetPathName(), damaged) << "the file is open all the same";
+}

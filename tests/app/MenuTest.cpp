@@ -1,16 +1,20 @@
 // The menus, toolbar, keys and status bar as the window actually builds them.
 #include "ShellFixture.h"
+#include "app/CHelpDialog.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/FindReplaceDialog.h"
 #include "platform/Clipboard.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <algorithm>
@@ -45,10 +49,10 @@ std::vector<std::string> DescribeMenuBar(const QMenuBar* bar)
     std::vector<std::string> out;
     for (const QAction* action : bar->actions()) {
         if (action->menu()) {
-            out.push_back("[" + action->text().toStdString() + "]");
+            out.push_back(QStringLiteral("[%1]").arg(action->text()).toStdString());
             Describe(action->menu(), out, "  ");
         } else {
-            out.push_back("[" + action->text().toStdString() + "] (" + std::to_string(action->data().toInt()) + ")");
+            out.push_back(QStringLiteral("[%1] (%2)").arg(action->text()).arg(action->data().toInt()).toStdString());
         }
     }
     return out;
@@ -287,11 +291,59 @@ TEST_F(MenuTest, RecentFileEntriesTakeThePlaceOfTheGrayedPlaceholder)
 
     std::vector<std::string> items;
     Describe(Frame().FileMenu(), items);
-    const std::string newest = "&1 " + QDir::toNativeSeparators(b).replace("&", "&&").toStdString() + " (57616)";
-    const std::string older = "&2 " + QDir::toNativeSeparators(a).toStdString() + " (57617)";
+    const std::string newest =
+        QStringLiteral("&1 %1 (57616)").arg(QDir::toNativeSeparators(b).replace("&", "&&")).toStdString();
+    const std::string older = QStringLiteral("&2 %1 (57617)").arg(QDir::toNativeSeparators(a)).toStdString();
     const auto at = std::find(items.begin(), items.end(), newest);
     ASSERT_NE(at, items.end()) << "newest entry missing";
     ASSERT_NE(at + 1, items.end());
     EXPECT_EQ(*(at + 1), older);
     EXPECT_FALSE(placeholder->isVisible());
+}
+
+namespace {
+// Closes the first modal dialog that comes up and reports its class name.
+void CloseNextModalDialog(QString& className)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &className] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        className = QString::fromLatin1(dialog->metaObject()->className());
+        if (auto* help = qobject_cast<CHelpDialog*>(dialog); help && help->which() != HelpText::Editor)
+            className += QStringLiteral(" (wrong text)");
+        dialog->close();
+    });
+    poll->start(0);
+}
+}
+
+TEST_F(MenuTest, HelpAndAboutCommandsShowTheirDialogs)
+{
+    QString shown;
+    CloseNextModalDialog(shown);
+    ASSERT_TRUE(Frame().Commands().Execute(ID_HELP_EDITOR));
+    EXPECT_EQ(shown, QStringLiteral("CHelpDialog"));
+
+    CloseNextModalDialog(shown);
+    ASSERT_TRUE(Frame().Commands().Execute(ID_APP_ABOUT));
+    EXPECT_EQ(shown, QStringLiteral("CAboutDlg"));
+}
+
+TEST_F(MenuTest, FindAndReplaceOpenTheOneModelessDialogInTheirMode)
+{
+    ASSERT_TRUE(Frame().Commands().Execute(ID_EDIT_FIND));
+    QList<FindReplaceDialog*> dialogs = Frame().findChildren<FindReplaceDialog*>();
+    ASSERT_EQ(dialogs.size(), 1);
+    EXPECT_TRUE(dialogs[0]->isVisible());
+    EXPECT_FALSE(dialogs[0]->replaceMode());
+
+    ASSERT_TRUE(Frame().Commands().Execute(ID_EDIT_REPLACE));
+    dialogs = Frame().findChildren<FindReplaceDialog*>();
+    ASSERT_EQ(dialogs.size(), 1) << "one dialog serves both commands";
+    EXPECT_TRUE(dialogs[0]->replaceMode());
+    dialogs[0]->close();
 }
