@@ -16,8 +16,10 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
-    const QIcon appIcon
-        = qApp->windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileIcon) : qApp->windowIcon();
+    // The main window carries the program's icon; a box shown without one takes the application's.
+    QIcon appIcon = parent ? parent->window()->windowIcon() : qApp->windowIcon();
+    if (appIcon.isNull())
+        appIcon = style()->standardIcon(QStyle::SP_FileIcon);
     icon->setPixmap(appIcon.pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 

@@ -47,6 +47,9 @@ struct GroupState {
     int fallbackCount = 1; // \uc: characters that follow \uN for readers without Unicode
 };
 
+// Paragraph properties belong to the reader rather than to a group: the bullet
+// groups (\pn, \pntext) set them from inside a group of their own, and
+// documents end them with \pard.
 struct ParagraphState {
     int leftIndent = 0;
     int rightIndent = 0;

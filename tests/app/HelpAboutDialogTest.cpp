@@ -3,8 +3,11 @@
 #include "platform/RtfReader.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -114,6 +117,20 @@ TEST(AboutDialog, ShowsTheVersionLineAndClosesWithOk)
     QTimer::singleShot(
         0, &dialog, [&dialog] { dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+}
+
+TEST(AboutDialog, ShowsTheIconOfTheMainWindow)
+{
+    QPixmap red(32, 32);
+    red.fill(Qt::red);
+    QWidget mainWindow;
+    mainWindow.setWindowIcon(QIcon(red));
+    CAboutDlg dialog(&mainWindow);
+    const QLabel* icon = dialog.findChild<QLabel*>(QStringLiteral("icon"));
+    ASSERT_NE(icon, nullptr);
+    const QImage shown = icon->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(16, 16), QColor(Qt::red));
 }
 
 } // namespace
