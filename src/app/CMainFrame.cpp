@@ -72,9 +72,8 @@ CMainFrame::CMainFrame(CQuillmark2App& app, QWidget* parent)
     connect(m_document, &CQuillmark2Doc::pathNameChanged, this, &CMainFrame::UpdateTitle);
     // Damaged bytes were replaced while loading; the user must hear of it
     // before a save writes the replacements over the file.
-    connect(m_document, &CQuillmark2Doc::loadWarning, this, [this](const QString& message) {
-        MessageBoxOk(message, this);
-    });
+    connect(m_document, &CQuillmark2Doc::loadWarning, this,
+        [this](const QString& message) { MessageBoxOk(message, this); });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
     connect(m_view->document(), &QTextDocument::undoAvailable, this, &CMainFrame::UpdateToolBar);
@@ -150,7 +149,7 @@ void CMainFrame::UpdateRecentFileMenu()
 void CMainFrame::UpdateToolBar()
 {
     m_commands->Update(m_toolBar->actions());
-    m_commands->Update({m_commands->Action(ID_EDIT_UNDO)});
+    m_commands->Update({ m_commands->Action(ID_EDIT_UNDO) });
 }
 
 void CMainFrame::ShowViewPopupMenu(const QPoint& globalPos)
@@ -172,7 +171,8 @@ void CMainFrame::OpenDroppedFilesLater(const QList<QUrl>& urls)
 {
     // The save prompt must not run inside the drag-and-drop exchange, which
     // the source application is still waiting on.
-    QMetaObject::invokeMethod(this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -29,7 +29,7 @@ CaretLines CaretLineTypes(const CQuillmark2View& view)
     const int caret = view.CaretLine();
     const int analysed = view.analysis().analysedLineCount;
     const LineType next = caret + 1 < analysed ? view.LineTypeAt(caret + 1) : TEXT_LINE;
-    return {view.LineTypeAt(caret), next};
+    return { view.LineTypeAt(caret), next };
 }
 }
 
@@ -50,17 +50,22 @@ void CMainFrame::CreateCommands()
     table.Bind(ID_APP_EXIT, [this] { close(); });
 
     // Edit: the text control's own operations, enabled as it can do them.
-    table.Bind(ID_EDIT_UNDO, [view] { view->undo(); }, [view] { return view->document()->isUndoAvailable(); });
-    table.Bind(ID_EDIT_CUT, [view] { view->cut(); }, [view] { return view->textCursor().hasSelection(); });
-    table.Bind(ID_EDIT_COPY, [view] { view->copy(); }, [view] { return view->textCursor().hasSelection(); });
-    table.Bind(ID_EDIT_PASTE, [view] { view->paste(); }, [view] { return view->canPaste(); });
+    table.Bind(
+        ID_EDIT_UNDO, [view] { view->undo(); }, [view] { return view->document()->isUndoAvailable(); });
+    table.Bind(
+        ID_EDIT_CUT, [view] { view->cut(); }, [view] { return view->textCursor().hasSelection(); });
+    table.Bind(
+        ID_EDIT_COPY, [view] { view->copy(); }, [view] { return view->textCursor().hasSelection(); });
+    table.Bind(
+        ID_EDIT_PASTE, [view] { view->paste(); }, [view] { return view->canPaste(); });
     table.Bind(ID_EDIT_SELECT_ALL, [view] { view->selectAll(); });
     table.Bind(ID_EDIT_FORMAT, [view] { view->OnFormat(); });
     table.Bind(ID_EDIT_UNFORMAT, [view] { view->OnUnformat(); });
 
     // Insert: templates and samples go in front of the next scenario.
     for (int id : insertCommands)
-        table.Bind(id, [view, id] { view->OnInsert(id); }, always);
+        table.Bind(
+            id, [view, id] { view->OnInsert(id); }, always);
 
     // View
     QToolBar** toolBar = &m_toolBar;
@@ -74,10 +79,12 @@ void CMainFrame::CreateCommands()
 
     // Settings and Help
     CQuillmark2App* app = &m_app;
-    table.Bind(ID_SETTINGS, [app] { app->OnSettings(); }, always);
+    table.Bind(
+        ID_SETTINGS, [app] { app->OnSettings(); }, always);
     table.Bind(ID_SETTINGS_NO_MENU, [app] { app->OnSettings(); });
     table.Bind(ID_APP_ABOUT, [app] { app->OnAppAbout(); });
-    table.Bind(ID_HELP_EDITOR, [app] { app->OnHelp(); }, always);
+    table.Bind(
+        ID_HELP_EDITOR, [app] { app->OnHelp(); }, always);
 
     // The view's pop-up menu. Table and String stand with their rules; their
     // editors are not part of this program yet, so choosing them changes nothing.
@@ -89,8 +96,9 @@ void CMainFrame::CreateCommands()
         const CaretLines lines = CaretLineTypes(*view);
         return StringAllowed(lines.line, lines.next);
     });
-    table.Bind(ID_EDIT_INCLUDE_FILE, [view] { view->OnEditIncludeFile(); },
-               [view] { return view->CanEditIncludeFile(); });
+    table.Bind(
+        ID_EDIT_INCLUDE_FILE, [view] { view->OnEditIncludeFile(); },
+        [view] { return view->CanEditIncludeFile(); });
 
     CreateDialogCommands();
 }

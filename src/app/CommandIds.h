@@ -14,7 +14,7 @@ inline constexpr int ID_FILE_PAGE_SETUP = 57606;
 inline constexpr int ID_FILE_PRINT = 57607;
 inline constexpr int ID_FILE_PRINT_DIRECT = 57608;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
-inline constexpr int ID_FILE_MRU_FILE1 = 57616;  // up to 57631, one per recent file
+inline constexpr int ID_FILE_MRU_FILE1 = 57616; // up to 57631, one per recent file
 inline constexpr int ID_APP_EXIT = 57665;
 
 // Edit
@@ -22,7 +22,7 @@ inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;
 inline constexpr int ID_EDIT_FIND = 57636;
 inline constexpr int ID_EDIT_PASTE = 57637;
-inline constexpr int ID_EDIT_REPEAT = 57640;  // Find Next
+inline constexpr int ID_EDIT_REPEAT = 57640; // Find Next
 inline constexpr int ID_EDIT_REPLACE = 57641;
 inline constexpr int ID_EDIT_SELECT_ALL = 57642;
 inline constexpr int ID_EDIT_UNDO = 57643;
@@ -52,7 +52,7 @@ inline constexpr int ID_VIEW_REFRESH = 32789;
 
 // Settings and Help
 inline constexpr int ID_SETTINGS = 32813;
-inline constexpr int ID_SETTINGS_NO_MENU = 32798;  // same handler, reached by no menu or key
+inline constexpr int ID_SETTINGS_NO_MENU = 32798; // same handler, reached by no menu or key
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_HELP_EDITOR = 32810;
 
@@ -84,4 +84,4 @@ inline constexpr int insertCommands[] = {
     ID_INSERT_EXAMPLE,
 };
 
-}  // namespace CommandId
+} // namespace CommandId

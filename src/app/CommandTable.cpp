@@ -15,57 +15,59 @@ const std::vector<CommandInfo>& CommandCatalog()
     // Alt+Enter) or to a split window (F6, Shift+F6) are left out: this window
     // has neither, and binding them would only steal the keys from the text.
     static const std::vector<CommandInfo> catalog = {
-        {ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "document-new"},
-        {ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "document-open"},
-        {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "document-save"},
-        {ID_FILE_SAVE_AS, "Save &As...", "", "Save the active document with a new name", "Save As", ""},
-        {ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the active document", "Print", "document-print"},
-        {ID_FILE_PRINT_PREVIEW, "Print Pre&view", "", "Display full pages", "Print Preview", ""},
-        {ID_FILE_PAGE_SETUP, "P&rint Setup...", "", "Change the printer and printing options", "Print Setup", ""},
-        {ID_FILE_MRU_FILE1, "Recent File", "", "Open this document", "", ""},
-        {ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save documents", "Exit", ""},
+        { ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "document-new" },
+        { ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "document-open" },
+        { ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "document-save" },
+        { ID_FILE_SAVE_AS, "Save &As...", "", "Save the active document with a new name", "Save As", "" },
+        { ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the active document", "Print", "document-print" },
+        { ID_FILE_PRINT_PREVIEW, "Print Pre&view", "", "Display full pages", "Print Preview", "" },
+        { ID_FILE_PAGE_SETUP, "P&rint Setup...", "", "Change the printer and printing options", "Print Setup",
+            "" },
+        { ID_FILE_MRU_FILE1, "Recent File", "", "Open this document", "", "" },
+        { ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save documents", "Exit", "" },
 
-        {ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "Undo", ""},
-        {ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "Cut", "edit-cut"},
-        {ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "Copy",
-         "edit-copy"},
-        {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "Paste", "edit-paste"},
-        {ID_EDIT_SELECT_ALL, "Select A&ll", "Ctrl+A", "Select the entire document", "Select All", ""},
-        {ID_EDIT_FIND, "&Find...", "Ctrl+F", "Find the specified text", "Find", ""},
-        {ID_EDIT_REPEAT, "F&ind Next", "F3", "Repeat the last action", "Repeat", ""},
-        {ID_EDIT_REPLACE, "R&eplace", "Ctrl+H", "Replace specific text with different text", "Replace", ""},
-        {ID_EDIT_FORMAT, "Format", "", "", "", ""},
-        {ID_EDIT_UNFORMAT, "Unformat", "", "", "", ""},
+        { ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "Undo", "" },
+        { ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "Cut",
+            "edit-cut" },
+        { ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "Copy",
+            "edit-copy" },
+        { ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "Paste", "edit-paste" },
+        { ID_EDIT_SELECT_ALL, "Select A&ll", "Ctrl+A", "Select the entire document", "Select All", "" },
+        { ID_EDIT_FIND, "&Find...", "Ctrl+F", "Find the specified text", "Find", "" },
+        { ID_EDIT_REPEAT, "F&ind Next", "F3", "Repeat the last action", "Repeat", "" },
+        { ID_EDIT_REPLACE, "R&eplace", "Ctrl+H", "Replace specific text with different text", "Replace", "" },
+        { ID_EDIT_FORMAT, "Format", "", "", "", "" },
+        { ID_EDIT_UNFORMAT, "Unformat", "", "", "", "" },
 
-        {ID_INSERT_SCENARIO, "Scenario", "", "", "", ""},
-        {ID_INSERT_SCENARIO_WITH_TABLES, "Scenario with Tables", "", "", "", ""},
-        {ID_INSERT_SCENARIO_OUTLINE, "Scenario Outline", "", "", "", ""},
-        {ID_INSERT_BACKGROUND, "Background", "", "", "", ""},
-        {ID_INSERT_BUSINESS_RULE, "Business Rule", "", "", "", ""},
-        {ID_INSERT_DOMAIN_TERM, "Domain Term", "", "", "", ""},
-        {ID_INSERT_INCLUDE_FILE, "Include File", "", "", "", ""},
-        {ID_INSERT_SAMPLE_SCENARIO, "Sample Scenario", "", "", "", ""},
-        {ID_INSERT_SAMPLE_BUSINESS_RULE, "Sample Business Rule", "", "", "", ""},
-        {ID_INSERT_SAMPLE_DOMAIN_TERM, "Sample Domain Term", "", "", "", ""},
-        {ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES, "Sample Scenario with Tables", "", "", "", ""},
-        {ID_INSERT_SAMPLE_SCENARIO_OUTLINE, "Sample Scenario Outline", "", "", "", ""},
-        {ID_INSERT_RULE, "Rule", "", "", "", ""},
-        {ID_INSERT_EXAMPLE, "Example", "", "", "", ""},
+        { ID_INSERT_SCENARIO, "Scenario", "", "", "", "" },
+        { ID_INSERT_SCENARIO_WITH_TABLES, "Scenario with Tables", "", "", "", "" },
+        { ID_INSERT_SCENARIO_OUTLINE, "Scenario Outline", "", "", "", "" },
+        { ID_INSERT_BACKGROUND, "Background", "", "", "", "" },
+        { ID_INSERT_BUSINESS_RULE, "Business Rule", "", "", "", "" },
+        { ID_INSERT_DOMAIN_TERM, "Domain Term", "", "", "", "" },
+        { ID_INSERT_INCLUDE_FILE, "Include File", "", "", "", "" },
+        { ID_INSERT_SAMPLE_SCENARIO, "Sample Scenario", "", "", "", "" },
+        { ID_INSERT_SAMPLE_BUSINESS_RULE, "Sample Business Rule", "", "", "", "" },
+        { ID_INSERT_SAMPLE_DOMAIN_TERM, "Sample Domain Term", "", "", "", "" },
+        { ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES, "Sample Scenario with Tables", "", "", "", "" },
+        { ID_INSERT_SAMPLE_SCENARIO_OUTLINE, "Sample Scenario Outline", "", "", "", "" },
+        { ID_INSERT_RULE, "Rule", "", "", "", "" },
+        { ID_INSERT_EXAMPLE, "Example", "", "", "", "" },
 
         // The one bar the window has, listed under "Toolbars and Docking Windows".
-        {ID_VIEW_TOOLBAR, "Standard", "", "", "", ""},
-        {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "Toggle Status Bar", ""},
-        {ID_VIEW_REFRESH, "Refresh ", "", "", "", ""},
+        { ID_VIEW_TOOLBAR, "Standard", "", "", "", "" },
+        { ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "Toggle Status Bar", "" },
+        { ID_VIEW_REFRESH, "Refresh ", "", "", "", "" },
 
-        {ID_SETTINGS, "Settings", "", "", "", ""},
-        {ID_SETTINGS_NO_MENU, "Settings", "", "", "", ""},
-        {ID_APP_ABOUT, "&About Quillmark2...", "", "Display program information, version number and copyright",
-         "About", "help-about"},
-        {ID_HELP_EDITOR, "Help", "", "", "", ""},
+        { ID_SETTINGS, "Settings", "", "", "", "" },
+        { ID_SETTINGS_NO_MENU, "Settings", "", "", "", "" },
+        { ID_APP_ABOUT, "&About Quillmark2...", "",
+            "Display program information, version number and copyright", "About", "help-about" },
+        { ID_HELP_EDITOR, "Help", "", "", "", "" },
 
-        {ID_TABLE, "Table ", "", "", "", ""},
-        {ID_STRING, "String ", "", "", "", ""},
-        {ID_EDIT_INCLUDE_FILE, "Edit Include File", "", "", "", ""},
+        { ID_TABLE, "Table ", "", "", "", "" },
+        { ID_STRING, "String ", "", "", "", "" },
+        { ID_EDIT_INCLUDE_FILE, "Edit Include File", "", "", "", "" },
     };
     return catalog;
 }
@@ -110,7 +112,7 @@ QAction* CommandTable::Bind(int id, Handler handler, UpdateHandler enabled, Upda
         if (handler)
             handler();
     });
-    m_bindings.push_back({action, std::move(enabled), std::move(checked)});
+    m_bindings.push_back({ action, std::move(enabled), std::move(checked) });
     return action;
 }
 

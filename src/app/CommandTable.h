@@ -15,10 +15,10 @@ class QMenu;
 struct CommandInfo {
     int id;
     const char* text;
-    const char* keys;  // "Ctrl+Z; Alt+Backspace" in portable key text; "" for none
+    const char* keys; // "Ctrl+Z; Alt+Backspace" in portable key text; "" for none
     const char* prompt;
     const char* tip;
-    const char* icon;  // desktop theme icon name; "" when the command has no button
+    const char* icon; // desktop theme icon name; "" when the command has no button
 };
 
 // Every command of the main window, its toolbar and the view's pop-up menu.

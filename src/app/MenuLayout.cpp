@@ -13,61 +13,55 @@ using namespace CommandId;
 namespace {
 MenuEntry Item(int id)
 {
-    return MenuEntry{nullptr, id, {}};
+    return MenuEntry { nullptr, id, {} };
 }
 
 MenuEntry Separator()
 {
-    return MenuEntry{};
+    return MenuEntry {};
 }
 }
 
 const std::vector<MenuEntry>& MainMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
-        {"&File",
-         0,
-         {Item(ID_FILE_NEW), Item(ID_FILE_OPEN), Item(ID_FILE_SAVE), Item(ID_FILE_SAVE_AS), Separator(),
-          Item(ID_FILE_PRINT), Item(ID_FILE_PRINT_PREVIEW), Item(ID_FILE_PAGE_SETUP), Separator(),
-          Item(ID_FILE_MRU_FILE1), Separator(), Item(ID_APP_EXIT)}},
-        {"&Edit",
-         0,
-         {Item(ID_EDIT_UNDO), Separator(), Item(ID_EDIT_CUT), Item(ID_EDIT_COPY), Item(ID_EDIT_PASTE),
-          Item(ID_EDIT_SELECT_ALL), Separator(), Item(ID_EDIT_FIND), Item(ID_EDIT_REPEAT), Item(ID_EDIT_REPLACE),
-          Separator(), Item(ID_EDIT_FORMAT), Item(ID_EDIT_UNFORMAT)}},
-        {"Insert",
-         0,
-         {Item(ID_INSERT_SCENARIO), Item(ID_INSERT_SCENARIO_WITH_TABLES), Item(ID_INSERT_SCENARIO_OUTLINE),
-          Item(ID_INSERT_BACKGROUND), Separator(), Item(ID_INSERT_BUSINESS_RULE), Item(ID_INSERT_DOMAIN_TERM),
-          Separator(), Item(ID_INSERT_INCLUDE_FILE), Separator(), Item(ID_INSERT_SAMPLE_SCENARIO),
-          Item(ID_INSERT_SAMPLE_BUSINESS_RULE), Item(ID_INSERT_SAMPLE_DOMAIN_TERM),
-          Item(ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES), Item(ID_INSERT_SAMPLE_SCENARIO_OUTLINE), Separator(),
-          Item(ID_INSERT_RULE), Item(ID_INSERT_EXAMPLE)}},
-        {"&View",
-         0,
-         {MenuEntry{"&Toolbars and Docking Windows", 0, {Item(ID_VIEW_TOOLBAR)}}, Item(ID_VIEW_STATUS_BAR),
-          Item(ID_VIEW_REFRESH)}},
+        { "&File", 0,
+            { Item(ID_FILE_NEW), Item(ID_FILE_OPEN), Item(ID_FILE_SAVE), Item(ID_FILE_SAVE_AS), Separator(),
+                Item(ID_FILE_PRINT), Item(ID_FILE_PRINT_PREVIEW), Item(ID_FILE_PAGE_SETUP), Separator(),
+                Item(ID_FILE_MRU_FILE1), Separator(), Item(ID_APP_EXIT) } },
+        { "&Edit", 0,
+            { Item(ID_EDIT_UNDO), Separator(), Item(ID_EDIT_CUT), Item(ID_EDIT_COPY), Item(ID_EDIT_PASTE),
+                Item(ID_EDIT_SELECT_ALL), Separator(), Item(ID_EDIT_FIND), Item(ID_EDIT_REPEAT),
+                Item(ID_EDIT_REPLACE), Separator(), Item(ID_EDIT_FORMAT), Item(ID_EDIT_UNFORMAT) } },
+        { "Insert", 0,
+            { Item(ID_INSERT_SCENARIO), Item(ID_INSERT_SCENARIO_WITH_TABLES),
+                Item(ID_INSERT_SCENARIO_OUTLINE), Item(ID_INSERT_BACKGROUND), Separator(),
+                Item(ID_INSERT_BUSINESS_RULE), Item(ID_INSERT_DOMAIN_TERM), Separator(),
+                Item(ID_INSERT_INCLUDE_FILE), Separator(), Item(ID_INSERT_SAMPLE_SCENARIO),
+                Item(ID_INSERT_SAMPLE_BUSINESS_RULE), Item(ID_INSERT_SAMPLE_DOMAIN_TERM),
+                Item(ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES), Item(ID_INSERT_SAMPLE_SCENARIO_OUTLINE),
+                Separator(), Item(ID_INSERT_RULE), Item(ID_INSERT_EXAMPLE) } },
+        { "&View", 0,
+            { MenuEntry { "&Toolbars and Docking Windows", 0, { Item(ID_VIEW_TOOLBAR) } },
+                Item(ID_VIEW_STATUS_BAR), Item(ID_VIEW_REFRESH) } },
         Item(ID_SETTINGS),
-        {"&Help", 0, {Item(ID_APP_ABOUT), Item(ID_HELP_EDITOR)}},
+        { "&Help", 0, { Item(ID_APP_ABOUT), Item(ID_HELP_EDITOR) } },
     };
     return layout;
 }
 
 const MenuEntry& ViewPopupLayout()
 {
-    static const MenuEntry layout = {"Edit",
-                                     0,
-                                     {Item(ID_EDIT_CUT), Item(ID_EDIT_COPY), Item(ID_EDIT_PASTE), Separator(),
-                                      Item(ID_EDIT_SELECT_ALL), Item(ID_TABLE), Item(ID_STRING),
-                                      Item(ID_EDIT_INCLUDE_FILE)}};
+    static const MenuEntry layout = { "Edit", 0,
+        { Item(ID_EDIT_CUT), Item(ID_EDIT_COPY), Item(ID_EDIT_PASTE), Separator(), Item(ID_EDIT_SELECT_ALL),
+            Item(ID_TABLE), Item(ID_STRING), Item(ID_EDIT_INCLUDE_FILE) } };
     return layout;
 }
 
 const std::vector<int>& ToolbarLayout()
 {
-    static const std::vector<int> layout = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0,
-                                            ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-                                            ID_FILE_PRINT, ID_APP_ABOUT};
+    static const std::vector<int> layout = { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
+        ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, ID_APP_ABOUT };
     return layout;
 }
 

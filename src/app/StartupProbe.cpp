@@ -28,11 +28,11 @@ double MillisecondsSinceExec()
     const QByteArray line = stat.readAll();
     // Fields after the command name, which is in parentheses and may hold blanks.
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    constexpr int startTimeField = 22 - 3;  // field 22 of the line, counted from field 3
+    constexpr int startTimeField = 22 - 3; // field 22 of the line, counted from field 3
     if (fields.size() <= startTimeField)
         return -1;
     const double startSeconds = fields[startTimeField].toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_BOOTTIME, &now);
     return (static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 - startSeconds) * 1000.0;
 #else
@@ -57,8 +57,8 @@ void ArmStartupProbe(CMainFrame& frame, const QElapsedTimer& sinceLaunch)
         // CPU time as well: on a busy machine it stays put while the others grow.
         const double cpuMilliseconds = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
         std::printf("startup_ms=%.1f since_exec_ms=%.0f cpu_ms=%.0f lines=%d analysed=%d\n",
-                    launch.nsecsElapsed() / 1e6, MillisecondsSinceExec(), cpuMilliseconds,
-                    view->document()->blockCount(), view->analysis().analysedLineCount);
+            launch.nsecsElapsed() / 1e6, MillisecondsSinceExec(), cpuMilliseconds,
+            view->document()->blockCount(), view->analysis().analysedLineCount);
         std::fflush(stdout);
         QCoreApplication::quit();
     });

@@ -24,7 +24,8 @@ int Profile::GetProfileInt(const QString& section, const QString& entry, int def
     return ok ? number : defaultValue;
 }
 
-QString Profile::GetProfileString(const QString& section, const QString& entry, const QString& defaultValue) const
+QString Profile::GetProfileString(
+    const QString& section, const QString& entry, const QString& defaultValue) const
 {
     const QVariant value = m_settings.value(Key(section, entry));
     return value.isValid() ? value.toString() : defaultValue;

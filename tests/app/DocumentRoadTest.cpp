@@ -20,11 +20,16 @@ enum class Road { New, Open, RecentFile, Drop, Close };
 const char* RoadName(Road road)
 {
     switch (road) {
-    case Road::New: return "New";
-    case Road::Open: return "Open";
-    case Road::RecentFile: return "RecentFile";
-    case Road::Drop: return "Drop";
-    case Road::Close: return "Close";
+    case Road::New:
+        return "New";
+    case Road::Open:
+        return "Open";
+    case Road::RecentFile:
+        return "RecentFile";
+    case Road::Drop:
+        return "Drop";
+    case Road::Close:
+        return "Close";
     }
     return "?";
 }
@@ -37,8 +42,8 @@ struct PromptCase {
 std::string CaseName(const ::testing::TestParamInfo<PromptCase>& info)
 {
     const char* answer = info.param.answer == QMessageBox::Yes ? "Yes"
-                         : info.param.answer == QMessageBox::No ? "No"
-                                                                : "Cancel";
+        : info.param.answer == QMessageBox::No                 ? "No"
+                                                               : "Cancel";
     return std::string(RoadName(info.param.road)) + answer;
 }
 }
@@ -50,7 +55,7 @@ protected:
         ShellFixture::SetUp();
         m_edited = WriteFile(QStringLiteral("edited.feature"), "Feature: Edited\r\n");
         m_other = WriteFile(QStringLiteral("other.feature"), "Feature: Other\r\n");
-        StartApp({m_edited});
+        StartApp({ m_edited });
         m_app->RecentFiles().Add(m_other);
         TypeAtEnd(QStringLiteral("  Scenario: typed"));
         ASSERT_TRUE(Doc().IsModified());
@@ -75,7 +80,7 @@ protected:
             // Dropped on the text, where the view would otherwise paste the
             // file's name; the window opens it once the drop has finished.
             QMimeData mime;
-            mime.setUrls({QUrl::fromLocalFile(m_other)});
+            mime.setUrls({ QUrl::fromLocalFile(m_other) });
             mime.setText(m_other);
             QWidget* target = View().viewport();
             QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -121,7 +126,7 @@ protected:
 TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
 {
     const PromptCase c = GetParam();
-    m_answers = {c.answer};
+    m_answers = { c.answer };
     TakeRoad(c.road);
 
     EXPECT_EQ(m_questions, 1);
@@ -146,18 +151,16 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Roads, SavePromptTest,
-    ::testing::ValuesIn([] {
-        std::vector<PromptCase> cases;
-        for (Road road : {Road::New, Road::Open, Road::RecentFile, Road::Drop, Road::Close})
-            for (auto answer : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-                cases.push_back({road, answer});
-        return cases;
-    }()),
+INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest, ::testing::ValuesIn([] {
+    std::vector<PromptCase> cases;
+    for (Road road : { Road::New, Road::Open, Road::RecentFile, Road::Drop, Road::Close })
+        for (auto answer : { QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel })
+            cases.push_back({ road, answer });
+    return cases;
+}()),
     CaseName);
 
-class DocumentRoadTest : public ShellFixture {};
+class DocumentRoadTest : public ShellFixture { };
 
 TEST_F(DocumentRoadTest, UnmodifiedDocumentIsDiscardedWithoutAQuestion)
 {
@@ -174,8 +177,8 @@ TEST_F(DocumentRoadTest, YesOnAnUntitledDocumentWhoseSaveIsCancelledKeepsIt)
     StartApp();
     TypeAtEnd(QStringLiteral("\n  Scenario: unsaved work"));
     const QString typed = View().WholeText();
-    m_answers = {QMessageBox::Yes};
-    m_saveChoice.clear();  // the user cancels the Save As dialog
+    m_answers = { QMessageBox::Yes };
+    m_saveChoice.clear(); // the user cancels the Save As dialog
     Frame().Commands().Execute(ID_FILE_NEW);
     EXPECT_EQ(View().WholeText(), typed);
     EXPECT_TRUE(Doc().IsModified());
@@ -213,13 +216,13 @@ TEST_F(DocumentRoadTest, FileThatCannotBeOpenedKeepsTheCurrentDocumentAndLeavesT
 {
     const QString a = WriteFile(QStringLiteral("a.feature"), "Feature: A\r\n");
     const QString gone = WriteFile(QStringLiteral("gone.feature"), "Feature: Gone\r\n");
-    StartApp({a});
+    StartApp({ a });
     m_app->RecentFiles().Add(gone);
     ASSERT_TRUE(QFile::remove(gone));
     TypeAtEnd(QStringLiteral("\n  Scenario: kept"));
     const QString typed = View().WholeText();
 
-    m_answers = {QMessageBox::No};
+    m_answers = { QMessageBox::No };
     EXPECT_FALSE(Frame().Documents().OpenRecentFile(0));
     EXPECT_EQ(m_messages.size(), 2) << "the question, then the reason the file cannot be opened";
     EXPECT_EQ(View().WholeText(), typed);
@@ -229,7 +232,7 @@ TEST_F(DocumentRoadTest, FileThatCannotBeOpenedKeepsTheCurrentDocumentAndLeavesT
 
 TEST_F(DocumentRoadTest, MissingFileOnTheCommandLineStartsWithANewDocument)
 {
-    StartApp({FilePath(QStringLiteral("missing.feature"))});
+    StartApp({ FilePath(QStringLiteral("missing.feature")) });
     EXPECT_EQ(m_messages.size(), 1) << "the user is told";
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(Doc().GetPathName().isEmpty());
@@ -239,7 +242,7 @@ TEST_F(DocumentRoadTest, MissingFileOnTheCommandLineStartsWithANewDocument)
 TEST_F(DocumentRoadTest, FileOnTheCommandLineIsOpened)
 {
     const QString a = WriteFile(QStringLiteral("start.feature"), "Feature: Start\r\n  Scenario: One\r\n");
-    StartApp({a});
+    StartApp({ a });
     EXPECT_EQ(Doc().GetPathName(), a);
     EXPECT_EQ(View().WholeText(), QStringLiteral("Feature: Start\r\n  Scenario: One\r\n"));
     EXPECT_EQ(m_app->RecentFiles().Paths().value(0), a);

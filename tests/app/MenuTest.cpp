@@ -52,7 +52,8 @@ std::vector<std::string> DescribeMenuBar(const QMenuBar* bar)
             out.push_back(QStringLiteral("[%1]").arg(action->text()).toStdString());
             Describe(action->menu(), out, "  ");
         } else {
-            out.push_back(QStringLiteral("[%1] (%2)").arg(action->text()).arg(action->data().toInt()).toStdString());
+            out.push_back(
+                QStringLiteral("[%1] (%2)").arg(action->text()).arg(action->data().toInt()).toStdString());
         }
     }
     return out;
@@ -144,8 +145,14 @@ TEST_F(MenuTest, ViewPopupMenuIsTitledEditAndHoldsItsEightItems)
     std::vector<std::string> items;
     Describe(Frame().ViewPopupMenu(), items);
     const std::vector<std::string> expected = {
-        "Cu&t\tCtrl+X (57635)", "&Copy\tCtrl+C (57634)", "&Paste\tCtrl+V (57637)", "-",
-        "Select A&ll\tCtrl+A (57642)", "Table  (32771)", "String  (32802)", "Edit Include File (32814)",
+        "Cu&t\tCtrl+X (57635)",
+        "&Copy\tCtrl+C (57634)",
+        "&Paste\tCtrl+V (57637)",
+        "-",
+        "Select A&ll\tCtrl+A (57642)",
+        "Table  (32771)",
+        "String  (32802)",
+        "Edit Include File (32814)",
     };
     EXPECT_EQ(Frame().ViewPopupMenu()->title(), QStringLiteral("Edit"));
     EXPECT_EQ(items, expected);
@@ -154,12 +161,22 @@ TEST_F(MenuTest, ViewPopupMenuIsTitledEditAndHoldsItsEightItems)
 TEST_F(MenuTest, EveryKeyOfTheAcceleratorTableReachesItsCommandAndNoKeyIsShared)
 {
     const std::map<std::string, int> expected = {
-        {"Ctrl+N", ID_FILE_NEW},       {"Ctrl+O", ID_FILE_OPEN},      {"Ctrl+S", ID_FILE_SAVE},
-        {"Ctrl+P", ID_FILE_PRINT},     {"Ctrl+Z", ID_EDIT_UNDO},      {"Ctrl+X", ID_EDIT_CUT},
-        {"Ctrl+C", ID_EDIT_COPY},      {"Ctrl+V", ID_EDIT_PASTE},     {"Ctrl+A", ID_EDIT_SELECT_ALL},
-        {"Ctrl+F", ID_EDIT_FIND},      {"F3", ID_EDIT_REPEAT},        {"Ctrl+H", ID_EDIT_REPLACE},
-        {"Alt+Backspace", ID_EDIT_UNDO}, {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+Ins", ID_EDIT_COPY},
-        {"Shift+Ins", ID_EDIT_PASTE},
+        { "Ctrl+N", ID_FILE_NEW },
+        { "Ctrl+O", ID_FILE_OPEN },
+        { "Ctrl+S", ID_FILE_SAVE },
+        { "Ctrl+P", ID_FILE_PRINT },
+        { "Ctrl+Z", ID_EDIT_UNDO },
+        { "Ctrl+X", ID_EDIT_CUT },
+        { "Ctrl+C", ID_EDIT_COPY },
+        { "Ctrl+V", ID_EDIT_PASTE },
+        { "Ctrl+A", ID_EDIT_SELECT_ALL },
+        { "Ctrl+F", ID_EDIT_FIND },
+        { "F3", ID_EDIT_REPEAT },
+        { "Ctrl+H", ID_EDIT_REPLACE },
+        { "Alt+Backspace", ID_EDIT_UNDO },
+        { "Shift+Del", ID_EDIT_CUT },
+        { "Ctrl+Ins", ID_EDIT_COPY },
+        { "Shift+Ins", ID_EDIT_PASTE },
     };
     // Two actions on one key make Qt refuse the key for both.
     std::map<std::string, int> bound;
@@ -181,16 +198,16 @@ TEST_F(MenuTest, ToolbarHasItsButtonsTooltipsAndPromptsInOrder)
         const char* prompt;
     };
     const std::vector<Button> expected = {
-        {ID_FILE_NEW, "New", "Create a new document"},
-        {ID_FILE_OPEN, "Open", "Open an existing document"},
-        {ID_FILE_SAVE, "Save", "Save the active document"},
-        {0, nullptr, nullptr},
-        {ID_EDIT_CUT, "Cut", "Cut the selection and put it on the Clipboard"},
-        {ID_EDIT_COPY, "Copy", "Copy the selection and put it on the Clipboard"},
-        {ID_EDIT_PASTE, "Paste", "Insert Clipboard contents"},
-        {0, nullptr, nullptr},
-        {ID_FILE_PRINT, "Print", "Print the active document"},
-        {ID_APP_ABOUT, "About", "Display program information, version number and copyright"},
+        { ID_FILE_NEW, "New", "Create a new document" },
+        { ID_FILE_OPEN, "Open", "Open an existing document" },
+        { ID_FILE_SAVE, "Save", "Save the active document" },
+        { 0, nullptr, nullptr },
+        { ID_EDIT_CUT, "Cut", "Cut the selection and put it on the Clipboard" },
+        { ID_EDIT_COPY, "Copy", "Copy the selection and put it on the Clipboard" },
+        { ID_EDIT_PASTE, "Paste", "Insert Clipboard contents" },
+        { 0, nullptr, nullptr },
+        { ID_FILE_PRINT, "Print", "Print the active document" },
+        { ID_APP_ABOUT, "About", "Display program information, version number and copyright" },
     };
     const QList<QAction*> actions = Frame().StandardToolBar()->actions();
     EXPECT_EQ(Frame().StandardToolBar()->windowTitle(), QStringLiteral("Standard"));
@@ -214,14 +231,14 @@ TEST_F(MenuTest, StatusBarShowsReadyAndTheThreeLockPanes)
     QStringList texts;
     for (const QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
         texts.append(label->text());
-    EXPECT_EQ(texts, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
+    EXPECT_EQ(texts, (QStringList { "Ready", "CAP", "NUM", "SCRL" }));
 }
 
 TEST_F(MenuTest, ClipboardCommandsFollowSelectionClipboardAndUndoHistory)
 {
     CommandTable& commands = Frame().Commands();
     const auto enabled = [&commands](int id) {
-        commands.Update({commands.Action(id)});
+        commands.Update({ commands.Action(id) });
         return commands.Action(id)->isEnabled();
     };
     View().moveCursor(QTextCursor::End);
@@ -250,9 +267,9 @@ TEST_F(MenuTest, InsertRefreshAndSettingsAreEnabledEvenInAnEmptyDocument)
     View().RefreshAllLines();
     CommandTable& commands = Frame().Commands();
     std::vector<int> ids(std::begin(insertCommands), std::end(insertCommands));
-    ids.insert(ids.end(), {ID_VIEW_REFRESH, ID_SETTINGS, ID_HELP_EDITOR, ID_EDIT_FORMAT, ID_EDIT_UNFORMAT});
+    ids.insert(ids.end(), { ID_VIEW_REFRESH, ID_SETTINGS, ID_HELP_EDITOR, ID_EDIT_FORMAT, ID_EDIT_UNFORMAT });
     for (int id : ids) {
-        commands.Update({commands.Action(id)});
+        commands.Update({ commands.Action(id) });
         EXPECT_TRUE(commands.Action(id)->isEnabled()) << id;
     }
 }
@@ -281,7 +298,7 @@ TEST_F(MenuTest, RecentFileEntriesTakeThePlaceOfTheGrayedPlaceholder)
 {
     QAction* placeholder = ActionWithId(&Frame(), ID_FILE_MRU_FILE1);
     ASSERT_NE(placeholder, nullptr);
-    Frame().Commands().Update({placeholder});
+    Frame().Commands().Update({ placeholder });
     EXPECT_FALSE(placeholder->isEnabled());
 
     const QString a = WriteFile(QStringLiteral("a.feature"), "Feature: A\r\n");
@@ -291,8 +308,8 @@ TEST_F(MenuTest, RecentFileEntriesTakeThePlaceOfTheGrayedPlaceholder)
 
     std::vector<std::string> items;
     Describe(Frame().FileMenu(), items);
-    const std::string newest =
-        QStringLiteral("&1 %1 (57616)").arg(QDir::toNativeSeparators(b).replace("&", "&&")).toStdString();
+    const std::string newest
+        = QStringLiteral("&1 %1 (57616)").arg(QDir::toNativeSeparators(b).replace("&", "&&")).toStdString();
     const std::string older = QStringLiteral("&2 %1 (57617)").arg(QDir::toNativeSeparators(a)).toStdString();
     const auto at = std::find(items.begin(), items.end(), newest);
     ASSERT_NE(at, items.end()) << "newest entry missing";

@@ -11,25 +11,24 @@ using namespace CommandId;
 namespace {
 // Line numbers in the comment column; the text has no final line break, so
 // the last line is also the last analysed one.
-const QString sample = QStringLiteral(
-    "Feature: Pop-up\n"                 // 0
-    "\n"                                // 1
-    "  Scenario Outline: Cases\n"       // 2
-    "    Given a table\n"               // 3
-    "      | a | b |\n"                 // 4
-    "    When a string\n"               // 5
-    "      \"\"\"\n"                    // 6
-    "      text\n"                      // 7
-    "      \"\"\"\n"                    // 8
-    "    Then nothing follows\n"        // 9
-    "    And <x> is used\n"             // 10
-    "  Examples:\n"                     // 11
-    "    | x |\n"                       // 12
-    "#include \"data.csv\" \n"          // 13
-    "\t  #include\n"                    // 14
-    "#Include \"other.csv\"\n"          // 15
-    "# include \"spaced.csv\"\n"        // 16
-    "    Then the last line");          // 17
+const QString sample = QStringLiteral("Feature: Pop-up\n" // 0
+                                      "\n" // 1
+                                      "  Scenario Outline: Cases\n" // 2
+                                      "    Given a table\n" // 3
+                                      "      | a | b |\n" // 4
+                                      "    When a string\n" // 5
+                                      "      \"\"\"\n" // 6
+                                      "      text\n" // 7
+                                      "      \"\"\"\n" // 8
+                                      "    Then nothing follows\n" // 9
+                                      "    And <x> is used\n" // 10
+                                      "  Examples:\n" // 11
+                                      "    | x |\n" // 12
+                                      "#include \"data.csv\" \n" // 13
+                                      "\t  #include\n" // 14
+                                      "#Include \"other.csv\"\n" // 15
+                                      "# include \"spaced.csv\"\n" // 16
+                                      "    Then the last line"); // 17
 
 struct PopupCase {
     int line;
@@ -67,23 +66,23 @@ TEST_P(PopupMenuTest, ItemsFollowTheCaretLineAndTheLineBelow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, PopupMenuTest,
-                         ::testing::Values(PopupCase{0, false, false, false},  // Feature heading
-                                           PopupCase{1, false, false, false},  // blank
-                                           PopupCase{3, true, false, false},   // step before a table
-                                           PopupCase{4, true, false, false},   // table row
-                                           PopupCase{5, false, true, false},   // step before a doc string
-                                           PopupCase{6, false, true, false},   // delimiter
-                                           PopupCase{7, false, true, false},   // doc-string text
-                                           PopupCase{9, true, true, false},    // step before a step
-                                           PopupCase{11, true, false, false},  // Examples
-                                           PopupCase{12, true, false, false},  // Examples row
-                                           PopupCase{13, false, false, true},  // include line
-                                           PopupCase{14, false, false, true},  // indented include
-                                           PopupCase{15, false, false, false}, // other case: a comment
-                                           PopupCase{16, false, false, false}, // blank after '#'
-                                           PopupCase{17, true, true, false})); // last analysed line
+    ::testing::Values(PopupCase { 0, false, false, false }, // Feature heading
+        PopupCase { 1, false, false, false }, // blank
+        PopupCase { 3, true, false, false }, // step before a table
+        PopupCase { 4, true, false, false }, // table row
+        PopupCase { 5, false, true, false }, // step before a doc string
+        PopupCase { 6, false, true, false }, // delimiter
+        PopupCase { 7, false, true, false }, // doc-string text
+        PopupCase { 9, true, true, false }, // step before a step
+        PopupCase { 11, true, false, false }, // Examples
+        PopupCase { 12, true, false, false }, // Examples row
+        PopupCase { 13, false, false, true }, // include line
+        PopupCase { 14, false, false, true }, // indented include
+        PopupCase { 15, false, false, false }, // other case: a comment
+        PopupCase { 16, false, false, false }, // blank after '#'
+        PopupCase { 17, true, true, false })); // last analysed line
 
-class PopupMenuLimitTest : public ShellFixture {};
+class PopupMenuLimitTest : public ShellFixture { };
 
 TEST_F(PopupMenuLimitTest, LinesPastTheAnalysedLimitOfferNothing)
 {
@@ -131,6 +130,7 @@ TEST_F(PopupMenuLimitTest, EditIncludeFileTellsTheUserAndChangesNothing)
     PutCaretOnLine(13);
     const QString before = View().WholeText();
     ASSERT_TRUE(Frame().Commands().Execute(ID_EDIT_INCLUDE_FILE));
-    EXPECT_EQ(m_messages, QStringList{QStringLiteral("Windows Store does not allow execution of other programs")});
+    EXPECT_EQ(m_messages,
+        QStringList { QStringLiteral("Windows Store does not allow execution of other programs") });
     EXPECT_EQ(View().WholeText(), before);
 }

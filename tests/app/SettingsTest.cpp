@@ -44,7 +44,7 @@ void AnswerSettingsDialog(const QString& languageID, int fontSize, bool accept)
 }
 }
 
-class SettingsTest : public ShellFixture {};
+class SettingsTest : public ShellFixture { };
 
 TEST_F(SettingsTest, FirstRunUsesTheDefaultsAndStoresThemAtExit)
 {
@@ -80,7 +80,8 @@ TEST_F(SettingsTest, StoredValuesAreTakenAsTheyAreEvenWhenNotOffered)
     m_app->ExitInstance();
     QSettings stored = StoredSettings();
     EXPECT_EQ(stored.value(QStringLiteral("Configuration/fontSize")).toInt(), 13);
-    EXPECT_EQ(stored.value(QStringLiteral("Configuration/languageID")).toString(), QStringLiteral("xx-unknown"));
+    EXPECT_EQ(
+        stored.value(QStringLiteral("Configuration/languageID")).toString(), QStringLiteral("xx-unknown"));
 }
 
 TEST_F(SettingsTest, SettingsCommandAppliesAtOnceAndStoresOnlyAtExit)
@@ -143,8 +144,8 @@ TEST(RecentFileList, NewestFirstWithoutDuplicatesAndAtMostEight)
         list.Add(QStringLiteral("/work/f%1.feature").arg(i));
     list.Add(QStringLiteral("/work/sub/../f7.feature"));
 
-    const QStringList expected = {"/work/f7.feature", "/work/f10.feature", "/work/f9.feature", "/work/f8.feature",
-                                  "/work/f6.feature", "/work/f5.feature", "/work/f4.feature", "/work/f3.feature"};
+    const QStringList expected = { "/work/f7.feature", "/work/f10.feature", "/work/f9.feature",
+        "/work/f8.feature", "/work/f6.feature", "/work/f5.feature", "/work/f4.feature", "/work/f3.feature" };
     EXPECT_EQ(list.Paths(), expected);
 
     list.Remove(QStringLiteral("/work/f9.feature"));
@@ -163,5 +164,5 @@ TEST_F(SettingsTest, RecentFileListSurvivesARestartInOrder)
     m_app.reset();
 
     StartApp();
-    EXPECT_EQ(m_app->RecentFiles().Paths(), (QStringList{b, a}));
+    EXPECT_EQ(m_app->RecentFiles().Paths(), (QStringList { b, a }));
 }

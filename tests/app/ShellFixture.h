@@ -57,7 +57,7 @@ protected:
     void StartApp(const QStringList& arguments = {})
     {
         m_app = std::make_unique<CQuillmark2App>();
-        ASSERT_TRUE(m_app->InitInstance(QStringList{QStringLiteral("quillmark2")} + arguments));
+        ASSERT_TRUE(m_app->InitInstance(QStringList { QStringLiteral("quillmark2") } + arguments));
     }
 
     CMainFrame& Frame() const { return *m_app->GetMainFrame(); }
