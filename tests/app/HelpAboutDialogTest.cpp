@@ -94,17 +94,6 @@ INSTANTIATE_TEST_SUITE_P(BothTexts, HelpDialogTest,
         HelpCase { HelpText::Table, "Quillmark Table Help" }),
     [](const auto& info) { return std::string(info.param.which == HelpText::Editor ? "Editor" : "Table"); });
 
-TEST(HelpDialogTexts, TheTwoTextsDiffer)
-{
-    CHelpDialog editor(HelpText::Editor);
-    CHelpDialog table(HelpText::Table);
-    EXPECT_EQ(editor.which(), HelpText::Editor);
-    EXPECT_EQ(table.which(), HelpText::Table);
-    EXPECT_NE(HelpTextOf(editor).toPlainText(), HelpTextOf(table).toPlainText());
-    EXPECT_TRUE(HelpTextOf(editor).toPlainText().contains("Edit Include File"));
-    EXPECT_TRUE(HelpTextOf(table).toPlainText().contains("Transform"));
-}
-
 TEST(AboutDialog, ShowsTheVersionLineAndClosesWithOk)
 {
     CAboutDlg dialog;

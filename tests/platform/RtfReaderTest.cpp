@@ -122,16 +122,6 @@ TEST_P(HelpTextTest, NoMarkupOrTableTextLeaksIntoTheText)
     }
 }
 
-TEST_P(HelpTextTest, ReadingAgainGivesTheSameFullText)
-{
-    QTextDocument document;
-    const QByteArray rtf = HelpFile(GetParam().file);
-    ASSERT_TRUE(RtfReader::Read(rtf, document));
-    const QString once = document.toPlainText();
-    ASSERT_TRUE(RtfReader::Read(rtf, document));
-    EXPECT_EQ(document.toPlainText(), once);
-}
-
 INSTANTIATE_TEST_SUITE_P(BothHelpTexts, HelpTextTest,
     ::testing::Values(
         HelpCase { "editor-help.rtf", QStringLiteral("Quillmark Help"),
