@@ -12,7 +12,6 @@ inline constexpr int ID_FILE_SAVE = 57603;
 inline constexpr int ID_FILE_SAVE_AS = 57604;
 inline constexpr int ID_FILE_PAGE_SETUP = 57606;
 inline constexpr int ID_FILE_PRINT = 57607;
-inline constexpr int ID_FILE_PRINT_DIRECT = 57608;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_FILE_MRU_FILE1 = 57616; // up to 57631, one per recent file
 inline constexpr int ID_APP_EXIT = 57665;
@@ -60,11 +59,6 @@ inline constexpr int ID_HELP_EDITOR = 32810;
 inline constexpr int ID_TABLE = 32771;
 inline constexpr int ID_STRING = 32802;
 inline constexpr int ID_EDIT_INCLUDE_FILE = 32814;
-
-// Status bar indicators
-inline constexpr int ID_INDICATOR_CAPS = 59137;
-inline constexpr int ID_INDICATOR_NUM = 59138;
-inline constexpr int ID_INDICATOR_SCRL = 59139;
 
 // The fourteen Insert commands in menu order.
 inline constexpr int insertCommands[] = {

@@ -122,14 +122,6 @@ QAction* CommandTable::Action(int id) const
     return binding ? binding->action : nullptr;
 }
 
-QList<int> CommandTable::BoundIds() const
-{
-    QList<int> ids;
-    for (const Binding& binding : m_bindings)
-        ids.append(binding.action->data().toInt());
-    return ids;
-}
-
 void CommandTable::Update(const QList<QAction*>& actions) const
 {
     for (const Binding& binding : m_bindings) {

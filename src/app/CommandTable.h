@@ -43,7 +43,6 @@ public:
     QAction* Bind(int id, Handler handler, UpdateHandler enabled = {}, UpdateHandler checked = {});
     // The bound action of that id, or nullptr.
     QAction* Action(int id) const;
-    QList<int> BoundIds() const;
 
     // Runs the update handlers of the given actions (unknown ones are skipped).
     void Update(const QList<QAction*>& actions) const;
