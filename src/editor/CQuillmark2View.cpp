@@ -16,15 +16,11 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     , m_control(this)
     , m_lineSource(document())
     , m_formats(MakeLineFormats())
+    , m_highlighter(document(), m_analysis, m_formats)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(EditorFont(m_fontSize));
-    m_highlighter = new GherkinHighlighter(document(), m_analysis, m_formats);
-    // The highlighter would repaint changed blocks on its own, before or after
-    // the analysis has seen the change depending on the order of slots, and
-    // not at all until the event loop has run once. The view tells it which
-    // blocks to paint instead, always after analysing them.
-    disconnect(document(), &QTextDocument::contentsChange, m_highlighter, nullptr);
+    // Every change is analysed first and painted second, by this handler.
     connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
     m_lastLineCount = document()->blockCount();
     m_baselineText = document()->toRawText();
@@ -67,16 +63,21 @@ void CQuillmark2View::ColorLines(int first, int last)
 
 void CQuillmark2View::PaintBlocks(int first, int last)
 {
-    first = std::max(first, 0);
-    for (QTextBlock block = document()->findBlockByNumber(first); block.isValid() && block.blockNumber() < last;
-         block = block.next())
-        m_highlighter->rehighlightBlock(block);
+    m_highlighter.PaintBlocks(first, last);
 }
 
 void CQuillmark2View::RefreshAllLines()
 {
     m_analysis.AnalyseAll(m_lineSource);
-    ColorLines(0, m_analysis.analysedLineCount);
+    const int analysed = m_analysis.analysedLineCount;
+    PaintBlocks(0, analysed);
+    // Lines a command's edit created or moved past the analysed ones lose
+    // the analysis' colours.
+    if (m_pendingLastLine >= analysed || m_pendingShift > 0)
+        RepaintStaleBlocks(analysed, std::max(m_pendingLastLine + 1, analysed + m_pendingShift), 0, -1);
+    m_pendingLastLine = -1;
+    m_pendingShift = 0;
+    UpdateModifiedFlag();
     viewport()->update();
 }
 
@@ -105,14 +106,19 @@ void CQuillmark2View::SetWholeText(const QString& wholeText)
 
 void CQuillmark2View::ReplaceRange(int start, int end, const QString& text)
 {
-    m_control.SetSel(start, end);
-    // A paste leaves the new text on the clipboard, as users of the editor
-    // expect; when the clipboard refuses the text, pasting would insert its
-    // stale contents, so the text goes in directly, still as one edit.
-    if (!text.isEmpty() && CopyTextToClipboard(text))
-        m_control.Paste();
-    else
-        m_control.ReplaceSelectionAsOneEdit(text);
+    // The new text goes on the clipboard, where users of the editor expect
+    // it, but it is written through the control rather than pasted: a paste
+    // would insert stale contents whenever the clipboard refused the text,
+    // and writing only what differs keeps a command on a large text fast.
+    CopyTextToClipboard(text);
+    m_control.ReplaceRange(start, end, text);
+}
+
+void CQuillmark2View::ReplaceRangeBeforeRefresh(int start, int end, const QString& text)
+{
+    m_refreshPending = true;
+    ReplaceRange(start, end, text);
+    m_refreshPending = false;
 }
 
 void CQuillmark2View::SetBaselineToCurrentText()
@@ -144,6 +150,13 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
     const int first = doc->findBlock(std::clamp(position, 0, lastPosition)).blockNumber();
     const int last = doc->findBlock(lastPosition).blockNumber();
 
+    if (m_refreshPending) {
+        m_pendingLastLine = std::max(m_pendingLastLine, last);
+        m_pendingShift += std::abs(count - m_lastLineCount);
+        m_lastLineCount = count;
+        return;
+    }
+
     if (count != m_lastLineCount) {
         // Lines moved: everything is analysed again, and a block that now
         // holds another line's analysis (up to as many blocks past the analysed
@@ -171,15 +184,7 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
 
 void CQuillmark2View::RepaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
 {
-    first = std::max(first, 0);
-    for (QTextBlock block = document()->findBlockByNumber(first); block.isValid() && block.blockNumber() < last;
-         block = block.next()) {
-        const int line = block.blockNumber();
-        if (line >= skipFirst && line <= skipLast)
-            continue;
-        if (block.userState() != GherkinHighlighter::PaintKey(m_analysis, line))
-            m_highlighter->rehighlightBlock(block);
-    }
+    m_highlighter.PaintStaleBlocks(first, last, skipFirst, skipLast);
 }
 
 void CQuillmark2View::contextMenuEvent(QContextMenuEvent* event)

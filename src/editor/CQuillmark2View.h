@@ -3,6 +3,7 @@
 #include "core/editor/LineAnalysis.h"
 #include "core/language/LineType.h"
 #include "editor/DocumentLineSource.h"
+#include "editor/GherkinHighlighter.h"
 #include "editor/LineFormats.h"
 #include "platform/TextControl.h"
 
@@ -13,7 +14,6 @@
 #include <vector>
 
 class CQuillmark2Doc;
-class GherkinHighlighter;
 class QContextMenuEvent;
 class QKeyEvent;
 
@@ -22,9 +22,9 @@ class QKeyEvent;
 // keeps them and the colours current while the user types; the commands of the
 // Edit and Insert menus work on them.
 //
-// Colours are painted by a syntax highlighter, so they never enter the undo
-// history, never move the caret, the selection or the scroll position, and
-// never count as a change of the text.
+// Colours are painted into the blocks' layouts, as a syntax highlighter paints
+// them, so they never enter the undo history, never move the caret, the
+// selection or the scroll position, and never count as a change of the text.
 class CQuillmark2View : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -90,9 +90,10 @@ public:
     void SetWholeText(const QString& wholeText);
 
     // Replaces control positions start .. end by `text` (CR LF line breaks) as
-    // one undoable edit: through the clipboard and a paste, which leaves the
-    // text on the clipboard, or directly when the clipboard does not take it.
-    // Does not re-analyse; callers follow with RefreshAllLines.
+    // one undoable edit, and puts `text` on the clipboard, as a paste of it
+    // would; the caret ends after the new text. The changed lines are
+    // analysed and coloured like any other change; callers that rely on
+    // fresh tables everywhere follow with RefreshAllLines.
     void ReplaceRange(int start, int end, const QString& text);
 
     // The text counts as unmodified while it equals the baseline: the text as
@@ -113,6 +114,9 @@ protected:
 
 private:
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
+    // ReplaceRange for the view's own commands, which run RefreshAllLines
+    // right after: the change itself is then only noted, not analysed twice.
+    void ReplaceRangeBeforeRefresh(int start, int end, const QString& text);
     // Paints blocks first .. last-1 from the tables as they stand.
     void PaintBlocks(int first, int last);
     // Repaints the blocks in first .. last-1 whose painted state no longer
@@ -125,7 +129,7 @@ private:
     DocumentLineSource m_lineSource;
     LineAnalysis m_analysis;
     LineFormats m_formats;
-    GherkinHighlighter* m_highlighter = nullptr;
+    GherkinHighlighter m_highlighter;
     int m_fontSize = 12;
 
     // The baseline in the control's own form (blocks joined by U+2029), so
@@ -138,6 +142,11 @@ private:
 
     // Block count as last seen by the change handler.
     int m_lastLineCount = 0;
+    // While a command edits, changes are noted here for its RefreshAllLines:
+    // the last block changed and how many lines came or went.
+    bool m_refreshPending = false;
+    int m_pendingLastLine = -1;
+    int m_pendingShift = 0;
     std::vector<LineType> m_typesBeforeAnalysis;
     // Column of the last doc-string delimiter met by Format or Unformat; kept
     // from one command to the next.

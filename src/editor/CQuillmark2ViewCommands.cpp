@@ -1,7 +1,8 @@
 // The view's commands: the initial update with the new-document template, the
 // Insert commands, Refresh, Format, Unformat, Edit Include File and Settings.
-// Each command that changes the text replaces one range in one undoable edit
-// and then analyses and colours all lines again.
+// Each command that changes the text replaces one range in one undoable edit,
+// leaves the new text on the clipboard, and then analyses and colours all
+// lines again.
 
 #include "CQuillmark2View.h"
 
@@ -58,7 +59,7 @@ void CQuillmark2View::OnInsert(int commandId)
     const int searchStart = info->searchStart == SearchStart::CaretLine ? CaretLine() : 0;
     const TemplateInsertion insertion = PrepareTemplateInsertion(
         m_analysis, info->lines, searchStart, m_control.GetWholeTextLength(), info->selectionAfter);
-    ReplaceRange(insertion.insertionPoint, insertion.insertionPoint, toQString(insertion.text));
+    ReplaceRangeBeforeRefresh(insertion.insertionPoint, insertion.insertionPoint, toQString(insertion.text));
     m_control.SetSel(insertion.selectionStart, insertion.selectionEnd);
     RefreshAllLines();
 }
@@ -71,7 +72,7 @@ void CQuillmark2View::OnRefresh()
 void CQuillmark2View::OnFormat()
 {
     const int caretLine = CaretLine();
-    ReplaceRange(0, m_control.GetTextLength(),
+    ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(),
         toQString(FormatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
     RefreshAllLines();
     const int line = std::min(caretLine, m_control.GetLineCount() - 1);
@@ -81,7 +82,7 @@ void CQuillmark2View::OnFormat()
 void CQuillmark2View::OnUnformat()
 {
     const int caretLine = CaretLine();
-    ReplaceRange(0, m_control.GetTextLength(),
+    ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(),
         toQString(UnformatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
     RefreshAllLines();
     const int line = std::min(caretLine, m_control.GetLineCount() - 1);

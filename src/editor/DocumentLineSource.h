@@ -2,6 +2,8 @@
 
 #include "core/editor/LineSource.h"
 
+#include <QTextBlock>
+
 class QTextDocument;
 
 // The analysis reads the editor's text through this: block i is line i, its
@@ -16,5 +18,13 @@ public:
     int lineStart(int line) const override;
 
 private:
+    // The analysis reads lines in order; remembering the last block found
+    // turns each lookup into a step to the next block. Valid while the
+    // document's revision is the one recorded.
+    QTextBlock BlockOf(int line) const;
+
     const QTextDocument* document_;
+    mutable QTextBlock lastBlock_;
+    mutable int lastLine_ = -1;
+    mutable int lastRevision_ = -1;
 };

@@ -3,11 +3,41 @@
 #include "LineFormats.h"
 #include "core/editor/LineAnalysis.h"
 
+#include <QList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
 #include <algorithm>
+#include <climits>
+
+// Collects the range of the blocks painted and tells the document of it once.
+class GherkinHighlighter::Batch {
+public:
+    explicit Batch(QTextDocument* document) : document_(document) { }
+    ~Batch()
+    {
+        if (from_ < to_)
+            document_->markContentsDirty(from_, to_ - from_);
+    }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+    void Add(const QTextBlock& block)
+    {
+        from_ = std::min(from_, block.position());
+        to_ = std::max(to_, block.position() + block.length());
+    }
+
+private:
+    QTextDocument* document_;
+    int from_ = INT_MAX;
+    int to_ = 0;
+};
 
 GherkinHighlighter::GherkinHighlighter(
     QTextDocument* document, const LineAnalysis& analysis, const LineFormats& formats)
-    : QSyntaxHighlighter(document)
+    : document_(document)
     , analysis_(analysis)
     , formats_(formats)
 {
@@ -15,9 +45,8 @@ GherkinHighlighter::GherkinHighlighter(
 
 int GherkinHighlighter::PaintKey(const LineAnalysis& analysis, int line)
 {
-    // A block's colours depend on its text (the highlighter sees that change
-    // itself) and on these three entries; they are packed into the block's user
-    // state, which is a non-negative number once painted and -1 before.
+    // A block's colours depend on its text (every change of which repaints
+    // the block) and on these three entries, packed here.
     if (line < 0 || line >= analysis.analysedLineCount)
         return 0;
     const int type = static_cast<int>(analysis.lineType[line]);
@@ -26,24 +55,47 @@ int GherkinHighlighter::PaintKey(const LineAnalysis& analysis, int line)
     return 1 + type + (length << 4) + (position << 12);
 }
 
-void GherkinHighlighter::highlightBlock(const QString& text)
+void GherkinHighlighter::PaintBlocks(int first, int last)
 {
-    const int line = currentBlock().blockNumber();
-    setCurrentBlockState(PaintKey(analysis_, line));
+    Batch batch(document_);
+    first = std::max(first, 0);
+    QTextBlock block = document_->findBlockByNumber(first);
+    for (int line = first; block.isValid() && line < last; ++line, block = block.next())
+        Paint(block, line, batch);
+}
 
-    const int length = static_cast<int>(text.size());
-    setFormat(0, length, formats_.defaultFormat);
-    if (line >= analysis_.analysedLineCount)
-        return;
+void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
+{
+    Batch batch(document_);
+    first = std::max(first, 0);
+    QTextBlock block = document_->findBlockByNumber(first);
+    for (int line = first; block.isValid() && line < last; ++line, block = block.next()) {
+        if ((line < skipFirst || line > skipLast) && block.userState() != PaintKey(analysis_, line))
+            Paint(block, line, batch);
+    }
+}
 
-    const LinePaint paint = PaintFor(formats_, analysis_.lineType[line]);
-    if (paint.keywordFormat == nullptr)
-        return;
-    // The blanks before the keyword keep the default format; the tables may
-    // lag behind the text by a moment, so every span is clipped to the block.
-    const int start = std::clamp(analysis_.keywordPosition[line], 0, length);
-    const int end = paint.keywordOnly
-        ? std::min(start + static_cast<int>(analysis_.lineKeyword[line].size()), length)
-        : length;
-    setFormat(start, end - start, *paint.keywordFormat);
+void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
+{
+    const int length = block.length() - 1;
+    QList<QTextLayout::FormatRange> ranges;
+    ranges.append({ 0, length, formats_.defaultFormat });
+
+    if (line < analysis_.analysedLineCount) {
+        const LinePaint paint = PaintFor(formats_, analysis_.lineType[line]);
+        if (paint.keywordFormat != nullptr) {
+            // The blanks before the keyword keep the default format. The span
+            // is clipped to the block, whatever the tables say.
+            const int start = std::clamp(analysis_.keywordPosition[line], 0, length);
+            const int end = paint.keywordOnly
+                ? std::min(start + static_cast<int>(analysis_.lineKeyword[line].size()), length)
+                : length;
+            ranges[0].length = start;
+            ranges.append({ start, end - start, *paint.keywordFormat });
+            ranges.append({ end, length - end, formats_.defaultFormat });
+        }
+    }
+    block.layout()->setFormats(ranges);
+    block.setUserState(PaintKey(analysis_, line));
+    batch.Add(block);
 }

@@ -6,8 +6,8 @@
 // text out.
 
 // Replaces the clipboard's contents by `text`. Returns whether the clipboard
-// now holds exactly that text; a command that gets false writes its text
-// through the control instead of pasting whatever the clipboard holds.
+// now holds exactly that text: another program may hold on to the clipboard,
+// so a caller must never paste after a false answer.
 bool CopyTextToClipboard(const QString& text);
 
 // The clipboard's text, or an empty string when it holds none.

@@ -158,6 +158,44 @@ void TextControl::ReplaceSelectionAsOneEdit(const QString& text)
     edit_->setTextCursor(cursor);
 }
 
+void TextControl::ReplaceRange(int start, int end, const QString& text)
+{
+    const int length = GetTextLength();
+    start = std::clamp(start, 0, length);
+    end = std::clamp(end, start, length);
+
+    // Both sides in the control's own form: one separator per line break.
+    QString replacement = text;
+    replacement.replace(QStringLiteral("\r\n"), QString(blockSeparator));
+    replacement.replace(u'\r', blockSeparator);
+    replacement.replace(u'\n', blockSeparator);
+    const QString old = edit_->document()->toRawText().mid(start, end - start);
+
+    const qsizetype shorter = std::min(old.size(), replacement.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && old[prefix] == replacement[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == replacement[replacement.size() - 1 - suffix])
+        ++suffix;
+    // Never cut a surrogate pair in two.
+    if (prefix > 0 && replacement[prefix - 1].isHighSurrogate())
+        --prefix;
+    if (suffix > 0 && replacement[replacement.size() - suffix].isLowSurrogate())
+        --suffix;
+
+    QTextCursor cursor = edit_->textCursor();
+    if (prefix != old.size() || prefix != replacement.size()) {
+        cursor.setPosition(start + static_cast<int>(prefix));
+        cursor.setPosition(end - static_cast<int>(suffix), QTextCursor::KeepAnchor);
+        cursor.beginEditBlock();
+        cursor.insertText(replacement.mid(prefix, replacement.size() - prefix - suffix));
+        cursor.endEditBlock();
+    }
+    cursor.setPosition(start + static_cast<int>(replacement.size()));
+    edit_->setTextCursor(cursor);
+}
+
 int TextControl::CharFromPos(const QPoint& point) const
 {
     return edit_->cursorForPosition(point).position();

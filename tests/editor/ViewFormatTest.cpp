@@ -79,6 +79,7 @@ TEST_F(ViewFormat, FormatAndUnformatAreFixedPointsOnRealFiles)
     for (const auto& path : files) {
         SCOPED_TRACE(path.filename().string());
         Show(ReadCorpusFile(path));
+        const QString shown = view.WholeText();
         const int lines = view.control().GetLineCount();
 
         view.OnFormat();
@@ -91,10 +92,13 @@ TEST_F(ViewFormat, FormatAndUnformatAreFixedPointsOnRealFiles)
         const QString unformatted = view.WholeText();
         view.OnUnformat();
         EXPECT_EQ(view.WholeText(), unformatted) << "Unformat of its own result";
-        view.undo();
-        EXPECT_EQ(view.WholeText(), unformatted) << "one Undo per command";
-        view.undo();
-        EXPECT_EQ(view.WholeText(), formatted);
+        if (unformatted != formatted) {
+            view.undo();
+            EXPECT_EQ(view.WholeText(), formatted) << "one Undo takes back one command";
+        }
+        while (view.document()->isUndoAvailable())
+            view.undo();
+        EXPECT_EQ(view.WholeText(), shown);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <gtest/gtest.h>
@@ -107,6 +108,42 @@ TEST_F(TextControlTest, ReplacingTheSelectionIsOneUndoableEdit)
     edit.undo();
     EXPECT_EQ(control.GetWholeText(), QStringLiteral("one\r\ntwo"));
     EXPECT_FALSE(edit.document()->isUndoAvailable());
+}
+
+TEST_F(TextControlTest, ReplacingARangeRewritesOnlyWhatDiffersInOneEdit)
+{
+    control.SetWholeText(QStringLiteral("keep\r\nold line\r\nkeep too\r\nlast"));
+    edit.document()->findBlockByNumber(0).setUserState(7);
+    edit.document()->findBlockByNumber(2).setUserState(9);
+
+    control.ReplaceRange(0, control.GetTextLength(), QStringLiteral("keep\r\nnew\nline\r\nkeep too\r\nlast"));
+    EXPECT_EQ(control.GetWholeText(), QStringLiteral("keep\r\nnew\r\nline\r\nkeep too\r\nlast"));
+    EXPECT_EQ(edit.document()->findBlockByNumber(0).userState(), 7) << "the unchanged first line kept its block";
+    EXPECT_EQ(edit.document()->findBlockByNumber(3).userState(), 9) << "the unchanged line kept its block";
+    EXPECT_EQ(edit.textCursor().position(), control.GetTextLength()) << "the caret ends after the new text";
+    EXPECT_FALSE(edit.textCursor().hasSelection());
+
+    edit.undo();
+    EXPECT_EQ(control.GetWholeText(), QStringLiteral("keep\r\nold line\r\nkeep too\r\nlast"));
+    EXPECT_FALSE(edit.document()->isUndoAvailable()) << "one edit";
+}
+
+TEST_F(TextControlTest, ReplacingARangeByTheSameTextIsNoEdit)
+{
+    control.SetWholeText(QStringLiteral("a\r\nb"));
+    control.ReplaceRange(0, 3, QStringLiteral("a\r\nb"));
+    EXPECT_FALSE(edit.document()->isUndoAvailable());
+    EXPECT_EQ(control.GetWholeText(), QStringLiteral("a\r\nb"));
+}
+
+TEST_F(TextControlTest, ReplacingARangeKeepsSurrogatePairsWhole)
+{
+    // Old and new share the high half of a pair and differ in the low half.
+    control.SetWholeText(QString::fromUtf16(u"x\U0001F600y"));
+    control.ReplaceRange(1, 3, QString::fromUtf16(u"\U0001F601"));
+    EXPECT_EQ(control.GetWholeText(), QString::fromUtf16(u"x\U0001F601y"));
+    edit.undo();
+    EXPECT_EQ(control.GetWholeText(), QString::fromUtf16(u"x\U0001F600y"));
 }
 
 TEST_F(TextControlTest, ScrollsByLinesAndFindsTheCharacterUnderAPoint)

@@ -1,0 +1,164 @@
+// The editor view's hot paths on a realistic 1998-line document: the full
+// refresh, one typed character (analysis and colouring, no painting on
+// screen), Format, and opening a 1 MB file into the view.
+
+#include "app/CQuillmark2Doc.h"
+#include "core/language/KeywordDictionary.h"
+#include "editor/CQuillmark2View.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString RealisticText()
+{
+    QFile file(QStringLiteral(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// A view showing the realistic document after its initial update.
+struct RealisticView {
+    RealisticView()
+    {
+        SetLanguage(u"en");
+        view.SetWholeText(RealisticText());
+        view.OnInitialUpdate();
+    }
+    CQuillmark2View view;
+};
+
+void BM_RefreshAllLines(benchmark::State& state)
+{
+    RealisticView fixture;
+    if (fixture.view.control().GetLineCount() < 1998)
+        state.SkipWithError("bench/data/realistic-1998.feature is missing");
+    for (auto _ : state)
+        fixture.view.RefreshAllLines();
+    state.counters["lines"] = fixture.view.analysis().analysedLineCount;
+}
+BENCHMARK(BM_RefreshAllLines)->Unit(benchmark::kMillisecond);
+
+void BM_AnalyseOnly(benchmark::State& state)
+{
+    RealisticView fixture;
+    for (auto _ : state)
+        fixture.view.AnalyseLines(0, 1998);
+}
+BENCHMARK(BM_AnalyseOnly)->Unit(benchmark::kMillisecond);
+
+void BM_ColorOnly(benchmark::State& state)
+{
+    RealisticView fixture;
+    for (auto _ : state)
+        fixture.view.ColorLines(0, 1998);
+}
+BENCHMARK(BM_ColorOnly)->Unit(benchmark::kMillisecond);
+
+// Alternately types a character into a step in the middle of the document and
+// takes it back with Backspace; each iteration is one keystroke.
+void BM_TypedCharacter(benchmark::State& state)
+{
+    RealisticView fixture;
+    QTextCursor cursor(fixture.view.document()->findBlockByNumber(1000));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            cursor.deletePreviousChar();
+        else
+            cursor.insertText(QStringLiteral("x"));
+        typed = !typed;
+    }
+}
+BENCHMARK(BM_TypedCharacter)->Unit(benchmark::kMicrosecond);
+
+// Enter and Backspace: the line count changes with every keystroke.
+void BM_TypedLineBreak(benchmark::State& state)
+{
+    RealisticView fixture;
+    QTextCursor cursor(fixture.view.document()->findBlockByNumber(1000));
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            cursor.deletePreviousChar();
+        else
+            cursor.insertText(QStringLiteral("\n"));
+        typed = !typed;
+    }
+}
+BENCHMARK(BM_TypedLineBreak)->Unit(benchmark::kMillisecond);
+
+// Format and Unformat in turn, so that every iteration rewrites the
+// indentation of the whole text (Format of formatted text changes nothing).
+void BM_FormatThenUnformat(benchmark::State& state)
+{
+    RealisticView fixture;
+    bool formatted = false;
+    for (auto _ : state) {
+        if (formatted)
+            fixture.view.OnUnformat();
+        else
+            fixture.view.OnFormat();
+        formatted = !formatted;
+    }
+}
+BENCHMARK(BM_FormatThenUnformat)->Unit(benchmark::kMillisecond);
+
+// Format of the document as it comes, each time from the same text.
+void BM_FormatFirstTime(benchmark::State& state)
+{
+    RealisticView fixture;
+    for (auto _ : state) {
+        fixture.view.OnFormat();
+        state.PauseTiming();
+        fixture.view.undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FormatFirstTime)->Unit(benchmark::kMillisecond);
+
+void BM_Open1MB(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.feature"));
+    const QByteArray piece = RealisticText().toUtf8();
+    QByteArray bytes;
+    while (!piece.isEmpty() && bytes.size() < 1000000)
+        bytes += piece;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        state.SkipWithError("cannot write the large file");
+    file.close();
+
+    SetLanguage(u"en");
+    CQuillmark2View view;
+    CQuillmark2Doc document;
+    document.SetView(&view);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document.OnOpenDocument(path));
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+    state.counters["lines"] = view.control().GetLineCount();
+}
+BENCHMARK(BM_Open1MB)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
