@@ -20,6 +20,10 @@ const QString fontSizeEntry = QStringLiteral("fontSize");
 const QString languageEntry = QStringLiteral("languageID");
 constexpr int defaultFontSize = 12;
 const QString defaultLanguage = QStringLiteral("en");
+// Where the window was and which bars it showed, kept beside the settings.
+const QString workspace = QStringLiteral("Workspace");
+const QString geometryEntry = QStringLiteral("geometry");
+const QString barsEntry = QStringLiteral("bars");
 
 Profile UserProfile()
 {
@@ -61,6 +65,11 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     LoadCustomState();
 
     m_frame = std::make_unique<CMainFrame>(*this);
+    {
+        const Profile profile = UserProfile();
+        m_frame->restoreGeometry(profile.GetProfileBinary(workspace, geometryEntry));
+        m_frame->restoreState(profile.GetProfileBinary(workspace, barsEntry));
+    }
     DocumentManager& documents = m_frame->Documents();
 
     // A file named on the command line that cannot be read has been reported
@@ -82,6 +91,10 @@ int CQuillmark2App::ExitInstance()
         SaveCustomState();
         Profile profile = UserProfile();
         m_recentFiles.WriteList(profile);
+        if (m_frame) {
+            profile.WriteProfileBinary(workspace, geometryEntry, m_frame->saveGeometry());
+            profile.WriteProfileBinary(workspace, barsEntry, m_frame->saveState());
+        }
         profile.Flush();
     }
     return 0;

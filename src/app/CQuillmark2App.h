@@ -31,7 +31,8 @@ public:
     // (program name first, as QCoreApplication::arguments() gives them) or a
     // new document, and the window shown. False ends the program.
     bool InitInstance(const QStringList& arguments);
-    // Exit: writes the settings and the recent-file list. Returns the exit code.
+    // Exit: writes the settings, the recent-file list and the window's place
+    // and bars. Returns the exit code.
     int ExitInstance();
 
     // Reads the two settings and selects the language; no message when the

@@ -41,6 +41,16 @@ void Profile::WriteProfileString(const QString& section, const QString& entry, c
     m_settings.setValue(Key(section, entry), value);
 }
 
+QByteArray Profile::GetProfileBinary(const QString& section, const QString& entry) const
+{
+    return m_settings.value(Key(section, entry)).toByteArray();
+}
+
+void Profile::WriteProfileBinary(const QString& section, const QString& entry, const QByteArray& value)
+{
+    m_settings.setValue(Key(section, entry), value);
+}
+
 QStringList Profile::GetFileList(const QString& section, int maxEntries) const
 {
     QStringList paths;

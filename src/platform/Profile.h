@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,9 @@ public:
     QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue) const;
     void WriteProfileInt(const QString& section, const QString& entry, int value);
     void WriteProfileString(const QString& section, const QString& entry, const QString& value);
+    // Opaque bytes, such as a window's saved geometry; empty when missing.
+    QByteArray GetProfileBinary(const QString& section, const QString& entry) const;
+    void WriteProfileBinary(const QString& section, const QString& entry, const QByteArray& value);
 
     // Entries "File1".."FileN" of `section`; missing and empty entries are left out.
     QStringList GetFileList(const QString& section, int maxEntries) const;

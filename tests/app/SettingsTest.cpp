@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 
 using namespace CommandId;
 
@@ -165,4 +167,17 @@ TEST_F(SettingsTest, RecentFileListSurvivesARestartInOrder)
 
     StartApp();
     EXPECT_EQ(m_app->RecentFiles().Paths(), (QStringList { b, a }));
+}
+
+TEST_F(SettingsTest, HiddenBarsStayHiddenAtTheNextStart)
+{
+    StartApp();
+    ASSERT_TRUE(Frame().Commands().Execute(ID_VIEW_TOOLBAR));
+    ASSERT_TRUE(Frame().StandardToolBar()->isHidden());
+    m_app->ExitInstance();
+    m_app.reset();
+
+    StartApp();
+    EXPECT_TRUE(Frame().StandardToolBar()->isHidden());
+    EXPECT_FALSE(Frame().statusBar()->isHidden());
 }
