@@ -53,7 +53,6 @@ CMainFrame::CMainFrame(CQuillmark2App& app, QWidget* parent)
     , m_documents(new DocumentManager(*m_document, app.RecentFiles(), this))
 {
     m_document->SetView(m_view);
-    m_view->SetDocument(m_document);
     m_view->SetFontSize(app.m_fontSize);
     setCentralWidget(m_view);
 
@@ -128,8 +127,13 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::UpdateRecentFileMenu()
 {
-    for (QAction* action : std::as_const(m_recentFileActions))
-        delete action;
+    // The list changes while one of its own entries is being triggered, so the
+    // old entries leave the menu now and are deleted once that is over.
+    for (QAction* action : std::as_const(m_recentFileActions)) {
+        if (m_fileMenu)
+            m_fileMenu->removeAction(action);
+        action->deleteLater();
+    }
     m_recentFileActions.clear();
 
     QAction* placeholder = m_commands->Action(ID_FILE_MRU_FILE1);

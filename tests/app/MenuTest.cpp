@@ -316,6 +316,19 @@ TEST_F(MenuTest, RecentFileEntriesTakeThePlaceOfTheGrayedPlaceholder)
     ASSERT_NE(at + 1, items.end());
     EXPECT_EQ(*(at + 1), older);
     EXPECT_FALSE(placeholder->isVisible());
+
+    // Choosing an entry reorders the list while that entry is still firing.
+    QCoreApplication::processEvents();
+    QAction* second = ActionWithId(&Frame(), ID_FILE_MRU_FILE1 + 1);
+    ASSERT_NE(second, nullptr);
+    second->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Doc().GetPathName(), a);
+    items.clear();
+    Describe(Frame().FileMenu(), items);
+    EXPECT_NE(std::find(items.begin(), items.end(),
+                  QStringLiteral("&1 %1 (57616)").arg(QDir::toNativeSeparators(a)).toStdString()),
+        items.end());
 }
 
 namespace {
