@@ -5,6 +5,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -20,6 +21,12 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(EditorFont(m_fontSize));
+    // The colours of the formats are fixed, so the page they are shown on is
+    // too, whatever the desktop's theme.
+    QPalette page = palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    setPalette(page);
     // Every change is analysed first and painted second, by this handler.
     connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
     m_lastLineCount = document()->blockCount();

@@ -9,30 +9,33 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <climits>
 
-// Collects the range of the blocks painted and tells the document of it once.
+// Collects the blocks painted and tells the document of their range once.
 class GherkinHighlighter::Batch {
 public:
     explicit Batch(QTextDocument* document) : document_(document) { }
     ~Batch()
     {
-        if (from_ < to_)
-            document_->markContentsDirty(from_, to_ - from_);
+        if (!first_.isValid())
+            return;
+        const int from = first_.position();
+        document_->markContentsDirty(from, last_.position() + last_.length() - from);
     }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
+    // Blocks are added in document order.
     void Add(const QTextBlock& block)
     {
-        from_ = std::min(from_, block.position());
-        to_ = std::max(to_, block.position() + block.length());
+        if (!first_.isValid())
+            first_ = block;
+        last_ = block;
     }
 
 private:
     QTextDocument* document_;
-    int from_ = INT_MAX;
-    int to_ = 0;
+    QTextBlock first_;
+    QTextBlock last_;
 };
 
 GherkinHighlighter::GherkinHighlighter(

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -158,6 +159,40 @@ void TextControl::ReplaceSelectionAsOneEdit(const QString& text)
     edit_->setTextCursor(cursor);
 }
 
+namespace {
+
+// The lengths of the longest common beginning and end of `a` and `b` that
+// do not overlap and do not cut a surrogate pair in two.
+std::pair<qsizetype, qsizetype> CommonEnds(QStringView a, QStringView b)
+{
+    const qsizetype shorter = std::min(a.size(), b.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && a[prefix] == b[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
+        ++suffix;
+    if (prefix > 0 && b[prefix - 1].isHighSurrogate())
+        --prefix;
+    if (suffix > 0 && b[b.size() - suffix].isLowSurrogate())
+        --suffix;
+    return { prefix, suffix };
+}
+
+// Replaces the `oldText.size()` characters at `position` by `newText`,
+// writing only the part between their common beginning and end.
+void ReplaceDifference(QTextCursor& cursor, int position, QStringView oldText, QStringView newText)
+{
+    const auto [prefix, suffix] = CommonEnds(oldText, newText);
+    if (prefix == oldText.size() && prefix == newText.size())
+        return;
+    cursor.setPosition(position + static_cast<int>(prefix));
+    cursor.setPosition(position + static_cast<int>(oldText.size() - suffix), QTextCursor::KeepAnchor);
+    cursor.insertText(newText.sliced(prefix, newText.size() - prefix - suffix).toString());
+}
+
+}  // namespace
+
 void TextControl::ReplaceRange(int start, int end, const QString& text)
 {
     const int length = GetTextLength();
@@ -171,27 +206,25 @@ void TextControl::ReplaceRange(int start, int end, const QString& text)
     replacement.replace(u'\n', blockSeparator);
     const QString old = edit_->document()->toRawText().mid(start, end - start);
 
-    const qsizetype shorter = std::min(old.size(), replacement.size());
-    qsizetype prefix = 0;
-    while (prefix < shorter && old[prefix] == replacement[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == replacement[replacement.size() - 1 - suffix])
-        ++suffix;
-    // Never cut a surrogate pair in two.
-    if (prefix > 0 && replacement[prefix - 1].isHighSurrogate())
-        --prefix;
-    if (suffix > 0 && replacement[replacement.size() - suffix].isLowSurrogate())
-        --suffix;
-
     QTextCursor cursor = edit_->textCursor();
-    if (prefix != old.size() || prefix != replacement.size()) {
-        cursor.setPosition(start + static_cast<int>(prefix));
-        cursor.setPosition(end - static_cast<int>(suffix), QTextCursor::KeepAnchor);
-        cursor.beginEditBlock();
-        cursor.insertText(replacement.mid(prefix, replacement.size() - prefix - suffix));
-        cursor.endEditBlock();
+    cursor.beginEditBlock();
+    const QList<QStringView> oldLines = QStringView(old).split(blockSeparator);
+    const QList<QStringView> newLines = QStringView(replacement).split(blockSeparator);
+    if (oldLines.size() == newLines.size()) {
+        // Line by line (Format changes the start of many lines and nothing
+        // else): the lines keep their blocks, which is far cheaper than
+        // building the text anew. Edits go from the last line up, so that
+        // the positions of the lines above stay as they were.
+        int position = end;
+        for (qsizetype line = oldLines.size() - 1; line >= 0; --line) {
+            position -= static_cast<int>(oldLines[line].size());
+            ReplaceDifference(cursor, position, oldLines[line], newLines[line]);
+            --position;
+        }
+    } else {
+        ReplaceDifference(cursor, start, old, replacement);
     }
+    cursor.endEditBlock();
     cursor.setPosition(start + static_cast<int>(replacement.size()));
     edit_->setTextCursor(cursor);
 }

@@ -62,10 +62,9 @@ public:
     void ReplaceSelectionAsOneEdit(const QString& text);
     // Replaces positions start .. end by `text` (CR LF, a lone CR or a lone LF
     // each one line break) as one undoable edit, leaving the caret after the
-    // new text as a paste would. Only the part between the longest common
-    // beginning and end of the old and the new text is rewritten, so lines
-    // that stay the same keep their blocks; when nothing differs there is no
-    // edit at all.
+    // new text as a paste would. Only what differs is rewritten (line by line
+    // when the line count stays), so lines that stay the same keep their
+    // blocks; when nothing differs there is no edit at all.
     void ReplaceRange(int start, int end, const QString& text);
 
     // The position of the character under `point`, in viewport coordinates.
