@@ -149,6 +149,7 @@ void CQuillmark2View::UpdateModifiedFlag()
 
 void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int charsAdded)
 {
+    m_lineSource.Invalidate();
     if (charsRemoved == 0 && charsAdded == 0)
         return;
     const QTextDocument* doc = document();

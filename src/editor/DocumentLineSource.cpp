@@ -5,7 +5,7 @@
 QTextBlock DocumentLineSource::BlockOf(int line) const
 {
     const int revision = document_->revision();
-    if (revision == lastRevision_ && lastBlock_.isValid()) {
+    if (revision == lastRevision_ && lastLine_ >= 0) {
         if (line == lastLine_)
             return lastBlock_;
         if (line == lastLine_ + 1) {

@@ -13,14 +13,19 @@ class DocumentLineSource final : public LineSource {
 public:
     explicit DocumentLineSource(const QTextDocument* document) : document_(document) { }
 
+    // Forgets the block remembered below; the view calls it on every change
+    // of the text, before anything reads a line.
+    void Invalidate() const { lastLine_ = -1; }
+
     int lineCount() const override;
     std::u16string lineText(int line) const override;
     int lineStart(int line) const override;
 
 private:
     // The analysis reads lines in order; remembering the last block found
-    // turns each lookup into a step to the next block. Valid while the
-    // document's revision is the one recorded.
+    // turns each lookup into a step to the next block. Valid until the text
+    // changes: Invalidate() is called then, and the document's revision is
+    // checked as well.
     QTextBlock BlockOf(int line) const;
 
     const QTextDocument* document_;
