@@ -96,6 +96,15 @@ TEST_F(Document, OpenRefreshAndEditingBackLeaveItUnmodified)
     EXPECT_FALSE(document.IsModified()) << "the text is the loaded one again";
     EXPECT_EQ(changes.count(), 2);
 
+    // Same length, other text.
+    view.control().SetSel(0, 1);
+    view.insertPlainText(QStringLiteral("G"));
+    EXPECT_TRUE(document.IsModified());
+    view.control().SetSel(0, 1);
+    view.insertPlainText(QStringLiteral("F"));
+    EXPECT_FALSE(document.IsModified());
+    view.moveCursor(QTextCursor::End);
+
     view.insertPlainText(QStringLiteral("y"));
     ASSERT_TRUE(document.OnSaveDocument(path));
     EXPECT_FALSE(document.IsModified());
