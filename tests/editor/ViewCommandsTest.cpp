@@ -110,19 +110,6 @@ TEST_F(ViewCommands, InsertIsOneUndoableEditAndLeavesTheFragmentOnTheClipboard)
     EXPECT_FALSE(view.document()->isUndoAvailable());
 }
 
-TEST_F(ViewCommands, InsertTranslatesKeywordsExceptTheLiteralOnes)
-{
-    ASSERT_TRUE(SetLanguage(u"fr"));
-    view.SetWholeText(QStringLiteral("x\r\n"));
-    view.OnInsert(ID_INSERT_BACKGROUND);
-    view.control().SetSel(0, 0);
-    view.OnInsert(ID_INSERT_EXAMPLE);
-    const QStringList lines = view.WholeText().split(QStringLiteral("\r\n"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("Example: [Title]")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("Given")));
-    EXPECT_TRUE(lines.contains(toQString(KeywordForType(BACKGROUND)) + QStringLiteral(": ")));
-}
-
 TEST_F(ViewCommands, NewDocumentTemplateSelectsTheTitleAndLeavesTheClipboardAlone)
 {
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("copied before")));
@@ -190,13 +177,6 @@ INSTANTIATE_TEST_SUITE_P(Directive, ViewDirective,
             QStringLiteral("Cannot set language to xx") },
         DirectiveCase { "OneLineIsSkipped", QStringLiteral("# language: fr"), u"es", {} }),
     [](const ::testing::TestParamInfo<DirectiveCase>& info) { return std::string(info.param.name); });
-
-TEST_F(ViewCommands, FrenchDirectiveMakesFrenchKeywordsColoured)
-{
-    Show(QStringLiteral("# language: fr\r\nFonctionnalité: x"));
-    EXPECT_EQ(view.LineTypeAt(1), FEATURE_LINE);
-    EXPECT_EQ(PaintAt(view, 1, 0).colour, QColor(128, 0, 0));
-}
 
 TEST_F(ViewCommands, EditIncludeFileOnlyShowsItsMessage)
 {

@@ -17,24 +17,6 @@ QString ReadCorpusFile(const std::filesystem::path& path)
 
 using ViewFormat = ViewTest;
 
-TEST_F(ViewFormat, IndentsByRoleAndUnformatGivesTheRelativeDocStringIndentBack)
-{
-    Show(Crlf({ QStringLiteral("Scenario: Pay"), QStringLiteral("Given a card"), QStringLiteral("| a | b |"),
-        QStringLiteral("\"\"\""), QStringLiteral("  x"), QStringLiteral("\"\"\"") }));
-    view.OnFormat();
-    EXPECT_EQ(view.WholeText(),
-        Crlf({ QStringLiteral("Scenario: Pay"), QStringLiteral("  Given a card"), QStringLiteral("    | a | b |"),
-            QStringLiteral("    \"\"\""), QStringLiteral("      x"), QStringLiteral("    \"\"\"") })
-            + QStringLiteral("\r\n"));
-    EXPECT_EQ(PaintAt(view, 1, 2).colour, QColor(192, 0, 0)) << "the new text is coloured";
-
-    view.OnUnformat();
-    EXPECT_EQ(view.WholeText(),
-        Crlf({ QStringLiteral("Scenario: Pay"), QStringLiteral("Given a card"), QStringLiteral("| a | b |"),
-            QStringLiteral("\"\"\""), QStringLiteral("  x"), QStringLiteral("\"\"\"") })
-            + QStringLiteral("\r\n"));
-}
-
 TEST_F(ViewFormat, IsOneUndoableEditLeavesTheTextOnTheClipboardAndTheCaretAtItsLineStart)
 {
     const QString text = Crlf({ QStringLiteral("Feature: f"), QStringLiteral("Scenario: s"),
@@ -49,6 +31,7 @@ TEST_F(ViewFormat, IsOneUndoableEditLeavesTheTextOnTheClipboardAndTheCaretAtItsL
     EXPECT_EQ(view.textCursor().selectionStart(), view.control().LineIndex(2));
     EXPECT_EQ(view.textCursor().selectionEnd(), view.control().LineIndex(2));
     EXPECT_TRUE(view.IsTextModified());
+    EXPECT_EQ(PaintAt(view, 2, 2).colour, QColor(192, 0, 0)) << "the re-indented step keeps its colour";
 
     view.undo();
     EXPECT_EQ(view.WholeText(), text);
