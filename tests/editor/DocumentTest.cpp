@@ -173,8 +173,15 @@ TEST_F(Document, FailedOpenShowsWhyAndKeepsTheText)
     ASSERT_TRUE(document.OnNewDocument());
     view.insertPlainText(QStringLiteral("unsaved work"));
     const QString text = view.WholeText();
+    // A file too large for the editor, without writing its bytes.
+    const QString huge = PathOf(QStringLiteral("huge.feature"));
+    QFile hugeFile(huge);
+    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(hugeFile.resize(CQuillmark2Doc::maxFileBytes + 1));
+    hugeFile.close();
+
     MessageBoxRecorder boxes;
-    for (const QString& path : { PathOf(QStringLiteral("missing.feature")), folder.path() }) {
+    for (const QString& path : { PathOf(QStringLiteral("missing.feature")), folder.path(), huge }) {
         EXPECT_FALSE(document.OnOpenDocument(path));
         ASSERT_FALSE(boxes.shown.empty());
         EXPECT_EQ(boxes.shown.back().first, MessageBoxKind::Error);
@@ -183,6 +190,7 @@ TEST_F(Document, FailedOpenShowsWhyAndKeepsTheText)
     }
     EXPECT_TRUE(boxes.shown.front().second.contains(QStringLiteral("No such file")))
         << boxes.shown.front().second.toStdString();
+    EXPECT_TRUE(boxes.shown.back().second.contains(QStringLiteral("65 MB"))) << boxes.shown.back().second.toStdString();
     EXPECT_EQ(view.WholeText(), text);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(document.GetPathName().isEmpty());
