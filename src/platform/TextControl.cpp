@@ -55,12 +55,6 @@ QString TextControl::GetLine(int line) const
     return text;
 }
 
-int TextControl::LineLength(int line) const
-{
-    const QTextBlock block = edit_->document()->findBlockByNumber(line);
-    return block.isValid() ? block.length() - 1 : 0;
-}
-
 QString TextControl::GetWholeText() const
 {
     QString text = edit_->document()->toRawText();

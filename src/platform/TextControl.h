@@ -28,8 +28,6 @@ public:
     // The line's text with its closing CR on every line but the last; empty for
     // a line that does not exist.
     QString GetLine(int line) const;
-    // Length of the line's text without its line break.
-    int LineLength(int line) const;
 
     // The whole text, every line break CR LF.
     QString GetWholeText() const;

@@ -32,7 +32,6 @@ TEST_F(TextControlTest, LineStartsPlusLineTextsChainAcrossTheText)
     }
     EXPECT_EQ(control.LineIndex(4), -1);
     EXPECT_EQ(control.GetLine(4), QString());
-    EXPECT_EQ(control.LineLength(2), 9);
 }
 
 TEST_F(TextControlTest, WholeTextCarriesCrLfWhileControlPositionsCountOne)
