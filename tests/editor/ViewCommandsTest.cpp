@@ -92,6 +92,9 @@ TEST_F(ViewCommands, InsertBeyondTheAnalysedLinesGoesAfterTheLastAnalysedLine)
     EXPECT_EQ(after[1997], QStringLiteral("  Given x"));
     EXPECT_EQ(after[1998], QStringLiteral("Scenario: [Title]"));
     EXPECT_EQ(after[1999 + 5], QStringLiteral("  Given x"));
+    for (int line : { 1998, 1999, 2004 })
+        EXPECT_EQ(PaintAt(view, line, 2).colour, QColor(0, 0, 0)) << "line " << line << " is past the analysed lines";
+    EXPECT_EQ(PaintAt(view, 1997, 2).colour, QColor(192, 0, 0));
 }
 
 TEST_F(ViewCommands, InsertIsOneUndoableEditAndLeavesTheFragmentOnTheClipboard)
