@@ -222,7 +222,9 @@ TEST_F(MenuTest, ToolbarHasItsButtonsTooltipsAndPromptsInOrder)
         EXPECT_EQ(action->data().toInt(), expected[i].id);
         EXPECT_EQ(action->toolTip(), QString::fromUtf8(expected[i].tip));
         EXPECT_EQ(action->statusTip(), QString::fromUtf8(expected[i].prompt));
-        EXPECT_FALSE(action->icon().isNull()) << "no icon, neither from the theme nor our own";
+        // An icon whose image format cannot be read (our SVGs without Qt's SVG plugin) is
+        // not null but paints nothing; ask for real pixels.
+        EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << "the button would show no picture";
     }
 }
 
