@@ -1,4 +1,4 @@
-# A realistic shop specification, repeated to fill the editor's analysed range.
+# A realistic shop feature file, repeated to fill the editor's analysed range.
 @shop @regression
 Feature: Shopping basket
   As a customer I want to keep items in a basket
