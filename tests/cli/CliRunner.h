@@ -12,30 +12,12 @@
 
 #include <sys/wait.h>
 
-// Runs the built quillmark-cli from a shell, as a user would, inside a folder
-// of the test's own, and collects what it printed and how it ended.
 struct CliResult {
     int status = -1;
     std::string out;
     std::string err;
 };
 
-inline std::string ReadWholeFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline std::string ShellQuoted(const std::string& arg)
-{
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    quoted += '\'';
-    return quoted;
-}
-
-// The rows of the tool's table output.
 inline std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -45,14 +27,15 @@ inline std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+// Runs the built quillmark-cli from a shell, as a user would, inside a folder
+// of the test's own, and collects what it printed and how it ended.
 class CliTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::string name = testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
-        name += testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::erase(name, '/');
-        folder_ = std::filesystem::temp_directory_path() / ("quillmark-cli-" + name);
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = std::filesystem::temp_directory_path()
+            / (std::string("quillmark-cli-") + test->test_suite_name() + test->name());
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -64,31 +47,36 @@ protected:
         return name;
     }
 
-    // Runs the tool; its stdout goes to `stdoutTo` (read back only when it is
-    // the default file in the test's folder).
-    CliResult Run(const std::vector<std::string>& args, const std::string& stdoutTo = "stdout.txt")
+    // `shellPrefix` runs before the tool in the same shell; stdout is read back
+    // only when it goes to the default file.
+    CliResult Run(const std::vector<std::string>& args, const std::string& shellPrefix = "",
+        const std::string& stdoutTo = "stdout.txt")
     {
-        std::string command = "cd ";
-        command += ShellQuoted(folder_.string());
-        command += " && ";
-        command += shellPrefix_;
-        command += ShellQuoted(QUILLMARK_CLI_PATH);
-        for (const auto& arg : args) {
-            command += ' ';
-            command += ShellQuoted(arg);
-        }
-        command += " > ";
-        command += ShellQuoted(stdoutTo);
-        command += " 2> stderr.txt < /dev/null";
+        std::string command
+            = "cd " + Quoted(folder_.string()) + " && " + shellPrefix + Quoted(QUILLMARK_CLI_PATH);
+        for (const auto& arg : args)
+            command += ' ' + Quoted(arg);
+        command += " > " + Quoted(stdoutTo) + " 2> stderr.txt < /dev/null";
         const int raw = std::system(command.c_str());
-        CliResult result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        CliResult result { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", Read("stderr.txt") };
         if (stdoutTo == "stdout.txt")
-            result.out = ReadWholeFile(folder_ / stdoutTo);
-        result.err = ReadWholeFile(folder_ / "stderr.txt");
+            result.out = Read(stdoutTo);
         return result;
     }
 
+    std::string Read(const std::string& name)
+    {
+        std::ifstream in(folder_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    static std::string Quoted(const std::string& arg)
+    {
+        std::string quoted = "'";
+        for (char c : arg)
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return quoted + '\'';
+    }
+
     std::filesystem::path folder_;
-    std::string shellPrefix_; // run before the tool in the same shell, "ulimit ...; " say
 };

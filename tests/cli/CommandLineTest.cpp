@@ -1,0 +1,94 @@
+#include "CliRunner.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+class CommandLine : public CliTest { };
+
+TEST_F(CommandLine, HelpDescribesEveryCommand)
+{
+    const CliResult help = Run({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : { "languages", "--i18n-languages", "keywords CODE", "--i18n-keywords CODE",
+             "classify [--language CODE] FILE", "analyse [--language CODE] FILE",
+             "format [--check] [--language CODE] FILE", "unformat [--check] [--language CODE] FILE" })
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    EXPECT_EQ(Run({ "-h" }).out, help.out);
+    const CliResult bare = Run({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.out, "");
+    EXPECT_TRUE(bare.err.starts_with("Usage: quillmark-cli")) << bare.err;
+}
+
+// A mistake on the command line gives one line on stderr, nothing on stdout and status 2.
+TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
+{
+    Write("ok.feature", "Feature: x\n");
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        { { "colour", "ok.feature" }, "unknown command 'colour'" },
+        { { "keywords" }, "keywords needs a language code" },
+        { { "languages", "en" }, "unexpected argument 'en'" },
+        { { "analyse", "ok.feature", "ok.feature" }, "unexpected argument" },
+        { { "classify", "ok.feature", "--language" }, "--language needs" },
+        { { "classify", "--check", "ok.feature" }, "unknown option '--check'" },
+        { { "format", "--language=EN", "ok.feature" }, "unknown language code 'EN'" },
+        { { "keywords", "xx" }, "unknown language code 'xx'" },
+    };
+    for (const auto& [args, says] : cases) {
+        SCOPED_TRACE(says);
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+        EXPECT_TRUE(result.err.starts_with("quillmark-cli: ") && result.err.find(says) != std::string::npos)
+            << result.err;
+    }
+}
+
+TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const CliResult result = Run({ "languages" }, "", "/dev/full");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("cannot write the output"), std::string::npos) << result.err;
+}
+
+// Languages: code, English name, native name. Keywords: the record as the
+// dictionary holds it, each type's keywords together, and not the current
+// language's copy, which is sorted longest first across types.
+TEST_F(CommandLine, LanguagesAndTheirKeywords)
+{
+    const CliResult result = Run({ "languages" });
+    EXPECT_EQ(result.status, 0);
+    const auto languages = Lines(result.out);
+    EXPECT_NE(std::find(languages.begin(), languages.end(), "en\tEnglish\tEnglish"), languages.end());
+    EXPECT_NE(std::find(languages.begin(), languages.end(), "fr\tFrench\tfrançais"), languages.end());
+    EXPECT_EQ(Run({ "--i18n-languages" }).out, result.out);
+    EXPECT_EQ(Run({ "--i18n-keywords", "de" }).out, Run({ "keywords", "de" }).out);
+    const auto german = Lines(Run({ "keywords", "de" }).out);
+    EXPECT_NE(std::find(german.begin(), german.end(), "FEATURE\tFunktionalität"), german.end());
+
+    ASSERT_GT(languages.size(), 70u);
+    for (const auto& language : languages) {
+        SCOPED_TRACE(language);
+        EXPECT_EQ(std::count(language.begin(), language.end(), '\t'), 2);
+        const CliResult keywords = Run({ "keywords", language.substr(0, language.find('\t')) });
+        ASSERT_EQ(keywords.status, 0);
+        std::vector<std::string> typeRuns;
+        for (const auto& row : Lines(keywords.out)) {
+            const std::string type = row.substr(0, row.find('\t'));
+            EXPECT_TRUE(!type.empty() && row.size() > type.size() + 1) << row;
+            if (typeRuns.empty() || typeRuns.back() != type)
+                typeRuns.push_back(type);
+        }
+        ASSERT_FALSE(typeRuns.empty());
+        EXPECT_EQ(typeRuns.front(), "AND");
+        EXPECT_EQ(std::set<std::string>(typeRuns.begin(), typeRuns.end()).size(), typeRuns.size())
+            << "a type's keywords are split up";
+    }
+}
+
+} // namespace

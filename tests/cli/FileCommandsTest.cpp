@@ -1,0 +1,124 @@
+#include "CliRunner.h"
+
+#include <tuple>
+
+namespace {
+
+class FileCommands : public CliTest { };
+
+// The language comes from --language, else from a first line that names one; a
+// name the dictionary lacks is reported and English kept. Damaged bytes are
+// counted in a warning, and the file is read on.
+TEST_F(FileCommands, ClassifyInTheFilesLanguageAndWarnOfProblems)
+{
+    const std::tuple<std::string, std::vector<std::string>, std::string, std::string> cases[] = {
+        { "# language: de\nFunktionalität: a\rGrundlage:\r\n  Angenommen ich\n  | a |", {},
+            "1\t1\tFEATURE_LINE\tFunktionalität\n2\t4\tBACKGROUND_LINE\tGrundlage\n"
+            "3\t7\tSTEP_LINE\tAngenommen\n4\t8\tTABLE_LINE\t|\n",
+            "" },
+        { "# language: xx\r\nFeature: b", {}, "1\t1\tFEATURE_LINE\tFeature\n",
+            "quillmark-cli: Cannot set language to xx\n" },
+        { "# language: de\nFeature: b", { "--language", "en" }, "1\t1\tFEATURE_LINE\tFeature\n", "" },
+        { "# language: xx\nFonctionnalité: b", { "--language=fr" }, "1\t1\tFEATURE_LINE\tFonctionnalité\n",
+            "" },
+        { "Given caf\xE9 au lait\nb", {}, "1\t12\tTEXT_LINE\t\n",
+            "quillmark-cli: warning: file.feature: 1 invalid byte sequence could not be decoded\n" },
+    };
+    for (const auto& [text, options, laterRows, err] : cases) {
+        SCOPED_TRACE(text);
+        std::vector<std::string> args { "classify", Write("file.feature", text) };
+        args.insert(args.end(), options.begin(), options.end());
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, err);
+        EXPECT_EQ(result.out.substr(result.out.find('\n') + 1), laterRows);
+    }
+}
+
+TEST_F(FileCommands, UnreadableFileNamesFileAndReason)
+{
+    for (const char* command : { "classify", "analyse", "format", "unformat" }) {
+        const CliResult missing = Run({ command, "absent.feature" });
+        EXPECT_EQ(missing.status, 2) << command;
+        EXPECT_EQ(missing.out, "") << command;
+        EXPECT_EQ(missing.err, "quillmark-cli: cannot read absent.feature: No such file or directory\n")
+            << command;
+    }
+    EXPECT_EQ(Run({ "classify", "." }).err, "quillmark-cli: cannot read .: Is a directory\n");
+}
+
+// The file is read whole; one that does not fit in memory is refused with a
+// message instead of a crash.
+TEST_F(FileCommands, FileTooLargeForMemoryIsRefused)
+{
+    Write("huge.feature", std::string(40'000'000, 'a'));
+    const CliResult result = Run({ "classify", "huge.feature" }, "ulimit -v 80000; ");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("huge.feature"), std::string::npos) << result.err;
+}
+
+TEST_F(FileCommands, AnalyseTakesDescriptionsAndDocStringsFromTheirSurroundings)
+{
+    Write("context.feature",
+        "Feature: F\n  free text\nScenario: S\n  Given g\n  \"\"\"\n  Given inside\n  \"\"\"\n  after");
+    EXPECT_EQ(Run({ "analyse", "context.feature" }).out,
+        "0\t1\tFEATURE_LINE\tFeature\n"
+        "1\t11\tCOMMENT_LINE\t\n"
+        "2\t3\tSCENARIO_LINE\tScenario\n"
+        "3\t7\tSTEP_LINE\tGiven\n"
+        "4\t10\tDOC_STRING_DELIMITER_LINE\t\"\"\"\n"
+        "5\t7\tSTEP_LINE\tGiven\n"
+        "6\t10\tDOC_STRING_DELIMITER_LINE\t\"\"\"\n"
+        "7\t12\tTEXT_LINE\t\n");
+}
+
+TEST_F(FileCommands, AnalyseStopsAtTheAnalysedLineLimit)
+{
+    std::string text;
+    for (int i = 0; i < 2500; ++i)
+        text += "Given x\n";
+    Write("long.feature", text);
+    const CliResult analysed = Run({ "analyse", "long.feature" });
+    EXPECT_EQ(analysed.status, 0);
+    const auto rows = Lines(analysed.out);
+    ASSERT_EQ(rows.size(), 1998u);
+    EXPECT_EQ(rows.back(), "1997\t7\tSTEP_LINE\tGiven");
+    EXPECT_NE(analysed.err.find("2501 lines; only the first 1998"), std::string::npos) << analysed.err;
+    EXPECT_EQ(Lines(Run({ "classify", "long.feature" }).out).size(), 2501u);
+}
+
+const std::string unformatted = "Feature: Pay\nScenario: Pay\nGiven a card\n| a | b |\n\"\"\"\n  x\n\"\"\"\n";
+const std::string formatted = "Feature: Pay\r\nScenario: Pay\r\n  Given a card\r\n"
+                              "    | a | b |\r\n    \"\"\"\r\n      x\r\n    \"\"\"\r\n";
+
+TEST_F(FileCommands, FormatIndentsByLineRoleAndUnformatUndoesIt)
+{
+    const CliResult result = Run({ "format", Write("pay.feature", unformatted) });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, formatted);
+    EXPECT_EQ(Run({ "unformat", Write("formatted.feature", formatted) }).out,
+        "Feature: Pay\r\nScenario: Pay\r\nGiven a card\r\n| a | b |\r\n\"\"\"\r\n  x\r\n\"\"\"\r\n");
+}
+
+// In form means that the output would be the file's text as it stands, line ends included.
+TEST_F(FileCommands, CheckPrintsNothingAndTellsByStatus)
+{
+    const std::tuple<const char*, std::string, int> cases[] = {
+        { "format", formatted, 0 },
+        { "format", unformatted, 1 },
+        { "format", "Feature: Pay\n  Given a card\n", 1 },
+        { "format", "Feature: Pay\r\n  Given a card", 1 },
+        { "unformat", "Feature: Pay\r\nGiven a card\r\n", 0 },
+        { "unformat", formatted, 1 },
+    };
+    for (const auto& [command, text, status] : cases) {
+        SCOPED_TRACE(std::string(command) + " " + text);
+        const CliResult result = Run({ command, "--check", Write("file.feature", text) });
+        EXPECT_EQ(result.status, status);
+        EXPECT_EQ(result.out + result.err, "");
+    }
+}
+
+} // namespace
