@@ -3,10 +3,10 @@
 #include "core/language/KeywordDictionary.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-// The current language is program-wide; each test that depends on it starts
-// from the state the program starts in: nothing selected.
+// The program-wide state the program starts in: no language selected.
 inline void ForgetCurrentLanguage()
 {
     currentLanguage = LanguageKeywords {};
@@ -23,8 +23,11 @@ inline std::vector<std::u16string> CurrentKeywords()
     return words;
 }
 
-// A language code for a failure message (codes are ASCII).
-inline std::string Ascii(const std::u16string& code)
+// A code or line for a failure message, escaping what is not printable ASCII.
+inline std::string Ascii(std::u16string_view text)
 {
-    return std::string(code.begin(), code.end());
+    std::string ascii;
+    for (const char16_t c : text)
+        ascii += c >= 0x20 && c < 0x7F ? std::string(1, char(c)) : "\\u" + std::to_string(unsigned(c));
+    return ascii;
 }
