@@ -1,7 +1,6 @@
 #include "app/Printing.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
@@ -25,18 +24,26 @@ QString Lines(int count)
     return lines.join('\n');
 }
 
+// The number of pages of a PDF file, -1 when it is none.
 int PdfPages(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString pdf = QString::fromLatin1(file.readAll());
-    if (!pdf.startsWith("%PDF"))
-        return -1;
-    return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    const QString pdf = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))))
+                                  : -1;
 }
 
-class PrintToPdfTest : public ::testing::Test {
+// Runs `action` on the modal dialog once the command has opened it.
+template <typename Dialog, typename Action> void WhenOpen(Action action)
+{
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        action(*dialog);
+    });
+}
+
+class PrintingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -48,9 +55,10 @@ protected:
 
     QTemporaryDir m_folder;
     QPlainTextEdit m_view;
+    PrintController m_controller;
 };
 
-TEST_F(PrintToPdfTest, WritesEveryPageOfTheText)
+TEST_F(PrintingTest, PdfHoldsEveryPageAndTheEditorStaysAsItWas)
 {
     m_view.setPlainText(Lines(5));
     const QString shortPdf = m_folder.filePath("short.pdf");
@@ -59,85 +67,33 @@ TEST_F(PrintToPdfTest, WritesEveryPageOfTheText)
     EXPECT_EQ(PdfPages(shortPdf), 1);
 
     m_view.setPlainText(Lines(300));
-    const QString longPdf = m_folder.filePath("long.pdf");
-    ASSERT_TRUE(PrintToPdf(&m_view, longPdf));
-    // 300 lines of 10-point text cannot fit on fewer than four pages.
-    EXPECT_GE(PdfPages(longPdf), 4);
-}
-
-TEST_F(PrintToPdfTest, LeavesTheEditorAsItWas)
-{
-    m_view.setPlainText(Lines(50));
     QTextCursor cursor = m_view.textCursor();
     cursor.setPosition(20);
     m_view.setTextCursor(cursor);
     const bool modified = m_view.document()->isModified();
-    ASSERT_TRUE(PrintToPdf(&m_view, m_folder.filePath("view.pdf")));
+    const QString longPdf = m_folder.filePath("long.pdf");
+    ASSERT_TRUE(PrintToPdf(&m_view, longPdf));
+    EXPECT_GE(PdfPages(longPdf), 4) << "300 lines of 10-point text cannot fit on fewer pages";
     EXPECT_EQ(m_view.textCursor().position(), 20);
     EXPECT_EQ(m_view.document()->isModified(), modified);
-    EXPECT_EQ(m_view.toPlainText(), Lines(50));
-}
+    EXPECT_EQ(m_view.toPlainText(), Lines(300));
 
-TEST_F(PrintToPdfTest, UnwritablePlaceIsReportedAsFailure)
-{
-    m_view.setPlainText(Lines(3));
     EXPECT_FALSE(PrintToPdf(&m_view, m_folder.filePath("no/such/folder/out.pdf")));
     EXPECT_FALSE(PrintToPdf(nullptr, m_folder.filePath("none.pdf")));
     EXPECT_FALSE(QFile::exists(m_folder.filePath("none.pdf")));
+    EXPECT_EQ(m_controller.printer().pageLayout().margins(QPageLayout::Inch), QMarginsF(0.5, 0.5, 0.5, 0.5));
 }
 
-TEST(PrintController, KeepsHalfInchMarginsOnEverySide)
-{
-    PrintController controller;
-    const QMarginsF margins = controller.printer().pageLayout().margins(QPageLayout::Inch);
-    EXPECT_DOUBLE_EQ(margins.left(), 0.5);
-    EXPECT_DOUBLE_EQ(margins.top(), 0.5);
-    EXPECT_DOUBLE_EQ(margins.right(), 0.5);
-    EXPECT_DOUBLE_EQ(margins.bottom(), 0.5);
-}
-
-// --- The three commands, their dialogs answered as a user would ---
-
-class PrintCommandsTest : public PrintToPdfTest {
-protected:
-    // Runs `action` on the modal dialog once the command has opened it.
-    template <typename Dialog, typename Action> static void WhenOpen(Action action)
-    {
-        QTimer::singleShot(0, [action] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            action(*dialog);
-        });
-    }
-
-    PrintController m_controller;
-};
-
-TEST_F(PrintCommandsTest, PrintPrintsOnTheChosenPrinter)
-{
-    m_view.setPlainText(Lines(150));
-    const QString path = m_folder.filePath("printed.pdf");
-    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
-    m_controller.printer().setOutputFileName(path);
-    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
-    EXPECT_TRUE(m_controller.Print(&m_view, nullptr));
-    EXPECT_GE(PdfPages(path), 2);
-}
-
-TEST_F(PrintCommandsTest, CancelledPrintPrintsNothing)
-{
-    m_view.setPlainText(Lines(5));
-    const QString path = m_folder.filePath("cancelled.pdf");
-    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
-    m_controller.printer().setOutputFileName(path);
-    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.reject(); });
-    EXPECT_FALSE(m_controller.Print(&m_view, nullptr));
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(PrintCommandsTest, PreviewShowsEveryPage)
+TEST_F(PrintingTest, PrintPrintsOnTheChosenPrinterAndPreviewShowsEveryPage)
 {
     m_view.setPlainText(Lines(300));
+    const QString printed = m_folder.filePath("printed.pdf");
+    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
+    m_controller.printer().setOutputFileName(printed);
+    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    EXPECT_TRUE(m_controller.Print(&m_view, nullptr));
+    EXPECT_GE(PdfPages(printed), 4);
+
     int pages = 0;
     WhenOpen<QPrintPreviewDialog>([&pages](QPrintPreviewDialog& dialog) {
         pages = dialog.findChild<QPrintPreviewWidget*>()->pageCount();
@@ -147,18 +103,13 @@ TEST_F(PrintCommandsTest, PreviewShowsEveryPage)
     EXPECT_GE(pages, 4);
 }
 
-TEST_F(PrintCommandsTest, PageSetupChoicesLastForLaterPrints)
+TEST_F(PrintingTest, PageSetupChoicesLastForLaterPrints)
 {
     WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) {
-        auto* landscape = dialog.findChild<QRadioButton*>(QStringLiteral("landscape"));
-        ASSERT_NE(landscape, nullptr);
-        landscape->click();
+        dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
         dialog.accept();
     });
     EXPECT_TRUE(m_controller.PrintSetup(nullptr));
-    EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
-    WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) { dialog.reject(); });
-    EXPECT_FALSE(m_controller.PrintSetup(nullptr));
     EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 

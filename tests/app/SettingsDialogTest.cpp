@@ -22,27 +22,16 @@ QComboBox& FontSizeList(CSettingsDialog& dialog)
     return *dialog.findChild<QComboBox*>(QStringLiteral("fontSizeList"));
 }
 
-void Choose(QComboBox& list, const QString& text)
-{
-    const int index = list.findText(text);
-    ASSERT_GE(index, 0) << text.toStdString();
-    list.setCurrentIndex(index);
-}
-
-TEST(SettingsDialogLists, LanguagesAreAllOfferedSortedByTheirDisplayText)
+TEST(SettingsDialog, OffersEveryLanguageSortedByItsDisplayTextWithItsCode)
 {
     for (LanguageListEntry& entry : languageList)
         entry.displayText.clear();
     CSettingsDialog dialog(12, QStringLiteral("en"));
     QComboBox& list = LanguageList(dialog);
     ASSERT_EQ(list.count(), LANGUAGE_COUNT);
-
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.itemText(i);
-    for (int i = 1; i < texts.size(); ++i)
-        EXPECT_LE(texts[i - 1].compare(texts[i], Qt::CaseInsensitive), 0)
-            << texts[i - 1].toStdString() << " / " << texts[i].toStdString();
+    for (int i = 1; i < list.count(); ++i)
+        EXPECT_LE(list.itemText(i - 1).compare(list.itemText(i), Qt::CaseInsensitive), 0)
+            << list.itemText(i - 1).toStdString() << " / " << list.itemText(i).toStdString();
     // Sorting must keep each text with its own code.
     for (const LanguageListEntry& entry : languageList) {
         const QString expected = toQString(entry.englishName) + " (" + toQString(entry.code) + ")";
@@ -51,122 +40,72 @@ TEST(SettingsDialogLists, LanguagesAreAllOfferedSortedByTheirDisplayText)
         ASSERT_GE(index, 0) << expected.toStdString();
         EXPECT_EQ(list.itemData(index).toString(), toQString(entry.code));
     }
-}
-
-TEST(SettingsDialogLists, DisplayTextsOfKnownLanguages)
-{
-    CSettingsDialog dialog(12, QStringLiteral("en"));
-    QComboBox& list = LanguageList(dialog);
-    for (const char* text :
-        { "English (en)", "German (de)", "Australian (en-au)", "Emoji (em)", "Marathi (mr)" })
-        EXPECT_GE(list.findText(QLatin1String(text)), 0) << text;
     EXPECT_LT(list.findText(QStringLiteral("Emoji (em)")), list.findText(QStringLiteral("English (en)")));
 }
 
-TEST(SettingsDialogLists, FontSizesAreTheSevenOfferedInOrder)
+TEST(SettingsDialog, SelectsTheGivenSettingsOnlyWhenOffered)
 {
-    CSettingsDialog dialog(12, QStringLiteral("en"));
-    QComboBox& list = FontSizeList(dialog);
-    const QList<int> sizes = { 10, 11, 12, 14, 16, 20, 24 };
-    ASSERT_EQ(list.count(), sizes.size());
-    for (int i = 0; i < sizes.size(); ++i) {
-        EXPECT_EQ(list.itemText(i), QString::number(sizes[i]));
-        EXPECT_EQ(list.itemData(i).toInt(), sizes[i]);
+    const struct {
+        int fontSize;
+        const char* languageID;
+        const char* shownSize; // "": no item selected
+        const char* shownLanguage;
+    } cases[] = {
+        { 12, "en", "12", "English (en)" },
+        { 24, "de", "24", "German (de)" },
+        { 10, "en-au", "10", "Australian (en-au)" },
+        { 10, "mr", "10", "Marathi (mr)" },
+        { 13, "en", "", "English (en)" },
+        { 12, "EN", "12", "" },
+        { 12, "", "12", "" },
+        { 0, "xx", "", "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fontSize << " " << c.languageID);
+        CSettingsDialog dialog(c.fontSize, QLatin1String(c.languageID));
+        EXPECT_EQ(FontSizeList(dialog).currentText(), QLatin1String(c.shownSize));
+        EXPECT_EQ(FontSizeList(dialog).currentIndex() >= 0, *c.shownSize != 0);
+        EXPECT_EQ(LanguageList(dialog).currentText(), QLatin1String(c.shownLanguage));
+        EXPECT_EQ(LanguageList(dialog).currentIndex() >= 0, *c.shownLanguage != 0);
     }
 }
 
-struct Selection {
-    int fontSize;
-    QString languageID;
-    QString shownSize; // empty: no item selected
-    QString shownLanguage; // empty: no item selected
-};
-
-void PrintTo(const Selection& s, std::ostream* out)
+TEST(SettingsDialog, OkGivesTheChosenItemsAndCancelTheGivenSettings)
 {
-    *out << s.fontSize << " " << s.languageID.toStdString();
-}
-
-class SettingsDialogInitialSelection : public ::testing::TestWithParam<Selection> { };
-
-TEST_P(SettingsDialogInitialSelection, ShowsTheGivenSettings)
-{
-    const Selection& given = GetParam();
-    CSettingsDialog dialog(given.fontSize, given.languageID);
-    EXPECT_EQ(FontSizeList(dialog).currentText(), given.shownSize);
-    EXPECT_EQ(FontSizeList(dialog).currentIndex() >= 0, !given.shownSize.isEmpty());
-    EXPECT_EQ(LanguageList(dialog).currentText(), given.shownLanguage);
-    EXPECT_EQ(LanguageList(dialog).currentIndex() >= 0, !given.shownLanguage.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, SettingsDialogInitialSelection,
-    ::testing::Values(Selection { 12, "en", "12", "English (en)" },
-        Selection { 24, "de", "24", "German (de)" }, Selection { 10, "en-au", "10", "Australian (en-au)" },
-        Selection { 10, "mr", "10", "Marathi (mr)" }, Selection { 13, "en", "", "English (en)" },
-        Selection { 12, "EN", "12", "" }, Selection { 12, "", "12", "" }, Selection { 0, "xx", "", "" }));
-
-// --- OK and Cancel ---
-
-TEST(SettingsDialogOk, UnchangedGivesBackTheSameSettings)
-{
-    CSettingsDialog dialog(16, QStringLiteral("fr"));
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.fontSize(), 16);
-    EXPECT_EQ(dialog.languageID(), "fr");
-}
-
-TEST(SettingsDialogOk, GivesTheChosenItems)
-{
-    CSettingsDialog dialog(12, QStringLiteral("en"));
-    Choose(LanguageList(dialog), QStringLiteral("German (de)"));
-    Choose(FontSizeList(dialog), QStringLiteral("24"));
-    dialog.accept();
-    EXPECT_EQ(dialog.fontSize(), 24);
-    EXPECT_EQ(dialog.languageID(), "de");
-}
-
-TEST(SettingsDialogOk, WithoutSelectedItemsKeepsTheGivenSettings)
-{
-    CSettingsDialog dialog(13, QStringLiteral("xx"));
-    dialog.accept();
-    EXPECT_EQ(dialog.fontSize(), 13);
-    EXPECT_EQ(dialog.languageID(), "xx");
-}
-
-TEST(SettingsDialogOk, TextTypedOverTheListsIsNotRead)
-{
-    CSettingsDialog dialog(12, QStringLiteral("en"));
-    Choose(LanguageList(dialog), QStringLiteral("German (de)"));
-    LanguageList(dialog).lineEdit()->setText(QStringLiteral("French"));
-    FontSizeList(dialog).lineEdit()->setText(QStringLiteral("13"));
-    dialog.accept();
-    EXPECT_EQ(dialog.fontSize(), 12);
-    EXPECT_EQ(dialog.languageID(), "en");
-}
-
-TEST(SettingsDialogCancel, ChangesNothing)
-{
-    CSettingsDialog dialog(12, QStringLiteral("en"));
-    Choose(LanguageList(dialog), QStringLiteral("German (de)"));
-    Choose(FontSizeList(dialog), QStringLiteral("20"));
-    dialog.reject();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.fontSize(), 12);
-    EXPECT_EQ(dialog.languageID(), "en");
-}
-
-TEST(SettingsDialogModal, ButtonsEndTheModalRun)
-{
-    for (const auto& [button, expected] :
-        { std::pair { "okButton", QDialog::Accepted }, std::pair { "cancelButton", QDialog::Rejected } }) {
-        CSettingsDialog dialog(11, QStringLiteral("de"));
-        QTimer::singleShot(0, &dialog, [&dialog, name = button] {
-            Choose(FontSizeList(dialog), QStringLiteral("14"));
-            dialog.findChild<QPushButton*>(QLatin1String(name))->click();
-        });
-        EXPECT_EQ(dialog.exec(), expected) << button;
-        EXPECT_EQ(dialog.fontSize(), expected == QDialog::Accepted ? 14 : 11) << button;
+    const struct {
+        int fontSize;
+        const char* languageID;
+        const char* chooseSize; // "": leave the list as it is
+        const char* chooseLanguage;
+        const char* typed; // typed over both lists afterwards, "": nothing
+        const char* button;
+        int resultSize;
+        const char* resultLanguage;
+    } cases[] = {
+        { 16, "fr", "", "", "", "okButton", 16, "fr" },
+        { 11, "en", "24", "German (de)", "", "okButton", 24, "de" },
+        { 13, "xx", "", "", "", "okButton", 13, "xx" }, // nothing selected
+        { 12, "en", "", "German (de)", "13", "okButton", 12, "en" }, // typed text is not read
+        { 12, "en", "20", "German (de)", "", "cancelButton", 12, "en" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fontSize << " " << c.languageID << " " << c.button);
+        CSettingsDialog dialog(c.fontSize, QLatin1String(c.languageID));
+        if (*c.chooseSize)
+            FontSizeList(dialog).setCurrentIndex(FontSizeList(dialog).findText(QLatin1String(c.chooseSize)));
+        if (*c.chooseLanguage)
+            LanguageList(dialog).setCurrentIndex(
+                LanguageList(dialog).findText(QLatin1String(c.chooseLanguage)));
+        if (*c.typed) {
+            FontSizeList(dialog).lineEdit()->setText(QLatin1String(c.typed));
+            LanguageList(dialog).lineEdit()->setText(QLatin1String(c.typed));
+        }
+        QTimer::singleShot(
+            0, &dialog, [&dialog, &c] { dialog.findChild<QPushButton*>(QLatin1String(c.button))->click(); });
+        EXPECT_EQ(
+            dialog.exec(), QLatin1String(c.button) == "okButton" ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialog.fontSize(), c.resultSize);
+        EXPECT_EQ(dialog.languageID(), QLatin1String(c.resultLanguage));
         EXPECT_EQ(dialog.windowTitle(), "Settings");
     }
 }

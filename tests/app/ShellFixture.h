@@ -3,23 +3,44 @@
 #include "app/CMainFrame.h"
 #include "app/CQuillmark2App.h"
 #include "app/CQuillmark2Doc.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/DocumentManager.h"
 #include "app/FileDialogs.h"
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/MessageBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+using namespace CommandId;
+
+// Runs `action` on the first modal dialog of type Dialog once it is up.
+template <typename Dialog> void WhenModal(std::function<void(Dialog&)> action)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(*dialog);
+    });
+    poll->start(0);
+}
 
 // A running application in a sandbox: its settings in a temporary folder, its
 // message boxes and file dialogs answered by the test, its files in another
@@ -28,8 +49,7 @@ class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_settingsDir.isValid());
-        ASSERT_TRUE(m_filesDir.isValid());
+        ASSERT_TRUE(m_settingsDir.isValid() && m_filesDir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         m_previousBox = SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {
             m_messages.append(text);
@@ -48,8 +68,7 @@ protected:
         SetMessageBoxHandler(m_previousBox);
         SetOpenFileDialogHandler(m_previousOpen);
         SetSaveFileDialogHandler(m_previousSave);
-        // The dictionary's current language is program-wide; the next test
-        // starts from the default again.
+        // The dictionary's current language is program-wide; the next test starts from the default.
         currentLanguageCode = u"en";
         SetLanguage(currentLanguageCode);
     }
@@ -60,19 +79,35 @@ protected:
         ASSERT_TRUE(m_app->InitInstance(QStringList { QStringLiteral("quillmark2") } + arguments));
     }
 
+    // Exit, which stores the settings, and start again in the same sandbox.
+    void Restart()
+    {
+        m_app->ExitInstance();
+        m_app.reset();
+        currentLanguageCode = u"en";
+        SetLanguage(currentLanguageCode);
+        StartApp();
+    }
+
     CMainFrame& Frame() const { return *m_app->GetMainFrame(); }
     CQuillmark2View& View() const { return *Frame().GetActiveView(); }
     CQuillmark2Doc& Doc() const { return *Frame().GetActiveDocument(); }
+
+    bool Enabled(int id) const
+    {
+        CommandTable& commands = Frame().Commands();
+        commands.Update({ commands.Action(id) });
+        return commands.Action(id)->isEnabled();
+    }
 
     QString FilePath(const QString& name) const { return QDir(m_filesDir.path()).filePath(name); }
 
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = FilePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        QFile file(FilePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << file.fileName().toStdString();
         file.write(bytes);
-        return path;
+        return file.fileName();
     }
 
     static QByteArray ReadFile(const QString& path)
@@ -84,16 +119,13 @@ protected:
     // An edit the way the user makes one: typed at the end of the text.
     void TypeAtEnd(const QString& text) const
     {
-        QTextCursor cursor = View().textCursor();
-        cursor.movePosition(QTextCursor::End);
-        View().setTextCursor(cursor);
-        cursor.insertText(text);
+        View().moveCursor(QTextCursor::End);
+        View().textCursor().insertText(text);
     }
 
     void PutCaretOnLine(int line) const
     {
-        QTextCursor cursor(View().document()->findBlockByNumber(line));
-        View().setTextCursor(cursor);
+        View().setTextCursor(QTextCursor(View().document()->findBlockByNumber(line)));
     }
 
     std::unique_ptr<CQuillmark2App> m_app;
