@@ -121,11 +121,29 @@ void CQuillmark2View::ReplaceRange(int start, int end, const QString& text)
     m_control.ReplaceRange(start, end, text);
 }
 
-void CQuillmark2View::ReplaceRangeBeforeRefresh(int start, int end, const QString& text)
+void CQuillmark2View::ReplaceRangeBeforeRefresh(
+    int start, int end, const QString& text, TextControl::CaretAfterReplace caret)
 {
     m_refreshPending = true;
-    ReplaceRange(start, end, text);
+    CopyTextToClipboard(text);
+    m_control.ReplaceRange(start, end, text, caret);
     m_refreshPending = false;
+}
+
+void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
+{
+    const int caretLine = CaretLine();
+    // The caret is left where it is until the lines are coloured: moving it
+    // to the end of the text and back would lay out two screens of blocks
+    // twice over, only for the colouring to throw the layouts away.
+    ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(), text, TextControl::CaretAfterReplace::Unmoved);
+    RefreshAllLines();
+    const int line = std::min(caretLine, m_control.GetLineCount() - 1);
+    // A paste of the whole text would have scrolled to its end, and moving
+    // back up brings the caret's line to the top of the view (the scroll bar
+    // stops short of that near the end of the text).
+    m_control.LineScroll(line - m_control.GetFirstVisibleLine());
+    m_control.SetSel(m_control.LineIndex(line), m_control.LineIndex(line));
 }
 
 void CQuillmark2View::SetBaselineToCurrentText()

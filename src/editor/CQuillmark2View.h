@@ -116,7 +116,13 @@ private:
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
     // ReplaceRange for the view's own commands, which run RefreshAllLines
     // right after: the change itself is then only noted, not analysed twice.
-    void ReplaceRangeBeforeRefresh(int start, int end, const QString& text);
+    void ReplaceRangeBeforeRefresh(int start, int end, const QString& text,
+        TextControl::CaretAfterReplace caret = TextControl::CaretAfterReplace::AfterText);
+    // Format and Unformat: the whole text becomes `text` in one undoable edit
+    // (and goes on the clipboard), all lines are analysed and coloured, and
+    // the caret goes to the start of the line it was on, which comes to the
+    // top of the view as after a paste of the whole text and a move back.
+    void ReplaceWholeTextKeepingCaretLine(const QString& text);
     // Paints blocks first .. last-1 from the tables as they stand.
     void PaintBlocks(int first, int last);
     // Repaints the blocks in first .. last-1 whose painted state no longer

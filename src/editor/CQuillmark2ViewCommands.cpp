@@ -71,22 +71,12 @@ void CQuillmark2View::OnRefresh()
 
 void CQuillmark2View::OnFormat()
 {
-    const int caretLine = CaretLine();
-    ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(),
-        toQString(FormatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
-    RefreshAllLines();
-    const int line = std::min(caretLine, m_control.GetLineCount() - 1);
-    m_control.SetSel(m_control.LineIndex(line), m_control.LineIndex(line));
+    ReplaceWholeTextKeepingCaretLine(toQString(FormatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
 }
 
 void CQuillmark2View::OnUnformat()
 {
-    const int caretLine = CaretLine();
-    ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(),
-        toQString(UnformatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
-    RefreshAllLines();
-    const int line = std::min(caretLine, m_control.GetLineCount() - 1);
-    m_control.SetSel(m_control.LineIndex(line), m_control.LineIndex(line));
+    ReplaceWholeTextKeepingCaretLine(toQString(UnformatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
 }
 
 void CQuillmark2View::OnEditIncludeFile()

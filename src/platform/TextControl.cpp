@@ -187,7 +187,7 @@ void ReplaceDifference(QTextCursor& cursor, int position, QStringView oldText, Q
 
 }  // namespace
 
-void TextControl::ReplaceRange(int start, int end, const QString& text)
+void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAfterReplace caret)
 {
     const int length = GetTextLength();
     start = std::clamp(start, 0, length);
@@ -219,6 +219,11 @@ void TextControl::ReplaceRange(int start, int end, const QString& text)
         ReplaceDifference(cursor, start, old, replacement);
     }
     cursor.endEditBlock();
+    // Moving the caret makes the view lay out every block between its top
+    // and the caret, and those layouts are lost again as soon as the new
+    // lines are coloured: a caller that places the caret itself skips it.
+    if (caret == CaretAfterReplace::Unmoved)
+        return;
     cursor.setPosition(start + static_cast<int>(replacement.size()));
     edit_->setTextCursor(cursor);
 }

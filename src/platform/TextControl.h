@@ -58,12 +58,17 @@ public:
     // Replaces the selection by `text` as one undoable edit. CR LF in `text` is
     // one line break.
     void ReplaceSelectionAsOneEdit(const QString& text);
+    // Where ReplaceRange leaves the caret: after the new text, as a paste
+    // would (the view scrolls to it), or where the edit pushed it, without
+    // scrolling, for a caller that places the caret itself right after.
+    enum class CaretAfterReplace { AfterText, Unmoved };
+
     // Replaces positions start .. end by `text` (CR LF, a lone CR or a lone LF
-    // each one line break) as one undoable edit, leaving the caret after the
-    // new text as a paste would. Only what differs is rewritten (line by line
-    // when the line count stays), so lines that stay the same keep their
-    // blocks; when nothing differs there is no edit at all.
-    void ReplaceRange(int start, int end, const QString& text);
+    // each one line break) as one undoable edit. Only what differs is
+    // rewritten (line by line when the line count stays), so lines that stay
+    // the same keep their blocks; when nothing differs there is no edit at all.
+    void ReplaceRange(int start, int end, const QString& text,
+        CaretAfterReplace caret = CaretAfterReplace::AfterText);
 
     // The position of the character under `point`, in viewport coordinates.
     int CharFromPos(const QPoint& point) const;
