@@ -4,9 +4,6 @@
 #include "editor/CQuillmark2View.h"
 #include "platform/MessageBox.h"
 
-#include <QColor>
-#include <QString>
-#include <QStringList>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -15,15 +12,17 @@
 #include <utility>
 #include <vector>
 
+const QColor black(0, 0, 0), heading(128, 0, 0), step(192, 0, 0), tag(128, 128, 0), table(64, 64, 64),
+    docString(0, 128, 128), comment(128, 0, 128);
+
 // Lines joined by CR LF, as the view gives its whole text out.
 inline QString Crlf(const QStringList& lines)
 {
     return lines.join(QStringLiteral("\r\n"));
 }
 
-// What the highlighter painted at one character of one line: its colour and
-// whether it is italic. A character outside every painted range reads as
-// unpainted (an invalid colour).
+// What the highlighter painted at one character of one line; outside every
+// painted range the colour is invalid.
 struct Paint {
     QColor colour;
     bool italic = false;
@@ -33,9 +32,8 @@ inline Paint PaintAt(const CQuillmark2View& view, int line, int column)
 {
     const QTextBlock block = view.document()->findBlockByNumber(line);
     Paint paint;
-    if (!block.isValid() || block.layout() == nullptr)
-        return paint;
-    for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+    for (const QTextLayout::FormatRange& range :
+        block.layout() ? block.layout()->formats() : QList<QTextLayout::FormatRange>()) {
         if (column >= range.start && column < range.start + range.length) {
             if (range.format.hasProperty(QTextFormat::ForegroundBrush))
                 paint.colour = range.format.foreground().color();
@@ -45,27 +43,22 @@ inline Paint PaintAt(const CQuillmark2View& view, int line, int column)
     return paint;
 }
 
-// Every message box shown while it lives is recorded and answered, none shown.
-class MessageBoxRecorder {
-public:
-    explicit MessageBoxRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok)
-    {
-        previous_ = SetMessageBoxHandler([this, answer](MessageBoxKind kind, const QString& text) {
+// While it lives, every message box is recorded and answered Ok, none shown.
+struct MessageBoxRecorder {
+    MessageBoxRecorder()
+        : previous(SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {
             shown.emplace_back(kind, text);
-            return answer;
-        });
+            return QMessageBox::Ok;
+        }))
+    {
     }
-    ~MessageBoxRecorder() { SetMessageBoxHandler(std::move(previous_)); }
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+    ~MessageBoxRecorder() { SetMessageBoxHandler(std::move(previous)); }
 
     std::vector<std::pair<MessageBoxKind, QString>> shown;
-
-private:
-    MessageBoxHandler previous_;
+    MessageBoxHandler previous;
 };
 
-// A view showing `text` after its initial update, in English.
+// A view in English, showing a text after its initial update.
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(SetLanguage(u"en")); }
@@ -75,8 +68,12 @@ protected:
         view.SetWholeText(text);
         view.OnInitialUpdate();
     }
-
     QString Selected() const { return view.textCursor().selectedText(); }
+    void PutCaret(int line, int column)
+    {
+        const int at = view.control().LineIndex(line) + column;
+        view.control().SetSel(at, at);
+    }
 
     CQuillmark2View view;
 };
