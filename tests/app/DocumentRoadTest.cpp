@@ -10,11 +10,7 @@
 namespace {
 enum class Road { New, Open, RecentFile, Drop, Close };
 const char* const roadNames[] = { "New", "Open", "RecentFile", "Drop", "Close" };
-
-struct PromptCase {
-    Road road;
-    QMessageBox::StandardButton answer;
-};
+using PromptCase = std::tuple<Road, QMessageBox::StandardButton>;
 }
 
 class SavePromptTest : public ShellFixture, public ::testing::WithParamInterface<PromptCase> {
@@ -90,19 +86,15 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest, ::testing::ValuesIn([] {
-    std::vector<PromptCase> cases;
-    for (Road road : { Road::New, Road::Open, Road::RecentFile, Road::Drop, Road::Close })
-        for (auto answer : { QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel })
-            cases.push_back({ road, answer });
-    return cases;
-}()),
+INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest,
+    ::testing::Combine(::testing::Values(Road::New, Road::Open, Road::RecentFile, Road::Drop, Road::Close),
+        ::testing::Values(QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel)),
     [](const auto& info) {
-        const auto answer = info.param.answer;
-        return std::string(roadNames[int(info.param.road)])
-            + (answer == QMessageBox::Yes       ? "Yes"
-                    : answer == QMessageBox::No ? "No"
-                                                : "Cancel");
+        const QMessageBox::StandardButton answer = std::get<1>(info.param);
+        return roadNames[int(std::get<0>(info.param))]
+            + std::string(answer == QMessageBox::Yes ? "Yes"
+                    : answer == QMessageBox::No      ? "No"
+                                                     : "Cancel");
     });
 
 class DocumentRoadTest : public ShellFixture { };

@@ -104,14 +104,3 @@ TEST(RecentFileList, NewestFirstWithoutDuplicatesAndAtMostEight)
     EXPECT_EQ(list.Paths().size(), 7);
     EXPECT_FALSE(list.Paths().contains(QStringLiteral("/work/f9.feature")));
 }
-
-TEST_F(SettingsTest, RecentFileListSurvivesARestartInOrder)
-{
-    StartApp();
-    const QString a = WriteFile(QStringLiteral("a.feature"), "Feature: A\r\n");
-    const QString b = WriteFile(QStringLiteral("b.feature"), "Feature: B\r\n");
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(a));
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(b));
-    Restart();
-    EXPECT_EQ(m_app->RecentFiles().Paths(), (QStringList { b, a }));
-}

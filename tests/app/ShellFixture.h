@@ -42,9 +42,8 @@ template <typename Dialog> void WhenModal(std::function<void(Dialog&)> action)
     poll->start(0);
 }
 
-// A running application in a sandbox: its settings in a temporary folder, its
-// message boxes and file dialogs answered by the test, its files in another
-// temporary folder.
+// A running application in a sandbox: settings and files in temporary folders,
+// message boxes and file dialogs answered by the test.
 class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -68,7 +67,12 @@ protected:
         SetMessageBoxHandler(m_previousBox);
         SetOpenFileDialogHandler(m_previousOpen);
         SetSaveFileDialogHandler(m_previousSave);
-        // The dictionary's current language is program-wide; the next test starts from the default.
+        ResetLanguage();
+    }
+
+    // The dictionary's current language is program-wide; the next start begins from the default.
+    static void ResetLanguage()
+    {
         currentLanguageCode = u"en";
         SetLanguage(currentLanguageCode);
     }
@@ -84,8 +88,7 @@ protected:
     {
         m_app->ExitInstance();
         m_app.reset();
-        currentLanguageCode = u"en";
-        SetLanguage(currentLanguageCode);
+        ResetLanguage();
         StartApp();
     }
 
@@ -116,7 +119,6 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // An edit the way the user makes one: typed at the end of the text.
     void TypeAtEnd(const QString& text) const
     {
         View().moveCursor(QTextCursor::End);
