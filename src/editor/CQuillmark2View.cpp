@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -75,7 +76,10 @@ void CQuillmark2View::PaintBlocks(int first, int last)
 
 void CQuillmark2View::RefreshAllLines()
 {
-    m_analysis.AnalyseAll(m_lineSource);
+    {
+        const DocumentLineSource::CopyScope copy(m_lineSource);
+        m_analysis.AnalyseAll(m_lineSource);
+    }
     const int analysed = m_analysis.analysedLineCount;
     PaintBlocks(0, analysed);
     // Lines a command's edit created or moved past the analysed ones lose
@@ -139,10 +143,20 @@ void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
     ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(), text, TextControl::CaretAfterReplace::Unmoved);
     RefreshAllLines();
     const int line = std::min(caretLine, m_control.GetLineCount() - 1);
-    // A paste of the whole text would have scrolled to its end, and moving
-    // back up brings the caret's line to the top of the view (the scroll bar
-    // stops short of that near the end of the text).
-    m_control.LineScroll(line - m_control.GetFirstVisibleLine());
+    // The view ends as after a paste of the whole text, which scrolls to its
+    // end, and a move back to the caret's line, which brings that line to
+    // the top of the view. Near the end of the text, where the view
+    // comes to rest depends on how the last lines fit, the caret really
+    // makes that trip (only the last page is laid out on the way).
+    const QScrollBar* bar = verticalScrollBar();
+    const int lineHeight = std::max(fontMetrics().lineSpacing(), 1);
+    const int page = std::max(bar->pageStep(), viewport()->height() / lineHeight) + 2;
+    if (line < bar->maximum() - page) {
+        m_control.LineScroll(line - m_control.GetFirstVisibleLine());
+    } else {
+        const int end = m_control.GetTextLength();
+        m_control.SetSel(end, end);
+    }
     m_control.SetSel(m_control.LineIndex(line), m_control.LineIndex(line));
 }
 
@@ -189,7 +203,10 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
         // ones as lines came or went) is repainted.
         const int shift = std::abs(count - m_lastLineCount);
         m_lastLineCount = count;
-        m_analysis.AnalyseAll(m_lineSource);
+        {
+            const DocumentLineSource::CopyScope copy(m_lineSource);
+            m_analysis.AnalyseAll(m_lineSource);
+        }
         PaintBlocks(first, last + 1);
         RepaintStaleBlocks(0, m_analysis.analysedLineCount + shift, first, last);
     } else {

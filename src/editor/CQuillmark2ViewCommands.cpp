@@ -71,12 +71,23 @@ void CQuillmark2View::OnRefresh()
 
 void CQuillmark2View::OnFormat()
 {
-    ReplaceWholeTextKeepingCaretLine(toQString(FormatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
+    QString text;
+    {
+        // The rebuild compares every analysed line with the text.
+        const DocumentLineSource::CopyScope copy(m_lineSource);
+        text = toQString(FormatWholeText(m_lineSource, m_analysis, m_docStringColumn));
+    }
+    ReplaceWholeTextKeepingCaretLine(text);
 }
 
 void CQuillmark2View::OnUnformat()
 {
-    ReplaceWholeTextKeepingCaretLine(toQString(UnformatWholeText(m_lineSource, m_analysis, m_docStringColumn)));
+    QString text;
+    {
+        const DocumentLineSource::CopyScope copy(m_lineSource);
+        text = toQString(UnformatWholeText(m_lineSource, m_analysis, m_docStringColumn));
+    }
+    ReplaceWholeTextKeepingCaretLine(text);
 }
 
 void CQuillmark2View::OnEditIncludeFile()

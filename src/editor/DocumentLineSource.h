@@ -2,7 +2,11 @@
 
 #include "core/editor/LineSource.h"
 
+#include <QString>
+#include <QStringView>
 #include <QTextBlock>
+
+#include <vector>
 
 class QTextDocument;
 
@@ -13,9 +17,31 @@ class DocumentLineSource final : public LineSource {
 public:
     explicit DocumentLineSource(const QTextDocument* document) : document_(document) { }
 
-    // Forgets the block remembered below; the view calls it on every change
-    // of the text, before anything reads a line.
-    void Invalidate() const { lastLine_ = -1; }
+    // Forgets the block remembered below and any copy of the text; the view
+    // calls it on every change of the text, before anything reads a line.
+    void Invalidate() const
+    {
+        lastLine_ = -1;
+        ReleaseCopy();
+    }
+
+    // Before reading every line in turn: lines are then cut from one copy of
+    // the whole text, taken here, which costs far less than reading block by
+    // block. The copy lasts until ReleaseCopy or the next change of the text.
+    void TakeCopy() const;
+    void ReleaseCopy() const;
+
+    // Holds a copy for the time of a scope.
+    class CopyScope {
+    public:
+        explicit CopyScope(const DocumentLineSource& source) : source_(source) { source_.TakeCopy(); }
+        ~CopyScope() { source_.ReleaseCopy(); }
+        CopyScope(const CopyScope&) = delete;
+        CopyScope& operator=(const CopyScope&) = delete;
+
+    private:
+        const DocumentLineSource& source_;
+    };
 
     int lineCount() const override;
     std::u16string lineText(int line) const override;
@@ -28,7 +54,16 @@ private:
     // checked as well.
     QTextBlock BlockOf(int line) const;
 
+    // The copy's line, or false when there is no valid copy.
+    bool CopiedLine(int line, QStringView& text, int& start) const;
+
     const QTextDocument* document_;
+    // The copy: the raw text (blocks joined by U+2029), the starts of the
+    // lines found in it so far, and the revision it was taken at.
+    mutable QString copy_;
+    mutable std::vector<int> copyStarts_;
+    mutable bool copyComplete_ = false;
+    mutable int copyRevision_ = -1;
     mutable QTextBlock lastBlock_;
     mutable int lastLine_ = -1;
     mutable int lastRevision_ = -1;
