@@ -78,27 +78,62 @@ void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, in
     }
 }
 
+namespace {
+
+// Whether a block's layout already holds exactly these ranges; the cheap
+// positions are compared before the formats.
+bool SameRanges(const QList<QTextLayout::FormatRange>& painted, const QList<QTextLayout::FormatRange>& ranges)
+{
+    if (painted.size() != ranges.size())
+        return false;
+    for (qsizetype i = 0; i < ranges.size(); ++i)
+        if (painted[i].start != ranges[i].start || painted[i].length != ranges[i].length)
+            return false;
+    for (qsizetype i = 0; i < ranges.size(); ++i)
+        if (painted[i].format != ranges[i].format)
+            return false;
+    return true;
+}
+
+}  // namespace
+
 void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
 {
     const int length = block.length() - 1;
-    QList<QTextLayout::FormatRange> ranges;
-    ranges.append({ 0, length, formats_.defaultFormat });
-
+    int start = length;
+    int end = length;
+    const QTextCharFormat* keywordFormat = nullptr;
     if (line < analysis_.analysedLineCount) {
         const LinePaint paint = PaintFor(formats_, analysis_.lineType[line]);
         if (paint.keywordFormat != nullptr) {
             // The blanks before the keyword keep the default format. The span
             // is clipped to the block, whatever the tables say.
-            const int start = std::clamp(analysis_.keywordPosition[line], 0, length);
-            const int end = paint.keywordOnly
+            keywordFormat = paint.keywordFormat;
+            start = std::clamp(analysis_.keywordPosition[line], 0, length);
+            end = paint.keywordOnly
                 ? std::min(start + static_cast<int>(analysis_.lineKeyword[line].size()), length)
                 : length;
-            ranges[0].length = start;
-            ranges.append({ start, end - start, *paint.keywordFormat });
-            ranges.append({ end, length - end, formats_.defaultFormat });
         }
     }
-    block.layout()->setFormats(ranges);
-    block.setUserState(PaintKey(analysis_, line));
+    // Empty ranges colour nothing and are left out.
+    QList<QTextLayout::FormatRange> ranges;
+    ranges.reserve(3);
+    if (start > 0)
+        ranges.append({ 0, start, formats_.defaultFormat });
+    if (keywordFormat != nullptr && end > start)
+        ranges.append({ start, end - start, *keywordFormat });
+    if (end < length)
+        ranges.append({ end, length - end, formats_.defaultFormat });
+
+    // A block whose colours and user state are already these is left alone:
+    // its colours depend on nothing else, and a change of its text has
+    // already invalidated its layout. Setting them again would only throw a
+    // layout away.
+    const int key = PaintKey(analysis_, line);
+    QTextLayout* layout = block.layout();
+    if (block.userState() == key && SameRanges(layout->formats(), ranges))
+        return;
+    layout->setFormats(ranges);
+    block.setUserState(key);
     batch.Add(block);
 }

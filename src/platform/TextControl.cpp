@@ -182,7 +182,12 @@ void ReplaceDifference(QTextCursor& cursor, int position, QStringView oldText, Q
         return;
     cursor.setPosition(position + static_cast<int>(prefix));
     cursor.setPosition(position + static_cast<int>(oldText.size() - suffix), QTextCursor::KeepAnchor);
-    cursor.insertText(newText.sliced(prefix, newText.size() - prefix - suffix).toString());
+    // Format mostly takes blanks away: a plain removal skips the look-up of
+    // the format that inserted text would get.
+    if (prefix + suffix == newText.size())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(newText.sliced(prefix, newText.size() - prefix - suffix).toString());
 }
 
 }  // namespace
