@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -173,6 +174,44 @@ std::pair<qsizetype, qsizetype> CommonEnds(QStringView a, QStringView b)
     return { prefix, suffix };
 }
 
+// `text` with CR LF, a lone CR and a lone LF each turned into one block
+// separator.
+QString ToControlForm(const QString& text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    QChar* out = result.data();
+    const QChar* in = text.constData();
+    const qsizetype size = text.size();
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = in[i];
+        if (c == u'\r') {
+            out[written++] = blockSeparator;
+            if (i + 1 < size && in[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out[written++] = blockSeparator;
+        } else {
+            out[written++] = c;
+        }
+    }
+    result.truncate(written);
+    return result;
+}
+
+// Where each line of `text` (in the control's form) ends: the position of
+// its separator, or the text's size for the last line.
+std::vector<qsizetype> LineBreaks(QStringView text)
+{
+    std::vector<qsizetype> breaks;
+    const QChar* characters = text.data();
+    for (qsizetype at = 0; at < text.size(); ++at)
+        if (characters[at] == blockSeparator)
+            breaks.push_back(at);
+    breaks.push_back(text.size());
+    return breaks;
+}
+
 // Replaces the `oldText.size()` characters at `position` by `newText`,
 // writing only the part between their common beginning and end.
 void ReplaceDifference(QTextCursor& cursor, int position, QStringView oldText, QStringView newText)
@@ -199,26 +238,24 @@ void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAft
     end = std::clamp(end, start, length);
 
     // Both sides in the control's own form: one separator per line break.
-    QString replacement = text;
-    replacement.replace(QStringLiteral("\r\n"), QString(blockSeparator));
-    replacement.replace(u'\r', blockSeparator);
-    replacement.replace(u'\n', blockSeparator);
+    const QString replacement = ToControlForm(text);
     const QString old = edit_->document()->toRawText().mid(start, end - start);
 
     QTextCursor cursor = edit_->textCursor();
     cursor.beginEditBlock();
-    const QList<QStringView> oldLines = QStringView(old).split(blockSeparator);
-    const QList<QStringView> newLines = QStringView(replacement).split(blockSeparator);
-    if (oldLines.size() == newLines.size()) {
+    const std::vector<qsizetype> oldBreaks = LineBreaks(old);
+    const std::vector<qsizetype> newBreaks = LineBreaks(replacement);
+    if (oldBreaks.size() == newBreaks.size()) {
         // Line by line (Format changes the start of many lines and nothing
         // else): the lines keep their blocks, which is far cheaper than
         // building the text anew. Edits go from the last line up, so that
         // the positions of the lines above stay as they were.
-        int position = end;
-        for (qsizetype line = oldLines.size() - 1; line >= 0; --line) {
-            position -= static_cast<int>(oldLines[line].size());
-            ReplaceDifference(cursor, position, oldLines[line], newLines[line]);
-            --position;
+        for (std::size_t line = oldBreaks.size(); line-- > 0;) {
+            const qsizetype oldStart = line == 0 ? 0 : oldBreaks[line - 1] + 1;
+            const qsizetype newStart = line == 0 ? 0 : newBreaks[line - 1] + 1;
+            ReplaceDifference(cursor, start + static_cast<int>(oldStart),
+                QStringView(old).sliced(oldStart, oldBreaks[line] - oldStart),
+                QStringView(replacement).sliced(newStart, newBreaks[line] - newStart));
         }
     } else {
         ReplaceDifference(cursor, start, old, replacement);
