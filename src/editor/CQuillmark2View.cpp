@@ -145,9 +145,9 @@ void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
     const int line = std::min(caretLine, m_control.GetLineCount() - 1);
     // The view ends as after a paste of the whole text, which scrolls to its
     // end, and a move back to the caret's line, which brings that line to
-    // the top of the view. Near the end of the text, where the view
-    // comes to rest depends on how the last lines fit, the caret really
-    // makes that trip (only the last page is laid out on the way).
+    // the top of the view. Only when the caret's line is on the last page,
+    // where the view comes to rest depends on how the last lines fit, does
+    // the caret really make that trip.
     const QScrollBar* bar = verticalScrollBar();
     const int lineHeight = std::max(fontMetrics().lineSpacing(), 1);
     const int page = std::max(bar->pageStep(), viewport()->height() / lineHeight) + 2;
