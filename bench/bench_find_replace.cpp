@@ -5,6 +5,7 @@
 #include "app/TextSearch.h"
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
+#include "RealisticView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,24 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QString RealisticText()
-{
-    QFile file(QStringLiteral(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-struct RealisticView {
-    RealisticView()
-    {
-        SetLanguage(u"en");
-        view.SetWholeText(RealisticText());
-        view.OnInitialUpdate();
-    }
-    CQuillmark2View view;
-};
 
 SearchRequest Request(const QString& what, const QString& with = {})
 {
