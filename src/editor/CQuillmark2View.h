@@ -41,9 +41,6 @@ public:
     // directive), analyses and colours all lines, selects the template's title
     // and takes the text as the unmodified one.
     void OnInitialUpdate();
-    // Fills an empty text with the new-document template and returns true; for
-    // a text that is not empty, applies its language directive and returns false.
-    bool InsertNewDocumentTemplate();
 
     // Font size in points for the next InitCharFormats (12 until set).
     void SetFontSize(int points);
@@ -113,6 +110,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A step of the initial update, which analyses and colours everything right
+    // after it: fills an empty text with the new-document template and returns
+    // true; for a text that is not empty, applies its language directive and
+    // returns false.
+    bool InsertNewDocumentTemplate();
+
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
     // ReplaceRange for the view's own commands, which run RefreshAllLines
     // right after: the change itself is then only noted, not analysed twice.

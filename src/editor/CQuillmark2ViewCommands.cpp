@@ -35,7 +35,6 @@ bool CQuillmark2View::InsertNewDocumentTemplate()
         if (const auto firstLine = DirectiveLineOf(toU16(WholeText()))) {
             if (const auto unknown = ApplyLanguageDirective(*firstLine))
                 MessageBoxOk(QStringLiteral("Cannot set language to ") + toQString(*unknown), this);
-            RefreshAllLines();
         }
         return false;
     }
@@ -46,7 +45,6 @@ bool CQuillmark2View::InsertNewDocumentTemplate()
     const TemplateInsertion insertion = PrepareTemplateInsertion(m_analysis, NewDocumentTemplateLines(),
         CaretLine(), m_control.GetWholeTextLength(), SelectionAfter::BlockStart);
     SetWholeText(toQString(NewDocumentText(insertion.text, currentLanguageCode)));
-    RefreshAllLines();
     return true;
 }
 
