@@ -2,10 +2,10 @@
 // walking through every match, and Replace All of a common keyword, where the
 // view re-analyses and re-colours the text after the one edit.
 
+#include "RealisticView.h"
 #include "app/TextSearch.h"
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
-#include "RealisticView.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,10 +2,10 @@
 // refresh, one typed character (analysis and colouring, no painting on
 // screen), Format, and opening a 1 MB file into the view.
 
+#include "RealisticView.h"
 #include "app/CQuillmark2Doc.h"
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
-#include "RealisticView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -131,7 +131,7 @@ void BM_Open1MB(benchmark::State& state)
 }
 BENCHMARK(BM_Open1MB)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

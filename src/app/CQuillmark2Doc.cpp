@@ -19,7 +19,7 @@ QString Shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-}  // namespace
+} // namespace
 
 CQuillmark2Doc::CQuillmark2Doc(QObject* parent)
     : QObject(parent)
@@ -56,14 +56,16 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     QWidget* parent = m_view->window();
     const QFileInfo info(path);
     if (info.isDir()) {
-        MessageBoxError(QStringLiteral("Cannot open %1: it is a folder, not a file.").arg(Shown(path)), parent);
+        MessageBoxError(
+            QStringLiteral("Cannot open %1: it is a folder, not a file.").arg(Shown(path)), parent);
         return false;
     }
     if (info.exists() && info.size() > maxFileBytes) {
-        MessageBoxError(QStringLiteral("Cannot open %1: the file holds %2 MB, more than the %3 MB the editor opens.")
-                            .arg(Shown(path))
-                            .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
-                            .arg(maxFileBytes / (1024 * 1024)),
+        MessageBoxError(
+            QStringLiteral("Cannot open %1: the file holds %2 MB, more than the %3 MB the editor opens.")
+                .arg(Shown(path))
+                .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
+                .arg(maxFileBytes / (1024 * 1024)),
             parent);
         return false;
     }
@@ -72,7 +74,8 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     std::string error;
     if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error)) {
         MessageBoxError(
-            QStringLiteral("Cannot open %1: %2.").arg(Shown(path), QString::fromLocal8Bit(error.c_str())), parent);
+            QStringLiteral("Cannot open %1: %2.").arg(Shown(path), QString::fromLocal8Bit(error.c_str())),
+            parent);
         return false;
     }
     const DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
@@ -84,10 +87,11 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     SetPathName(path);
     SetModifiedFlag(false);
     if (m_replacedSequences > 0)
-        emit loadWarning(QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
-                                        "write U+FFFD in their place.")
-                             .arg(m_replacedSequences)
-                             .arg(info.fileName()));
+        emit loadWarning(
+            QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
+                           "write U+FFFD in their place.")
+                .arg(m_replacedSequences)
+                .arg(info.fileName()));
     return true;
 }
 
@@ -103,7 +107,8 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
     QSaveFile file(path);
     bool saved = file.open(QIODevice::WriteOnly);
     if (saved)
-        saved = file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+        saved = file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+            == static_cast<qint64>(bytes.size());
     if (saved)
         saved = file.commit();
     if (!saved) {

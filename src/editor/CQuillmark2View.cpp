@@ -218,7 +218,8 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
         // The context pass may have turned text further away into description
         // or doc-string lines.
         for (int line = 0; line < analysed; ++line)
-            if (m_analysis.lineType[line] != m_typesBeforeAnalysis[line] && (line < first - 1 || line > last + 1))
+            if (m_analysis.lineType[line] != m_typesBeforeAnalysis[line]
+                && (line < first - 1 || line > last + 1))
                 RepaintStaleBlocks(line, line + 1, first, last);
     }
     if (!m_loadingText)

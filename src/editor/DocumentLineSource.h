@@ -15,7 +15,10 @@ class QTextDocument;
 // block's position (a line break counts one).
 class DocumentLineSource final : public LineSource {
 public:
-    explicit DocumentLineSource(const QTextDocument* document) : document_(document) { }
+    explicit DocumentLineSource(const QTextDocument* document)
+        : document_(document)
+    {
+    }
 
     // Forgets the block remembered below and any copy of the text; the view
     // calls it on every change of the text, before anything reads a line.
@@ -34,7 +37,11 @@ public:
     // Holds a copy for the time of a scope.
     class CopyScope {
     public:
-        explicit CopyScope(const DocumentLineSource& source) : source_(source) { source_.TakeCopy(); }
+        explicit CopyScope(const DocumentLineSource& source)
+            : source_(source)
+        {
+            source_.TakeCopy();
+        }
         ~CopyScope() { source_.ReleaseCopy(); }
         CopyScope(const CopyScope&) = delete;
         CopyScope& operator=(const CopyScope&) = delete;

@@ -13,7 +13,10 @@
 // Collects the blocks painted and tells the document of their range once.
 class GherkinHighlighter::Batch {
 public:
-    explicit Batch(QTextDocument* document) : document_(document) { }
+    explicit Batch(QTextDocument* document)
+        : document_(document)
+    {
+    }
     ~Batch()
     {
         if (!first_.isValid())
@@ -95,7 +98,7 @@ bool SameRanges(const QList<QTextLayout::FormatRange>& painted, const QList<QTex
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
 {

@@ -30,7 +30,7 @@ QTextCharFormat Derive(const QTextCharFormat& base, int red, int green, int blue
     return format;
 }
 
-}  // namespace
+} // namespace
 
 LineFormats MakeLineFormats()
 {

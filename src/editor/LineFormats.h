@@ -10,13 +10,14 @@
 // the whole text, so a new size takes effect everywhere at once. None sets
 // bold, underline or a background.
 struct LineFormats {
-    QTextCharFormat defaultFormat;    // black: text, names after keywords, include lines
-    QTextCharFormat headingFormat;    // 128, 0, 0: Feature, Rule, Scenario, Background, Scenario Outline keywords
-    QTextCharFormat stepFormat;       // 192, 0, 0: step and Examples keywords
-    QTextCharFormat tagFormat;        // 128, 128, 0: tag lines
-    QTextCharFormat tableFormat;      // 64, 64, 64: table rows
-    QTextCharFormat docStringFormat;  // 0, 128, 128: doc strings and their delimiters
-    QTextCharFormat commentFormat;    // 128, 0, 128, italic: comments and description text
+    QTextCharFormat defaultFormat; // black: text, names after keywords, include lines
+    QTextCharFormat
+        headingFormat; // 128, 0, 0: Feature, Rule, Scenario, Background, Scenario Outline keywords
+    QTextCharFormat stepFormat; // 192, 0, 0: step and Examples keywords
+    QTextCharFormat tagFormat; // 128, 128, 0: tag lines
+    QTextCharFormat tableFormat; // 64, 64, 64: table rows
+    QTextCharFormat docStringFormat; // 0, 128, 128: doc strings and their delimiters
+    QTextCharFormat commentFormat; // 128, 0, 128, italic: comments and description text
 };
 
 // "Courier New" when the system has it, otherwise the system's fixed-pitch font.
@@ -27,7 +28,7 @@ LineFormats MakeLineFormats();
 // How a line of a given type is painted: `keywordFormat` from the keyword's
 // start to `keywordOnly ? keyword end : line end`, the default format elsewhere.
 struct LinePaint {
-    const QTextCharFormat* keywordFormat;  // nullptr: the whole line in the default format
+    const QTextCharFormat* keywordFormat; // nullptr: the whole line in the default format
     bool keywordOnly;
 };
 LinePaint PaintFor(const LineFormats& formats, LineType type);

@@ -19,11 +19,11 @@ QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidg
         return handler(kind, text);
 
     const QString title = QApplication::applicationName().isEmpty() ? QStringLiteral("Quillmark")
-                                                                     : QApplication::applicationName();
+                                                                    : QApplication::applicationName();
     switch (kind) {
     case MessageBoxKind::YesNoCancel:
-        return QMessageBox::question(parent, title, text,
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        return QMessageBox::question(
+            parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     case MessageBoxKind::Error:
         return QMessageBox::critical(parent, title, text, QMessageBox::Ok);
     case MessageBoxKind::Ok:
@@ -34,7 +34,7 @@ QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidg
     return QMessageBox::Ok;
 }
 
-}  // namespace
+} // namespace
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {

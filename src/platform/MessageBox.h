@@ -12,13 +12,14 @@ class QWidget;
 // QMessageBox itself. The title is always the application's name.
 
 enum class MessageBoxKind {
-    Ok,           // OK button only, no icon
-    YesNoCancel,  // a question with Yes, No and Cancel
-    Error,        // OK button only, with the critical icon
+    Ok, // OK button only, no icon
+    YesNoCancel, // a question with Yes, No and Cancel
+    Error, // OK button only, with the critical icon
 };
 
 // Receives the kind and the text, and answers with the button pressed.
-using MessageBoxHandler = std::function<QMessageBox::StandardButton(MessageBoxKind kind, const QString& text)>;
+using MessageBoxHandler
+    = std::function<QMessageBox::StandardButton(MessageBoxKind kind, const QString& text)>;
 
 // Installs `handler` (an empty one restores the modal boxes) and returns the previous one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

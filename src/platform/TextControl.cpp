@@ -16,7 +16,7 @@ namespace {
 // carries CR LF in its place.
 constexpr QChar blockSeparator = QChar::ParagraphSeparator;
 
-}  // namespace
+} // namespace
 
 TextControl::TextControl(QPlainTextEdit* edit)
     : edit_(edit)
@@ -229,7 +229,7 @@ void ReplaceDifference(QTextCursor& cursor, int position, QStringView oldText, Q
         cursor.insertText(newText.sliced(prefix, newText.size() - prefix - suffix).toString());
 }
 
-}  // namespace
+} // namespace
 
 void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAfterReplace caret)
 {

@@ -67,8 +67,8 @@ public:
     // each one line break) as one undoable edit. Only what differs is
     // rewritten (line by line when the line count stays), so lines that stay
     // the same keep their blocks; when nothing differs there is no edit at all.
-    void ReplaceRange(int start, int end, const QString& text,
-        CaretAfterReplace caret = CaretAfterReplace::AfterText);
+    void ReplaceRange(
+        int start, int end, const QString& text, CaretAfterReplace caret = CaretAfterReplace::AfterText);
 
     // The position of the character under `point`, in viewport coordinates.
     int CharFromPos(const QPoint& point) const;

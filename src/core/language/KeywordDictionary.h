@@ -10,22 +10,22 @@ inline constexpr int LANGUAGE_COUNT = 76;
 
 struct KeywordEntry {
     WordType type = XXXXXXXXX;
-    std::u16string keyword;  // empty for an empty slot
+    std::u16string keyword; // empty for an empty slot
 };
 
 // One language of the dictionary. Used slots come first, grouped by type in the
 // published table's key order; the rest are empty slots.
 struct LanguageKeywords {
-    std::u16string code;         // "en", "fr", "zh-CN", ...
-    std::u16string englishName;  // "English", "French", ...
-    std::u16string nativeName;   // "English", "français", ...
+    std::u16string code; // "en", "fr", "zh-CN", ...
+    std::u16string englishName; // "English", "French", ...
+    std::u16string nativeName; // "English", "français", ...
     std::array<KeywordEntry, KEYWORD_SLOTS> keywords;
 };
 
 struct LanguageListEntry {
     std::u16string code;
     std::u16string englishName;
-    std::u16string displayText;  // filled by the settings dialog: "English (en)"
+    std::u16string displayText; // filled by the settings dialog: "English (en)"
 };
 
 // The built-in dictionary, 76 records in the order the editor offers them ("mr" last).

@@ -8,7 +8,7 @@
 // the template translation replaces the names in this numeric order, so
 // SCENARIOOUTLINE (8) is replaced before SCENARIO (9), which is its prefix.
 enum WordType : std::int32_t {
-    XXXXXXXXX = 0,  // empty keyword slot
+    XXXXXXXXX = 0, // empty keyword slot
     AND = 1,
     BACKGROUND = 2,
     BUT = 3,
