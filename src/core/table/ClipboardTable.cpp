@@ -1,0 +1,158 @@
+#include "core/table/ClipboardTable.h"
+
+#include "core/table/WhiteSpace.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+using Text = std::u16string_view;
+
+// A line ends at a line feed; a carriage return right before it, or at the
+// very end of the text, belongs to the line end.
+bool IsLineEnd(Text text, std::size_t at)
+{
+    if (at >= text.size() || text[at] == u'\n')
+        return true;
+    return text[at] == u'\r' && (at + 1 == text.size() || text[at + 1] == u'\n');
+}
+
+// Moves past the line end at `at`.
+std::size_t SkipLineEnd(Text text, std::size_t at)
+{
+    if (at < text.size() && text[at] == u'\r')
+        ++at;
+    if (at < text.size() && text[at] == u'\n')
+        ++at;
+    return at;
+}
+
+bool IsBlankOrTab(char16_t c)
+{
+    return IsTableWhiteSpace(c) && c != u'\n' && c != u'\r';
+}
+
+// Spreadsheets copy cells as lines of tab-separated texts; quotes mean nothing.
+CellMatrix ParseTabSeparated(Text text)
+{
+    CellMatrix rows;
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        std::size_t lineEnd = text.find(u'\n', lineStart);
+        if (lineEnd == Text::npos)
+            lineEnd = text.size();
+        Text line = text.substr(lineStart, lineEnd - lineStart);
+        if (!line.empty() && line.back() == u'\r')
+            line.remove_suffix(1);
+        lineStart = lineEnd + 1;
+        if (line.empty())
+            continue;
+        CellRow row;
+        std::size_t cellStart = 0;
+        while (cellStart < line.size()) {
+            const std::size_t tab = std::min(line.find(u'\t', cellStart), line.size());
+            row.emplace_back(TrimWhiteSpace(line.substr(cellStart, tab - cellStart)));
+            cellStart = tab + 1;
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+// Where the quoted cell opened at `open` closes, or npos when it never does.
+std::size_t ClosingQuote(Text text, std::size_t open)
+{
+    for (std::size_t at = open + 1; at < text.size(); ++at) {
+        if (text[at] != u'"')
+            continue;
+        if (at + 1 < text.size() && text[at + 1] == u'"')
+            ++at;
+        else
+            return at;
+    }
+    return Text::npos;
+}
+
+// CSV: cells between commas, a quoted cell may hold commas, quotes ("") and
+// line breaks.
+CellMatrix ParseCommaSeparated(Text text)
+{
+    CellMatrix rows;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (IsLineEnd(text, at)) { // an empty line
+            at = SkipLineEnd(text, at);
+            continue;
+        }
+        CellRow row;
+        for (;;) {
+            std::size_t first = at;
+            while (first < text.size() && IsBlankOrTab(text[first]))
+                ++first;
+            std::u16string cell;
+            std::size_t close = Text::npos;
+            if (first < text.size() && text[first] == u'"')
+                close = ClosingQuote(text, first);
+            if (close != Text::npos) {
+                for (std::size_t k = first + 1; k < close; ++k) {
+                    cell += text[k];
+                    if (text[k] == u'"')
+                        ++k; // the second quote of a doubled one
+                }
+                at = close + 1;
+            }
+            std::size_t end = at;
+            while (!IsLineEnd(text, end) && text[end] != u',')
+                ++end;
+            cell += TrimWhiteSpace(text.substr(at, end - at));
+            row.push_back(std::move(cell));
+            at = end;
+            if (at < text.size() && text[at] == u',') {
+                ++at;
+                if (!IsLineEnd(text, at))
+                    continue;
+            }
+            break;
+        }
+        rows.push_back(std::move(row));
+        at = SkipLineEnd(text, at);
+    }
+    return rows;
+}
+
+ClipboardShape ShapeOf(const CellMatrix& rows)
+{
+    if (rows.empty())
+        return CLIP_EMPTY;
+    std::size_t widest = 0;
+    for (const CellRow& row : rows)
+        widest = std::max(widest, row.size());
+    if (rows.size() == 1)
+        return widest > 1 ? CLIP_ROW : CLIP_CELL;
+    return widest > 1 ? CLIP_TABLE : CLIP_COLUMN;
+}
+
+} // namespace
+
+ClipboardTable ParseClipboardTable(std::u16string_view text)
+{
+    ClipboardTable table;
+    table.matrix = text.find(u'\t') != Text::npos ? ParseTabSeparated(text) : ParseCommaSeparated(text);
+    table.shape = ShapeOf(table.matrix);
+    return table;
+}
+
+std::u16string CellMatrixToClipboardText(const CellMatrix& matrix)
+{
+    std::u16string text;
+    for (const CellRow& row : matrix) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                text += u'\t';
+            text += row[c];
+        }
+        text += u"\r\n";
+    }
+    return text;
+}
