@@ -1,0 +1,43 @@
+#include "core/table/DisplayWidth.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
+
+#include <cstddef>
+
+namespace {
+
+int CharacterWidth(UChar32 c)
+{
+    const auto category = static_cast<UCharCategory>(u_charType(c));
+    if (category == U_NON_SPACING_MARK || category == U_ENCLOSING_MARK
+        || u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+        return 0;
+    const int syllable = u_getIntPropertyValue(c, UCHAR_HANGUL_SYLLABLE_TYPE);
+    if (syllable == U_HST_VOWEL_JAMO || syllable == U_HST_TRAILING_JAMO)
+        return 0;
+    const int width = u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH);
+    return width == U_EA_WIDE || width == U_EA_FULLWIDTH ? 2 : 1;
+}
+
+} // namespace
+
+int DisplayWidth(std::u16string_view text)
+{
+    int width = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const char16_t unit = text[at];
+        // Table text is mostly printable ASCII; it needs no property look-up.
+        if (unit >= 0x20 && unit < 0x7F) {
+            ++width;
+            ++at;
+            continue;
+        }
+        UChar32 c = unit;
+        ++at;
+        if (U16_IS_LEAD(unit) && at < text.size() && U16_IS_TRAIL(text[at]))
+            c = U16_GET_SUPPLEMENTARY(unit, text[at++]);
+        width += CharacterWidth(c);
+    }
+    return width;
+}
