@@ -48,15 +48,15 @@ protected:
     }
 
     // `shellPrefix` runs before the tool in the same shell; stdout is read back
-    // only when it goes to the default file.
+    // only when it goes to the default file; stdin comes from `stdinFrom`.
     CliResult Run(const std::vector<std::string>& args, const std::string& shellPrefix = "",
-        const std::string& stdoutTo = "stdout.txt")
+        const std::string& stdoutTo = "stdout.txt", const std::string& stdinFrom = "/dev/null")
     {
         std::string command
             = "cd " + Quoted(folder_.string()) + " && " + shellPrefix + Quoted(QUILLMARK_CLI_PATH);
         for (const auto& arg : args)
             command += ' ' + Quoted(arg);
-        command += " > " + Quoted(stdoutTo) + " 2> stderr.txt < /dev/null";
+        command += " > " + Quoted(stdoutTo) + " 2> stderr.txt < " + Quoted(stdinFrom);
         const int raw = std::system(command.c_str());
         CliResult result { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", Read("stderr.txt") };
         if (stdoutTo == "stdout.txt")
