@@ -65,8 +65,12 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     if (!languageCode) {
         // As on opening a document: only a first line that ends with a line
         // break is looked at, and a directive naming no language leaves the
-        // language as it was.
-        if (const auto firstLine = DirectiveLineOf(document.source.wholeText())) {
+        // language as it was. The first line is taken as the control's whole
+        // text gives it (ending in CR LF), without building the whole text.
+        std::u16string start = document.source.lineText(0);
+        if (!start.empty() && start.back() == u'\r')
+            start += u'\n';
+        if (const auto firstLine = DirectiveLineOf(start)) {
             if (const auto unknown = ApplyLanguageDirective(*firstLine))
                 ReportProblem("Cannot set language to " + ToUtf8(*unknown));
         }

@@ -14,7 +14,7 @@ std::u16string_view OutputLineEnd(LineEnds choice, std::u16string_view input)
     return at + 1 < input.size() && input[at + 1] == u'\n' ? u"\r\n" : u"\r";
 }
 
-std::u16string WithLineEnds(const std::u16string& crlfText, std::u16string_view lineEnd)
+std::u16string WithLineEnds(std::u16string crlfText, std::u16string_view lineEnd)
 {
     if (lineEnd == u"\r\n")
         return crlfText;

@@ -11,4 +11,4 @@
 std::u16string_view OutputLineEnd(LineEnds choice, std::u16string_view input);
 
 // A text whose line breaks are all CR LF, with each written as `lineEnd`.
-std::u16string WithLineEnds(const std::u16string& crlfText, std::u16string_view lineEnd);
+std::u16string WithLineEnds(std::u16string crlfText, std::u16string_view lineEnd);

@@ -41,5 +41,6 @@ LineList CellMatrixToLines(const CellMatrix& matrix);
 std::u16string FormatTableRow(const CellRow& row, const std::vector<int>& widths);
 
 // Table rows as the editor writes them back: split into cells, padded to a
-// rectangle with empty cells, and laid out in the aligned form.
+// rectangle with empty cells, and laid out in the aligned form (the same
+// lines as CellMatrixToLines(PadColumns(...)), made in one pass).
 LineList AlignTableLines(const LineList& rows);

@@ -21,30 +21,39 @@ std::size_t NextSeparator(std::u16string_view text, std::size_t from)
 
 } // namespace
 
-CellRow SplitTableRow(std::u16string_view line)
+void SplitTableRowInto(std::u16string_view line, std::vector<std::u16string_view>& cells)
 {
+    cells.clear();
     const std::u16string_view text = TrimWhiteSpace(line);
-    CellRow cells;
     std::size_t at = 0;
     if (!text.empty() && text.front() == u'|')
         at = 1;
     while (at < text.size()) {
         const std::size_t separator = NextSeparator(text, at);
         if (separator == std::u16string_view::npos) {
-            cells.emplace_back(text.substr(at));
+            cells.push_back(text.substr(at));
             break;
         }
-        cells.emplace_back(TrimWhiteSpace(text.substr(at, separator - at)));
+        cells.push_back(TrimWhiteSpace(text.substr(at, separator - at)));
         at = separator + 1;
     }
-    return cells;
+}
+
+CellRow SplitTableRow(std::u16string_view line)
+{
+    std::vector<std::u16string_view> views;
+    SplitTableRowInto(line, views);
+    return CellRow(views.begin(), views.end());
 }
 
 CellMatrix LinesToCellMatrix(const LineList& lines)
 {
     CellMatrix rows;
     rows.reserve(lines.size());
-    for (const std::u16string& line : lines)
-        rows.push_back(SplitTableRow(line));
+    std::vector<std::u16string_view> views;
+    for (const std::u16string& line : lines) {
+        SplitTableRowInto(line, views);
+        rows.emplace_back(views.begin(), views.end());
+    }
     return rows;
 }

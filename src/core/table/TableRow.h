@@ -3,6 +3,7 @@
 #include "core/table/CellMatrix.h"
 
 #include <string_view>
+#include <vector>
 
 // Splits one table line into its cells, as Gherkin reads a row.
 //
@@ -16,6 +17,10 @@
 // last cell taken as it stands, with its leading blanks: "| a | b" gives "a"
 // and " b". A line of "|" alone, and an empty line, give no cell.
 CellRow SplitTableRow(std::u16string_view line);
+
+// The same cells as views into `line`, into `cells` (cleared first), for
+// passes over many rows that need no copies.
+void SplitTableRowInto(std::u16string_view line, std::vector<std::u16string_view>& cells);
 
 // SplitTableRow of each line in order; no lines give no rows.
 CellMatrix LinesToCellMatrix(const LineList& lines);
