@@ -1,11 +1,9 @@
 // format, unformat and align over many files, standard input, in place, with
 // the input's line ends.
 #include "CliRunner.h"
-#include "support/Corpus.h"
 
 #include <sys/stat.h>
 
-#include <map>
 #include <tuple>
 
 namespace {
@@ -123,30 +121,6 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
             "quillmark-cli: damaged.feature not rewritten: bytes that could not be decoded would be lost" }));
     EXPECT_EQ(Read("damaged.feature"), "|caf\xE9|\n");
     EXPECT_EQ(Read("good.feature"), "| a  |\n");
-}
-
-// On the corpus, --check names exactly the files that --write then changes.
-TEST_F(RewriteCommands, CorpusCheckAgreesWithWrite)
-{
-    const auto files = CorpusFiles();
-    if (files.empty())
-        GTEST_SKIP() << "no corpus at " << QUILLMARK_CORPUS_DIR;
-    fs::create_directories(folder_ / "corpus");
-    std::map<std::string, std::string> original;
-    for (const auto& file : files) {
-        fs::copy_file(file, folder_ / "corpus" / file.filename());
-        fs::permissions(folder_ / "corpus" / file.filename(), fs::perms(0644));
-        original[file.filename().string()] = Read("corpus/" + file.filename().string());
-    }
-    const CliResult check = Run({ "align", "--check", "corpus" });
-    ASSERT_EQ(Run({ "align", "--write", "corpus" }).status, 0);
-    std::string changed;
-    for (const auto& [name, bytes] : original)
-        if (Read("corpus/" + name) != bytes)
-            changed += "quillmark-cli: corpus/" + name + " would change\n";
-    EXPECT_EQ(check.err, changed);
-    EXPECT_EQ(check.status, changed.empty() ? 0 : 1);
-    EXPECT_NE(changed.find("datatables.feature"), std::string::npos);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/editor/EditorTestSupport.h"
 #include "core/table/BlockText.h"
+#include "core/table/WhiteSpace.h"
 
 #include <functional>
 #include <string>
@@ -32,4 +33,14 @@ inline std::u16string AfterOk(const std::u16string& wholeText, int line,
     control.replace(
         static_cast<std::size_t>(block.start), static_cast<std::size_t>(block.end - block.start), pasted);
     return TextLineSource(control).wholeText();
+}
+
+// The row ends with a "|" that no backslash escapes.
+inline bool EndsWithSeparator(const std::u16string& row)
+{
+    const std::u16string_view trimmed = TrimWhiteSpace(row);
+    std::size_t backslashes = 0;
+    while (backslashes + 1 < trimmed.size() && trimmed[trimmed.size() - 2 - backslashes] == u'\\')
+        ++backslashes;
+    return !trimmed.empty() && trimmed.back() == u'|' && backslashes % 2 == 0;
 }
