@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 struct CliResult {
     int status = -1;
@@ -34,8 +35,10 @@ protected:
     void SetUp() override
     {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps apart the runs of other builds on the same machine.
         folder_ = std::filesystem::temp_directory_path()
-            / (std::string("quillmark-cli-") + test->test_suite_name() + test->name());
+            / (std::string("quillmark-cli-") + test->test_suite_name() + test->name() + "-"
+                + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
