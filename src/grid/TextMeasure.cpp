@@ -1,5 +1,7 @@
 #include "grid/TextMeasure.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,11 +10,13 @@ namespace {
 constexpr char16_t FIRST_SHAPED = 0x0590;
 constexpr float NOT_MEASURED = -2.0f;
 constexpr float NOT_COVERED = -1.0f;
+constexpr int MOST_EXACT_MEASUREMENTS = 32;
 
 } // namespace
 
 CTextMeasure::CTextMeasure(const QFont& font)
     : m_font(font)
+    , m_fixedPitch(QFontInfo(font).fixedPitch())
     , m_metrics(font)
     , m_metricsF(font)
     , m_advances(FIRST_SHAPED, NOT_MEASURED)
@@ -30,10 +34,10 @@ float CTextMeasure::Advance(char16_t c) const
         return NOT_COVERED;
     float& advance = m_advances[c];
     if (advance == NOT_MEASURED) {
-        // Control characters are tab stops or invisible; marks combine with
-        // the character before them and take no advance of their own.
+        // Control and format characters are tab stops or invisible, a soft
+        // hyphen among them; marks combine with the character before them.
         const QChar ch(c);
-        const bool covered = c >= 0x20 && !ch.isMark() && m_metrics.inFont(ch);
+        const bool covered = ch.isPrint() && !ch.isMark() && m_metrics.inFont(ch);
         advance = covered ? static_cast<float>(m_metricsF.horizontalAdvance(ch)) : NOT_COVERED;
     }
     return advance;
@@ -48,6 +52,8 @@ int CTextMeasure::WidthBound(const QString& text) const
             return -1;
         width += advance;
     }
+    if (m_fixedPitch)
+        return static_cast<int>(std::ceil(width));
     // Kerning pairs may widen a text a little, and the exact width is
     // rounded; a pixel and a few hundredths of an em per character cover both.
     const float slack
@@ -72,9 +78,14 @@ int CWidestText::Width()
 {
     std::sort(m_candidates.begin(), m_candidates.end(),
         [](const Candidate& a, const Candidate& b) { return a.bound > b.bound; });
+    int measured = 0;
     for (const Candidate& candidate : m_candidates) {
         if (candidate.bound <= m_widest)
             break;
+        if (++measured > MOST_EXACT_MEASUREMENTS) {
+            m_widest = candidate.bound; // bounds every text left
+            break;
+        }
         m_widest = std::max(m_widest, candidate.measure->Size(*candidate.text).width() + candidate.extra);
     }
     m_candidates.clear();

@@ -14,7 +14,8 @@
 // Laying a text out to measure it exactly costs microseconds, too much for the
 // 200,000 cells of a pasted spreadsheet. Most table texts are made of
 // characters that need no shaping, and for those the sum of the characters'
-// advances, plus a little for kerning, bounds the exact width from above; the
+// advances, plus a little for kerning, bounds the exact width from above (in a
+// fixed-pitch font, which does not kern, it is the exact width); the
 // auto-size operations and the painter use the bound to skip most exact
 // measurements.
 class CTextMeasure {
@@ -27,7 +28,7 @@ public:
     QSize Size(const QString& text) const;
 
     // At least the text's exact width; -1 when the text holds a character
-    // that needs shaping, a fallback font or a tab stop.
+    // that needs shaping, a fallback font, a tab stop or no width of its own.
     int WidthBound(const QString& text) const;
 
     // The text cut short with an ellipsis at its end to fit `width`.
@@ -44,6 +45,7 @@ private:
     float Advance(char16_t c) const;
 
     QFont m_font;
+    bool m_fixedPitch;
     QFontMetrics m_metrics;
     QFontMetricsF m_metricsF;
     // Advances of the characters below U+0590 (Latin, Greek, Cyrillic,
@@ -51,16 +53,18 @@ private:
     mutable std::vector<float> m_advances;
 };
 
-// The exact width of the widest of many texts, measuring as few of them
-// exactly as it can: a text whose bound cannot beat the widest exact width
-// found so far is never laid out.
+// The width of the widest of many texts, measuring as few of them exactly as
+// it can: a text whose bound cannot beat the widest exact width found so far
+// is never laid out. Texts whose bounds tie (numbers of one length, say) could
+// all need measuring; after a few dozen the bound of the widest left stands in
+// for them, so the answer is exact or, rarely, a few pixels more, never less.
 class CWidestText {
 public:
     // Counts one text, measured in `measure`, with `extra` pixels beside it;
     // the text must live until Width() is asked. Returns the text's height.
     int Add(const CTextMeasure& measure, const QString& text, int extra);
 
-    // The widest text's exact width plus its extra pixels; 0 when none.
+    // The widest text's width plus its extra pixels; 0 when none.
     int Width();
 
 private:
