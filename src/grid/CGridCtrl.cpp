@@ -125,6 +125,7 @@ bool CGridCtrl::DeleteRow(int row)
 
 bool CGridCtrl::SetRowHeight(int row, int height)
 {
+    EndEditing();
     const bool done = m_model.SetRowHeight(row, height);
     Refresh();
     return done;
@@ -132,6 +133,7 @@ bool CGridCtrl::SetRowHeight(int row, int height)
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
+    EndEditing();
     const bool done = m_model.SetColumnWidth(col, width);
     Refresh();
     return done;
@@ -139,6 +141,7 @@ bool CGridCtrl::SetColumnWidth(int col, int width)
 
 bool CGridCtrl::AutoSizeColumn(int col, int style)
 {
+    EndEditing();
     const bool done = m_model.AutoSizeColumn(col, style);
     Refresh();
     return done;
@@ -146,6 +149,7 @@ bool CGridCtrl::AutoSizeColumn(int col, int style)
 
 bool CGridCtrl::AutoSizeRow(int row)
 {
+    EndEditing();
     const bool done = m_model.AutoSizeRow(row);
     Refresh();
     return done;
@@ -153,6 +157,7 @@ bool CGridCtrl::AutoSizeRow(int row)
 
 void CGridCtrl::AutoSizeColumns()
 {
+    EndEditing();
     m_model.AutoSizeColumns();
     Refresh();
 }

@@ -158,6 +158,10 @@ private:
         MOUSE_PREPARE_EDIT,
     };
 
+    // The focus cell's frame, drawn inside its grid lines; an open editor
+    // stands inside it.
+    static constexpr int FOCUS_FRAME_WIDTH = 2;
+
     // A visible row or column: its index, where it starts and its size.
     struct Span {
         int index;

@@ -13,9 +13,14 @@ void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
     emit beginEdit(row, col, &result);
     if (result.vetoed)
         return;
-    m_inPlaceEdit = new CInPlaceEdit(viewport(), rect, m_model.GetCellFont(row, col),
-        m_model.GetCellMargin(row, col), row, col, m_model.GetItemText(row, col), start, viewport()->width());
+    // Inside the focus frame and the grid lines, its text where the cell's was.
+    const int frame = FOCUS_FRAME_WIDTH;
+    m_inPlaceEdit = new CInPlaceEdit(viewport(), rect.adjusted(frame, frame, -frame - 1, -frame - 1),
+        m_model.GetCellFont(row, col), m_model.GetCellMargin(row, col) - frame, row, col,
+        m_model.GetItemText(row, col), start, viewport()->width());
     connect(m_inPlaceEdit, &CInPlaceEdit::editEnded, this, &CGridCtrl::OnEditEnded);
+    // The frame follows the editor as it widens.
+    connect(m_inPlaceEdit, &QLineEdit::textChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
 void CGridCtrl::EndEditing()

@@ -113,11 +113,18 @@ void CGridCtrl::DrawCell(QPainter& painter, CTextMeasures& measures, int row, in
 
 void CGridCtrl::DrawFocusFrame(QPainter& painter)
 {
+    const int frame = FOCUS_FRAME_WIDTH;
     const CCellID focus = m_model.GetFocusCell();
+    CCellID framed = focus;
     QRect rect;
-    if (!GetCellRect(focus.row, focus.col, rect) || rect.isEmpty())
+    if (m_inPlaceEdit) {
+        framed = { m_inPlaceEdit->GetRow(), m_inPlaceEdit->GetColumn() };
+        rect = m_inPlaceEdit->geometry().adjusted(-frame, -frame, frame, frame);
+    } else if (GetCellRect(focus.row, focus.col, rect) && !rect.isEmpty()) {
+        rect.adjust(0, 0, -1, -1); // inside the grid lines
+    } else {
         return;
-    painter.setClipRect(m_model.IsFixed(focus.row, focus.col) ? viewport()->rect() : DataArea());
-    // Inside the grid lines, two pixels wide.
-    qDrawPlainRect(&painter, rect.adjusted(0, 0, -1, -1), palette().color(QPalette::Text), 2);
+    }
+    painter.setClipRect(m_model.IsFixed(framed.row, framed.col) ? viewport()->rect() : DataArea());
+    qDrawPlainRect(&painter, rect, palette().color(QPalette::Text), frame);
 }

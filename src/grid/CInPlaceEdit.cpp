@@ -40,25 +40,26 @@ bool IsNavigationKey(int key)
     return IsArrowOrPageKey(key) || key == Qt::Key_Home || key == Qt::Key_End;
 }
 
-CInPlaceEdit::CInPlaceEdit(QWidget* parent, const QRect& cellRect, const QFont& font, int margin, int row,
+CInPlaceEdit::CInPlaceEdit(QWidget* parent, const QRect& rect, const QFont& font, int textLeft, int row,
     int col, const QString& text, const EditStartKey& start, int maxRight)
     : QLineEdit(parent)
     , m_row(row)
     , m_col(col)
     , m_initialText(text)
-    , m_cellRect(cellRect)
+    , m_cellRect(rect)
     , m_maxRight(maxRight)
     , m_exitOnArrows(start.key != EditStartKey::LEFT_BUTTON)
 {
     setFont(font);
     // A drop could carry line breaks into the one-line cell text.
     setAcceptDrops(false);
-    setGeometry(cellRect);
-    // The line edit's frame and its own two pixels stand before the text.
+    setFrame(false);
+    setGeometry(rect);
+    // The line edit keeps two pixels of its own before the text.
     QStyleOptionFrame option;
     initStyleOption(&option);
     const int inset = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).left() + 2;
-    setTextMargins(std::max(0, margin - inset), 0, 0, 0);
+    setTextMargins(std::max(0, textLeft - inset), 0, 0, 0);
     setText(text);
     connect(this, &QLineEdit::textChanged, this, &CInPlaceEdit::Widen);
     Start(start);
@@ -93,7 +94,7 @@ void CInPlaceEdit::Start(const EditStartKey& start)
 
 void CInPlaceEdit::Widen()
 {
-    // The frame and the line edit's own margins around the text.
+    // The line edit's own margins around the text.
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
@@ -149,7 +150,10 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
         CutSelectedText();
         return;
     }
+    // Keys the line edit does not use (Up, Down, Page Up) would reach the
+    // grid behind it and move the focus away from the cell being edited.
     QLineEdit::keyPressEvent(event);
+    event->accept();
 }
 
 void CInPlaceEdit::focusOutEvent(QFocusEvent* event)

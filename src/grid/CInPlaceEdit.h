@@ -37,10 +37,11 @@ class CInPlaceEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    // Opens over `cellRect` of `parent`, focused, showing the text in `font`
-    // where the cell shows it, `margin` pixels from the left; it may widen with
-    // its text up to `maxRight`, the right edge of the grid's client area.
-    CInPlaceEdit(QWidget* parent, const QRect& cellRect, const QFont& font, int margin, int row, int col,
+    // Opens over `rect` of `parent` without a frame of its own (the grid
+    // frames it), focused, showing the text in `font` `textLeft` pixels from
+    // its left edge; it may widen with its text up to `maxRight`, the right
+    // edge of the grid's client area.
+    CInPlaceEdit(QWidget* parent, const QRect& rect, const QFont& font, int textLeft, int row, int col,
         const QString& text, const EditStartKey& start, int maxRight);
 
     int GetRow() const { return m_row; }
