@@ -195,6 +195,13 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
         }
         return;
     }
+    if (m_mouseMode == MOUSE_PREPARE_EDIT && GetCellFromPt(point) != m_leftClickDownCell) {
+        // Dragging away from the focused cell selects rather than edits.
+        emit selectionChanging(m_leftClickDownCell.row, m_leftClickDownCell.col);
+        m_model.ForgetKeptSelection();
+        m_mouseMode = MOUSE_SELECT_CELLS;
+        m_autoScrollTimer.start();
+    }
     const QRect client = viewport()->rect();
     switch (m_mouseMode) {
     case MOUSE_SIZING_COL:

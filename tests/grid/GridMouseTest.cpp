@@ -77,6 +77,14 @@ TEST(GridMouse, ClickOnTheFocusedCellEditsItOnRelease)
     QTest::mouseRelease(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(3, 2));
     ASSERT_TRUE(shown.Editor());
     EXPECT_EQ(shown.Editor()->cursorPosition(), 4);
+    ShownGrid::Key(Qt::Key_Return);
+
+    // Dragging away from it selects instead.
+    QTest::mousePress(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(3, 2));
+    QTest::mouseMove(shown.grid.viewport(), shown.Centre(5, 3));
+    QTest::mouseRelease(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(5, 3));
+    EXPECT_FALSE(shown.Editor());
+    EXPECT_EQ(Range(shown.grid.GetSelectedRange()), Range({ 3, 2, 5, 3 }));
 
     ShownGrid other;
     QSignalSpy doubleClicked(&other.grid, &CGridCtrl::doubleClicked);
