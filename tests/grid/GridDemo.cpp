@@ -12,6 +12,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // A caret that does not blink shows in every screenshot.
+    QApplication::setCursorFlashTime(0);
     const bool editing = app.arguments().contains(QStringLiteral("--edit"));
 
     CGridCtrl grid(21, 9, 1, 1);
@@ -40,6 +42,8 @@ int main(int argc, char** argv)
     grid.setWindowTitle(QStringLiteral("Grid"));
     grid.resize(1000, 620);
     grid.show();
+    // Without a window manager nothing else activates the window.
+    grid.activateWindow();
     grid.SetSelectedRange({ 3, 2, 7, 4 });
     grid.SetFocusCell(5, 3);
     grid.setFocus();
