@@ -37,10 +37,25 @@ void CGridDialog::OnGridRightClick(int row, int col)
     m_clickedRow = row;
     m_clickedColumn = col;
     const int menu = GridMenuForCell(row, col);
-    // As in a spreadsheet, the cell menu acts on the cell clicked unless that
-    // cell is part of the selection.
-    if (menu == GridMenuId::IDR_CELL_MENU && row >= 1 && col >= 1 && !m_grid.IsCellSelected(row, col))
-        m_grid.SetSelectedRange({ row, col, row, col });
+    // As in a spreadsheet, what the menu acts on shows selected: the row, the
+    // column or the table of a header, or the cell clicked unless it is part
+    // of the selection already.
+    const int lastRow = m_grid.GetRowCount() - 1;
+    const int lastCol = m_grid.GetColumnCount() - 1;
+    switch (menu) {
+    case GridMenuId::IDR_ROW_MENU:
+        m_grid.SetSelectedRange({ row, 1, row, lastCol });
+        break;
+    case GridMenuId::IDR_COLUMN_MENU:
+        m_grid.SetSelectedRange({ 1, col, lastRow, col });
+        break;
+    case GridMenuId::IDR_TABLE_MENU:
+        m_grid.SetSelectedRange({ 1, 1, lastRow, lastCol });
+        break;
+    default:
+        if (row >= 1 && col >= 1 && !m_grid.IsCellSelected(row, col))
+            m_grid.SetSelectedRange({ row, col, row, col });
+    }
     // The menu opens at the clicked cell's top right corner; outside every
     // cell, at the pointer.
     QPoint where = QCursor::pos();

@@ -26,19 +26,23 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRight)
         const char* name;
         int row, col;
         const char* captions;
+        CCellRange selected; // what the menu acts on
     } cases[] = {
-        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")" },
+        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")", { 1, 1, 3, 3 } },
         { "a header row cell", 0, 2,
-            R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")" },
+            R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")",
+            { 1, 2, 3, 2 } },
         { "a header column cell", 3, 0,
-            R"("Insert Row Above" "Insert Row Below" - "Delete Row " "Copy Row" "Paste  Row" - "Undo")" },
-        { "a data cell", 2, 2, R"(- "Copy" "Paste " "Cut ")" },
+            R"("Insert Row Above" "Insert Row Below" - "Delete Row " "Copy Row" "Paste  Row" - "Undo")",
+            { 3, 1, 3, 3 } },
+        { "a data cell", 2, 2, R"(- "Copy" "Paste " "Cut ")", { 2, 2, 2, 2 } },
     };
     for (const auto& c : cases) {
         ShownGridDialog shown(NINE);
         QMenu* menu = shown.RightClick(c.row, c.col);
         ASSERT_NE(menu, nullptr) << c.name;
         EXPECT_EQ(Captions(*menu), c.captions) << c.name;
+        EXPECT_EQ(RangeText(shown.grid->GetSelectedRange()), RangeText(c.selected)) << c.name;
         QRect cell;
         shown.grid->GetCellRect(c.row, c.col, cell);
         EXPECT_EQ(menu->pos(), shown.grid->viewport()->mapToGlobal(QPoint(cell.x() + cell.width(), cell.y())))

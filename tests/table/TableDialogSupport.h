@@ -33,6 +33,16 @@ inline std::string Joined(const LineList& lines)
     return text;
 }
 
+inline std::string RangeText(const CCellRange& range)
+{
+    return QStringLiteral("(%1, %2)-(%3, %4)")
+        .arg(range.minRow)
+        .arg(range.minCol)
+        .arg(range.maxRow)
+        .arg(range.maxCol)
+        .toStdString();
+}
+
 // A grid's data cells: the texts of a row joined by ",", the rows by "/".
 inline std::string GridCells(const CGridCtrl& grid)
 {
