@@ -86,8 +86,9 @@ private:
     // or one column left over `col` (before it shrinks).
     void ShiftColumnsRight(int col);
     void ShiftColumnsLeft(int col);
-    // After a command that may have taken the focus cell away, a data cell
-    // near the click has it, so that the keys go on working.
+    // After a command that may have taken the focus cell or the selection
+    // away, a data cell near the click has the focus and the focus cell is
+    // selected, so that the keys and Copy go on working.
     void KeepFocusCell();
 
     // The context menus (CGridDialogMenus.cpp).

@@ -104,14 +104,15 @@ void CGridDialog::ShiftColumnsLeft(int col)
 
 void CGridDialog::KeepFocusCell()
 {
-    const CCellID focus = m_grid.GetFocusCell();
-    if (focus.IsValid() && focus.row >= 1 && focus.col >= 1)
-        return;
-    const int row = std::clamp(m_clickedRow, 1, std::max(1, m_grid.GetRowCount() - 1));
-    const int col = std::clamp(m_clickedColumn, 1, std::max(1, m_grid.GetColumnCount() - 1));
-    m_grid.SetFocusCell(row, col);
-    if (m_grid.GetFocusCell().IsValid())
-        m_grid.SetSelectedRange({ row, col, row, col });
+    CCellID focus = m_grid.GetFocusCell();
+    if (!focus.IsValid() || focus.row < 1 || focus.col < 1) {
+        focus = { std::clamp(m_clickedRow, 1, std::max(1, m_grid.GetRowCount() - 1)),
+            std::clamp(m_clickedColumn, 1, std::max(1, m_grid.GetColumnCount() - 1)) };
+        m_grid.SetFocusCell(focus.row, focus.col);
+    }
+    // Copy and Cut act on the selection: with none, the focus cell is it.
+    if (m_grid.GetFocusCell().IsValid() && !m_grid.GetSelectedRange().IsValid())
+        m_grid.SetSelectedRange({ focus.row, focus.col, focus.row, focus.col });
 }
 
 void CGridDialog::SaveUndoSnapshot()

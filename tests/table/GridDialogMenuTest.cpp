@@ -74,7 +74,10 @@ TEST(GridDialogMenus, RowAndColumnCommandsAndTheirUndo)
         EXPECT_FALSE(shown.Choose(0, 0, QStringLiteral("Undo"))) << c.name;
         ASSERT_TRUE(shown.Choose(c.row, c.col, QString::fromUtf8(c.caption))) << c.name;
         EXPECT_EQ(shown.Cells(), c.cells) << c.name;
-        // The grid still answers keys: a focus cell survived the command.
+        // The grid still answers keys: a focus cell, selected, survived the command.
+        CopyTextToClipboard(QStringLiteral("before"));
+        ShownGridDialog::Key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_NE(GetClipboardText().toStdString(), "before") << c.name;
         ShownGridDialog::Type(QStringLiteral("k"));
         EXPECT_NE(shown.grid->GetInPlaceEdit(), nullptr) << c.name;
         ShownGridDialog::Key(Qt::Key_Escape);
