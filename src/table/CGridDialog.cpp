@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStyle>
 
 namespace {
