@@ -1,5 +1,7 @@
 #include "Format.h"
 
+#include "TextLineSource.h"
+
 #include <algorithm>
 
 namespace {
@@ -67,13 +69,8 @@ std::u16string RebuildWholeText(
     // Every rebuilt line ends with CR LF, so the rest follows directly: its
     // lines as they are, each break written as CR LF, the last one as it ends.
     const int count = source.lineCount();
-    for (int i = analysis->analysedLineCount; i < count; ++i) {
-        for (char16_t c : source.lineText(i)) {
-            result.push_back(c);
-            if (c == u'\r')
-                result.push_back(u'\n');
-        }
-    }
+    for (int i = analysis->analysedLineCount; i < count; ++i)
+        AppendAsWholeText(result, source.lineText(i));
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "Templates.h"
 
-#include "../language/KeywordDictionary.h"
+#include "core/language/KeywordDictionary.h"
 
 #include <algorithm>
 
