@@ -111,9 +111,9 @@ def generate(languages):
         lines.append("     }}},")
     lines.append("}};")
     lines.append("")
-    lines.append("std::array<LanguageListEntry, LANGUAGE_COUNT> languageList = {{")
+    lines.append("const std::array<LanguageListEntry, LANGUAGE_COUNT> languageList = {{")
     for code, record in languages.items():
-        lines.append(f"    {{{literal(code)}, {literal(record['name'])}, u\"\"}},")
+        lines.append(f"    {{{literal(code)}, {literal(record['name'])}}},")
     lines.append("}};")
     return "\n".join(lines) + "\n"
 

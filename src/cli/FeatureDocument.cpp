@@ -37,10 +37,8 @@ std::optional<FeatureDocument> OpenFeatureDocument(const CliArguments& arguments
         // As on opening a document: only a first line that ends with a line
         // break is looked at, and a directive naming no language leaves the
         // language as it was.
-        if (const auto firstLine = DirectiveLineOf(document.source.wholeText())) {
-            if (const auto unknown = ApplyLanguageDirective(*firstLine))
-                ReportProblem("Cannot set language to " + ToUtf8(*unknown));
-        }
+        if (const auto problem = ApplyDocumentLanguage(document.source.wholeText()))
+            ReportProblem(ToUtf8(*problem));
     }
     return document;
 }
