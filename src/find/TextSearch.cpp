@@ -138,22 +138,9 @@ bool ReplaceInEditor(QPlainTextEdit& editor, const SearchRequest& request)
 int ReplaceAllInEditor(QPlainTextEdit& editor, const SearchRequest& request)
 {
     TextControl control(&editor);
-    const std::vector<TextMatch> matches = FindAllInText(control.GetPlainText(), request);
-    if (matches.empty())
-        return 0;
-    // One edit from the first match to the end of the last; the text between
-    // the matches is taken as the control holds it, so that nothing but the
-    // matches changes.
-    const QString text = control.GetControlText();
-    const qsizetype first = matches.front().start;
-    const qsizetype end = matches.back().start + matches.back().length;
-    QString replaced;
-    qsizetype done = first;
-    for (const TextMatch& match : matches) {
-        replaced += QStringView(text).sliced(done, match.start - done);
-        replaced += request.replaceWith;
-        done = match.start + match.length;
-    }
-    control.ReplaceRange(int(first), int(end), replaced, TextControl::CaretAfterReplace::Unmoved);
-    return int(matches.size());
+    std::vector<std::pair<int, int>> ranges;
+    for (const TextMatch& match : FindAllInText(control.GetPlainText(), request))
+        ranges.emplace_back(int(match.start), int(match.length));
+    control.ReplaceEach(ranges, request.replaceWith);
+    return int(ranges.size());
 }

@@ -135,6 +135,21 @@ bool TextControl::CanUndo() const
     return edit_->document()->isUndoAvailable();
 }
 
+void TextControl::ReplaceEach(const std::vector<std::pair<int, int>>& ranges, const QString& text)
+{
+    if (ranges.empty())
+        return;
+    QTextCursor cursor(edit_->document());
+    cursor.beginEditBlock();
+    // From the last range back, so that every earlier position still holds.
+    for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
+        cursor.setPosition(range->first);
+        cursor.setPosition(range->first + range->second, QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+    }
+    cursor.endEditBlock();
+}
+
 std::unique_ptr<QTextDocument> TextControl::CopyWithColours() const
 {
     const QTextDocument* original = edit_->document();

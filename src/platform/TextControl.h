@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QPlainTextEdit;
 class QTextDocument;
@@ -75,6 +77,11 @@ public:
     // the same keep their blocks; when nothing differs there is no edit at all.
     void ReplaceRange(
         int start, int end, const QString& text, CaretAfterReplace caret = CaretAfterReplace::AfterText);
+
+    // Replaces each of the ranges (start, length), in ascending order and not
+    // overlapping, by `text` as one undoable edit; the caret stays where the
+    // edit pushes it.
+    void ReplaceEach(const std::vector<std::pair<int, int>>& ranges, const QString& text);
 
 private:
     QPlainTextEdit* edit_;
