@@ -20,8 +20,7 @@ struct RealisticView {
     RealisticView()
     {
         SetLanguage(u"en");
-        view.SetWholeText(RealisticText());
-        view.OnInitialUpdate();
+        view.LoadText(RealisticText());
     }
     CQuillmark2View view;
 };

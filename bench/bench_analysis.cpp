@@ -55,19 +55,6 @@ void BM_AnalyseAroundKeystroke(benchmark::State& state)
 }
 BENCHMARK(BM_AnalyseAroundKeystroke)->Unit(benchmark::kMicrosecond);
 
-void BM_FormatText(benchmark::State& state)
-{
-    SetLanguage(u"en");
-    LineAnalysis analysis;
-    analysis.AnalyseAll(RealisticSource());
-    int docStringColumn = 0;
-    for (auto _ : state) {
-        std::u16string text = FormatText(analysis, docStringColumn);
-        benchmark::DoNotOptimize(text.data());
-    }
-}
-BENCHMARK(BM_FormatText)->Unit(benchmark::kMicrosecond);
-
 // The whole command's text: the tables checked against the text, rebuilt, and the rest carried over.
 void BM_FormatWholeText(benchmark::State& state)
 {

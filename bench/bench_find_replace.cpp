@@ -3,9 +3,9 @@
 // view re-analyses and re-colours the text after the one edit.
 
 #include "RealisticView.h"
-#include "app/TextSearch.h"
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
+#include "find/TextSearch.h"
 
 #include <QApplication>
 #include <QFile>

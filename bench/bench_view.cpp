@@ -3,8 +3,8 @@
 // screen), Format, and opening a 1 MB file into the view.
 
 #include "RealisticView.h"
-#include "app/CQuillmark2Doc.h"
 #include "core/language/KeywordDictionary.h"
+#include "document/CQuillmark2Doc.h"
 #include "editor/CQuillmark2View.h"
 
 #include <QApplication>
@@ -122,8 +122,7 @@ void BM_Open1MB(benchmark::State& state)
 
     SetLanguage(u"en");
     CQuillmark2View view;
-    CQuillmark2Doc document;
-    document.SetView(&view);
+    CQuillmark2Doc document(view);
     for (auto _ : state)
         benchmark::DoNotOptimize(document.OnOpenDocument(path));
     state.counters["bytes"] = static_cast<double>(bytes.size());

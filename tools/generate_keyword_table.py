@@ -2,12 +2,13 @@
 """Writes src/core/language/KeywordTable.cpp from data/gherkin-languages.json.
 
 The editor's dictionary is the published Gherkin keyword table with a few
-changes of form (see data/README.md):
+changes of form:
   * the "* " entries are left out; the classifier knows the "*" marker itself;
   * step keywords lose the one trailing blank the table appends to them;
   * English keeps only 13 keywords, and the English and German "scenario"
-    groups are reversed, so that templates write "Scenario" and "Szenario"
-    where two keywords of that type are equally long.
+    groups are reversed, as the editor's dictionary has always held them:
+    the order of keywords of equal length decides which one the templates
+    write ("Scenario" in English, "Beispiel" in German).
 
 Run it from anywhere after changing the JSON file, and commit the result:
 the build does not run Python.
@@ -110,9 +111,9 @@ def generate(languages):
         lines.append("     }}},")
     lines.append("}};")
     lines.append("")
-    lines.append("std::array<LanguageListEntry, LANGUAGE_COUNT> languageList = {{")
+    lines.append("const std::array<LanguageListEntry, LANGUAGE_COUNT> languageList = {{")
     for code, record in languages.items():
-        lines.append(f"    {{{literal(code)}, {literal(record['name'])}, u\"\"}},")
+        lines.append(f"    {{{literal(code)}, {literal(record['name'])}}},")
     lines.append("}};")
     return "\n".join(lines) + "\n"
 

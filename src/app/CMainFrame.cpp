@@ -1,59 +1,39 @@
 #include "CMainFrame.h"
 
-#include "AppInfo.h"
-#include "CQuillmark2App.h"
-#include "CQuillmark2Doc.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
-#include "DocumentManager.h"
 #include "LockKeyIndicators.h"
 #include "MenuLayout.h"
-#include "Printing.h"
-#include "RecentFileList.h"
+#include "document/CQuillmark2Doc.h"
+#include "document/DocumentManager.h"
+#include "document/RecentFileList.h"
 #include "editor/CQuillmark2View.h"
+#include "platform/AppInfo.h"
+#include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
+#include "print/Printing.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QTextDocument>
 #include <QToolBar>
 
 using namespace CommandId;
 
-namespace {
-// The local files among dropped URLs; a drop of anything else is text for the view.
-QStringList LocalFiles(const QMimeData* mime)
-{
-    QStringList files;
-    if (mime && mime->hasUrls()) {
-        for (const QUrl& url : mime->urls()) {
-            if (url.isLocalFile())
-                files.append(url.toLocalFile());
-        }
-    }
-    return files;
-}
-}
-
-CMainFrame::CMainFrame(CQuillmark2App& app, QWidget* parent)
+CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     : QMainWindow(parent)
-    , m_app(app)
+    , m_recentFiles(recentFiles)
     , m_view(new CQuillmark2View(this))
-    , m_document(new CQuillmark2Doc(this))
+    , m_document(new CQuillmark2Doc(*m_view, this))
     , m_commands(new CommandTable(this))
-    , m_documents(new DocumentManager(*m_document, app.RecentFiles(), this))
+    , m_documents(new DocumentManager(*m_document, recentFiles, this))
 {
-    m_document->SetView(m_view);
-    m_view->SetFontSize(app.m_fontSize);
     setCentralWidget(m_view);
 
     CreateCommands();
@@ -75,8 +55,8 @@ CMainFrame::CMainFrame(CQuillmark2App& app, QWidget* parent)
         [this](const QString& message) { MessageBoxOk(message, this); });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
-    connect(m_view->document(), &QTextDocument::undoAvailable, this, &CMainFrame::UpdateToolBar);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateToolBar);
+    connect(m_view, &QPlainTextEdit::undoAvailable, this, &CMainFrame::UpdateToolBar);
+    WhenClipboardChanges(this, [this] { UpdateToolBar(); });
 
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.svg")));
     resize(900, 700);
@@ -97,6 +77,7 @@ void CMainFrame::CreateMenus()
 
     const MenuEntry& popup = ViewPopupLayout();
     m_viewPopup = new QMenu(QString::fromUtf8(popup.title), this);
+    m_viewPopup->setObjectName(QStringLiteral("viewPopupMenu"));
     BuildMenu(m_viewPopup, popup.items, *m_commands);
 }
 
@@ -137,7 +118,7 @@ void CMainFrame::UpdateRecentFileMenu()
     m_recentFileActions.clear();
 
     QAction* placeholder = m_commands->Action(ID_FILE_MRU_FILE1);
-    const QStringList& paths = m_app.RecentFiles().Paths();
+    const QStringList& paths = m_recentFiles.Paths();
     placeholder->setVisible(paths.isEmpty());
     for (int i = 0; i < paths.size(); ++i) {
         auto* action = new QAction(RecentFileList::MenuText(i, paths[i]), this);
@@ -162,23 +143,6 @@ void CMainFrame::ShowViewPopupMenu(const QPoint& globalPos)
     m_viewPopup->popup(globalPos);
 }
 
-bool CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls)
-{
-    for (const QUrl& url : urls) {
-        if (url.isLocalFile())
-            return m_documents->OpenDocumentFile(url.toLocalFile());
-    }
-    return false;
-}
-
-void CMainFrame::OpenDroppedFilesLater(const QList<QUrl>& urls)
-{
-    // The save prompt must not run inside the drag-and-drop exchange, which
-    // the source application is still waiting on.
-    QMetaObject::invokeMethod(
-        this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
-}
-
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (m_documents->SaveModified())
@@ -187,45 +151,45 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+bool CMainFrame::TakeFileDrop(QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    QString file;
+    if (const QMimeData* mime = drop->mimeData(); mime && mime->hasUrls()) {
+        for (const QUrl& url : mime->urls()) {
+            if (url.isLocalFile()) {
+                file = url.toLocalFile();
+                break;
+            }
+        }
+    }
+    if (file.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    // The save prompt must not run inside the drag-and-drop exchange, which
+    // the source application is still waiting on.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, file] { m_documents->OpenDocumentFile(file); }, Qt::QueuedConnection);
+    return true;
+}
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!LocalFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    TakeFileDrop(event);
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    if (LocalFiles(event->mimeData()).isEmpty())
-        return;
-    event->acceptProposedAction();
-    OpenDroppedFilesLater(event->mimeData()->urls());
+    TakeFileDrop(event);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view->viewport()) {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (!LocalFiles(drag->mimeData()).isEmpty()) {
-                drag->acceptProposedAction();
-                return true;
-            }
-            break;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (!LocalFiles(drop->mimeData()).isEmpty()) {
-                drop->acceptProposedAction();
-                OpenDroppedFilesLater(drop->mimeData()->urls());
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
+    if (watched == m_view->viewport() && TakeFileDrop(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }

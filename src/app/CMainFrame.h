@@ -5,42 +5,40 @@
 
 #include <memory>
 
-class CQuillmark2App;
 class CQuillmark2Doc;
 class CQuillmark2View;
 class CommandTable;
 class DocumentManager;
 class FindReplace;
 class PrintController;
-class QLabel;
 class QMenu;
 class QToolBar;
+class RecentFileList;
 
 // The program's one window: the menu bar, the "Standard" toolbar and the status
 // bar around the view, which fills the rest. Menus, toolbar and the view's
 // pop-up menu are built from one command table; the window owns the document
 // and routes every way of opening a file onto the document manager's one road.
+// It knows nothing of the application object: the Settings command is the
+// application's, and goes out as a signal.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CQuillmark2App& app, QWidget* parent = nullptr);
+    explicit CMainFrame(RecentFileList& recentFiles, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CQuillmark2View* GetActiveView() const { return m_view; }
     CQuillmark2Doc* GetActiveDocument() const { return m_document; }
     CommandTable& Commands() const { return *m_commands; }
     DocumentManager& Documents() const { return *m_documents; }
-    QMenu* ViewPopupMenu() const { return m_viewPopup; }
-    QToolBar* StandardToolBar() const { return m_toolBar; }
-    QMenu* FileMenu() const { return m_fileMenu; }
 
     // Runs the pop-up's update handlers, then opens it at `globalPos`.
     void ShowViewPopupMenu(const QPoint& globalPos);
-    // Opens the local files of a drop, as File Open does, the first one only:
-    // this window holds one document.
-    bool OpenDroppedFiles(const QList<QUrl>& urls);
     // "<file name> - Quillmark" with the modified mark.
     void UpdateTitle();
+
+signals:
+    void settingsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,11 +56,15 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void UpdateRecentFileMenu();
-    void OpenDroppedFilesLater(const QList<QUrl>& urls);
+    // A drag or drop of local files, on the window or on the text: accepted,
+    // and the first file opened as File Open does once the drop is over (this
+    // window holds one document). False for anything else, which the text
+    // takes as usual.
+    bool TakeFileDrop(QEvent* event);
     // Runs the update handlers of the commands that the toolbar shows.
     void UpdateToolBar();
 
-    CQuillmark2App& m_app;
+    RecentFileList& m_recentFiles;
     CQuillmark2View* m_view;
     CQuillmark2Doc* m_document;
     CommandTable* m_commands;

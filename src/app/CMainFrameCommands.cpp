@@ -3,35 +3,16 @@
 // actions from here.
 #include "CMainFrame.h"
 
-#include "CQuillmark2App.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
-#include "DocumentManager.h"
-#include "PopupMenuRules.h"
+#include "core/editor/PopupRules.h"
+#include "document/DocumentManager.h"
 #include "editor/CQuillmark2View.h"
 
 #include <QStatusBar>
-#include <QTextDocument>
 #include <QToolBar>
 
 using namespace CommandId;
-
-namespace {
-// The caret line's type and the one below it, as the pop-up rules read them:
-// the line after the last analysed one counts as text.
-struct CaretLines {
-    LineType line;
-    LineType next;
-};
-
-CaretLines CaretLineTypes(const CQuillmark2View& view)
-{
-    const int caret = view.CaretLine();
-    const int analysed = view.analysis().analysedLineCount;
-    const LineType next = caret + 1 < analysed ? view.LineTypeAt(caret + 1) : TEXT_LINE;
-    return { view.LineTypeAt(caret), next };
-}
-}
 
 void CMainFrame::CreateCommands()
 {
@@ -51,7 +32,7 @@ void CMainFrame::CreateCommands()
 
     // Edit: the text control's own operations, enabled as it can do them.
     table.Bind(
-        ID_EDIT_UNDO, [view] { view->undo(); }, [view] { return view->document()->isUndoAvailable(); });
+        ID_EDIT_UNDO, [view] { view->undo(); }, [view] { return view->control().CanUndo(); });
     table.Bind(
         ID_EDIT_CUT, [view] { view->cut(); }, [view] { return view->textCursor().hasSelection(); });
     table.Bind(
@@ -63,9 +44,9 @@ void CMainFrame::CreateCommands()
     table.Bind(ID_EDIT_UNFORMAT, [view] { view->OnUnformat(); });
 
     // Insert: templates and samples go in front of the next scenario.
-    for (int id : insertCommands)
+    for (const InsertCommand& command : InsertCommands())
         table.Bind(
-            id, [view, id] { view->OnInsert(id); }, always);
+            command.id, [view, kind = command.kind] { view->OnInsert(kind); }, always);
 
     // View
     QToolBar** toolBar = &m_toolBar;
@@ -77,28 +58,19 @@ void CMainFrame::CreateCommands()
         [this] { return !statusBar()->isHidden(); });
     table.Bind(ID_VIEW_REFRESH, [view] { view->OnRefresh(); });
 
-    // Settings and Help
-    CQuillmark2App* app = &m_app;
-    table.Bind(
-        ID_SETTINGS, [app] { app->OnSettings(); }, always);
-    table.Bind(ID_SETTINGS_NO_MENU, [app] { app->OnSettings(); });
-    table.Bind(ID_APP_ABOUT, [app] { app->OnAppAbout(); });
-    table.Bind(
-        ID_HELP_EDITOR, [app] { app->OnHelp(); }, always);
+    // Settings is the application's, which owns the two settings.
+    const auto settings = [this] { emit settingsRequested(); };
+    table.Bind(ID_SETTINGS, settings, always);
+    table.Bind(ID_SETTINGS_NO_MENU, settings);
 
-    // The view's pop-up menu. Table and String stand with their rules; their
-    // editors are not part of this program yet, so choosing them changes nothing.
-    table.Bind(ID_TABLE, {}, [view] {
-        const CaretLines lines = CaretLineTypes(*view);
-        return TableAllowed(lines.line, lines.next);
-    });
-    table.Bind(ID_STRING, {}, [view] {
-        const CaretLines lines = CaretLineTypes(*view);
-        return StringAllowed(lines.line, lines.next);
-    });
+    // The view's pop-up menu: the core's rules decide on the caret's line. The
+    // editors of Table and String are not part of this program yet, so
+    // choosing them changes nothing.
+    table.Bind(ID_TABLE, {}, [view] { return CanEditTable(view->analysis(), view->CaretLine()); });
+    table.Bind(ID_STRING, {}, [view] { return CanEditString(view->analysis(), view->CaretLine()); });
     table.Bind(
         ID_EDIT_INCLUDE_FILE, [view] { view->OnEditIncludeFile(); },
-        [view] { return view->CanEditIncludeFile(); });
+        [view] { return CanEditIncludeFile(view->analysis(), view->CaretLine()); });
 
     CreateDialogCommands();
 }

@@ -1,13 +1,14 @@
-// Find, Replace and printing: commands whose dialogs keep their state for the
-// whole run, so the window owns them.
+// The commands that open dialogs: Find, Replace and printing, whose dialogs
+// keep their state for the whole run, so the window owns them; Help and About.
 #include "CMainFrame.h"
 
 #include "CommandIds.h"
 #include "CommandTable.h"
-#include "FindReplace.h"
-#include "FindReplaceDialog.h"
-#include "Printing.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CHelpDialog.h"
 #include "editor/CQuillmark2View.h"
+#include "find/FindReplace.h"
+#include "print/Printing.h"
 
 using namespace CommandId;
 
@@ -26,6 +27,18 @@ void CMainFrame::CreateDialogCommands()
     table.Bind(ID_FILE_PRINT, [this, view] { Printer().Print(view, this); });
     table.Bind(ID_FILE_PRINT_PREVIEW, [this, view] { Printer().PrintPreview(view, this); });
     table.Bind(ID_FILE_PAGE_SETUP, [this] { Printer().PrintSetup(this); });
+
+    table.Bind(ID_APP_ABOUT, [this] {
+        CAboutDlg dialog(this);
+        dialog.exec();
+    });
+    table.Bind(
+        ID_HELP_EDITOR,
+        [this] {
+            CHelpDialog dialog(HelpText::Editor, this);
+            dialog.exec();
+        },
+        [] { return true; });
 }
 
 PrintController& CMainFrame::Printer()

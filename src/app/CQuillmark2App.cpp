@@ -1,20 +1,15 @@
 #include "CQuillmark2App.h"
 
-#include "AppInfo.h"
-#include "CAboutDlg.h"
-#include "CHelpDialog.h"
 #include "CMainFrame.h"
-#include "CQuillmark2Doc.h"
-#include "CSettingsDialog.h"
-#include "DocumentManager.h"
 #include "core/language/KeywordDictionary.h"
+#include "dialogs/CSettingsDialog.h"
+#include "document/DocumentManager.h"
 #include "editor/CQuillmark2View.h"
+#include "platform/AppInfo.h"
 #include "platform/Profile.h"
 #include "platform/StringConvert.h"
 
 namespace {
-CQuillmark2App* theApp = nullptr;
-
 const QString configuration = QStringLiteral("Configuration");
 const QString fontSizeEntry = QStringLiteral("fontSize");
 const QString languageEntry = QStringLiteral("languageID");
@@ -40,23 +35,9 @@ static void InitResources()
     Q_INIT_RESOURCE(resources);
 }
 
-CQuillmark2App::CQuillmark2App()
-{
-    Q_ASSERT_X(!theApp, "CQuillmark2App", "one application object at a time");
-    theApp = this;
-}
+CQuillmark2App::CQuillmark2App() = default;
 
-CQuillmark2App::~CQuillmark2App()
-{
-    m_frame.reset();
-    if (theApp == this)
-        theApp = nullptr;
-}
-
-CQuillmark2App* CQuillmark2App::Instance()
-{
-    return theApp;
-}
+CQuillmark2App::~CQuillmark2App() = default;
 
 bool CQuillmark2App::InitInstance(const QStringList& arguments)
 {
@@ -64,7 +45,9 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     m_recentFiles.ReadList(UserProfile());
     LoadCustomState();
 
-    m_frame = std::make_unique<CMainFrame>(*this);
+    m_frame = std::make_unique<CMainFrame>(m_recentFiles);
+    m_frame->GetActiveView()->SetFontSize(m_fontSize);
+    connect(m_frame.get(), &CMainFrame::settingsRequested, this, &CQuillmark2App::OnSettings);
     {
         const Profile profile = UserProfile();
         m_frame->restoreGeometry(profile.GetProfileBinary(workspace, geometryEntry));
@@ -105,8 +88,7 @@ void CQuillmark2App::LoadCustomState()
     const Profile profile = UserProfile();
     m_fontSize = profile.GetProfileInt(configuration, fontSizeEntry, defaultFontSize);
     m_languageID = profile.GetProfileString(configuration, languageEntry, defaultLanguage);
-    currentLanguageCode = toU16(m_languageID);
-    SetLanguage(currentLanguageCode);
+    SelectLanguageSetting(toU16(m_languageID));
 }
 
 void CQuillmark2App::SaveCustomState()
@@ -117,32 +99,14 @@ void CQuillmark2App::SaveCustomState()
     profile.Flush();
 }
 
-void CQuillmark2App::ApplySettings(int fontSize, const QString& languageID)
-{
-    m_fontSize = fontSize;
-    m_languageID = languageID;
-    currentLanguageCode = toU16(m_languageID);
-    SetLanguage(currentLanguageCode);
-    if (m_frame)
-        m_frame->GetActiveView()->ApplySettings(m_fontSize);
-}
-
 void CQuillmark2App::OnSettings()
 {
     CSettingsDialog dialog(m_fontSize, m_languageID, m_frame.get());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ApplySettings(dialog.fontSize(), dialog.languageID());
-}
-
-void CQuillmark2App::OnAppAbout()
-{
-    CAboutDlg dialog(m_frame.get());
-    dialog.exec();
-}
-
-void CQuillmark2App::OnHelp()
-{
-    CHelpDialog dialog(HelpText::Editor, m_frame.get());
-    dialog.exec();
+    m_fontSize = dialog.fontSize();
+    m_languageID = dialog.languageID();
+    SelectLanguageSetting(toU16(m_languageID));
+    if (m_frame)
+        m_frame->GetActiveView()->ApplySettings(m_fontSize);
 }

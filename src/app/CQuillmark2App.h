@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecentFileList.h"
+#include "document/RecentFileList.h"
 
 #include <QObject>
 #include <QString>
@@ -24,9 +24,6 @@ public:
     CQuillmark2App();
     ~CQuillmark2App() override;
 
-    // The running application object, or nullptr outside its lifetime.
-    static CQuillmark2App* Instance();
-
     // Start-up: settings, the main window, then the file named in `arguments`
     // (program name first, as QCoreApplication::arguments() gives them) or a
     // new document, and the window shown. False ends the program.
@@ -35,22 +32,12 @@ public:
     // and bars. Returns the exit code.
     int ExitInstance();
 
-    // Reads the two settings and selects the language; no message when the
-    // code is unknown (the dictionary then selects nothing).
-    void LoadCustomState();
-    void SaveCustomState();
-
     // The Settings command: the dialog with the current settings; on OK the
-    // new ones are applied.
+    // new ones are stored, the language selected and the view's text shown at
+    // the new size, re-coloured without re-analysis.
     void OnSettings();
-    // Stores the settings, selects the language and shows the text at the new
-    // size, re-coloured without re-analysis.
-    void ApplySettings(int fontSize, const QString& languageID);
-    void OnAppAbout();
-    void OnHelp();
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
-    RecentFileList& RecentFiles() { return m_recentFiles; }
 
     // Whether ExitInstance writes anything; the start-up probe turns it off
     // so that measuring leaves the user's profile alone.
@@ -60,6 +47,11 @@ public:
     QString m_languageID;
 
 private:
+    // Reads the two settings and selects the language; no message when the
+    // code is unknown (the dictionary then selects nothing).
+    void LoadCustomState();
+    void SaveCustomState();
+
     RecentFileList m_recentFiles;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_saveStateAtExit = true;

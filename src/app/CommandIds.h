@@ -1,8 +1,8 @@
 #pragma once
 
 // Command ids of the main window, its toolbar and the view's pop-up menu. The
-// numbers are fixed: tests, the command table and the view's Insert command
-// compare against them.
+// numbers are fixed: the command table binds its handlers by them. The Insert
+// commands have their ids in their own table (CommandTable.h).
 namespace CommandId {
 
 // File
@@ -28,22 +28,6 @@ inline constexpr int ID_EDIT_UNDO = 57643;
 inline constexpr int ID_EDIT_FORMAT = 32815;
 inline constexpr int ID_EDIT_UNFORMAT = 32816;
 
-// Insert
-inline constexpr int ID_INSERT_SCENARIO = 32785;
-inline constexpr int ID_INSERT_SCENARIO_WITH_TABLES = 32796;
-inline constexpr int ID_INSERT_SCENARIO_OUTLINE = 32786;
-inline constexpr int ID_INSERT_BACKGROUND = 32811;
-inline constexpr int ID_INSERT_BUSINESS_RULE = 32787;
-inline constexpr int ID_INSERT_DOMAIN_TERM = 32803;
-inline constexpr int ID_INSERT_INCLUDE_FILE = 32812;
-inline constexpr int ID_INSERT_SAMPLE_SCENARIO = 32804;
-inline constexpr int ID_INSERT_SAMPLE_BUSINESS_RULE = 32805;
-inline constexpr int ID_INSERT_SAMPLE_DOMAIN_TERM = 32806;
-inline constexpr int ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES = 32809;
-inline constexpr int ID_INSERT_SAMPLE_SCENARIO_OUTLINE = 32808;
-inline constexpr int ID_INSERT_RULE = 32788;
-inline constexpr int ID_INSERT_EXAMPLE = 32797;
-
 // View
 inline constexpr int ID_VIEW_TOOLBAR = 59392;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
@@ -59,23 +43,5 @@ inline constexpr int ID_HELP_EDITOR = 32810;
 inline constexpr int ID_TABLE = 32771;
 inline constexpr int ID_STRING = 32802;
 inline constexpr int ID_EDIT_INCLUDE_FILE = 32814;
-
-// The fourteen Insert commands in menu order.
-inline constexpr int insertCommands[] = {
-    ID_INSERT_SCENARIO,
-    ID_INSERT_SCENARIO_WITH_TABLES,
-    ID_INSERT_SCENARIO_OUTLINE,
-    ID_INSERT_BACKGROUND,
-    ID_INSERT_BUSINESS_RULE,
-    ID_INSERT_DOMAIN_TERM,
-    ID_INSERT_INCLUDE_FILE,
-    ID_INSERT_SAMPLE_SCENARIO,
-    ID_INSERT_SAMPLE_BUSINESS_RULE,
-    ID_INSERT_SAMPLE_DOMAIN_TERM,
-    ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES,
-    ID_INSERT_SAMPLE_SCENARIO_OUTLINE,
-    ID_INSERT_RULE,
-    ID_INSERT_EXAMPLE,
-};
 
 } // namespace CommandId

@@ -9,12 +9,37 @@
 
 using namespace CommandId;
 
-const std::vector<CommandInfo>& CommandCatalog()
+const std::vector<InsertCommand>& InsertCommands()
+{
+    using enum InsertTemplate;
+    // In the menu a separator stands before each command marked true.
+    static const std::vector<InsertCommand> commands = {
+        { 32785, "Scenario", Scenario },
+        { 32796, "Scenario with Tables", ScenarioWithTables },
+        { 32786, "Scenario Outline", ScenarioOutline },
+        { 32811, "Background", Background },
+        { 32787, "Business Rule", BusinessRule, true },
+        { 32803, "Domain Term", DomainTerm },
+        { 32812, "Include File", IncludeFile, true },
+        { 32804, "Sample Scenario", SampleScenario, true },
+        { 32805, "Sample Business Rule", SampleBusinessRule },
+        { 32806, "Sample Domain Term", SampleDomainTerm },
+        { 32809, "Sample Scenario with Tables", SampleScenarioWithTables },
+        { 32808, "Sample Scenario Outline", SampleScenarioOutline },
+        { 32788, "Rule", Rule, true },
+        { 32797, "Example", Example },
+    };
+    return commands;
+}
+
+namespace {
+
+std::vector<CommandInfo> BuildCatalog()
 {
     // Keys that only mean something to an embedded-object container (Esc,
     // Alt+Enter) or to a split window (F6, Shift+F6) are left out: this window
     // has neither, and binding them would only steal the keys from the text.
-    static const std::vector<CommandInfo> catalog = {
+    std::vector<CommandInfo> catalog = {
         { ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "document-new" },
         { ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "document-open" },
         { ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "document-save" },
@@ -39,21 +64,6 @@ const std::vector<CommandInfo>& CommandCatalog()
         { ID_EDIT_FORMAT, "Format", "", "", "", "" },
         { ID_EDIT_UNFORMAT, "Unformat", "", "", "", "" },
 
-        { ID_INSERT_SCENARIO, "Scenario", "", "", "", "" },
-        { ID_INSERT_SCENARIO_WITH_TABLES, "Scenario with Tables", "", "", "", "" },
-        { ID_INSERT_SCENARIO_OUTLINE, "Scenario Outline", "", "", "", "" },
-        { ID_INSERT_BACKGROUND, "Background", "", "", "", "" },
-        { ID_INSERT_BUSINESS_RULE, "Business Rule", "", "", "", "" },
-        { ID_INSERT_DOMAIN_TERM, "Domain Term", "", "", "", "" },
-        { ID_INSERT_INCLUDE_FILE, "Include File", "", "", "", "" },
-        { ID_INSERT_SAMPLE_SCENARIO, "Sample Scenario", "", "", "", "" },
-        { ID_INSERT_SAMPLE_BUSINESS_RULE, "Sample Business Rule", "", "", "", "" },
-        { ID_INSERT_SAMPLE_DOMAIN_TERM, "Sample Domain Term", "", "", "", "" },
-        { ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES, "Sample Scenario with Tables", "", "", "", "" },
-        { ID_INSERT_SAMPLE_SCENARIO_OUTLINE, "Sample Scenario Outline", "", "", "", "" },
-        { ID_INSERT_RULE, "Rule", "", "", "", "" },
-        { ID_INSERT_EXAMPLE, "Example", "", "", "", "" },
-
         // The one bar the window has, listed under "Toolbars and Docking Windows".
         { ID_VIEW_TOOLBAR, "Standard", "", "", "", "" },
         { ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "Toggle Status Bar", "" },
@@ -69,6 +79,16 @@ const std::vector<CommandInfo>& CommandCatalog()
         { ID_STRING, "String ", "", "", "", "" },
         { ID_EDIT_INCLUDE_FILE, "Edit Include File", "", "", "", "" },
     };
+    for (const InsertCommand& command : InsertCommands())
+        catalog.push_back({ command.id, command.text, "", "", "", "" });
+    return catalog;
+}
+
+} // namespace
+
+const std::vector<CommandInfo>& CommandCatalog()
+{
+    static const std::vector<CommandInfo> catalog = BuildCatalog();
     return catalog;
 }
 
@@ -130,27 +150,9 @@ void CommandTable::Update(const QList<QAction*>& actions) const
     }
 }
 
-void CommandTable::UpdateAll() const
-{
-    for (const Binding& binding : m_bindings)
-        Apply(binding);
-}
-
 void CommandTable::UpdateOnShow(QMenu* menu) const
 {
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { Update(menu->actions()); });
-}
-
-bool CommandTable::Execute(int id)
-{
-    const Binding* binding = Find(id);
-    if (!binding)
-        return false;
-    Apply(*binding);
-    if (!binding->action->isEnabled())
-        return false;
-    binding->action->trigger();
-    return true;
 }
 
 const CommandTable::Binding* CommandTable::Find(int id) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editor/Templates.h"
+
 #include <QList>
 #include <QObject>
 
@@ -21,7 +23,18 @@ struct CommandInfo {
     const char* icon; // desktop theme icon name; "" when the command has no button
 };
 
-// Every command of the main window, its toolbar and the view's pop-up menu.
+// The Insert menu in its order: each command's id, its menu text and the
+// template it inserts in front of the next scenario.
+struct InsertCommand {
+    int id;
+    const char* text;
+    InsertTemplate kind;
+    bool separatorBefore = false;
+};
+const std::vector<InsertCommand>& InsertCommands();
+
+// Every command of the main window, its toolbar and the view's pop-up menu,
+// the Insert commands among them.
 const std::vector<CommandInfo>& CommandCatalog();
 // The entry of that id, or nullptr.
 const CommandInfo* FindCommand(int id);
@@ -46,13 +59,8 @@ public:
 
     // Runs the update handlers of the given actions (unknown ones are skipped).
     void Update(const QList<QAction*>& actions) const;
-    void UpdateAll() const;
     // Makes the menu run the update handlers of its items each time it opens.
     void UpdateOnShow(QMenu* menu) const;
-
-    // Runs the handler of a bound command as if the user chose it; false when
-    // the id is unbound or its update handler disables it.
-    bool Execute(int id);
 
 private:
     struct Binding {

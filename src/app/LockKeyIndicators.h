@@ -15,12 +15,12 @@ class LockKeyIndicators : public QObject {
 public:
     explicit LockKeyIndicators(QStatusBar* statusBar);
 
-    void SetStates(bool capsLock, bool numLock);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void SetStates(bool capsLock, bool numLock);
+
     QLabel* m_caps;
     QLabel* m_num;
     bool m_readsNativeModifiers;

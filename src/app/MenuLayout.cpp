@@ -20,6 +20,16 @@ MenuEntry Separator()
 {
     return MenuEntry {};
 }
+
+std::vector<MenuEntry> InsertMenuItems()
+{
+    std::vector<MenuEntry> items;
+    for (const InsertCommand& command : InsertCommands()) {
+        if (command.separatorBefore)
+            items.push_back(Separator());
+        items.push_back(Item(command.id));
+    }
+    return items;
 }
 
 const std::vector<MenuEntry>& MainMenuLayout()
@@ -33,14 +43,7 @@ const std::vector<MenuEntry>& MainMenuLayout()
             { Item(ID_EDIT_UNDO), Separator(), Item(ID_EDIT_CUT), Item(ID_EDIT_COPY), Item(ID_EDIT_PASTE),
                 Item(ID_EDIT_SELECT_ALL), Separator(), Item(ID_EDIT_FIND), Item(ID_EDIT_REPEAT),
                 Item(ID_EDIT_REPLACE), Separator(), Item(ID_EDIT_FORMAT), Item(ID_EDIT_UNFORMAT) } },
-        { "Insert", 0,
-            { Item(ID_INSERT_SCENARIO), Item(ID_INSERT_SCENARIO_WITH_TABLES),
-                Item(ID_INSERT_SCENARIO_OUTLINE), Item(ID_INSERT_BACKGROUND), Separator(),
-                Item(ID_INSERT_BUSINESS_RULE), Item(ID_INSERT_DOMAIN_TERM), Separator(),
-                Item(ID_INSERT_INCLUDE_FILE), Separator(), Item(ID_INSERT_SAMPLE_SCENARIO),
-                Item(ID_INSERT_SAMPLE_BUSINESS_RULE), Item(ID_INSERT_SAMPLE_DOMAIN_TERM),
-                Item(ID_INSERT_SAMPLE_SCENARIO_WITH_TABLES), Item(ID_INSERT_SAMPLE_SCENARIO_OUTLINE),
-                Separator(), Item(ID_INSERT_RULE), Item(ID_INSERT_EXAMPLE) } },
+        { "Insert", 0, InsertMenuItems() },
         { "&View", 0,
             { MenuEntry { "&Toolbars and Docking Windows", 0, { Item(ID_VIEW_TOOLBAR) } },
                 Item(ID_VIEW_STATUS_BAR), Item(ID_VIEW_REFRESH) } },
@@ -50,18 +53,20 @@ const std::vector<MenuEntry>& MainMenuLayout()
     return layout;
 }
 
+// Toolbar buttons in order; 0 is a separator.
+const std::vector<int>& ToolbarLayout()
+{
+    static const std::vector<int> layout = { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
+        ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, ID_APP_ABOUT };
+    return layout;
+}
+} // namespace
+
 const MenuEntry& ViewPopupLayout()
 {
     static const MenuEntry layout = { "Edit", 0,
         { Item(ID_EDIT_CUT), Item(ID_EDIT_COPY), Item(ID_EDIT_PASTE), Separator(), Item(ID_EDIT_SELECT_ALL),
             Item(ID_TABLE), Item(ID_STRING), Item(ID_EDIT_INCLUDE_FILE) } };
-    return layout;
-}
-
-const std::vector<int>& ToolbarLayout()
-{
-    static const std::vector<int> layout = { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
-        ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, ID_APP_ABOUT };
     return layout;
 }
 

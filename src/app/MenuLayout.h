@@ -19,11 +19,8 @@ struct MenuEntry {
     std::vector<MenuEntry> items;
 };
 
-const std::vector<MenuEntry>& MainMenuLayout();
 // The view's pop-up menu.
 const MenuEntry& ViewPopupLayout();
-// Toolbar buttons in order; 0 is a separator.
-const std::vector<int>& ToolbarLayout();
 
 // Fills the bar, the pop-up or the toolbar with the table's actions. Every
 // built menu runs its items' update handlers when it is about to show.

@@ -58,7 +58,7 @@ void ArmStartupProbe(CMainFrame& frame, const QElapsedTimer& sinceLaunch)
         const double cpuMilliseconds = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
         std::printf("startup_ms=%.1f since_exec_ms=%.0f cpu_ms=%.0f lines=%d analysed=%d\n",
             launch.nsecsElapsed() / 1e6, MillisecondsSinceExec(), cpuMilliseconds,
-            view->document()->blockCount(), view->analysis().analysedLineCount);
+            view->control().GetLineCount(), view->analysis().analysedLineCount);
         std::fflush(stdout);
         QCoreApplication::quit();
     });

@@ -1,6 +1,6 @@
-#include "AppInfo.h"
 #include "CQuillmark2App.h"
 #include "StartupProbe.h"
+#include "platform/AppInfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

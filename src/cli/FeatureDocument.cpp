@@ -70,10 +70,8 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         std::u16string start = document.source.lineText(0);
         if (!start.empty() && start.back() == u'\r')
             start += u'\n';
-        if (const auto firstLine = DirectiveLineOf(start)) {
-            if (const auto unknown = ApplyLanguageDirective(*firstLine))
-                ReportProblem("Cannot set language to " + ToUtf8(*unknown));
-        }
+        if (const auto problem = ApplyDocumentLanguage(start))
+            ReportProblem(ToUtf8(*problem));
     }
     return document;
 }

@@ -1,17 +1,15 @@
 #include "CQuillmark2View.h"
 
-#include "GherkinHighlighter.h"
 #include "platform/Clipboard.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
-#include <cstdlib>
+#include <vector>
 
 CQuillmark2View::CQuillmark2View(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -21,7 +19,6 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     , m_highlighter(document(), m_analysis, m_formats)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    setFont(EditorFont(m_fontSize));
     // The colours of the formats are fixed, so the page they are shown on is
     // too, whatever the desktop's theme.
     QPalette page = palette();
@@ -30,32 +27,15 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     setPalette(page);
     // Every change is analysed first and painted second, by this handler.
     connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
-    m_lastLineCount = document()->blockCount();
-    m_baselineText = document()->toRawText();
+    m_changes.SeeLineCount(m_control.GetLineCount());
+    m_baselineText = m_control.GetControlText();
 }
 
 CQuillmark2View::~CQuillmark2View() = default;
 
-void CQuillmark2View::SetDocument(CQuillmark2Doc* document)
-{
-    m_document = document;
-}
-
-CQuillmark2Doc* CQuillmark2View::GetDocument() const
-{
-    return m_document;
-}
-
 void CQuillmark2View::SetFontSize(int points)
 {
-    if (points > 0)
-        m_fontSize = points;
-}
-
-void CQuillmark2View::InitCharFormats()
-{
-    setFont(EditorFont(m_fontSize));
-    m_formats = MakeLineFormats();
+    setFont(EditorFont(points));
 }
 
 void CQuillmark2View::AnalyseLines(int first, int last)
@@ -65,13 +45,8 @@ void CQuillmark2View::AnalyseLines(int first, int last)
 
 void CQuillmark2View::ColorLines(int first, int last)
 {
-    PaintBlocks(first, last);
-    UpdateModifiedFlag();
-}
-
-void CQuillmark2View::PaintBlocks(int first, int last)
-{
     m_highlighter.PaintBlocks(first, last);
+    UpdateModifiedFlag();
 }
 
 void CQuillmark2View::RefreshAllLines()
@@ -81,25 +56,19 @@ void CQuillmark2View::RefreshAllLines()
         m_analysis.AnalyseAll(m_lineSource);
     }
     const int analysed = m_analysis.analysedLineCount;
-    PaintBlocks(0, analysed);
+    m_highlighter.PaintBlocks(0, analysed);
     // Lines a command's edit created or moved past the analysed ones lose
     // the analysis' colours.
-    if (m_pendingLastLine >= analysed || m_pendingShift > 0)
-        RepaintStaleBlocks(analysed, std::max(m_pendingLastLine + 1, analysed + m_pendingShift), 0, -1);
-    m_pendingLastLine = -1;
-    m_pendingShift = 0;
+    const int staleEnd = m_changes.TakeStaleEnd(analysed);
+    if (staleEnd > analysed)
+        m_highlighter.PaintStaleBlocks(analysed, staleEnd, 0, -1);
     UpdateModifiedFlag();
     viewport()->update();
 }
 
 int CQuillmark2View::CaretLine() const
 {
-    return m_control.LineFromChar(-1);
-}
-
-LineType CQuillmark2View::LineTypeAt(int line) const
-{
-    return m_analysis.TypeOf(line);
+    return m_control.LineFromChar(m_control.LineIndex(-1));
 }
 
 QString CQuillmark2View::WholeText() const
@@ -107,40 +76,31 @@ QString CQuillmark2View::WholeText() const
     return m_control.GetWholeText();
 }
 
-void CQuillmark2View::SetWholeText(const QString& wholeText)
+void CQuillmark2View::SetTextBeforeRefresh(const QString& wholeText)
 {
-    m_loadingText = true;
+    const ChangeTracker::WriteScope writing(m_changes);
     m_control.SetWholeText(wholeText);
-    m_loadingText = false;
-    SetBaselineToCurrentText();
 }
 
-void CQuillmark2View::ReplaceRange(int start, int end, const QString& text)
+void CQuillmark2View::ReplaceRange(
+    int start, int end, const QString& text, TextControl::CaretAfterReplace caret)
 {
     // The new text goes on the clipboard, where users of the editor expect
     // it, but it is written through the control rather than pasted: a paste
     // would insert stale contents whenever the clipboard refused the text,
     // and writing only what differs keeps a command on a large text fast.
     CopyTextToClipboard(text);
-    m_control.ReplaceRange(start, end, text);
-}
-
-void CQuillmark2View::ReplaceRangeBeforeRefresh(
-    int start, int end, const QString& text, TextControl::CaretAfterReplace caret)
-{
-    m_refreshPending = true;
-    CopyTextToClipboard(text);
+    const ChangeTracker::WriteScope writing(m_changes);
     m_control.ReplaceRange(start, end, text, caret);
-    m_refreshPending = false;
 }
 
 void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
 {
-    const int caretLine = CaretLine();
+    const int caretLine = m_control.LineFromChar(-1);
     // The caret is left where it is until the lines are coloured: moving it
     // to the end of the text and back would lay out two screens of blocks
     // twice over, only for the colouring to throw the layouts away.
-    ReplaceRangeBeforeRefresh(0, m_control.GetTextLength(), text, TextControl::CaretAfterReplace::Unmoved);
+    ReplaceRange(0, m_control.GetTextLength(), text, TextControl::CaretAfterReplace::Unmoved);
     RefreshAllLines();
     const int line = std::min(caretLine, m_control.GetLineCount() - 1);
     // The view ends as after a paste of the whole text, which scrolls to its
@@ -162,17 +122,16 @@ void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
 
 void CQuillmark2View::SetBaselineToCurrentText()
 {
-    m_baselineText = document()->toRawText();
+    m_baselineText = m_control.GetControlText();
     UpdateModifiedFlag();
 }
 
 void CQuillmark2View::UpdateModifiedFlag()
 {
-    // The character count is kept by the document, so a length that differs
-    // (the usual case after an edit) settles it without reading the text.
-    const QTextDocument* doc = document();
+    // The control keeps its length, so a length that differs (the usual case
+    // after an edit) settles it without reading the text.
     const bool modified
-        = doc->characterCount() - 1 != m_baselineText.size() || doc->toRawText() != m_baselineText;
+        = m_control.GetTextLength() != m_baselineText.size() || m_control.GetControlText() != m_baselineText;
     if (modified == m_modified)
         return;
     m_modified = modified;
@@ -184,51 +143,40 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
     m_lineSource.Invalidate();
     if (charsRemoved == 0 && charsAdded == 0)
         return;
-    const QTextDocument* doc = document();
-    const int count = doc->blockCount();
-    const int lastPosition = std::clamp(position + charsAdded, 0, doc->characterCount() - 1);
-    const int first = doc->findBlock(std::clamp(position, 0, lastPosition)).blockNumber();
-    const int last = doc->findBlock(lastPosition).blockNumber();
+    const int lastPosition = std::clamp(position + charsAdded, 0, m_control.GetTextLength());
+    const int first = m_control.LineFromChar(std::clamp(position, 0, lastPosition));
+    const int last = m_control.LineFromChar(lastPosition);
+    const int shift = m_changes.SeeLineCount(m_control.GetLineCount());
 
-    if (m_refreshPending) {
-        m_pendingLastLine = std::max(m_pendingLastLine, last);
-        m_pendingShift += std::abs(count - m_lastLineCount);
-        m_lastLineCount = count;
+    if (m_changes.Writing()) {
+        m_changes.NoteWrite(last, shift);
         return;
     }
 
-    if (count != m_lastLineCount) {
+    if (shift != 0) {
         // Lines moved: everything is analysed again, and a block that now
         // holds another line's analysis (up to as many blocks past the analysed
         // ones as lines came or went) is repainted.
-        const int shift = std::abs(count - m_lastLineCount);
-        m_lastLineCount = count;
         {
             const DocumentLineSource::CopyScope copy(m_lineSource);
             m_analysis.AnalyseAll(m_lineSource);
         }
-        PaintBlocks(first, last + 1);
-        RepaintStaleBlocks(0, m_analysis.analysedLineCount + shift, first, last);
+        m_highlighter.PaintBlocks(first, last + 1);
+        m_highlighter.PaintStaleBlocks(0, m_analysis.analysedLineCount + shift, first, last);
     } else {
         const int analysed = m_analysis.analysedLineCount;
-        m_typesBeforeAnalysis.assign(m_analysis.lineType.begin(), m_analysis.lineType.begin() + analysed);
+        std::vector<LineType>& before = m_changes.TypesBefore();
+        before.assign(m_analysis.lineType.begin(), m_analysis.lineType.begin() + analysed);
         m_analysis.AnalyseLines(m_lineSource, first - 1, last + 2);
-        PaintBlocks(first, last + 1);
-        RepaintStaleBlocks(first - 1, last + 2, first, last);
+        m_highlighter.PaintBlocks(first, last + 1);
+        m_highlighter.PaintStaleBlocks(first - 1, last + 2, first, last);
         // The context pass may have turned text further away into description
         // or doc-string lines.
         for (int line = 0; line < analysed; ++line)
-            if (m_analysis.lineType[line] != m_typesBeforeAnalysis[line]
-                && (line < first - 1 || line > last + 1))
-                RepaintStaleBlocks(line, line + 1, first, last);
+            if (m_analysis.lineType[line] != before[line] && (line < first - 1 || line > last + 1))
+                m_highlighter.PaintStaleBlocks(line, line + 1, first, last);
     }
-    if (!m_loadingText)
-        UpdateModifiedFlag();
-}
-
-void CQuillmark2View::RepaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
-{
-    m_highlighter.PaintStaleBlocks(first, last, skipFirst, skipLast);
+    UpdateModifiedFlag();
 }
 
 void CQuillmark2View::contextMenuEvent(QContextMenuEvent* event)

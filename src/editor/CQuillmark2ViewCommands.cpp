@@ -1,4 +1,4 @@
-// The view's commands: the initial update with the new-document template, the
+// The view's commands: loading a text with the new-document template, the
 // Insert commands, Refresh, Format, Unformat, Edit Include File and Settings.
 // Each command that changes the text replaces one range in one undoable edit,
 // leaves the new text on the clipboard, and then analyses and colours all
@@ -7,19 +7,30 @@
 #include "CQuillmark2View.h"
 
 #include "core/editor/Format.h"
-#include "core/editor/IncludeLine.h"
-#include "core/editor/Templates.h"
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 #include "platform/MessageBox.h"
 #include "platform/StringConvert.h"
 
-#include <algorithm>
-
-void CQuillmark2View::OnInitialUpdate()
+void CQuillmark2View::LoadText(const QString& wholeText)
 {
-    InitCharFormats();
-    const bool templateInserted = InsertNewDocumentTemplate();
+    SetTextBeforeRefresh(wholeText);
+    // The skeleton fills an empty text whole, so it is set directly: putting
+    // it through the clipboard would throw away whatever the user had copied
+    // before starting the editor or choosing New.
+    const bool templateInserted = m_control.GetTextLength() == 0;
+    if (templateInserted) {
+        SetTextBeforeRefresh(toQString(NewDocumentText(currentLanguageCode)));
+    } else {
+        // Only the start of the whole text up to its first line feed counts;
+        // building all of a large file's text for it would be waste.
+        QString start = m_control.GetLine(0);
+        if (m_control.GetLineCount() > 1)
+            start += u'\n';
+        if (const auto problem = ApplyDocumentLanguage(toU16(start)))
+            MessageBoxOk(toQString(*problem), this);
+    }
+    // The language is settled: now, and only now, the lines are analysed.
     m_control.SetSel(0, 0);
     RefreshAllLines();
     if (templateInserted) {
@@ -29,35 +40,12 @@ void CQuillmark2View::OnInitialUpdate()
     SetBaselineToCurrentText();
 }
 
-bool CQuillmark2View::InsertNewDocumentTemplate()
+void CQuillmark2View::OnInsert(InsertTemplate kind)
 {
-    if (m_control.GetTextLength() != 0) {
-        if (const auto firstLine = DirectiveLineOf(toU16(WholeText()))) {
-            if (const auto unknown = ApplyLanguageDirective(*firstLine))
-                MessageBoxOk(QStringLiteral("Cannot set language to ") + toQString(*unknown), this);
-        }
-        return false;
-    }
-    // The skeleton fills an empty text whole, so it is set directly: putting
-    // it through the clipboard would throw away whatever the user had copied
-    // before starting the editor or choosing New.
     m_analysis.AnalyseAll(m_lineSource);
-    const TemplateInsertion insertion = PrepareTemplateInsertion(m_analysis, NewDocumentTemplateLines(),
-        CaretLine(), m_control.GetWholeTextLength(), SelectionAfter::BlockStart);
-    SetWholeText(toQString(NewDocumentText(insertion.text, currentLanguageCode)));
-    return true;
-}
-
-void CQuillmark2View::OnInsert(int commandId)
-{
-    const InsertTemplateInfo* info = FindInsertTemplate(commandId);
-    if (info == nullptr)
-        return;
-    m_analysis.AnalyseAll(m_lineSource);
-    const int searchStart = info->searchStart == SearchStart::CaretLine ? CaretLine() : 0;
-    const TemplateInsertion insertion = PrepareTemplateInsertion(
-        m_analysis, info->lines, searchStart, m_control.GetWholeTextLength(), info->selectionAfter);
-    ReplaceRangeBeforeRefresh(insertion.insertionPoint, insertion.insertionPoint, toQString(insertion.text));
+    const TemplateInsertion insertion
+        = PrepareInsertCommand(m_analysis, kind, m_control.LineFromChar(-1), m_control.GetWholeTextLength());
+    ReplaceRange(insertion.insertionPoint, insertion.insertionPoint, toQString(insertion.text));
     m_control.SetSel(insertion.selectionStart, insertion.selectionEnd);
     RefreshAllLines();
 }
@@ -94,15 +82,9 @@ void CQuillmark2View::OnEditIncludeFile()
     MessageBoxOk(QStringLiteral("Windows Store does not allow execution of other programs"), this);
 }
 
-bool CQuillmark2View::CanEditIncludeFile() const
-{
-    return IsIncludeLine(m_analysis, m_control.LineFromChar(m_control.LineIndex(-1)));
-}
-
 void CQuillmark2View::ApplySettings(int fontSize)
 {
     SetFontSize(fontSize);
-    InitCharFormats();
     ColorLines(0, m_analysis.analysedLineCount);
     viewport()->update();
 }

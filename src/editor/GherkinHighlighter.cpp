@@ -49,18 +49,6 @@ GherkinHighlighter::GherkinHighlighter(
 {
 }
 
-int GherkinHighlighter::PaintKey(const LineAnalysis& analysis, int line)
-{
-    // A block's colours depend on its text (every change of which repaints
-    // the block) and on these three entries, packed here.
-    if (line < 0 || line >= analysis.analysedLineCount)
-        return 0;
-    const int type = static_cast<int>(analysis.lineType[line]);
-    const int position = std::min(analysis.keywordPosition[line], (1 << 18) - 1);
-    const int length = std::min(static_cast<int>(analysis.lineKeyword[line].size()), (1 << 8) - 1);
-    return 1 + type + (length << 4) + (position << 12);
-}
-
 void GherkinHighlighter::PaintBlocks(int first, int last)
 {
     Batch batch(document_);
@@ -70,18 +58,26 @@ void GherkinHighlighter::PaintBlocks(int first, int last)
         Paint(block, line, batch);
 }
 
-void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
+namespace {
+
+class PaintedState final : public QTextBlockUserData {
+public:
+    PaintedLine line;
+};
+
+PaintedLine PaintedFrom(const QTextBlock& block)
 {
-    Batch batch(document_);
-    first = std::max(first, 0);
-    QTextBlock block = document_->findBlockByNumber(first);
-    for (int line = first; block.isValid() && line < last; ++line, block = block.next()) {
-        if ((line < skipFirst || line > skipLast) && block.userState() != PaintKey(analysis_, line))
-            Paint(block, line, batch);
-    }
+    const auto* state = static_cast<const PaintedState*>(block.userData());
+    return state ? state->line : PaintedLine {};
 }
 
-namespace {
+PaintedLine EntriesOf(const LineAnalysis& analysis, int line)
+{
+    if (line < 0 || line >= analysis.analysedLineCount)
+        return {};
+    return { analysis.lineType[line], analysis.keywordPosition[line],
+        static_cast<int>(analysis.lineKeyword[line].size()) };
+}
 
 // Whether a block's layout already holds exactly these ranges; the cheap
 // positions are compared before the formats.
@@ -99,6 +95,17 @@ bool SameRanges(const QList<QTextLayout::FormatRange>& painted, const QList<QTex
 }
 
 } // namespace
+
+void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
+{
+    Batch batch(document_);
+    first = std::max(first, 0);
+    QTextBlock block = document_->findBlockByNumber(first);
+    for (int line = first; block.isValid() && line < last; ++line, block = block.next()) {
+        if ((line < skipFirst || line > skipLast) && PaintedFrom(block) != EntriesOf(analysis_, line))
+            Paint(block, line, batch);
+    }
+}
 
 void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
 {
@@ -128,15 +135,20 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
     if (end < length)
         ranges.append({ end, length - end, formats_.defaultFormat });
 
-    // A block whose colours and user state are already these is left alone:
+    // A block whose colours and entries are already these is left alone:
     // its colours depend on nothing else, and a change of its text has
     // already invalidated its layout. Setting them again would only throw a
     // layout away.
-    const int key = PaintKey(analysis_, line);
+    const PaintedLine entries = EntriesOf(analysis_, line);
     QTextLayout* layout = block.layout();
-    if (block.userState() == key && SameRanges(layout->formats(), ranges))
+    if (PaintedFrom(block) == entries && SameRanges(layout->formats(), ranges))
         return;
     layout->setFormats(ranges);
-    block.setUserState(key);
+    auto* state = static_cast<PaintedState*>(block.userData());
+    if (state == nullptr) {
+        state = new PaintedState;
+        block.setUserData(state); // the document owns it from here on
+    }
+    state->line = entries;
     batch.Add(block);
 }

@@ -1,16 +1,30 @@
 #pragma once
 
+#include "core/language/LineType.h"
+
 class LineAnalysis;
 class QTextBlock;
 class QTextDocument;
 struct LineFormats;
 
+// What a block was painted from: the entries of its line that decide its
+// colours besides its text, every change of which repaints the block anyway.
+// A block never painted, or painted beyond the analysed lines, shows no
+// colours and holds the default.
+struct PaintedLine {
+    LineType type = NOT_ANALYSED;
+    int keywordPosition = 0;
+    int keywordLength = 0;
+
+    bool operator==(const PaintedLine&) const = default;
+};
+
 // Paints blocks from the per-line tables as they stand: it reads, never
 // analyses. The formats go to each block's layout, as a syntax highlighter's
 // do, so they never enter the undo history, never move the caret, and never
 // count as a change of the text. A block's user state records what it was
-// painted from, so the view can tell which blocks a new analysis has made
-// stale.
+// painted from (a PaintedLine), so the view can tell which blocks a new
+// analysis has made stale.
 //
 // Blocks are painted in batches: the document is told of the repainted range
 // once, so the blocks are laid out again when they are next shown rather than
@@ -22,13 +36,9 @@ public:
 
     // Paints blocks first .. last-1 (clipped to the document).
     void PaintBlocks(int first, int last);
-    // Paints the blocks in first .. last-1 whose user state differs from
-    // their PaintKey, leaving out skipFirst .. skipLast.
+    // Paints the blocks in first .. last-1 that were painted from something
+    // else than their line's entries, leaving out skipFirst .. skipLast.
     void PaintStaleBlocks(int first, int last, int skipFirst, int skipLast);
-
-    // The user state of a block painted from line `line` of the tables: 0
-    // beyond the analysed lines, positive within them.
-    static int PaintKey(const LineAnalysis& analysis, int line);
 
 private:
     class Batch;

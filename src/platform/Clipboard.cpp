@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <utility>
+
 bool CopyTextToClipboard(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -18,4 +20,10 @@ QString GetClipboardText()
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return clipboard == nullptr ? QString() : clipboard->text();
+}
+
+void WhenClipboardChanges(QObject* context, std::function<void()> action)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        QObject::connect(clipboard, &QClipboard::dataChanged, context, std::move(action));
 }

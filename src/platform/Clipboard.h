@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 // The system clipboard as the editor's commands use it: Unicode text in, Unicode
 // text out.
 
@@ -12,3 +16,7 @@ bool CopyTextToClipboard(const QString& text);
 
 // The clipboard's text, or an empty string when it holds none.
 QString GetClipboardText();
+
+// Runs `action` whenever the clipboard's contents change, for as long as
+// `context` lives: commands that paste follow the clipboard with it.
+void WhenClipboardChanges(QObject* context, std::function<void()> action);

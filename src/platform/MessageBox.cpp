@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
-#include <QApplication>
+#include "AppInfo.h"
+
 #include <QWidget>
 
 #include <utility>
@@ -18,8 +19,7 @@ QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidg
     if (const MessageBoxHandler& handler = CurrentHandler())
         return handler(kind, text);
 
-    const QString title = QApplication::applicationName().isEmpty() ? QStringLiteral("Quillmark")
-                                                                    : QApplication::applicationName();
+    const QString& title = AppInfo::applicationName;
     switch (kind) {
     case MessageBoxKind::YesNoCancel:
         return QMessageBox::question(

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <utility>
@@ -58,9 +59,24 @@ QString TextControl::GetLine(int line) const
 
 QString TextControl::GetWholeText() const
 {
-    QString text = edit_->document()->toRawText();
+    QString text = GetControlText();
     text.replace(blockSeparator, QStringLiteral("\r\n"));
     return text;
+}
+
+QString TextControl::GetControlText() const
+{
+    return edit_->document()->toRawText();
+}
+
+QString TextControl::GetPlainText() const
+{
+    return edit_->document()->toPlainText();
+}
+
+QString TextControl::GetSelectedText() const
+{
+    return edit_->textCursor().selectedText();
 }
 
 int TextControl::GetWholeTextLength() const
@@ -80,32 +96,6 @@ int TextControl::GetTextLength() const
 {
     // characterCount() includes the paragraph mark that closes the last block.
     return edit_->document()->characterCount() - 1;
-}
-
-int TextControl::WholeOffsetToPosition(int offset) const
-{
-    // The line holding `offset` is the last one whose whole-text start
-    // (position + line number) is not past it.
-    const QTextDocument* document = edit_->document();
-    offset = std::clamp(offset, 0, GetWholeTextLength());
-    int low = 0;
-    int high = document->blockCount() - 1;
-    while (low < high) {
-        const int middle = (low + high + 1) / 2;
-        if (document->findBlockByNumber(middle).position() + middle <= offset)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    const QTextBlock block = document->findBlockByNumber(low);
-    // An offset on the LF of a CR LF maps to the line break itself.
-    return std::min(offset - low, block.position() + block.length() - 1);
-}
-
-int TextControl::PositionToWholeOffset(int pos) const
-{
-    pos = std::clamp(pos, 0, GetTextLength());
-    return pos + edit_->document()->findBlock(pos).blockNumber();
 }
 
 void TextControl::GetSel(int& start, int& end) const
@@ -140,18 +130,37 @@ void TextControl::LineScroll(int lines)
     bar->setValue(bar->value() + lines);
 }
 
-void TextControl::Paste()
+bool TextControl::CanUndo() const
 {
-    edit_->paste();
+    return edit_->document()->isUndoAvailable();
 }
 
-void TextControl::ReplaceSelectionAsOneEdit(const QString& text)
+void TextControl::ReplaceEach(const std::vector<std::pair<int, int>>& ranges, const QString& text)
 {
-    QTextCursor cursor = edit_->textCursor();
+    if (ranges.empty())
+        return;
+    QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
-    cursor.insertText(text);
+    // From the last range back, so that every earlier position still holds.
+    for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
+        cursor.setPosition(range->first);
+        cursor.setPosition(range->first + range->second, QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+    }
     cursor.endEditBlock();
-    edit_->setTextCursor(cursor);
+}
+
+std::unique_ptr<QTextDocument> TextControl::CopyWithColours() const
+{
+    const QTextDocument* original = edit_->document();
+    std::unique_ptr<QTextDocument> copy(original->clone());
+    copy->setDefaultFont(edit_->font());
+    copy->setDefaultTextOption(original->defaultTextOption());
+    // The colours are not part of the text but of each line's layout.
+    for (QTextBlock from = original->begin(), to = copy->begin(); from.isValid() && to.isValid();
+         from = from.next(), to = to.next())
+        to.layout()->setFormats(from.layout()->formats());
+    return copy;
 }
 
 namespace {
@@ -239,7 +248,7 @@ void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAft
 
     // Both sides in the control's own form: one separator per line break.
     const QString replacement = ToControlForm(text);
-    const QString old = edit_->document()->toRawText().mid(start, end - start);
+    const QString old = GetControlText().mid(start, end - start);
 
     QTextCursor cursor = edit_->textCursor();
     cursor.beginEditBlock();
@@ -268,9 +277,4 @@ void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAft
         return;
     cursor.setPosition(start + static_cast<int>(replacement.size()));
     edit_->setTextCursor(cursor);
-}
-
-int TextControl::CharFromPos(const QPoint& point) const
-{
-    return edit_->cursorForPosition(point).position();
 }

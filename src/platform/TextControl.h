@@ -1,9 +1,13 @@
 #pragma once
 
-#include <QPoint>
 #include <QString>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 class QPlainTextEdit;
+class QTextDocument;
 
 // The operations the editor asks of its text control, over a QPlainTextEdit that
 // does not wrap, so that one block is one line.
@@ -31,6 +35,13 @@ public:
 
     // The whole text, every line break CR LF.
     QString GetWholeText() const;
+    // The text as the control holds it, every line break one U+2029, so that
+    // control positions index it directly.
+    QString GetControlText() const;
+    // The same for searching: a no-break space reads as a blank and a line
+    // break as LF, at the same positions.
+    QString GetPlainText() const;
+    QString GetSelectedText() const;
     // Length of GetWholeText(), without building it.
     int GetWholeTextLength() const;
     // Replaces all text; CR LF, a lone CR and a lone LF each end a line. Clears
@@ -38,10 +49,6 @@ public:
     void SetWholeText(const QString& text);
     // Number of control positions (line breaks count one).
     int GetTextLength() const;
-
-    // Converts between an offset into the whole text and a control position.
-    int WholeOffsetToPosition(int offset) const;
-    int PositionToWholeOffset(int pos) const;
 
     // The selection as (anchor-independent) start and end positions.
     void GetSel(int& start, int& end) const;
@@ -53,25 +60,28 @@ public:
     // Scrolls by `lines` lines, down when positive.
     void LineScroll(int lines);
 
-    // Replaces the selection by the clipboard's text as one undoable edit.
-    void Paste();
-    // Replaces the selection by `text` as one undoable edit. CR LF in `text` is
-    // one line break.
-    void ReplaceSelectionAsOneEdit(const QString& text);
+    bool CanUndo() const;
+
+    // A copy of the text in the control's font, each line with the colours
+    // it shows, to be laid out anew for another device (a printer).
+    std::unique_ptr<QTextDocument> CopyWithColours() const;
+
     // Where ReplaceRange leaves the caret: after the new text, as a paste
     // would (the view scrolls to it), or where the edit pushed it, without
     // scrolling, for a caller that places the caret itself right after.
     enum class CaretAfterReplace { AfterText, Unmoved };
 
-    // Replaces positions start .. end by `text` (CR LF, a lone CR or a lone LF
-    // each one line break) as one undoable edit. Only what differs is
+    // Replaces positions start .. end by `text` (CR LF, a lone CR, a lone LF
+    // or a U+2029 each one line break) as one undoable edit. Only what differs is
     // rewritten (line by line when the line count stays), so lines that stay
     // the same keep their blocks; when nothing differs there is no edit at all.
     void ReplaceRange(
         int start, int end, const QString& text, CaretAfterReplace caret = CaretAfterReplace::AfterText);
 
-    // The position of the character under `point`, in viewport coordinates.
-    int CharFromPos(const QPoint& point) const;
+    // Replaces each of the ranges (start, length), in ascending order and not
+    // overlapping, by `text` as one undoable edit; the caret stays where the
+    // edit pushes it.
+    void ReplaceEach(const std::vector<std::pair<int, int>>& ranges, const QString& text);
 
 private:
     QPlainTextEdit* edit_;

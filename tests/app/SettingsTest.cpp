@@ -1,9 +1,7 @@
 // The two settings: read at start-up as stored, changed by the Settings
-// command, written at exit; the profile beneath them; the recent-file list.
+// command, written at exit.
 #include "ShellFixture.h"
-#include "app/CSettingsDialog.h"
-#include "app/RecentFileList.h"
-#include "platform/Profile.h"
+#include "dialogs/CSettingsDialog.h"
 
 #include <QComboBox>
 
@@ -31,7 +29,7 @@ protected:
     void ExpectSettings(int fontSize, const QString& languageID) const
     {
         EXPECT_EQ(m_app->m_fontSize, fontSize);
-        EXPECT_EQ(View().FontSize(), fontSize);
+        EXPECT_EQ(View().font().pointSize(), fontSize);
         EXPECT_EQ(m_app->m_languageID, languageID);
         EXPECT_EQ(currentLanguageCode, languageID.toStdU16String());
     }
@@ -48,7 +46,8 @@ TEST_F(SettingsTest, StoredValuesAreTakenAsTheyAreEvenWhenNotOfferedAndWrittenBa
     StartApp();
     ExpectSettings(13, QStringLiteral("xx-unknown"));
     EXPECT_EQ(currentLanguage.code, u"fr") << "an unknown code selects nothing";
-    EXPECT_TRUE(m_messages.isEmpty()) << "no message at start-up: " << m_messages.join('|').toStdString();
+    EXPECT_TRUE(m_boxes.texts.isEmpty())
+        << "no message at start-up: " << m_boxes.texts.join('|').toStdString();
     StoredSettings().clear();
 
     m_app->ExitInstance();
@@ -63,13 +62,13 @@ TEST_F(SettingsTest, FirstRunHasTheDefaultsAndTheCommandAppliesAtOnceButStoresOn
     StartApp();
     ExpectSettings(12, QStringLiteral("en"));
     AnswerSettingsDialog(QStringLiteral("fr"), 20, false);
-    ASSERT_TRUE(Frame().Commands().Execute(ID_SETTINGS_NO_MENU));
+    ASSERT_TRUE(Execute(ID_SETTINGS_NO_MENU));
     ExpectSettings(12, QStringLiteral("en"));
     EXPECT_EQ(currentLanguage.code, u"en") << "Cancel changes nothing";
 
     const QString before = View().WholeText();
     AnswerSettingsDialog(QStringLiteral("de"), 24, true);
-    ASSERT_TRUE(Frame().Commands().Execute(ID_SETTINGS));
+    ASSERT_TRUE(Execute(ID_SETTINGS));
     ExpectSettings(24, QStringLiteral("de"));
     EXPECT_EQ(currentLanguage.code, u"de") << "the dictionary switches at once";
     EXPECT_EQ(View().WholeText(), before) << "the text is not touched";
@@ -80,27 +79,4 @@ TEST_F(SettingsTest, FirstRunHasTheDefaultsAndTheCommandAppliesAtOnceButStoresOn
     EXPECT_EQ(currentLanguage.code, u"de");
     EXPECT_TRUE(View().WholeText().startsWith(QStringLiteral("# language: de")))
         << "a new document is written in the stored language";
-}
-
-TEST_F(SettingsTest, ProfileTakesItsDefaultWhereTextStandsForANumberButKeepsAnEmptyText)
-{
-    Profile profile(QStringLiteral("Quillmark"), QStringLiteral("Quillmark"));
-    profile.WriteProfileString("Configuration", "fontSize", "large");
-    EXPECT_EQ(profile.GetProfileInt("Configuration", "fontSize", 12), 12);
-    profile.WriteProfileString("Configuration", "languageID", QString());
-    EXPECT_EQ(profile.GetProfileString("Configuration", "languageID", "en"), QString());
-}
-
-TEST(RecentFileList, NewestFirstWithoutDuplicatesAndAtMostEight)
-{
-    RecentFileList list;
-    for (int i = 1; i <= 10; ++i)
-        list.Add(QStringLiteral("/work/f%1.feature").arg(i));
-    list.Add(QStringLiteral("/work/sub/../f7.feature"));
-    const QStringList expected = { "/work/f7.feature", "/work/f10.feature", "/work/f9.feature",
-        "/work/f8.feature", "/work/f6.feature", "/work/f5.feature", "/work/f4.feature", "/work/f3.feature" };
-    EXPECT_EQ(list.Paths(), expected);
-    list.Remove(QStringLiteral("/work/f9.feature"));
-    EXPECT_EQ(list.Paths().size(), 7);
-    EXPECT_FALSE(list.Paths().contains(QStringLiteral("/work/f9.feature")));
 }

@@ -2,26 +2,30 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQuillmark2App.h"
-#include "app/CQuillmark2Doc.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
-#include "app/DocumentManager.h"
-#include "app/FileDialogs.h"
 #include "core/language/KeywordDictionary.h"
+#include "document/CQuillmark2Doc.h"
+#include "document/DocumentManager.h"
+#include "document/FileDialogs.h"
 #include "editor/CQuillmark2View.h"
-#include "platform/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/QtPrinters.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -32,12 +36,11 @@ template <typename Dialog> void WhenModal(std::function<void(Dialog&)> action)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(*dialog);
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            action(*dialog);
+        }
     });
     poll->start(0);
 }
@@ -50,13 +53,6 @@ protected:
     {
         ASSERT_TRUE(m_settingsDir.isValid() && m_filesDir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-        m_previousBox = SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {
-            m_messages.append(text);
-            if (kind != MessageBoxKind::YesNoCancel)
-                return QMessageBox::Ok;
-            ++m_questions;
-            return m_answers.isEmpty() ? QMessageBox::Cancel : m_answers.takeFirst();
-        });
         m_previousOpen = SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
         m_previousSave = SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
     }
@@ -64,17 +60,10 @@ protected:
     void TearDown() override
     {
         m_app.reset();
-        SetMessageBoxHandler(m_previousBox);
         SetOpenFileDialogHandler(m_previousOpen);
         SetSaveFileDialogHandler(m_previousSave);
-        ResetLanguage();
-    }
-
-    // The dictionary's current language is program-wide; the next start begins from the default.
-    static void ResetLanguage()
-    {
-        currentLanguageCode = u"en";
-        SetLanguage(currentLanguageCode);
+        // The current language is program-wide; the next start begins from the default.
+        SelectLanguageSetting(u"en");
     }
 
     void StartApp(const QStringList& arguments = {})
@@ -88,7 +77,7 @@ protected:
     {
         m_app->ExitInstance();
         m_app.reset();
-        ResetLanguage();
+        SelectLanguageSetting(u"en");
         StartApp();
     }
 
@@ -98,21 +87,47 @@ protected:
 
     bool Enabled(int id) const
     {
-        CommandTable& commands = Frame().Commands();
-        commands.Update({ commands.Action(id) });
-        return commands.Action(id)->isEnabled();
+        Frame().Commands().Update({ Frame().Commands().Action(id) });
+        return Frame().Commands().Action(id)->isEnabled();
     }
+    // Chooses the command as the user would; false when it is disabled.
+    bool Execute(int id) const
+    {
+        if (!Enabled(id))
+            return false;
+        Frame().Commands().Action(id)->trigger();
+        return true;
+    }
+    // The items of a menu of the menu bar, or the bar's own command of that title.
+    QList<QAction*> MenuActions(const QString& title) const
+    {
+        for (QAction* bar : Frame().menuBar()->actions())
+            if (bar->text() == title)
+                return bar->menu() ? bar->menu()->actions() : QList<QAction*> { bar };
+        return {};
+    }
+    // Entry `index` of the recent-file list in the File menu, or null.
+    QAction* RecentAction(int index) const
+    {
+        for (QAction* action : MenuActions("&File"))
+            if (action->data().toInt() == ID_FILE_MRU_FILE1 + index && action->isVisible())
+                return action;
+        return nullptr;
+    }
+    QString RecentEntry(int index) const
+    {
+        return RecentAction(index) ? RecentAction(index)->text() : QString();
+    }
+    QMenu& ViewPopupMenu() const { return *Frame().findChild<QMenu*>(QStringLiteral("viewPopupMenu")); }
 
     QString FilePath(const QString& name) const { return QDir(m_filesDir.path()).filePath(name); }
-
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
         QFile file(FilePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << file.fileName().toStdString();
-        file.write(bytes);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+            << name.toStdString();
         return file.fileName();
     }
-
     static QByteArray ReadFile(const QString& path)
     {
         QFile file(path);
@@ -124,23 +139,24 @@ protected:
         View().moveCursor(QTextCursor::End);
         View().textCursor().insertText(text);
     }
-
     void PutCaretOnLine(int line) const
     {
         View().setTextCursor(QTextCursor(View().document()->findBlockByNumber(line)));
     }
 
+    int Questions() const
+    {
+        return int(std::count(m_boxes.kinds.begin(), m_boxes.kinds.end(), MessageBoxKind::YesNoCancel));
+    }
+
+    MessageBoxRecorder m_boxes;
     std::unique_ptr<CQuillmark2App> m_app;
     QTemporaryDir m_settingsDir;
     QTemporaryDir m_filesDir;
-    QStringList m_messages;
-    QList<QMessageBox::StandardButton> m_answers;
-    int m_questions = 0;
     QString m_openChoice;
     QString m_saveChoice;
 
 private:
-    MessageBoxHandler m_previousBox;
     FileDialogHandler m_previousOpen;
     FileDialogHandler m_previousSave;
 };

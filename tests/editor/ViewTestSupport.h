@@ -2,7 +2,8 @@
 
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
-#include "platform/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/QtPrinters.h"
 
 #include <QTextBlock>
 #include <QTextLayout>
@@ -22,9 +23,9 @@ inline QString Crlf(const QStringList& lines)
 }
 
 // What the highlighter painted at one character of one line; outside every
-// painted range the colour is invalid.
+// painted range the text shows black, upright.
 struct Paint {
-    QColor colour;
+    QColor colour = QColor(0, 0, 0);
     bool italic = false;
 };
 
@@ -43,31 +44,12 @@ inline Paint PaintAt(const CQuillmark2View& view, int line, int column)
     return paint;
 }
 
-// While it lives, every message box is recorded and answered Ok, none shown.
-struct MessageBoxRecorder {
-    MessageBoxRecorder()
-        : previous(SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {
-            shown.emplace_back(kind, text);
-            return QMessageBox::Ok;
-        }))
-    {
-    }
-    ~MessageBoxRecorder() { SetMessageBoxHandler(std::move(previous)); }
-
-    std::vector<std::pair<MessageBoxKind, QString>> shown;
-    MessageBoxHandler previous;
-};
-
 // A view in English, showing a text after its initial update.
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(SetLanguage(u"en")); }
 
-    void Show(const QString& text)
-    {
-        view.SetWholeText(text);
-        view.OnInitialUpdate();
-    }
+    void Show(const QString& text) { view.LoadText(text); }
     QString Selected() const { return view.textCursor().selectedText(); }
     void PutCaret(int line, int column)
     {

@@ -44,23 +44,6 @@ TEST_F(TextControlTest, WholeTextLinesAndPositionsAgree)
         }
         EXPECT_EQ(control.LineIndex(c.lines.size()), -1);
         EXPECT_EQ(control.GetLine(c.lines.size()), QString());
-
-        // Every character but the LF of a break maps to a position holding the
-        // same character (the break for the CR); the LF maps where its CR does.
-        const QString controlText = edit.document()->toRawText();
-        for (int offset = 0; offset < text.size(); ++offset) {
-            SCOPED_TRACE(offset);
-            const int pos = control.WholeOffsetToPosition(offset);
-            if (text[offset] == u'\n') {
-                EXPECT_EQ(pos, control.WholeOffsetToPosition(offset - 1));
-                continue;
-            }
-            EXPECT_EQ(control.PositionToWholeOffset(pos), offset);
-            if (text[offset] != u'\r') {
-                EXPECT_EQ(controlText[pos], text[offset]);
-            }
-        }
-        EXPECT_EQ(control.WholeOffsetToPosition(text.size()), control.GetTextLength());
     }
 }
 

@@ -1,6 +1,10 @@
 #include "Format.h"
 
+#include "TextLineSource.h"
+
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -10,6 +14,56 @@ std::optional<int> FirstOccurrence(const std::u16string& text, const std::u16str
     if (at == std::u16string::npos)
         return std::nullopt;
     return static_cast<int>(at);
+}
+
+std::u16string_view IndentFor(LineType type)
+{
+    switch (type) {
+    case STEP_LINE:
+    case EXAMPLES_LINE:
+    case COMMENT_LINE:
+        return u"  ";
+    case TABLE_LINE:
+    case DOC_STRING_DELIMITER_LINE:
+    case DOC_STRING_LINE:
+        return u"    ";
+    default:
+        return u"";
+    }
+}
+
+std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& docStringColumn)
+{
+    const std::u16string& text = analysis.lineText[line];
+    switch (analysis.lineType[line]) {
+    case TAG_LINE:
+    case COMMENT_LINE:
+    case TEXT_LINE: {
+        // Only blanks are indentation here: a tab is content, and so is the
+        // closing carriage return of a blank line.
+        const std::size_t at = text.find_first_not_of(u' ');
+        if (at == std::u16string::npos)
+            return std::nullopt;
+        return static_cast<int>(at);
+    }
+    case DOC_STRING_DELIMITER_LINE: {
+        const std::optional<int> at = FirstOccurrence(text, analysis.lineKeyword[line]);
+        if (at)
+            docStringColumn = *at;
+        return at;
+    }
+    case DOC_STRING_LINE: {
+        // The cut at the delimiter's column only ever removes blanks and tabs:
+        // a line whose text starts left of that column keeps all of its text.
+        const int column = std::max(docStringColumn, 0);
+        const std::size_t firstContent = text.find_first_not_of(u" \t");
+        if (firstContent != std::u16string::npos && firstContent < static_cast<std::size_t>(column))
+            return static_cast<int>(firstContent);
+        return column;
+    }
+    default:
+        return FirstOccurrence(text, analysis.lineKeyword[line]);
+    }
 }
 
 // Rebuilds the analysed lines, with or without the indentation of their type.
@@ -67,77 +121,12 @@ std::u16string RebuildWholeText(
     // Every rebuilt line ends with CR LF, so the rest follows directly: its
     // lines as they are, each break written as CR LF, the last one as it ends.
     const int count = source.lineCount();
-    for (int i = analysis->analysedLineCount; i < count; ++i) {
-        for (char16_t c : source.lineText(i)) {
-            result.push_back(c);
-            if (c == u'\r')
-                result.push_back(u'\n');
-        }
-    }
+    for (int i = analysis->analysedLineCount; i < count; ++i)
+        AppendAsWholeText(result, source.lineText(i));
     return result;
 }
 
 } // namespace
-
-std::u16string_view IndentFor(LineType type)
-{
-    switch (type) {
-    case STEP_LINE:
-    case EXAMPLES_LINE:
-    case COMMENT_LINE:
-        return u"  ";
-    case TABLE_LINE:
-    case DOC_STRING_DELIMITER_LINE:
-    case DOC_STRING_LINE:
-        return u"    ";
-    default:
-        return u"";
-    }
-}
-
-std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& docStringColumn)
-{
-    const std::u16string& text = analysis.lineText[line];
-    switch (analysis.lineType[line]) {
-    case TAG_LINE:
-    case COMMENT_LINE:
-    case TEXT_LINE: {
-        // Only blanks are indentation here: a tab is content, and so is the
-        // closing carriage return of a blank line.
-        const std::size_t at = text.find_first_not_of(u' ');
-        if (at == std::u16string::npos)
-            return std::nullopt;
-        return static_cast<int>(at);
-    }
-    case DOC_STRING_DELIMITER_LINE: {
-        const std::optional<int> at = FirstOccurrence(text, analysis.lineKeyword[line]);
-        if (at)
-            docStringColumn = *at;
-        return at;
-    }
-    case DOC_STRING_LINE: {
-        // The cut at the delimiter's column only ever removes blanks and tabs:
-        // a line whose text starts left of that column keeps all of its text.
-        const int column = std::max(docStringColumn, 0);
-        const std::size_t firstContent = text.find_first_not_of(u" \t");
-        if (firstContent != std::u16string::npos && firstContent < static_cast<std::size_t>(column))
-            return static_cast<int>(firstContent);
-        return column;
-    }
-    default:
-        return FirstOccurrence(text, analysis.lineKeyword[line]);
-    }
-}
-
-std::u16string FormatText(const LineAnalysis& analysis, int& docStringColumn)
-{
-    return RebuildLines(analysis, docStringColumn, true);
-}
-
-std::u16string UnformatText(const LineAnalysis& analysis, int& docStringColumn)
-{
-    return RebuildLines(analysis, docStringColumn, false);
-}
 
 std::u16string FormatWholeText(const LineSource& source, const LineAnalysis& analysis, int& docStringColumn)
 {

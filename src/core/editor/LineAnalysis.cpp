@@ -1,6 +1,6 @@
 #include "LineAnalysis.h"
 
-#include "../language/LineClassifier.h"
+#include "core/language/LineClassifier.h"
 
 #include <algorithm>
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "../language/LineType.h"
 #include "LineSource.h"
+#include "core/language/LineType.h"
 
 #include <string>
 #include <vector>
 
-inline constexpr int LINE_TABLE_CAPACITY = 10000;
 inline constexpr int MAX_ANALYSED_LINES = 1998;
 
 // The per-line tables of the open document and the analysis that fills them.

@@ -1,6 +1,6 @@
 #include "Templates.h"
 
-#include "../language/KeywordDictionary.h"
+#include "core/language/KeywordDictionary.h"
 
 #include <algorithm>
 
@@ -102,40 +102,56 @@ void ReplaceAll(std::u16string& text, const std::u16string& from, const std::u16
 
 } // namespace
 
-const std::vector<InsertTemplateInfo>& InsertTemplates()
+const TemplateInfo& TemplateFor(InsertTemplate kind)
 {
     using enum SearchStart;
     using enum SelectionAfter;
-    static const std::vector<InsertTemplateInfo> templates = {
-        { 32785, u"Scenario", scenarioLines, CaretLine, Title },
-        { 32796, u"Scenario with Tables", scenarioWithTablesLines, CaretLine, Title },
-        { 32786, u"Scenario Outline", scenarioOutlineLines, CaretLine, Title },
-        { 32811, u"Background", backgroundLines, FirstLine, BlockStart },
-        { 32787, u"Business Rule", businessRuleLines, CaretLine, Title },
-        { 32803, u"Domain Term", domainTermLines, CaretLine, Title },
-        { 32812, u"Include File", includeFileLines, FirstLine, Title },
-        { 32804, u"Sample Scenario", sampleScenarioLines, CaretLine, BlockStart },
-        { 32805, u"Sample Business Rule", sampleBusinessRuleLines, CaretLine, BlockStart },
-        { 32806, u"Sample Domain Term", sampleDomainTermLines, CaretLine, BlockStart },
-        { 32809, u"Sample Scenario with Tables", sampleScenarioWithTablesLines, CaretLine, BlockStart },
-        { 32808, u"Sample Scenario Outline", sampleScenarioOutlineLines, CaretLine, BlockStart },
-        { 32788, u"Rule", ruleLines, CaretLine, Title },
-        { 32797, u"Example", exampleLines, CaretLine, Title },
-    };
-    return templates;
-}
-
-const InsertTemplateInfo* FindInsertTemplate(int commandId)
-{
-    const auto& templates = InsertTemplates();
-    const auto it = std::find_if(templates.begin(), templates.end(),
-        [commandId](const InsertTemplateInfo& info) { return info.commandId == commandId; });
-    return it == templates.end() ? nullptr : &*it;
-}
-
-const std::vector<std::u16string_view>& NewDocumentTemplateLines()
-{
-    return newDocumentLines;
+    static const TemplateInfo scenario { scenarioLines, CaretLine, Title };
+    static const TemplateInfo scenarioWithTables { scenarioWithTablesLines, CaretLine, Title };
+    static const TemplateInfo scenarioOutline { scenarioOutlineLines, CaretLine, Title };
+    static const TemplateInfo background { backgroundLines, FirstLine, BlockStart };
+    static const TemplateInfo businessRule { businessRuleLines, CaretLine, Title };
+    static const TemplateInfo domainTerm { domainTermLines, CaretLine, Title };
+    static const TemplateInfo includeFile { includeFileLines, FirstLine, Title };
+    static const TemplateInfo sampleScenario { sampleScenarioLines, CaretLine, BlockStart };
+    static const TemplateInfo sampleBusinessRule { sampleBusinessRuleLines, CaretLine, BlockStart };
+    static const TemplateInfo sampleDomainTerm { sampleDomainTermLines, CaretLine, BlockStart };
+    static const TemplateInfo sampleScenarioWithTables { sampleScenarioWithTablesLines, CaretLine,
+        BlockStart };
+    static const TemplateInfo sampleScenarioOutline { sampleScenarioOutlineLines, CaretLine, BlockStart };
+    static const TemplateInfo rule { ruleLines, CaretLine, Title };
+    static const TemplateInfo example { exampleLines, CaretLine, Title };
+    switch (kind) {
+    case InsertTemplate::Scenario:
+        return scenario;
+    case InsertTemplate::ScenarioWithTables:
+        return scenarioWithTables;
+    case InsertTemplate::ScenarioOutline:
+        return scenarioOutline;
+    case InsertTemplate::Background:
+        return background;
+    case InsertTemplate::BusinessRule:
+        return businessRule;
+    case InsertTemplate::DomainTerm:
+        return domainTerm;
+    case InsertTemplate::IncludeFile:
+        return includeFile;
+    case InsertTemplate::SampleScenario:
+        return sampleScenario;
+    case InsertTemplate::SampleBusinessRule:
+        return sampleBusinessRule;
+    case InsertTemplate::SampleDomainTerm:
+        return sampleDomainTerm;
+    case InsertTemplate::SampleScenarioWithTables:
+        return sampleScenarioWithTables;
+    case InsertTemplate::SampleScenarioOutline:
+        return sampleScenarioOutline;
+    case InsertTemplate::Rule:
+        return rule;
+    case InsertTemplate::Example:
+        break;
+    }
+    return example;
 }
 
 std::u16string JoinTemplate(const std::vector<std::u16string_view>& lines)
@@ -181,48 +197,33 @@ int TemplateInsertionPoint(const LineAnalysis& analysis, int searchStartLine, in
     return std::max(point, 0);
 }
 
-int WholeTextLength(const LineSource& source)
+TemplateInsertion PrepareInsertCommand(
+    const LineAnalysis& analysis, InsertTemplate kind, int caretLine, int wholeTextLength)
 {
-    const int last = source.lineCount() - 1;
-    if (last < 0)
-        return 0;
-    const int controlLength = source.lineStart(last) + static_cast<int>(source.lineText(last).size());
-    return controlLength + last;
-}
-
-TemplateInsertion PrepareTemplateInsertion(const LineAnalysis& analysis,
-    const std::vector<std::u16string_view>& lines, int searchStartLine, int wholeTextLength,
-    SelectionAfter selectionAfter)
-{
+    const TemplateInfo& info = TemplateFor(kind);
+    const int searchStartLine = info.searchStart == SearchStart::FirstLine ? 0 : caretLine;
     TemplateInsertion insertion;
-    insertion.text = TranslateTemplate(JoinTemplate(lines));
+    insertion.text = TranslateTemplate(JoinTemplate(info.lines));
     insertion.insertionPoint = TemplateInsertionPoint(analysis, searchStartLine, wholeTextLength);
     insertion.selectionStart = insertion.insertionPoint;
     insertion.selectionEnd = insertion.insertionPoint;
 
     const std::size_t title = insertion.text.find(TITLE_PLACEHOLDER);
-    if (selectionAfter == SelectionAfter::Title && title != std::u16string::npos) {
+    if (info.selectionAfter == SelectionAfter::Title && title != std::u16string::npos) {
         insertion.selectionStart = insertion.insertionPoint + static_cast<int>(title);
         insertion.selectionEnd = insertion.selectionStart + static_cast<int>(TITLE_PLACEHOLDER.size());
     }
     return insertion;
 }
 
-TemplateInsertion PrepareInsertCommand(
-    const LineAnalysis& analysis, const InsertTemplateInfo& command, int caretLine, int wholeTextLength)
+std::u16string NewDocumentText(const std::u16string& languageCode)
 {
-    const int searchStartLine = command.searchStart == SearchStart::FirstLine ? 0 : caretLine;
-    return PrepareTemplateInsertion(
-        analysis, command.lines, searchStartLine, wholeTextLength, command.selectionAfter);
-}
-
-std::u16string NewDocumentText(std::u16string wholeTextAfterPaste, const std::u16string& languageCode)
-{
-    if (wholeTextAfterPaste.starts_with(u"\r\n"))
-        wholeTextAfterPaste.erase(0, 2);
+    // The skeleton fills an empty text, so it is the whole text at once; it
+    // starts with its Feature line, never with a line break.
+    std::u16string text = TranslateTemplate(JoinTemplate(newDocumentLines));
     if (languageCode != u"en")
-        wholeTextAfterPaste.insert(0, u"# language: " + languageCode + u"\r\n");
-    return wholeTextAfterPaste;
+        text.insert(0, u"# language: " + languageCode + u"\r\n");
+    return text;
 }
 
 std::optional<TextRange> InitialTitleSelection(const std::u16string& wholeText)

@@ -2,7 +2,6 @@
 
 #include "LineAnalysis.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +17,24 @@
 // insertion the view selects it so that typing replaces it.
 inline constexpr std::u16string_view TITLE_PLACEHOLDER = u"[Title]";
 
+// The fourteen fragments of the Insert menu.
+enum class InsertTemplate {
+    Scenario,
+    ScenarioWithTables,
+    ScenarioOutline,
+    Background,
+    BusinessRule,
+    DomainTerm,
+    IncludeFile,
+    SampleScenario,
+    SampleBusinessRule,
+    SampleDomainTerm,
+    SampleScenarioWithTables,
+    SampleScenarioOutline,
+    Rule,
+    Example,
+};
+
 // Where the search for the insertion point starts.
 enum class SearchStart {
     CaretLine, // the line holding the start of the selection
@@ -26,29 +43,17 @@ enum class SearchStart {
 
 // What the view selects once the fragment is in.
 enum class SelectionAfter {
-    Title, // the placeholder: returned position .. position + 7
-    BlockStart, // nothing; the caret at the returned position
+    Title, // the placeholder
+    BlockStart, // nothing; the caret at the first character of the fragment
 };
 
-struct InsertTemplateInfo {
-    int commandId;
-    std::u16string_view menuText;
+struct TemplateInfo {
     std::vector<std::u16string_view> lines; // without line breaks
     SearchStart searchStart;
     SelectionAfter selectionAfter;
 };
 
-// The fourteen Insert commands in menu order: 32785 Scenario, 32796 Scenario
-// with Tables, 32786 Scenario Outline, 32811 Background, 32787 Business Rule,
-// 32803 Domain Term, 32812 Include File, 32804 Sample Scenario, 32805 Sample
-// Business Rule, 32806 Sample Domain Term, 32809 Sample Scenario with Tables,
-// 32808 Sample Scenario Outline, 32788 Rule, 32797 Example.
-const std::vector<InsertTemplateInfo>& InsertTemplates();
-// The entry of that command id, or nullptr.
-const InsertTemplateInfo* FindInsertTemplate(int commandId);
-
-// The six lines a new, empty document is filled with.
-const std::vector<std::u16string_view>& NewDocumentTemplateLines();
+const TemplateInfo& TemplateFor(InsertTemplate kind);
 
 // Each line followed by CR LF, then CR LF twice more: two empty lines follow
 // the fragment.
@@ -66,13 +71,10 @@ std::u16string TranslateTemplate(std::u16string text);
 // `wholeTextLength` is the length of the whole text as the control gives it
 // out in one piece (each line break CR LF, two characters); a point not less
 // than it becomes wholeTextLength - 1, but never less than 0. The analysis
-// must be fresh (AnalyseAll) and have at least one analysed line.
+// must be fresh (AnalyseAll).
 int TemplateInsertionPoint(const LineAnalysis& analysis, int searchStartLine, int wholeTextLength);
 
-// Length of the whole text of `source` with every line break counted as CR LF.
-int WholeTextLength(const LineSource& source);
-
-// What the view does for one Insert command.
+// The edit of one Insert command.
 struct TemplateInsertion {
     int insertionPoint; // control position: put an empty selection here and paste `text`
     std::u16string text; // joined and translated, with CR LF line breaks
@@ -80,27 +82,18 @@ struct TemplateInsertion {
     int selectionEnd;
 };
 
-// Joins and translates `lines`, finds the insertion point, and says what to
-// select afterwards: for SelectionAfter::Title the placeholder (insertion
-// point + its offset in the text, seven characters; the fragment's first line
-// holds it, so CR LF versus single breaks do not shift it), for BlockStart an
-// empty selection at the insertion point. A text without placeholder gives
-// the insertion point for both ends.
-TemplateInsertion PrepareTemplateInsertion(const LineAnalysis& analysis,
-    const std::vector<std::u16string_view>& lines, int searchStartLine, int wholeTextLength,
-    SelectionAfter selectionAfter);
-
-// The same for one Insert command: the search starts at `caretLine` (the
-// line holding the start of the selection), or at line 0 for the commands
-// that ignore the caret, and the selection follows the command's rule.
+// The fragment joined and translated, its insertion point searched from
+// `caretLine` (the line holding the start of the selection) or from line 0,
+// as the template says, and what to select afterwards: the placeholder (the
+// fragment's first line holds it, so CR LF versus single breaks do not shift
+// it), or an empty selection at the insertion point.
 TemplateInsertion PrepareInsertCommand(
-    const LineAnalysis& analysis, const InsertTemplateInfo& command, int caretLine, int wholeTextLength);
+    const LineAnalysis& analysis, InsertTemplate kind, int caretLine, int wholeTextLength);
 
-// The new document's final whole text, from the whole text as it stands right
-// after the skeleton was pasted: a leading CR LF is dropped, and when
-// `languageCode` is not exactly "en" the line "# language: <code>" with CR LF
-// is put in front.
-std::u16string NewDocumentText(std::u16string wholeTextAfterPaste, const std::u16string& languageCode);
+// The whole text (CR LF line breaks) a new, empty document is filled with:
+// the skeleton in the current language, behind the line "# language: <code>"
+// when `languageCode` is not exactly "en".
+std::u16string NewDocumentText(const std::u16string& languageCode);
 
 struct TextRange {
     int start;

@@ -43,10 +43,15 @@ std::u16string TextLineSource::wholeText() const
 {
     std::u16string whole;
     whole.reserve(text_.size() + starts_.size());
-    for (char16_t c : text_) {
+    AppendAsWholeText(whole, text_);
+    return whole;
+}
+
+void AppendAsWholeText(std::u16string& whole, std::u16string_view controlText)
+{
+    for (char16_t c : controlText) {
         whole.push_back(c);
         if (c == u'\r')
             whole.push_back(u'\n');
     }
-    return whole;
 }

@@ -3,6 +3,7 @@
 #include "LineSource.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A LineSource over a whole text held in memory. CR LF, a lone LF and a lone
@@ -15,8 +16,6 @@ public:
     std::u16string lineText(int line) const override;
     int lineStart(int line) const override;
 
-    // The text as the control holds it: every line break a single CR.
-    const std::u16string& controlText() const { return text_; }
     // The text as the control gives it out whole: every line break CR LF.
     std::u16string wholeText() const;
 
@@ -24,3 +23,8 @@ private:
     std::u16string text_; // line breaks normalised to one CR each
     std::vector<int> starts_; // start of each line in text_
 };
+
+// Appends `controlText`, in which every line break is a single CR as the
+// control holds it, with each break written as CR LF, as the whole text
+// carries it.
+void AppendAsWholeText(std::u16string& whole, std::u16string_view controlText);

@@ -1,20 +1,6 @@
 #include "Utf16.h"
 
-namespace {
-
-constexpr char16_t REPLACEMENT_CHARACTER = u'\xFFFD';
-
-bool IsHighSurrogate(char16_t unit)
-{
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit)
-{
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-} // namespace
+#include "core/Surrogates.h"
 
 std::size_t AppendUtf16Bytes(std::string_view bytes, ByteOrder order, std::u16string& text)
 {
@@ -34,7 +20,7 @@ std::size_t AppendUtf16Bytes(std::string_view bytes, ByteOrder order, std::u16st
             text.push_back(unit);
             text.push_back(unitAt(i + 1));
             ++i;
-        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+        } else if (IsSurrogate(unit)) {
             text.push_back(REPLACEMENT_CHARACTER);
             ++replaced;
         } else {

@@ -1,8 +1,8 @@
 #include "Utf8.h"
 
-namespace {
+#include "core/Surrogates.h"
 
-constexpr char16_t REPLACEMENT_CHARACTER = u'\xFFFD';
+namespace {
 
 bool IsContinuation(unsigned char byte)
 {
@@ -42,9 +42,8 @@ void AppendCodePoint(char32_t value, std::u16string& text)
     if (value < 0x10000) {
         text.push_back(static_cast<char16_t>(value));
     } else {
-        value -= 0x10000;
-        text.push_back(static_cast<char16_t>(0xD800 + (value >> 10)));
-        text.push_back(static_cast<char16_t>(0xDC00 + (value & 0x3FF)));
+        text.push_back(HighSurrogateOf(value));
+        text.push_back(LowSurrogateOf(value));
     }
 }
 
@@ -111,12 +110,9 @@ std::string Utf16ToUtf8(std::u16string_view text)
             bytes.push_back(static_cast<char>(value));
             continue;
         }
-        if (value >= 0xD800 && value <= 0xDFFF) {
-            const bool pairs
-                = value <= 0xDBFF && i + 1 < size && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-            if (pairs) {
-                value = 0x10000 + ((value - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-                ++i;
+        if (IsSurrogate(value)) {
+            if (IsHighSurrogate(value) && i + 1 < size && IsLowSurrogate(text[i + 1])) {
+                value = CombineSurrogates(value, text[++i]);
             } else {
                 value = REPLACEMENT_CHARACTER;
             }

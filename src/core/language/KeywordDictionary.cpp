@@ -33,6 +33,12 @@ bool SetLanguage(std::u16string code)
     return true;
 }
 
+void SelectLanguageSetting(const std::u16string& code)
+{
+    currentLanguageCode = code;
+    SetLanguage(code);
+}
+
 std::u16string KeywordForType(WordType type)
 {
     for (const KeywordEntry& slot : currentLanguage.keywords)

@@ -25,24 +25,31 @@ struct LanguageKeywords {
 struct LanguageListEntry {
     std::u16string code;
     std::u16string englishName;
-    std::u16string displayText; // filled by the settings dialog: "English (en)"
 };
 
 // The built-in dictionary, 76 records in the order the editor offers them ("mr" last).
 extern const std::array<LanguageKeywords, LANGUAGE_COUNT> languageTable;
-// Same order as languageTable; displayText is the only thing anybody writes.
-extern std::array<LanguageListEntry, LANGUAGE_COUNT> languageList;
+// Same order as languageTable.
+extern const std::array<LanguageListEntry, LANGUAGE_COUNT> languageList;
 
 // The one current language: a copy of the selected record with its slots
 // re-ordered longest keyword first. Empty (every slot empty) until the first
 // successful SetLanguage.
 extern LanguageKeywords currentLanguage;
-// The code most recently given for selection; starts empty.
+// The code most recently given for selection; starts empty. Only the two
+// functions below write it.
 extern std::u16string currentLanguageCode;
 
 // Makes the record whose code equals `code` exactly (case-sensitive, whole
 // string) current and returns true; returns false and changes nothing otherwise.
 bool SetLanguage(std::u16string code);
+
+// The road of the language setting, at start-up and after the Settings
+// command: the code is recorded as current whether or not a language has it,
+// then selected. An unknown code leaves the keywords as they were, so a new
+// document shows that code on its language line and finds no keyword for
+// its templates.
+void SelectLanguageSetting(const std::u16string& code);
 
 // The keyword of the first slot of currentLanguage with that type, in its
 // sorted order, or "WORD TYPE NOT FOUND". XXXXXXXXX gives "" once a language is

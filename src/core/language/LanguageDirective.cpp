@@ -38,10 +38,12 @@ std::optional<std::u16string> ApplyLanguageDirective(std::u16string firstLine)
     return std::nullopt;
 }
 
-std::optional<std::u16string> DirectiveLineOf(const std::u16string& wholeText)
+std::optional<std::u16string> ApplyDocumentLanguage(const std::u16string& wholeText)
 {
     const std::size_t lineFeed = wholeText.find(u'\n');
     if (lineFeed == std::u16string::npos || lineFeed == 0)
         return std::nullopt;
-    return wholeText.substr(0, lineFeed);
+    if (const auto unknown = ApplyLanguageDirective(wholeText.substr(0, lineFeed)))
+        return u"Cannot set language to " + *unknown;
+    return std::nullopt;
 }

@@ -12,7 +12,9 @@
 // exhaust the stack of the regular-expression matcher.
 std::optional<std::u16string> ApplyLanguageDirective(std::u16string firstLine);
 
-// The first line of a whole text (lines ending CR LF) as the view hands it to
-// ApplyLanguageDirective: everything before the first line feed. Nothing when
-// the text has no line feed or begins with one; the directive is then skipped.
-std::optional<std::u16string> DirectiveLineOf(const std::u16string& wholeText);
+// Opening a document: its whole text's first line (everything before the
+// first line feed) goes to ApplyLanguageDirective; a text without a line feed,
+// or one that begins with one, is left alone and the language stays. Returns
+// the message the user is shown when the directive names no language,
+// "Cannot set language to " and the name.
+std::optional<std::u16string> ApplyDocumentLanguage(const std::u16string& wholeText);

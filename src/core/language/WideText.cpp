@@ -1,19 +1,8 @@
 #include "WideText.h"
 
+#include "core/Surrogates.h"
+
 static_assert(sizeof(wchar_t) == 4, "wchar_t must hold a whole code point");
-
-namespace {
-
-constexpr bool IsHighSurrogate(char32_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-constexpr bool IsLowSurrogate(char32_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-} // namespace
 
 std::wstring ToWide(std::u16string_view text)
 {
@@ -22,8 +11,7 @@ std::wstring ToWide(std::u16string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char32_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            const char32_t low = text[++i];
-            wide.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
+            wide.push_back(static_cast<wchar_t>(CombineSurrogates(unit, text[++i])));
         } else {
             wide.push_back(static_cast<wchar_t>(unit));
         }
@@ -38,8 +26,8 @@ std::u16string FromWide(std::wstring_view text)
     for (const wchar_t c : text) {
         const auto point = static_cast<char32_t>(c);
         if (point >= 0x10000 && point <= 0x10FFFF) {
-            narrow.push_back(static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10)));
-            narrow.push_back(static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF)));
+            narrow.push_back(HighSurrogateOf(point));
+            narrow.push_back(LowSurrogateOf(point));
         } else {
             narrow.push_back(static_cast<char16_t>(point));
         }

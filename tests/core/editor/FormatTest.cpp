@@ -32,69 +32,9 @@ std::u16string Ink(std::u16string text)
     return text;
 }
 
-const std::u16string Q = u"\"\"\"";
-
-TEST_F(FormatTest, IndentsByLineRoleAndUnformatTakesTheIndentationAway)
-{
-    const struct {
-        std::u16string text, formatted, unformatted;
-    } cases[] = {
-        // The worked example: Unformat of the formatted text gives the original back.
-        { Crlf({ u"Scenario: Pay", u"Given a card", u"| a | b |", Q, u"  x", Q, u"" }),
-            Crlf({ u"Scenario: Pay", u"  Given a card", u"    | a | b |", u"    " + Q, u"      x",
-                u"    " + Q, u"" }),
-            Crlf({ u"Scenario: Pay", u"Given a card", u"| a | b |", Q, u"  x", Q, u"" }) },
-        // Blank lines keep only the indentation of their role; under a heading they are description.
-        { Crlf({ u"Feature: f", u"   ", u"Scenario: s", u"  Given a", u"     ", u"  When b", u"" }),
-            Crlf({ u"Feature: f", u"  ", u"Scenario: s", u"  Given a", u"", u"  When b", u"" }),
-            Crlf({ u"Feature: f", u"", u"Scenario: s", u"Given a", u"", u"When b", u"" }) },
-        // A tab in front of text is content; blanks and tabs in front of a keyword are not.
-        { Crlf({ u"\tloose text", u"Feature: f", u" \t# note", u"Scenario: s", u"\t\tGiven x", u" \t| a |",
-              u"\t" + Q, u"\tdoc", u"\t" + Q, u"" }),
-            Crlf({ u"\tloose text", u"Feature: f", u"  \t# note", u"Scenario: s", u"  Given x", u"    | a |",
-                u"    " + Q, u"    doc", u"    " + Q, u"" }),
-            Crlf({ u"\tloose text", u"Feature: f", u"\t# note", u"Scenario: s", u"Given x", u"| a |", Q,
-                u"doc", Q, u"" }) },
-        // Doc strings are cut at their delimiter's column: deeper indentation stays, and a line
-        // starting further left loses its blanks and tabs only, never its text.
-        { Crlf({ u"Given g", u"    " + Q, u"      deeper", u"    flush", u" \tleft", u"  ", u"    " + Q,
-              u"" }),
-            Crlf({ u"  Given g", u"    " + Q, u"      deeper", u"    flush", u"    left", u"    ",
-                u"    " + Q, u"" }),
-            Crlf({ u"Given g", Q, u"  deeper", u"flush", u"left", u"", Q, u"" }) },
-        // An unclosed doc string whose last line is blanks shorter than the column.
-        { Crlf({ u"Given g", u"      " + Q, u"   " }), Crlf({ u"  Given g", u"    " + Q, u"    ", u"" }),
-            Crlf({ u"Given g", Q, u"", u"" }) },
-        // The final line break is kept, added once when missing, never doubled.
-        { u"", u"", u"" },
-        { u"Given x\r\n", u"  Given x\r\n", u"Given x\r\n" },
-        { u"Given x", u"  Given x\r\n", u"Given x\r\n" },
-        { u"Given x\r\n   ", u"  Given x\r\n\r\n", u"Given x\r\n\r\n" },
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(Format(cases[i].text), cases[i].formatted);
-        EXPECT_EQ(Unformat(cases[i].text), cases[i].unformatted);
-        EXPECT_EQ(Format(cases[i].unformatted), cases[i].formatted);
-        EXPECT_EQ(Unformat(cases[i].formatted), cases[i].unformatted);
-    }
-}
-
-TEST_F(FormatTest, DocStringColumnCarriesOverFromTheLastCall)
-{
-    // A doc-string line left without its delimiters keeps its type until it is read again,
-    // and is cut at the column of the last delimiter met, even in an earlier call.
-    LineAnalysis a = Analysed(Crlf({ u"Given g", Q, u"      x", Q }));
-    const std::u16string now = Crlf({ u"Given g", u"text", u"      x", u"text" });
-    a.AnalyseLines(TextLineSource(now), 1, 2);
-    a.AnalyseLines(TextLineSource(now), 3, 4);
-    ASSERT_EQ(a.lineType[2], DOC_STRING_LINE);
-
-    int column = 4;
-    EXPECT_EQ(UnformatText(a, column), Crlf({ u"Given g", u"text", u"  x", u"text\r\n" }));
-    EXPECT_EQ(column, 4);
-}
-
+// How Format and Unformat lay out lines of each role is in the golden files
+// (tests/golden), and how the doc-string column carries over from one command
+// to the next in the view's tests; these are the rules that need many lines.
 std::u16string NumberedSteps(int count, std::u16string_view indent)
 {
     std::u16string text;

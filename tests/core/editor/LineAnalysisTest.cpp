@@ -1,7 +1,5 @@
 #include "EditorTestSupport.h"
 
-#include "core/editor/IncludeLine.h"
-
 #include <vector>
 
 namespace {
@@ -28,42 +26,7 @@ TEST_F(LineAnalysisTest, EntriesHoldTextStartAndTheKeywordsFirstOccurrence)
     EXPECT_EQ(std::pair(a.lineKeyword[3], a.keywordPosition[3]), std::pair(std::u16string(), 0));
 }
 
-TEST_F(LineAnalysisTest, ContextPassGivesEachLineItsRoleInContext)
-{
-    const std::u16string_view Q = u"\"\"\"";
-    const LineType DELIMITER = DOC_STRING_DELIMITER_LINE, DOC = DOC_STRING_LINE;
-    const struct {
-        std::vector<std::u16string_view> lines;
-        std::vector<LineType> expected;
-    } cases[] = {
-        { { u"" }, { TEXT_LINE } },
-        // Description text runs from any heading kind but Examples up to the first step.
-        { { u"loose", u"Feature: f", u"  As a user", u"", u"Scenario: s", u"more", u"  Given g", u"after" },
-            { TEXT_LINE, FEATURE_LINE, COMMENT_LINE, COMMENT_LINE, SCENARIO_LINE, COMMENT_LINE, STEP_LINE,
-                TEXT_LINE } },
-        { { u"Background:", u"b", u"* s", u"Rule: r", u"r", u"Scenario Outline: o", u"o", u"Given g",
-              u"Examples:", u"t" },
-            { BACKGROUND_LINE, COMMENT_LINE, STEP_LINE, SCENARIO_LINE, COMMENT_LINE, SCENARIO_OUTLINE_LINE,
-                COMMENT_LINE, STEP_LINE, EXAMPLES_LINE, TEXT_LINE } },
-        { { u"Feature: f", u"# c", u"@t", u"| a |", u"Examples:", u"#include x", u"still description" },
-            { FEATURE_LINE, COMMENT_LINE, TAG_LINE, TABLE_LINE, EXAMPLES_LINE, INCLUDE_LINE, COMMENT_LINE } },
-        // Doc strings: backticks open none; text between delimiters only; an unclosed one runs to the end.
-        { { u"Given g", u"```", u"x", Q, u"inside", u"", Q, u"after", u"  \"\"\"json", u"{" },
-            { STEP_LINE, TEXT_LINE, TEXT_LINE, DELIMITER, DOC, DOC, DELIMITER, TEXT_LINE, DELIMITER, DOC } },
-        // The doc-string type wins over description, which goes on after the doc string.
-        { { u"Feature: f", Q, u"x", Q, u"y" }, { FEATURE_LINE, DELIMITER, DOC, DELIMITER, COMMENT_LINE } },
-        // Recognised lines inside a doc string keep their type and still move the flags.
-        { { u"Given g", Q, u"Scenario: inside", u"| cell |", u"text", Q, u"after" },
-            { STEP_LINE, DELIMITER, SCENARIO_LINE, TABLE_LINE, DOC, DELIMITER, COMMENT_LINE } },
-        { { u"Feature: f", Q, u"* step", Q, u"y" },
-            { FEATURE_LINE, DELIMITER, STEP_LINE, DELIMITER, TEXT_LINE } },
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(TypesOf(Analysed(Crlf(cases[i].lines))), cases[i].expected);
-    }
-}
-
+// How the context pass types whole files is in the golden files (tests/golden).
 TEST_F(LineAnalysisTest, AConvertedLineKeepsItsTypeUntilItIsReadAgain)
 {
     LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"#include x" }));
@@ -82,9 +45,9 @@ TEST_F(LineAnalysisTest, AConvertedLineKeepsItsTypeUntilItIsReadAgain)
 
     // A shorter text leaves old entries in the tables, but they no longer count.
     a.AnalyseAll(TextLineSource(u"#include a"));
-    EXPECT_TRUE(IsIncludeLine(a, 0));
-    EXPECT_FALSE(IsIncludeLine(a, 2));
-    EXPECT_FALSE(IsIncludeLine(a, -1));
+    EXPECT_EQ(a.TypeOf(0), INCLUDE_LINE);
+    EXPECT_EQ(a.TypeOf(2), NOT_ANALYSED);
+    EXPECT_EQ(a.TypeOf(-1), NOT_ANALYSED);
 }
 
 TEST_F(LineAnalysisTest, LinesAreReadInFullButNoLineBeyondTheLimit)

@@ -1,8 +1,8 @@
 #include "core/file/FeatureFileCodec.h"
-#include "support/Corpus.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -28,23 +28,6 @@ TEST(ReadFileBytes, ReadsAndDecodesALargeFileWhole)
     EXPECT_EQ(decoded.text.size(), bytes.size());
     EXPECT_TRUE(decoded.text.ends_with(std::u16string(u"\n\x1A\0\xFFFD", 4)));
     EXPECT_EQ(decoded.replacedSequences, 1u);
-}
-
-TEST(Corpus, EveryFileDecodesCleanlyAndSavesByteIdentical)
-{
-    const auto files = CorpusFiles();
-    if (files.empty())
-        GTEST_SKIP() << "no corpus beside the project";
-    for (const auto& path : files) {
-        SCOPED_TRACE(path.filename().string());
-        std::string bytes;
-        std::string error;
-        ASSERT_TRUE(ReadFileBytes(path.string(), bytes, error)) << error;
-        const DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
-        EXPECT_EQ(decoded.encoding, FeatureFileEncoding::Utf8);
-        EXPECT_EQ(decoded.replacedSequences, 0u);
-        EXPECT_EQ(EncodeFeatureFile(decoded.text), bytes);
-    }
 }
 
 } // namespace

@@ -5,25 +5,19 @@
 
 namespace {
 
-TEST(WideText, PairsBecomeOneCodePoint)
+TEST(WideText, PairsBecomeOneCodePointAndEveryTextSurvivesTheRoundTrip)
 {
-    EXPECT_EQ(ToWide(u"a🥒é"), (std::wstring { L'a', wchar_t(0x1F952), wchar_t(0xE9) }));
-    EXPECT_EQ(FromWide(std::wstring { L'a', wchar_t(0x1F952), wchar_t(0xE9) }), u"a🥒é");
-    EXPECT_EQ(ToWide(u"\U0010FFFF\U00010000"), (std::wstring { wchar_t(0x10FFFF), wchar_t(0x10000) }));
-}
-
-TEST(WideText, EveryTextSurvivesTheRoundTrip)
-{
+    EXPECT_EQ(ToWide(u"a🥒é\U0010FFFF"),
+        (std::wstring { L'a', wchar_t(0x1F952), wchar_t(0xE9), wchar_t(0x10FFFF) }));
     const std::u16string texts[] = {
-        u"", u"# language: fr\r", u"தமிழ் 😀 \u00A0\u3000",
-        std::u16string { char16_t(0xD83D) }, // lone high surrogate
+        u"", u"தமிழ் 😀 \u00A0\u3000", std::u16string { char16_t(0xD83D) }, // lone high surrogate
         std::u16string { char16_t(0xDC00), u'x' }, // lone low surrogate
         std::u16string { char16_t(0xD83D), char16_t(0xD83D), char16_t(0xDE00) }, // high, then a pair
         std::u16string { u'x', char16_t(0xDBFF) }, // high surrogate at the end
     };
     for (const std::u16string& text : texts)
         EXPECT_EQ(FromWide(ToWide(text)), text);
-    EXPECT_EQ(ToWide(texts[5]).size(), 2u);
+    EXPECT_EQ(ToWide(texts[4]).size(), 2u);
 }
 
 } // namespace

@@ -78,9 +78,8 @@ TEST_P(FindBlockTest, FindsLinesRangeAndIndent)
         // Right after the anchor line: at the start of the next one, or at the text's end.
         const int next = c.line + 1;
         EXPECT_EQ(block.start,
-            next < analysis.analysedLineCount
-                ? analysis.lineStart[next]
-                : static_cast<int>(TextLineSource(*c.text).controlText().size()));
+            next < analysis.analysedLineCount ? analysis.lineStart[next]
+                                              : static_cast<int>(ControlText(*c.text).size()));
         EXPECT_EQ(block.end, block.start);
         return;
     }

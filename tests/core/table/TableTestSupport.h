@@ -7,10 +7,20 @@
 #include <functional>
 #include <string>
 
-// The text of a block's range in the control, where a line break is one CR.
+// The text as the control holds it, every line break one CR.
+inline std::u16string ControlText(const std::u16string& wholeText)
+{
+    const TextLineSource source(wholeText);
+    std::u16string control;
+    for (int line = 0; line < source.lineCount(); ++line)
+        control += source.lineText(line);
+    return control;
+}
+
+// The text of a block's range in the control.
 inline std::u16string CoveredText(const std::u16string& wholeText, const BlockLocation& block)
 {
-    const std::u16string control = TextLineSource(wholeText).controlText();
+    const std::u16string control = ControlText(wholeText);
     return control.substr(
         static_cast<std::size_t>(block.start), static_cast<std::size_t>(block.end - block.start));
 }
@@ -21,7 +31,6 @@ inline std::u16string AfterOk(const std::u16string& wholeText, int line,
     const std::function<BlockLocation(const LineAnalysis&, int)>& find,
     const std::function<LineList(const BlockLocation&)>& edit)
 {
-    const TextLineSource source(wholeText);
     const BlockLocation block = find(Analysed(wholeText), line);
     if (block.lines.empty())
         return wholeText;
@@ -29,7 +38,7 @@ inline std::u16string AfterOk(const std::u16string& wholeText, int line,
     for (char16_t c : BuildBlockText(edit(block), block))
         if (c != u'\n')
             pasted += c;
-    std::u16string control = source.controlText();
+    std::u16string control = ControlText(wholeText);
     control.replace(
         static_cast<std::size_t>(block.start), static_cast<std::size_t>(block.end - block.start), pasted);
     return TextLineSource(control).wholeText();

@@ -1,0 +1,56 @@
+#include "CAboutDlg.h"
+
+#include "platform/AppInfo.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("About Quillmark2"));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    // The main window carries the program's icon; a box shown without one takes the application's.
+    QIcon appIcon = parent ? parent->window()->windowIcon() : qApp->windowIcon();
+    if (appIcon.isNull())
+        appIcon = style()->standardIcon(QStyle::SP_FileIcon);
+    icon->setPixmap(appIcon.pixmap(32, 32));
+    icon->setAlignment(Qt::AlignTop);
+
+    const QStringList lines = {
+        tr("Quillmark, Version %1").arg(AppInfo::versionText),
+        tr("Copyright (C) 2026 the Quillmark developers. All rights reserved."),
+        tr("The table grid was written for Quillmark by its developers."),
+        tr("Web: https://quillmark.example.org"),
+        tr("Feedback and issues are welcome at feedback@quillmark.example.org"),
+    };
+    auto* text = new QVBoxLayout;
+    for (const QString& line : lines) {
+        auto* label = new QLabel(line, this);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->addWidget(label);
+    }
+    text->addStretch();
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CAboutDlg::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addSpacing(12);
+    top->addLayout(text, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+}

@@ -1,0 +1,121 @@
+#include "CQuillmark2Doc.h"
+
+#include "core/file/FeatureFileCodec.h"
+#include "editor/CQuillmark2View.h"
+#include "platform/MessageBox.h"
+#include "platform/StringConvert.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <string>
+
+namespace {
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CQuillmark2Doc::CQuillmark2Doc(CQuillmark2View& view, QObject* parent)
+    : QObject(parent)
+    , m_view(view)
+{
+    connect(&m_view, &CQuillmark2View::modifiedFlagChanged, this, &CQuillmark2Doc::modifiedChanged);
+}
+
+bool CQuillmark2Doc::OnNewDocument()
+{
+    m_view.LoadText(QString());
+    SetPathName(QString());
+    return true;
+}
+
+bool CQuillmark2Doc::OnOpenDocument(const QString& path)
+{
+    QWidget* parent = m_view.window();
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        MessageBoxError(
+            QStringLiteral("Cannot open %1: it is a folder, not a file.").arg(Shown(path)), parent);
+        return false;
+    }
+    if (info.exists() && info.size() > maxFileBytes) {
+        MessageBoxError(
+            QStringLiteral("Cannot open %1: the file holds %2 MB, more than the %3 MB the editor opens.")
+                .arg(Shown(path))
+                .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
+                .arg(maxFileBytes / (1024 * 1024)),
+            parent);
+        return false;
+    }
+
+    std::string bytes;
+    std::string error;
+    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error)) {
+        MessageBoxError(
+            QStringLiteral("Cannot open %1: %2.").arg(Shown(path), QString::fromLocal8Bit(error.c_str())),
+            parent);
+        return false;
+    }
+    const DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
+    bytes = std::string();
+
+    m_view.LoadText(toQString(decoded.text));
+    SetPathName(path);
+    if (decoded.replacedSequences > 0)
+        emit loadWarning(
+            QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
+                           "write U+FFFD in their place.")
+                .arg(decoded.replacedSequences)
+                .arg(info.fileName()));
+    return true;
+}
+
+bool CQuillmark2Doc::OnSaveDocument(const QString& path)
+{
+    QWidget* parent = m_view.window();
+    const std::string bytes = EncodeFeatureFile(toU16(m_view.WholeText()));
+
+    // The new text goes to a temporary file that replaces the old one only
+    // once it is written in full, so a failure leaves the old file as it was.
+    QSaveFile file(path);
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved)
+        saved = file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+            == static_cast<qint64>(bytes.size());
+    if (saved)
+        saved = file.commit();
+    if (!saved) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), parent);
+        return false;
+    }
+
+    m_view.SetBaselineToCurrentText();
+    SetPathName(path);
+    return true;
+}
+
+QString CQuillmark2Doc::GetTitle() const
+{
+    return m_pathName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_pathName).fileName();
+}
+
+bool CQuillmark2Doc::IsModified() const
+{
+    return m_view.IsTextModified();
+}
+
+void CQuillmark2Doc::SetPathName(const QString& path)
+{
+    if (path == m_pathName)
+        return;
+    m_pathName = path;
+    emit pathNameChanged(path);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CQuillmark2View;
+
+// The open feature file. It holds no text: the text lives in the view, and the
+// document moves it between the view and the file (read as UTF-8 or UTF-16,
+// written as UTF-8 with CR LF line breaks). Failures are shown in a message
+// box naming the file and the reason, and never touch the text or the file.
+// Whether the document is modified is the view's to say.
+class CQuillmark2Doc : public QObject {
+    Q_OBJECT
+public:
+    explicit CQuillmark2Doc(CQuillmark2View& view, QObject* parent = nullptr);
+
+    // An empty text, which the view fills with the new-document template.
+    bool OnNewDocument();
+    // Reads and decodes the file and loads its text into the view. On
+    // failure shows the reason and returns false, the current text untouched.
+    bool OnOpenDocument(const QString& path);
+    // Writes the view's text as UTF-8; the old file stays whole unless the new
+    // one was written in full. On failure shows the reason and returns false.
+    bool OnSaveDocument(const QString& path);
+
+    QString GetPathName() const { return m_pathName; }
+    // The file's name, or "Untitled" for a new document.
+    QString GetTitle() const;
+    bool IsModified() const;
+
+    // Files larger than this are refused rather than loaded into the view.
+    static constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+
+signals:
+    void modifiedChanged(bool modified);
+    void pathNameChanged(const QString& pathName);
+    // Damaged bytes were replaced while the file was read.
+    void loadWarning(const QString& message);
+
+private:
+    void SetPathName(const QString& path);
+
+    CQuillmark2View& m_view;
+    QString m_pathName;
+};

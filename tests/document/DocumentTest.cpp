@@ -1,0 +1,162 @@
+#include "document/CQuillmark2Doc.h"
+#include "document/RecentFileList.h"
+#include "editor/ViewTestSupport.h"
+#include "platform/Clipboard.h"
+#include "support/Corpus.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Document : public ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    // Writes `bytes` to the file `name` in the test's folder and gives its path.
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+
+    QTemporaryDir folder;
+    CQuillmark2Doc document { view };
+};
+
+// The corpus has LF line ends: saved, they become CR LF and nothing else changes,
+// and the CR LF file comes back byte for byte.
+TEST_F(Document, EveryCorpusFileOpensAndSavesWithoutLosingACharacter)
+{
+    const auto files = CorpusFiles();
+    if (files.empty())
+        GTEST_SKIP() << "no corpus beside the project";
+    const QString output = folder.filePath("out.feature");
+    QSignalSpy warnings(&document, &CQuillmark2Doc::loadWarning);
+    for (const auto& path : files) {
+        SCOPED_TRACE(path.filename().string());
+        const QString original = QString::fromStdString(path.string());
+        const QByteArray crlf = ReadBytes(original).replace("\r\n", "\n").replace('\n', "\r\n");
+        if (crlf.isEmpty())
+            continue; // an empty file opens as the new-document template
+        for (const QString& input : { original, output }) {
+            ASSERT_TRUE(document.OnOpenDocument(input));
+            EXPECT_EQ(warnings.count(), 0) << "no damaged bytes";
+            ASSERT_TRUE(document.OnSaveDocument(output));
+            EXPECT_EQ(ReadBytes(output), crlf);
+        }
+    }
+}
+
+TEST_F(Document, OpenRefreshSaveAndEditingBackLeaveItUnmodified)
+{
+    const QString path = Write("a.feature", "Feature: a\r\n  Scenario: b\r\n");
+    ASSERT_TRUE(document.OnOpenDocument(path));
+    QSignalSpy changes(&document, &CQuillmark2Doc::modifiedChanged);
+    view.OnRefresh();
+    view.ApplySettings(14);
+    EXPECT_FALSE(document.IsModified()) << "a pass that changes no text changes nothing";
+    view.moveCursor(QTextCursor::End);
+    view.insertPlainText("x");
+    EXPECT_TRUE(document.IsModified());
+    view.textCursor().deletePreviousChar();
+    EXPECT_FALSE(document.IsModified()) << "the text is the loaded one again";
+    EXPECT_EQ(changes.count(), 2) << "both changes are signalled, for the title's mark";
+    for (const char* first : { "G", "F" }) {
+        view.control().SetSel(0, 1);
+        view.insertPlainText(first);
+        EXPECT_EQ(document.IsModified(), *first == 'G') << "same length, other text";
+    }
+    view.insertPlainText("y");
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    EXPECT_FALSE(document.IsModified());
+    view.textCursor().deletePreviousChar();
+    EXPECT_TRUE(document.IsModified()) << "the saved text is the new baseline";
+}
+
+TEST_F(Document, NewDocumentAndEmptyOrOneByteFilesShowTheUnmodifiedTemplate)
+{
+    for (const QByteArray& bytes : { QByteArray(), QByteArray("F") }) {
+        ASSERT_TRUE(document.OnOpenDocument(Write("e.feature", bytes)));
+        EXPECT_TRUE(view.WholeText().startsWith("Feature: [Title]")) << bytes.size() << " bytes";
+        EXPECT_FALSE(document.IsModified());
+    }
+    view.insertPlainText("x");
+    ASSERT_TRUE(CopyTextToClipboard("copied before"));
+    ASSERT_TRUE(SetLanguage(u"de"));
+    ASSERT_TRUE(document.OnNewDocument());
+    EXPECT_EQ(document.GetTitle(), "Untitled");
+    EXPECT_TRUE(view.WholeText().startsWith("# language: de\r\nFunktionalität: [Title]"));
+    EXPECT_EQ(Selected(), "[Title]");
+    EXPECT_EQ(GetClipboardText(), "copied before");
+    EXPECT_FALSE(view.control().CanUndo()) << "the template cannot be undone away";
+    EXPECT_FALSE(document.IsModified());
+    view.moveCursor(QTextCursor::End);
+    view.insertPlainText("x");
+    EXPECT_TRUE(document.IsModified());
+    view.textCursor().deletePreviousChar();
+    EXPECT_FALSE(document.IsModified()) << "the language line is part of the unmodified text";
+}
+
+// Neither a refused open nor a failed save touches the text or the file.
+TEST_F(Document, FailuresShowWhyAndKeepTextAndFileWhole)
+{
+    const QString path = Write("keep.feature", "Feature: old\r\n");
+    ASSERT_TRUE(document.OnOpenDocument(path));
+    view.insertPlainText("new ");
+    const QString text = view.WholeText();
+    const QString huge = Write("huge.feature", "");
+    ASSERT_TRUE(QFile::resize(huge, CQuillmark2Doc::maxFileBytes + 1)); // no bytes are written
+    const QString missingFolder = folder.filePath("no/such/folder/x.feature");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(document.OnOpenDocument(huge));
+    EXPECT_FALSE(document.OnSaveDocument(missingFolder));
+    EXPECT_FALSE(document.OnSaveDocument(folder.filePath("sub")));
+    EXPECT_TRUE(QFileInfo(folder.filePath("sub")).isDir()) << "nothing replaces a folder";
+    if (geteuid() != 0) { // a folder that cannot be written to
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(document.OnSaveDocument(path));
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ASSERT_GE(boxes.texts.size(), 3);
+    EXPECT_TRUE(boxes.texts[0].contains(QDir::toNativeSeparators(huge)) && boxes.texts[0].contains("65 MB"));
+    EXPECT_TRUE(boxes.texts[1].contains(QDir::toNativeSeparators(missingFolder)));
+    EXPECT_EQ(boxes.kinds, std::vector(boxes.texts.size(), MessageBoxKind::Error));
+    EXPECT_EQ(view.WholeText(), text);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetPathName(), path);
+    EXPECT_EQ(ReadBytes(path), QByteArray("Feature: old\r\n")) << "the old file is untouched";
+}
+
+TEST(RecentFileList, NewestFirstWithoutDuplicatesAndAtMostEight)
+{
+    RecentFileList list;
+    for (int i = 1; i <= 10; ++i)
+        list.Add(QStringLiteral("/work/f%1.feature").arg(i));
+    list.Add(QStringLiteral("/work/sub/../f7.feature"));
+    const QStringList expected = { "/work/f7.feature", "/work/f10.feature", "/work/f9.feature",
+        "/work/f8.feature", "/work/f6.feature", "/work/f5.feature", "/work/f4.feature", "/work/f3.feature" };
+    EXPECT_EQ(list.Paths(), expected);
+    list.Remove(QStringLiteral("/work/f9.feature"));
+    EXPECT_EQ(list.Paths().size(), 7);
+    EXPECT_FALSE(list.Paths().contains(QStringLiteral("/work/f9.feature")));
+}
+
+} // namespace

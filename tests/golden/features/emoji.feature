@@ -1,0 +1,5 @@
+# language: em
+😐 given
+😑 not a keyword
+📖 outline
+🥒 scenario

@@ -1,0 +1,6 @@
+Feature: f
+   
+Scenario: s
+  Given a
+     
+  When b

@@ -1,0 +1,7 @@
+Given g
+    """
+      deeper
+    flush
+ 	left
+  
+    """

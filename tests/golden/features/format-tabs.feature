@@ -1,0 +1,9 @@
+	loose text
+Feature: f
+ 	# note
+Scenario: s
+		Given x
+ 	| a |
+	"""
+	doc
+	"""

@@ -1,0 +1,6 @@
+Scenario: Pay
+Given a card
+| a | b |
+"""
+  x
+"""

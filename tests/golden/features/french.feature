@@ -1,0 +1,4 @@
+  # language: fr
+Fonctionnalité: f
+  Étant donné que x
+  Et qu'y

@@ -1,0 +1,4 @@
+# language: en-old
+Tha the x
+Tha x
+7 x

@@ -1,0 +1,3 @@
+# language: xx
+Feature: an unknown language leaves English
+Fonctionnalité: is not French then

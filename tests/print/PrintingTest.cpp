@@ -1,0 +1,95 @@
+#include "print/Printing.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPageSetupDialog>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The number of pages of a PDF file, -1 when it is none.
+int PdfPages(const QString& path)
+{
+    QFile file(path);
+    const QString pdf = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))))
+                                  : -1;
+}
+
+// Runs `action` on the modal dialog once the command has opened it.
+template <typename Dialog, typename Action> void WhenOpen(Action action)
+{
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        action(*dialog);
+    });
+}
+
+class PrintingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_view.setFont(QFont(QStringLiteral("Courier New"), 10));
+        QStringList lines;
+        for (int i = 0; i < 300; ++i)
+            lines << QStringLiteral("    Given step number %1 of a long scenario").arg(i);
+        m_view.setPlainText(lines.join('\n'));
+    }
+
+    QTemporaryDir m_folder;
+    QPlainTextEdit m_view;
+    PrintController m_controller;
+};
+
+// Printed into a PDF file, with no printer needed.
+bool PrintToPdf(QPlainTextEdit* view, const QString& path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return PrintDocument(view, printer);
+}
+
+TEST_F(PrintingTest, PdfHoldsEveryPageAndTheEditorStaysAsItWas)
+{
+    m_view.moveCursor(QTextCursor::Down);
+    const QString text = m_view.toPlainText();
+    const QString pdf = m_folder.filePath("long.pdf");
+    ASSERT_TRUE(PrintToPdf(&m_view, pdf));
+    EXPECT_GE(PdfPages(pdf), 4) << "300 lines of 10-point text cannot fit on fewer pages";
+    EXPECT_EQ(m_view.textCursor().blockNumber(), 1);
+    EXPECT_EQ(m_view.toPlainText(), text);
+    EXPECT_FALSE(PrintToPdf(&m_view, m_folder.filePath("no/such/folder/out.pdf")));
+    EXPECT_FALSE(PrintToPdf(nullptr, m_folder.filePath("none.pdf")));
+    EXPECT_FALSE(QFile::exists(m_folder.filePath("none.pdf")));
+}
+
+// Print Setup's choice holds for the print that follows, on the one printer
+// of the session.
+TEST_F(PrintingTest, PrintTakesThePageSetupChosenBefore)
+{
+    EXPECT_EQ(m_controller.printer().pageLayout().margins(QPageLayout::Inch), QMarginsF(0.5, 0.5, 0.5, 0.5));
+    WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
+        dialog.accept();
+    });
+    EXPECT_TRUE(m_controller.PrintSetup(nullptr));
+    const QString printed = m_folder.filePath("printed.pdf");
+    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
+    m_controller.printer().setOutputFileName(printed);
+    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    EXPECT_TRUE(m_controller.Print(&m_view, nullptr));
+    EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_GE(PdfPages(printed), 4);
+}
+
+} // namespace

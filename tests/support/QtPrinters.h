@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+// Qt's strings as text in gtest's failure messages, not as bytes.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& text : list) {
+        PrintTo(text, out);
+        *out << (&text == &list.back() ? "" : ", ");
+    }
+    *out << '}';
+}
