@@ -30,6 +30,9 @@ std::optional<FeatureDocument> OpenFeatureDocument(const CliArguments& arguments
         ReportProblem("warning: " + arguments.file + ": " + std::to_string(count) + " invalid byte sequence"
             + (count == 1 ? "" : "s") + " could not be decoded");
     }
+    if (decoded.unrecognisedEncoding)
+        ReportProblem("warning: " + arguments.file
+            + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
 
     TextLineSource source(decoded.text);
     FeatureDocument document { std::move(decoded.text), std::move(source) };

@@ -44,6 +44,46 @@ TEST(Corpus, EveryFileDecodesCleanlyAndSavesByteIdentical)
         EXPECT_EQ(decoded.encoding, FeatureFileEncoding::Utf8);
         EXPECT_EQ(decoded.replacedSequences, 0u);
         EXPECT_EQ(EncodeFeatureFile(decoded.text), bytes);
+        EXPECT_FALSE(decoded.unrecognisedEncoding);
+    }
+}
+
+std::u16string WithoutLineEnds(std::u16string text)
+{
+    std::erase_if(text, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+    return text;
+}
+
+// Every real file, written as UTF-16 without a mark in either byte order, is
+// told from UTF-8 by its zero bytes and read back with its text intact.
+TEST(Corpus, EveryFileIsRecognisedAsUtf16WithoutAMark)
+{
+    const auto files = CorpusFiles();
+    if (files.empty())
+        GTEST_SKIP() << "no corpus beside the project";
+    for (const auto& path : files) {
+        SCOPED_TRACE(path.filename().string());
+        std::string bytes;
+        std::string error;
+        ASSERT_TRUE(ReadFileBytes(path.string(), bytes, error)) << error;
+        const std::u16string text = DecodeFeatureFile(bytes).text;
+        if (text.empty())
+            continue;
+        for (const auto encoding :
+            { FeatureFileEncoding::Utf16LittleEndian, FeatureFileEncoding::Utf16BigEndian }) {
+            std::string utf16;
+            for (char16_t unit : text) {
+                const auto low = static_cast<char>(unit & 0xFF);
+                const auto high = static_cast<char>(unit >> 8);
+                utf16 += encoding == FeatureFileEncoding::Utf16LittleEndian ? std::string { low, high }
+                                                                            : std::string { high, low };
+            }
+            const DecodedFeatureFile decoded = DecodeFeatureFile(utf16);
+            EXPECT_EQ(decoded.encoding, encoding);
+            EXPECT_EQ(WithoutLineEnds(decoded.text), WithoutLineEnds(text));
+            EXPECT_EQ(decoded.replacedSequences, 0u);
+            EXPECT_FALSE(decoded.unrecognisedEncoding);
+        }
     }
 }
 
