@@ -8,13 +8,13 @@
 //
 // Reading: a FF FE mark means UTF-16 little-endian and FE FF big-endian, the
 // mark dropped. Bytes without a mark and without a zero byte are UTF-8, and so
-// is a file of one byte; a UTF-8 mark (EF BB BF) is kept as U+FEFF. Bytes without a mark
-// that hold zero bytes are UTF-16 when they are well-formed UTF-16 of one byte
-// order (an even length, every surrogate paired) and their zero bytes stand
-// where the high bytes of that order do: in most characters, or, for the
-// scripts beyond Latin, in a good share of them; little-endian is tried
-// first. Bytes that fit none of these are read as UTF-8 after all, each zero
-// byte kept as U+0000, and the result says so.
+// is a file of one byte; a UTF-8 mark (EF BB BF) is kept as U+FEFF. Bytes
+// without a mark that hold zero bytes are UTF-16 when they are well-formed
+// UTF-16 of one byte order (an even length, every surrogate paired) and their
+// zero bytes stand where the high bytes of that order do: in most characters,
+// or, for the scripts beyond Latin, in a good share of them; little-endian is
+// tried first. Bytes that fit none of these are read as UTF-8 after all, each
+// zero byte kept as U+0000, and the result says so.
 //
 // Every UTF-16 file, whichever its byte order and whether or not it has a mark,
 // is read line by line: a line ends at a line feed, a carriage return just
