@@ -18,19 +18,39 @@ const std::map<std::string, CliCommand>& CommandNames()
         { "analyse", CliCommand::Analyse },
         { "format", CliCommand::Format },
         { "unformat", CliCommand::Unformat },
+        { "align", CliCommand::Align },
     };
     return names;
 }
 
-bool TakesFile(CliCommand command)
+bool RewritesFiles(CliCommand command)
 {
-    return command == CliCommand::Classify || command == CliCommand::Analyse || command == CliCommand::Format
-        || command == CliCommand::Unformat;
+    return command == CliCommand::Format || command == CliCommand::Unformat || command == CliCommand::Align;
 }
 
-bool TakesCheck(CliCommand command)
+bool TakesFile(CliCommand command)
 {
-    return command == CliCommand::Format || command == CliCommand::Unformat;
+    return command == CliCommand::Classify || command == CliCommand::Analyse || RewritesFiles(command);
+}
+
+bool IsOption(const std::string& arg, const std::string& name)
+{
+    return arg == name || arg.starts_with(name + "=");
+}
+
+// The value of an option given as "--name value" or "--name=value"; false
+// when a separate value is missing. `i` moves past a separate value.
+bool TakeValue(
+    const std::vector<std::string>& args, std::size_t& i, const std::string& name, std::string& value)
+{
+    if (args[i] != name) {
+        value = args[i].substr(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size())
+        return false;
+    value = args[++i];
+    return true;
 }
 
 } // namespace
@@ -55,26 +75,35 @@ std::optional<CliArguments> ParseArguments(const std::vector<std::string>& args,
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+        std::string value;
         if (!isOption) {
             operands.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (TakesFile(parsed.command) && (arg == "--language" || arg.starts_with("--language="))) {
-            if (arg == "--language") {
-                if (i + 1 >= args.size()) {
-                    error = "--language needs a language code";
-                    return std::nullopt;
-                }
-                parsed.languageCode = args[++i];
-            } else {
-                parsed.languageCode = arg.substr(std::string("--language=").size());
+        } else if (TakesFile(parsed.command) && IsOption(arg, "--language")) {
+            if (!TakeValue(args, i, "--language", value)) {
+                error = "--language needs a language code";
+                return std::nullopt;
             }
-        } else if (TakesCheck(parsed.command) && arg == "--check") {
+            parsed.languageCode = value;
+        } else if (RewritesFiles(parsed.command) && arg == "--check") {
             parsed.check = true;
+        } else if (RewritesFiles(parsed.command) && arg == "--write") {
+            parsed.write = true;
+        } else if (RewritesFiles(parsed.command) && IsOption(arg, "--line-ends")) {
+            if (!TakeValue(args, i, "--line-ends", value) || (value != "crlf" && value != "lf")) {
+                error = "--line-ends takes crlf or lf";
+                return std::nullopt;
+            }
+            parsed.lineEnds = value == "crlf" ? LineEnds::CrLf : LineEnds::Lf;
         } else {
             error = "unknown option '" + arg + "' for " + commandName;
             return std::nullopt;
         }
+    }
+    if (parsed.check && parsed.write) {
+        error = "--check and --write do not go together";
+        return std::nullopt;
     }
 
     std::size_t wanted = 0;
@@ -90,13 +119,13 @@ std::optional<CliArguments> ParseArguments(const std::vector<std::string>& args,
         error = commandName + " needs " + operandName;
         return std::nullopt;
     }
-    if (operands.size() > wanted) {
+    if (operands.size() > wanted && !RewritesFiles(parsed.command)) {
         error = "unexpected argument '" + operands[wanted] + "' for " + commandName;
         return std::nullopt;
     }
     if (parsed.command == CliCommand::Keywords)
         parsed.languageCode = operands[0];
     else if (TakesFile(parsed.command))
-        parsed.file = operands[0];
+        parsed.files = std::move(operands);
     return parsed;
 }

@@ -5,42 +5,75 @@
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <string>
+#include <system_error>
 #include <utility>
 
-std::optional<FeatureDocument> OpenFeatureDocument(const CliArguments& arguments)
+namespace {
+
+bool ReadStandardInput(std::string& bytes, std::string& error)
+{
+    char chunk[1 << 16];
+    errno = 0;
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
+        bytes.append(chunk, got);
+        if (got < sizeof chunk)
+            break;
+    }
+    if (!std::ferror(stdin))
+        return true;
+    error = std::generic_category().message(errno != 0 ? errno : EIO);
+    return false;
+}
+
+} // namespace
+
+std::string DisplayName(const std::string& file)
+{
+    return file == "-" ? "standard input" : file;
+}
+
+std::optional<FeatureDocument> OpenFeatureDocument(
+    const std::string& file, const std::optional<std::string>& languageCode)
 {
     // The editor's language setting defaults to English; the tool has no setting.
     SetLanguage(u"en");
-    if (arguments.languageCode && !SetLanguage(FromUtf8(*arguments.languageCode))) {
-        ReportProblem("unknown language code '" + *arguments.languageCode
-            + "' (quillmark-cli languages lists the codes)");
+    if (languageCode && !SetLanguage(FromUtf8(*languageCode))) {
+        ReportProblem(
+            "unknown language code '" + *languageCode + "' (quillmark-cli languages lists the codes)");
         return std::nullopt;
     }
 
     std::string bytes;
     std::string reason;
-    if (!ReadFileBytes(arguments.file, bytes, reason)) {
-        ReportProblem("cannot read " + arguments.file + ": " + reason);
+    if (!(file == "-" ? ReadStandardInput(bytes, reason) : ReadFileBytes(file, bytes, reason))) {
+        ReportProblem("cannot read " + DisplayName(file) + ": " + reason);
         return std::nullopt;
     }
     DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
     if (decoded.replacedSequences > 0) {
         const std::size_t count = decoded.replacedSequences;
-        ReportProblem("warning: " + arguments.file + ": " + std::to_string(count) + " invalid byte sequence"
-            + (count == 1 ? "" : "s") + " could not be decoded");
+        ReportProblem("warning: " + DisplayName(file) + ": " + std::to_string(count)
+            + " invalid byte sequence" + (count == 1 ? "" : "s") + " could not be decoded");
     }
     if (decoded.unrecognisedEncoding)
-        ReportProblem("warning: " + arguments.file
+        ReportProblem("warning: " + DisplayName(file)
             + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
 
     TextLineSource source(decoded.text);
-    FeatureDocument document { std::move(decoded.text), std::move(source) };
-    if (!arguments.languageCode) {
+    FeatureDocument document { std::move(decoded.text), std::move(source), decoded.replacedSequences };
+    if (!languageCode) {
         // As on opening a document: only a first line that ends with a line
         // break is looked at, and a directive naming no language leaves the
-        // language as it was.
-        if (const auto firstLine = DirectiveLineOf(document.source.wholeText())) {
+        // language as it was. The first line is taken as the control's whole
+        // text gives it (ending in CR LF), without building the whole text.
+        std::u16string start = document.source.lineText(0);
+        if (!start.empty() && start.back() == u'\r')
+            start += u'\n';
+        if (const auto firstLine = DirectiveLineOf(start)) {
             if (const auto unknown = ApplyLanguageDirective(*firstLine))
                 ReportProblem("Cannot set language to " + ToUtf8(*unknown));
         }

@@ -1,19 +1,25 @@
 #pragma once
 
-#include "Arguments.h"
 #include "core/editor/TextLineSource.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 struct FeatureDocument {
     std::u16string text; // as decoded from the file, line ends as they stand
     TextLineSource source; // the lines of the editor's control
+    // Byte sequences that could not be decoded: writing the text back would lose them.
+    std::size_t replacedSequences = 0;
 };
 
-// Opens the file of a file command as the editor opens a document: reads it
+// The name a file goes by in messages: "standard input" for "-".
+std::string DisplayName(const std::string& file);
+
+// Opens a file ("-": standard input) as the editor opens a document: reads it
 // through the codec, splits it into the control's lines, and selects the
-// language (the --language code, else the file's "# language:" line, else
+// language (`languageCode`, else the file's "# language:" line, else
 // English). Problems are reported on stderr; returns nothing when the command
-// cannot go on.
-std::optional<FeatureDocument> OpenFeatureDocument(const CliArguments& arguments);
+// cannot go on with this file.
+std::optional<FeatureDocument> OpenFeatureDocument(
+    const std::string& file, const std::optional<std::string>& languageCode);

@@ -1,7 +1,6 @@
 #include "Commands.h"
 #include "FeatureDocument.h"
 #include "Output.h"
-#include "core/editor/Format.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/language/LineClassifier.h"
 
@@ -23,7 +22,7 @@ void AppendRow(std::u16string& table, int line, LineType type, const std::u16str
 
 int RunClassify(const CliArguments& arguments)
 {
-    const auto document = OpenFeatureDocument(arguments);
+    const auto document = OpenFeatureDocument(arguments.files.front(), arguments.languageCode);
     if (!document)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
@@ -39,39 +38,19 @@ int RunClassify(const CliArguments& arguments)
 
 int RunAnalyse(const CliArguments& arguments)
 {
-    const auto document = OpenFeatureDocument(arguments);
+    const auto document = OpenFeatureDocument(arguments.files.front(), arguments.languageCode);
     if (!document)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
     analysis.AnalyseAll(source);
     if (source.lineCount() > analysis.analysedLineCount) {
-        ReportProblem("note: " + arguments.file + " has " + std::to_string(source.lineCount())
+        ReportProblem("note: " + arguments.files.front() + " has " + std::to_string(source.lineCount())
             + " lines; only the first " + std::to_string(analysis.analysedLineCount) + " are analysed");
     }
     std::u16string table;
     for (int line = 0; line < analysis.analysedLineCount; ++line)
         AppendRow(table, line, analysis.lineType[line], analysis.lineKeyword[line]);
     WriteUtf8(stdout, table);
-    return STATUS_OK;
-}
-
-int RunFormat(const CliArguments& arguments)
-{
-    const auto document = OpenFeatureDocument(arguments);
-    if (!document)
-        return STATUS_FAILURE;
-    const TextLineSource& source = document->source;
-    LineAnalysis analysis;
-    analysis.AnalyseAll(source);
-    // A fresh view starts with no doc-string column remembered.
-    int docStringColumn = 0;
-    const std::u16string result = arguments.command == CliCommand::Unformat
-        ? UnformatWholeText(source, analysis, docStringColumn)
-        : FormatWholeText(source, analysis, docStringColumn);
-    // Already in that form: writing the output over the file would change nothing.
-    if (arguments.check)
-        return result == document->text ? STATUS_OK : STATUS_NOT_IN_FORM;
-    WriteUtf8(stdout, result);
     return STATUS_OK;
 }

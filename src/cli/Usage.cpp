@@ -2,7 +2,7 @@
 
 const char* UsageText()
 {
-    return R"(Usage: quillmark-cli COMMAND [OPTIONS] [ARGUMENT]
+    return R"(Usage: quillmark-cli COMMAND [OPTIONS] [ARGUMENT...]
 
 Reads Gherkin feature files as the Quillmark editor does and prints what the
 editor sees in them.
@@ -22,23 +22,34 @@ Commands:
                              The same as the editor colours it, with description
                              text and doc strings recognised from the lines
                              around them; the first 1998 lines only.
-  format [--check] [--language CODE] FILE
-                             FILE re-indented by the role of each line, printed
-                             as UTF-8 with CR LF line ends.
-  unformat [--check] [--language CODE] FILE
-                             FILE with the indentation removed, printed the same way.
+  format [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...
+                             Each FILE re-indented by the role of each line.
+  unformat [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...
+                             Each FILE with the indentation removed.
+  align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...
+                             Each FILE with every table aligned as the editor's
+                             Table command writes it back, and nothing else
+                             changed; rows inside doc strings are left alone.
   --help, -h, help           This text.
+
+For format, unformat and align, a FILE may be a folder, which stands for every
+*.feature file below it, or "-", standard input. The result is printed on
+standard output as UTF-8, with the line ends of its input (the first line end
+found; CR LF for a file without one).
 
 Options:
   --language CODE            Read FILE in that language (see "languages") instead
                              of the one its first line names ("# language: fr");
                              without either, English.
-  --check                    Print nothing; exit with 1 when FILE is not already
-                             formatted (or unformatted), 0 when it is.
+  --check                    Print nothing; name each FILE that would change on
+                             stderr and exit with 1 if there is one, 0 if not.
+  --write                    Rewrite each FILE that would change in place (as
+                             UTF-8, never half written); "-" is still printed.
+  --line-ends crlf|lf        Write these line ends instead of the input's.
 
 FILE may be UTF-8 (with or without a byte-order mark) or UTF-16.
 
 Exit status: 0 done; 1 --check found a file to change; 2 bad arguments, an
-unknown language code or a file that cannot be read.
+unknown language code, or a file that cannot be read or written.
 )";
 }

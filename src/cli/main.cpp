@@ -25,7 +25,8 @@ int RunCommand(const CliArguments& arguments)
         return RunAnalyse(arguments);
     case CliCommand::Format:
     case CliCommand::Unformat:
-        return RunFormat(arguments);
+    case CliCommand::Align:
+        return RunRewrite(arguments);
     }
     return STATUS_FAILURE;
 }
@@ -49,8 +50,8 @@ int main(int argc, char** argv)
         status = RunCommand(*arguments);
     } catch (const std::bad_alloc&) {
         // A file too large for memory is refused with a message, not a crash.
-        ReportProblem(arguments->file.empty() ? std::string("not enough memory")
-                                              : "not enough memory to read " + arguments->file);
+        ReportProblem(arguments->files.empty() ? std::string("not enough memory")
+                                               : "not enough memory to read " + arguments->files.front());
         return STATUS_FAILURE;
     }
     std::string reason;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 struct CliResult {
     int status = -1;
@@ -34,8 +35,10 @@ protected:
     void SetUp() override
     {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps apart the runs of other builds on the same machine.
         folder_ = std::filesystem::temp_directory_path()
-            / (std::string("quillmark-cli-") + test->test_suite_name() + test->name());
+            / (std::string("quillmark-cli-") + test->test_suite_name() + test->name() + "-"
+                + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -48,15 +51,15 @@ protected:
     }
 
     // `shellPrefix` runs before the tool in the same shell; stdout is read back
-    // only when it goes to the default file.
+    // only when it goes to the default file; stdin comes from `stdinFrom`.
     CliResult Run(const std::vector<std::string>& args, const std::string& shellPrefix = "",
-        const std::string& stdoutTo = "stdout.txt")
+        const std::string& stdoutTo = "stdout.txt", const std::string& stdinFrom = "/dev/null")
     {
         std::string command
             = "cd " + Quoted(folder_.string()) + " && " + shellPrefix + Quoted(QUILLMARK_CLI_PATH);
         for (const auto& arg : args)
             command += ' ' + Quoted(arg);
-        command += " > " + Quoted(stdoutTo) + " 2> stderr.txt < /dev/null";
+        command += " > " + Quoted(stdoutTo) + " 2> stderr.txt < " + Quoted(stdinFrom);
         const int raw = std::system(command.c_str());
         CliResult result { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", Read("stderr.txt") };
         if (stdoutTo == "stdout.txt")

@@ -13,7 +13,9 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
     EXPECT_EQ(help.status, 0);
     for (const char* command : { "languages", "--i18n-languages", "keywords CODE", "--i18n-keywords CODE",
              "classify [--language CODE] FILE", "analyse [--language CODE] FILE",
-             "format [--check] [--language CODE] FILE", "unformat [--check] [--language CODE] FILE" })
+             "format [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+             "unformat [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE..." })
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     EXPECT_EQ(Run({ "-h" }).out, help.out);
     const CliResult bare = Run({});
@@ -33,7 +35,12 @@ TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
         { { "analyse", "ok.feature", "ok.feature" }, "unexpected argument" },
         { { "classify", "ok.feature", "--language" }, "--language needs" },
         { { "classify", "--check", "ok.feature" }, "unknown option '--check'" },
-        { { "format", "--language=EN", "ok.feature" }, "unknown language code 'EN'" },
+        { { "format", "--language=EN", "ok.feature", "ok.feature" }, "unknown language code 'EN'" },
+        { { "align", "--check", "--write", "ok.feature" }, "--check and --write do not go together" },
+        { { "align", "--line-ends", "cr", "ok.feature" }, "--line-ends takes crlf or lf" },
+        { { "unformat", "ok.feature", "--line-ends" }, "--line-ends takes crlf or lf" },
+        { { "analyse", "--write", "ok.feature" }, "unknown option '--write'" },
+        { { "align" }, "align needs a file" },
         { { "keywords", "xx" }, "unknown language code 'xx'" },
     };
     for (const auto& [args, says] : cases) {

@@ -98,7 +98,7 @@ const std::string formatted = "Feature: Pay\r\nScenario: Pay\r\n  Given a card\r
 
 TEST_F(FileCommands, FormatIndentsByLineRoleAndUnformatUndoesIt)
 {
-    const CliResult result = Run({ "format", Write("pay.feature", unformatted) });
+    const CliResult result = Run({ "format", "--line-ends", "crlf", Write("pay.feature", unformatted) });
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, formatted);
@@ -106,13 +106,15 @@ TEST_F(FileCommands, FormatIndentsByLineRoleAndUnformatUndoesIt)
         "Feature: Pay\r\nScenario: Pay\r\nGiven a card\r\n| a | b |\r\n\"\"\"\r\n  x\r\n\"\"\"\r\n");
 }
 
-// In form means that the output would be the file's text as it stands, line ends included.
-TEST_F(FileCommands, CheckPrintsNothingAndTellsByStatus)
+// In form means that the output would be the file's text as it stands, line
+// ends included; the output keeps the input's line ends.
+TEST_F(FileCommands, CheckNamesTheFileAndTellsByStatus)
 {
     const std::tuple<const char*, std::string, int> cases[] = {
         { "format", formatted, 0 },
         { "format", unformatted, 1 },
-        { "format", "Feature: Pay\n  Given a card\n", 1 },
+        { "format", "Feature: Pay\n  Given a card\n", 0 },
+        { "format", "Feature: Pay\n  Given a card\r\n", 1 },
         { "format", "Feature: Pay\r\n  Given a card", 1 },
         { "unformat", "Feature: Pay\r\nGiven a card\r\n", 0 },
         { "unformat", formatted, 1 },
@@ -121,7 +123,8 @@ TEST_F(FileCommands, CheckPrintsNothingAndTellsByStatus)
         SCOPED_TRACE(std::string(command) + " " + text);
         const CliResult result = Run({ command, "--check", Write("file.feature", text) });
         EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.out + result.err, "");
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, status == 0 ? "" : "quillmark-cli: file.feature would change\n");
     }
 }
 

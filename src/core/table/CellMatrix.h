@@ -18,3 +18,23 @@ using CellMatrix = std::vector<CellRow>;
 
 // Placeholder names in the order they were found; duplicates remain.
 using PlaceholderList = std::vector<std::u16string>;
+
+// A table or doc string found at the caret, or the default block that goes
+// where none exists yet. An empty `lines` means that no block is allowed at
+// that line; the other members are then meaningless.
+struct BlockLocation {
+    LineList lines;
+    // Control positions: the block occupies start .. end - 1. A new block has
+    // start == end, the end of the line it follows.
+    int start = 0;
+    int end = 0;
+    // Blanks in front of every line written back; never negative.
+    int indent = 0;
+    // The block's last line, or the line a new block follows, is the text's
+    // last line and has no line break: what is written there must not run on
+    // into that line, nor add a break the text did not have.
+    bool endsText = false;
+    // The line after the block is empty (or blanks only) already, so writing
+    // the block back adds no empty line of its own.
+    bool emptyLineAfter = false;
+};

@@ -28,6 +28,26 @@ std::size_t SkipLineEnd(Text text, std::size_t at)
     return at;
 }
 
+// Empty lines stand for rows of one empty cell (a spreadsheet column copies
+// a blank cell as an empty line), but only those with a row below them: the
+// line break that ends the text, and empty lines after the last row, give no
+// row.
+class RowCollector {
+public:
+    void AddEmptyLine() { ++m_pendingEmptyLines; }
+    void AddRow(CellRow row)
+    {
+        m_rows.insert(m_rows.end(), m_pendingEmptyLines, CellRow { std::u16string() });
+        m_pendingEmptyLines = 0;
+        m_rows.push_back(std::move(row));
+    }
+    CellMatrix Take() { return std::move(m_rows); }
+
+private:
+    CellMatrix m_rows;
+    std::size_t m_pendingEmptyLines = 0;
+};
+
 bool IsBlankOrTab(char16_t c)
 {
     return IsTableWhiteSpace(c) && c != u'\n' && c != u'\r';
@@ -36,7 +56,7 @@ bool IsBlankOrTab(char16_t c)
 // Spreadsheets copy cells as lines of tab-separated texts; quotes mean nothing.
 CellMatrix ParseTabSeparated(Text text)
 {
-    CellMatrix rows;
+    RowCollector rows;
     std::size_t lineStart = 0;
     while (lineStart < text.size()) {
         std::size_t lineEnd = text.find(u'\n', lineStart);
@@ -46,8 +66,10 @@ CellMatrix ParseTabSeparated(Text text)
         if (!line.empty() && line.back() == u'\r')
             line.remove_suffix(1);
         lineStart = lineEnd + 1;
-        if (line.empty())
+        if (line.empty()) {
+            rows.AddEmptyLine();
             continue;
+        }
         CellRow row;
         std::size_t cellStart = 0;
         while (cellStart < line.size()) {
@@ -55,9 +77,9 @@ CellMatrix ParseTabSeparated(Text text)
             row.emplace_back(TrimWhiteSpace(line.substr(cellStart, tab - cellStart)));
             cellStart = tab + 1;
         }
-        rows.push_back(std::move(row));
+        rows.AddRow(std::move(row));
     }
-    return rows;
+    return rows.Take();
 }
 
 // Where the quoted cell opened at `open` closes, or npos when it never does.
@@ -78,10 +100,11 @@ std::size_t ClosingQuote(Text text, std::size_t open)
 // line breaks.
 CellMatrix ParseCommaSeparated(Text text)
 {
-    CellMatrix rows;
+    RowCollector rows;
     std::size_t at = 0;
     while (at < text.size()) {
-        if (IsLineEnd(text, at)) { // an empty line
+        if (IsLineEnd(text, at)) {
+            rows.AddEmptyLine();
             at = SkipLineEnd(text, at);
             continue;
         }
@@ -115,10 +138,10 @@ CellMatrix ParseCommaSeparated(Text text)
             }
             break;
         }
-        rows.push_back(std::move(row));
+        rows.AddRow(std::move(row));
         at = SkipLineEnd(text, at);
     }
-    return rows;
+    return rows.Take();
 }
 
 ClipboardShape ShapeOf(const CellMatrix& rows)

@@ -31,8 +31,10 @@ struct ClipboardTable {
 // and "" inside it stands for one quotation mark; an opening mark that is
 // never closed is an ordinary character.
 //
-// Lines end at a line feed, a carriage return before it included; an empty
-// line gives no row. Each cell is trimmed of white space outside its quotes;
+// Lines end at a line feed, a carriage return before it included. An empty
+// line is a row of one empty cell, as a spreadsheet copies a blank cell of a
+// column, unless no row follows it: the final line break and empty lines at
+// the end give no row. Each cell is trimmed of white space outside its quotes;
 // two adjacent separators give an empty cell, and a separator at the very end
 // of a line gives no cell after it.
 ClipboardTable ParseClipboardTable(std::u16string_view text);

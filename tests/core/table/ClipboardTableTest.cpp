@@ -43,8 +43,10 @@ const ParseCase parseCases[] = {
     { "QuotesInsideTabSeparatedCell", u"\"a\"\tb", { { u"\"a\"", u"b" } }, CLIP_ROW },
     { "TabsAdjacentAndAtTheEnd", u"a\t\tb\t\r\n\tc", { { u"a", u"", u"b" }, { u"", u"c" } }, CLIP_TABLE },
     { "TabCellsTrimmed", u" x \t y \r\n", { { u"x", u"y" } }, CLIP_ROW },
-    // A blank line of CR LF text gives no row, as one of LF text does not.
-    { "EmptyCrLfLineSkipped", u"a\r\n\r\nb\r\n", { { u"a" }, { u"b" } }, CLIP_COLUMN },
+    // A blank cell of a copied column keeps the rows below it in place.
+    { "EmptyLineIsAnEmptyCell", u"a\r\n\r\nb\r\n\r\n\r\n", { { u"a" }, { u"" }, { u"b" } }, CLIP_COLUMN },
+    { "LeadingEmptyLine", u"\na,b", { { u"" }, { u"a", u"b" } }, CLIP_TABLE },
+    { "EmptyLineInCsv", u"a,b\n\nc,d\n", { { u"a", u"b" }, { u"" }, { u"c", u"d" } }, CLIP_TABLE },
     // Comma-separated with CSV quoting.
     { "CommaTable", u"a,b\nc,d", { { u"a", u"b" }, { u"c", u"d" } }, CLIP_TABLE },
     { "Column", u"a\nb\n", { { u"a" }, { u"b" } }, CLIP_COLUMN },

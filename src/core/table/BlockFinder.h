@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/editor/LineAnalysis.h"
+#include "core/table/CellMatrix.h"
+
+// The blocks that the Table and String commands edit around the caret's line
+// i, read from the per-line tables as they stand. A line outside the analysed
+// lines finds nothing. The block's lines are the analysis' own, each with its
+// carriage return.
+
+// A table row: the run of rows around it, indented to the column of the
+// run's first "|". A step or Examples line: the run of rows right below it,
+// indented to the line's keyword column, or else a new MakeDefaultTable placed
+// right after the line. Anything else: no block.
+BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i);
+
+// A delimiter or any line inside a doc string: the whole doc string from its
+// opening to its closing delimiter, paired from the top as the analysis pairs
+// them, whatever lines it holds; indented to the opening delimiter's column.
+// A step outside a doc string: the doc string that opens right below it,
+// indented to the step's keyword column, or else a new MakeDefaultDocString
+// placed right after the step. A doc string that is never closed among the
+// analysed lines stretches over the run of doc-string lines around the caret
+// (or below the step). Anything else: no block.
+BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i);
+
+// Two rows of two empty cells, "| | |", each behind `indent` blanks.
+LineList MakeDefaultTable(int indent);
+
+// An opening and a closing delimiter and nothing between them, each behind
+// `indent` blanks, so that the String command opens on an empty text.
+LineList MakeDefaultDocString(int indent);

@@ -1,0 +1,6 @@
+#include "grid/CGridCellBase.h"
+
+bool CGridCellBase::ValidateEdit(const QString&)
+{
+    return true;
+}

@@ -1,0 +1,243 @@
+#pragma once
+
+#include "grid/CGridModel.h"
+#include "grid/CInPlaceEdit.h"
+
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+class QAction;
+class QPainter;
+class CTextMeasures;
+
+// The answer of a receiver of beginEdit or endEdit: setting `vetoed` refuses
+// the edit (beginEdit) or puts the old text back (endEdit).
+struct GridEditResult {
+    bool vetoed = false;
+};
+
+// A grid of text cells like a spreadsheet's: fixed header rows and columns that
+// stay in place while the rest scrolls, rows and columns sized by dragging
+// their dividers in the headers, selection of cells, rows, columns or all, key
+// navigation, one cell at a time edited in place, and the clipboard commands.
+//
+// The data live in a CGridModel; the operations here change it and then bring
+// the window up to date (scroll bars, painting, an open editor).
+class CGridCtrl : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    CGridCtrl(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0, QWidget* parent = nullptr);
+    ~CGridCtrl() override;
+
+    // Everything the grid knows, to read.
+    const CGridModel& Model() const { return m_model; }
+
+    // Counts (CGridModel holds the rules).
+    int GetRowCount() const { return m_model.GetRowCount(); }
+    int GetColumnCount() const { return m_model.GetColumnCount(); }
+    int GetFixedRowCount() const { return m_model.GetFixedRowCount(); }
+    int GetFixedColumnCount() const { return m_model.GetFixedColumnCount(); }
+    bool SetRowCount(int rows);
+    bool SetColumnCount(int cols);
+    bool SetFixedRowCount(int fixedRows);
+    bool SetFixedColumnCount(int fixedCols);
+
+    // Cells.
+    CGridCellBase* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
+    QString GetItemText(int row, int col) const { return m_model.GetItemText(row, col); }
+    bool SetItemText(int row, int col, const QString& text);
+    std::uint32_t GetItemState(int row, int col) const { return m_model.GetItemState(row, col); }
+    bool SetItemState(int row, int col, std::uint32_t state);
+    void SetModified(int row = -1, int col = -1) { m_model.SetModified(row, col); }
+    bool IsModified() const { return m_model.IsModified(); }
+
+    // Rows.
+    int InsertRow(int row);
+    bool DeleteRow(int row);
+
+    // Sizes and geometry; rectangles are in the coordinates of the client area
+    // (the viewport).
+    int GetRowHeight(int row) const { return m_model.GetRowHeight(row); }
+    int GetColumnWidth(int col) const { return m_model.GetColumnWidth(col); }
+    bool SetRowHeight(int row, int height);
+    bool SetColumnWidth(int col, int width);
+    int GetDefaultCellWidth() const { return m_model.GetDefaultCellWidth(); }
+    int GetDefaultCellHeight() const { return m_model.GetDefaultCellHeight(); }
+    bool GetCellRect(int row, int col, QRect& rect) const;
+    // The cell under a point of the client area; (-1, -1) outside every cell.
+    CCellID GetCellFromPt(const QPoint& point) const;
+    bool IsCellVisible(int row, int col) const;
+    // Scrolls until the cell shows, as far as it can.
+    void EnsureVisible(int row, int col);
+    void ResetScrollBars();
+
+    bool AutoSizeColumn(int col, int style = AUTOSIZE_DEFAULT);
+    bool AutoSizeRow(int row);
+    void AutoSizeColumns();
+    void AutoSize();
+
+    // The font of the cells (see CGridModel::SetGridFont).
+    void SetGridFont(const QFont& font);
+    const QFont& GetGridFont() const { return m_model.GetGridFont(); }
+
+    // Focus and selection.
+    CCellID GetFocusCell() const { return m_model.GetFocusCell(); }
+    void SetFocusCell(int row, int col);
+    CCellRange GetSelectedRange() const { return m_model.GetSelectedRange(); }
+    void SetSelectedRange(const CCellRange& range);
+    bool IsCellSelected(int row, int col) const { return m_model.IsCellSelected(row, col); }
+
+    bool IsEditable() const { return m_editable; }
+    void SetEditable(bool editable) { m_editable = editable; }
+    // Whether Tab moves between cells (the default) or to the next control.
+    void SetHandleTabKey(bool handle) { m_handleTabKey = handle; }
+
+    // In-place editing.
+    virtual void EditCell(int row, int col, const EditStartKey& start);
+    virtual void EndEditCell(int row, int col, const QString& text);
+    virtual bool ValidateEdit(int row, int col, const QString& text);
+    CInPlaceEdit* GetInPlaceEdit() const { return m_inPlaceEdit; }
+    // Ends an edit in progress, keeping its text.
+    void EndEditing();
+
+    // The clipboard and the cell commands.
+    virtual bool CopySelection();
+    virtual void CutSelection();
+    virtual void PasteClipboard();
+    virtual void ClearSelectedCells();
+    virtual void SelectAllCells();
+
+    // The commands as actions, for a menu of the grid's owner to trigger;
+    // UpdateActionStates() enables them as the grid stands.
+    QAction* CopyAction() const { return m_copyAction; }
+    QAction* CutAction() const { return m_cutAction; }
+    QAction* PasteAction() const { return m_pasteAction; }
+    QAction* SelectAllAction() const { return m_selectAllAction; }
+    QAction* DeleteAction() const { return m_deleteAction; }
+    void UpdateActionStates();
+
+signals:
+    // The notifications, each with the cell concerned.
+    void rightClicked(int row, int col); // (-1, -1) outside every cell
+    void clicked(int row, int col);
+    void doubleClicked(int row, int col);
+    void selectionChanging(int row, int col);
+    void selectionChanged(int row, int col);
+    void beginEdit(int row, int col, GridEditResult* result);
+    void endEdit(int row, int col, GridEditResult* result);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    enum MouseMode {
+        MOUSE_NOTHING,
+        MOUSE_SELECT_ALL,
+        MOUSE_SELECT_COL,
+        MOUSE_SELECT_ROW,
+        MOUSE_SELECT_CELLS,
+        MOUSE_OVER_ROW_DIVIDE,
+        MOUSE_SIZING_ROW,
+        MOUSE_OVER_COL_DIVIDE,
+        MOUSE_SIZING_COL,
+        MOUSE_PREPARE_EDIT,
+    };
+
+    // The focus cell's frame, drawn inside its grid lines; an open editor
+    // stands inside it.
+    static constexpr int FOCUS_FRAME_WIDTH = 2;
+
+    // A visible row or column: its index, where it starts and its size.
+    struct Span {
+        int index;
+        int start;
+        int size;
+    };
+
+    // Layout.
+    int RowTop(int row) const;
+    int ColumnLeft(int col) const;
+    // The row (column) under a position of the client area; -1 for none.
+    int RowAt(int y) const;
+    int ColumnAt(int x) const;
+    std::vector<Span> VisibleRows() const;
+    std::vector<Span> VisibleColumns() const;
+    QRect DataArea() const;
+    void Refresh();
+
+    // Painting (CGridCtrlPaint.cpp).
+    void DrawCell(QPainter& painter, CTextMeasures& measures, int row, int col, const QRect& rect);
+    void DrawFocusFrame(QPainter& painter);
+
+    // Mouse (CGridCtrlMouse.cpp).
+    int ColumnDividerAt(const QPoint& point) const;
+    int RowDividerAt(const QPoint& point) const;
+    CCellID DataCellNear(const QPoint& point) const;
+    // The selection as the mouse mode makes it, from the selection start cell
+    // to `cell`: cells, whole rows or columns, or everything.
+    void SelectFromStartTo(const CCellID& cell);
+    // The first data cell of the row or column of a header cell.
+    CCellID FocusForHeader(const CCellID& cell) const;
+    void OnAutoScroll();
+    void OnRightButtonUp(const QPoint& point);
+
+    // Keys (CGridCtrlKeys.cpp).
+    // The clipboard and cell commands' keys: whether a key is one, and doing it.
+    static bool IsCommandKey(const QKeyEvent* event);
+    bool HandleCommandKey(const QKeyEvent* event);
+    // Moves the focus as a navigation key does; false for any other key.
+    bool MoveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
+    // Where a navigation key takes the focus (appending a row for Right or
+    // Tab in the last cell); nothing for another key.
+    std::optional<CCellID> NextCellForKey(int key, Qt::KeyboardModifiers modifiers);
+    CCellID AppendRowForKey();
+    void MoveFocusTo(const CCellID& cell, bool extend);
+    // The data rows that fit in the client area at once.
+    int PageRows() const;
+
+    // Editing (CGridCtrlEdit.cpp).
+    void OnEditEnded(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers);
+    // Sets a text the way paste and clear do: asks beginEdit, validates,
+    // reports endEdit, and keeps the old text on any refusal.
+    void SetItemTextNotified(int row, int col, const QString& text);
+    bool AcceptNewText(int row, int col, const QString& oldText);
+
+    // Commands (CGridCtrlCommands.cpp).
+    void CreateActions();
+    CCellID PasteTarget() const;
+
+    CGridModel m_model;
+    bool m_editable = true;
+    bool m_handleTabKey = true;
+
+    MouseMode m_mouseMode = MOUSE_NOTHING;
+    CCellID m_leftClickDownCell;
+    QPoint m_leftClickDownPoint;
+    QPoint m_lastMousePoint;
+    int m_resizeIndex = -1; // the row or column whose divider is dragged
+    int m_trackingPos = -1; // where the tracking line of a resize stands
+    QTimer m_autoScrollTimer;
+
+    QPointer<CInPlaceEdit> m_inPlaceEdit;
+
+    QAction* m_copyAction = nullptr;
+    QAction* m_cutAction = nullptr;
+    QAction* m_pasteAction = nullptr;
+    QAction* m_selectAllAction = nullptr;
+    QAction* m_deleteAction = nullptr;
+};

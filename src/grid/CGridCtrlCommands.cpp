@@ -1,0 +1,144 @@
+#include "grid/CGridCtrl.h"
+
+#include "core/table/ClipboardTable.h"
+#include "platform/Clipboard.h"
+#include "platform/StringConvert.h"
+
+#include <QAction>
+
+#include <algorithm>
+
+void CGridCtrl::CreateActions()
+{
+    const auto add = [this](const QString& text, auto command) {
+        auto* action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    m_copyAction = add(tr("&Copy"), [this] { CopySelection(); });
+    m_cutAction = add(tr("Cu&t"), [this] { CutSelection(); });
+    m_pasteAction = add(tr("&Paste"), [this] { PasteClipboard(); });
+    m_selectAllAction = add(tr("Select &All"), [this] { SelectAllCells(); });
+    m_deleteAction = add(tr("&Delete"), [this] { ClearSelectedCells(); });
+}
+
+void CGridCtrl::UpdateActionStates()
+{
+    const bool selection = !m_model.GetSelection().IsEmpty();
+    const CCellID focus = m_model.GetFocusCell();
+    m_copyAction->setEnabled(selection);
+    m_cutAction->setEnabled(selection && m_editable);
+    m_deleteAction->setEnabled(selection && m_editable);
+    m_pasteAction->setEnabled(m_model.IsValid(focus) && m_editable
+        && !m_model.IsCellReadOnly(focus.row, focus.col) && !GetClipboardText().isEmpty());
+}
+
+bool CGridCtrl::CopySelection()
+{
+    const CCellRange range = m_model.GetSelectedRange();
+    if (!range.IsValid())
+        return false;
+    // Unselected cells inside the range keep their place as empty texts;
+    // hidden rows and columns leave no trace, not even a separator.
+    QString text;
+    bool firstRow = true;
+    for (int row = range.minRow; row <= range.maxRow; ++row) {
+        if (!m_model.IsRowVisible(row))
+            continue;
+        if (!firstRow)
+            text += QStringLiteral("\r\n");
+        firstRow = false;
+        bool firstCol = true;
+        for (int col = range.minCol; col <= range.maxCol; ++col) {
+            if (!m_model.IsColumnVisible(col))
+                continue;
+            if (!firstCol)
+                text += u'\t';
+            firstCol = false;
+            if (m_model.IsCellSelected(row, col))
+                text += m_model.GetCell(row, col)->GetText();
+        }
+    }
+    return CopyTextToClipboard(text);
+}
+
+void CGridCtrl::CutSelection()
+{
+    // Only what reached the clipboard is cleared.
+    if (m_editable && CopySelection())
+        ClearSelectedCells();
+}
+
+void CGridCtrl::ClearSelectedCells()
+{
+    if (!m_editable)
+        return;
+    // A copy: the receivers of the notifications may change the selection.
+    const CCellSelection selection = m_model.GetSelection();
+    selection.ForEachCell([this](int row, int col) {
+        if (m_model.IsRowVisible(row) && m_model.IsColumnVisible(col))
+            SetItemTextNotified(row, col, QString());
+    });
+    viewport()->update();
+}
+
+CCellID CGridCtrl::PasteTarget() const
+{
+    const CCellRange selected = m_model.GetSelectedRange();
+    if (selected.IsValid())
+        return selected.TopLeft();
+    const CCellID focus = m_model.GetFocusCell();
+    return m_model.IsValid(focus) ? focus : m_model.GetTopLeftDataCell();
+}
+
+void CGridCtrl::PasteClipboard()
+{
+    if (!m_editable)
+        return;
+    const CCellID target = PasteTarget();
+    if (m_inPlaceEdit && m_inPlaceEdit->GetRow() == target.row && m_inPlaceEdit->GetColumn() == target.col) {
+        m_inPlaceEdit->PasteClipboardText();
+        return;
+    }
+    EndEditing();
+    if (!m_model.IsValid(target) || m_model.IsCellReadOnly(target.row, target.col))
+        return;
+    const ClipboardTable table = ParseClipboardTable(toU16(GetClipboardText()));
+    // Rows and columns from the target on, hidden ones passed over; what
+    // reaches beyond the last row or column is dropped: a paste never grows
+    // the grid.
+    int row = target.row;
+    int lastRow = -1;
+    int lastCol = -1;
+    for (const CellRow& cells : table.matrix) {
+        row = m_model.VisibleRowFrom(row, 1);
+        if (row < 0)
+            break;
+        int col = target.col;
+        for (const std::u16string& cell : cells) {
+            col = m_model.VisibleColumnFrom(col, 1);
+            if (col < 0)
+                break;
+            SetItemTextNotified(row, col, toQString(cell));
+            lastRow = std::max(lastRow, row);
+            lastCol = std::max(lastCol, col);
+            ++col;
+        }
+        ++row;
+    }
+    if (lastRow >= 0) {
+        m_model.ForgetKeptSelection();
+        m_model.SelectRange({ target.row, target.col, lastRow, lastCol });
+    }
+    viewport()->update();
+}
+
+void CGridCtrl::SelectAllCells()
+{
+    const CCellID focus = m_model.GetFocusCell();
+    emit selectionChanging(focus.row, focus.col);
+    m_model.ForgetKeptSelection();
+    m_model.SelectRange(m_model.GetDataRange());
+    emit selectionChanged(focus.row, focus.col);
+    viewport()->update();
+}

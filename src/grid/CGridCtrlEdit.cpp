@@ -1,0 +1,107 @@
+#include "grid/CGridCtrl.h"
+
+void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
+{
+    if (!m_model.IsValid(row, col) || !m_editable || m_model.IsCellReadOnly(row, col))
+        return;
+    EndEditing();
+    EnsureVisible(row, col);
+    QRect rect;
+    if (!IsCellVisible(row, col) || !GetCellRect(row, col, rect))
+        return;
+    GridEditResult result;
+    emit beginEdit(row, col, &result);
+    if (result.vetoed)
+        return;
+    // Inside the focus frame and the grid lines, its text where the cell's was.
+    const int frame = FOCUS_FRAME_WIDTH;
+    m_inPlaceEdit = new CInPlaceEdit(viewport(), rect.adjusted(frame, frame, -frame - 1, -frame - 1),
+        m_model.GetCellFont(row, col), m_model.GetCellMargin(row, col) - frame, row, col,
+        m_model.GetItemText(row, col), start, viewport()->width());
+    connect(m_inPlaceEdit, &CInPlaceEdit::editEnded, this, &CGridCtrl::OnEditEnded);
+    // The frame follows the editor as it widens.
+    connect(m_inPlaceEdit, &QLineEdit::textChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+void CGridCtrl::EndEditing()
+{
+    if (!m_inPlaceEdit)
+        return;
+    // The grid takes the focus back first; closing the focused editor would
+    // hand the focus to the dialog's next control.
+    if (m_inPlaceEdit->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    if (m_inPlaceEdit)
+        m_inPlaceEdit->EndEdit();
+}
+
+void CGridCtrl::OnEditEnded(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers)
+{
+    m_inPlaceEdit = nullptr;
+    // A key pressed in the editor ended it, so the editor had the focus.
+    if (key != 0)
+        setFocus(Qt::OtherFocusReason);
+    EndEditCell(row, col, text);
+
+    const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    if (tab && !m_handleTabKey) {
+        focusNextPrevChild(key == Qt::Key_Tab);
+        return;
+    }
+    if (!tab && !IsNavigationKey(key))
+        return;
+    // Editing goes on in the cell the key moves to.
+    const CCellID before = m_model.GetFocusCell();
+    MoveFocusByKey(key, modifiers);
+    const CCellID after = m_model.GetFocusCell();
+    if (m_model.IsValid(after) && after != before)
+        EditCell(after.row, after.col, EditStartKey::Key(key));
+}
+
+void CGridCtrl::EndEditCell(int row, int col, const QString& text)
+{
+    CGridCellBase* cell = m_model.GetCell(row, col);
+    if (cell == nullptr || cell->GetText() == text)
+        return;
+    const QString oldText = cell->GetText();
+    cell->SetText(text);
+    AcceptNewText(row, col, oldText);
+    viewport()->update();
+}
+
+bool CGridCtrl::ValidateEdit(int row, int col, const QString& text)
+{
+    CGridCellBase* cell = m_model.GetCell(row, col);
+    return cell != nullptr && cell->ValidateEdit(text);
+}
+
+bool CGridCtrl::AcceptNewText(int row, int col, const QString& oldText)
+{
+    CGridCellBase* cell = m_model.GetCell(row, col);
+    GridEditResult result;
+    if (ValidateEdit(row, col, cell->GetText()))
+        emit endEdit(row, col, &result);
+    else
+        result.vetoed = true;
+    if (result.vetoed) {
+        // Refused: the cell is as it was, and nothing is marked modified.
+        cell->SetText(oldText);
+        return false;
+    }
+    m_model.SetModified(row, col);
+    return true;
+}
+
+void CGridCtrl::SetItemTextNotified(int row, int col, const QString& text)
+{
+    if (!m_editable || !m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
+        return;
+    GridEditResult result;
+    emit beginEdit(row, col, &result);
+    CGridCellBase* cell = m_model.GetCell(row, col);
+    if (result.vetoed || cell == nullptr || cell->GetText() == text)
+        return;
+    const QString oldText = cell->GetText();
+    cell->SetText(text);
+    AcceptNewText(row, col, oldText);
+}

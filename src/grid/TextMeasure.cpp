@@ -1,0 +1,106 @@
+#include "grid/TextMeasure.h"
+
+#include <QFontInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr char16_t FIRST_SHAPED = 0x0590;
+constexpr float NOT_MEASURED = -2.0f;
+constexpr float NOT_COVERED = -1.0f;
+constexpr int MOST_EXACT_MEASUREMENTS = 32;
+
+} // namespace
+
+CTextMeasure::CTextMeasure(const QFont& font)
+    : m_font(font)
+    , m_fixedPitch(QFontInfo(font).fixedPitch())
+    , m_metrics(font)
+    , m_metricsF(font)
+    , m_advances(FIRST_SHAPED, NOT_MEASURED)
+{
+}
+
+QSize CTextMeasure::Size(const QString& text) const
+{
+    return m_metrics.size(Qt::TextSingleLine, text);
+}
+
+float CTextMeasure::Advance(char16_t c) const
+{
+    if (c >= FIRST_SHAPED)
+        return NOT_COVERED;
+    float& advance = m_advances[c];
+    if (advance == NOT_MEASURED) {
+        // Control and format characters are tab stops or invisible, a soft
+        // hyphen among them; marks combine with the character before them.
+        const QChar ch(c);
+        const bool covered = ch.isPrint() && !ch.isMark() && m_metrics.inFont(ch);
+        advance = covered ? static_cast<float>(m_metricsF.horizontalAdvance(ch)) : NOT_COVERED;
+    }
+    return advance;
+}
+
+int CTextMeasure::WidthBound(const QString& text) const
+{
+    float width = 0;
+    for (const QChar ch : text) {
+        const float advance = Advance(ch.unicode());
+        if (advance < 0)
+            return -1;
+        width += advance;
+    }
+    if (m_fixedPitch)
+        return static_cast<int>(std::ceil(width));
+    // Kerning pairs may widen a text a little, and the exact width is
+    // rounded; a pixel and a few hundredths of an em per character cover both.
+    const float slack
+        = 2.0f + static_cast<float>(text.size()) * static_cast<float>(m_metrics.height()) / 64.0f;
+    return static_cast<int>(std::ceil(width + slack));
+}
+
+int CWidestText::Add(const CTextMeasure& measure, const QString& text, int extra)
+{
+    const int bound = measure.WidthBound(text);
+    if (bound < 0) {
+        const QSize size = measure.Size(text);
+        m_widest = std::max(m_widest, size.width() + extra);
+        return size.height();
+    }
+    if (bound + extra > m_widest)
+        m_candidates.push_back({ bound + extra, &measure, &text, extra });
+    return measure.LineHeight();
+}
+
+int CWidestText::Width()
+{
+    std::sort(m_candidates.begin(), m_candidates.end(),
+        [](const Candidate& a, const Candidate& b) { return a.bound > b.bound; });
+    int measured = 0;
+    for (const Candidate& candidate : m_candidates) {
+        if (candidate.bound <= m_widest)
+            break;
+        if (++measured > MOST_EXACT_MEASUREMENTS) {
+            m_widest = candidate.bound; // bounds every text left
+            break;
+        }
+        m_widest = std::max(m_widest, candidate.measure->Size(*candidate.text).width() + candidate.extra);
+    }
+    m_candidates.clear();
+    return m_widest;
+}
+
+const CTextMeasure& CTextMeasures::For(const QFont& font)
+{
+    if (&font == m_lastFont)
+        return *m_last;
+    auto found = std::find_if(m_measures.begin(), m_measures.end(),
+        [&font](const std::unique_ptr<CTextMeasure>& measure) { return measure->GetFont() == font; });
+    if (found == m_measures.end())
+        found = m_measures.insert(m_measures.end(), std::make_unique<CTextMeasure>(font));
+    m_lastFont = &font;
+    m_last = found->get();
+    return *m_last;
+}

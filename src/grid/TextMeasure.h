@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// Sizes of single-line cell texts in one font.
+//
+// Laying a text out to measure it exactly costs microseconds, too much for the
+// 200,000 cells of a pasted spreadsheet. Most table texts are made of
+// characters that need no shaping, and for those the sum of the characters'
+// advances, plus a little for kerning, bounds the exact width from above (in a
+// fixed-pitch font, which does not kern, it is the exact width); the
+// auto-size operations and the painter use the bound to skip most exact
+// measurements.
+class CTextMeasure {
+public:
+    explicit CTextMeasure(const QFont& font);
+
+    const QFont& GetFont() const { return m_font; }
+
+    // The exact size of the text on one line.
+    QSize Size(const QString& text) const;
+
+    // At least the text's exact width; -1 when the text holds a character
+    // that needs shaping, a fallback font, a tab stop or no width of its own.
+    int WidthBound(const QString& text) const;
+
+    // The text cut short with an ellipsis at its end to fit `width`.
+    QString Elided(const QString& text, int width) const
+    {
+        return m_metrics.elidedText(text, Qt::ElideRight, width);
+    }
+
+    // The height of a line of text in this font.
+    int LineHeight() const { return m_metrics.height(); }
+
+private:
+    // The advance of a character, or -1 when it is not one the bound covers.
+    float Advance(char16_t c) const;
+
+    QFont m_font;
+    bool m_fixedPitch;
+    QFontMetrics m_metrics;
+    QFontMetricsF m_metricsF;
+    // Advances of the characters below U+0590 (Latin, Greek, Cyrillic,
+    // Armenian), measured when first needed.
+    mutable std::vector<float> m_advances;
+};
+
+// The width of the widest of many texts, measuring as few of them exactly as
+// it can: a text whose bound cannot beat the widest exact width found so far
+// is never laid out. Texts whose bounds tie (numbers of one length, say) could
+// all need measuring; after a few dozen the bound of the widest left stands in
+// for them, so the answer is exact or, rarely, a few pixels more, never less.
+class CWidestText {
+public:
+    // Counts one text, measured in `measure`, with `extra` pixels beside it;
+    // the text must live until Width() is asked. Returns the text's height.
+    int Add(const CTextMeasure& measure, const QString& text, int extra);
+
+    // The widest text's width plus its extra pixels; 0 when none.
+    int Width();
+
+private:
+    struct Candidate {
+        int bound;
+        const CTextMeasure* measure;
+        const QString* text;
+        int extra;
+    };
+    std::vector<Candidate> m_candidates;
+    int m_widest = 0;
+};
+
+// The measures of the fonts met so far, one for each font.
+class CTextMeasures {
+public:
+    const CTextMeasure& For(const QFont& font);
+
+private:
+    std::vector<std::unique_ptr<CTextMeasure>> m_measures;
+    // Cells of one kind share one font object: asking for it again is quick.
+    const QFont* m_lastFont = nullptr;
+    const CTextMeasure* m_last = nullptr;
+};

@@ -1,0 +1,126 @@
+// format, unformat and align over many files, standard input, in place, with
+// the input's line ends.
+#include "CliRunner.h"
+
+#include <sys/stat.h>
+
+#include <tuple>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RewriteCommands : public CliTest {
+protected:
+    std::string Written(const std::string& name, const std::string& bytes)
+    {
+        fs::create_directories((folder_ / name).parent_path());
+        return Write(name, bytes);
+    }
+};
+
+TEST_F(RewriteCommands, AlignLaysOutTablesAndLeavesTheRest)
+{
+    const std::string text = "Feature: F\n  Scenario: S\n    Given a\n\t  |a|bb|\n\t  | 名前 | x\n"
+                             "    \"\"\"\n    |doc|string|\n    \"\"\"\n    Then | b\\|c |\n      |1|";
+    const CliResult result = Run({ "align", Write("a.feature", text) });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+        "Feature: F\n  Scenario: S\n    Given a\n\t  | a     | bb  |\n\t  | 名前  |  x  |\n"
+        "    \"\"\"\n    |doc|string|\n    \"\"\"\n    Then | b\\|c |\n      | 1  |");
+}
+
+// The output keeps the input's first line end, or takes the one asked for.
+TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAsked)
+{
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        { "|a|\n|b|\r\n", {}, "| a  |\n| b  |\n" },
+        { "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
+        { "|a|\r|b|", {}, "| a  |\r| b  |" },
+        { "|a|", {}, "| a  |" },
+        { "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
+        { "|a|\n|b|\n", { "--line-ends=crlf" }, "| a  |\r\n| b  |\r\n" },
+    };
+    for (const auto& [text, options, out] : cases) {
+        SCOPED_TRACE(text);
+        std::vector<std::string> args { "align", Write("t.feature", text) };
+        args.insert(args.end(), options.begin(), options.end());
+        EXPECT_EQ(Run(args).out, out);
+    }
+}
+
+TEST_F(RewriteCommands, StandardInputToStandardOutput)
+{
+    Write("in.txt", "Given a\n|a|\n");
+    for (const char* mode : { "--write", "--line-ends=lf" }) {
+        const CliResult result = Run({ "align", mode, "-" }, "", "stdout.txt", "in.txt");
+        EXPECT_EQ(result.status, 0) << mode;
+        EXPECT_EQ(result.out, "Given a\n| a  |\n") << mode;
+    }
+    const CliResult check = Run({ "format", "--check", "-" }, "", "stdout.txt", "in.txt");
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.err, "quillmark-cli: standard input would change\n");
+}
+
+// Folders are searched for feature files; --check names each file that would
+// change, and --write rewrites exactly those, keeping permissions and links.
+TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFolders)
+{
+    const std::string aligned = "| a  |\n";
+    Written("tree/b/two.feature", "|b|\n");
+    Written("tree/a/one.feature", aligned);
+    Written("tree/a/not-a-feature.txt", "|c|\n");
+    Written("tree/three.feature", "|d|\r\n");
+    Write("loose.txt", "|e|\n");
+    fs::create_symlink("tree/three.feature", folder_ / "link.feature");
+    fs::permissions(folder_ / "tree/three.feature", fs::perms(0640));
+    struct stat before { };
+    ASSERT_EQ(::stat((folder_ / "tree/a/one.feature").c_str(), &before), 0);
+
+    const CliResult check = Run({ "align", "--check", "tree", "loose.txt" });
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(check.err,
+        "quillmark-cli: tree/b/two.feature would change\n"
+        "quillmark-cli: tree/three.feature would change\n"
+        "quillmark-cli: loose.txt would change\n");
+
+    const CliResult write = Run({ "align", "--write", "link.feature", "tree", "loose.txt" });
+    EXPECT_EQ(write.status, 0);
+    EXPECT_EQ(write.out + write.err, "");
+    EXPECT_EQ(Read("tree/b/two.feature"), "| b  |\n");
+    EXPECT_EQ(Read("tree/three.feature"), "| d  |\r\n");
+    EXPECT_EQ(Read("loose.txt"), "| e  |\n");
+    EXPECT_EQ(Read("tree/a/not-a-feature.txt"), "|c|\n");
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.feature"));
+    EXPECT_EQ(fs::status(folder_ / "tree/three.feature").permissions(), fs::perms(0640));
+    struct stat after { };
+    ASSERT_EQ(::stat((folder_ / "tree/a/one.feature").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "a file already in form is not written";
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(Run({ "align", "--check", "tree", "loose.txt" }).status, 0);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::recursive_directory_iterator(folder_))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(std::count_if(left.begin(), left.end(), [](const auto& n) { return n.starts_with("."); }), 0)
+        << "no temporary file stays behind";
+}
+
+// A file that cannot be read, or whose damaged bytes a rewrite would lose, is
+// reported; the other files are still done, and the status says it failed.
+TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
+{
+    Write("damaged.feature", "|caf\xE9|\n");
+    Write("good.feature", "|a|\n");
+    const CliResult result = Run({ "align", "--write", "absent.feature", "damaged.feature", "good.feature" });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(Lines(result.err),
+        (std::vector<std::string> { "quillmark-cli: cannot read absent.feature: No such file or directory",
+            "quillmark-cli: warning: damaged.feature: 1 invalid byte sequence could not be decoded",
+            "quillmark-cli: damaged.feature not rewritten: bytes that could not be decoded would be lost" }));
+    EXPECT_EQ(Read("damaged.feature"), "|caf\xE9|\n");
+    EXPECT_EQ(Read("good.feature"), "| a  |\n");
+}
+
+} // namespace

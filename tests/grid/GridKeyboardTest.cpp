@@ -1,0 +1,158 @@
+#include "GridTestSupport.h"
+
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
+{
+    const struct {
+        const char* name;
+        CCellID from;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        CCellID to;
+        int rows;
+    } cases[] = {
+        { "Down", { 1, 1 }, Qt::Key_Down, {}, { 2, 1 }, 10 },
+        { "Up stays out of the header", { 1, 1 }, Qt::Key_Up, {}, { 1, 1 }, 10 },
+        { "Down at the bottom stays", { 9, 2 }, Qt::Key_Down, {}, { 9, 2 }, 10 },
+        { "Left stays out of the header", { 3, 1 }, Qt::Key_Left, {}, { 3, 1 }, 10 },
+        { "Right", { 3, 1 }, Qt::Key_Right, {}, { 3, 2 }, 10 },
+        { "Right at the end of a middle row stays", { 3, 4 }, Qt::Key_Right, {}, { 3, 4 }, 10 },
+        { "Right at the last cell appends a row", { 9, 4 }, Qt::Key_Right, {}, { 10, 1 }, 11 },
+        { "Tab", { 3, 2 }, Qt::Key_Tab, {}, { 3, 3 }, 10 },
+        { "Tab wraps to the next row", { 3, 4 }, Qt::Key_Tab, {}, { 4, 1 }, 10 },
+        { "Tab at the last cell appends a row", { 9, 4 }, Qt::Key_Tab, {}, { 10, 1 }, 11 },
+        { "Shift+Tab wraps back", { 3, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 2, 4 }, 10 },
+        { "Shift+Tab at the first cell stays", { 1, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 1, 1 }, 10 },
+        { "Home", { 3, 3 }, Qt::Key_Home, {}, { 3, 1 }, 10 },
+        { "Ctrl+Home", { 3, 3 }, Qt::Key_Home, Qt::ControlModifier, { 1, 1 }, 10 },
+        { "End", { 3, 2 }, Qt::Key_End, {}, { 3, 4 }, 10 },
+        { "Ctrl+End", { 3, 2 }, Qt::Key_End, Qt::ControlModifier, { 9, 4 }, 10 },
+    };
+    for (const auto& c : cases) {
+        ShownGrid shown;
+        shown.FocusOn(c.from.row, c.from.col);
+        QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
+        ShownGrid::Key(c.key, c.modifiers);
+        EXPECT_EQ(Cell(shown.grid.GetFocusCell()), Cell(c.to)) << c.name;
+        EXPECT_EQ(shown.grid.GetRowCount(), c.rows) << c.name;
+        // A move selects the new cell alone and is announced.
+        EXPECT_EQ(changing.count(), c.to == c.from ? 0 : 1) << c.name;
+        if (c.to != c.from) {
+            EXPECT_EQ(Range(shown.grid.GetSelectedRange()), Range({ c.to.row, c.to.col, c.to.row, c.to.col }))
+                << c.name;
+        }
+        EXPECT_FALSE(shown.Editor()) << c.name;
+    }
+}
+
+TEST(GridKeys, SkipHiddenRowsAndColumns)
+{
+    ShownGrid shown;
+    shown.grid.SetRowHeight(4, 0);
+    shown.grid.SetColumnWidth(2, 0);
+    shown.FocusOn(3, 1);
+    ShownGrid::Key(Qt::Key_Down);
+    EXPECT_EQ(Cell(shown.grid.GetFocusCell()), Cell({ 5, 1 }));
+    ShownGrid::Key(Qt::Key_Right);
+    EXPECT_EQ(Cell(shown.grid.GetFocusCell()), Cell({ 5, 3 }));
+}
+
+TEST(GridKeys, ShiftExtendsTheSelectionFromWhereItStarted)
+{
+    ShownGrid shown;
+    shown.FocusOn(2, 2);
+    ShownGrid::Key(Qt::Key_Down, Qt::ShiftModifier);
+    ShownGrid::Key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(Range(shown.grid.GetSelectedRange()), Range({ 2, 2, 3, 3 }));
+    ShownGrid::Key(Qt::Key_Up);
+    EXPECT_EQ(Range(shown.grid.GetSelectedRange()), Range({ 2, 3, 2, 3 }));
+}
+
+TEST(GridKeys, PageDownMovesByAPageAndKeepsTheFocusInView)
+{
+    ShownGrid shown(60, 5);
+    shown.FocusOn(1, 1);
+    ShownGrid::Key(Qt::Key_PageDown);
+    const CCellID focus = shown.grid.GetFocusCell();
+    EXPECT_GT(focus.row, 5);
+    EXPECT_GT(shown.grid.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(shown.grid.IsCellVisible(focus.row, focus.col));
+    ShownGrid::Key(Qt::Key_PageUp);
+    EXPECT_EQ(Cell(shown.grid.GetFocusCell()), Cell({ 1, 1 }));
+    EXPECT_EQ(shown.grid.verticalScrollBar()->value(), 0);
+}
+
+TEST(GridKeys, CtrlAndKeypadPlusSizeTheColumnsAndInputMethodTextStartsAnEdit)
+{
+    ShownGrid shown;
+    shown.FocusOn(2, 2);
+    shown.grid.SetItemText(5, 3, QStringLiteral("a text far wider than the column"));
+    const int width = shown.grid.GetColumnWidth(3);
+    ShownGrid::Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_GT(shown.grid.GetColumnWidth(3), width);
+
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("\u65e5\u672c"));
+    QApplication::sendEvent(&shown.grid, &composed);
+    ASSERT_TRUE(shown.Editor());
+    EXPECT_EQ(shown.Editor()->text(), QStringLiteral("\u65e5\u672c"));
+}
+
+TEST(GridKeys, DoNothingWithoutAFocusCell)
+{
+    ShownGrid shown;
+    ShownGrid::Key(Qt::Key_Down);
+    ShownGrid::Type(QStringLiteral("x"));
+    EXPECT_FALSE(shown.grid.GetFocusCell().IsValid());
+    EXPECT_FALSE(shown.Editor());
+}
+
+TEST(GridKeys, EnterAndEscReachTheDialogUnlessACellIsBeingEdited)
+{
+    for (const int key : { Qt::Key_Return, Qt::Key_Escape }) {
+        QDialog dialog;
+        auto* grid = new CGridCtrl(10, 5, 1, 1, &dialog);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(grid);
+        layout->addWidget(ok);
+        layout->addWidget(cancel);
+        grid->SetItemText(1, 1, QStringLiteral("old"));
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        grid->setFocus();
+        grid->SetFocusCell(1, 1);
+
+        // Inside the editor the key ends the edit; the dialog stays.
+        ShownGrid::Type(QStringLiteral("new"));
+        ASSERT_TRUE(grid->GetInPlaceEdit());
+        ShownGrid::Key(key);
+        EXPECT_TRUE(dialog.isVisible()) << key;
+        EXPECT_FALSE(grid->GetInPlaceEdit()) << key;
+        EXPECT_EQ(
+            grid->GetItemText(1, 1), key == Qt::Key_Return ? QStringLiteral("new") : QStringLiteral("old"));
+        EXPECT_EQ(QApplication::focusWidget(), grid) << key;
+
+        // On the grid itself it presses the default or the cancel button.
+        ShownGrid::Key(key);
+        EXPECT_FALSE(dialog.isVisible()) << key;
+        EXPECT_EQ(dialog.result(), key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected) << key;
+    }
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+#include "GridTestSupport.h"
+
+#include <QImage>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Shot(CGridCtrl& grid)
+{
+    return grid.viewport()->grab().toImage();
+}
+
+QRect CellRect(const CGridCtrl& grid, int row, int col)
+{
+    QRect rect;
+    grid.GetCellRect(row, col, rect);
+    return rect;
+}
+
+// The colour of a blank spot of a cell: right of its text, inside its margin.
+QColor Background(const QImage& image, const QRect& cell)
+{
+    return image.pixelColor(cell.right() - 3, cell.center().y());
+}
+
+TEST(GridPaint, DrawsLinesHeadersSelectionAndFocusInTheirColours)
+{
+    ShownGrid shown;
+    shown.grid.SetSelectedRange({ 2, 2, 3, 3 });
+    shown.grid.SetFocusCell(3, 3);
+    const QImage image = Shot(shown.grid);
+    const QPalette palette = shown.grid.palette();
+
+    const QRect plain = CellRect(shown.grid, 5, 2);
+    EXPECT_EQ(Background(image, plain), palette.color(QPalette::Base));
+    EXPECT_EQ(image.pixelColor(plain.right(), plain.center().y()), QColor(192, 192, 192));
+    EXPECT_EQ(image.pixelColor(plain.center().x(), plain.bottom()), QColor(192, 192, 192));
+    EXPECT_EQ(Background(image, CellRect(shown.grid, 2, 2)), palette.color(QPalette::Highlight));
+    EXPECT_NE(Background(image, CellRect(shown.grid, 0, 2)), palette.color(QPalette::Base));
+
+    const QRect focus = CellRect(shown.grid, 3, 3);
+    EXPECT_EQ(image.pixelColor(focus.left() + 1, focus.center().y()), palette.color(QPalette::Text));
+    EXPECT_EQ(Background(image, focus), palette.color(QPalette::Highlight));
+}
+
+TEST(GridPaint, ALongTextEndsInsideItsCell)
+{
+    ShownGrid shown;
+    shown.grid.SetItemText(4, 2, QString(80, u'W'));
+    const QImage image = Shot(shown.grid);
+    // The neighbour's left part, before its own text starts, stays blank.
+    const QRect neighbour = CellRect(shown.grid, 4, 3);
+    for (int x = neighbour.left(); x < neighbour.left() + shown.grid.Model().GetCellMargin(4, 3); ++x)
+        EXPECT_EQ(image.pixelColor(x, neighbour.center().y()), shown.grid.palette().color(QPalette::Base))
+            << x;
+}
+
+TEST(GridPaint, HeadersStayWhileTheRestScrollsAndBarsShowOnlyWhenNeeded)
+{
+    ShownGrid small;
+    EXPECT_FALSE(small.grid.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(small.grid.horizontalScrollBar()->isVisible());
+
+    ShownGrid large(200, 30);
+    EXPECT_TRUE(large.grid.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(large.grid.horizontalScrollBar()->isVisible());
+    large.grid.verticalScrollBar()->setValue(1000);
+    large.grid.horizontalScrollBar()->setValue(300);
+    EXPECT_EQ(CellRect(large.grid, 0, 5).top(), 0);
+    EXPECT_EQ(CellRect(large.grid, 7, 0).left(), 0);
+    const CCellID topLeft = large.grid.GetCellFromPt(CellRect(large.grid, 0, 0).bottomRight() + QPoint(1, 1));
+    EXPECT_GT(topLeft.row, 10);
+    EXPECT_GT(topLeft.col, 1);
+    // The header row is painted over the rows scrolled under it.
+    const QImage image = Shot(large.grid);
+    const QRect header = CellRect(large.grid, 0, topLeft.col);
+    EXPECT_NE(Background(image, header), large.grid.palette().color(QPalette::Base));
+}
+
+} // namespace

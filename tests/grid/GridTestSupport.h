@@ -1,0 +1,85 @@
+#pragma once
+
+#include "grid/CGridCtrl.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <string>
+
+// The table editor's grid (10 x 5, one fixed row and column) shown and
+// focused, its data cells holding "r<row>c<col>", in a font every machine
+// of the project has.
+struct ShownGrid {
+    explicit ShownGrid(int rows = 10, int cols = 5)
+        : grid(rows, cols, 1, 1)
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(13);
+        grid.SetGridFont(font);
+        for (int row = 1; row < rows; ++row)
+            for (int col = 1; col < cols; ++col)
+                grid.SetItemText(row, col, QStringLiteral("r%1c%2").arg(row).arg(col));
+        // Setting the texts marked the cells modified; the tests look for
+        // what marks them again.
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < cols; ++col)
+                grid.SetItemState(row, col, 0);
+        grid.resize(640, 400);
+        grid.show();
+        QApplication::setActiveWindow(&grid);
+        (void)QTest::qWaitForWindowActive(&grid);
+        grid.setFocus();
+    }
+
+    QPoint Centre(int row, int col) const
+    {
+        QRect rect;
+        grid.GetCellRect(row, col, rect);
+        return rect.center();
+    }
+
+    void Click(int row, int col, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, Centre(row, col));
+    }
+
+    // A key to the widget with the focus: the grid, or its editor.
+    static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+
+    // Each character to whichever widget has the focus by then: the first one
+    // typed on a cell opens its editor, which takes the rest.
+    static void Type(const QString& text)
+    {
+        for (const QChar ch : text)
+            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    }
+
+    void FocusOn(int row, int col)
+    {
+        grid.SetFocusCell(row, col);
+        grid.SetSelectedRange({ row, col, row, col });
+    }
+
+    CInPlaceEdit* Editor() const { return grid.GetInPlaceEdit(); }
+
+    CGridCtrl grid;
+};
+
+inline std::string Cell(const CCellID& cell)
+{
+    return QStringLiteral("(%1, %2)").arg(cell.row).arg(cell.col).toStdString();
+}
+
+inline std::string Range(const CCellRange& range)
+{
+    return QStringLiteral("(%1, %2)-(%3, %4)")
+        .arg(range.minRow)
+        .arg(range.minCol)
+        .arg(range.maxRow)
+        .arg(range.maxCol)
+        .toStdString();
+}
