@@ -64,7 +64,8 @@ std::optional<FeatureDocument> OpenFeatureDocument(
             + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
 
     TextLineSource source(decoded.text);
-    FeatureDocument document { std::move(decoded.text), std::move(source), decoded.replacedSequences };
+    FeatureDocument document { std::move(decoded.text), std::move(source), decoded.replacedSequences,
+        decoded.unrecognisedEncoding };
     if (!languageCode) {
         // As on opening a document: only a first line that ends with a line
         // break is looked at, and a directive naming no language leaves the
