@@ -130,6 +130,11 @@ signals:
     void selectionChanged(int row, int col);
     void beginEdit(int row, int col, GridEditResult* result);
     void endEdit(int row, int col, GridEditResult* result);
+    // Once before each command of the user's that may change cell texts (an
+    // editor opening on a cell, a paste, a cut, a Delete), however many cells
+    // it then reports through beginEdit and endEdit: an owner that undoes
+    // commands takes its snapshot here.
+    void cellsAboutToChange();
 
 protected:
     bool event(QEvent* event) override;

@@ -73,6 +73,7 @@ void CGridCtrl::ClearSelectedCells()
 {
     if (!m_editable)
         return;
+    emit cellsAboutToChange();
     // A copy: the receivers of the notifications may change the selection.
     const CCellSelection selection = m_model.GetSelection();
     selection.ForEachCell([this](int row, int col) {
@@ -103,6 +104,7 @@ void CGridCtrl::PasteClipboard()
     EndEditing();
     if (!m_model.IsValid(target) || m_model.IsCellReadOnly(target.row, target.col))
         return;
+    emit cellsAboutToChange();
     const ClipboardTable table = ParseClipboardTable(toU16(GetClipboardText()));
     // Rows and columns from the target on, hidden ones passed over; what
     // reaches beyond the last row or column is dropped: a paste never grows

@@ -13,6 +13,7 @@ void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
     emit beginEdit(row, col, &result);
     if (result.vetoed)
         return;
+    emit cellsAboutToChange();
     // Inside the focus frame and the grid lines, its text where the cell's was.
     const int frame = FOCUS_FRAME_WIDTH;
     m_inPlaceEdit = new CInPlaceEdit(viewport(), rect.adjusted(frame, frame, -frame - 1, -frame - 1),

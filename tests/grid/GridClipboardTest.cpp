@@ -129,6 +129,41 @@ TEST(GridClipboard, CutAndDeleteClearOnlyWhatShowsAndIsAllowed)
     EXPECT_TRUE(shown.grid.GetItemState(4, 4) & CELL_MODIFIED);
 }
 
+TEST(GridClipboard, EachCommandThatMayChangeCellsAnnouncesItselfOnce)
+{
+    const struct {
+        const char* name;
+        void (*run)(ShownGrid&);
+        int announced;
+    } cases[] = {
+        { "a paste of many cells", [](ShownGrid&) { ShownGrid::Key(Qt::Key_V, Qt::ControlModifier); }, 1 },
+        { "a cut", [](ShownGrid&) { ShownGrid::Key(Qt::Key_X, Qt::ControlModifier); }, 1 },
+        { "a Delete", [](ShownGrid&) { ShownGrid::Key(Qt::Key_Delete); }, 1 },
+        { "typing on a cell, and Tab on to the next",
+            [](ShownGrid&) {
+                ShownGrid::Type(QStringLiteral("ab"));
+                ShownGrid::Key(Qt::Key_Tab);
+            },
+            2 },
+        { "a paste into the open editor",
+            [](ShownGrid& s) {
+                ShownGrid::Key(Qt::Key_F2);
+                s.grid.PasteClipboard();
+            },
+            1 },
+        { "a copy", [](ShownGrid&) { ShownGrid::Key(Qt::Key_C, Qt::ControlModifier); }, 0 },
+    };
+    for (const auto& c : cases) {
+        ShownGrid shown;
+        shown.FocusOn(1, 1);
+        shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
+        ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\r\nc\td")));
+        QSignalSpy announced(&shown.grid, &CGridCtrl::cellsAboutToChange);
+        c.run(shown);
+        EXPECT_EQ(announced.count(), c.announced) << c.name;
+    }
+}
+
 TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
 {
     ShownGrid shown;

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "core/table/CellMatrix.h"
+#include "core/table/ClipboardTable.h"
+#include "grid/CGridCtrl.h"
+
+#include <QDialog>
+#include <QFont>
+
+#include <deque>
+#include <optional>
+
+class QMenu;
+class QPushButton;
+
+// The table editor: one Gherkin data table as a grid of cells, edited like a
+// spreadsheet, with OK, Cancel and Help below the grid.
+//
+// Row 0 and column 0 are header cells without text; data cell (r, c), from
+// (1, 1), holds the c-th cell of the r-th table row. A right-click on a header
+// cell opens the menu of its row, its column or (the corner) the whole table;
+// on a data cell the grid's own Copy, Paste and Cut. Every command that
+// changes the table, typing into cells included, can be undone, one step at a
+// time, from the menus or with Ctrl+Z while no cell is being edited.
+//
+// The Table command sets m_gridFont (and may set m_clickedRow and
+// m_clickedColumn), loads the table with SetTableLines, runs the dialog with
+// exec() and, only when that returns QDialog::Accepted, reads GetTableLines().
+// The Help button only asks for help (helpRequested): the help itself is the
+// command's to show.
+class CGridDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CGridDialog(QWidget* parent = nullptr);
+    ~CGridDialog() override;
+
+    // Loads a table: one grid row per line, as many data columns as the
+    // longest row has cells; the cells a short row does not reach are empty.
+    void SetTableLines(const LineList& lines);
+    // The data cells as aligned table lines without indentation, one per row.
+    LineList GetTableLines() const;
+    // The data cells as a rectangle of (rows - 1) x (columns - 1) texts.
+    CellMatrix GridToCellMatrix() const;
+    // Writes `matrix` from cell (1, 1), growing the grid to hold it; with
+    // `exact` a grid larger than the matrix also shrinks to it. Cells the
+    // matrix does not cover keep their text.
+    void LoadCellMatrix(const CellMatrix& matrix, bool exact);
+
+    void setVisible(bool visible) override;
+    void done(int result) override;
+
+    // The grid cell of the last right-click on the grid.
+    int m_clickedRow = 1;
+    int m_clickedColumn = 1;
+    // The font of the cells (MakeGridFont), set before the dialog shows.
+    QFont m_gridFont;
+
+signals:
+    void helpRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The first showing: the grid's font, the starting focus cell, the size.
+    void OnInitDialog();
+    QSize InitialSize() const;
+    void LayoutControls();
+
+    // Undo (CGridDialogCells.cpp). The row and column commands push a
+    // snapshot before they change the grid; a command of the grid's own on
+    // cells (typing, a paste, a cut, a Delete) pushes the one it took when it
+    // began, once, when it actually changes a cell.
+    void SaveUndoSnapshot();
+    void OnCellsAboutToChange();
+    void OnCellEdited();
+
+    // Cells (CGridDialogCells.cpp).
+    CellMatrix RowToCellMatrix(int row) const;
+    CellMatrix ColumnToCellMatrix(int col) const;
+    // Move the texts and widths of the columns from `col` on one column right,
+    // leaving `col` empty at the default width (after the count has grown),
+    // or one column left over `col` (before it shrinks).
+    void ShiftColumnsRight(int col);
+    void ShiftColumnsLeft(int col);
+    // After a command that may have taken the focus cell or the selection
+    // away, a data cell near the click has the focus and the focus cell is
+    // selected, so that the keys and Copy go on working.
+    void KeepFocusCell();
+
+    // The context menus (CGridDialogMenus.cpp).
+    void OnGridRightClick(int row, int col);
+    QMenu* BuildContextMenu(int menu);
+    bool IsCommandEnabled(int command, ClipboardShape clipboardShape) const;
+    void OnCommand(int command);
+    QAction* GridAction(int command) const;
+
+    void OnInsertRowAbove();
+    void OnInsertRowBelow();
+    void OnDeleteRow();
+    void OnCopyRow();
+    void OnPasteRow();
+    void OnInsertColumnBefore();
+    void OnInsertColumnAfter();
+    void OnDeleteColumn();
+    void OnCopyColumn();
+    void OnPasteColumn();
+    void OnPasteTable();
+    void OnTransform();
+    void OnUndo();
+
+    // Snapshots of the grid's data cells, the newest at the back; no limit.
+    std::deque<CellMatrix> m_undoStack;
+    CGridCtrl m_grid;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    // Taken when a command of the grid's on cells begins; pushed when it
+    // changes the first cell.
+    std::optional<CellMatrix> m_cellSnapshot;
+    bool m_initialised = false;
+};

@@ -1,0 +1,93 @@
+#include "table/CStringDialog.h"
+
+#include "table/DialogLayout.h"
+#include "table/MyEditCtrl.h"
+
+#include <QPalette>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace {
+
+// The box's text with its lines separated by CR LF. The raw text keeps what
+// the plain-text form would change (a no-break space stays one); the box
+// separates its lines by paragraph marks, and Shift+Return by line
+// separators.
+QString TextOfBox(const MyEditCtrl& edit)
+{
+    QString text = edit.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+QString ForBox(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+CStringDialog::CStringDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("String"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+
+    m_edit = new MyEditCtrl(this);
+    m_edit->setObjectName(QStringLiteral("textBox"));
+    m_okButton = NewDialogButton(tr("OK"), *this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_cancelButton = NewDialogButton(tr("Cancel"), *this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(m_okButton, &QPushButton::clicked, this, &CStringDialog::accept);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumSize(OK_RIGHT_MARGIN + m_okButton->width() + CANCEL_RIGHT_MARGIN,
+        4 * m_okButton->height() + BUTTON_BOTTOM_MARGIN);
+}
+
+void CStringDialog::setVisible(bool visible)
+{
+    if (visible && !m_initialised)
+        OnInitDialog();
+    QDialog::setVisible(visible);
+}
+
+void CStringDialog::OnInitDialog()
+{
+    m_initialised = true;
+    m_edit->setFont(m_charFormat.font().resolve(m_edit->font()));
+    if (m_charFormat.hasProperty(QTextFormat::ForegroundBrush)) {
+        QPalette palette = m_edit->palette();
+        palette.setColor(QPalette::Text, m_charFormat.foreground().color());
+        m_edit->setPalette(palette);
+    }
+    // Loading the text is no edit that Undo could take back.
+    m_edit->setPlainText(ForBox(m_text));
+    m_edit->setFocus(Qt::OtherFocusReason);
+    resize(BoundedToScreen(*this, DialogUnitsToPixels(*this, { 537, 269 })));
+    LayoutControls();
+}
+
+void CStringDialog::accept()
+{
+    m_text = TextOfBox(*m_edit);
+    QDialog::accept();
+}
+
+void CStringDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    LayoutControls();
+}
+
+void CStringDialog::LayoutControls()
+{
+    const QRect client = rect();
+    PlaceDialogButton(*m_cancelButton, client, CANCEL_RIGHT_MARGIN);
+    PlaceDialogButton(*m_okButton, client, OK_RIGHT_MARGIN);
+    m_edit->setGeometry(MainControlRect(client, *m_okButton));
+}

@@ -1,0 +1,185 @@
+#include "TableDialogSupport.h"
+
+#include "platform/Clipboard.h"
+
+#include <QStringList>
+
+namespace {
+
+std::string RangeText(const CCellRange& r)
+{
+    return QStringLiteral("(%1, %2)-(%3, %4)")
+        .arg(r.minRow)
+        .arg(r.minCol)
+        .arg(r.maxRow)
+        .arg(r.maxCol)
+        .toStdString();
+}
+
+TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithItsCellsSelected)
+{
+    const struct {
+        const char* name;
+        int row, col;
+        const char* captions; // a separator as "-"
+        CCellRange selected;
+    } cases[] = {
+        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")", { 1, 1, 3, 3 } },
+        { "a header row cell", 0, 2,
+            R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")",
+            { 1, 2, 3, 2 } },
+        { "a header column cell", 3, 0,
+            R"("Insert Row Above" "Insert Row Below" - "Delete Row " "Copy Row" "Paste  Row" - "Undo")",
+            { 3, 1, 3, 3 } },
+        { "a data cell", 2, 2, R"(- "Copy" "Paste " "Cut ")", { 2, 2, 2, 2 } },
+    };
+    for (const auto& c : cases) {
+        ShownGridDialog shown(NINE);
+        QMenu* menu = shown.RightClick(c.row, c.col);
+        ASSERT_NE(menu, nullptr) << c.name;
+        QStringList captions;
+        for (const QAction* action : menu->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : u'"' + action->text() + u'"');
+        EXPECT_EQ(captions.join(u' ').toStdString(), c.captions) << c.name;
+        EXPECT_EQ(RangeText(shown.grid->GetSelectedRange()), RangeText(c.selected)) << c.name;
+        QRect cell;
+        shown.grid->GetCellRect(c.row, c.col, cell);
+        EXPECT_EQ(menu->pos(), shown.grid->viewport()->mapToGlobal(QPoint(cell.x() + cell.width(), cell.y())))
+            << c.name;
+        menu->close();
+    }
+}
+
+TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
+{
+    const struct {
+        const char* name;
+        int row, col;
+        const char* caption;
+        const char* cells;
+    } cases[] = {
+        { "Insert Row Above the first", 1, 0, "Insert Row Above", ",,/a,b,c/d,e,f/g,h,i" },
+        { "Insert Row Below the first", 1, 0, "Insert Row Below", "a,b,c/,,/d,e,f/g,h,i" },
+        { "Insert Row Below the last appends", 3, 0, "Insert Row Below", "a,b,c/d,e,f/g,h,i/,," },
+        { "Delete Row", 2, 0, "Delete Row ", "a,b,c/g,h,i" },
+        { "Insert Column Before the second", 0, 2, "Insert Column Before", "a,,b,c/d,,e,f/g,,h,i" },
+        { "Insert Column Before the first", 0, 1, "Insert Column Before", ",a,b,c/,d,e,f/,g,h,i" },
+        { "Insert Column After the last", 0, 3, "Insert Column After", "a,b,c,/d,e,f,/g,h,i," },
+        { "Delete Column in the middle", 0, 2, "Delete Column ", "a,c/d,f/g,i" },
+        { "Delete Column, the last", 0, 3, "Delete Column ", "a,b/d,e/g,h" },
+        { "Transform", 0, 0, "Transform", "a,d,g/b,e,h/c,f,i" },
+    };
+    for (const auto& c : cases) {
+        ShownGridDialog shown(NINE);
+        ASSERT_TRUE(shown.Choose(c.row, c.col, c.caption)) << c.name;
+        EXPECT_EQ(shown.Cells(), c.cells) << c.name;
+        // The keys go on working: a focus cell, selected, survived the command.
+        CopyTextToClipboard(QStringLiteral("before"));
+        Key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_NE(GetClipboardText().toStdString(), "before") << c.name;
+        EXPECT_EQ(shown.UndoAll(), 1) << c.name;
+        EXPECT_EQ(shown.Cells(), NINE_CELLS) << c.name;
+    }
+}
+
+TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
+{
+    ShownGridDialog shown({ u"| a | a much longer text | c |" });
+    const int second = shown.grid->GetColumnWidth(2);
+    const int third = shown.grid->GetColumnWidth(3);
+    ASSERT_TRUE(shown.Choose(0, 2, "Insert Column Before"));
+    EXPECT_EQ(shown.grid->GetColumnWidth(2), shown.grid->GetDefaultCellWidth());
+    EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
+    EXPECT_EQ(shown.grid->GetColumnWidth(4), third);
+}
+
+TEST(GridDialogMenus, CopyRowAndCopyColumnCopyTabSeparatedLinesAndChangeNothing)
+{
+    ShownGridDialog shown(NINE);
+    ASSERT_TRUE(shown.Choose(2, 0, "Copy Row"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("d\te\tf\r\n"));
+    ASSERT_TRUE(shown.Choose(0, 3, "Copy Column"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("c\r\nf\r\ni\r\n"));
+    EXPECT_EQ(shown.UndoAll(), 0);
+}
+
+TEST(GridDialogMenus, TheClipboardsShapeEnablesThePasteItems)
+{
+    const struct {
+        const char* clipboard;
+        bool row, column, table;
+    } cases[] = {
+        { "a,b\r\nc,d\r\n", false, false, true },
+        { "a\nb", false, true, false },
+        { "a\tb", true, false, false },
+        { "a", false, false, false },
+        { "", false, false, false },
+        { "\r\n\r\n", false, false, false },
+    };
+    ShownGridDialog shown(NINE);
+    const auto enabled = [&shown](int row, int col, const char* caption) {
+        QMenu* menu = shown.RightClick(row, col);
+        const bool on = ShownGridDialog::Item(menu, QString::fromUtf8(caption))->isEnabled();
+        menu->close();
+        return on;
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard))) << c.clipboard;
+        EXPECT_EQ(enabled(1, 0, "Paste  Row"), c.row) << c.clipboard;
+        EXPECT_EQ(enabled(0, 1, "Paste Column"), c.column) << c.clipboard;
+        EXPECT_EQ(enabled(0, 0, "Paste Table"), c.table) << c.clipboard;
+    }
+}
+
+TEST(GridDialogMenus, PastesFillFromTheClickedRowOrColumnAndOnlyPasteTableGrows)
+{
+    const struct {
+        const char* name;
+        const char* clipboard;
+        int row, col;
+        const char* caption;
+        const char* cells;
+    } cases[] = {
+        { "Paste Row drops what passes the last column", "x\ty\tz\tw", 2, 0, "Paste  Row",
+            "a,b,c/x,y,z/g,h,i" },
+        { "Paste Column drops what passes the last row", "x\ny\nz\nw", 0, 2, "Paste Column",
+            "a,x,c/d,y,f/g,z,i" },
+        { "Paste Table into a larger grid leaves the rest", "p,q\r\nr,s", 0, 0, "Paste Table",
+            "p,q,c/r,s,f/g,h,i" },
+        { "Paste Table grows the grid", "1,2,3,4\n5,6,7,8\n9,10,11,12\n13,14,15,16", 0, 0, "Paste Table",
+            "1,2,3,4/5,6,7,8/9,10,11,12/13,14,15,16" },
+    };
+    for (const auto& c : cases) {
+        ShownGridDialog shown(NINE);
+        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard))) << c.name;
+        ASSERT_TRUE(shown.Choose(c.row, c.col, c.caption)) << c.name;
+        EXPECT_EQ(shown.Cells(), c.cells) << c.name;
+        EXPECT_EQ(shown.UndoAll(), 1) << c.name;
+        EXPECT_EQ(shown.Cells(), NINE_CELLS) << c.name;
+    }
+}
+
+TEST(GridDialogMenus, TransformTwiceRestoresTheTable)
+{
+    ShownGridDialog shown({ u"| a | b |", u"| c | d |", u"| e | f |" });
+    ASSERT_TRUE(shown.Choose(0, 0, "Transform"));
+    EXPECT_EQ(shown.Cells(), "a,c,e/b,d,f");
+    ASSERT_TRUE(shown.Choose(0, 0, "Transform"));
+    EXPECT_EQ(shown.Cells(), "a,b/c,d/e,f");
+}
+
+TEST(GridDialogMenus, TheCellMenuIsTheGridsCopyPasteAndCutOfTheCellClickedOrTheSelection)
+{
+    ShownGridDialog shown(NINE);
+    ASSERT_TRUE(shown.Choose(2, 2, "Copy"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("e"));
+    ASSERT_TRUE(shown.Choose(3, 3, "Paste "));
+    ASSERT_TRUE(shown.Choose(1, 2, "Cut "));
+    EXPECT_EQ(shown.Cells(), "a,,c/d,e,f/g,h,e");
+    shown.grid->SetSelectedRange({ 1, 1, 2, 3 });
+    ASSERT_TRUE(shown.Choose(2, 2, "Copy"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("a\t\tc\r\nd\te\tf"));
+    EXPECT_EQ(shown.UndoAll(), 2);
+}
+
+} // namespace

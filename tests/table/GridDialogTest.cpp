@@ -1,0 +1,169 @@
+#include "TableDialogSupport.h"
+
+#include "platform/Clipboard.h"
+#include "table/GridFont.h"
+
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+namespace {
+
+TEST(GridDialog, LoadsATableAsARectangleAndHandsItBackAligned)
+{
+    const struct {
+        const char* name;
+        LineList lines;
+        const char* cells;
+        const char* aligned;
+    } cases[] = {
+        { "a ragged table", { u"| a | b |", u"| c |" }, "a,b/c,", "| a  | b  |\n| c  |    |\n" },
+        { "indented rows with carriage returns", { u"    | Name | Qty |\r", u"  | x | 10 |\r" },
+            "Name,Qty/x,10", "| Name  | Qty  |\n| x     | 10   |\n" },
+        { "no table", {}, "", "" },
+    };
+    for (const auto& c : cases) {
+        CGridDialog dialog;
+        dialog.SetTableLines(c.lines);
+        EXPECT_EQ(GridCells(*dialog.findChild<CGridCtrl*>()), c.cells) << c.name;
+        std::string aligned;
+        for (const std::u16string& line : dialog.GetTableLines())
+            aligned += toQString(line).toStdString() + "\n";
+        EXPECT_EQ(aligned, c.aligned) << c.name;
+    }
+}
+
+TEST(GridDialog, ButtonsStayAtTheBottomRightAndTheGridFillsTheRest)
+{
+    ShownGridDialog shown(NINE);
+    ExpectLaidOut(
+        shown.dialog, *shown.grid, { { "cancelButton", 10 }, { "okButton", 110 }, { "helpButton", 225 } });
+}
+
+TEST(GridDialog, EnterAndEscCloseTheDialogOnlyWhenNoCellIsBeingEdited)
+{
+    const struct {
+        const char* name;
+        bool editing;
+        int key;
+        int result; // -1: still open
+        const char* firstCell;
+    } cases[] = {
+        { "Enter on the grid is OK", false, Qt::Key_Return, QDialog::Accepted, "a" },
+        { "Esc on the grid is Cancel", false, Qt::Key_Escape, QDialog::Rejected, "a" },
+        { "Enter in an editor ends the edit", true, Qt::Key_Return, -1, "z" },
+        { "Esc in an editor restores the cell", true, Qt::Key_Escape, -1, "a" },
+    };
+    for (const auto& c : cases) {
+        ShownGridDialog shown(NINE);
+        // The dialog opens with the first data cell focused: typing edits it.
+        if (c.editing)
+            Type(QStringLiteral("z"));
+        EXPECT_EQ(shown.grid->GetInPlaceEdit() != nullptr, c.editing) << c.name;
+        Key(c.key);
+        EXPECT_EQ(shown.dialog.isVisible() ? -1 : shown.dialog.result(), c.result) << c.name;
+        EXPECT_EQ(shown.grid->GetInPlaceEdit(), nullptr) << c.name;
+        EXPECT_EQ(shown.grid->GetItemText(1, 1).toStdString(), c.firstCell) << c.name;
+    }
+}
+
+TEST(GridDialog, EachCommandOnCellsThatChangesOneIsOneStepOfUndo)
+{
+    const struct {
+        const char* name;
+        const char* typed; // into the focus cell (1, 1): "\r" is Enter, "\t" Tab, "\x1b" Esc
+        int key; // then, with (2, 2)-(3, 3) selected and "p\tq\r\nr\ts" on the clipboard
+        const char* cells;
+        int steps;
+    } cases[] = {
+        { "typing", "xy\r", 0, "xy,b,c/d,e,f/g,h,i", 1 },
+        { "typing into two cells, Tab between", "x\ty\r", 0, "x,y,c/d,e,f/g,h,i", 2 },
+        { "typing the text the cell has", "a\r", 0, NINE_CELLS, 0 },
+        { "typing, then Esc", "q\x1b", 0, NINE_CELLS, 0 },
+        { "a paste of a block", "", Qt::Key_V, "a,b,c/d,p,q/g,r,s", 1 },
+        { "a cut", "", Qt::Key_X, "a,b,c/d,,/g,,", 1 },
+        { "a Delete", "", Qt::Key_Delete, "a,b,c/d,,/g,,", 1 },
+        { "typing, then a paste", "x\r", Qt::Key_V, "x,b,c/d,p,q/g,r,s", 2 },
+    };
+    for (const auto& c : cases) {
+        ShownGridDialog shown(NINE);
+        CopyTextToClipboard(QStringLiteral("p\tq\r\nr\ts"));
+        Type(QString::fromUtf8(c.typed));
+        if (c.key != 0) {
+            shown.grid->SetSelectedRange({ 2, 2, 3, 3 });
+            Key(c.key, c.key == Qt::Key_Delete ? Qt::NoModifier : Qt::ControlModifier);
+        }
+        EXPECT_EQ(shown.Cells(), c.cells) << c.name;
+        EXPECT_EQ(shown.UndoAll(), c.steps) << c.name;
+        EXPECT_EQ(shown.Cells(), NINE_CELLS) << c.name;
+    }
+}
+
+TEST(GridDialog, CtrlZUndoesACommandUnlessACellIsBeingEdited)
+{
+    ShownGridDialog shown(NINE);
+    shown.grid->SetSelectedRange({ 3, 3, 3, 3 });
+    Key(Qt::Key_Delete);
+    Type(QStringLiteral("xy"));
+    // Inside the editor it undoes the typing, and the dialog's steps wait.
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_NE(shown.grid->GetInPlaceEdit(), nullptr);
+    EXPECT_NE(shown.grid->GetInPlaceEdit()->text(), QStringLiteral("xy"));
+    EXPECT_EQ(shown.grid->GetItemText(3, 3), QString());
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shown.Cells(), NINE_CELLS);
+}
+
+TEST(GridDialog, F1IsSwallowedAndHelpOnlyAsksForHelp)
+{
+    // A shortcut of the whole application, as the main window's help would be.
+    QWidget other;
+    QAction help;
+    help.setShortcut(Qt::Key_F1);
+    help.setShortcutContext(Qt::ApplicationShortcut);
+    other.addAction(&help);
+    other.show();
+    QSignalSpy helpShortcut(&help, &QAction::triggered);
+
+    ShownGridDialog shown(NINE);
+    QSignalSpy asked(&shown.dialog, &CGridDialog::helpRequested);
+    Key(Qt::Key_F1);
+    EXPECT_EQ(helpShortcut.count() + asked.count(), 0);
+    QTest::mouseClick(Button(shown.dialog, "helpButton"), Qt::LeftButton);
+    EXPECT_EQ(asked.count(), 1);
+    EXPECT_TRUE(shown.dialog.isVisible());
+}
+
+TEST(GridDialog, OpensShowingTheWholeTableAndRemembersItsSizeForTheNext)
+{
+    LineList tall(14, u"| a longer cell text | x | 12345 |");
+    {
+        ShownGridDialog shown(tall);
+        EXPECT_FALSE(shown.grid->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(shown.grid->horizontalScrollBar()->isVisible());
+        shown.dialog.resize(560, 330);
+        shown.dialog.reject();
+    }
+    ShownGridDialog small(NINE);
+    EXPECT_EQ(small.dialog.size(), QSize(560, 330));
+    // A table too large for the screen gets as much of it as there is.
+    ShownGridDialog huge(LineList(200, u"| " + std::u16string(80, u'w') + u" |"));
+    EXPECT_GT(huge.dialog.height(), 330);
+    EXPECT_LE(huge.dialog.height(), huge.dialog.screen()->availableGeometry().height());
+    EXPECT_LE(huge.dialog.width(), huge.dialog.screen()->availableGeometry().width());
+}
+
+TEST(GridDialog, GridFontIsSizedInWholePixelsFromPointsAndDotsPerInch)
+{
+    QFont editor(QStringLiteral("DejaVu Sans Mono"));
+    editor.setBold(true);
+    for (const auto& [points, dpi, pixels] : { std::tuple { 12, 96, 16 }, { 11, 96, 15 }, { 10, 120, 17 } }) {
+        const QFont font = MakeGridFont(editor, points, dpi);
+        EXPECT_EQ(font.pixelSize(), pixels) << points << " pt at " << dpi << " dpi";
+        EXPECT_EQ(font.family(), editor.family());
+        EXPECT_FALSE(font.bold());
+    }
+}
+
+} // namespace
