@@ -59,9 +59,13 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         ReportProblem("warning: " + DisplayName(file) + ": " + std::to_string(count)
             + " invalid byte sequence" + (count == 1 ? "" : "s") + " could not be decoded");
     }
+    if (decoded.unrecognisedEncoding)
+        ReportProblem("warning: " + DisplayName(file)
+            + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
 
     TextLineSource source(decoded.text);
-    FeatureDocument document { std::move(decoded.text), std::move(source), decoded.replacedSequences };
+    FeatureDocument document { std::move(decoded.text), std::move(source), decoded.replacedSequences,
+        decoded.unrecognisedEncoding };
     if (!languageCode) {
         // As on opening a document: only a first line that ends with a line
         // break is looked at, and a directive naming no language leaves the

@@ -11,6 +11,8 @@ struct FeatureDocument {
     TextLineSource source; // the lines of the editor's control
     // Byte sequences that could not be decoded: writing the text back would lose them.
     std::size_t replacedSequences = 0;
+    // Zero bytes that make no UTF-16 text: the text is a last-resort UTF-8 reading.
+    bool unrecognisedEncoding = false;
 };
 
 // The name a file goes by in messages: "standard input" for "-".

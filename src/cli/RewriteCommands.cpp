@@ -55,6 +55,10 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
         ReportProblem(file + " not rewritten: bytes that could not be decoded would be lost");
         return STATUS_FAILURE;
     }
+    if (document->unrecognisedEncoding) {
+        ReportProblem(file + " not rewritten: it is neither UTF-8 nor UTF-16 text");
+        return STATUS_FAILURE;
+    }
     std::string reason;
     if (!WriteFileAtomically(file, EncodeFeatureFile(result), reason)) {
         ReportProblem("cannot write " + file + ": " + reason);

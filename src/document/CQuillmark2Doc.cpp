@@ -73,6 +73,11 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
                            "write U+FFFD in their place.")
                 .arg(decoded.replacedSequences)
                 .arg(info.fileName()));
+    if (decoded.unrecognisedEncoding)
+        emit loadWarning(QStringLiteral("%1 is neither UTF-8 nor UTF-16 text: it holds zero bytes and was "
+                                        "read as UTF-8. Saving will write the text as shown, as UTF-8, "
+                                        "over the file.")
+                             .arg(info.fileName()));
     return true;
 }
 

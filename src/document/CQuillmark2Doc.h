@@ -35,7 +35,8 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void pathNameChanged(const QString& pathName);
-    // Damaged bytes were replaced while the file was read.
+    // Damaged bytes were replaced while the file was read, or its bytes fit
+    // no encoding and were read as UTF-8.
     void loadWarning(const QString& message);
 
 private:

@@ -8,7 +8,8 @@ class FileCommands : public CliTest { };
 
 // The language comes from --language, else from a first line that names one; a
 // name the dictionary lacks is reported and English kept. Damaged bytes are
-// counted in a warning, and the file is read on.
+// counted in a warning, zero bytes that make no UTF-16 text are warned of, and
+// the file is read on.
 TEST_F(FileCommands, ClassifyInTheFilesLanguageAndWarnOfProblems)
 {
     const std::tuple<std::string, std::vector<std::string>, std::string, std::string> cases[] = {
@@ -23,6 +24,9 @@ TEST_F(FileCommands, ClassifyInTheFilesLanguageAndWarnOfProblems)
             "" },
         { "Given caf\xE9 au lait\nb", {}, "1\t12\tTEXT_LINE\t\n",
             "quillmark-cli: warning: file.feature: 1 invalid byte sequence could not be decoded\n" },
+        { std::string("Given a\0b\nc", 11), {}, "1\t12\tTEXT_LINE\t\n",
+            "quillmark-cli: warning: file.feature: neither UTF-8 nor UTF-16 text (it holds zero bytes); "
+            "read as UTF-8\n" },
     };
     for (const auto& [text, options, laterRows, err] : cases) {
         SCOPED_TRACE(text);

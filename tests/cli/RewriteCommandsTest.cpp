@@ -107,19 +107,27 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFolders)
         << "no temporary file stays behind";
 }
 
-// A file that cannot be read, or whose damaged bytes a rewrite would lose, is
-// reported; the other files are still done, and the status says it failed.
+// A file that cannot be read, whose damaged bytes a rewrite would lose, or that
+// is no text, is reported; the other files are still done, and the status says
+// it failed.
 TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
 {
     Write("damaged.feature", "|caf\xE9|\n");
+    Write("zeros.feature", std::string("|a|\0\n", 5));
     Write("good.feature", "|a|\n");
-    const CliResult result = Run({ "align", "--write", "absent.feature", "damaged.feature", "good.feature" });
+    const CliResult result
+        = Run({ "align", "--write", "absent.feature", "damaged.feature", "zeros.feature", "good.feature" });
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(Lines(result.err),
         (std::vector<std::string> { "quillmark-cli: cannot read absent.feature: No such file or directory",
             "quillmark-cli: warning: damaged.feature: 1 invalid byte sequence could not be decoded",
-            "quillmark-cli: damaged.feature not rewritten: bytes that could not be decoded would be lost" }));
+            "quillmark-cli: damaged.feature not rewritten: bytes that could not be decoded would be lost",
+            "quillmark-cli: warning: zeros.feature: neither UTF-8 nor UTF-16 text (it holds zero bytes); "
+            "read as "
+            "UTF-8",
+            "quillmark-cli: zeros.feature not rewritten: it is neither UTF-8 nor UTF-16 text" }));
     EXPECT_EQ(Read("damaged.feature"), "|caf\xE9|\n");
+    EXPECT_EQ(Read("zeros.feature"), std::string("|a|\0\n", 5));
     EXPECT_EQ(Read("good.feature"), "| a  |\n");
 }
 

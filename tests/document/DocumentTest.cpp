@@ -90,15 +90,16 @@ TEST_F(Document, OpenRefreshSaveAndEditingBackLeaveItUnmodified)
     EXPECT_TRUE(document.IsModified()) << "the saved text is the new baseline";
 }
 
-TEST_F(Document, NewDocumentAndEmptyOrOneByteFilesShowTheUnmodifiedTemplate)
+TEST_F(Document, NewDocumentAndEmptyFileShowTheUnmodifiedTemplate)
 {
-    for (const QByteArray& bytes : { QByteArray(), QByteArray("F") }) {
-        ASSERT_TRUE(document.OnOpenDocument(Write("e.feature", bytes)));
-        EXPECT_TRUE(view.WholeText().startsWith("Feature: [Title]")) << bytes.size() << " bytes";
-        EXPECT_FALSE(document.IsModified());
-    }
-    view.insertPlainText("x");
-    ASSERT_TRUE(CopyTextToClipboard("copied before"));
+    // A one-byte file is a character of UTF-8, not an empty text.
+    ASSERT_TRUE(document.OnOpenDocument(Write("f.feature", "F")));
+    EXPECT_EQ(view.WholeText(), QStringLiteral("F"));
+    ASSERT_TRUE(document.OnOpenDocument(Write("e.feature", QByteArray())));
+    EXPECT_TRUE(view.WholeText().startsWith(QStringLiteral("Feature: [Title]")));
+    EXPECT_FALSE(document.IsModified());
+    view.insertPlainText(QStringLiteral("x"));
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("copied before")));
     ASSERT_TRUE(SetLanguage(u"de"));
     ASSERT_TRUE(document.OnNewDocument());
     EXPECT_EQ(document.GetTitle(), "Untitled");
@@ -115,6 +116,19 @@ TEST_F(Document, NewDocumentAndEmptyOrOneByteFilesShowTheUnmodifiedTemplate)
 }
 
 // Neither a refused open nor a failed save touches the text or the file.
+// Bytes the text cannot hold are said before a save could write over them.
+TEST_F(Document, BytesThatAreNoTextAreReportedOnOpening)
+{
+    QSignalSpy warnings(&document, &CQuillmark2Doc::loadWarning);
+    ASSERT_TRUE(document.OnOpenDocument(Write("bad.feature", QByteArray("Feature: \xC3(\r\n"))));
+    ASSERT_EQ(warnings.count(), 1);
+    EXPECT_TRUE(warnings.at(0).at(0).toString().contains("1 invalid byte sequences in bad.feature"));
+    ASSERT_TRUE(document.OnOpenDocument(Write("zero.feature", QByteArray("Feature: x\0\r\n", 14))));
+    ASSERT_EQ(warnings.count(), 2);
+    EXPECT_TRUE(warnings.at(1).at(0).toString().startsWith("zero.feature is neither UTF-8 nor UTF-16"));
+    EXPECT_EQ(view.WholeText(), QString::fromUtf16(u"Feature: x\u0000\r\n", 14));
+}
+
 TEST_F(Document, FailuresShowWhyAndKeepTextAndFileWhole)
 {
     const QString path = Write("keep.feature", "Feature: old\r\n");

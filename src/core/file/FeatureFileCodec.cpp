@@ -1,6 +1,7 @@
 #include "FeatureFileCodec.h"
 
 #include "Utf16.h"
+#include "Utf16Evidence.h"
 #include "Utf8.h"
 
 namespace {
@@ -38,28 +39,70 @@ DecodedFeatureFile DecodeUtf16(std::string_view bytes, FeatureFileEncoding encod
     return decoded;
 }
 
+// Whether bytes without a mark are UTF-16 of that order, judged by where their
+// zero bytes stand: yes, no, or only if the same bytes are no valid UTF-8.
+enum class Utf16Verdict { No, Yes, UnlessUtf8 };
+
+Utf16Verdict JudgeUtf16(std::string_view bytes, ByteOrder order)
+{
+    const Utf16Evidence evidence = WeighUtf16(bytes, order);
+    if (!evidence.wellFormed || evidence.highByteZero == 0)
+        return Utf16Verdict::No;
+    // Latin script: one byte of most characters is zero.
+    if (2 * evidence.highByteZero > evidence.characters)
+        return Utf16Verdict::Yes;
+    // Other scripts: the blanks, punctuation and line breaks still give a zero
+    // high byte to a good share of the characters, and hardly any character
+    // has its zero on the other side. A short line holds too few of them to
+    // tell by the share alone; it also needs a line break, or a first
+    // character of Latin script (which the reader has always taken for the
+    // sign of UTF-16), or bytes that are no UTF-8.
+    const bool oneSided = evidence.highByteZero >= 4 * evidence.lowByteZero;
+    const bool goodShare = 8 * evidence.highByteZero >= evidence.characters;
+    if (!oneSided || !goodShare)
+        return Utf16Verdict::No;
+    if (evidence.lineFeed || evidence.startsWithHighByteZero)
+        return Utf16Verdict::Yes;
+    return Utf16Verdict::UnlessUtf8;
+}
+
 } // namespace
 
 DecodedFeatureFile DecodeFeatureFile(std::string_view bytes)
 {
-    if (bytes.size() < 2) {
-        DecodedFeatureFile decoded;
-        decoded.replacedSequences = bytes.size();
-        return decoded;
+    if (bytes.size() >= 2) {
+        const auto first = static_cast<unsigned char>(bytes[0]);
+        const auto second = static_cast<unsigned char>(bytes[1]);
+        if (first == 0xFF && second == 0xFE)
+            return DecodeUtf16(bytes.substr(2), FeatureFileEncoding::Utf16LittleEndian);
+        if (first == 0xFE && second == 0xFF)
+            return DecodeUtf16(bytes.substr(2), FeatureFileEncoding::Utf16BigEndian);
     }
-    const auto first = static_cast<unsigned char>(bytes[0]);
-    const auto second = static_cast<unsigned char>(bytes[1]);
-    if (first == 0xFF && second == 0xFE)
-        return DecodeUtf16(bytes.substr(2), FeatureFileEncoding::Utf16LittleEndian);
-    if (first == 0xFE && second == 0xFF)
-        return DecodeUtf16(bytes.substr(2), FeatureFileEncoding::Utf16BigEndian);
-    if (second == 0)
-        return DecodeUtf16(bytes, FeatureFileEncoding::Utf16LittleEndian);
-    if (first == 0)
-        return DecodeUtf16(bytes, FeatureFileEncoding::Utf16BigEndian);
+
+    // UTF-8 text has no zero bytes; UTF-16 text of a feature file has many.
+    const bool zeroBytes = bytes.find('\0') != std::string_view::npos;
+    Utf16Verdict littleEndian = Utf16Verdict::No;
+    Utf16Verdict bigEndian = Utf16Verdict::No;
+    if (zeroBytes) {
+        littleEndian = JudgeUtf16(bytes, ByteOrder::LittleEndian);
+        if (littleEndian == Utf16Verdict::Yes)
+            return DecodeUtf16(bytes, FeatureFileEncoding::Utf16LittleEndian);
+        bigEndian = JudgeUtf16(bytes, ByteOrder::BigEndian);
+        if (bigEndian == Utf16Verdict::Yes && littleEndian == Utf16Verdict::No)
+            return DecodeUtf16(bytes, FeatureFileEncoding::Utf16BigEndian);
+    }
 
     DecodedFeatureFile decoded;
     decoded.replacedSequences = AppendUtf8AsUtf16(bytes, decoded.text);
+    if (!zeroBytes)
+        return decoded;
+    // Little-endian is tried first here too.
+    const bool utf8Fits = decoded.replacedSequences == 0;
+    if (!utf8Fits && littleEndian == Utf16Verdict::UnlessUtf8)
+        return DecodeUtf16(bytes, FeatureFileEncoding::Utf16LittleEndian);
+    if (bigEndian == Utf16Verdict::Yes || (!utf8Fits && bigEndian == Utf16Verdict::UnlessUtf8))
+        return DecodeUtf16(bytes, FeatureFileEncoding::Utf16BigEndian);
+    decoded.unrecognisedEncoding = true;
     return decoded;
 }
 

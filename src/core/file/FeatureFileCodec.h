@@ -6,16 +6,20 @@
 
 // Turns the bytes of a feature file into the editor's text and back.
 //
-// Reading: UTF-8 unless the second byte is zero (then UTF-16 little-endian). A
-// FF FE mark means UTF-16 little-endian and FE FF big-endian, the mark dropped;
-// a first byte of zero followed by a non-zero byte means UTF-16 big-endian.
+// Reading: a FF FE mark means UTF-16 little-endian and FE FF big-endian, the
+// mark dropped. Bytes without a mark and without a zero byte are UTF-8, and so
+// is a file of one byte; a UTF-8 mark (EF BB BF) is kept as U+FEFF. Bytes
+// without a mark that hold zero bytes are UTF-16 when they are well-formed
+// UTF-16 of one byte order (an even length, every surrogate paired) and their
+// zero bytes stand where the high bytes of that order do: in most characters,
+// or, for the scripts beyond Latin, in a good share of them; little-endian is
+// tried first. Bytes that fit none of these are read as UTF-8 after all, each
+// zero byte kept as U+0000, and the result says so.
+//
 // Every UTF-16 file, whichever its byte order and whether or not it has a mark,
 // is read line by line: a line ends at a line feed, a carriage return just
 // before it is dropped, the end of the file ends the last line, and every line
-// is given CR LF. A UTF-8 mark is kept as U+FEFF. Files are read whole,
-// whatever their size, and a zero byte inside UTF-8 text is kept as U+0000.
-// An empty file, and a file of one byte (which holds no whole character),
-// give an empty text.
+// is given CR LF. Files are read whole, whatever their size.
 //
 // Writing: the text's UTF-8 form, no mark added, no terminator.
 
@@ -24,10 +28,14 @@ enum class FeatureFileEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
 struct DecodedFeatureFile {
     std::u16string text;
     FeatureFileEncoding encoding = FeatureFileEncoding::Utf8;
-    // Invalid sequences replaced by U+FFFD (one per bad sequence), plus the
-    // lone byte of a one-byte file, which gives no character at all. A save
+    // Invalid sequences replaced by U+FFFD, one per bad sequence. A save
     // would not write those bytes back, so the editor warns.
     std::size_t replacedSequences = 0;
+    // The bytes hold zero bytes, as no UTF-8 text does, yet are no UTF-16
+    // text either, so they were read as UTF-8 as a last resort: the text may
+    // not be what the file means, and a save writes this reading over it as
+    // UTF-8. The editor warns, as it does for replaced sequences.
+    bool unrecognisedEncoding = false;
 };
 
 DecodedFeatureFile DecodeFeatureFile(std::string_view bytes);

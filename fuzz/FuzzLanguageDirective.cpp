@@ -1,0 +1,39 @@
+#include "core/language/KeywordDictionary.h"
+#include "core/language/LanguageDirective.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+// A whole text (UTF-16, two bytes a unit) whose first line may name a language.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+
+    // Start from a language other than English, so that a file without a
+    // directive visibly switches back.
+    if (!SetLanguage(u"fr"))
+        std::abort();
+    const std::optional<std::u16string> firstLine = DirectiveLineOf(text);
+    if (firstLine
+        && (firstLine->empty() || firstLine->find(u'\n') != std::u16string::npos
+            || !text.starts_with(*firstLine + u'\n')))
+        std::abort();
+
+    const std::u16string line = firstLine.value_or(text);
+    const std::optional<std::u16string> unknown = ApplyLanguageDirective(line);
+    if (unknown) {
+        // A name the dictionary lacks leaves the language as it was.
+        if (unknown->empty() || FindLanguage(*unknown) != -1 || currentLanguageCode != u"fr"
+            || line.find(u"language:") == std::u16string::npos)
+            std::abort();
+    } else if (FindLanguage(currentLanguageCode) == -1) {
+        std::abort();
+    } else if (line.find(u"language:") == std::u16string::npos && currentLanguageCode != u"en") {
+        std::abort();
+    }
+    return 0;
+}
