@@ -32,10 +32,11 @@ void LineAnalysis::AnalyseLine(const LineSource& source, int i)
     lineText[i] = source.lineText(i);
     lineStart[i] = source.lineStart(i);
     std::u16string keyword;
-    lineType[i] = ClassifyLine(lineText[i], keyword);
+    const std::size_t mark = ByteOrderMarkLength(i, lineText[i]);
+    lineType[i] = ClassifyLine(mark == 0 ? lineText[i] : lineText[i].substr(mark), keyword);
     // The classifier found the keyword at the start of the trimmed line, so its
     // first occurrence is where the keyword is drawn and where content starts.
-    const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword);
+    const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword, mark);
     keywordPosition[i] = at == std::u16string::npos ? 0 : static_cast<int>(at);
     lineKeyword[i] = std::move(keyword);
 }

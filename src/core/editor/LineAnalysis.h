@@ -3,10 +3,21 @@
 #include "LineSource.h"
 #include "core/language/LineType.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 inline constexpr int MAX_ANALYSED_LINES = 1998;
+
+// A byte-order mark, U+FEFF at the very start of the text, stays in the text
+// so that a save writes the file's first bytes back as they were; but it is
+// no part of the first line's content, which is classified, coloured and
+// re-indented as the text behind the mark. How many units of `text`, the
+// text of line `line`, are the mark: 1 or 0.
+inline std::size_t ByteOrderMarkLength(int line, const std::u16string& text)
+{
+    return line == 0 && !text.empty() && text.front() == u'\uFEFF' ? 1 : 0;
+}
 
 // The per-line tables of the open document and the analysis that fills them.
 // Entries 0 .. analysedLineCount-1 are meaningful; analysedLineCount never
