@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // A whole text (UTF-16, two bytes a unit) whose first line may name a language.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -17,14 +19,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // directive visibly switches back.
     if (!SetLanguage(u"fr"))
         std::abort();
-    const std::optional<std::u16string> firstLine = DirectiveLineOf(text);
-    if (firstLine
-        && (firstLine->empty() || firstLine->find(u'\n') != std::u16string::npos
-            || !text.starts_with(*firstLine + u'\n')))
+    // Opening a document reads the text before its first line feed, and
+    // nothing when there is none or the text begins with one.
+    const std::size_t feed = text.find(u'\n');
+    const bool hasFirstLine = feed != std::u16string::npos && feed > 0;
+    const std::optional<std::u16string> message = ApplyDocumentLanguage(text);
+    if (!hasFirstLine && (message || currentLanguageCode != u"fr"))
         std::abort();
 
-    const std::u16string line = firstLine.value_or(text);
-    const std::optional<std::u16string> unknown = ApplyLanguageDirective(line);
+    const std::u16string line = hasFirstLine ? text.substr(0, feed) : text;
+    std::optional<std::u16string> unknown;
+    if (hasFirstLine) {
+        const std::u16string_view prefix = u"Cannot set language to ";
+        if (message && !message->starts_with(prefix))
+            std::abort();
+        if (message)
+            unknown = message->substr(prefix.size());
+    } else {
+        unknown = ApplyLanguageDirective(line);
+    }
     if (unknown) {
         // A name the dictionary lacks leaves the language as it was.
         if (unknown->empty() || FindLanguage(*unknown) != -1 || currentLanguageCode != u"fr"
