@@ -89,9 +89,9 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
     EXPECT_EQ(view.WholeText(), inserted);
 }
 
-// A doc-string line whose delimiters were edited away keeps its type until
-// it is read again, and is cut at the column the previous command met.
-TEST_F(ViewCommands, FormatThenUnformatKeepTheDocStringColumnFromOneCommandToTheNext)
+// A doc string whose delimiters were edited away is text at once, for the
+// colours and for the next command alike.
+TEST_F(ViewCommands, UnformatReadsTheLinesAsTheyAreNowAfterTheDelimitersWentAway)
 {
     const QStringList text = { "Given g", "    \"\"\"", "      a", "        b", "      c", "    \"\"\"" };
     Show(Crlf(text));
@@ -103,10 +103,11 @@ TEST_F(ViewCommands, FormatThenUnformatKeepTheDocStringColumnFromOneCommandToThe
         PutCaret(line, 4);
         QTest::keyClick(&view, Qt::Key_X); // the delimiter becomes text; its neighbours are read again
     }
-    ASSERT_EQ(view.analysis().lineType[3], DOC_STRING_LINE);
+    EXPECT_EQ(view.analysis().lineType[3], TEXT_LINE);
+    EXPECT_EQ(PaintAt(view, 3, 8).colour, black);
     view.OnUnformat();
-    EXPECT_EQ(view.WholeText().split(QStringLiteral("\r\n")).value(3), QStringLiteral("    b"))
-        << "cut at the delimiters' column 4, as the Format before met them";
+    EXPECT_EQ(view.WholeText().split(QStringLiteral("\r\n")).mid(1, 5),
+        (QStringList { "x\"\"\"", "a", "b", "c", "x\"\"\"" }));
 }
 
 TEST_F(ViewCommands, LinesPushedPastTheAnalysedOnesLoseTheirColours)

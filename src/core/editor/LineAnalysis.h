@@ -33,7 +33,8 @@ public:
 
     std::vector<std::u16string> lineText; // with its closing CR on all lines but the last
     std::vector<int> lineStart; // control position of the line's first character
-    std::vector<LineType> lineType; // after the context pass; 0 when never analysed
+    std::vector<LineType> lineType; // in context, after the context pass; 0 when never analysed
+    std::vector<LineType> classifiedType; // as ClassifyLine gave it, before the context pass
     std::vector<std::u16string> lineKeyword;
     std::vector<int> keywordPosition; // first occurrence of lineKeyword in lineText; 0 when empty
 
@@ -42,8 +43,9 @@ public:
 
     // Fills entry i from the source: its text (read in full, however long),
     // its start, and the type and keyword that ClassifyLine gives it against
-    // the current language. Runs no context pass. Does nothing for an i
-    // outside 0 .. AnalysableLineCount(source)-1.
+    // the current language, as classifiedType and, until a context pass,
+    // lineType. Runs no context pass. Does nothing for an i outside
+    // 0 .. AnalysableLineCount(source)-1.
     void AnalyseLine(const LineSource& source, int i);
 
     // Sets analysedLineCount from the source, analyses lines first .. last-1
@@ -59,14 +61,15 @@ public:
     // AnalyseLines over every analysable line.
     void AnalyseAll(const LineSource& source);
 
-    // One walk over lines 0 .. analysedLineCount-1 with two flags:
-    // description text (TEXT_LINE after a Feature, Rule, Scenario, Background
-    // or Scenario Outline heading, up to the next step) becomes COMMENT_LINE;
-    // TEXT_LINE between doc-string delimiters becomes DOC_STRING_LINE. Types
-    // are rewritten in place and only TEXT_LINE is ever changed, so a line
-    // converted once keeps its new type until AnalyseLine reads it again.
-    // Lines inside a doc string that are something else (a step, a table row)
-    // keep their type and still move the flags.
+    // One walk over lines 0 .. analysedLineCount-1 with two flags, from the
+    // classified types to the types in context: description text (TEXT_LINE
+    // after a Feature, Rule, Scenario, Background or Scenario Outline heading,
+    // up to the next step) becomes COMMENT_LINE; TEXT_LINE between doc-string
+    // delimiters becomes DOC_STRING_LINE. Every other line keeps its
+    // classified type; lines inside a doc string that are something else (a
+    // step, a table row) still move the flags. Each pass starts afresh from
+    // the classified types, so a line is description text exactly while the
+    // lines above make it one, whichever lines were read again.
     void ContextPass();
 
     // min(source line count, maxAnalysedLines)
