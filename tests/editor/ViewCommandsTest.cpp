@@ -50,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, ViewInsert,
         InsertCase { "BackgroundIgnoresTheCaretAndLeavesNoSelection",
             "Feature: f\r\nScenario: a\r\n  Given x\r\nScenario: b\r\n", 3, Background,
             "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\n  Given x\r\nScenario: b\r\n", 11,
-            "" }),
+            "" },
+        InsertCase { "AfterALastLineWithoutBreak", "Feature: f\r\n  Given x", 1, Scenario,
+            "Feature: f\r\n  Given x\r\n" + scenario, 31 },
+        InsertCase { "AfterTheOnlyLine", "Feature: on", 0, Scenario, "Feature: on\r\n" + scenario, 22 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 using ViewCommands = ViewTest;
