@@ -5,7 +5,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPalette>
-#include <QScrollBar>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -97,27 +96,16 @@ void CQuillmark2View::ReplaceRange(
 void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
 {
     const int caretLine = m_control.LineFromChar(-1);
+    const int firstVisible = m_control.GetFirstVisibleLine();
     // The caret is left where it is until the lines are coloured: moving it
-    // to the end of the text and back would lay out two screens of blocks
-    // twice over, only for the colouring to throw the layouts away.
+    // first would lay out blocks whose layouts the colouring throws away.
     ReplaceRange(0, m_control.GetTextLength(), text, TextControl::CaretAfterReplace::Unmoved);
     RefreshAllLines();
     const int line = std::min(caretLine, m_control.GetLineCount() - 1);
-    // The view ends as after a paste of the whole text, which scrolls to its
-    // end, and a move back to the caret's line, which brings that line to
-    // the top of the view. Only when the caret's line is on the last page,
-    // where the view comes to rest depends on how the last lines fit, does
-    // the caret really make that trip.
-    const QScrollBar* bar = verticalScrollBar();
-    const int lineHeight = std::max(fontMetrics().lineSpacing(), 1);
-    const int page = std::max(bar->pageStep(), viewport()->height() / lineHeight) + 2;
-    if (line < bar->maximum() - page) {
-        m_control.LineScroll(line - m_control.GetFirstVisibleLine());
-    } else {
-        const int end = m_control.GetTextLength();
-        m_control.SetSel(end, end);
-    }
     m_control.SetSel(m_control.LineIndex(line), m_control.LineIndex(line));
+    // The view stays where the user had it, as after every other command;
+    // only the column goes back to the start, where the caret now is.
+    m_control.LineScroll(firstVisible - m_control.GetFirstVisibleLine());
 }
 
 void CQuillmark2View::SetBaselineToCurrentText()

@@ -97,9 +97,9 @@ private:
     void ReplaceRange(int start, int end, const QString& text,
         TextControl::CaretAfterReplace caret = TextControl::CaretAfterReplace::AfterText);
     // Format and Unformat: the whole text becomes `text` in one undoable edit
-    // (and goes on the clipboard), all lines are analysed and coloured, and
-    // the caret goes to the start of the line it was on, which comes to the
-    // top of the view as after a paste of the whole text and a move back.
+    // (and goes on the clipboard), all lines are analysed and coloured, the
+    // caret goes to the start of the line it was on, and the first visible
+    // line stays where it was.
     void ReplaceWholeTextKeepingCaretLine(const QString& text);
     void UpdateModifiedFlag();
 

@@ -113,6 +113,33 @@ TEST_F(ViewCommands, UnformatReadsTheLinesAsTheyAreNowAfterTheDelimitersWentAway
         (QStringList { "x\"\"\"", "a", "b", "c", "x\"\"\"" }));
 }
 
+// Format and Unformat keep the view where the user had it, the caret at the
+// start of its line: at the top, in the middle, on the last page.
+TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
+{
+    QStringList lines = { "Feature: f" };
+    for (int i = 1; i < 300; ++i)
+        lines << (i % 3 == 1 ? "Scenario: s" : "Given x");
+    Show(Crlf(lines));
+    view.resize(400, 200);
+    view.show();
+    QApplication::processEvents();
+    const int lastTop = view.control().GetLineCount();
+    for (const auto& [caretLine, firstVisible] : { std::pair { 1, 0 }, { 130, 120 }, { 295, lastTop } }) {
+        for (const bool format : { true, false }) {
+            SCOPED_TRACE(testing::Message() << (format ? "Format" : "Unformat") << " on line " << caretLine);
+            PutCaret(caretLine, 3);
+            view.control().LineScroll(firstVisible - view.control().GetFirstVisibleLine());
+            const int top = view.control().GetFirstVisibleLine();
+            ASSERT_EQ(top > 0, firstVisible > 0) << "the view is scrolled as asked";
+            format ? view.OnFormat() : view.OnUnformat();
+            EXPECT_EQ(view.control().GetFirstVisibleLine(), top);
+            EXPECT_EQ(view.textCursor().position(), view.control().LineIndex(caretLine));
+            EXPECT_FALSE(view.textCursor().hasSelection());
+        }
+    }
+}
+
 TEST_F(ViewCommands, LinesPushedPastTheAnalysedOnesLoseTheirColours)
 {
     QStringList lines;
