@@ -11,7 +11,7 @@
 #include <vector>
 
 CQuillmark2View::CQuillmark2View(QWidget* parent)
-    : QPlainTextEdit(parent)
+    : GuardedPasteEdit(parent)
     , m_control(this)
     , m_lineSource(document())
     , m_formats(MakeLineFormats())
@@ -188,9 +188,9 @@ void CQuillmark2View::keyPressEvent(QKeyEvent* event)
     if (enter && (event->modifiers() & Qt::ShiftModifier)) {
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
             event->isAutoRepeat(), static_cast<ushort>(event->count()));
-        QPlainTextEdit::keyPressEvent(&plain);
+        GuardedPasteEdit::keyPressEvent(&plain);
         event->setAccepted(plain.isAccepted());
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    GuardedPasteEdit::keyPressEvent(event);
 }

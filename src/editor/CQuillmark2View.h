@@ -6,9 +6,9 @@
 #include "LineFormats.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
+#include "platform/GuardedPasteEdit.h"
 #include "platform/TextControl.h"
 
-#include <QPlainTextEdit>
 #include <QPoint>
 #include <QString>
 
@@ -24,10 +24,13 @@ class QKeyEvent;
 // them, so they never enter the undo history, never move the caret, the
 // selection or the scroll position, and never count as a change of the text.
 //
+// Every paste, by the keys, the Paste command, a middle click or a drop of
+// text, goes through GuardedPasteEdit: text read once, one undoable edit.
+//
 // The view decides whether the text is modified: it is while the text differs
 // from the baseline, the text as last loaded, saved, or created from the
 // new-document template.
-class CQuillmark2View : public QPlainTextEdit {
+class CQuillmark2View : public GuardedPasteEdit {
     Q_OBJECT
 public:
     explicit CQuillmark2View(QWidget* parent = nullptr);
