@@ -54,17 +54,17 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         m_frame->restoreState(profile.GetProfileBinary(workspace, barsEntry));
     }
     DocumentManager& documents = m_frame->Documents();
-
-    // A file named on the command line that cannot be read has been reported
-    // by the document; the user then gets a new document rather than no
-    // window at all.
-    const QString path = arguments.value(1);
-    if (path.isEmpty() || !documents.OpenDocumentFile(path)) {
-        if (!documents.NewDocumentWithoutPrompt())
-            return false;
-    }
-
+    if (!documents.NewDocumentWithoutPrompt())
+        return false;
     m_frame->show();
+
+    // The file named on the command line is opened once the window is up, so
+    // that whatever the user must hear of it (bytes that were replaced, an
+    // unknown language, a file that cannot be read) is said over the window.
+    // A file that cannot be read leaves the new document.
+    const QString path = arguments.value(1);
+    if (!path.isEmpty())
+        documents.OpenCommandLineFile(path);
     return true;
 }
 
