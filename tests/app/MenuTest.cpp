@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -145,6 +147,23 @@ TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDi
     const auto dialogs = Frame().findChildren<FindReplaceDialog*>();
     ASSERT_EQ(dialogs.size(), 1) << "one modeless dialog serves both commands";
     EXPECT_TRUE(dialogs[0]->isVisible() && dialogs[0]->replaceMode());
+}
+
+TEST_F(MenuTest, PrintingToAFileProposesTheDocumentsNameInItsFolder)
+{
+    const auto proposed = [this] {
+        QString file;
+        WhenModal<QPrintDialog>([&file](QPrintDialog& dialog) {
+            if (const auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+                file = box->text();
+            dialog.reject();
+        });
+        Execute(ID_FILE_PRINT);
+        return file;
+    };
+    EXPECT_EQ(proposed(), QDir::current().filePath("Untitled.pdf"));
+    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile("orders.v2.feature", "Feature: Orders\r\n")));
+    EXPECT_EQ(proposed(), FilePath("orders.v2.pdf"));
 }
 
 // The pop-up asks the core's rules about the line that holds the caret; the
