@@ -1,10 +1,14 @@
 #include "CQuillmark2View.h"
 
+#include "core/table/DisplayWidth.h"
 #include "platform/Clipboard.h"
+#include "platform/StringConvert.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -35,6 +39,16 @@ CQuillmark2View::~CQuillmark2View() = default;
 void CQuillmark2View::SetFontSize(int points)
 {
     setFont(EditorFont(points));
+    // Tab stops at whole columns of the fixed-pitch font, so that text after a
+    // tab stays in the columns the status bar counts.
+    setTabStopDistance(TAB_COLUMNS * QFontMetricsF(font()).horizontalAdvance(u' '));
+}
+
+CQuillmark2View::CaretPosition CQuillmark2View::CaretLineAndColumn() const
+{
+    const QTextCursor cursor = textCursor();
+    const QString before = cursor.block().text().left(cursor.positionInBlock());
+    return { cursor.blockNumber() + 1, DisplayColumn(toU16(before), TAB_COLUMNS) + 1 };
 }
 
 void CQuillmark2View::AnalyseLines(int first, int last)
@@ -175,13 +189,23 @@ void CQuillmark2View::contextMenuEvent(QContextMenuEvent* event)
         setTextCursor(cursor);
         emit contextMenuRequested(event->globalPos());
     } else {
-        emit contextMenuRequested(viewport()->mapToGlobal(cursorRect().center()));
+        RequestPopupAtCaret();
     }
     event->accept();
 }
 
+void CQuillmark2View::RequestPopupAtCaret()
+{
+    emit contextMenuRequested(viewport()->mapToGlobal(cursorRect().center()));
+}
+
 void CQuillmark2View::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        RequestPopupAtCaret();
+        event->accept();
+        return;
+    }
     // Shift+Enter would put a line separator inside the line; the editor's
     // lines are the file's lines, so it breaks the line like Enter.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

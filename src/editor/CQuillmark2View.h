@@ -47,6 +47,16 @@ public:
     // The font size setting, in points, which the application hands over.
     void SetFontSize(int points);
 
+    // A tab reaches the next multiple of this many columns.
+    static constexpr int TAB_COLUMNS = 8;
+    // The caret's line and column as the user sees them, both from 1: a tab
+    // takes the caret to the next tab stop, a wide character takes two columns.
+    struct CaretPosition {
+        int line;
+        int column;
+    };
+    CaretPosition CaretLineAndColumn() const;
+
     // Analyses lines first .. last-1 (clipped to the analysed lines), then the
     // context pass over all analysed lines.
     void AnalyseLines(int first, int last);
@@ -79,8 +89,9 @@ public:
     bool IsTextModified() const { return m_modified; }
 
 signals:
-    // A right click (after the caret has moved to the clicked character) or the
-    // menu key (at the caret) asks for the view's pop-up menu at `globalPos`.
+    // A right click (after the caret has moved to the clicked character), the
+    // menu key or Shift+F10 (at the caret) asks for the view's pop-up menu at
+    // `globalPos`.
     void contextMenuRequested(QPoint globalPos);
     // The text started or stopped differing from the baseline.
     void modifiedFlagChanged(bool modified);
@@ -90,6 +101,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The pop-up menu at the caret, for the menu key and Shift+F10.
+    void RequestPopupAtCaret();
     // Replaces all text without analysing it; RefreshAllLines follows.
     void SetTextBeforeRefresh(const QString& wholeText);
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
