@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 // A whole text (UTF-16, two bytes a unit) whose first line may name a language.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -17,17 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // directive visibly switches back.
     if (!SetLanguage(u"fr"))
         std::abort();
-    const std::optional<std::u16string> firstLine = DirectiveLineOf(text);
-    if (firstLine
-        && (firstLine->empty() || firstLine->find(u'\n') != std::u16string::npos
-            || !text.starts_with(*firstLine + u'\n')))
-        std::abort();
-
-    const std::u16string line = firstLine.value_or(text);
-    const std::optional<std::u16string> unknown = ApplyLanguageDirective(line);
-    if (unknown) {
+    const std::size_t lineFeed = text.find(u'\n');
+    const std::optional<std::u16string> message = ApplyDocumentLanguage(text);
+    if (lineFeed == std::u16string::npos || lineFeed == 0) {
+        // Only a first line that ends with a line break is looked at.
+        if (message || currentLanguageCode != u"fr")
+            std::abort();
+        return 0;
+    }
+    const std::u16string line = text.substr(0, lineFeed);
+    if (message) {
         // A name the dictionary lacks leaves the language as it was.
-        if (unknown->empty() || FindLanguage(*unknown) != -1 || currentLanguageCode != u"fr"
+        const std::u16string_view prefix = u"Cannot set language to ";
+        if (!message->starts_with(prefix) || message->size() == prefix.size()
+            || FindLanguage(message->substr(prefix.size())) != -1 || currentLanguageCode != u"fr"
             || line.find(u"language:") == std::u16string::npos)
             std::abort();
     } else if (FindLanguage(currentLanguageCode) == -1) {
