@@ -47,8 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::u16string text = TextLineSource(DecodeFeatureFile(bytes).text).wholeText();
     SetLanguage(u"en");
-    if (const auto firstLine = DirectiveLineOf(text))
-        ApplyLanguageDirective(*firstLine);
+    ApplyDocumentLanguage(text);
 
     const std::u16string formatted = Rebuilt(text, Rebuild::Format);
     const std::u16string unformatted = Rebuilt(text, Rebuild::Unformat);

@@ -17,22 +17,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // directive visibly switches back.
     if (!SetLanguage(u"fr"))
         std::abort();
-    const std::optional<std::u16string> firstLine = DirectiveLineOf(text);
-    if (firstLine
-        && (firstLine->empty() || firstLine->find(u'\n') != std::u16string::npos
-            || !text.starts_with(*firstLine + u'\n')))
-        std::abort();
-
-    const std::u16string line = firstLine.value_or(text);
-    const std::optional<std::u16string> unknown = ApplyLanguageDirective(line);
-    if (unknown) {
+    // Only a first line that a line feed ends, and that is not empty, is read.
+    const std::size_t lineFeed = text.find(u'\n');
+    const bool hasFirstLine = lineFeed != std::u16string::npos && lineFeed > 0;
+    const std::u16string line = hasFirstLine ? text.substr(0, lineFeed) : std::u16string();
+    const std::optional<std::u16string> message = ApplyDocumentLanguage(text);
+    if (message) {
         // A name the dictionary lacks leaves the language as it was.
-        if (unknown->empty() || FindLanguage(*unknown) != -1 || currentLanguageCode != u"fr"
+        if (!message->starts_with(u"Cannot set language to ") || currentLanguageCode != u"fr"
             || line.find(u"language:") == std::u16string::npos)
             std::abort();
     } else if (FindLanguage(currentLanguageCode) == -1) {
         std::abort();
-    } else if (line.find(u"language:") == std::u16string::npos && currentLanguageCode != u"en") {
+    } else if (!hasFirstLine && currentLanguageCode != u"fr") {
+        std::abort();
+    } else if (hasFirstLine && line.find(u"language:") == std::u16string::npos
+        && currentLanguageCode != u"en") {
         std::abort();
     }
     return 0;
