@@ -38,6 +38,7 @@ CQuillmark2View::~CQuillmark2View() = default;
 
 void CQuillmark2View::SetFontSize(int points)
 {
+    m_fontSize = points;
     setFont(EditorFont(points));
     // Tab stops at whole columns of the fixed-pitch font, so that text after a
     // tab stays in the columns the status bar counts.
