@@ -30,11 +30,29 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     setPalette(page);
     // Every change is analysed first and painted second, by this handler.
     connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
+    // Select All moves the caret without telling of it, so the selection's
+    // own signal is heard too.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
     m_changes.SeeLineCount(m_control.GetLineCount());
     m_baselineText = m_control.GetControlText();
 }
 
 CQuillmark2View::~CQuillmark2View() = default;
+
+void CQuillmark2View::KeepCaretBehindMark()
+{
+    // The byte-order mark is invisible and belongs to the file, not to the
+    // first line: text typed at the start goes behind it, and a selection
+    // from the start (Select All too) leaves it in place.
+    QTextCursor cursor = textCursor();
+    if (std::min(cursor.anchor(), cursor.position()) > 0 || !m_control.GetLine(0).startsWith(QChar(0xFEFF)))
+        return;
+    const int anchor = std::max(cursor.anchor(), 1);
+    cursor.setPosition(anchor);
+    cursor.setPosition(std::max(textCursor().position(), 1), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
 
 void CQuillmark2View::SetFontSize(int points)
 {

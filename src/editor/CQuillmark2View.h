@@ -110,6 +110,8 @@ protected:
 private:
     // The pop-up menu at the caret, for the menu key and Shift+F10.
     void RequestPopupAtCaret();
+    // The caret and the selection never stand in front of a byte-order mark.
+    void KeepCaretBehindMark();
     // Replaces all text without analysing it; RefreshAllLines follows.
     void SetTextBeforeRefresh(const QString& wholeText);
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
