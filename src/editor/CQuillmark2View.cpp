@@ -44,14 +44,20 @@ void CQuillmark2View::KeepCaretBehindMark()
 {
     // The byte-order mark is invisible and belongs to the file, not to the
     // first line: text typed at the start goes behind it, and a selection
-    // from the start (Select All too) leaves it in place.
+    // from the start (Select All too) leaves it in place. Moving the caret
+    // signals again, and the control may refuse the move; either ends here.
     QTextCursor cursor = textCursor();
-    if (std::min(cursor.anchor(), cursor.position()) > 0 || !m_control.GetLine(0).startsWith(QChar(0xFEFF)))
+    if (m_movingCaretBehindMark || std::min(cursor.anchor(), cursor.position()) > 0
+        || !m_control.GetLine(0).startsWith(QChar(0xFEFF)))
         return;
-    const int anchor = std::max(cursor.anchor(), 1);
-    cursor.setPosition(anchor);
-    cursor.setPosition(std::max(textCursor().position(), 1), QTextCursor::KeepAnchor);
+    const int position = std::max(cursor.position(), 1);
+    cursor.setPosition(std::max(cursor.anchor(), 1));
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    if (cursor.anchor() == textCursor().anchor() && cursor.position() == textCursor().position())
+        return;
+    m_movingCaretBehindMark = true;
     setTextCursor(cursor);
+    m_movingCaretBehindMark = false;
 }
 
 void CQuillmark2View::SetFontSize(int points)

@@ -144,6 +144,7 @@ private:
     // agree.
     QString m_baselineText;
     bool m_modified = false;
+    bool m_movingCaretBehindMark = false;
 
     // Column of the last doc-string delimiter met by Format or Unformat; kept
     // from one command to the next.
