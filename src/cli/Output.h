@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,3 +21,57 @@ void ReportProblem(std::string_view message);
 // Command-line text (UTF-8) as the editor's UTF-16 text, and back.
 std::u16string FromUtf8(std::string_view bytes);
 std::string ToUtf8(std::u16string_view text);
+
+// Where a command's text goes, piece by piece, so that a large result is
+// never held whole.
+class TextSink {
+public:
+    virtual ~TextSink() = default;
+    virtual void Put(std::u16string_view text) = 0;
+};
+
+// Text written to a stream as UTF-8, in pieces of up to 32 KB.
+// What is left is written when it is flushed or goes away.
+class Utf8Output final : public TextSink {
+public:
+    explicit Utf8Output(std::FILE* stream);
+    ~Utf8Output() override;
+    Utf8Output(const Utf8Output&) = delete;
+    Utf8Output& operator=(const Utf8Output&) = delete;
+
+    void Put(std::u16string_view text) override;
+    // Text that is ASCII already, such as numbers.
+    void PutAscii(std::string_view text);
+    void Flush();
+
+private:
+    std::FILE* stream_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+};
+
+// Text kept as UTF-8 bytes, for a file to be written whole.
+class Utf8Bytes final : public TextSink {
+public:
+    void Put(std::u16string_view text) override;
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+// Whether the text put is exactly `original`, without keeping it.
+class TextComparison final : public TextSink {
+public:
+    explicit TextComparison(std::u16string_view original)
+        : original_(original)
+    {
+    }
+    void Put(std::u16string_view text) override;
+    bool Same() const { return same_ && compared_ == original_.size(); }
+
+private:
+    std::u16string_view original_;
+    std::size_t compared_ = 0;
+    bool same_ = true;
+};
