@@ -53,18 +53,24 @@ char16_t* PutCodePoint(char32_t value, char16_t* out)
     return out;
 }
 
-// Feature files are mostly ASCII: the length of a run of it is found eight
-// bytes, or four units, at a time, and the run is then copied in one loop.
+// Feature files are mostly ASCII: the length of a run of it is found four
+// words of eight bytes, or of four units, at a time, and the run is then
+// copied in one loop.
 constexpr std::uint64_t ASCII_BYTES_MASK = 0x8080808080808080u;
 constexpr std::uint64_t ASCII_UNITS_MASK = 0xFF80FF80FF80FF80u;
 
 template <typename Unit, std::uint64_t mask> std::size_t AsciiRun(const Unit* in, const Unit* end)
 {
+    constexpr std::ptrdiff_t perWord = sizeof(std::uint64_t) / sizeof(Unit);
     const Unit* at = in;
-    for (std::uint64_t block; static_cast<std::size_t>(end - at) * sizeof(Unit) >= sizeof block;
-         at += sizeof block / sizeof(Unit)) {
-        std::memcpy(&block, at, sizeof block);
-        if ((block & mask) != 0)
+    for (std::uint64_t words[4]; end - at >= 4 * perWord; at += 4 * perWord) {
+        std::memcpy(words, at, sizeof words);
+        if (((words[0] | words[1] | words[2] | words[3]) & mask) != 0)
+            break;
+    }
+    for (std::uint64_t word; end - at >= perWord; at += perWord) {
+        std::memcpy(&word, at, sizeof word);
+        if ((word & mask) != 0)
             break;
     }
     while (at < end && *at < 0x80)

@@ -90,11 +90,12 @@ TEST(Decode, GivesTextEncodingAndReplacements)
         EXPECT_EQ(decoded.encoding, c.encoding);
         EXPECT_EQ(decoded.text, c.text);
         EXPECT_EQ(decoded.replacedSequences, c.replaced);
-        // Runs of ASCII are decoded several bytes at a time: the same again
-        // with such runs of every length up to two blocks around it.
+        // Runs of ASCII are decoded four words of eight bytes at a time, then
+        // a word at a time: the same again with such runs of every length up
+        // to past a group of four words and two more around it.
         if (c.encoding != Utf8 || c.bytes.find('\0') != std::string::npos)
             continue;
-        for (std::size_t run = 1; run <= 17; ++run) {
+        for (std::size_t run = 1; run <= 49; ++run) {
             const std::string ascii(run, 'x');
             const DecodedFeatureFile padded = DecodeFeatureFile(ascii + c.bytes + ascii);
             EXPECT_EQ(padded.text, Widened(ascii) + c.text + Widened(ascii)) << run;
@@ -187,7 +188,8 @@ TEST(Encode, WritesUtf8WithoutMarkOrTerminator)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(EncodeFeatureFile(c.text), c.bytes);
-        for (std::size_t run = 1; run <= 9; ++run) {
+        // Four words of four units at a time, then a word at a time.
+        for (std::size_t run = 1; run <= 25; ++run) {
             const std::string ascii(run, 'x');
             EXPECT_EQ(EncodeFeatureFile(Widened(ascii) + c.text + Widened(ascii)), ascii + c.bytes + ascii)
                 << run;
