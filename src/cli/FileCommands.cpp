@@ -4,6 +4,7 @@
 #include "core/editor/LineAnalysis.h"
 #include "core/language/LineClassifier.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -12,14 +13,16 @@ namespace {
 // One row of the classify and analyse tables: index, type number, type name, keyword.
 void PutRow(Utf8Output& out, int line, LineType type, std::u16string_view keyword)
 {
-    char numbers[32];
-    char* end = std::to_chars(numbers, numbers + 12, line).ptr;
+    // The numbers and the longest name take well under this.
+    char row[80];
+    char* end = std::to_chars(row, row + 12, line).ptr;
     *end++ = '\t';
     end = std::to_chars(end, end + 12, static_cast<int>(type)).ptr;
     *end++ = '\t';
-    out.PutAscii(std::string_view(numbers, static_cast<std::size_t>(end - numbers)));
-    out.PutAscii(LineTypeName(type));
-    out.PutAscii("\t");
+    const std::string_view name = LineTypeName(type);
+    end = std::copy(name.begin(), name.begin() + std::min<std::size_t>(name.size(), 48), end);
+    *end++ = '\t';
+    out.PutAscii(std::string_view(row, static_cast<std::size_t>(end - row)));
     out.Put(keyword);
     out.PutAscii("\n");
 }
@@ -33,13 +36,14 @@ int RunClassify(const CliArguments& arguments)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
     Utf8Output out(stdout);
-    // One line's text at a time, in a buffer that is used again and again.
+    // One line's text and keyword at a time, in buffers used again and again.
     std::u16string text;
+    std::u16string keyword;
     for (int line = 0; line < source.lineCount(); ++line) {
         text.assign(source.lineContent(line));
         if (line + 1 < source.lineCount())
             text += u'\r';
-        std::u16string keyword;
+        keyword.clear();
         const LineType type = ClassifyLine(text, keyword);
         PutRow(out, line, type, keyword);
     }

@@ -13,9 +13,6 @@ namespace {
 // The reason the first write to stdout fell short, 0 while all went well.
 int stdoutError = 0;
 
-// Bytes gathered before they are written; a unit takes at most three.
-constexpr std::size_t OUTPUT_BYTES = 1 << 15;
-
 } // namespace
 
 void WriteBytes(std::FILE* stream, std::string_view bytes)
@@ -64,7 +61,7 @@ std::string ToUtf8(std::u16string_view text)
 
 Utf8Output::Utf8Output(std::FILE* stream)
     : stream_(stream)
-    , buffer_(new char[OUTPUT_BYTES])
+    , buffer_(new char[BYTES])
 {
 }
 
@@ -73,10 +70,10 @@ Utf8Output::~Utf8Output()
     Flush();
 }
 
-void Utf8Output::Put(std::u16string_view text)
+void Utf8Output::PutInPieces(std::u16string_view text)
 {
     while (!text.empty()) {
-        const std::size_t room = (OUTPUT_BYTES - size_) / 3;
+        const std::size_t room = (BYTES - size_) / 3;
         if (room < std::min<std::size_t>(text.size(), 2)) {
             Flush();
             continue;
@@ -91,12 +88,12 @@ void Utf8Output::Put(std::u16string_view text)
     }
 }
 
-void Utf8Output::PutAscii(std::string_view text)
+void Utf8Output::PutAsciiInPieces(std::string_view text)
 {
     while (!text.empty()) {
-        if (size_ == OUTPUT_BYTES)
+        if (size_ == BYTES)
             Flush();
-        const std::size_t take = std::min(text.size(), OUTPUT_BYTES - size_);
+        const std::size_t take = std::min(text.size(), BYTES - size_);
         std::memcpy(buffer_.get() + size_, text.data(), take);
         size_ += take;
         text.remove_prefix(take);

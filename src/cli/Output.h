@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/file/Utf8.h"
+
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,12 +42,32 @@ public:
     Utf8Output(const Utf8Output&) = delete;
     Utf8Output& operator=(const Utf8Output&) = delete;
 
-    void Put(std::u16string_view text) override;
+    void Put(std::u16string_view text) override
+    {
+        // Three bytes a unit are room enough for any text.
+        if (text.size() <= (BYTES - size_) / 3)
+            size_ = static_cast<std::size_t>(EncodeUtf8(text, buffer_.get() + size_) - buffer_.get());
+        else
+            PutInPieces(text);
+    }
     // Text that is ASCII already, such as numbers.
-    void PutAscii(std::string_view text);
+    void PutAscii(std::string_view text)
+    {
+        if (text.size() <= BYTES - size_) {
+            std::memcpy(buffer_.get() + size_, text.data(), text.size());
+            size_ += text.size();
+        } else {
+            PutAsciiInPieces(text);
+        }
+    }
     void Flush();
 
 private:
+    static constexpr std::size_t BYTES = 1 << 15;
+
+    void PutInPieces(std::u16string_view text);
+    void PutAsciiInPieces(std::string_view text);
+
     std::FILE* stream_;
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
