@@ -35,6 +35,7 @@ CQuillmark2View::~CQuillmark2View() = default;
 
 void CQuillmark2View::SetFontSize(int points)
 {
+    m_fontSize = points;
     setFont(EditorFont(points));
 }
 

@@ -64,6 +64,13 @@ public:
     void OnFormat();
     void OnUnformat();
     void OnEditIncludeFile();
+    // The pop-up's Table and String commands (CQuillmark2ViewBlocks.cpp): the
+    // table or doc string at the caret, or a new one after the caret's step,
+    // edited in a dialog and written back after OK only.
+    bool OnUpdateTable() const;
+    void OnTable();
+    bool OnUpdateString() const;
+    void OnString();
     // The Settings command, after the caller has selected the language: the
     // text at the new size, all analysed lines repainted without re-analysing,
     // so lines keep the types found with the previous language.
@@ -101,6 +108,10 @@ private:
     // the caret goes to the start of the line it was on, which comes to the
     // top of the view as after a paste of the whole text and a move back.
     void ReplaceWholeTextKeepingCaretLine(const QString& text);
+    // The Table and String commands' edit: positions start .. end become
+    // `text` (CR LF line breaks) in one undoable edit, `text` stays on the
+    // clipboard, and every line is analysed and coloured again.
+    void WriteBlockBack(int start, int end, const QString& text);
     void UpdateModifiedFlag();
 
     TextControl m_control;
@@ -119,4 +130,8 @@ private:
     // Column of the last doc-string delimiter met by Format or Unformat; kept
     // from one command to the next.
     int m_docStringColumn = 0;
+
+    // The font size setting, in points, as last handed over; the table
+    // dialog's cells take it.
+    int m_fontSize = 12;
 };
