@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -60,7 +61,12 @@ std::string ToUtf8(std::u16string_view text)
 }
 
 Utf8Output::Utf8Output(std::FILE* stream)
-    : stream_(stream)
+    : Utf8Output([stream](std::string_view bytes) { WriteBytes(stream, bytes); })
+{
+}
+
+Utf8Output::Utf8Output(ByteWriter write)
+    : write_(std::move(write))
     , buffer_(new char[BYTES])
 {
 }
@@ -104,13 +110,8 @@ void Utf8Output::Flush()
 {
     if (size_ == 0)
         return;
-    WriteBytes(stream_, std::string_view(buffer_.get(), size_));
+    write_(std::string_view(buffer_.get(), size_));
     size_ = 0;
-}
-
-void Utf8Bytes::Put(std::u16string_view text)
-{
-    AppendUtf16AsUtf8(text, bytes_);
 }
 
 void TextComparison::Put(std::u16string_view text)

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,11 +34,14 @@ public:
     virtual void Put(std::u16string_view text) = 0;
 };
 
-// Text written to a stream as UTF-8, in pieces of up to 32 KB.
-// What is left is written when it is flushed or goes away.
+// Text written as UTF-8, in pieces of up to 32 KB, to a stream or to
+// whatever takes the bytes. What is left is written when it is flushed or
+// goes away.
 class Utf8Output final : public TextSink {
 public:
+    using ByteWriter = std::function<void(std::string_view bytes)>;
     explicit Utf8Output(std::FILE* stream);
+    explicit Utf8Output(ByteWriter write);
     ~Utf8Output() override;
     Utf8Output(const Utf8Output&) = delete;
     Utf8Output& operator=(const Utf8Output&) = delete;
@@ -68,19 +72,9 @@ private:
     void PutInPieces(std::u16string_view text);
     void PutAsciiInPieces(std::string_view text);
 
-    std::FILE* stream_;
+    ByteWriter write_;
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
-};
-
-// Text kept as UTF-8 bytes, for a file to be written whole.
-class Utf8Bytes final : public TextSink {
-public:
-    void Put(std::u16string_view text) override;
-    const std::string& bytes() const { return bytes_; }
-
-private:
-    std::string bytes_;
 };
 
 // Whether the text put is exactly `original`, without keeping it.

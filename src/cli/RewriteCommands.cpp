@@ -9,6 +9,7 @@
 #include "core/language/KeywordDictionary.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <new>
 #include <string>
 
@@ -46,10 +47,21 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
         ReportProblem(file + " not rewritten: it is neither UTF-8 nor UTF-16 text");
         return STATUS_FAILURE;
     }
-    Utf8Bytes bytes;
-    PutRewritten(arguments.command, source, analysis, lineEnd, bytes);
+    // The new text goes to the file as it is made, never held whole beside the old one.
+    const auto writeContents = [&](int fd) {
+        int failure = 0;
+        {
+            Utf8Output out([&](std::string_view bytes) {
+                if (failure == 0 && !WriteAllBytes(fd, bytes))
+                    failure = errno != 0 ? errno : EIO;
+            });
+            PutRewritten(arguments.command, source, analysis, lineEnd, out);
+        }
+        errno = failure;
+        return failure == 0;
+    };
     std::string reason;
-    if (!WriteFileAtomically(file, bytes.bytes(), reason)) {
+    if (!WriteFileAtomically(file, writeContents, reason)) {
         ReportProblem("cannot write " + file + ": " + reason);
         return STATUS_FAILURE;
     }
