@@ -8,6 +8,7 @@
 #include "core/editor/PopupRules.h"
 #include "document/DocumentManager.h"
 #include "editor/CQuillmark2View.h"
+#include "platform/Clipboard.h"
 
 #include <QStatusBar>
 #include <QToolBar>
@@ -38,7 +39,7 @@ void CMainFrame::CreateCommands()
     table.Bind(
         ID_EDIT_COPY, [view] { view->copy(); }, [view] { return view->textCursor().hasSelection(); });
     table.Bind(
-        ID_EDIT_PASTE, [view] { view->paste(); }, [view] { return view->canPaste(); });
+        ID_EDIT_PASTE, [view] { view->PasteClipboardText(); }, [] { return ClipboardHasText(); });
     table.Bind(ID_EDIT_SELECT_ALL, [view] { view->selectAll(); });
     table.Bind(ID_EDIT_FORMAT, [view] { view->OnFormat(); });
     table.Bind(ID_EDIT_UNFORMAT, [view] { view->OnUnformat(); });

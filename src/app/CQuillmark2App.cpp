@@ -9,6 +9,8 @@
 #include "platform/Profile.h"
 #include "platform/StringConvert.h"
 
+#include <QStatusBar>
+
 namespace {
 const QString configuration = QStringLiteral("Configuration");
 const QString fontSizeEntry = QStringLiteral("fontSize");
@@ -19,6 +21,8 @@ const QString defaultLanguage = QStringLiteral("en");
 const QString workspace = QStringLiteral("Workspace");
 const QString geometryEntry = QStringLiteral("geometry");
 const QString barsEntry = QStringLiteral("bars");
+// The window's saved state covers its toolbar, not its status bar.
+const QString statusBarEntry = QStringLiteral("statusBar");
 
 Profile UserProfile()
 {
@@ -52,19 +56,20 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         const Profile profile = UserProfile();
         m_frame->restoreGeometry(profile.GetProfileBinary(workspace, geometryEntry));
         m_frame->restoreState(profile.GetProfileBinary(workspace, barsEntry));
+        m_frame->statusBar()->setVisible(profile.GetProfileInt(workspace, statusBarEntry, 1) != 0);
     }
     DocumentManager& documents = m_frame->Documents();
-
-    // A file named on the command line that cannot be read has been reported
-    // by the document; the user then gets a new document rather than no
-    // window at all.
-    const QString path = arguments.value(1);
-    if (path.isEmpty() || !documents.OpenDocumentFile(path)) {
-        if (!documents.NewDocumentWithoutPrompt())
-            return false;
-    }
-
+    if (!documents.NewDocumentWithoutPrompt())
+        return false;
     m_frame->show();
+
+    // The file named on the command line is opened once the window is up, so
+    // that whatever the user must hear of it (bytes that were replaced, an
+    // unknown language, a file that cannot be read) is said over the window.
+    // A file that cannot be read leaves the new document.
+    const QString path = arguments.value(1);
+    if (!path.isEmpty())
+        documents.OpenCommandLineFile(path);
     return true;
 }
 
@@ -77,6 +82,7 @@ int CQuillmark2App::ExitInstance()
         if (m_frame) {
             profile.WriteProfileBinary(workspace, geometryEntry, m_frame->saveGeometry());
             profile.WriteProfileBinary(workspace, barsEntry, m_frame->saveState());
+            profile.WriteProfileInt(workspace, statusBarEntry, m_frame->statusBar()->isHidden() ? 0 : 1);
         }
         profile.Flush();
     }

@@ -24,9 +24,9 @@ public:
     CQuillmark2App();
     ~CQuillmark2App() override;
 
-    // Start-up: settings, the main window, then the file named in `arguments`
-    // (program name first, as QCoreApplication::arguments() gives them) or a
-    // new document, and the window shown. False ends the program.
+    // Start-up: settings, the main window with a new document, shown, then
+    // the file named in `arguments` (program name first, as
+    // QCoreApplication::arguments() gives them). False ends the program.
     bool InitInstance(const QStringList& arguments);
     // Exit: writes the settings, the recent-file list and the window's place
     // and bars. Returns the exit code.

@@ -28,10 +28,10 @@ CQuillmark2Doc::CQuillmark2Doc(CQuillmark2View& view, QObject* parent)
     connect(&m_view, &CQuillmark2View::modifiedFlagChanged, this, &CQuillmark2Doc::modifiedChanged);
 }
 
-bool CQuillmark2Doc::OnNewDocument()
+bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
-    SetPathName(QString());
+    SetPathName(pathName);
     return true;
 }
 

@@ -16,7 +16,9 @@ public:
     explicit CQuillmark2Doc(CQuillmark2View& view, QObject* parent = nullptr);
 
     // An empty text, which the view fills with the new-document template.
-    bool OnNewDocument();
+    // With a `pathName` the new document goes by that name, and Save writes
+    // it there without asking.
+    bool OnNewDocument(const QString& pathName = QString());
     // Reads and decodes the file and loads its text into the view. On
     // failure shows the reason and returns false, the current text untouched.
     bool OnOpenDocument(const QString& path);

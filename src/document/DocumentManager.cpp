@@ -43,6 +43,23 @@ bool DocumentManager::NewDocumentWithoutPrompt()
     return m_document.OnNewDocument();
 }
 
+bool DocumentManager::OpenCommandLineFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists() || file.isSymLink())
+        return OpenDocumentFile(path);
+    const QDir folder = file.absoluteDir();
+    if (!folder.exists()) {
+        MessageBoxError(QStringLiteral("Cannot open %1: the folder %2 does not exist.")
+                            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder.path())),
+            m_dialogParent);
+        return false;
+    }
+    if (!SaveModified())
+        return false;
+    return m_document.OnNewDocument(file.absoluteFilePath());
+}
+
 bool DocumentManager::OnFileOpen()
 {
     const QString current = m_document.GetPathName();
@@ -114,4 +131,13 @@ QString DocumentManager::SuggestedSavePath() const
     if (!current.isEmpty())
         return current;
     return QDir::current().filePath(m_document.GetTitle() + featureFileExtension);
+}
+
+QString DocumentManager::SuggestedPdfPath() const
+{
+    const QString current = m_document.GetPathName();
+    if (current.isEmpty())
+        return QDir::current().filePath(m_document.GetTitle() + QStringLiteral(".pdf"));
+    const QFileInfo file(current);
+    return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }

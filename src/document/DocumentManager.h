@@ -34,8 +34,17 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
 
-    // Start-up with no file named: a new document without a prompt.
+    // Start-up: a new document without a prompt.
     bool NewDocumentWithoutPrompt();
+    // Start-up with a file named on the command line. A file that does not
+    // exist yet in a folder that does becomes a new document by that name,
+    // which Save then creates; a missing folder is reported. Everything else
+    // takes the road of OpenDocumentFile.
+    bool OpenCommandLineFile(const QString& path);
+
+    // Where printing to a file proposes to write: the document's name with
+    // ".pdf", in its folder; "Untitled.pdf" in the current folder for a new one.
+    QString SuggestedPdfPath() const;
 
 signals:
     // The list changed (a file was opened or saved, or an entry failed).

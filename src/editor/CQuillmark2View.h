@@ -6,9 +6,9 @@
 #include "LineFormats.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
+#include "platform/GuardedPasteEdit.h"
 #include "platform/TextControl.h"
 
-#include <QPlainTextEdit>
 #include <QPoint>
 #include <QString>
 
@@ -24,10 +24,13 @@ class QKeyEvent;
 // them, so they never enter the undo history, never move the caret, the
 // selection or the scroll position, and never count as a change of the text.
 //
+// Every paste, by the keys, the Paste command, a middle click or a drop of
+// text, goes through GuardedPasteEdit: text read once, one undoable edit.
+//
 // The view decides whether the text is modified: it is while the text differs
 // from the baseline, the text as last loaded, saved, or created from the
 // new-document template.
-class CQuillmark2View : public QPlainTextEdit {
+class CQuillmark2View : public GuardedPasteEdit {
     Q_OBJECT
 public:
     explicit CQuillmark2View(QWidget* parent = nullptr);
@@ -43,6 +46,16 @@ public:
 
     // The font size setting, in points, which the application hands over.
     void SetFontSize(int points);
+
+    // A tab reaches the next multiple of this many columns.
+    static constexpr int TAB_COLUMNS = 8;
+    // The caret's line and column as the user sees them, both from 1: a tab
+    // takes the caret to the next tab stop, a wide character takes two columns.
+    struct CaretPosition {
+        int line;
+        int column;
+    };
+    CaretPosition CaretLineAndColumn() const;
 
     // Analyses lines first .. last-1 (clipped to the analysed lines), then the
     // context pass over all analysed lines.
@@ -83,8 +96,9 @@ public:
     bool IsTextModified() const { return m_modified; }
 
 signals:
-    // A right click (after the caret has moved to the clicked character) or the
-    // menu key (at the caret) asks for the view's pop-up menu at `globalPos`.
+    // A right click (after the caret has moved to the clicked character), the
+    // menu key or Shift+F10 (at the caret) asks for the view's pop-up menu at
+    // `globalPos`.
     void contextMenuRequested(QPoint globalPos);
     // The text started or stopped differing from the baseline.
     void modifiedFlagChanged(bool modified);
@@ -94,6 +108,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The pop-up menu at the caret, for the menu key and Shift+F10.
+    void RequestPopupAtCaret();
+    // The caret and the selection never stand in front of a byte-order mark.
+    void KeepCaretBehindMark();
     // Replaces all text without analysing it; RefreshAllLines follows.
     void SetTextBeforeRefresh(const QString& wholeText);
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
@@ -104,9 +122,9 @@ private:
     void ReplaceRange(int start, int end, const QString& text,
         TextControl::CaretAfterReplace caret = TextControl::CaretAfterReplace::AfterText);
     // Format and Unformat: the whole text becomes `text` in one undoable edit
-    // (and goes on the clipboard), all lines are analysed and coloured, and
-    // the caret goes to the start of the line it was on, which comes to the
-    // top of the view as after a paste of the whole text and a move back.
+    // (and goes on the clipboard), all lines are analysed and coloured, the
+    // caret goes to the start of the line it was on, and the first visible
+    // line stays where it was.
     void ReplaceWholeTextKeepingCaretLine(const QString& text);
     // The Table and String commands' edit: positions start .. end become
     // `text` (CR LF line breaks) in one undoable edit, `text` stays on the
@@ -126,6 +144,7 @@ private:
     // agree.
     QString m_baselineText;
     bool m_modified = false;
+    bool m_movingCaretBehindMark = false;
 
     // Column of the last doc-string delimiter met by Format or Unformat; kept
     // from one command to the next.

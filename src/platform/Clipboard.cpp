@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include <utility>
 
@@ -20,6 +21,21 @@ QString GetClipboardText()
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return clipboard == nullptr ? QString() : clipboard->text();
+}
+
+bool ClipboardHasText()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard == nullptr ? nullptr : clipboard->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+QString GetSelectionText()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr || !clipboard->supportsSelection())
+        return {};
+    return clipboard->text(QClipboard::Selection);
 }
 
 void WhenClipboardChanges(QObject* context, std::function<void()> action)

@@ -14,8 +14,17 @@ class QObject;
 // so a caller must never paste after a false answer.
 bool CopyTextToClipboard(const QString& text);
 
-// The clipboard's text, or an empty string when it holds none.
+// The clipboard's text, or an empty string when it holds none. It is read in
+// one call, never by asking the clipboard's data question after question, so
+// a clipboard whose owner answers once and is gone gives its text or nothing.
 QString GetClipboardText();
+
+// Whether the clipboard offers text, asked of its formats without reading it.
+bool ClipboardHasText();
+
+// The text last selected, which a middle click pastes where the system keeps
+// such a selection (X11); an empty string elsewhere.
+QString GetSelectionText();
 
 // Runs `action` whenever the clipboard's contents change, for as long as
 // `context` lives: commands that paste follow the clipboard with it.

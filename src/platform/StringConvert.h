@@ -8,7 +8,11 @@
 // are UTF-16, so nothing is lost either way.
 inline QString toQString(const std::u16string& text)
 {
-    return QString::fromStdU16String(text);
+    // Copied unit by unit: QString::fromStdU16String would take a leading
+    // U+FEFF for a byte-order mark and drop it (a file's mark would be lost
+    // on the way to the view), and a leading U+FFFE for a reversed one and
+    // swap the bytes of the whole text.
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
 inline std::u16string toU16(const QString& text)

@@ -1,24 +1,15 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include "platform/GuardedPasteEdit.h"
 
 // The doc-string dialog's text box: plain text without wrapping, where
-// Return starts a new line.
-//
-// Every paste takes the clipboard's text through the clipboard layer and
-// inserts it as one edit that one Undo takes back. The box never reads the
-// clipboard's data itself: a clipboard whose owner answers only once then
-// gives an empty paste instead of bringing the dialog down. For the same
-// reason nothing can be dropped into the box, and the middle button pastes
-// nothing.
-class MyEditCtrl : public QPlainTextEdit {
+// Return starts a new line. Every paste, a middle click and a drop included,
+// inserts text read once through the clipboard layer (or from the drop) as
+// one edit that one Undo takes back, so that a clipboard whose owner answers
+// only once gives an empty paste instead of bringing the dialog down.
+class MyEditCtrl : public GuardedPasteEdit {
     Q_OBJECT
 
 public:
     explicit MyEditCtrl(QWidget* parent = nullptr);
-
-protected:
-    bool canInsertFromMimeData(const QMimeData* source) const override;
-    void insertFromMimeData(const QMimeData* source) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -5,6 +5,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -130,13 +131,64 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     EXPECT_TRUE(Frame().isWindowModified());
 }
 
+// What start-up has to say about the file named on the command line it says
+// over the main window, and then the window shows that file or a new document.
+TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
+{
+    ASSERT_TRUE(QDir(m_filesDir.path()).mkdir("folder"));
+    const struct {
+        const char* name;
+        QString path;
+        const char* said;
+        QString title;
+    } cases[] = {
+        { "invalid bytes", WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences",
+            "bytes.feature" },
+        { "an unknown language", WriteFile("xx.feature", "# language: xx\r\nFeature: x\r\n"),
+            "Cannot set language to xx", "xx.feature" },
+        { "a folder", FilePath("folder"), "it is a folder", "Untitled" },
+        { "a missing folder", FilePath("nowhere/new.feature"), "the folder", "Untitled" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<bool> overTheWindow;
+        const MessageBoxHandler recorder = SetMessageBoxHandler([&](MessageBoxKind, const QString& text) {
+            m_boxes.texts << text;
+            overTheWindow.push_back(m_app && m_app->GetMainFrame() && m_app->GetMainFrame()->isVisible());
+            return QMessageBox::Ok;
+        });
+        m_boxes.texts.clear();
+        StartApp({ c.path });
+        SetMessageBoxHandler(recorder);
+        ASSERT_EQ(m_boxes.texts.size(), 1);
+        EXPECT_TRUE(m_boxes.texts[0].contains(c.said)) << m_boxes.texts[0].toStdString();
+        EXPECT_EQ(overTheWindow, std::vector { true });
+        EXPECT_EQ(Frame().windowTitle(), c.title + "[*] - Quillmark");
+        EXPECT_FALSE(View().WholeText().isEmpty());
+        m_app.reset();
+    }
+}
+
+// As in other editors, a file named on the command line that does not exist
+// yet is a new document by that name, which Save creates.
+TEST_F(DocumentRoadTest, AMissingFileInAnExistingFolderIsANewDocumentByThatName)
+{
+    const QString path = FilePath("new.feature");
+    StartApp({ path });
+    EXPECT_EQ(m_boxes.texts, QStringList()) << "nothing to report";
+    EXPECT_EQ(Frame().windowTitle(), "new.feature[*] - Quillmark");
+    EXPECT_TRUE(View().WholeText().startsWith("Feature: [Title]"));
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_FALSE(QFile::exists(path)) << "nothing is written before a save";
+    TypeAtEnd("  Scenario: first");
+    ASSERT_TRUE(Execute(ID_FILE_SAVE)) << "saved without a dialog, whose answer would be empty";
+    EXPECT_EQ(ReadFile(path), View().WholeText().toUtf8());
+    EXPECT_EQ(RecentEntry(0), "&1 " + QDir::toNativeSeparators(path));
+}
+
 TEST_F(DocumentRoadTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheCurrentDocument)
 {
-    StartApp({ FilePath("missing.feature") });
-    EXPECT_EQ(m_boxes.texts.size(), 1) << "the user is told";
-    EXPECT_TRUE(Frame().isVisible());
-    EXPECT_TRUE(View().WholeText().contains("[Title]")) << "the new-document template";
-
+    StartApp();
     const QString a = WriteFile("a.feature", "Feature: A\r\n");
     const QString gone = WriteFile("gone.feature", "Feature: Gone\r\n");
     ASSERT_TRUE(Frame().Documents().OpenDocumentFile(gone));
@@ -146,7 +198,7 @@ TEST_F(DocumentRoadTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheCurrentDoc
     const QString typed = View().WholeText();
     m_boxes.answers = { QMessageBox::No };
     EXPECT_FALSE(Frame().Documents().OpenRecentFile(1));
-    EXPECT_EQ(m_boxes.texts.size(), 3) << "the question, then the reason the file cannot be opened";
+    EXPECT_EQ(m_boxes.texts.size(), 2) << "the question, then the reason the file cannot be opened";
     EXPECT_EQ(View().WholeText(), typed);
     EXPECT_EQ(Doc().GetPathName(), a);
     EXPECT_EQ(RecentEntry(1), QString()) << "an entry that would only fail again goes";
@@ -156,4 +208,23 @@ TEST_F(DocumentRoadTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheCurrentDoc
     ASSERT_TRUE(Frame().Documents().OpenDocumentFile(damaged));
     EXPECT_TRUE(m_boxes.texts.last().contains("damaged.feature")) << "damaged bytes are reported";
     EXPECT_EQ(Doc().GetPathName(), damaged) << "and the file is open all the same";
+}
+
+// In the whole window, whose toolbar follows every move of the caret, the
+// caret is kept behind a file's byte-order mark when the user goes to the
+// start of the text, or selects all of it, and types there.
+TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
+{
+    const QString path
+        = WriteFile("marked.feature", "\xEF\xBB\xBF# language: fr\r\nFonctionnalit\xC3\xA9: f\r\n");
+    StartApp({ path });
+    Frame().show();
+    QTest::keyClick(&View(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(&View(), "X");
+    EXPECT_TRUE(View().WholeText().startsWith(QStringLiteral("\uFEFFX# language: fr")));
+    QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&View(), "Y");
+    EXPECT_EQ(View().WholeText(), QStringLiteral("\uFEFFY"));
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadFile(path), "\xEF\xBB\xBFY");
 }

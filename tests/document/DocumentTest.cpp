@@ -64,6 +64,38 @@ TEST_F(Document, EveryCorpusFileOpensAndSavesWithoutLosingACharacter)
     }
 }
 
+// A UTF-8 file with a byte-order mark: the mark is the text's first
+// character, the language line behind it still counts, and saving writes the
+// file back byte for byte.
+TEST_F(Document, AByteOrderMarkIsKeptFromOpenToSave)
+{
+    QFile french(QStringLiteral(QUILLMARK_CORPUS_DIR "/i18n_fr.feature"));
+    if (!french.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no corpus beside the project";
+    const QByteArray bytes = "\xEF\xBB\xBF" + french.readAll().replace("\r\n", "\n").replace('\n', "\r\n");
+    const QString path = Write("marked.feature", bytes);
+    ASSERT_TRUE(SetLanguage(u"en"));
+    ASSERT_TRUE(document.OnOpenDocument(path));
+    EXPECT_EQ(view.WholeText().left(2), QStringLiteral("\uFEFF#"));
+    EXPECT_EQ(currentLanguageCode, u"fr");
+    EXPECT_EQ(view.analysis().lineType[0], COMMENT_LINE) << "the mark is no part of the line's content";
+    EXPECT_EQ(view.analysis().lineType[1], FEATURE_LINE) << "read with the French keywords";
+    EXPECT_FALSE(document.IsModified());
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    EXPECT_EQ(ReadBytes(path), bytes);
+
+    // The mark cannot be typed or selected away from the front of the file.
+    view.moveCursor(QTextCursor::Start);
+    view.insertPlainText(QStringLiteral("# "));
+    EXPECT_TRUE(view.WholeText().startsWith(QStringLiteral("\uFEFF# #"))) << "typed behind the mark";
+    view.selectAll();
+    view.insertPlainText(QStringLiteral("Feature: new"));
+    EXPECT_EQ(view.WholeText().left(13), QStringLiteral("\uFEFFFeature: new"));
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    EXPECT_TRUE(ReadBytes(path).startsWith("\xEF\xBB\xBF"
+                                           "Feature: new"));
+}
+
 TEST_F(Document, OpenRefreshSaveAndEditingBackLeaveItUnmodified)
 {
     const QString path = Write("a.feature", "Feature: a\r\n  Scenario: b\r\n");

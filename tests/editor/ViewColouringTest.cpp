@@ -72,6 +72,26 @@ TEST_F(ViewColouring, OpeningADocStringRecoloursTheLinesBelowPastAStepInside)
     EXPECT_EQ(PaintAt(view, 6, 2).colour, docString);
 }
 
+// The lines below follow a keystroke's change of context at once, as far down
+// as it reaches, and back again.
+TEST_F(ViewColouring, ADescriptionStopsBeingOneWhenAStepIsTypedAboveIt)
+{
+    Show(Crlf({ "Feature: f", "", "  first line", "  second line", "  third line", "Scenario: s" }));
+    for (int line = 2; line <= 4; ++line)
+        ASSERT_EQ(PaintAt(view, line, 2).colour, comment) << "line " << line;
+    PutCaret(1, 0);
+    QTest::keyClicks(&view, QStringLiteral("Given "));
+    ASSERT_EQ(view.analysis().lineType[1], STEP_LINE);
+    for (int line = 2; line <= 4; ++line) {
+        EXPECT_EQ(PaintAt(view, line, 2).colour, black) << "line " << line;
+        EXPECT_FALSE(PaintAt(view, line, 2).italic) << "line " << line;
+    }
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(&view, Qt::Key_Backspace);
+    for (int line = 2; line <= 4; ++line)
+        EXPECT_EQ(PaintAt(view, line, 2).colour, comment) << "line " << line << ", a description again";
+}
+
 TEST_F(ViewColouring, KeepsCaretSelectionScrollUndoAndModifiedState)
 {
     QStringList lines;

@@ -50,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, ViewInsert,
         InsertCase { "BackgroundIgnoresTheCaretAndLeavesNoSelection",
             "Feature: f\r\nScenario: a\r\n  Given x\r\nScenario: b\r\n", 3, Background,
             "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\n  Given x\r\nScenario: b\r\n", 11,
-            "" }),
+            "" },
+        InsertCase { "AfterALastLineWithoutBreak", "Feature: f\r\n  Given x", 1, Scenario,
+            "Feature: f\r\n  Given x\r\n" + scenario, 31 },
+        InsertCase { "AfterTheOnlyLine", "Feature: on", 0, Scenario, "Feature: on\r\n" + scenario, 22 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 using ViewCommands = ViewTest;
@@ -89,9 +92,9 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
     EXPECT_EQ(view.WholeText(), inserted);
 }
 
-// A doc-string line whose delimiters were edited away keeps its type until
-// it is read again, and is cut at the column the previous command met.
-TEST_F(ViewCommands, FormatThenUnformatKeepTheDocStringColumnFromOneCommandToTheNext)
+// A doc string whose delimiters were edited away is text at once, for the
+// colours and for the next command alike.
+TEST_F(ViewCommands, UnformatReadsTheLinesAsTheyAreNowAfterTheDelimitersWentAway)
 {
     const QStringList text = { "Given g", "    \"\"\"", "      a", "        b", "      c", "    \"\"\"" };
     Show(Crlf(text));
@@ -103,10 +106,38 @@ TEST_F(ViewCommands, FormatThenUnformatKeepTheDocStringColumnFromOneCommandToThe
         PutCaret(line, 4);
         QTest::keyClick(&view, Qt::Key_X); // the delimiter becomes text; its neighbours are read again
     }
-    ASSERT_EQ(view.analysis().lineType[3], DOC_STRING_LINE);
+    EXPECT_EQ(view.analysis().lineType[3], TEXT_LINE);
+    EXPECT_EQ(PaintAt(view, 3, 8).colour, black);
     view.OnUnformat();
-    EXPECT_EQ(view.WholeText().split(QStringLiteral("\r\n")).value(3), QStringLiteral("    b"))
-        << "cut at the delimiters' column 4, as the Format before met them";
+    EXPECT_EQ(view.WholeText().split(QStringLiteral("\r\n")).mid(1, 5),
+        (QStringList { "x\"\"\"", "a", "b", "c", "x\"\"\"" }));
+}
+
+// Format and Unformat keep the view where the user had it, the caret at the
+// start of its line: at the top, in the middle, on the last page.
+TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
+{
+    QStringList lines = { "Feature: f" };
+    for (int i = 1; i < 300; ++i)
+        lines << (i % 3 == 1 ? "Scenario: s" : "Given x");
+    Show(Crlf(lines));
+    view.resize(400, 200);
+    view.show();
+    QApplication::processEvents();
+    const int lastTop = view.control().GetLineCount();
+    for (const auto& [caretLine, firstVisible] : { std::pair { 1, 0 }, { 130, 120 }, { 295, lastTop } }) {
+        for (const bool format : { true, false }) {
+            SCOPED_TRACE(testing::Message() << (format ? "Format" : "Unformat") << " on line " << caretLine);
+            PutCaret(caretLine, 3);
+            view.control().LineScroll(firstVisible - view.control().GetFirstVisibleLine());
+            const int top = view.control().GetFirstVisibleLine();
+            ASSERT_EQ(top > 0, firstVisible > 0) << "the view is scrolled as asked";
+            format ? view.OnFormat() : view.OnUnformat();
+            EXPECT_EQ(view.control().GetFirstVisibleLine(), top);
+            EXPECT_EQ(view.textCursor().position(), view.control().LineIndex(caretLine));
+            EXPECT_FALSE(view.textCursor().hasSelection());
+        }
+    }
 }
 
 TEST_F(ViewCommands, LinesPushedPastTheAnalysedOnesLoseTheirColours)

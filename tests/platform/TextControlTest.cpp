@@ -1,4 +1,5 @@
 #include "platform/TextControl.h"
+#include "platform/StringConvert.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -93,6 +94,17 @@ TEST_F(TextControlTest, ReplacingARangeRewritesOnlyWhatDiffersInOneEdit)
     EXPECT_EQ(control.GetWholeText(), QString::fromUtf16(u"x\U0001F601y"));
     edit.undo();
     EXPECT_EQ(control.GetWholeText(), QString::fromUtf16(u"x\U0001F600y"));
+}
+
+// Text crosses between the core and the UI unit for unit, whatever it starts with.
+TEST(StringConvert, KeepsEveryUnitBothWays)
+{
+    for (const std::u16string& text : { std::u16string(u"\uFEFF# language: fr\r\n"),
+             std::u16string(u"\uFFFEFeature"), std::u16string(u"\U0001F600\u0000x"), std::u16string() }) {
+        const QString converted = toQString(text);
+        EXPECT_EQ(converted.size(), static_cast<qsizetype>(text.size()));
+        EXPECT_EQ(toU16(converted), text) << converted.toStdString();
+    }
 }
 
 } // namespace

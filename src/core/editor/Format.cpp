@@ -8,9 +8,10 @@
 
 namespace {
 
-std::optional<int> FirstOccurrence(const std::u16string& text, const std::u16string& keyword)
+std::optional<int> FirstOccurrence(
+    const std::u16string& text, const std::u16string& keyword, std::size_t from)
 {
-    const std::size_t at = text.find(keyword);
+    const std::size_t at = text.find(keyword, from);
     if (at == std::u16string::npos)
         return std::nullopt;
     return static_cast<int>(at);
@@ -32,7 +33,10 @@ std::u16string_view IndentFor(LineType type)
     }
 }
 
-std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& docStringColumn)
+// Where the line's content starts, searched from `from`: past the text's
+// byte-order mark on the first line, from 0 on every other.
+std::optional<int> ContentOffset(
+    const LineAnalysis& analysis, int line, std::size_t from, int& docStringColumn)
 {
     const std::u16string& text = analysis.lineText[line];
     switch (analysis.lineType[line]) {
@@ -41,15 +45,16 @@ std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& do
     case TEXT_LINE: {
         // Only blanks are indentation here: a tab is content, and so is the
         // closing carriage return of a blank line.
-        const std::size_t at = text.find_first_not_of(u' ');
+        const std::size_t at = text.find_first_not_of(u' ', from);
         if (at == std::u16string::npos)
             return std::nullopt;
         return static_cast<int>(at);
     }
     case DOC_STRING_DELIMITER_LINE: {
-        const std::optional<int> at = FirstOccurrence(text, analysis.lineKeyword[line]);
+        const std::optional<int> at = FirstOccurrence(text, analysis.lineKeyword[line], from);
+        // The mark takes no column on the screen.
         if (at)
-            docStringColumn = *at;
+            docStringColumn = *at - static_cast<int>(from);
         return at;
     }
     case DOC_STRING_LINE: {
@@ -62,7 +67,7 @@ std::optional<int> ContentOffset(const LineAnalysis& analysis, int line, int& do
         return column;
     }
     default:
-        return FirstOccurrence(text, analysis.lineKeyword[line]);
+        return FirstOccurrence(text, analysis.lineKeyword[line], from);
     }
 }
 
@@ -80,7 +85,11 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int& docStringColumn, 
         // it out would add a line break on every run.
         if (text.empty())
             continue;
-        const std::optional<int> offset = ContentOffset(analysis, i, docStringColumn);
+        // The text's byte-order mark stays its first character, in front of
+        // the indentation.
+        const std::size_t mark = ByteOrderMarkLength(i, text);
+        result.append(text, 0, mark);
+        const std::optional<int> offset = ContentOffset(analysis, i, mark, docStringColumn);
         if (indent)
             result += IndentFor(analysis.lineType[i]);
         if (offset) {

@@ -22,11 +22,13 @@
 // docStringColumn; for doc-string lines at docStringColumn, or at the line's
 // first character that is neither blank nor tab when that lies further left,
 // so that the cut removes blanks and tabs only, never text; for every other
-// type at its keyword. Carriage returns are removed and each rebuilt line
-// ends with CR LF. A line without content (blanks only, without a closing CR)
-// gives its indentation alone; the empty line after the text's final line
-// break gives no output line at all, so Format applied to its own result
-// changes nothing.
+// type at its keyword. A byte-order mark at the start of the text stays in
+// front of the first line's indentation, and counts no column for the cut of
+// a doc string that opens there. Carriage returns are removed and each
+// rebuilt line ends with CR LF. A line without content (blanks only, without
+// a closing CR) gives its indentation alone; the empty line after the text's
+// final line break gives no output line at all, so Format applied to its own
+// result changes nothing.
 
 // The complete new whole text (CR LF line breaks) for the Format and Unformat
 // commands and the command-line tool: the rebuilt analysed lines followed by

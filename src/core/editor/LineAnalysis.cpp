@@ -14,6 +14,7 @@ void LineAnalysis::EnsureEntries(int count)
     lineText.resize(needed);
     lineStart.resize(needed, 0);
     lineType.resize(needed, NOT_ANALYSED);
+    classifiedType.resize(needed, NOT_ANALYSED);
     lineKeyword.resize(needed);
     keywordPosition.resize(needed, 0);
 }
@@ -32,10 +33,12 @@ void LineAnalysis::AnalyseLine(const LineSource& source, int i)
     lineText[i] = source.lineText(i);
     lineStart[i] = source.lineStart(i);
     std::u16string keyword;
-    lineType[i] = ClassifyLine(lineText[i], keyword);
+    const std::size_t mark = ByteOrderMarkLength(i, lineText[i]);
+    classifiedType[i] = ClassifyLine(mark == 0 ? lineText[i] : lineText[i].substr(mark), keyword);
+    lineType[i] = classifiedType[i];
     // The classifier found the keyword at the start of the trimmed line, so its
     // first occurrence is where the keyword is drawn and where content starts.
-    const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword);
+    const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword, mark);
     keywordPosition[i] = at == std::u16string::npos ? 0 : static_cast<int>(at);
     lineKeyword[i] = std::move(keyword);
 }
@@ -60,7 +63,7 @@ void LineAnalysis::ContextPass()
     bool inDescription = false;
     bool inDocString = false;
     for (int i = 0; i < analysedLineCount; ++i) {
-        LineType& type = lineType[i];
+        LineType type = classifiedType[i];
         switch (type) {
         case FEATURE_LINE:
         case SCENARIO_LINE:
@@ -84,6 +87,7 @@ void LineAnalysis::ContextPass()
         default:
             break;
         }
+        lineType[i] = type;
     }
 }
 

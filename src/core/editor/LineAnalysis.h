@@ -3,10 +3,21 @@
 #include "LineSource.h"
 #include "core/language/LineType.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 inline constexpr int MAX_ANALYSED_LINES = 1998;
+
+// A byte-order mark, U+FEFF at the very start of the text, stays in the text
+// so that a save writes the file's first bytes back as they were; but it is
+// no part of the first line's content, which is classified, coloured and
+// re-indented as the text behind the mark. How many units of `text`, the
+// text of line `line`, are the mark: 1 or 0.
+inline std::size_t ByteOrderMarkLength(int line, const std::u16string& text)
+{
+    return line == 0 && !text.empty() && text.front() == u'\uFEFF' ? 1 : 0;
+}
 
 // The per-line tables of the open document and the analysis that fills them.
 // Entries 0 .. analysedLineCount-1 are meaningful; analysedLineCount never
@@ -22,7 +33,8 @@ public:
 
     std::vector<std::u16string> lineText; // with its closing CR on all lines but the last
     std::vector<int> lineStart; // control position of the line's first character
-    std::vector<LineType> lineType; // after the context pass; 0 when never analysed
+    std::vector<LineType> lineType; // in context, after the context pass; 0 when never analysed
+    std::vector<LineType> classifiedType; // as ClassifyLine gave it, before the context pass
     std::vector<std::u16string> lineKeyword;
     std::vector<int> keywordPosition; // first occurrence of lineKeyword in lineText; 0 when empty
 
@@ -31,8 +43,9 @@ public:
 
     // Fills entry i from the source: its text (read in full, however long),
     // its start, and the type and keyword that ClassifyLine gives it against
-    // the current language. Runs no context pass. Does nothing for an i
-    // outside 0 .. AnalysableLineCount(source)-1.
+    // the current language, as classifiedType and, until a context pass,
+    // lineType. Runs no context pass. Does nothing for an i outside
+    // 0 .. AnalysableLineCount(source)-1.
     void AnalyseLine(const LineSource& source, int i);
 
     // Sets analysedLineCount from the source, analyses lines first .. last-1
@@ -48,14 +61,15 @@ public:
     // AnalyseLines over every analysable line.
     void AnalyseAll(const LineSource& source);
 
-    // One walk over lines 0 .. analysedLineCount-1 with two flags:
-    // description text (TEXT_LINE after a Feature, Rule, Scenario, Background
-    // or Scenario Outline heading, up to the next step) becomes COMMENT_LINE;
-    // TEXT_LINE between doc-string delimiters becomes DOC_STRING_LINE. Types
-    // are rewritten in place and only TEXT_LINE is ever changed, so a line
-    // converted once keeps its new type until AnalyseLine reads it again.
-    // Lines inside a doc string that are something else (a step, a table row)
-    // keep their type and still move the flags.
+    // One walk over lines 0 .. analysedLineCount-1 with two flags, from the
+    // classified types to the types in context: description text (TEXT_LINE
+    // after a Feature, Rule, Scenario, Background or Scenario Outline heading,
+    // up to the next step) becomes COMMENT_LINE; TEXT_LINE between doc-string
+    // delimiters becomes DOC_STRING_LINE. Every other line keeps its
+    // classified type; lines inside a doc string that are something else (a
+    // step, a table row) still move the flags. Each pass starts afresh from
+    // the classified types, so a line is description text exactly while the
+    // lines above make it one, whichever lines were read again.
     void ContextPass();
 
     // min(source line count, maxAnalysedLines)

@@ -189,28 +189,49 @@ int TemplateInsertionPoint(const LineAnalysis& analysis, int searchStartLine, in
     }
 
     // The point is a control position (a line break counts one) while the
-    // length counts each break as CR LF, so the point can only reach the
-    // length in a text without any line break: there the fragment goes in
-    // front of the last character. An empty text gives position 0, not -1.
-    if (point >= wholeTextLength)
-        point = wholeTextLength - 1;
-    return std::max(point, 0);
+    // length counts each break as CR LF, so only tables that no longer
+    // describe the text could put it beyond the end.
+    return std::clamp(point, 0, std::max(wholeTextLength, 0));
 }
+
+namespace {
+
+// Whether `point` is the end of a last analysed line that holds text and no
+// line break: a fragment put there would be glued onto that line.
+bool EndsAnUnbrokenLine(const LineAnalysis& analysis, int point)
+{
+    const int n = analysis.analysedLineCount;
+    if (n == 0)
+        return false;
+    const std::u16string& last = analysis.lineText[n - 1];
+    return !last.empty() && last.back() != u'\r'
+        && point == analysis.lineStart[n - 1] + static_cast<int>(last.size());
+}
+
+} // namespace
 
 TemplateInsertion PrepareInsertCommand(
     const LineAnalysis& analysis, InsertTemplate kind, int caretLine, int wholeTextLength)
 {
     const TemplateInfo& info = TemplateFor(kind);
     const int searchStartLine = info.searchStart == SearchStart::FirstLine ? 0 : caretLine;
+    const std::u16string fragment = TranslateTemplate(JoinTemplate(info.lines));
     TemplateInsertion insertion;
-    insertion.text = TranslateTemplate(JoinTemplate(info.lines));
     insertion.insertionPoint = TemplateInsertionPoint(analysis, searchStartLine, wholeTextLength);
-    insertion.selectionStart = insertion.insertionPoint;
-    insertion.selectionEnd = insertion.insertionPoint;
+    insertion.text = fragment;
+    // The fragment's first character, in control positions: a line break in
+    // front of it counts one.
+    int blockStart = insertion.insertionPoint;
+    if (EndsAnUnbrokenLine(analysis, insertion.insertionPoint)) {
+        insertion.text.insert(0, u"\r\n");
+        ++blockStart;
+    }
+    insertion.selectionStart = blockStart;
+    insertion.selectionEnd = blockStart;
 
-    const std::size_t title = insertion.text.find(TITLE_PLACEHOLDER);
+    const std::size_t title = fragment.find(TITLE_PLACEHOLDER);
     if (info.selectionAfter == SelectionAfter::Title && title != std::u16string::npos) {
-        insertion.selectionStart = insertion.insertionPoint + static_cast<int>(title);
+        insertion.selectionStart = blockStart + static_cast<int>(title);
         insertion.selectionEnd = insertion.selectionStart + static_cast<int>(TITLE_PLACEHOLDER.size());
     }
     return insertion;

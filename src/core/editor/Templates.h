@@ -69,15 +69,17 @@ std::u16string TranslateTemplate(std::u16string text);
 // Rule or Scenario Outline heading at or below `searchStartLine` (a heading on
 // line 0 never counts), else just after the last analysed line.
 // `wholeTextLength` is the length of the whole text as the control gives it
-// out in one piece (each line break CR LF, two characters); a point not less
-// than it becomes wholeTextLength - 1, but never less than 0. The analysis
-// must be fresh (AnalyseAll).
+// out in one piece (each line break CR LF, two characters); the point never
+// lies beyond it, nor before 0. The analysis must be fresh (AnalyseAll).
 int TemplateInsertionPoint(const LineAnalysis& analysis, int searchStartLine, int wholeTextLength);
 
 // The edit of one Insert command.
 struct TemplateInsertion {
     int insertionPoint; // control position: put an empty selection here and paste `text`
-    std::u16string text; // joined and translated, with CR LF line breaks
+    // Joined and translated, with CR LF line breaks; behind a line break of
+    // its own when it goes after a last line that has none, so that it never
+    // lands on a line the user wrote.
+    std::u16string text;
     int selectionStart; // then select selectionStart .. selectionEnd
     int selectionEnd;
 };
@@ -86,7 +88,7 @@ struct TemplateInsertion {
 // `caretLine` (the line holding the start of the selection) or from line 0,
 // as the template says, and what to select afterwards: the placeholder (the
 // fragment's first line holds it, so CR LF versus single breaks do not shift
-// it), or an empty selection at the insertion point.
+// it), or an empty selection at the fragment's first character.
 TemplateInsertion PrepareInsertCommand(
     const LineAnalysis& analysis, InsertTemplate kind, int caretLine, int wholeTextLength);
 

@@ -27,21 +27,35 @@ TEST_F(LineAnalysisTest, EntriesHoldTextStartAndTheKeywordsFirstOccurrence)
 }
 
 // How the context pass types whole files is in the golden files (tests/golden).
-TEST_F(LineAnalysisTest, AConvertedLineKeepsItsTypeUntilItIsReadAgain)
+// Here: it starts from the classified types every time, so reading only the
+// edited line is enough for the lines below to follow.
+TEST_F(LineAnalysisTest, TypesInContextFollowTheLinesAboveWhicheverLinesWereRead)
 {
-    LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"#include x" }));
-    ASSERT_EQ(a.lineType[1], COMMENT_LINE);
+    LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"more", u"\"\"\"", u"inside" }));
+    ASSERT_EQ(TypesOf(a),
+        (std::vector<LineType> {
+            FEATURE_LINE, COMMENT_LINE, COMMENT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE }));
 
-    // Only the edited line is read again: the line below no longer follows a heading, yet stays a comment.
-    const TextLineSource source(Crlf({ u"plain text", u"description", u"#include x" }));
-    a.AnalyseLines(source, 0, 1);
-    EXPECT_EQ(TypesOf(a), (std::vector<LineType> { TEXT_LINE, COMMENT_LINE, INCLUDE_LINE }));
-    EXPECT_EQ(a.lineKeyword[0], u"");
-    a.AnalyseLines(source, 1, 2);
-    EXPECT_EQ(a.lineType[1], TEXT_LINE);
-    // The context pass runs over all lines, whatever the range read.
-    a.AnalyseLines(TextLineSource(Crlf({ u"Rule: r", u"description", u"#include x" })), 0, 1);
-    EXPECT_EQ(a.lineType[1], COMMENT_LINE);
+    const struct {
+        const char* name;
+        std::vector<std::u16string_view> lines;
+        int edited;
+        std::vector<LineType> types;
+    } edits[] = {
+        { "the heading becomes text", { u"plain", u"description", u"more", u"\"\"\"", u"inside" }, 0,
+            { TEXT_LINE, TEXT_LINE, TEXT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE } },
+        { "a rule again", { u"Rule: r", u"description", u"more", u"\"\"\"", u"inside" }, 0,
+            { SCENARIO_LINE, COMMENT_LINE, COMMENT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE } },
+        { "a step above the description", { u"Rule: r", u"Given g", u"more", u"\"\"\"", u"inside" }, 1,
+            { SCENARIO_LINE, STEP_LINE, TEXT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE } },
+        { "the delimiter goes", { u"Rule: r", u"Given g", u"more", u"x", u"inside" }, 3,
+            { SCENARIO_LINE, STEP_LINE, TEXT_LINE, TEXT_LINE, TEXT_LINE } },
+    };
+    for (const auto& edit : edits) {
+        a.AnalyseLines(TextLineSource(Crlf(edit.lines)), edit.edited, edit.edited + 1);
+        EXPECT_EQ(TypesOf(a), edit.types) << edit.name;
+        EXPECT_EQ(a.classifiedType[2], TEXT_LINE) << edit.name;
+    }
 
     // A shorter text leaves old entries in the tables, but they no longer count.
     a.AnalyseAll(TextLineSource(u"#include a"));

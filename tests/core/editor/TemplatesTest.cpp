@@ -116,19 +116,51 @@ TEST(TemplatesTest, InsertionPointIsInFrontOfTheNextScenarioOrRuleHeadingElseAtT
     for (int i = 0; i < 2100; ++i)
         longText += i == 2050 ? u"Scenario: late\r\n" : u"Given g\r\n";
     // From the top: Feature, Background and Examples headings do not count, nor does a heading on the
-    // first line; a last line without break is followed directly; only a text without line break
-    // reaches its length, and the point goes before its last character; only analysed lines count,
-    // each "Given g" and its break, eight positions.
+    // first line; a last line without break is followed directly, a one-line text too; only analysed
+    // lines count, each "Given g" and its break, eight positions.
     const struct {
         std::u16string text;
         int point;
     } fromTop[]
         = { { Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), 52 },
               { Crlf({ u"Scenario: a", u"Given x", u"Scenario: b", u"Then y" }), 20 },
-              { Crlf({ u"Scenario: a", u"Given x" }), 19 }, { u"Feature: f", 9 }, { u"x", 0 }, { u"", 0 },
+              { Crlf({ u"Scenario: a", u"Given x" }), 19 }, { u"Feature: f", 10 }, { u"x", 1 }, { u"", 0 },
               { longText, MAX_ANALYSED_LINES * 8 } };
     for (const auto& c : fromTop)
         EXPECT_EQ(PointIn(c.text, 0), c.point) << c.text.size() << " characters";
+}
+
+// A fragment that follows a last line without a line break starts on a line of
+// its own; everywhere else it goes in as it is. The selection follows it.
+TEST(TemplatesTest, AFragmentAfterALastLineWithoutBreakGetsALineOfItsOwn)
+{
+    ASSERT_TRUE(SetLanguage(u"en"));
+    const struct {
+        const char* name;
+        std::u16string text;
+        InsertTemplate kind;
+        int point;
+        bool breakInFront;
+    } cases[] = {
+        { "a last line of text", Crlf({ u"Feature: f", u"Given x" }), InsertTemplate::Scenario, 18, true },
+        { "a one-line text", u"Feature: on", InsertTemplate::Scenario, 11, true },
+        { "a sample after a one-line text", u"Feature: on", InsertTemplate::SampleScenario, 11, true },
+        { "a text ending with a break", u"Feature: f\r\n", InsertTemplate::Scenario, 11, false },
+        { "an empty text", u"", InsertTemplate::Scenario, 0, false },
+        { "in front of a heading", Crlf({ u"Feature: f", u"Scenario: s" }), InsertTemplate::Rule, 11, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int length = static_cast<int>(TextLineSource(c.text).wholeText().size());
+        const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, 0, length);
+        EXPECT_EQ(s.insertionPoint, c.point);
+        EXPECT_EQ(s.text, (c.breakInFront ? u"\r\n" : u"") + Translated(c.kind));
+        const int blockStart = c.point + (c.breakInFront ? 1 : 0);
+        const bool titled = TemplateFor(c.kind).selectionAfter == SelectionAfter::Title;
+        const int titleAt = titled ? static_cast<int>(Translated(c.kind).find(TITLE_PLACEHOLDER)) : 0;
+        EXPECT_EQ(s.selectionStart, blockStart + titleAt);
+        EXPECT_EQ(s.selectionEnd, s.selectionStart + (titled ? 7 : 0));
+    }
 }
 
 TEST(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglishAndSelectsTheFeatureTitle)

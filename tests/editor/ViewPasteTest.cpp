@@ -1,0 +1,127 @@
+#include "ViewTestSupport.h"
+
+#include "platform/Clipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+// Clipboard data whose owner answers one question and is gone: the platform
+// then drops the data object, so any later question would reach an object
+// that no longer exists. Here such a question is counted instead of crashing.
+class OwnerAnswersOnce : public QMimeData {
+public:
+    explicit OwnerAnswersOnce(int& latecomers)
+        : m_latecomers(latecomers)
+    {
+    }
+    QStringList formats() const override { return Answer() ? QStringList { "text/plain" } : QStringList(); }
+    bool hasFormat(const QString& type) const override { return Answer() && type.startsWith(u"text/plain"); }
+
+protected:
+    QVariant retrieveData(const QString& type, QMetaType) const override
+    {
+        return Answer() && type.startsWith(u"text/plain") ? QVariant(QStringLiteral("gone")) : QVariant();
+    }
+
+private:
+    bool Answer() const
+    {
+        if (m_answered) {
+            ++m_latecomers;
+            return false;
+        }
+        m_answered = true;
+        // The platform learns of the owner's going at its next turn.
+        QMetaObject::invokeMethod(
+            QGuiApplication::clipboard(), [] { QGuiApplication::clipboard()->clear(); },
+            Qt::QueuedConnection);
+        return true;
+    }
+
+    int& m_latecomers;
+    mutable bool m_answered = false;
+};
+
+class ViewPaste : public ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        Show(QStringLiteral("Feature: f\r\n"));
+        view.show();
+        QApplication::setActiveWindow(&view);
+        PutCaret(1, 0);
+    }
+    void TearDown() override { QGuiApplication::clipboard()->clear(); }
+};
+
+TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
+{
+    const std::pair<const char*, std::function<void(CQuillmark2View&)>> roads[] = {
+        { "Ctrl+V", [](CQuillmark2View& v) { QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier); } },
+        { "Shift+Insert",
+            [](CQuillmark2View& v) { QTest::keyClick(&v, Qt::Key_Insert, Qt::ShiftModifier); } },
+        { "the Paste command", [](CQuillmark2View& v) { v.PasteClipboardText(); } },
+        { "Qt's paste", [](CQuillmark2View& v) { v.paste(); } },
+    };
+    for (const auto& [name, paste] : roads) {
+        SCOPED_TRACE(name);
+        Show(QStringLiteral("Feature: f\r\n"));
+        PutCaret(1, 0);
+        int latecomers = 0;
+        QGuiApplication::clipboard()->setMimeData(new OwnerAnswersOnce(latecomers));
+        paste(view);
+        EXPECT_EQ(latecomers, 0) << "nothing asked the data again";
+        QApplication::processEvents();
+        paste(view);
+        EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\ngone")) << "then an empty paste";
+        EXPECT_EQ(view.analysis().analysedLineCount, 2);
+        view.undo();
+        EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\n")) << "one edit";
+    }
+}
+
+TEST_F(ViewPaste, PastedLineBreaksOfEveryKindAreLinesOfTheFile)
+{
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("  Given a\r\n  When b\r  Then c\u2028  And d\n")));
+    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(view.WholeText(), Crlf({ "Feature: f", "  Given a", "  When b", "  Then c", "  And d", "" }));
+    EXPECT_EQ(PaintAt(view, 4, 2).colour, step) << "analysed and coloured at once";
+}
+
+// Text dropped on the view goes in where it was dropped, as one edit; the
+// middle button pastes the system's selection, which this platform has not,
+// and never the clipboard.
+TEST_F(ViewPaste, DroppedTextGoesInAtTheDropAndTheMiddleButtonPastesNoClipboard)
+{
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("Rule: "));
+    QTextCursor start(view.document());
+    start.setPosition(0);
+    const QPoint at = view.cursorRect(start).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drop);
+    EXPECT_EQ(view.WholeText(), QStringLiteral("Rule: Feature: f\r\n"));
+    view.undo();
+    EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\n"));
+
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("clipboard")));
+    ASSERT_FALSE(QGuiApplication::clipboard()->supportsSelection());
+    QTest::mouseClick(view.viewport(), Qt::MiddleButton, Qt::NoModifier, at);
+    EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\n"));
+}
+
+} // namespace

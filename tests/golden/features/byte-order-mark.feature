@@ -1,0 +1,7 @@
+﻿# language: fr
+Fonctionnalité: marquée
+  Scénario: y
+Soit z
+  """
+    texte
+  """
