@@ -5,12 +5,7 @@
 std::size_t AppendUtf16Bytes(std::string_view bytes, ByteOrder order, std::u16string& text)
 {
     const std::size_t unitCount = bytes.size() / 2;
-    const auto unitAt = [&bytes, order](std::size_t i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]);
-        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        return order == ByteOrder::LittleEndian ? static_cast<char16_t>(first | (second << 8))
-                                                : static_cast<char16_t>((first << 8) | second);
-    };
+    const auto unitAt = [&bytes, order](std::size_t i) { return Utf16UnitAt(bytes, i, order); };
 
     std::size_t replaced = 0;
     text.reserve(text.size() + unitCount + 1);

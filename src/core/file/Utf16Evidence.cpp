@@ -1,18 +1,6 @@
 #include "Utf16Evidence.h"
 
-namespace {
-
-bool IsHighSurrogate(char16_t unit)
-{
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit)
-{
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-} // namespace
+#include "core/Surrogates.h"
 
 Utf16Evidence WeighUtf16(std::string_view bytes, ByteOrder order)
 {
@@ -20,12 +8,7 @@ Utf16Evidence WeighUtf16(std::string_view bytes, ByteOrder order)
     if (bytes.empty() || bytes.size() % 2 != 0)
         return evidence;
     const std::size_t unitCount = bytes.size() / 2;
-    const auto unitAt = [&bytes, order](std::size_t i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]);
-        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        return order == ByteOrder::LittleEndian ? static_cast<char16_t>(first | (second << 8))
-                                                : static_cast<char16_t>((first << 8) | second);
-    };
+    const auto unitAt = [&bytes, order](std::size_t i) { return Utf16UnitAt(bytes, i, order); };
 
     for (std::size_t i = 0; i < unitCount; ++i) {
         const char16_t unit = unitAt(i);
