@@ -1,5 +1,7 @@
 #include "CQuillmark2Doc.h"
 
+#include "SaveFileBytes.h"
+
 #include "core/file/FeatureFileCodec.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/MessageBox.h"
@@ -8,7 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <string>
 
@@ -86,18 +88,10 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
     QWidget* parent = m_view.window();
     const std::string bytes = EncodeFeatureFile(toU16(m_view.WholeText()));
 
-    // The new text goes to a temporary file that replaces the old one only
-    // once it is written in full, so a failure leaves the old file as it was.
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved)
-        saved = file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            == static_cast<qint64>(bytes.size());
-    if (saved)
-        saved = file.commit();
-    if (!saved) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    const QString copies = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                               .filePath(QStringLiteral("save-copies"));
+    if (!SaveFileBytes(path, QByteArray::fromStdString(bytes), copies, reason)) {
         MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), parent);
         return false;
     }
