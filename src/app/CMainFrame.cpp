@@ -54,6 +54,8 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     connect(m_document, &CQuillmark2Doc::loadWarning, this,
         [this](const QString& message) { MessageBoxOk(message, this); });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
+    connect(m_documents, &DocumentManager::statusMessage, statusBar(),
+        [this](const QString& text) { statusBar()->showMessage(text); });
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
     connect(m_view, &QPlainTextEdit::undoAvailable, this, &CMainFrame::UpdateToolBar);
     WhenClipboardChanges(this, [this] { UpdateToolBar(); });

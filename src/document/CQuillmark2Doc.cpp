@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -34,6 +35,7 @@ bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
     SetPathName(pathName);
+    m_fileWatch.Watch(pathName);
     return true;
 }
 
@@ -69,6 +71,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
 
     m_view.LoadText(toQString(decoded.text));
     SetPathName(path);
+    m_fileWatch.Watch(path);
     if (decoded.replacedSequences > 0)
         emit loadWarning(
             QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
@@ -98,7 +101,25 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
 
     m_view.SetBaselineToCurrentText();
     SetPathName(path);
+    m_fileWatch.Watch(path);
     return true;
+}
+
+bool CQuillmark2Doc::ReloadDocument()
+{
+    const int line = m_view.CaretLine();
+    if (!OnOpenDocument(m_pathName))
+        return false;
+    TextControl& control = m_view.control();
+    const int start = control.LineIndex(std::min(line, control.GetLineCount() - 1));
+    control.SetSel(start, start);
+    m_view.ensureCursorVisible();
+    return true;
+}
+
+void CQuillmark2Doc::MarkModified()
+{
+    m_view.MarkModifiedUntilSaved();
 }
 
 QString CQuillmark2Doc::GetTitle() const
