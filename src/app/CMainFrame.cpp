@@ -7,6 +7,7 @@
 #include "document/CQuillmark2Doc.h"
 #include "document/DocumentManager.h"
 #include "document/RecentFileList.h"
+#include "document/RecoveryCopy.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/AppInfo.h"
 #include "platform/Clipboard.h"
@@ -33,6 +34,7 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     , m_document(new CQuillmark2Doc(*m_view, this))
     , m_commands(new CommandTable(this))
     , m_documents(new DocumentManager(*m_document, recentFiles, this))
+    , m_recovery(new RecoveryCopy(*m_document, *m_view, this))
 {
     setCentralWidget(m_view);
 

@@ -4,6 +4,7 @@
 #include "core/language/KeywordDictionary.h"
 #include "dialogs/CSettingsDialog.h"
 #include "document/DocumentManager.h"
+#include "document/RecoveryCopy.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/AppInfo.h"
 #include "platform/Profile.h"
@@ -65,6 +66,9 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     const QString path = arguments.value(1);
     if (!path.isEmpty())
         documents.OpenCommandLineFile(path);
+    // After the named file: a restored copy, modified, then stands in for it
+    // without a question whether to save the file just opened.
+    m_frame->Recovery().OfferLeftCopies();
     return true;
 }
 

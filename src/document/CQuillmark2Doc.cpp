@@ -117,6 +117,14 @@ bool CQuillmark2Doc::ReloadDocument()
     return true;
 }
 
+void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText)
+{
+    m_view.LoadText(wholeText);
+    SetPathName(path);
+    m_fileWatch.Watch(path);
+    m_view.MarkModifiedUntilSaved();
+}
+
 void CQuillmark2Doc::MarkModified()
 {
     m_view.MarkModifiedUntilSaved();

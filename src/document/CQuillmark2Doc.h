@@ -31,6 +31,9 @@ public:
     // Reads the file again after another program changed it; the caret
     // stays on its line. On failure shows the reason and keeps the text.
     bool ReloadDocument();
+    // The text of a recovery copy, shown as a modified document of `path`
+    // (empty for an untitled one).
+    void OnRestoreDocument(const QString& path, const QString& wholeText);
     // The text no longer matches the file, e.g. because the file is gone.
     void MarkModified();
     // What other programs have done to the file since the editor last read or

@@ -22,6 +22,11 @@ struct ChangeCase {
     bool reloaded;
 };
 
+void PrintTo(const ChangeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class FileOnDisk : public ShellFixture {
 protected:
     void SetUp() override
