@@ -66,8 +66,9 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     const QString path = arguments.value(1);
     if (!path.isEmpty())
         documents.OpenCommandLineFile(path);
-    // After the named file: a restored copy, modified, then stands in for it
-    // without a question whether to save the file just opened.
+    // Copies left by an editor that did not end normally are offered last, over
+    // the window and the file it shows: a restored copy replaces that
+    // unmodified document, so nothing asks whether to save it first.
     m_frame->Recovery().OfferLeftCopies();
     return true;
 }
