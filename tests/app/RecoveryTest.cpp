@@ -32,7 +32,7 @@ std::optional<RecoveryRecord> OnlyCopy()
 bool WaitForCopy(const QString& text)
 {
     return QTest::qWaitFor(
-        [&] { return OnlyCopy() && OnlyCopy()->wholeText == text; }, RecoveryCopy::delayMilliseconds + 1500);
+        [&] { return OnlyCopy() && OnlyCopy()->wholeText == text; }, RecoveryCopy::delayMilliseconds + 3000);
 }
 
 class Recovery : public ShellFixture {
@@ -54,7 +54,7 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
     // Typing that goes on does not put the copy off.
     QElapsedTimer typing;
     typing.start();
-    while (typing.elapsed() < RecoveryCopy::delayMilliseconds + 800 && Copies().isEmpty()) {
+    while (typing.elapsed() < RecoveryCopy::delayMilliseconds + 2000 && Copies().isEmpty()) {
         TypeAtEnd("x");
         QTest::qWait(200);
     }
@@ -215,7 +215,7 @@ TEST_F(Recovery, TheTextTypedBeforeAKillIsOfferedAtTheNextStart)
     // The copy is there within the recovery delay of the last keystroke; then
     // the editor is killed, as by kill -9.
     ASSERT_TRUE(
-        QTest::qWaitFor([] { return OnlyCopy().has_value(); }, RecoveryCopy::delayMilliseconds + 1500));
+        QTest::qWaitFor([] { return OnlyCopy().has_value(); }, RecoveryCopy::delayMilliseconds + 3000));
     ::kill(pid_t(editor.processId()), SIGKILL);
     ASSERT_TRUE(editor.waitForFinished());
     EXPECT_EQ(editor.exitStatus(), QProcess::CrashExit);
