@@ -8,6 +8,7 @@
 #include "document/CQuillmark2Doc.h"
 #include "document/DocumentManager.h"
 #include "document/RecentFileList.h"
+#include "document/RecoveryCopy.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/AppInfo.h"
 #include "platform/Clipboard.h"
@@ -34,6 +35,7 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     , m_document(new CQuillmark2Doc(*m_view, this))
     , m_commands(new CommandTable(this))
     , m_documents(new DocumentManager(*m_document, recentFiles, this))
+    , m_recovery(new RecoveryCopy(*m_document, *m_view, this))
 {
     setCentralWidget(m_view);
 
@@ -55,6 +57,8 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     connect(m_document, &CQuillmark2Doc::loadWarning, this,
         [this](const QString& message) { MessageBoxOk(message, this); });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
+    connect(m_documents, &DocumentManager::statusMessage, statusBar(),
+        [this](const QString& text) { statusBar()->showMessage(text); });
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
     connect(m_view, &QPlainTextEdit::undoAvailable, this, &CMainFrame::UpdateToolBar);
     WhenClipboardChanges(this, [this] { UpdateToolBar(); });

@@ -14,6 +14,7 @@ class PrintController;
 class QMenu;
 class QToolBar;
 class RecentFileList;
+class RecoveryCopy;
 
 // The program's one window: the menu bar, the "Standard" toolbar and the status
 // bar around the view, which fills the rest. Menus, toolbar and the view's
@@ -31,6 +32,7 @@ public:
     CQuillmark2Doc* GetActiveDocument() const { return m_document; }
     CommandTable& Commands() const { return *m_commands; }
     DocumentManager& Documents() const { return *m_documents; }
+    RecoveryCopy& Recovery() const { return *m_recovery; }
 
     // Runs the pop-up's update handlers, then opens it at `globalPos`.
     void ShowViewPopupMenu(const QPoint& globalPos);
@@ -69,6 +71,7 @@ private:
     CQuillmark2Doc* m_document;
     CommandTable* m_commands;
     DocumentManager* m_documents;
+    RecoveryCopy* m_recovery;
     QMenu* m_viewPopup = nullptr;
     QMenu* m_fileMenu = nullptr;
     QToolBar* m_toolBar = nullptr;

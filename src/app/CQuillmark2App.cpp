@@ -4,6 +4,7 @@
 #include "core/language/KeywordDictionary.h"
 #include "dialogs/CSettingsDialog.h"
 #include "document/DocumentManager.h"
+#include "document/RecoveryCopy.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/AppInfo.h"
 #include "platform/Profile.h"
@@ -70,6 +71,10 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     const QString path = arguments.value(1);
     if (!path.isEmpty())
         documents.OpenCommandLineFile(path);
+    // Copies left by an editor that did not end normally are offered last, over
+    // the window and the file it shows: a restored copy replaces that
+    // unmodified document, so nothing asks whether to save it first.
+    m_frame->Recovery().OfferLeftCopies();
     return true;
 }
 

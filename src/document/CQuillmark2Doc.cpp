@@ -1,5 +1,7 @@
 #include "CQuillmark2Doc.h"
 
+#include "SaveFileBytes.h"
+
 #include "core/file/FeatureFileCodec.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/MessageBox.h"
@@ -8,8 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -32,6 +35,7 @@ bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
     SetPathName(pathName);
+    m_fileWatch.Watch(pathName);
     return true;
 }
 
@@ -67,6 +71,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
 
     m_view.LoadText(toQString(decoded.text));
     SetPathName(path);
+    m_fileWatch.Watch(path);
     if (decoded.replacedSequences > 0)
         emit loadWarning(
             QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
@@ -86,25 +91,43 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
     QWidget* parent = m_view.window();
     const std::string bytes = EncodeFeatureFile(toU16(m_view.WholeText()));
 
-    // The new text goes to a temporary file that replaces the old one only
-    // once it is written in full, so a failure leaves the old file as it was.
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved)
-        saved = file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            == static_cast<qint64>(bytes.size());
-    if (saved)
-        saved = file.commit();
-    if (!saved) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    const QString copies = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                               .filePath(QStringLiteral("save-copies"));
+    if (!SaveFileBytes(path, QByteArray::fromStdString(bytes), copies, reason)) {
         MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), parent);
         return false;
     }
 
     m_view.SetBaselineToCurrentText();
     SetPathName(path);
+    m_fileWatch.Watch(path);
     return true;
+}
+
+bool CQuillmark2Doc::ReloadDocument()
+{
+    const int line = m_view.CaretLine();
+    if (!OnOpenDocument(m_pathName))
+        return false;
+    TextControl& control = m_view.control();
+    const int start = control.LineIndex(std::min(line, control.GetLineCount() - 1));
+    control.SetSel(start, start);
+    m_view.ensureCursorVisible();
+    return true;
+}
+
+void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText)
+{
+    m_view.LoadText(wholeText);
+    SetPathName(path);
+    m_fileWatch.Watch(path);
+    m_view.MarkModifiedUntilSaved();
+}
+
+void CQuillmark2Doc::MarkModified()
+{
+    m_view.MarkModifiedUntilSaved();
 }
 
 QString CQuillmark2Doc::GetTitle() const

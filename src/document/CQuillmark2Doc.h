@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileWatch.h"
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,18 @@ public:
     // one was written in full. On failure shows the reason and returns false.
     bool OnSaveDocument(const QString& path);
 
+    // Reads the file again after another program changed it; the caret
+    // stays on its line. On failure shows the reason and keeps the text.
+    bool ReloadDocument();
+    // The text of a recovery copy, shown as a modified document of `path`
+    // (empty for an untitled one).
+    void OnRestoreDocument(const QString& path, const QString& wholeText);
+    // The text no longer matches the file, e.g. because the file is gone.
+    void MarkModified();
+    // What other programs have done to the file since the editor last read or
+    // wrote it.
+    FileWatch& GetFileWatch() { return m_fileWatch; }
+
     QString GetPathName() const { return m_pathName; }
     // The file's name, or "Untitled" for a new document.
     QString GetTitle() const;
@@ -46,4 +60,5 @@ private:
 
     CQuillmark2View& m_view;
     QString m_pathName;
+    FileWatch m_fileWatch;
 };

@@ -8,12 +8,22 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+}
+
 DocumentManager::DocumentManager(CQuillmark2Doc& document, RecentFileList& recentFiles, QWidget* dialogParent)
     : QObject(dialogParent)
     , m_document(document)
     , m_recentFiles(recentFiles)
     , m_dialogParent(dialogParent)
 {
+    FileWatch& watch = m_document.GetFileWatch();
+    connect(&watch, &FileWatch::changedOnDisk, this, &DocumentManager::OnChangedOnDisk);
+    connect(&watch, &FileWatch::deletedOnDisk, this, &DocumentManager::OnDeletedOnDisk);
 }
 
 bool DocumentManager::SaveModified()
@@ -51,7 +61,7 @@ bool DocumentManager::OpenCommandLineFile(const QString& path)
     const QDir folder = file.absoluteDir();
     if (!folder.exists()) {
         MessageBoxError(QStringLiteral("Cannot open %1: the folder %2 does not exist.")
-                            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder.path())),
+                            .arg(Shown(path), Shown(folder.path())),
             m_dialogParent);
         return false;
     }
@@ -118,6 +128,16 @@ bool DocumentManager::OnFileSaveAs()
 
 bool DocumentManager::DoSave(const QString& path)
 {
+    // The watcher misses some replacements, so the file is compared again now.
+    if (path == m_document.GetPathName() && m_document.GetFileWatch().ChangedOnDisk()) {
+        const QString question = QStringLiteral("The file %1 has been changed by another program since "
+                                                "Quillmark read it. Save over it and lose the other "
+                                                "program's changes?")
+                                     .arg(Shown(path));
+        if (!MessageBoxAsk(
+                question, QStringLiteral("Save over it"), QStringLiteral("Cancel"), false, m_dialogParent))
+            return false;
+    }
     if (!m_document.OnSaveDocument(path))
         return false;
     m_recentFiles.Add(path);
@@ -140,4 +160,39 @@ QString DocumentManager::SuggestedPdfPath() const
         return QDir::current().filePath(m_document.GetTitle() + QStringLiteral(".pdf"));
     const QFileInfo file(current);
     return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+void DocumentManager::OnChangedOnDisk()
+{
+    if (m_askingAboutDisk)
+        return;
+    if (!m_document.IsModified()) {
+        Reload();
+        return;
+    }
+    m_askingAboutDisk = true;
+    const QString question
+        = QStringLiteral("The file %1 has been changed by another program. Reload it and lose your changes?")
+              .arg(Shown(m_document.GetPathName()));
+    const bool reload = MessageBoxAsk(
+        question, QStringLiteral("Reload"), QStringLiteral("Keep mine"), false, m_dialogParent);
+    m_askingAboutDisk = false;
+    if (reload)
+        Reload();
+    else
+        m_document.GetFileWatch().AcceptCurrentFile();
+}
+
+void DocumentManager::Reload()
+{
+    if (m_document.ReloadDocument())
+        emit statusMessage(QStringLiteral("%1 was changed by another program and has been reloaded.")
+                               .arg(Shown(m_document.GetPathName())));
+}
+
+void DocumentManager::OnDeletedOnDisk()
+{
+    m_document.MarkModified();
+    emit statusMessage(QStringLiteral("%1 has been deleted by another program; Save writes it again.")
+                           .arg(Shown(m_document.GetPathName())));
 }

@@ -49,12 +49,25 @@ public:
 signals:
     // The list changed (a file was opened or saved, or an entry failed).
     void recentFilesChanged();
+    // News for the status bar: the file was reloaded, or deleted on disk.
+    void statusMessage(const QString& text);
 
 private:
     bool DoSave(const QString& path);
+    // Another program changed the open file: an unmodified document is read
+    // again; a modified one asks whether to read it again or keep the user's
+    // text, which then stands against that version of the file.
+    void OnChangedOnDisk();
+    // The file is gone: the text is all there is of it, so it counts as
+    // modified and closing asks to save it.
+    void OnDeletedOnDisk();
+    void Reload();
     QString SuggestedSavePath() const;
 
     CQuillmark2Doc& m_document;
     RecentFileList& m_recentFiles;
     QWidget* m_dialogParent;
+    // A question about the file on disk is open; notices meanwhile are
+    // answered by it.
+    bool m_askingAboutDisk = false;
 };

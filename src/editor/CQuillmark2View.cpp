@@ -150,6 +150,13 @@ void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
 void CQuillmark2View::SetBaselineToCurrentText()
 {
     m_baselineText = m_control.GetControlText();
+    m_modifiedUntilSaved = false;
+    UpdateModifiedFlag();
+}
+
+void CQuillmark2View::MarkModifiedUntilSaved()
+{
+    m_modifiedUntilSaved = true;
     UpdateModifiedFlag();
 }
 
@@ -157,8 +164,8 @@ void CQuillmark2View::UpdateModifiedFlag()
 {
     // The control keeps its length, so a length that differs (the usual case
     // after an edit) settles it without reading the text.
-    const bool modified
-        = m_control.GetTextLength() != m_baselineText.size() || m_control.GetControlText() != m_baselineText;
+    const bool modified = m_modifiedUntilSaved || m_control.GetTextLength() != m_baselineText.size()
+        || m_control.GetControlText() != m_baselineText;
     if (modified == m_modified)
         return;
     m_modified = modified;

@@ -92,7 +92,12 @@ public:
     // The whole text with CR LF line breaks.
     QString WholeText() const;
 
+    // Also ends what MarkModifiedUntilSaved began.
     void SetBaselineToCurrentText();
+    // The text matches no file any more (the file was deleted, or the text is
+    // a recovered one): it counts as modified, whatever it holds, until the
+    // next load or save.
+    void MarkModifiedUntilSaved();
     bool IsTextModified() const { return m_modified; }
 
 signals:
@@ -144,6 +149,7 @@ private:
     // agree.
     QString m_baselineText;
     bool m_modified = false;
+    bool m_modifiedUntilSaved = false;
     bool m_movingCaretBehindMark = false;
 
     // Column of the last doc-string delimiter met by Format or Unformat; kept

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <utility>
@@ -27,6 +28,7 @@ QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidg
     case MessageBoxKind::Error:
         return QMessageBox::critical(parent, title, text, QMessageBox::Ok);
     case MessageBoxKind::Ok:
+    case MessageBoxKind::Question:
         break;
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
@@ -54,4 +56,19 @@ QMessageBox::StandardButton MessageBoxYesNoCancel(const QString& text, QWidget* 
 void MessageBoxError(const QString& text, QWidget* parent)
 {
     Show(MessageBoxKind::Error, text, parent);
+}
+
+bool MessageBoxAsk(
+    const QString& text, const QString& accept, const QString& reject, bool acceptIsDefault, QWidget* parent)
+{
+    if (const MessageBoxHandler& handler = CurrentHandler())
+        return handler(MessageBoxKind::Question, text) == QMessageBox::Yes;
+
+    QMessageBox box(QMessageBox::Question, AppInfo::applicationName, text, QMessageBox::NoButton, parent);
+    QPushButton* acceptButton = box.addButton(accept, QMessageBox::AcceptRole);
+    QPushButton* rejectButton = box.addButton(reject, QMessageBox::RejectRole);
+    box.setDefaultButton(acceptIsDefault ? acceptButton : rejectButton);
+    box.setEscapeButton(rejectButton);
+    box.exec();
+    return box.clickedButton() == acceptButton;
 }

@@ -15,6 +15,7 @@ enum class MessageBoxKind {
     Ok, // OK button only, no icon
     YesNoCancel, // a question with Yes, No and Cancel
     Error, // OK button only, with the critical icon
+    Question, // two answers in the caller's words; a handler answers Yes for the first
 };
 
 // Receives the kind and the text, and answers with the button pressed.
@@ -27,3 +28,7 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 void MessageBoxOk(const QString& text, QWidget* parent = nullptr);
 QMessageBox::StandardButton MessageBoxYesNoCancel(const QString& text, QWidget* parent = nullptr);
 void MessageBoxError(const QString& text, QWidget* parent = nullptr);
+// A question with two answers in the caller's words: true for `accept`, false
+// for `reject` or Escape. The default button is `accept` when `acceptIsDefault`.
+bool MessageBoxAsk(const QString& text, const QString& accept, const QString& reject, bool acceptIsDefault,
+    QWidget* parent = nullptr);

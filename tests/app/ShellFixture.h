@@ -51,8 +51,11 @@ class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_settingsDir.isValid() && m_filesDir.isValid());
+        ASSERT_TRUE(m_settingsDir.isValid() && m_filesDir.isValid() && m_dataDir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        // The application's data (recovery copies among it) stays in the sandbox too.
+        m_previousDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataDir.path()));
         m_previousOpen = SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
         m_previousSave = SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
     }
@@ -62,6 +65,7 @@ protected:
         m_app.reset();
         SetOpenFileDialogHandler(m_previousOpen);
         SetSaveFileDialogHandler(m_previousSave);
+        qputenv("XDG_DATA_HOME", m_previousDataHome);
         // The current language is program-wide; the next start begins from the default.
         SelectLanguageSetting(u"en");
     }
@@ -153,10 +157,12 @@ protected:
     std::unique_ptr<CQuillmark2App> m_app;
     QTemporaryDir m_settingsDir;
     QTemporaryDir m_filesDir;
+    QTemporaryDir m_dataDir;
     QString m_openChoice;
     QString m_saveChoice;
 
 private:
     FileDialogHandler m_previousOpen;
     FileDialogHandler m_previousSave;
+    QByteArray m_previousDataHome;
 };

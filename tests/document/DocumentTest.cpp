@@ -10,8 +10,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <unistd.h>
-
 namespace {
 
 QByteArray ReadBytes(const QString& path)
@@ -176,11 +174,6 @@ TEST_F(Document, FailuresShowWhyAndKeepTextAndFileWhole)
     EXPECT_FALSE(document.OnSaveDocument(missingFolder));
     EXPECT_FALSE(document.OnSaveDocument(folder.filePath("sub")));
     EXPECT_TRUE(QFileInfo(folder.filePath("sub")).isDir()) << "nothing replaces a folder";
-    if (geteuid() != 0) { // a folder that cannot be written to
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_FALSE(document.OnSaveDocument(path));
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
     ASSERT_GE(boxes.texts.size(), 3);
     EXPECT_TRUE(boxes.texts[0].contains(QDir::toNativeSeparators(huge)) && boxes.texts[0].contains("65 MB"));
     EXPECT_TRUE(boxes.texts[1].contains(QDir::toNativeSeparators(missingFolder)));

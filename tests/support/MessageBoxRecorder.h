@@ -7,13 +7,14 @@
 #include <utility>
 
 // While it lives, every message box is recorded and answered, none shown:
-// questions get the answers queued in `answers`, then Cancel.
+// questions get the answers queued in `answers`, then Cancel (for a
+// question of two answers, Yes is the first, anything else the second).
 struct MessageBoxRecorder {
     MessageBoxRecorder()
         : previous(SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {
             texts << text;
             kinds.push_back(kind);
-            if (kind != MessageBoxKind::YesNoCancel)
+            if (kind != MessageBoxKind::YesNoCancel && kind != MessageBoxKind::Question)
                 return QMessageBox::Ok;
             return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
         }))

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes `bytes` over the file at `path` so that no failure costs the file's
+// former contents, and says why a save failed in the system's own words ("No
+// space left on device", "Permission denied").
+//
+// The bytes go to a temporary file beside the old one, which replaces it only
+// once they are all written. A folder that does not let us create that
+// temporary file may still hold a file we may write: then the old bytes are
+// first copied into `backupFolder` and the file is written in place. Should
+// that write fail half-way, the old bytes are put back from the copy; only when
+// even that fails does the copy stay, and the reason names it. After a good
+// save the copy is removed.
+//
+// False on failure, with the reason in `reason`.
+bool SaveFileBytes(
+    const QString& path, const QByteArray& bytes, const QString& backupFolder, QString& reason);

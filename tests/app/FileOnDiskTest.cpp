@@ -1,0 +1,163 @@
+#include "ShellFixture.h"
+
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+const QByteArray original = "Feature: one\r\n  Scenario: a\r\n  Scenario: b\r\n  Scenario: c\r\n";
+const QByteArray theirs = "Feature: two\r\n  Scenario: x\r\n  Scenario: y\r\n  Scenario: z\r\n";
+
+// How another program puts its text into the file.
+enum class Writer {
+    InPlace, // truncates and writes, as most generators do
+    Rename, // writes a new file and renames it over the old one, as git does
+};
+
+struct ChangeCase {
+    const char* name;
+    Writer writer;
+    bool modified; // the user has typed into the document
+    QMessageBox::StandardButton answer; // to the question whether to reload; Yes is Reload
+    bool reloaded;
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FileOnDisk : public ShellFixture {
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        m_path = WriteFile("watched.feature", original);
+        StartApp({ m_path });
+        ASSERT_EQ(View().WholeText(), QString::fromUtf8(original));
+    }
+
+    void Rewrite(const QByteArray& bytes, Writer writer) const
+    {
+        if (writer == Writer::InPlace) {
+            WriteFile("watched.feature", bytes);
+            return;
+        }
+        const QString fresh = WriteFile("watched.feature.new", bytes);
+        ASSERT_TRUE(
+            ::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(m_path).constData()) == 0);
+    }
+    // Lets the watcher's notices in until `done` holds, or a few seconds pass.
+    static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
+    // Lets the watcher see whatever it would see of a change, then some.
+    static void Settle() { QTest::qWait(600); }
+    QString Status() const { return Frame().statusBar()->currentMessage(); }
+    QString Shown() const { return QDir::toNativeSeparators(m_path); }
+
+    QString m_path;
+};
+
+class AnotherProgramRewritesTheFile : public FileOnDisk, public ::testing::WithParamInterface<ChangeCase> { };
+
+TEST_P(AnotherProgramRewritesTheFile, AndTheEditorReloadsOrAsks)
+{
+    const ChangeCase& c = GetParam();
+    if (c.modified)
+        TypeAtEnd("  Scenario: mine\r\n");
+    PutCaretOnLine(2);
+    const QString before = View().WholeText();
+    m_boxes.answers << c.answer;
+    Rewrite(theirs, c.writer);
+
+    if (c.modified) {
+        ASSERT_TRUE(WaitFor([this] { return !m_boxes.texts.isEmpty(); })) << "the user is asked";
+        EXPECT_EQ(m_boxes.texts,
+            QStringList { QStringLiteral("The file %1 has been changed by another program. "
+                                         "Reload it and lose your changes?")
+                              .arg(Shown()) });
+    } else {
+        ASSERT_TRUE(WaitFor([this] { return View().WholeText() == QString::fromUtf8(theirs); }));
+        EXPECT_TRUE(m_boxes.texts.isEmpty()) << "an unmodified document is reloaded without a question";
+    }
+    Settle();
+    if (c.reloaded) {
+        EXPECT_EQ(View().WholeText(), QString::fromUtf8(theirs));
+        EXPECT_FALSE(Doc().IsModified());
+        EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
+        EXPECT_EQ(Status(),
+            QStringLiteral("%1 was changed by another program and has been reloaded.").arg(Shown()));
+    } else {
+        EXPECT_EQ(View().WholeText(), before);
+        EXPECT_TRUE(Doc().IsModified());
+    }
+
+    // Whatever the answer, the file is watched as it is now: the next change
+    // is noticed too, and our own save is no change.
+    m_boxes.texts.clear();
+    m_boxes.answers << QMessageBox::No;
+    Rewrite(original, c.writer);
+    ASSERT_TRUE(WaitFor([this] {
+        return !m_boxes.texts.isEmpty() || View().WholeText() == QString::fromUtf8(original);
+    })) << "a second change is noticed";
+    Settle();
+    const int boxes = int(m_boxes.texts.size());
+    TypeAtEnd("  Scenario: saved\r\n");
+    Frame().statusBar()->clearMessage();
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    Settle();
+    EXPECT_EQ(m_boxes.texts.size(), boxes) << "no question about our own save";
+    EXPECT_EQ(Status(), QString()) << "nor a reload";
+    EXPECT_EQ(ReadFile(m_path), View().WholeText().toUtf8());
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(, AnotherProgramRewritesTheFile,
+    ::testing::Values(ChangeCase { "UnmodifiedInPlace", Writer::InPlace, false, QMessageBox::Cancel, true },
+        ChangeCase { "UnmodifiedByRename", Writer::Rename, false, QMessageBox::Cancel, true },
+        ChangeCase { "ModifiedReload", Writer::InPlace, true, QMessageBox::Yes, true },
+        ChangeCase { "ModifiedKeepMine", Writer::InPlace, true, QMessageBox::No, false },
+        ChangeCase { "ModifiedByRenameKeepMine", Writer::Rename, true, QMessageBox::No, false }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The save compares the file again, for the replacements the watcher misses:
+// here the save comes before any notice can.
+TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
+{
+    TypeAtEnd("  Scenario: mine\r\n");
+    const QString mine = View().WholeText();
+    Rewrite(QByteArray(theirs).append("# longer\r\n"), Writer::InPlace);
+    m_boxes.answers << QMessageBox::Cancel;
+    EXPECT_FALSE(Execute(ID_FILE_SAVE) && !Doc().IsModified());
+    ASSERT_EQ(m_boxes.texts.size(), 1);
+    EXPECT_EQ(m_boxes.texts[0],
+        QStringLiteral(
+            "The file %1 has been changed by another program since Quillmark read it. Save over it "
+            "and lose the other program's changes?")
+            .arg(Shown()));
+    EXPECT_TRUE(ReadFile(m_path).startsWith(theirs)) << "Cancel keeps the other program's file";
+    EXPECT_TRUE(Doc().IsModified());
+
+    m_boxes.answers << QMessageBox::Yes;
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadFile(m_path), mine.toUtf8());
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(FileOnDisk, AFileDeletedOnDiskMarksTheDocumentModifiedSoThatClosingAsks)
+{
+    ASSERT_FALSE(Doc().IsModified());
+    ASSERT_TRUE(QFile::remove(m_path));
+    ASSERT_TRUE(WaitFor([this] { return Doc().IsModified(); }));
+    EXPECT_EQ(Status(),
+        QStringLiteral("%1 has been deleted by another program; Save writes it again.").arg(Shown()));
+    EXPECT_TRUE(Frame().isWindowModified());
+
+    m_boxes.answers << QMessageBox::Cancel;
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(Questions(), 1);
+    m_boxes.answers << QMessageBox::Yes;
+    EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(ReadFile(m_path), original) << "Yes writes the file again";
+}
+
+} // namespace

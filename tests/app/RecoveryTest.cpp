@@ -1,0 +1,233 @@
+#include "ShellFixture.h"
+#include "document/RecoveryCopy.h"
+#include "document/RecoveryFile.h"
+
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// The copies in the sandbox's recovery folder.
+QStringList Copies()
+{
+    QStringList paths;
+    const QDir folder(RecoveryFolder());
+    for (const QString& name : folder.entryList({ "*.recovery" }, QDir::Files))
+        paths << folder.filePath(name);
+    return paths;
+}
+
+std::optional<RecoveryRecord> OnlyCopy()
+{
+    const QStringList copies = Copies();
+    return copies.size() == 1 ? ReadRecoveryFile(copies[0]) : std::nullopt;
+}
+
+// Long enough for the copy to be written after a change.
+bool WaitForCopy(const QString& text)
+{
+    return QTest::qWaitFor(
+        [&] { return OnlyCopy() && OnlyCopy()->wholeText == text; }, RecoveryCopy::delayMilliseconds + 3000);
+}
+
+class Recovery : public ShellFixture {
+protected:
+    QString Open(const QByteArray& bytes)
+    {
+        const QString path = WriteFile("kept.feature", bytes);
+        StartApp({ path });
+        return path;
+    }
+};
+
+TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
+{
+    const QString path = Open("Feature: kept\r\n");
+    QTest::qWait(RecoveryCopy::delayMilliseconds + 300);
+    EXPECT_TRUE(Copies().isEmpty()) << "an unmodified document needs no copy";
+
+    // Typing that goes on does not put the copy off.
+    QElapsedTimer typing;
+    typing.start();
+    while (typing.elapsed() < RecoveryCopy::delayMilliseconds + 2000 && Copies().isEmpty()) {
+        TypeAtEnd("x");
+        QTest::qWait(200);
+    }
+    ASSERT_EQ(Copies().size(), 1) << "written while the user is still typing";
+    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    EXPECT_EQ(OnlyCopy()->path, path);
+    EXPECT_LE(qAbs(OnlyCopy()->written.secsTo(QDateTime::currentDateTimeUtc())), 5);
+
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_TRUE(Copies().isEmpty()) << "saved";
+
+    TypeAtEnd("  Scenario: again\r\n");
+    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    View().undo();
+    ASSERT_FALSE(Doc().IsModified());
+    EXPECT_TRUE(Copies().isEmpty()) << "edited back to the saved text";
+
+    TypeAtEnd("  Scenario: discarded\r\n");
+    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    m_boxes.answers << QMessageBox::No;
+    ASSERT_TRUE(Execute(ID_FILE_NEW));
+    EXPECT_TRUE(Copies().isEmpty()) << "discarded by New";
+
+    TypeAtEnd("  Scenario: closed\r\n");
+    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    m_boxes.answers << QMessageBox::No;
+    ASSERT_TRUE(Frame().close());
+    m_app->ExitInstance();
+    m_app.reset();
+    EXPECT_TRUE(Copies().isEmpty()) << "closed without saving";
+    EXPECT_TRUE(QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "nor its lock";
+}
+
+TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
+{
+    QTemporaryDir folder;
+    const QString file = QDir(folder.path()).filePath("x.recovery");
+    const QString text = QString::fromUtf16(u"\uFEFFa\0b\r\n\xD800 lone\r\n|\u00E9|", 17);
+    const RecoveryRecord record { "/odd\npath/\"x\".feature", QDateTime::currentDateTimeUtc(), text };
+    ASSERT_TRUE(WriteRecoveryFile(file, record));
+    const auto read = ReadRecoveryFile(file);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->wholeText, text);
+    EXPECT_EQ(read->path, record.path);
+    EXPECT_EQ(read->written, record.written);
+
+    ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() - 1));
+    EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
+    QFile other(file);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly) && other.write("{\"format\":\"something else\"}\n") > 0);
+    other.close();
+    EXPECT_FALSE(ReadRecoveryFile(file).has_value());
+}
+
+struct OfferCase {
+    const char* name;
+    bool untitled;
+    bool restore;
+};
+
+void PrintTo(const OfferCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<OfferCase> { };
+
+// A copy left by an editor that was killed: no lock holds it. Its text keeps
+// what a save must write back: a byte-order mark, CR LF, characters beyond Latin.
+TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
+{
+    const OfferCase& c = GetParam();
+    const QString path = c.untitled ? QString() : WriteFile("left.feature", "Feature: on disk\r\n");
+    const QString text
+        = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
+    const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);
+    ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
+    ASSERT_TRUE(WriteRecoveryFile(QDir(RecoveryFolder()).filePath("1-1.recovery"), { path, written, text }));
+    m_boxes.answers << (c.restore ? QMessageBox::Yes : QMessageBox::No);
+    StartApp();
+
+    ASSERT_EQ(m_boxes.texts.size(), 1);
+    EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
+    const QString file = c.untitled ? QStringLiteral("an untitled document") : QDir::toNativeSeparators(path);
+    EXPECT_TRUE(
+        m_boxes.texts[0].contains(QStringLiteral("A recovery copy of %1, written on %2,")
+                                      .arg(file, written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss"))))
+        << m_boxes.texts[0].toStdString();
+    if (!c.restore) {
+        EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
+        EXPECT_EQ(Doc().GetTitle(), QStringLiteral("Untitled"));
+        EXPECT_FALSE(Doc().IsModified());
+        return;
+    }
+    EXPECT_EQ(View().WholeText(), text);
+    EXPECT_EQ(Doc().GetPathName(), path);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(Frame().isWindowModified());
+    EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
+    m_saveChoice = FilePath("saved.feature");
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadFile(Doc().GetPathName()), text.toUtf8()) << "saved as the user would have saved it";
+}
+
+INSTANTIATE_TEST_SUITE_P(, RecoveryOffer,
+    ::testing::Values(OfferCase { "Restored", false, true }, OfferCase { "Declined", false, false },
+        OfferCase { "UntitledRestored", true, true }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Recovery, TheCopyOfAnEditorStillRunningIsNotOffered)
+{
+    ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
+    const QString base = QDir(RecoveryFolder()).filePath("running");
+    QLockFile running(base + ".lock");
+    running.setStaleLockTime(0);
+    ASSERT_TRUE(running.tryLock(0));
+    ASSERT_TRUE(
+        WriteRecoveryFile(base + ".recovery", { QString(), QDateTime::currentDateTimeUtc(), "Feature: x" }));
+    StartApp();
+    EXPECT_TRUE(m_boxes.texts.isEmpty());
+    EXPECT_EQ(Copies().size(), 1);
+}
+
+// The other side of the test below: the editor of a child process, typed into,
+// waiting to be killed. It runs only when the test below starts it.
+TEST_F(Recovery, ChildTypesAndWaitsToBeKilled)
+{
+    const QByteArray file = qgetenv("QUILLMARK_TEST_KILLED_EDITOR_FILE");
+    if (file.isEmpty())
+        GTEST_SKIP() << "started by TheTextTypedBeforeAKillIsOfferedAtTheNextStart";
+    qputenv("XDG_DATA_HOME", qgetenv("QUILLMARK_TEST_KILLED_EDITOR_DATA"));
+    StartApp({ QFile::decodeName(file) });
+    View().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&View(), "  Scenario: typed before the kill");
+    std::puts("typed");
+    std::fflush(stdout);
+    QTest::qWait(60'000);
+    FAIL() << "not killed";
+}
+
+TEST_F(Recovery, TheTextTypedBeforeAKillIsOfferedAtTheNextStart)
+{
+    const QString path = WriteFile("killed.feature", "Feature: killed\r\n");
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QUILLMARK_TEST_KILLED_EDITOR_FILE", path);
+    environment.insert("QUILLMARK_TEST_KILLED_EDITOR_DATA", m_dataDir.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    editor.setProcessEnvironment(environment);
+    editor.start(
+        QCoreApplication::applicationFilePath(), { "--gtest_filter=Recovery.ChildTypesAndWaitsToBeKilled" });
+    ASSERT_TRUE(editor.waitForStarted());
+    QByteArray output;
+    while (!output.contains("typed\n") && editor.waitForReadyRead(20'000))
+        output += editor.readAllStandardOutput();
+    ASSERT_TRUE(output.contains("typed\n")) << output.toStdString();
+
+    // The copy is there within the recovery delay of the last keystroke; then
+    // the editor is killed, as by kill -9.
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return OnlyCopy().has_value(); }, RecoveryCopy::delayMilliseconds + 3000));
+    ::kill(pid_t(editor.processId()), SIGKILL);
+    ASSERT_TRUE(editor.waitForFinished());
+    EXPECT_EQ(editor.exitStatus(), QProcess::CrashExit);
+
+    m_boxes.answers << QMessageBox::Yes;
+    StartApp();
+    ASSERT_EQ(m_boxes.texts.size(), 1);
+    EXPECT_TRUE(m_boxes.texts[0].contains(QDir::toNativeSeparators(path))) << m_boxes.texts[0].toStdString();
+    EXPECT_EQ(View().WholeText(), QStringLiteral("Feature: killed\r\n  Scenario: typed before the kill"));
+    EXPECT_EQ(Doc().GetPathName(), path);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(Copies().isEmpty() || OnlyCopy()->path == path) << "the killed editor's copy is gone";
+}
+
+} // namespace
