@@ -62,21 +62,6 @@ TEST_F(FileCommands, FileTooLargeForMemoryIsRefused)
     EXPECT_NE(result.err.find("huge.feature"), std::string::npos) << result.err;
 }
 
-TEST_F(FileCommands, AnalyseTakesDescriptionsAndDocStringsFromTheirSurroundings)
-{
-    Write("context.feature",
-        "Feature: F\n  free text\nScenario: S\n  Given g\n  \"\"\"\n  Given inside\n  \"\"\"\n  after");
-    EXPECT_EQ(Run({ "analyse", "context.feature" }).out,
-        "0\t1\tFEATURE_LINE\tFeature\n"
-        "1\t11\tCOMMENT_LINE\t\n"
-        "2\t3\tSCENARIO_LINE\tScenario\n"
-        "3\t7\tSTEP_LINE\tGiven\n"
-        "4\t10\tDOC_STRING_DELIMITER_LINE\t\"\"\"\n"
-        "5\t7\tSTEP_LINE\tGiven\n"
-        "6\t10\tDOC_STRING_DELIMITER_LINE\t\"\"\"\n"
-        "7\t12\tTEXT_LINE\t\n");
-}
-
 TEST_F(FileCommands, AnalyseStopsAtTheAnalysedLineLimit)
 {
     std::string text;
@@ -95,16 +80,6 @@ TEST_F(FileCommands, AnalyseStopsAtTheAnalysedLineLimit)
 const std::string unformatted = "Feature: Pay\nScenario: Pay\nGiven a card\n| a | b |\n\"\"\"\n  x\n\"\"\"\n";
 const std::string formatted = "Feature: Pay\r\nScenario: Pay\r\n  Given a card\r\n"
                               "    | a | b |\r\n    \"\"\"\r\n      x\r\n    \"\"\"\r\n";
-
-TEST_F(FileCommands, FormatIndentsByLineRoleAndUnformatUndoesIt)
-{
-    const CliResult result = Run({ "format", "--line-ends", "crlf", Write("pay.feature", unformatted) });
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, formatted);
-    EXPECT_EQ(Run({ "unformat", Write("formatted.feature", formatted) }).out,
-        "Feature: Pay\r\nScenario: Pay\r\nGiven a card\r\n| a | b |\r\n\"\"\"\r\n  x\r\n\"\"\"\r\n");
-}
 
 // In form means that the output would be the file's text as it stands, line
 // ends included; the output keeps the input's line ends.

@@ -1,5 +1,7 @@
 // Every feature file of features/ against what quillmark-cli prints of it:
 // NAME.analyse always, NAME.format and NAME.unformat where they exist.
+#include "cli/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,6 @@ std::string CliOutput(const std::string& command, const std::filesystem::path& f
         pclose(pipe);
     }
     return out;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // The lines that differ, each as expected and as printed.

@@ -1,11 +1,8 @@
 #include "GridTestSupport.h"
 
-#include <QDialog>
 #include <QInputMethodEvent>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -115,44 +112,6 @@ TEST(GridKeys, DoNothingWithoutAFocusCell)
     ShownGrid::Type(QStringLiteral("x"));
     EXPECT_FALSE(shown.grid.GetFocusCell().IsValid());
     EXPECT_FALSE(shown.Editor());
-}
-
-TEST(GridKeys, EnterAndEscReachTheDialogUnlessACellIsBeingEdited)
-{
-    for (const int key : { Qt::Key_Return, Qt::Key_Escape }) {
-        QDialog dialog;
-        auto* grid = new CGridCtrl(10, 5, 1, 1, &dialog);
-        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-        auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
-        ok->setDefault(true);
-        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-        QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-        auto* layout = new QVBoxLayout(&dialog);
-        layout->addWidget(grid);
-        layout->addWidget(ok);
-        layout->addWidget(cancel);
-        grid->SetItemText(1, 1, QStringLiteral("old"));
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        grid->setFocus();
-        grid->SetFocusCell(1, 1);
-
-        // Inside the editor the key ends the edit; the dialog stays.
-        ShownGrid::Type(QStringLiteral("new"));
-        ASSERT_TRUE(grid->GetInPlaceEdit());
-        ShownGrid::Key(key);
-        EXPECT_TRUE(dialog.isVisible()) << key;
-        EXPECT_FALSE(grid->GetInPlaceEdit()) << key;
-        EXPECT_EQ(
-            grid->GetItemText(1, 1), key == Qt::Key_Return ? QStringLiteral("new") : QStringLiteral("old"));
-        EXPECT_EQ(QApplication::focusWidget(), grid) << key;
-
-        // On the grid itself it presses the default or the cancel button.
-        ShownGrid::Key(key);
-        EXPECT_FALSE(dialog.isVisible()) << key;
-        EXPECT_EQ(dialog.result(), key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected) << key;
-    }
 }
 
 } // namespace
