@@ -2,6 +2,7 @@
 
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "LoadProgressMessage.h"
 #include "LockKeyIndicators.h"
 #include "MenuLayout.h"
 #include "document/CQuillmark2Doc.h"
@@ -95,6 +96,8 @@ void CMainFrame::CreateStatusBar()
     // shows again when there is none.
     statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
     new LockKeyIndicators(statusBar());
+    connect(m_document, &CQuillmark2Doc::loadProgress, new LoadProgressMessage(statusBar()),
+        &LoadProgressMessage::Show);
 }
 
 void CMainFrame::UpdateTitle()

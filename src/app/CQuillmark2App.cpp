@@ -9,6 +9,12 @@
 #include "platform/Profile.h"
 #include "platform/StringConvert.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+
 namespace {
 const QString configuration = QStringLiteral("Configuration");
 const QString fontSizeEntry = QStringLiteral("fontSize");
@@ -23,6 +29,22 @@ const QString barsEntry = QStringLiteral("bars");
 Profile UserProfile()
 {
     return Profile(AppInfo::organizationName, AppInfo::applicationName);
+}
+
+// A window just shown is painted only once the window system has exposed it;
+// this waits for that (never longer than a moment, in case it never comes)
+// and paints the window on the screen at once.
+void PaintShownWindow(QWidget& window)
+{
+    constexpr int longestWaitMs = 500;
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed()
+        && waited.elapsed() < longestWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(1);
+    }
+    window.repaint();
 }
 }
 
@@ -58,13 +80,16 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         return false;
     m_frame->show();
 
-    // The file named on the command line is opened once the window is up, so
-    // that whatever the user must hear of it (bytes that were replaced, an
+    // The file named on the command line is opened once the window is up and
+    // painted, so that the user sees the program at once however large the
+    // file, and whatever must be said of it (bytes that were replaced, an
     // unknown language, a file that cannot be read) is said over the window.
     // A file that cannot be read leaves the new document.
     const QString path = arguments.value(1);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
+        PaintShownWindow(*m_frame);
         documents.OpenCommandLineFile(path);
+    }
     return true;
 }
 
