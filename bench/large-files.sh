@@ -47,6 +47,9 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" GSETTINGS_BACKEND=
 mkdir -p "$XDG_CONFIG_HOME"
 
 editors=("quillmark2=$program")
+# Another build beside it, to compare before and after in one run:
+# LARGE_FILES_ALSO="before=/path/to/quillmark2".
+[ -n "${LARGE_FILES_ALSO:-}" ] && editors+=("$LARGE_FILES_ALSO")
 for other in featherpad mousepad; do
     if command -v "$other" > /dev/null; then
         editors+=("$other=$(command -v "$other")")
