@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -80,6 +82,23 @@ TEST(TextControlLoad, EditsAfterALoadInPiecesUndoAsOne)
     edit.undo();
     EXPECT_EQ(control.GetWholeText(), text);
     EXPECT_FALSE(edit.document()->isUndoAvailable());
+}
+
+// The control keeps a copy of what it was given: the caller's string may go
+// as soon as the text is in, for a text of one piece or of many.
+TEST(TextControlLoad, TheControlKeepsNoReferenceToTheGivenString)
+{
+    for (const QString& original : { QStringLiteral("Feature: one line"), QStringLiteral("a\r\nb"),
+             LargeText(QStringLiteral("\r\n")) }) {
+        SCOPED_TRACE(original.size());
+        QPlainTextEdit edit;
+        TextControl control(&edit);
+        std::u16string given(reinterpret_cast<const char16_t*>(original.utf16()), original.size());
+        control.SetWholeText(QStringView(given.data(), static_cast<qsizetype>(given.size())), {});
+        std::fill(given.begin(), given.end(), u'Z');
+        given = std::u16string();
+        EXPECT_EQ(control.GetWholeText(), original);
+    }
 }
 
 } // namespace
