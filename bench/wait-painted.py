@@ -102,7 +102,7 @@ def main():
             if painted(display, window):
                 print(window, flush=True)
                 return 0
-        time.sleep(0.002)
+        time.sleep(0.005)
     return 1
 
 
