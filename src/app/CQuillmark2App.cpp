@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -30,6 +31,9 @@ Profile UserProfile()
 {
     return Profile(AppInfo::organizationName, AppInfo::applicationName);
 }
+
+// Files larger than this take longer than a blink to open.
+constexpr qint64 paintFirstBytes = 1024 * 1024;
 
 // A window just shown is painted only once the window system has exposed it;
 // this waits for that (never longer than a moment, in case it never comes)
@@ -80,14 +84,16 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         return false;
     m_frame->show();
 
-    // The file named on the command line is opened once the window is up and
-    // painted, so that the user sees the program at once however large the
-    // file, and whatever must be said of it (bytes that were replaced, an
-    // unknown language, a file that cannot be read) is said over the window.
+    // The file named on the command line is opened once the window is up, so
+    // that whatever must be said of it (bytes that were replaced, an unknown
+    // language, a file that cannot be read) is said over the window. A large
+    // file waits until the window is painted too, so that the user sees the
+    // program at once; a small one is in before the first paint would be.
     // A file that cannot be read leaves the new document.
     const QString path = arguments.value(1);
     if (!path.isEmpty()) {
-        PaintShownWindow(*m_frame);
+        if (QFileInfo(path).size() > paintFirstBytes)
+            PaintShownWindow(*m_frame);
         documents.OpenCommandLineFile(path);
     }
     return true;
