@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,28 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // directive visibly switches back.
     if (!SetLanguage(u"fr"))
         std::abort();
-    // Opening a document reads the text before its first line feed, and
-    // nothing when there is none or the text begins with one.
-    const std::size_t feed = text.find(u'\n');
-    const bool hasFirstLine = feed != std::u16string::npos && feed > 0;
+    const std::size_t lineFeed = text.find(u'\n');
     const std::optional<std::u16string> message = ApplyDocumentLanguage(text);
-    if (!hasFirstLine && (message || currentLanguageCode != u"fr"))
-        std::abort();
-
-    const std::u16string line = hasFirstLine ? text.substr(0, feed) : text;
-    std::optional<std::u16string> unknown;
-    if (hasFirstLine) {
-        const std::u16string_view prefix = u"Cannot set language to ";
-        if (message && !message->starts_with(prefix))
+    if (lineFeed == std::u16string::npos || lineFeed == 0) {
+        // Only a first line that ends with a line break is looked at.
+        if (message || currentLanguageCode != u"fr")
             std::abort();
-        if (message)
-            unknown = message->substr(prefix.size());
-    } else {
-        unknown = ApplyLanguageDirective(line);
+        return 0;
     }
-    if (unknown) {
+    const std::u16string line = text.substr(0, lineFeed);
+    if (message) {
         // A name the dictionary lacks leaves the language as it was.
-        if (unknown->empty() || FindLanguage(*unknown) != -1 || currentLanguageCode != u"fr"
+        const std::u16string_view prefix = u"Cannot set language to ";
+        if (!message->starts_with(prefix) || message->size() == prefix.size()
+            || FindLanguage(message->substr(prefix.size())) != -1 || currentLanguageCode != u"fr"
             || line.find(u"language:") == std::u16string::npos)
             std::abort();
     } else if (FindLanguage(currentLanguageCode) == -1) {

@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "CaretPositionPane.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "LoadProgressMessage.h"
@@ -95,6 +96,7 @@ void CMainFrame::CreateStatusBar()
     // A normal pane is covered by the prompt of the highlighted command and
     // shows again when there is none.
     statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
+    statusBar()->addPermanentWidget(new CaretPositionPane(*m_view, statusBar()));
     new LockKeyIndicators(statusBar());
     connect(m_document, &CQuillmark2Doc::loadProgress, new LoadProgressMessage(statusBar()),
         &LoadProgressMessage::Show);

@@ -64,11 +64,11 @@ void CMainFrame::CreateCommands()
     table.Bind(ID_SETTINGS, settings, always);
     table.Bind(ID_SETTINGS_NO_MENU, settings);
 
-    // The view's pop-up menu: the core's rules decide on the caret's line. The
-    // editors of Table and String are not part of this program yet, so
-    // choosing them changes nothing.
-    table.Bind(ID_TABLE, {}, [view] { return CanEditTable(view->analysis(), view->CaretLine()); });
-    table.Bind(ID_STRING, {}, [view] { return CanEditString(view->analysis(), view->CaretLine()); });
+    // The view's pop-up menu: the core's rules decide on the caret's line.
+    table.Bind(
+        ID_TABLE, [view] { view->OnTable(); }, [view] { return view->OnUpdateTable(); });
+    table.Bind(
+        ID_STRING, [view] { view->OnString(); }, [view] { return view->OnUpdateString(); });
     table.Bind(
         ID_EDIT_INCLUDE_FILE, [view] { view->OnEditIncludeFile(); },
         [view] { return CanEditIncludeFile(view->analysis(), view->CaretLine()); });

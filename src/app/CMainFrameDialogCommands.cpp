@@ -6,6 +6,7 @@
 #include "CommandTable.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDialog.h"
+#include "document/DocumentManager.h"
 #include "editor/CQuillmark2View.h"
 #include "find/FindReplace.h"
 #include "print/Printing.h"
@@ -24,8 +25,9 @@ void CMainFrame::CreateDialogCommands()
     table.Bind(ID_EDIT_REPEAT, [find] { find->FindNext(); });
     table.Bind(ID_EDIT_REPLACE, [find] { find->ShowReplace(); });
 
-    table.Bind(ID_FILE_PRINT, [this, view] { Printer().Print(view, this); });
-    table.Bind(ID_FILE_PRINT_PREVIEW, [this, view] { Printer().PrintPreview(view, this); });
+    table.Bind(ID_FILE_PRINT, [this, view] { Printer().Print(view, this, m_documents->SuggestedPdfPath()); });
+    table.Bind(ID_FILE_PRINT_PREVIEW,
+        [this, view] { Printer().PrintPreview(view, this, m_documents->SuggestedPdfPath()); });
     table.Bind(ID_FILE_PAGE_SETUP, [this] { Printer().PrintSetup(this); });
 
     table.Bind(ID_APP_ABOUT, [this] {

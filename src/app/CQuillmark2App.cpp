@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -26,6 +27,8 @@ const QString defaultLanguage = QStringLiteral("en");
 const QString workspace = QStringLiteral("Workspace");
 const QString geometryEntry = QStringLiteral("geometry");
 const QString barsEntry = QStringLiteral("bars");
+// The window's saved state covers its toolbar, not its status bar.
+const QString statusBarEntry = QStringLiteral("statusBar");
 
 Profile UserProfile()
 {
@@ -78,6 +81,7 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         const Profile profile = UserProfile();
         m_frame->restoreGeometry(profile.GetProfileBinary(workspace, geometryEntry));
         m_frame->restoreState(profile.GetProfileBinary(workspace, barsEntry));
+        m_frame->statusBar()->setVisible(profile.GetProfileInt(workspace, statusBarEntry, 1) != 0);
     }
     DocumentManager& documents = m_frame->Documents();
     if (!documents.NewDocumentWithoutPrompt())
@@ -108,6 +112,7 @@ int CQuillmark2App::ExitInstance()
         if (m_frame) {
             profile.WriteProfileBinary(workspace, geometryEntry, m_frame->saveGeometry());
             profile.WriteProfileBinary(workspace, barsEntry, m_frame->saveState());
+            profile.WriteProfileInt(workspace, statusBarEntry, m_frame->statusBar()->isHidden() ? 0 : 1);
         }
         profile.Flush();
     }

@@ -15,7 +15,9 @@ std::string Reason(int code)
     return std::generic_category().message(code);
 }
 
-bool WriteAll(int fd, std::string_view bytes)
+} // namespace
+
+bool WriteAllBytes(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -28,9 +30,7 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-} // namespace
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error)
+bool WriteFileAtomically(const std::string& path, const ContentsWriter& writeContents, std::string& error)
 {
     std::error_code failure;
     std::filesystem::path target = std::filesystem::canonical(path, failure);
@@ -58,7 +58,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     // Root rewriting someone else's file gives it back to its owner; nobody
     // else may give a file away, so theirs stays theirs.
     const bool owned = ::geteuid() != 0 || ::fchown(fd, old.st_uid, old.st_gid) == 0;
-    bool done = owned && WriteAll(fd, bytes) && ::fchmod(fd, old.st_mode & 07777) == 0 && ::fsync(fd) == 0;
+    bool done = owned && writeContents(fd) && ::fchmod(fd, old.st_mode & 07777) == 0 && ::fsync(fd) == 0;
     int code = done ? 0 : errno;
     if (::close(fd) != 0 && done) {
         done = false;

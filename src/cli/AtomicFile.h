@@ -1,12 +1,20 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
-// Replaces the contents of an existing file with `bytes` so that the file is
-// never seen half written: the bytes go to a new file beside it, reach the
-// disk, and that file is renamed over the old one, keeping its permissions
+// Writes a file's new contents to the descriptor it is given; false, with
+// errno set, when a write fails.
+using ContentsWriter = std::function<bool(int fd)>;
+
+// Replaces the contents of an existing file with what `writeContents`
+// writes, so that the file is never seen half written: the bytes go to a new
+// file beside it, reach the disk, and that file is renamed over the old one, keeping its permissions
 // (and its owner, where that is allowed). A symbolic link stays a link and
 // its target is replaced. A file the caller may not write is refused. False,
 // with the reason, when any step fails; the old file is then as it was.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+bool WriteFileAtomically(const std::string& path, const ContentsWriter& writeContents, std::string& error);
+
+// Writes all of `bytes` to `fd`, as a ContentsWriter does.
+bool WriteAllBytes(int fd, std::string_view bytes);

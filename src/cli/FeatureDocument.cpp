@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -47,13 +48,25 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         return std::nullopt;
     }
 
-    std::string bytes;
+    DecodedFeatureFile decoded;
     std::string reason;
-    if (!(file == "-" ? ReadStandardInput(bytes, reason) : ReadFileBytes(file, bytes, reason))) {
+    bool read = false;
+    if (file == "-") {
+        std::string bytes;
+        read = ReadStandardInput(bytes, reason);
+        decoded = DecodeFeatureFile(bytes);
+    } else {
+        read = ReadFeatureFile(file, decoded, reason);
+    }
+    // Positions in the text are ints, as the editor control's are.
+    if (read && decoded.text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        read = false;
+        reason = std::make_error_code(std::errc::file_too_large).message();
+    }
+    if (!read) {
         ReportProblem("cannot read " + DisplayName(file) + ": " + reason);
         return std::nullopt;
     }
-    DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
     if (decoded.replacedSequences > 0) {
         const std::size_t count = decoded.replacedSequences;
         ReportProblem("warning: " + DisplayName(file) + ": " + std::to_string(count)
@@ -63,8 +76,7 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         ReportProblem("warning: " + DisplayName(file)
             + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
 
-    TextLineSource source(decoded.text);
-    FeatureDocument document { std::move(decoded.text), std::move(source), decoded.replacedSequences,
+    FeatureDocument document { TextLineSource(std::move(decoded.text)), decoded.replacedSequences,
         decoded.unrecognisedEncoding };
     if (!languageCode) {
         // As on opening a document: only a first line that ends with a line

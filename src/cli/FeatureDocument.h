@@ -7,8 +7,9 @@
 #include <string>
 
 struct FeatureDocument {
-    std::u16string text; // as decoded from the file, line ends as they stand
-    TextLineSource source; // the lines of the editor's control
+    // The lines of the editor's control, over the text as decoded from the
+    // file, line ends as they stand.
+    TextLineSource source;
     // Byte sequences that could not be decoded: writing the text back would lose them.
     std::size_t replacedSequences = 0;
     // Zero bytes that make no UTF-16 text: the text is a last-resort UTF-8 reading.

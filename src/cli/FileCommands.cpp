@@ -4,18 +4,27 @@
 #include "core/editor/LineAnalysis.h"
 #include "core/language/LineClassifier.h"
 
+#include <algorithm>
+#include <charconv>
 #include <string>
 
 namespace {
 
 // One row of the classify and analyse tables: index, type number, type name, keyword.
-void AppendRow(std::u16string& table, int line, LineType type, const std::u16string& keyword)
+void PutRow(Utf8Output& out, int line, LineType type, std::u16string_view keyword)
 {
-    const std::string numbers = std::to_string(line) + '\t' + std::to_string(static_cast<int>(type)) + '\t'
-        + LineTypeName(type) + '\t';
-    table.append(numbers.begin(), numbers.end());
-    table += keyword;
-    table += u'\n';
+    // The numbers and the longest name take well under this.
+    char row[80];
+    char* end = std::to_chars(row, row + 12, line).ptr;
+    *end++ = '\t';
+    end = std::to_chars(end, end + 12, static_cast<int>(type)).ptr;
+    *end++ = '\t';
+    const std::string_view name = LineTypeName(type);
+    end = std::copy(name.begin(), name.begin() + std::min<std::size_t>(name.size(), 48), end);
+    *end++ = '\t';
+    out.PutAscii(std::string_view(row, static_cast<std::size_t>(end - row)));
+    out.Put(keyword);
+    out.PutAscii("\n");
 }
 
 } // namespace
@@ -26,13 +35,18 @@ int RunClassify(const CliArguments& arguments)
     if (!document)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
-    std::u16string table;
+    Utf8Output out(stdout);
+    // One line's text and keyword at a time, in buffers used again and again.
+    std::u16string text;
+    std::u16string keyword;
     for (int line = 0; line < source.lineCount(); ++line) {
-        std::u16string keyword;
-        const LineType type = ClassifyLine(source.lineText(line), keyword);
-        AppendRow(table, line, type, keyword);
+        text.assign(source.lineContent(line));
+        if (line + 1 < source.lineCount())
+            text += u'\r';
+        keyword.clear();
+        const LineType type = ClassifyLine(text, keyword);
+        PutRow(out, line, type, keyword);
     }
-    WriteUtf8(stdout, table);
     return STATUS_OK;
 }
 
@@ -48,9 +62,8 @@ int RunAnalyse(const CliArguments& arguments)
         ReportProblem("note: " + arguments.files.front() + " has " + std::to_string(source.lineCount())
             + " lines; only the first " + std::to_string(analysis.analysedLineCount) + " are analysed");
     }
-    std::u16string table;
+    Utf8Output out(stdout);
     for (int line = 0; line < analysis.analysedLineCount; ++line)
-        AppendRow(table, line, analysis.lineType[line], analysis.lineKeyword[line]);
-    WriteUtf8(stdout, table);
+        PutRow(out, line, analysis.lineType[line], analysis.lineKeyword[line]);
     return STATUS_OK;
 }

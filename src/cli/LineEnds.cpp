@@ -14,17 +14,16 @@ std::u16string_view OutputLineEnd(LineEnds choice, std::u16string_view input)
     return at + 1 < input.size() && input[at + 1] == u'\n' ? u"\r\n" : u"\r";
 }
 
-std::u16string WithLineEnds(std::u16string crlfText, std::u16string_view lineEnd)
+void PutWithLineEnds(std::u16string_view crlfText, std::u16string_view lineEnd, TextSink& sink)
 {
-    if (lineEnd == u"\r\n")
-        return crlfText;
-    std::u16string text;
-    text.reserve(crlfText.size());
-    std::size_t at = 0;
-    for (std::size_t end; (end = crlfText.find(u"\r\n", at)) != std::u16string::npos; at = end + 2) {
-        text.append(crlfText, at, end - at);
-        text += lineEnd;
+    if (lineEnd == u"\r\n") {
+        sink.Put(crlfText);
+        return;
     }
-    text.append(crlfText, at);
-    return text;
+    std::size_t at = 0;
+    for (std::size_t end; (end = crlfText.find(u"\r\n", at)) != std::u16string_view::npos; at = end + 2) {
+        sink.Put(crlfText.substr(at, end - at));
+        sink.Put(lineEnd);
+    }
+    sink.Put(crlfText.substr(at));
 }

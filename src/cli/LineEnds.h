@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Arguments.h"
+#include "Output.h"
 
-#include <string>
 #include <string_view>
 
 // The line end that output for `input` uses: the one `choice` names, or, as
@@ -10,5 +10,5 @@
 // text without one.
 std::u16string_view OutputLineEnd(LineEnds choice, std::u16string_view input);
 
-// A text whose line breaks are all CR LF, with each written as `lineEnd`.
-std::u16string WithLineEnds(std::u16string crlfText, std::u16string_view lineEnd);
+// Puts a text whose line breaks are all CR LF, with each written as `lineEnd`.
+void PutWithLineEnds(std::u16string_view crlfText, std::u16string_view lineEnd, TextSink& sink);

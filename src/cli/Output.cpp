@@ -1,9 +1,13 @@
 #include "Output.h"
 
+#include "core/Surrogates.h"
 #include "core/file/Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -54,4 +58,67 @@ std::u16string FromUtf8(std::string_view bytes)
 std::string ToUtf8(std::u16string_view text)
 {
     return Utf16ToUtf8(text);
+}
+
+Utf8Output::Utf8Output(std::FILE* stream)
+    : Utf8Output([stream](std::string_view bytes) { WriteBytes(stream, bytes); })
+{
+}
+
+Utf8Output::Utf8Output(ByteWriter write)
+    : write_(std::move(write))
+    , buffer_(new char[BYTES])
+{
+}
+
+Utf8Output::~Utf8Output()
+{
+    Flush();
+}
+
+void Utf8Output::PutInPieces(std::u16string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t room = (BYTES - size_) / 3;
+        if (room < std::min<std::size_t>(text.size(), 2)) {
+            Flush();
+            continue;
+        }
+        std::size_t take = std::min(text.size(), room);
+        // The two halves of a pair go out together, or they would each be a lone surrogate.
+        if (take < text.size() && IsHighSurrogate(text[take - 1]))
+            --take;
+        size_ = static_cast<std::size_t>(
+            EncodeUtf8(text.substr(0, take), buffer_.get() + size_) - buffer_.get());
+        text.remove_prefix(take);
+    }
+}
+
+void Utf8Output::PutAsciiInPieces(std::string_view text)
+{
+    while (!text.empty()) {
+        if (size_ == BYTES)
+            Flush();
+        const std::size_t take = std::min(text.size(), BYTES - size_);
+        std::memcpy(buffer_.get() + size_, text.data(), take);
+        size_ += take;
+        text.remove_prefix(take);
+    }
+}
+
+void Utf8Output::Flush()
+{
+    if (size_ == 0)
+        return;
+    write_(std::string_view(buffer_.get(), size_));
+    size_ = 0;
+}
+
+void TextComparison::Put(std::u16string_view text)
+{
+    if (!same_)
+        return;
+    same_
+        = original_.size() - compared_ >= text.size() && original_.compare(compared_, text.size(), text) == 0;
+    compared_ += text.size();
 }

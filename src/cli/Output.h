@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/file/Utf8.h"
+
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,3 +25,70 @@ void ReportProblem(std::string_view message);
 // Command-line text (UTF-8) as the editor's UTF-16 text, and back.
 std::u16string FromUtf8(std::string_view bytes);
 std::string ToUtf8(std::u16string_view text);
+
+// Where a command's text goes, piece by piece, so that a large result is
+// never held whole.
+class TextSink {
+public:
+    virtual ~TextSink() = default;
+    virtual void Put(std::u16string_view text) = 0;
+};
+
+// Text written as UTF-8, in pieces of up to 32 KB, to a stream or to
+// whatever takes the bytes. What is left is written when it is flushed or
+// goes away.
+class Utf8Output final : public TextSink {
+public:
+    using ByteWriter = std::function<void(std::string_view bytes)>;
+    explicit Utf8Output(std::FILE* stream);
+    explicit Utf8Output(ByteWriter write);
+    ~Utf8Output() override;
+    Utf8Output(const Utf8Output&) = delete;
+    Utf8Output& operator=(const Utf8Output&) = delete;
+
+    void Put(std::u16string_view text) override
+    {
+        // Three bytes a unit are room enough for any text.
+        if (text.size() <= (BYTES - size_) / 3)
+            size_ = static_cast<std::size_t>(EncodeUtf8(text, buffer_.get() + size_) - buffer_.get());
+        else
+            PutInPieces(text);
+    }
+    // Text that is ASCII already, such as numbers.
+    void PutAscii(std::string_view text)
+    {
+        if (text.size() <= BYTES - size_) {
+            std::memcpy(buffer_.get() + size_, text.data(), text.size());
+            size_ += text.size();
+        } else {
+            PutAsciiInPieces(text);
+        }
+    }
+    void Flush();
+
+private:
+    static constexpr std::size_t BYTES = 1 << 15;
+
+    void PutInPieces(std::u16string_view text);
+    void PutAsciiInPieces(std::string_view text);
+
+    ByteWriter write_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+};
+
+// Whether the text put is exactly `original`, without keeping it.
+class TextComparison final : public TextSink {
+public:
+    explicit TextComparison(std::u16string_view original)
+        : original_(original)
+    {
+    }
+    void Put(std::u16string_view text) override;
+    bool Same() const { return same_ && compared_ == original_.size(); }
+
+private:
+    std::u16string_view original_;
+    std::size_t compared_ = 0;
+    bool same_ = true;
+};

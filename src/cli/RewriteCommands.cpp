@@ -4,53 +4,41 @@
 #include "Inputs.h"
 #include "LineEnds.h"
 #include "Output.h"
-#include "core/editor/Format.h"
+#include "Rewritten.h"
 #include "core/editor/LineAnalysis.h"
-#include "core/file/FeatureFileCodec.h"
 #include "core/language/KeywordDictionary.h"
-#include "core/table/AlignTables.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <new>
 #include <string>
 
 namespace {
-
-// What the command makes of a document: the whole text with CR LF line breaks.
-std::u16string Rewritten(CliCommand command, const FeatureDocument& document)
-{
-    const TextLineSource& source = document.source;
-    LineAnalysis analysis;
-    analysis.AnalyseAll(source);
-    if (command == CliCommand::Align)
-        return AlignWholeText(source, analysis);
-    // A fresh view starts with no doc-string column remembered.
-    int docStringColumn = 0;
-    return command == CliCommand::Unformat ? UnformatWholeText(source, analysis, docStringColumn)
-                                           : FormatWholeText(source, analysis, docStringColumn);
-}
 
 int RewriteOne(const CliArguments& arguments, const std::string& file)
 {
     const auto document = OpenFeatureDocument(file, arguments.languageCode);
     if (!document)
         return STATUS_FAILURE;
-    const std::u16string result = WithLineEnds(
-        Rewritten(arguments.command, *document), OutputLineEnd(arguments.lineEnds, document->text));
+    const TextLineSource& source = document->source;
+    LineAnalysis analysis;
+    analysis.AnalyseAll(source);
+    const std::u16string_view lineEnd = OutputLineEnd(arguments.lineEnds, source.text());
+    if (!arguments.check && (!arguments.write || file == "-")) {
+        Utf8Output out(stdout);
+        PutRewritten(arguments.command, source, analysis, lineEnd, out);
+        return STATUS_OK;
+    }
+
     // In form means that the output would be the input exactly, line ends included.
-    const bool changes = result != document->text;
+    TextComparison comparison(source.text());
+    PutRewritten(arguments.command, source, analysis, lineEnd, comparison);
+    if (comparison.Same())
+        return STATUS_OK;
     if (arguments.check) {
-        if (!changes)
-            return STATUS_OK;
         ReportProblem(DisplayName(file) + " would change");
         return STATUS_NOT_IN_FORM;
     }
-    if (!arguments.write || file == "-") {
-        WriteUtf8(stdout, result);
-        return STATUS_OK;
-    }
-    if (!changes)
-        return STATUS_OK;
     if (document->replacedSequences > 0) {
         ReportProblem(file + " not rewritten: bytes that could not be decoded would be lost");
         return STATUS_FAILURE;
@@ -59,8 +47,21 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
         ReportProblem(file + " not rewritten: it is neither UTF-8 nor UTF-16 text");
         return STATUS_FAILURE;
     }
+    // The new text goes to the file as it is made, never held whole beside the old one.
+    const auto writeContents = [&](int fd) {
+        int failure = 0;
+        {
+            Utf8Output out([&](std::string_view bytes) {
+                if (failure == 0 && !WriteAllBytes(fd, bytes))
+                    failure = errno != 0 ? errno : EIO;
+            });
+            PutRewritten(arguments.command, source, analysis, lineEnd, out);
+        }
+        errno = failure;
+        return failure == 0;
+    };
     std::string reason;
-    if (!WriteFileAtomically(file, EncodeFeatureFile(result), reason)) {
+    if (!WriteFileAtomically(file, writeContents, reason)) {
         ReportProblem("cannot write " + file + ": " + reason);
         return STATUS_FAILURE;
     }

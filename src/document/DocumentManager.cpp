@@ -132,3 +132,12 @@ QString DocumentManager::SuggestedSavePath() const
         return current;
     return QDir::current().filePath(m_document.GetTitle() + featureFileExtension);
 }
+
+QString DocumentManager::SuggestedPdfPath() const
+{
+    const QString current = m_document.GetPathName();
+    if (current.isEmpty())
+        return QDir::current().filePath(m_document.GetTitle() + QStringLiteral(".pdf"));
+    const QFileInfo file(current);
+    return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+}

@@ -42,6 +42,10 @@ public:
     // takes the road of OpenDocumentFile.
     bool OpenCommandLineFile(const QString& path);
 
+    // Where printing to a file proposes to write: the document's name with
+    // ".pdf", in its folder; "Untitled.pdf" in the current folder for a new one.
+    QString SuggestedPdfPath() const;
+
 signals:
     // The list changed (a file was opened or saved, or an entry failed).
     void recentFilesChanged();

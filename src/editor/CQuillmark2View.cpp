@@ -1,10 +1,14 @@
 #include "CQuillmark2View.h"
 
+#include "core/table/DisplayWidth.h"
 #include "platform/Clipboard.h"
+#include "platform/StringConvert.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -26,15 +30,50 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     setPalette(page);
     // Every change is analysed first and painted second, by this handler.
     connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
+    // Select All moves the caret without telling of it, so the selection's
+    // own signal is heard too.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
     m_changes.SeeLineCount(m_control.GetLineCount());
     m_baselineText.Take(m_control);
 }
 
 CQuillmark2View::~CQuillmark2View() = default;
 
+void CQuillmark2View::KeepCaretBehindMark()
+{
+    // The byte-order mark is invisible and belongs to the file, not to the
+    // first line: text typed at the start goes behind it, and a selection
+    // from the start (Select All too) leaves it in place. Moving the caret
+    // signals again, and the control may refuse the move; either ends here.
+    QTextCursor cursor = textCursor();
+    if (m_movingCaretBehindMark || std::min(cursor.anchor(), cursor.position()) > 0
+        || !m_control.GetLine(0).startsWith(QChar(0xFEFF)))
+        return;
+    const int position = std::max(cursor.position(), 1);
+    cursor.setPosition(std::max(cursor.anchor(), 1));
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    if (cursor.anchor() == textCursor().anchor() && cursor.position() == textCursor().position())
+        return;
+    m_movingCaretBehindMark = true;
+    setTextCursor(cursor);
+    m_movingCaretBehindMark = false;
+}
+
 void CQuillmark2View::SetFontSize(int points)
 {
+    m_fontSize = points;
     setFont(EditorFont(points));
+    // Tab stops at whole columns of the fixed-pitch font, so that text after a
+    // tab stays in the columns the status bar counts.
+    setTabStopDistance(TAB_COLUMNS * QFontMetricsF(font()).horizontalAdvance(u' '));
+}
+
+CQuillmark2View::CaretPosition CQuillmark2View::CaretLineAndColumn() const
+{
+    const QTextCursor cursor = textCursor();
+    const QString before = cursor.block().text().left(cursor.positionInBlock());
+    return { cursor.blockNumber() + 1, DisplayColumn(toU16(before), TAB_COLUMNS) + 1 };
 }
 
 void CQuillmark2View::AnalyseLines(int first, int last)
@@ -180,13 +219,23 @@ void CQuillmark2View::contextMenuEvent(QContextMenuEvent* event)
         setTextCursor(cursor);
         emit contextMenuRequested(event->globalPos());
     } else {
-        emit contextMenuRequested(viewport()->mapToGlobal(cursorRect().center()));
+        RequestPopupAtCaret();
     }
     event->accept();
 }
 
+void CQuillmark2View::RequestPopupAtCaret()
+{
+    emit contextMenuRequested(viewport()->mapToGlobal(cursorRect().center()));
+}
+
 void CQuillmark2View::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        RequestPopupAtCaret();
+        event->accept();
+        return;
+    }
     // Shift+Enter would put a line separator inside the line; the editor's
     // lines are the file's lines, so it breaks the line like Enter.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -49,6 +49,16 @@ public:
     // The font size setting, in points, which the application hands over.
     void SetFontSize(int points);
 
+    // A tab reaches the next multiple of this many columns.
+    static constexpr int TAB_COLUMNS = 8;
+    // The caret's line and column as the user sees them, both from 1: a tab
+    // takes the caret to the next tab stop, a wide character takes two columns.
+    struct CaretPosition {
+        int line;
+        int column;
+    };
+    CaretPosition CaretLineAndColumn() const;
+
     // Analyses lines first .. last-1 (clipped to the analysed lines), then the
     // context pass over all analysed lines.
     void AnalyseLines(int first, int last);
@@ -69,6 +79,13 @@ public:
     void OnFormat();
     void OnUnformat();
     void OnEditIncludeFile();
+    // The pop-up's Table and String commands (CQuillmark2ViewBlocks.cpp): the
+    // table or doc string at the caret, or a new one after the caret's step,
+    // edited in a dialog and written back after OK only.
+    bool OnUpdateTable() const;
+    void OnTable();
+    bool OnUpdateString() const;
+    void OnString();
     // The Settings command, after the caller has selected the language: the
     // text at the new size, all analysed lines repainted without re-analysing,
     // so lines keep the types found with the previous language.
@@ -81,8 +98,9 @@ public:
     bool IsTextModified() const { return m_modified; }
 
 signals:
-    // A right click (after the caret has moved to the clicked character) or the
-    // menu key (at the caret) asks for the view's pop-up menu at `globalPos`.
+    // A right click (after the caret has moved to the clicked character), the
+    // menu key or Shift+F10 (at the caret) asks for the view's pop-up menu at
+    // `globalPos`.
     void contextMenuRequested(QPoint globalPos);
     // The text started or stopped differing from the baseline.
     void modifiedFlagChanged(bool modified);
@@ -92,6 +110,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The pop-up menu at the caret, for the menu key and Shift+F10.
+    void RequestPopupAtCaret();
+    // The caret and the selection never stand in front of a byte-order mark.
+    void KeepCaretBehindMark();
     // Replaces all text without analysing it; RefreshAllLines follows.
     void SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress = {});
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
@@ -106,6 +128,10 @@ private:
     // caret goes to the start of the line it was on, and the first visible
     // line stays where it was.
     void ReplaceWholeTextKeepingCaretLine(const QString& text);
+    // The Table and String commands' edit: positions start .. end become
+    // `text` (CR LF line breaks) in one undoable edit, `text` stays on the
+    // clipboard, and every line is analysed and coloured again.
+    void WriteBlockBack(int start, int end, const QString& text);
     void UpdateModifiedFlag();
     void SetModifiedFlag(bool modified);
 
@@ -118,8 +144,13 @@ private:
 
     BaselineText m_baselineText;
     bool m_modified = false;
+    bool m_movingCaretBehindMark = false;
 
     // Column of the last doc-string delimiter met by Format or Unformat; kept
     // from one command to the next.
     int m_docStringColumn = 0;
+
+    // The font size setting, in points, as last handed over; the table
+    // dialog's cells take it.
+    int m_fontSize = 12;
 };

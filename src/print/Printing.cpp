@@ -3,6 +3,8 @@
 #include "platform/TextControl.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -19,16 +21,32 @@ PrintController::PrintController()
     m_printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
 }
 
-bool PrintController::Print(QPlainTextEdit* view, QWidget* parent)
+void PrintController::ProposeFile(const QString& pdfFileName)
 {
+    m_printer.setDocName(QFileInfo(pdfFileName).completeBaseName());
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
+        m_printer.setOutputFileName(pdfFileName);
+}
+
+bool PrintController::Print(QPlainTextEdit* view, QWidget* parent, const QString& pdfFileName)
+{
+    ProposeFile(pdfFileName);
     QPrintDialog dialog(&m_printer, parent);
+    // With a real printer chosen, a file name set on the printer would send
+    // the print to that file; the dialog's own file box is given the
+    // proposal instead, for when the user picks the file. Qt's dialog names
+    // that box "filename"; where it has none, Qt proposes its own name.
+    if (m_printer.outputFormat() != QPrinter::PdfFormat)
+        if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+            file->setText(pdfFileName);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     return PrintDocument(view, m_printer);
 }
 
-void PrintController::PrintPreview(QPlainTextEdit* view, QWidget* parent)
+void PrintController::PrintPreview(QPlainTextEdit* view, QWidget* parent, const QString& pdfFileName)
 {
+    ProposeFile(pdfFileName);
     QPrintPreviewDialog preview(&m_printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
         [view](QPrinter* printer) { PrintDocument(view, *printer); });

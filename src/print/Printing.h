@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPrinter>
+#include <QString>
 
 class QPlainTextEdit;
 class QWidget;
@@ -16,16 +17,22 @@ public:
     PrintController();
 
     // The print dialog, then the text on the chosen printer. Returns false when
-    // the user cancels or the printer cannot be started.
-    bool Print(QPlainTextEdit* view, QWidget* parent);
-    // The preview window, from which the user may also print.
-    void PrintPreview(QPlainTextEdit* view, QWidget* parent);
+    // the user cancels or the printer cannot be started. Printing to a file
+    // proposes `pdfFileName` (the document's name with ".pdf", in its folder).
+    bool Print(QPlainTextEdit* view, QWidget* parent, const QString& pdfFileName);
+    // The preview window, from which the user may also print, to a file
+    // proposed as for Print.
+    void PrintPreview(QPlainTextEdit* view, QWidget* parent, const QString& pdfFileName);
     // The page setup dialog; returns whether the user confirmed it.
     bool PrintSetup(QWidget* parent);
 
     QPrinter& printer() { return m_printer; }
 
 private:
+    // The job takes the file's name; a printer that writes a file (the one
+    // there is without a print system) proposes that file.
+    void ProposeFile(const QString& pdfFileName);
+
     QPrinter m_printer;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -207,4 +208,23 @@ TEST_F(DocumentRoadTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheCurrentDoc
     ASSERT_TRUE(Frame().Documents().OpenDocumentFile(damaged));
     EXPECT_TRUE(m_boxes.texts.last().contains("damaged.feature")) << "damaged bytes are reported";
     EXPECT_EQ(Doc().GetPathName(), damaged) << "and the file is open all the same";
+}
+
+// In the whole window, whose toolbar follows every move of the caret, the
+// caret is kept behind a file's byte-order mark when the user goes to the
+// start of the text, or selects all of it, and types there.
+TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
+{
+    const QString path
+        = WriteFile("marked.feature", "\xEF\xBB\xBF# language: fr\r\nFonctionnalit\xC3\xA9: f\r\n");
+    StartApp({ path });
+    Frame().show();
+    QTest::keyClick(&View(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(&View(), "X");
+    EXPECT_TRUE(View().WholeText().startsWith(QStringLiteral("\uFEFFX# language: fr")));
+    QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&View(), "Y");
+    EXPECT_EQ(View().WholeText(), QStringLiteral("\uFEFFY"));
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadFile(path), "\xEF\xBB\xBFY");
 }

@@ -7,8 +7,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QStatusBar>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -76,7 +79,8 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     QStringList panes;
     for (const QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
         panes << label->text();
-    EXPECT_EQ(panes, (QStringList { "Ready", "CAP", "NUM", "SCRL" }));
+    EXPECT_EQ(panes, (QStringList { "Ready", "Ln 1, Col 17", "CAP", "NUM", "SCRL" }))
+        << "the caret after the selected title";
 }
 
 TEST_F(MenuTest, PasteFollowsTheClipboardAndInsertCommandsWorkEvenInAnEmptyDocument)
@@ -124,6 +128,41 @@ TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
     EXPECT_FALSE(Frame().statusBar()->isHidden());
     EXPECT_EQ(RecentEntry(0), "&1 " + entryA);
     EXPECT_EQ(RecentEntry(1), "&2 " + entryB);
+
+    ASSERT_TRUE(Execute(ID_VIEW_STATUS_BAR));
+    Restart();
+    EXPECT_TRUE(Frame().statusBar()->isHidden()) << "the status bar's state is kept too";
+    ASSERT_TRUE(Execute(ID_VIEW_STATUS_BAR));
+    Restart();
+    EXPECT_FALSE(Frame().statusBar()->isHidden());
+}
+
+// The caret's place as the user sees it, and Shift+F10 for the pop-up at the
+// caret, as the menu key gives it.
+TEST_F(MenuTest, TheStatusBarFollowsTheCaretAndShiftF10OpensThePopUpAtIt)
+{
+    Frame().show();
+    View().LoadText(QStringLiteral("Feature: f\r\n\t| 日本 | x |\r\n"));
+    const auto caretPane = [this] {
+        for (const QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
+            if (label->text().startsWith("Ln "))
+                return label->text();
+        return QString();
+    };
+    EXPECT_EQ(caretPane(), "Ln 1, Col 1");
+    PutCaretOnLine(1);
+    View().moveCursor(QTextCursor::EndOfLine);
+    EXPECT_EQ(caretPane(), "Ln 2, Col 21") << "a tab to column 9, wide characters two columns each";
+    const QTextCursor caret = View().textCursor();
+
+    std::vector<QPoint> requests;
+    QObject::connect(
+        &View(), &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
+    QTest::keyClick(&View(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(ViewPopupMenu().isVisible());
+    ViewPopupMenu().close();
+    EXPECT_EQ(View().textCursor(), caret) << "the caret stays";
+    EXPECT_EQ(requests, std::vector { View().viewport()->mapToGlobal(View().cursorRect().center()) });
 }
 
 TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDialog)
@@ -145,6 +184,23 @@ TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDi
     const auto dialogs = Frame().findChildren<FindReplaceDialog*>();
     ASSERT_EQ(dialogs.size(), 1) << "one modeless dialog serves both commands";
     EXPECT_TRUE(dialogs[0]->isVisible() && dialogs[0]->replaceMode());
+}
+
+TEST_F(MenuTest, PrintingToAFileProposesTheDocumentsNameInItsFolder)
+{
+    const auto proposed = [this] {
+        QString file;
+        WhenModal<QPrintDialog>([&file](QPrintDialog& dialog) {
+            if (const auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+                file = box->text();
+            dialog.reject();
+        });
+        Execute(ID_FILE_PRINT);
+        return file;
+    };
+    EXPECT_EQ(proposed(), QDir::current().filePath("Untitled.pdf"));
+    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile("orders.v2.feature", "Feature: Orders\r\n")));
+    EXPECT_EQ(proposed(), FilePath("orders.v2.pdf"));
 }
 
 // The pop-up asks the core's rules about the line that holds the caret; the

@@ -24,6 +24,27 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
     EXPECT_TRUE(bare.err.starts_with("Usage: quillmark-cli")) << bare.err;
 }
 
+// ICU is loaded only to measure table cells beyond ASCII, not at start-up:
+// the dynamic linker names every library it loads.
+TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
+{
+    Write("ascii.feature", "Feature: x\n  |a|bb|\n");
+    Write("wide.feature", "Feature: x\n  |名前|b|\n");
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        { { "help" }, false },
+        { { "format", "wide.feature" }, false },
+        { { "align", "ascii.feature" }, false },
+        { { "align", "wide.feature" }, true },
+    };
+    for (const auto& [args, loaded] : cases) {
+        const CliResult result = Run(args, "LD_DEBUG=files ");
+        EXPECT_EQ(result.status, 0) << args.front();
+        EXPECT_EQ(result.err.find("libicuuc") != std::string::npos, loaded)
+            << args.front() << " " << args.back();
+    }
+    EXPECT_EQ(Run({ "align", "wide.feature" }).out, "Feature: x\n  | 名前  | b  |\n");
+}
+
 // A mistake on the command line gives one line on stderr, nothing on stdout and status 2.
 TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
 {

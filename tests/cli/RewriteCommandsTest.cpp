@@ -131,4 +131,21 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
     EXPECT_EQ(Read("good.feature"), "| a  |\n");
 }
 
+// The new text goes to the file as it is made: a write that fails part way
+// (here at a limit on the size of files) leaves the old file as it was and
+// no temporary file behind, and says why.
+TEST_F(RewriteCommands, WriteThatFailsPartWayLeavesTheFile)
+{
+    std::string text = "Feature: f\n";
+    while (text.size() < 200000)
+        text += "|a|bb|\n";
+    Write("big.feature", text);
+    const CliResult result = Run({ "align", "--write", "big.feature" }, "trap '' XFSZ; ulimit -f 64; ");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "quillmark-cli: cannot write big.feature: File too large\n");
+    EXPECT_EQ(Read("big.feature"), text);
+    for (const auto& entry : fs::directory_iterator(folder_))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".big")) << entry.path();
+}
+
 } // namespace

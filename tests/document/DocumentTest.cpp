@@ -83,6 +83,17 @@ TEST_F(Document, AByteOrderMarkIsKeptFromOpenToSave)
     EXPECT_FALSE(document.IsModified());
     ASSERT_TRUE(document.OnSaveDocument(path));
     EXPECT_EQ(ReadBytes(path), bytes);
+
+    // The mark cannot be typed or selected away from the front of the file.
+    view.moveCursor(QTextCursor::Start);
+    view.insertPlainText(QStringLiteral("# "));
+    EXPECT_TRUE(view.WholeText().startsWith(QStringLiteral("\uFEFF# #"))) << "typed behind the mark";
+    view.selectAll();
+    view.insertPlainText(QStringLiteral("Feature: new"));
+    EXPECT_EQ(view.WholeText().left(13), QStringLiteral("\uFEFFFeature: new"));
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    EXPECT_TRUE(ReadBytes(path).startsWith("\xEF\xBB\xBF"
+                                           "Feature: new"));
 }
 
 TEST_F(Document, OpenRefreshSaveAndEditingBackLeaveItUnmodified)

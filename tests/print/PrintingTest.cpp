@@ -85,9 +85,8 @@ TEST_F(PrintingTest, PrintTakesThePageSetupChosenBefore)
     EXPECT_TRUE(m_controller.PrintSetup(nullptr));
     const QString printed = m_folder.filePath("printed.pdf");
     m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
-    m_controller.printer().setOutputFileName(printed);
     WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
-    EXPECT_TRUE(m_controller.Print(&m_view, nullptr));
+    EXPECT_TRUE(m_controller.Print(&m_view, nullptr, printed));
     EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_GE(PdfPages(printed), 4);
 }

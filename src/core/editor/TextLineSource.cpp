@@ -1,35 +1,128 @@
 #include "TextLineSource.h"
 
-TextLineSource::TextLineSource(const std::u16string& wholeText)
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr std::u16string_view CR_LF = u"\r\n";
+constexpr std::u16string_view CR = u"\r";
+constexpr std::u16string_view LF = u"\n";
+
+// Of four units read as one number, those below U+000E, where CR and LF
+// are, each marked by its high bit: the subtraction sets that bit for such
+// a unit (and borrows, so a unit after it may be marked wrongly, never one
+// before it).
+constexpr std::uint64_t BelowCr(std::uint64_t units)
 {
-    text_.reserve(wholeText.size());
-    starts_.push_back(0);
-    for (std::size_t i = 0; i < wholeText.size(); ++i) {
-        const char16_t c = wholeText[i];
-        if (c == u'\r' || c == u'\n') {
-            // CR LF is one break; a lone CR or LF is one too.
-            if (c == u'\r' && i + 1 < wholeText.size() && wholeText[i + 1] == u'\n')
-                ++i;
-            text_.push_back(u'\r');
-            starts_.push_back(static_cast<int>(text_.size()));
-        } else {
-            text_.push_back(c);
+    constexpr std::uint64_t ones = 0x0001000100010001u;
+    constexpr std::uint64_t highBits = 0x8000800080008000u;
+    return (units - 0x000E * ones) & ~units & highBits;
+}
+
+// Which of the four units the first mark stands on.
+int FirstMarked(std::uint64_t marks)
+{
+    const int bit
+        = std::endian::native == std::endian::little ? std::countr_zero(marks) : std::countl_zero(marks);
+    return bit / 16;
+}
+
+// Where the first CR or LF at or after `at` stands, or the end of the text.
+// Lines are mostly text, so eight units at a time are let pass while none of
+// them is below U+000E.
+std::size_t NextBreak(const char16_t* text, std::size_t at, std::size_t size)
+{
+    while (size - at >= 8) {
+        std::uint64_t first;
+        std::uint64_t second;
+        std::memcpy(&first, text + at, sizeof first);
+        std::memcpy(&second, text + at + 4, sizeof second);
+        const std::uint64_t firstMarks = BelowCr(first);
+        const std::uint64_t secondMarks = BelowCr(second);
+        if ((firstMarks | secondMarks) == 0) {
+            at += 8;
+            continue;
         }
+        at += firstMarks != 0 ? FirstMarked(firstMarks) : 4 + FirstMarked(secondMarks);
+        if (text[at] == u'\r' || text[at] == u'\n')
+            return at;
+        ++at; // a tab or another control character
     }
+    for (; at < size; ++at)
+        if (text[at] == u'\r' || text[at] == u'\n')
+            return at;
+    return size;
+}
+
+} // namespace
+
+TextLineSource::TextLineSource(std::u16string wholeText)
+    : text_(std::move(wholeText))
+{
+    const char16_t* const text = text_.data();
+    const std::size_t size = text_.size();
+    // Room for lines of some sixteen characters: lines of feature files are
+    // longer, and room that is never filled takes no memory.
+    std::vector<int> offsets;
+    std::vector<int> starts;
+    offsets.reserve(size / 16 + 1);
+    starts.reserve(size / 16 + 1);
+    offsets.push_back(0);
+    starts.push_back(0);
+    // How many breaks of each kind: CR LF, CR, LF.
+    std::size_t kinds[3] = {};
+    for (std::size_t at = 0, end; (end = NextBreak(text, at, size)) < size;) {
+        // CR LF is one break; a lone CR or LF is one too.
+        const bool cr = text[end] == u'\r';
+        const bool crLf = cr && end + 1 < size && text[end + 1] == u'\n';
+        ++kinds[crLf ? 0 : cr ? 1 : 2];
+        starts.push_back(starts.back() + static_cast<int>(end - at) + 1);
+        at = end + (crLf ? 2 : 1);
+        offsets.push_back(static_cast<int>(at));
+    }
+    const std::size_t breaks = offsets.size() - 1;
+    if (breaks > 0 && kinds[0] == breaks)
+        commonBreak_ = CR_LF;
+    else if (breaks > 0 && kinds[1] == breaks)
+        commonBreak_ = CR;
+    else if (breaks > 0 && kinds[2] == breaks)
+        commonBreak_ = LF;
+    offsets_ = std::move(offsets);
+    starts_ = std::move(starts);
 }
 
 int TextLineSource::lineCount() const
 {
-    return static_cast<int>(starts_.size());
+    return static_cast<int>(offsets_.size());
+}
+
+std::u16string_view TextLineSource::lineContent(int line) const
+{
+    if (line < 0 || line >= lineCount())
+        return {};
+    const std::size_t begin = offsets_[line];
+    const std::size_t length
+        = line + 1 < lineCount() ? starts_[line + 1] - starts_[line] - 1 : text_.size() - begin;
+    return std::u16string_view(text_).substr(begin, length);
 }
 
 std::u16string TextLineSource::lineText(int line) const
 {
-    if (line < 0 || line >= lineCount())
-        return {};
-    const std::size_t begin = starts_[line];
-    const std::size_t end = line + 1 < lineCount() ? starts_[line + 1] : text_.size();
-    return text_.substr(begin, end - begin);
+    const std::u16string_view content = lineContent(line);
+    if (line < 0 || line + 1 >= lineCount())
+        return std::u16string(content);
+    // A line that ends with a CR in the text too is cut out whole.
+    const char16_t* const end = content.data() + content.size();
+    if (*end == u'\r')
+        return std::u16string(content.data(), content.size() + 1);
+    std::u16string text;
+    text.reserve(content.size() + 1);
+    text += content;
+    text += u'\r';
+    return text;
 }
 
 int TextLineSource::lineStart(int line) const
@@ -39,19 +132,39 @@ int TextLineSource::lineStart(int line) const
     return starts_[line];
 }
 
+std::size_t TextLineSource::lineOffset(int line) const
+{
+    if (line < 0)
+        return 0;
+    if (line >= lineCount())
+        return text_.size();
+    return offsets_[line];
+}
+
+std::u16string_view TextLineSource::commonLineBreak() const
+{
+    return commonBreak_;
+}
+
 std::u16string TextLineSource::wholeText() const
 {
     std::u16string whole;
-    whole.reserve(text_.size() + starts_.size());
-    AppendAsWholeText(whole, text_);
+    whole.reserve(text_.size() + offsets_.size());
+    for (int line = 0; line < lineCount(); ++line) {
+        if (line > 0)
+            whole += CR_LF;
+        whole += lineContent(line);
+    }
     return whole;
 }
 
 void AppendAsWholeText(std::u16string& whole, std::u16string_view controlText)
 {
-    for (char16_t c : controlText) {
-        whole.push_back(c);
-        if (c == u'\r')
-            whole.push_back(u'\n');
+    for (std::size_t at = 0; at < controlText.size();) {
+        const std::size_t cr = std::min(controlText.find(u'\r', at), controlText.size());
+        whole.append(controlText.substr(at, cr - at));
+        if (cr < controlText.size())
+            whole += CR_LF;
+        at = cr + 1;
     }
 }

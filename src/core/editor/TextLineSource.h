@@ -2,26 +2,43 @@
 
 #include "LineSource.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // A LineSource over a whole text held in memory. CR LF, a lone LF and a lone
-// CR each end a line, as the editor control splits text.
+// CR each end a line, as the editor control splits text. The text is kept as
+// it is given, line breaks as they stand, and the lines are places in it, so
+// that a line costs two numbers and nothing is copied until it is read.
+//
+// Positions are ints, as the control's are: the text may hold at most
+// INT_MAX characters.
 class TextLineSource final : public LineSource {
 public:
-    explicit TextLineSource(const std::u16string& wholeText);
+    explicit TextLineSource(std::u16string wholeText);
 
     int lineCount() const override;
     std::u16string lineText(int line) const override;
     int lineStart(int line) const override;
 
+    // The line without its line break, as it stands in text().
+    std::u16string_view lineContent(int line) const;
+    // The text as given, and where in it a line begins.
+    const std::u16string& text() const { return text_; }
+    std::size_t lineOffset(int line) const;
+    // The line break that every line of the text but the last ends with (CR
+    // LF, LF or CR); empty when they differ or the text has one line.
+    std::u16string_view commonLineBreak() const;
+
     // The text as the control gives it out whole: every line break CR LF.
     std::u16string wholeText() const;
 
 private:
-    std::u16string text_; // line breaks normalised to one CR each
-    std::vector<int> starts_; // start of each line in text_
+    std::u16string text_;
+    std::vector<int> offsets_; // where each line begins in text_
+    std::vector<int> starts_; // and its position, a line break counting one
+    std::u16string_view commonBreak_;
 };
 
 // Appends `controlText`, in which every line break is a single CR as the

@@ -44,3 +44,10 @@ std::string EncodeFeatureFile(const std::u16string& text);
 // Reads a whole file. Returns false with a human-readable reason in `error`
 // ("No such file or directory", ...) when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
+
+// ReadFileBytes and DecodeFeatureFile in one, with the same result, but
+// without holding all of the file's bytes beside all of its text: a regular
+// file is decoded piece by piece as it is read, as long as it is UTF-8 (no
+// byte-order mark of UTF-16 and no zero byte); otherwise it is read again
+// whole and decoded from all of its bytes.
+bool ReadFeatureFile(const std::string& path, DecodedFeatureFile& decoded, std::string& error);

@@ -1,7 +1,11 @@
 #include "FeatureFileCodec.h"
 
+#include "Utf8.h"
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <new>
@@ -18,34 +22,79 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file for reading; a folder is refused with the reason it is.
+File OpenForReading(const std::string& path, std::string& error)
+{
+    // Opening a folder for reading succeeds on some systems and only the read
+    // fails, with a less helpful reason; ask first.
+    std::error_code status;
+    if (std::filesystem::is_directory(path, status)) {
+        error = ReasonFor(EISDIR);
+        return nullptr;
+    }
+    errno = 0;
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        error = ReasonFor(errno != 0 ? errno : ENOENT);
+    return file;
+}
+
+constexpr std::size_t PIECE_BYTES = 1 << 16;
+
+// The piece-by-piece reading of ReadFeatureFile. False, with `error` empty,
+// when the bytes turn out to need the whole-file decoding after all.
+bool ReadUtf8Pieces(std::FILE* file, std::uintmax_t size, DecodedFeatureFile& decoded, std::string& error)
+{
+    // The bytes of a sequence that the piece ended inside of are moved in
+    // front of the next piece, so that nothing else is copied.
+    constexpr std::size_t OPEN = 3;
+    std::unique_ptr<char[]> buffer(new char[OPEN + PIECE_BYTES]);
+    char* const pieceStart = buffer.get() + OPEN;
+    decoded.text.reserve(static_cast<std::size_t>(size));
+    std::size_t open = 0;
+    bool first = true;
+    for (bool atEnd = false; !atEnd;) {
+        const std::size_t got = std::fread(pieceStart, 1, PIECE_BYTES, file);
+        atEnd = got < PIECE_BYTES;
+        const std::string_view piece(pieceStart, got);
+        // A byte-order mark, or a zero byte, which UTF-8 text has none of,
+        // leaves the encoding to be told from all of the bytes.
+        const bool marked = first && piece.size() >= 2
+            && ((piece[0] == '\xFF' && piece[1] == '\xFE') || (piece[0] == '\xFE' && piece[1] == '\xFF'));
+        if (marked || piece.find('\0') != std::string_view::npos)
+            return false;
+        first = false;
+        std::string_view bytes(pieceStart - open, open + got);
+        open = atEnd ? 0 : OpenUtf8Sequence(bytes);
+        bytes.remove_suffix(open);
+        decoded.replacedSequences += AppendUtf8AsUtf16(bytes, decoded.text);
+        std::memmove(pieceStart - open, bytes.data() + bytes.size(), open);
+    }
+    if (std::ferror(file)) {
+        error = ReasonFor(errno != 0 ? errno : EIO);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error)
 {
     bytes.clear();
     error.clear();
-
-    // Opening a folder for reading succeeds on some systems and only the read
-    // fails, with a less helpful reason; ask first.
-    std::error_code status;
-    if (std::filesystem::is_directory(path, status)) {
-        error = ReasonFor(EISDIR);
+    const File file = OpenForReading(path, error);
+    if (!file)
         return false;
-    }
-
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        error = ReasonFor(errno != 0 ? errno : ENOENT);
-        return false;
-    }
 
     try {
         std::error_code sizeError;
         const auto size = std::filesystem::file_size(path, sizeError);
         if (!sizeError)
             bytes.reserve(static_cast<std::size_t>(size));
-        char chunk[1 << 16];
+        char chunk[PIECE_BYTES];
         for (;;) {
             const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
             bytes.append(chunk, got);
@@ -64,5 +113,36 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
         error = ReasonFor(code);
         return false;
     }
+    return true;
+}
+
+bool ReadFeatureFile(const std::string& path, DecodedFeatureFile& decoded, std::string& error)
+{
+    decoded = {};
+    error.clear();
+    std::error_code failure;
+    const std::filesystem::file_status status = std::filesystem::status(path, failure);
+    // Only a regular file can be read a second time from its start.
+    if (!failure && std::filesystem::is_regular_file(status)) {
+        const File file = OpenForReading(path, error);
+        if (!file)
+            return false;
+        try {
+            std::error_code sizeError;
+            const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+            errno = 0;
+            if (ReadUtf8Pieces(file.get(), sizeError ? 0 : size, decoded, error))
+                return true;
+        } catch (const std::bad_alloc&) {
+            error = ReasonFor(ENOMEM);
+        }
+        decoded = {};
+        if (!error.empty())
+            return false;
+    }
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes, error))
+        return false;
+    decoded = DecodeFeatureFile(bytes);
     return true;
 }

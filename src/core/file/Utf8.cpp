@@ -2,6 +2,10 @@
 
 #include "core/Surrogates.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 bool IsContinuation(unsigned char byte)
@@ -37,49 +41,88 @@ LeadInfo InfoForLead(unsigned char lead)
     return { 0, 0, 0 };
 }
 
-void AppendCodePoint(char32_t value, std::u16string& text)
+// Appends one code point as one or two units at `out`; returns the end.
+char16_t* PutCodePoint(char32_t value, char16_t* out)
 {
     if (value < 0x10000) {
-        text.push_back(static_cast<char16_t>(value));
+        *out++ = static_cast<char16_t>(value);
     } else {
-        text.push_back(HighSurrogateOf(value));
-        text.push_back(LowSurrogateOf(value));
+        *out++ = HighSurrogateOf(value);
+        *out++ = LowSurrogateOf(value);
     }
+    return out;
 }
 
-} // namespace
+// Feature files are mostly ASCII: the length of a run of it is found four
+// words of eight bytes, or of four units, at a time, and the run is then
+// copied in one loop.
+constexpr std::uint64_t ASCII_BYTES_MASK = 0x8080808080808080u;
+constexpr std::uint64_t ASCII_UNITS_MASK = 0xFF80FF80FF80FF80u;
 
-std::size_t AppendUtf8AsUtf16(std::string_view bytes, std::u16string& text)
+template <typename Unit, std::uint64_t mask> std::size_t AsciiRun(const Unit* in, const Unit* end)
 {
-    std::size_t replaced = 0;
-    const std::size_t size = bytes.size();
-    const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    text.reserve(text.size() + size);
+    constexpr std::ptrdiff_t perWord = sizeof(std::uint64_t) / sizeof(Unit);
+    const Unit* at = in;
+    for (std::uint64_t words[4]; end - at >= 4 * perWord; at += 4 * perWord) {
+        std::memcpy(words, at, sizeof words);
+        if (((words[0] | words[1] | words[2] | words[3]) & mask) != 0)
+            break;
+    }
+    for (std::uint64_t word; end - at >= perWord; at += perWord) {
+        std::memcpy(&word, at, sizeof word);
+        if ((word & mask) != 0)
+            break;
+    }
+    while (at < end && *at < 0x80)
+        ++at;
+    return static_cast<std::size_t>(at - in);
+}
 
-    std::size_t i = 0;
-    while (i < size) {
-        const unsigned char lead = at(i);
-        if (lead < 0x80) {
-            text.push_back(lead);
-            ++i;
-            continue;
-        }
+template <typename From, typename To> void CopyAscii(const From* in, To* out, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = static_cast<To>(in[i]);
+}
+
+// Bytes are decoded a slice at a time into a buffer of their own, and the
+// text grows by each slice's units: growing it first and writing the units
+// into it would have it fill the new room with zeros first.
+constexpr std::size_t SLICE_BYTES = 512;
+
+// AppendUtf8AsUtf16 of at most SLICE_BYTES bytes that end where a sequence
+// ends, or at the end of all the bytes.
+std::size_t AppendSlice(std::string_view bytes, std::u16string& text)
+{
+    // A character never takes fewer bytes than units, so this is room enough.
+    char16_t units[SLICE_BYTES];
+    char16_t* out = units;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    std::size_t replaced = 0;
+    while (in < end) {
+        const std::size_t run = AsciiRun<unsigned char, ASCII_BYTES_MASK>(in, end);
+        CopyAscii(in, out, run);
+        in += run;
+        out += run;
+        if (in == end)
+            break;
+        const unsigned char lead = *in;
         const LeadInfo info = InfoForLead(lead);
         if (info.length == 0) {
-            text.push_back(REPLACEMENT_CHARACTER);
+            *out++ = REPLACEMENT_CHARACTER;
             ++replaced;
-            ++i;
+            ++in;
             continue;
         }
         char32_t value = lead & (0xFF >> (info.length + 1));
-        std::size_t taken = 1;
+        std::ptrdiff_t taken = 1;
         bool complete = true;
-        for (; taken < static_cast<std::size_t>(info.length); ++taken) {
-            if (i + taken >= size) {
+        for (; taken < info.length; ++taken) {
+            if (taken >= end - in) {
                 complete = false;
                 break;
             }
-            const unsigned char next = at(i + taken);
+            const unsigned char next = in[taken];
             const bool fits
                 = taken == 1 ? (next >= info.secondLow && next <= info.secondHigh) : IsContinuation(next);
             if (!fits) {
@@ -89,45 +132,134 @@ std::size_t AppendUtf8AsUtf16(std::string_view bytes, std::u16string& text)
             value = (value << 6) | (next & 0x3F);
         }
         if (complete) {
-            AppendCodePoint(value, text);
+            out = PutCodePoint(value, out);
         } else {
-            text.push_back(REPLACEMENT_CHARACTER);
+            *out++ = REPLACEMENT_CHARACTER;
             ++replaced;
         }
-        i += taken;
+        in += taken;
+    }
+    text.append(units, static_cast<std::size_t>(out - units));
+    return replaced;
+}
+
+// The UTF-8 form of one code point at `out`; returns the end.
+char* PutUtf8(char32_t value, char* out)
+{
+    if (value < 0x80) {
+        *out++ = static_cast<char>(value);
+    } else if (value < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (value >> 6));
+        *out++ = static_cast<char>(0x80 | (value & 0x3F));
+    } else if (value < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (value >> 12));
+        *out++ = static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (value & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (value >> 18));
+        *out++ = static_cast<char>(0x80 | ((value >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (value & 0x3F));
+    }
+    return out;
+}
+
+} // namespace
+
+std::size_t AppendUtf8AsUtf16(std::string_view bytes, std::u16string& text)
+{
+    text.reserve(text.size() + bytes.size());
+    std::size_t replaced = 0;
+    while (!bytes.empty()) {
+        std::size_t length = std::min(bytes.size(), SLICE_BYTES);
+        if (length < bytes.size())
+            length -= OpenUtf8Sequence(bytes.substr(0, length));
+        replaced += AppendSlice(bytes.substr(0, length), text);
+        bytes.remove_prefix(length);
     }
     return replaced;
+}
+
+std::size_t OpenUtf8Sequence(std::string_view bytes)
+{
+    // A sequence is at most four bytes long, so only one of the last three
+    // can start a sequence that the bytes end before it is complete.
+    const std::size_t size = bytes.size();
+    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[size - back]);
+        if (IsContinuation(byte))
+            continue;
+        const LeadInfo info = InfoForLead(byte);
+        if (static_cast<std::size_t>(info.length) <= back)
+            return 0;
+        // Bytes after the lead that cannot continue it have cut it already.
+        if (back >= 2) {
+            const auto second = static_cast<unsigned char>(bytes[size - back + 1]);
+            if (second < info.secondLow || second > info.secondHigh)
+                return 0;
+        }
+        return back;
+    }
+    return 0;
+}
+
+std::size_t Utf8Length(std::u16string_view text)
+{
+    const char16_t* in = text.data();
+    const char16_t* const end = in + text.size();
+    std::size_t length = 0;
+    while (in < end) {
+        const std::size_t run = AsciiRun<char16_t, ASCII_UNITS_MASK>(in, end);
+        in += run;
+        length += run;
+        if (in == end)
+            break;
+        const char32_t unit = *in++;
+        if (unit < 0x800) {
+            length += 2;
+        } else if (IsHighSurrogate(unit) && in < end && IsLowSurrogate(*in)) {
+            length += 4;
+            ++in;
+        } else {
+            length += 3; // a lone surrogate too, written as U+FFFD
+        }
+    }
+    return length;
+}
+
+char* EncodeUtf8(std::u16string_view text, char* out)
+{
+    const char16_t* in = text.data();
+    const char16_t* const end = in + text.size();
+    while (in < end) {
+        const std::size_t run = AsciiRun<char16_t, ASCII_UNITS_MASK>(in, end);
+        CopyAscii(in, out, run);
+        in += run;
+        out += run;
+        if (in == end)
+            break;
+        char32_t value = *in++;
+        if (IsSurrogate(value)) {
+            if (IsHighSurrogate(value) && in < end && IsLowSurrogate(*in))
+                value = CombineSurrogates(value, *in++);
+            else
+                value = REPLACEMENT_CHARACTER;
+        }
+        out = PutUtf8(value, out);
+    }
+    return out;
+}
+
+void AppendUtf16AsUtf8(std::u16string_view text, std::string& bytes)
+{
+    const std::size_t oldSize = bytes.size();
+    bytes.resize(oldSize + Utf8Length(text));
+    EncodeUtf8(text, bytes.data() + oldSize);
 }
 
 std::string Utf16ToUtf8(std::u16string_view text)
 {
     std::string bytes;
-    bytes.reserve(text.size() + text.size() / 2);
-    const std::size_t size = text.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        char32_t value = text[i];
-        if (value < 0x80) {
-            bytes.push_back(static_cast<char>(value));
-            continue;
-        }
-        if (IsSurrogate(value)) {
-            if (IsHighSurrogate(value) && i + 1 < size && IsLowSurrogate(text[i + 1])) {
-                value = CombineSurrogates(value, text[++i]);
-            } else {
-                value = REPLACEMENT_CHARACTER;
-            }
-        }
-        if (value < 0x800) {
-            bytes.push_back(static_cast<char>(0xC0 | (value >> 6)));
-        } else if (value < 0x10000) {
-            bytes.push_back(static_cast<char>(0xE0 | (value >> 12)));
-            bytes.push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-        } else {
-            bytes.push_back(static_cast<char>(0xF0 | (value >> 18)));
-            bytes.push_back(static_cast<char>(0x80 | ((value >> 12) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-        }
-        bytes.push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    }
+    AppendUtf16AsUtf8(text, bytes);
     return bytes;
 }

@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -67,4 +68,19 @@ int DisplayWidth(std::u16string_view text)
         width += CharacterWidth(c);
     }
     return width;
+}
+
+int DisplayColumn(std::u16string_view text, int tabWidth)
+{
+    tabWidth = std::max(tabWidth, 1);
+    int column = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t tab = std::min(text.find(u'\t', start), text.size());
+        column += DisplayWidth(text.substr(start, tab - start));
+        if (tab == text.size())
+            break;
+        column += tabWidth - column % tabWidth;
+        start = tab + 1;
+    }
+    return column;
 }

@@ -90,6 +90,17 @@ TEST(Decode, GivesTextEncodingAndReplacements)
         EXPECT_EQ(decoded.encoding, c.encoding);
         EXPECT_EQ(decoded.text, c.text);
         EXPECT_EQ(decoded.replacedSequences, c.replaced);
+        // Runs of ASCII are decoded four words of eight bytes at a time, then
+        // a word at a time: the same again with such runs of every length up
+        // to past a group of four words and two more around it.
+        if (c.encoding != Utf8 || c.bytes.find('\0') != std::string::npos)
+            continue;
+        for (std::size_t run = 1; run <= 49; ++run) {
+            const std::string ascii(run, 'x');
+            const DecodedFeatureFile padded = DecodeFeatureFile(ascii + c.bytes + ascii);
+            EXPECT_EQ(padded.text, Widened(ascii) + c.text + Widened(ascii)) << run;
+            EXPECT_EQ(padded.replacedSequences, c.replaced) << run;
+        }
     }
 }
 
@@ -175,8 +186,15 @@ TEST(Encode, WritesUtf8WithoutMarkOrTerminator)
         { u"\xD83Dx\xDE00\xD83D", Bytes({ 0xEF, 0xBF, 0xBD, 'x', 0xEF, 0xBF, 0xBD, 0xEF, 0xBF, 0xBD }) },
         { u"\xD83D\xD83D\xDE00", Bytes({ 0xEF, 0xBF, 0xBD, 0xF0, 0x9F, 0x98, 0x80 }) },
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(EncodeFeatureFile(c.text), c.bytes);
+        // Four words of four units at a time, then a word at a time.
+        for (std::size_t run = 1; run <= 25; ++run) {
+            const std::string ascii(run, 'x');
+            EXPECT_EQ(EncodeFeatureFile(Widened(ascii) + c.text + Widened(ascii)), ascii + c.bytes + ascii)
+                << run;
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,53 @@ TEST(ReadFileBytes, ReadsAndDecodesALargeFileWhole)
     EXPECT_EQ(decoded.text.size(), bytes.size());
     EXPECT_TRUE(decoded.text.ends_with(std::u16string(u"\n\x1A\0\xFFFD", 4)));
     EXPECT_EQ(decoded.replacedSequences, 1u);
+}
+
+// Reading a file piece by piece decodes it exactly as decoding all of its
+// bytes does, whatever falls on the edge of a piece, and gives way to the
+// whole-file reading for bytes that are no UTF-8.
+TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
+{
+    constexpr std::size_t piece = 1 << 16;
+    const std::string sequences[] = { "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xE2\x82x",
+        "\xF0\x9F\x98", "\xC0\x80", "\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80" };
+    std::vector<std::pair<std::string, std::string>> cases = {
+        { "empty", "" },
+        { "one byte", "F" },
+        { "several pieces of ASCII", std::string(3 * piece + 17, 'a') },
+        { "a byte-order mark of UTF-16", "\xFF\xFE" + std::string("F\0e\0a\0\n\0", 8) },
+        { "a zero byte after the first piece", std::string(piece + 5, 'a') + std::string("\0b", 2) },
+        { "UTF-16 without a mark", std::string("F\0e\0a\0\n\0", 8) },
+    };
+    for (const std::string& sequence : sequences)
+        for (std::size_t before = piece - 4; before <= piece; ++before)
+            cases.emplace_back(
+                std::to_string(before) + " bytes, then bytes " + std::to_string(sequence.size()),
+                std::string(before, 'a') + sequence + "tail");
+
+    const auto path = std::filesystem::temp_directory_path() / "quillmark-pieces.feature";
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        DecodedFeatureFile read;
+        std::string error = "left over";
+        ASSERT_TRUE(ReadFeatureFile(path.string(), read, error)) << error;
+        EXPECT_EQ(error, "");
+        const DecodedFeatureFile whole = DecodeFeatureFile(bytes);
+        EXPECT_TRUE(read.text == whole.text)
+            << read.text.size() << " units, " << whole.text.size() << " expected";
+        EXPECT_EQ(read.encoding, whole.encoding);
+        EXPECT_EQ(read.replacedSequences, whole.replacedSequences);
+        EXPECT_EQ(read.unrecognisedEncoding, whole.unrecognisedEncoding);
+    }
+    std::filesystem::remove(path);
+
+    DecodedFeatureFile read;
+    std::string error;
+    EXPECT_FALSE(ReadFeatureFile(path.string(), read, error));
+    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_FALSE(ReadFeatureFile(std::filesystem::temp_directory_path().string(), read, error));
+    EXPECT_EQ(error, "Is a directory");
 }
 
 std::u16string WithoutLineEnds(std::u16string text)

@@ -109,6 +109,19 @@ TEST(DisplayWidth, CountsColumnsOfTheView)
     EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1); // a lone surrogate
 }
 
+TEST(DisplayWidth, ColumnsBehindALineStartCountTabsToTheNextStop)
+{
+    const struct {
+        std::u16string_view text;
+        int column;
+    } cases[] = { { u"", 0 }, { u"abc", 3 }, { u"\t", 8 }, { u"abcdefg\t", 8 }, { u"abcdefgh\t", 16 },
+        { u"\t\tx", 17 }, { u"日本\t", 8 }, { u"日本語ＡＢ\t", 16 }, { u"a\u0308\t\U0001F600", 10 } };
+    for (const auto& c : cases)
+        EXPECT_EQ(DisplayColumn(c.text, 8), c.column) << std::string(c.text.begin(), c.text.end());
+    EXPECT_EQ(DisplayColumn(u"ab\tc", 4), 5);
+    EXPECT_EQ(DisplayColumn(u"ab\tc", 0), 4) << "a tab moves at least one column";
+}
+
 TEST(MatrixShape, PadToRectangleAndTranspose)
 {
     const CellMatrix ragged = { { u"a", u"b" }, { u"c" }, {} };

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# quillmark-cli as a whole process beside cat(1) of the same file, on files of
+# 2,000, 20,000 and 200,000 lines made of the 1998-line sample over and over.
+# The tool and cat run in turn, so that a drift of the machine's speed touches
+# both; each line gives the medians of both and the median of the pairs'
+# ratios. Peak memory is the tool's maximum resident set beyond what it holds
+# for an empty file, per byte of input. Start-up is `help` beside /bin/true.
+# Usage: bench/cli.sh [path/to/quillmark-cli] [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program="${1:-build/bin/quillmark-cli}"
+runs="${2:-11}"
+sample="bench/data/realistic-1998.feature"
+
+if [ ! -x "$program" ]; then
+    echo "cli.sh: $program not built" >&2
+    exit 1
+fi
+if [ ! -x /usr/bin/time ]; then
+    echo "cli.sh: /usr/bin/time is missing (apt-get install time)" >&2
+    exit 1
+fi
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+: >"$work/empty.feature"
+for lines in 2000 20000 200000; do
+    : >"$work/$lines.part"
+    while [ "$(wc -l <"$work/$lines.part")" -lt "$lines" ]; do
+        cat "$sample" >>"$work/$lines.part"
+    done
+    head -n "$lines" "$work/$lines.part" >"$work/$lines.feature"
+    rm "$work/$lines.part"
+done
+
+# Microseconds that one run of the command takes, its output thrown away.
+elapsed() {
+    local start=$EPOCHREALTIME
+    "$@" >/dev/null 2>&1
+    local end=$EPOCHREALTIME
+    echo $((10#${end/[.,]/} - 10#${start/[.,]/}))
+}
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
+peak_kb() {
+    /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1
+}
+
+# paired LABEL BASELINE... -- COMMAND...
+paired() {
+    local label="$1"
+    shift
+    local baseline=()
+    while [ "$1" != "--" ]; do
+        baseline+=("$1")
+        shift
+    done
+    shift
+    "$@" >/dev/null 2>&1 || true # warm the page cache
+    local ours=() theirs=() ratios=()
+    for _ in $(seq 1 "$runs"); do
+        local b a
+        b=$(elapsed "${baseline[@]}")
+        a=$(elapsed "$@")
+        theirs+=("$b")
+        ours+=("$a")
+        ratios+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')")
+    done
+    printf '%-24s %9d us  %-10s %7d us  ratio %6s' "$label" \
+        "$(printf '%s\n' "${ours[@]}" | median)" "${baseline[0]##*/}" \
+        "$(printf '%s\n' "${theirs[@]}" | median)" "$(printf '%s\n' "${ratios[@]}" | median)"
+}
+
+echo "quillmark-cli beside cat, $runs pairs each (medians)"
+paired "help" /bin/true -- "$program" help
+echo
+for command in format align analyse classify; do
+    empty=$(peak_kb "$program" "$command" "$work/empty.feature")
+    for lines in 2000 20000 200000; do
+        file="$work/$lines.feature"
+        bytes=$(wc -c <"$file")
+        paired "$command $lines lines" cat "$file" -- "$program" "$command" "$file"
+        peak=$(peak_kb "$program" "$command" "$file")
+        awk -v p="$peak" -v e="$empty" -v b="$bytes" \
+            'BEGIN { printf "  peak %6d KB, %.2f bytes per input byte\n", p, (p - e) * 1024 / b }'
+    done
+done

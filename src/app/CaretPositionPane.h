@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+class CQuillmark2View;
+
+// The status bar's pane of the caret's place, "Ln 12, Col 5", following the
+// caret of the view; columns count as the view shows them.
+class CaretPositionPane : public QLabel {
+    Q_OBJECT
+public:
+    CaretPositionPane(const CQuillmark2View& view, QWidget* parent);
+
+private:
+    void ShowCaretPosition();
+
+    const CQuillmark2View& m_view;
+};
