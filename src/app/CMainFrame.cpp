@@ -3,6 +3,7 @@
 #include "CaretPositionPane.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "LoadProgressMessage.h"
 #include "LockKeyIndicators.h"
 #include "MenuLayout.h"
 #include "document/CQuillmark2Doc.h"
@@ -101,6 +102,8 @@ void CMainFrame::CreateStatusBar()
     statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
     statusBar()->addPermanentWidget(new CaretPositionPane(*m_view, statusBar()));
     new LockKeyIndicators(statusBar());
+    connect(m_document, &CQuillmark2Doc::loadProgress, new LoadProgressMessage(statusBar()),
+        &LoadProgressMessage::Show);
 }
 
 void CMainFrame::UpdateTitle()

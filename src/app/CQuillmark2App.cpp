@@ -10,7 +10,13 @@
 #include "platform/Profile.h"
 #include "platform/StringConvert.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QStatusBar>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
 
 namespace {
 const QString configuration = QStringLiteral("Configuration");
@@ -28,6 +34,25 @@ const QString statusBarEntry = QStringLiteral("statusBar");
 Profile UserProfile()
 {
     return Profile(AppInfo::organizationName, AppInfo::applicationName);
+}
+
+// Files larger than this take longer than a blink to open.
+constexpr qint64 paintFirstBytes = 1024 * 1024;
+
+// A window just shown is painted only once the window system has exposed it;
+// this waits for that (never longer than a moment, in case it never comes)
+// and paints the window on the screen at once.
+void PaintShownWindow(QWidget& window)
+{
+    constexpr int longestWaitMs = 500;
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed()
+        && waited.elapsed() < longestWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(1);
+    }
+    window.repaint();
 }
 }
 
@@ -65,12 +90,17 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     m_frame->show();
 
     // The file named on the command line is opened once the window is up, so
-    // that whatever the user must hear of it (bytes that were replaced, an
-    // unknown language, a file that cannot be read) is said over the window.
+    // that whatever must be said of it (bytes that were replaced, an unknown
+    // language, a file that cannot be read) is said over the window. A large
+    // file waits until the window is painted too, so that the user sees the
+    // program at once; a small one is in before the first paint would be.
     // A file that cannot be read leaves the new document.
     const QString path = arguments.value(1);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
+        if (QFileInfo(path).size() > paintFirstBytes)
+            PaintShownWindow(*m_frame);
         documents.OpenCommandLineFile(path);
+    }
     // Copies left by an editor that did not end normally are offered last, over
     // the window and the file it shows: a restored copy replaces that
     // unmodified document, so nothing asks whether to save it first.

@@ -58,18 +58,27 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
         return false;
     }
 
+    const QString fileName = info.fileName();
+    emit loadProgress(fileName, 0);
     std::string bytes;
     std::string error;
     if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error)) {
+        emit loadProgress(fileName, 100);
         MessageBoxError(
             QStringLiteral("Cannot open %1: %2.").arg(Shown(path), QString::fromLocal8Bit(error.c_str())),
             parent);
         return false;
     }
-    const DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
+    DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
     bytes = std::string();
 
-    m_view.LoadText(toQString(decoded.text));
+    // The view takes the text straight from the decoded string.
+    m_view.LoadText(QStringView(decoded.text.data(), static_cast<qsizetype>(decoded.text.size())),
+        [this, &fileName](qsizetype done, qsizetype total) {
+            emit loadProgress(fileName, static_cast<int>(100 * done / std::max<qsizetype>(total, 1)));
+        });
+    decoded.text = std::u16string();
+    emit loadProgress(fileName, 100);
     SetPathName(path);
     m_fileWatch.Watch(path);
     if (decoded.replacedSequences > 0)

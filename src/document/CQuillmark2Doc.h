@@ -54,6 +54,9 @@ signals:
     // Damaged bytes were replaced while the file was read, or its bytes fit
     // no encoding and were read as UTF-8.
     void loadWarning(const QString& message);
+    // While a file is opened: 0 before it is read, then the percentage of
+    // its text in the view, 100 once it is all in or the open has failed.
+    void loadProgress(const QString& fileName, int percent);
 
 private:
     void SetPathName(const QString& path);

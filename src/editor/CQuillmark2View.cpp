@@ -35,7 +35,7 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
     connect(this, &QPlainTextEdit::selectionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
     m_changes.SeeLineCount(m_control.GetLineCount());
-    m_baselineText = m_control.GetControlText();
+    m_baselineText.Take(m_control);
 }
 
 CQuillmark2View::~CQuillmark2View() = default;
@@ -90,7 +90,7 @@ void CQuillmark2View::ColorLines(int first, int last)
 void CQuillmark2View::RefreshAllLines()
 {
     {
-        const DocumentLineSource::CopyScope copy(m_lineSource);
+        const DocumentLineSource::CopyScope copy(m_lineSource, m_analysis.maxAnalysedLines);
         m_analysis.AnalyseAll(m_lineSource);
     }
     const int analysed = m_analysis.analysedLineCount;
@@ -114,10 +114,12 @@ QString CQuillmark2View::WholeText() const
     return m_control.GetWholeText();
 }
 
-void CQuillmark2View::SetTextBeforeRefresh(const QString& wholeText)
+void CQuillmark2View::SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress)
 {
     const ChangeTracker::WriteScope writing(m_changes);
-    m_control.SetWholeText(wholeText);
+    m_control.SetWholeText(wholeText, progress);
+    // Every block is new: none can hold colours of another line.
+    m_changes.ForgetWrites();
 }
 
 void CQuillmark2View::ReplaceRange(
@@ -149,9 +151,10 @@ void CQuillmark2View::ReplaceWholeTextKeepingCaretLine(const QString& text)
 
 void CQuillmark2View::SetBaselineToCurrentText()
 {
-    m_baselineText = m_control.GetControlText();
+    m_baselineText.Take(m_control);
+    // The text is its own baseline now: there is nothing to compare.
     m_modifiedUntilSaved = false;
-    UpdateModifiedFlag();
+    SetModifiedFlag(false);
 }
 
 void CQuillmark2View::MarkModifiedUntilSaved()
@@ -162,10 +165,11 @@ void CQuillmark2View::MarkModifiedUntilSaved()
 
 void CQuillmark2View::UpdateModifiedFlag()
 {
-    // The control keeps its length, so a length that differs (the usual case
-    // after an edit) settles it without reading the text.
-    const bool modified = m_modifiedUntilSaved || m_control.GetTextLength() != m_baselineText.size()
-        || m_control.GetControlText() != m_baselineText;
+    SetModifiedFlag(m_modifiedUntilSaved || m_baselineText.Differs(m_control));
+}
+
+void CQuillmark2View::SetModifiedFlag(bool modified)
+{
     if (modified == m_modified)
         return;
     m_modified = modified;
@@ -177,6 +181,7 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
     m_lineSource.Invalidate();
     if (charsRemoved == 0 && charsAdded == 0)
         return;
+    m_baselineText.SeeChange(position, charsAdded, m_control.GetTextLength());
     const int lastPosition = std::clamp(position + charsAdded, 0, m_control.GetTextLength());
     const int first = m_control.LineFromChar(std::clamp(position, 0, lastPosition));
     const int last = m_control.LineFromChar(lastPosition);
@@ -192,7 +197,7 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
         // holds another line's analysis (up to as many blocks past the analysed
         // ones as lines came or went) is repainted.
         {
-            const DocumentLineSource::CopyScope copy(m_lineSource);
+            const DocumentLineSource::CopyScope copy(m_lineSource, m_analysis.maxAnalysedLines);
             m_analysis.AnalyseAll(m_lineSource);
         }
         m_highlighter.PaintBlocks(first, last + 1);

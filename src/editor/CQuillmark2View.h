@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BaselineText.h"
 #include "ChangeTracker.h"
 #include "DocumentLineSource.h"
 #include "GherkinHighlighter.h"
@@ -41,8 +42,9 @@ public:
     // new-document template, whose title is then selected, and any other has
     // its first line's language directive applied; then every line is
     // analysed and painted once, and the text is the unmodified one. The
-    // undo history starts afresh.
-    void LoadText(const QString& wholeText);
+    // undo history starts afresh. A large text goes in a piece at a time,
+    // `progress` hearing of each.
+    void LoadText(QStringView wholeText, const TextControl::LoadProgress& progress = {});
 
     // The font size setting, in points, which the application hands over.
     void SetFontSize(int points);
@@ -118,7 +120,7 @@ private:
     // The caret and the selection never stand in front of a byte-order mark.
     void KeepCaretBehindMark();
     // Replaces all text without analysing it; RefreshAllLines follows.
-    void SetTextBeforeRefresh(const QString& wholeText);
+    void SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress = {});
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
     // The edit of the view's own commands, which run RefreshAllLines right
     // after: positions start .. end become `text` (CR LF line breaks) in one
@@ -136,6 +138,7 @@ private:
     // clipboard, and every line is analysed and coloured again.
     void WriteBlockBack(int start, int end, const QString& text);
     void UpdateModifiedFlag();
+    void SetModifiedFlag(bool modified);
 
     TextControl m_control;
     DocumentLineSource m_lineSource;
@@ -144,10 +147,7 @@ private:
     GherkinHighlighter m_highlighter;
     ChangeTracker m_changes;
 
-    // The baseline in the control's own form (blocks joined by U+2029), so
-    // that a comparison needs no conversion; compared only when the lengths
-    // agree.
-    QString m_baselineText;
+    BaselineText m_baselineText;
     bool m_modified = false;
     bool m_modifiedUntilSaved = false;
     bool m_movingCaretBehindMark = false;

@@ -12,9 +12,9 @@
 #include "platform/MessageBox.h"
 #include "platform/StringConvert.h"
 
-void CQuillmark2View::LoadText(const QString& wholeText)
+void CQuillmark2View::LoadText(QStringView wholeText, const TextControl::LoadProgress& progress)
 {
-    SetTextBeforeRefresh(wholeText);
+    SetTextBeforeRefresh(wholeText, progress);
     // The skeleton fills an empty text whole, so it is set directly: putting
     // it through the clipboard would throw away whatever the user had copied
     // before starting the editor or choosing New.

@@ -61,6 +61,13 @@ public:
         return end;
     }
 
+    // Forgets the writes noted, after a write that made every block anew.
+    void ForgetWrites()
+    {
+        pendingLastLine_ = -1;
+        pendingShift_ = 0;
+    }
+
     // Room for the types of the analysed lines before a keystroke's analysis,
     // kept so that each keystroke does not allocate it anew.
     std::vector<LineType>& TypesBefore() { return typesBefore_; }

@@ -1,5 +1,6 @@
 #include "DocumentLineSource.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 QTextBlock DocumentLineSource::BlockOf(int line) const
@@ -20,9 +21,18 @@ QTextBlock DocumentLineSource::BlockOf(int line) const
     return lastBlock_;
 }
 
-void DocumentLineSource::TakeCopy() const
+void DocumentLineSource::TakeCopy(int lineLimit) const
 {
-    copy_ = document_->toRawText();
+    copyEndLine_ = document_->blockCount();
+    if (lineLimit != allLines && lineLimit < copyEndLine_) {
+        // The lines before the limit, each with its separator.
+        QTextCursor prefix(const_cast<QTextDocument*>(document_));
+        prefix.setPosition(document_->findBlockByNumber(lineLimit).position(), QTextCursor::KeepAnchor);
+        copy_ = prefix.selectedText();
+        copyEndLine_ = lineLimit;
+    } else {
+        copy_ = document_->toRawText();
+    }
     copyStarts_.assign(1, 0);
     copyComplete_ = false;
     copyRevision_ = document_->revision();
@@ -34,11 +44,12 @@ void DocumentLineSource::ReleaseCopy() const
     copyStarts_.clear();
     copyComplete_ = false;
     copyRevision_ = -1;
+    copyEndLine_ = 0;
 }
 
 bool DocumentLineSource::CopiedLine(int line, QStringView& text, int& start) const
 {
-    if (copyStarts_.empty() || copyRevision_ != document_->revision())
+    if (copyStarts_.empty() || copyRevision_ != document_->revision() || line >= copyEndLine_)
         return false;
     // The starts are found as far as the lines asked for, so a copy taken
     // for the first lines of a long text is not searched to its end.

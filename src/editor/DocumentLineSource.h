@@ -29,18 +29,22 @@ public:
     }
 
     // Before reading every line in turn: lines are then cut from one copy of
-    // the whole text, taken here, which costs far less than reading block by
-    // block. The copy lasts until ReleaseCopy or the next change of the text.
-    void TakeCopy() const;
+    // the text, taken here, which costs far less than reading block by block.
+    // With a line limit only the lines before it are copied (the analysis
+    // reads no further, and a large file is not copied for it); later lines
+    // are read from their blocks. The copy lasts until ReleaseCopy or the
+    // next change of the text.
+    static constexpr int allLines = -1;
+    void TakeCopy(int lineLimit = allLines) const;
     void ReleaseCopy() const;
 
     // Holds a copy for the time of a scope.
     class CopyScope {
     public:
-        explicit CopyScope(const DocumentLineSource& source)
+        explicit CopyScope(const DocumentLineSource& source, int lineLimit = allLines)
             : source_(source)
         {
-            source_.TakeCopy();
+            source_.TakeCopy(lineLimit);
         }
         ~CopyScope() { source_.ReleaseCopy(); }
         CopyScope(const CopyScope&) = delete;
@@ -70,6 +74,8 @@ private:
     mutable QString copy_;
     mutable std::vector<int> copyStarts_;
     mutable bool copyComplete_ = false;
+    // Lines from this one on are not in the copy.
+    mutable int copyEndLine_ = 0;
     mutable int copyRevision_ = -1;
     mutable QTextBlock lastBlock_;
     mutable int lastLine_ = -1;

@@ -109,6 +109,10 @@ void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, in
 
 void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
 {
+    // A line past the analysed ones that was never painted shows no colours
+    // already; its layout is left to be made when the line is shown.
+    if (line >= analysis_.analysedLineCount && block.userData() == nullptr)
+        return;
     const int length = block.length() - 1;
     int start = length;
     int end = length;

@@ -69,6 +69,17 @@ QString TextControl::GetControlText() const
     return edit_->document()->toRawText();
 }
 
+QString TextControl::GetControlText(int start, int end) const
+{
+    if (start >= end)
+        return {};
+    QTextCursor range(edit_->document());
+    range.setPosition(start);
+    range.setPosition(end, QTextCursor::KeepAnchor);
+    // A selection's text is the raw text, blocks joined by U+2029.
+    return range.selectedText();
+}
+
 QString TextControl::GetPlainText() const
 {
     return edit_->document()->toPlainText();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -38,6 +40,8 @@ public:
     // The text as the control holds it, every line break one U+2029, so that
     // control positions index it directly.
     QString GetControlText() const;
+    // The same of positions start .. end alone.
+    QString GetControlText(int start, int end) const;
     // The same for searching: a no-break space reads as a blank and a line
     // break as LF, at the same positions.
     QString GetPlainText() const;
@@ -47,6 +51,11 @@ public:
     // Replaces all text; CR LF, a lone CR and a lone LF each end a line. Clears
     // the undo history.
     void SetWholeText(const QString& text);
+    // The same for a text that may be large: it goes in a piece at a time,
+    // straight from `text`, and `progress` hears after each piece how many of
+    // its characters are in.
+    using LoadProgress = std::function<void(qsizetype done, qsizetype total)>;
+    void SetWholeText(QStringView text, const LoadProgress& progress);
     // Number of control positions (line breaks count one).
     int GetTextLength() const;
 

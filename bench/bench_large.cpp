@@ -1,0 +1,92 @@
+// The editor view on large texts: the realistic document repeated to 1998,
+// 20,000 and 200,000 lines. Loading the text into the view, and typing at
+// its end, which should cost the same whatever the length of the text.
+
+#include "RealisticView.h"
+#include "core/language/KeywordDictionary.h"
+#include "editor/CQuillmark2View.h"
+
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The realistic document repeated to `lines` lines, CR LF between them.
+QString RepeatedText(int lines)
+{
+    const QStringList sample = RealisticText().split(QStringLiteral("\r\n"));
+    QStringList repeated;
+    repeated.reserve(lines);
+    while (!sample.isEmpty() && repeated.size() < lines)
+        repeated.append(sample.mid(0, lines - repeated.size()));
+    return repeated.join(QStringLiteral("\r\n"));
+}
+
+void BM_LoadText(benchmark::State& state)
+{
+    SetLanguage(u"en");
+    const QString text = RepeatedText(static_cast<int>(state.range(0)));
+    CQuillmark2View view;
+    for (auto _ : state)
+        view.LoadText(text);
+    state.counters["lines"] = view.control().GetLineCount();
+}
+BENCHMARK(BM_LoadText)->Arg(1998)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// A character typed at the end of the last line, then taken back with
+// Backspace; each iteration is one keystroke.
+void BM_TypedCharacterAtEnd(benchmark::State& state)
+{
+    SetLanguage(u"en");
+    CQuillmark2View view;
+    view.LoadText(RepeatedText(static_cast<int>(state.range(0))));
+    QTextCursor cursor(view.document());
+    cursor.movePosition(QTextCursor::End);
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            cursor.deletePreviousChar();
+        else
+            cursor.insertText(QStringLiteral("x"));
+        typed = !typed;
+    }
+    state.counters["lines"] = view.control().GetLineCount();
+}
+BENCHMARK(BM_TypedCharacterAtEnd)->Arg(1998)->Arg(200000)->Unit(benchmark::kMicrosecond);
+
+// Enter and Backspace at the end: the line count changes with every keystroke.
+void BM_TypedLineBreakAtEnd(benchmark::State& state)
+{
+    SetLanguage(u"en");
+    CQuillmark2View view;
+    view.LoadText(RepeatedText(static_cast<int>(state.range(0))));
+    QTextCursor cursor(view.document());
+    cursor.movePosition(QTextCursor::End);
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            cursor.deletePreviousChar();
+        else
+            cursor.insertText(QStringLiteral("\n"));
+        typed = !typed;
+    }
+    state.counters["lines"] = view.control().GetLineCount();
+}
+BENCHMARK(BM_TypedLineBreakAtEnd)->Arg(1998)->Arg(200000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class TextControl;
+
+// The text that counts as unchanged, in the control's own form (blocks
+// joined by U+2029), and the part of the current text an edit may have made
+// differ from it. Every change of the text is seen here, so that asking
+// whether the text differs compares only what the edits since the last
+// answer touched, not a whole large text.
+class BaselineText {
+public:
+    // The control's text becomes the baseline.
+    void Take(const TextControl& control);
+
+    // Positions `position` .. `position + added` of a text now `length`
+    // long are new (the characters they replaced are gone).
+    void SeeChange(int position, int added, int length);
+
+    // Whether the control's text differs from the baseline.
+    bool Differs(const TextControl& control);
+
+private:
+    QString text_;
+    // The current text's first `samePrefix_` and last `sameSuffix_`
+    // characters are the baseline's, as far as the changes seen tell.
+    int samePrefix_ = 0;
+    int sameSuffix_ = 0;
+};

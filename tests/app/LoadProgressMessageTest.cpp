@@ -1,0 +1,28 @@
+#include "app/LoadProgressMessage.h"
+
+#include <QStatusBar>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A file that takes longer than a blink shows how far it has come, and the
+// bar is cleared once the file is in (or the open has failed).
+TEST(LoadProgressMessage, ShowsTheFigureOfASlowOpenUntilItEnds)
+{
+    QStatusBar bar;
+    LoadProgressMessage progress(&bar);
+    progress.Show(QStringLiteral("big.feature"), 0);
+    QThread::msleep(LoadProgressMessage::blinkMs + 20);
+    progress.Show(QStringLiteral("big.feature"), 40);
+    EXPECT_EQ(bar.currentMessage(), QStringLiteral("Opening big.feature (40%)"));
+    progress.Show(QStringLiteral("big.feature"), 75);
+    QThread::msleep(LoadProgressMessage::repaintMs + 20);
+    progress.Show(QStringLiteral("big.feature"), 80);
+    EXPECT_EQ(bar.currentMessage(), QStringLiteral("Opening big.feature (80%)"));
+    progress.Show(QStringLiteral("big.feature"), 100);
+    EXPECT_EQ(bar.currentMessage(), QString());
+}
+
+} // namespace
