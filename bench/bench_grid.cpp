@@ -4,7 +4,6 @@
 #include "grid/CGridCtrl.h"
 #include "platform/Clipboard.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QScrollBar>
@@ -113,15 +112,3 @@ void BM_PasteSheet(benchmark::State& state)
 BENCHMARK(BM_PasteSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
 
-#include <QApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -36,9 +35,10 @@ void BM_LoadText(benchmark::State& state)
 }
 BENCHMARK(BM_LoadText)->Arg(1998)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
-// A character typed at the end of the last line, then taken back with
-// Backspace; each iteration is one keystroke.
-void BM_TypedCharacterAtEnd(benchmark::State& state)
+// A keystroke typed at the end of the last line, then taken back with
+// Backspace; each iteration is one keystroke. A line break changes the line
+// count with every keystroke, a character does not.
+void TypeAtEnd(benchmark::State& state, const QString& keystroke)
 {
     SetLanguage(u"en");
     CQuillmark2View view;
@@ -50,43 +50,22 @@ void BM_TypedCharacterAtEnd(benchmark::State& state)
         if (typed)
             cursor.deletePreviousChar();
         else
-            cursor.insertText(QStringLiteral("x"));
+            cursor.insertText(keystroke);
         typed = !typed;
     }
     state.counters["lines"] = view.control().GetLineCount();
 }
+
+void BM_TypedCharacterAtEnd(benchmark::State& state)
+{
+    TypeAtEnd(state, QStringLiteral("x"));
+}
 BENCHMARK(BM_TypedCharacterAtEnd)->Arg(1998)->Arg(200000)->Unit(benchmark::kMicrosecond);
 
-// Enter and Backspace at the end: the line count changes with every keystroke.
 void BM_TypedLineBreakAtEnd(benchmark::State& state)
 {
-    SetLanguage(u"en");
-    CQuillmark2View view;
-    view.LoadText(RepeatedText(static_cast<int>(state.range(0))));
-    QTextCursor cursor(view.document());
-    cursor.movePosition(QTextCursor::End);
-    bool typed = false;
-    for (auto _ : state) {
-        if (typed)
-            cursor.deletePreviousChar();
-        else
-            cursor.insertText(QStringLiteral("\n"));
-        typed = !typed;
-    }
-    state.counters["lines"] = view.control().GetLineCount();
+    TypeAtEnd(state, QStringLiteral("\n"));
 }
 BENCHMARK(BM_TypedLineBreakAtEnd)->Arg(1998)->Arg(200000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include "editor/CQuillmark2View.h"
 #include "editor/DocumentLineSource.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -140,15 +139,3 @@ void BM_Open1MB(benchmark::State& state)
 BENCHMARK(BM_Open1MB)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
