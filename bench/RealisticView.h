@@ -5,6 +5,9 @@
 
 #include <QFile>
 #include <QString>
+#include <QTextCursor>
+
+#include <benchmark/benchmark.h>
 
 // The realistic 1998-line document as the editor reads it; empty when missing.
 inline QString RealisticText()
@@ -24,3 +27,17 @@ struct RealisticView {
     }
     CQuillmark2View view;
 };
+
+// Types `keystroke` at the cursor and takes it back with Backspace in turn;
+// each iteration of `state` is one keystroke.
+inline void TypeAndTakeBack(benchmark::State& state, QTextCursor& cursor, const QString& keystroke)
+{
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            cursor.deletePreviousChar();
+        else
+            cursor.insertText(keystroke);
+        typed = !typed;
+    }
+}

@@ -45,14 +45,7 @@ void TypeAtEnd(benchmark::State& state, const QString& keystroke)
     view.LoadText(RepeatedText(static_cast<int>(state.range(0))));
     QTextCursor cursor(view.document());
     cursor.movePosition(QTextCursor::End);
-    bool typed = false;
-    for (auto _ : state) {
-        if (typed)
-            cursor.deletePreviousChar();
-        else
-            cursor.insertText(keystroke);
-        typed = !typed;
-    }
+    TypeAndTakeBack(state, cursor, keystroke);
     state.counters["lines"] = view.control().GetLineCount();
 }
 

@@ -59,14 +59,7 @@ void BM_TypedCharacter(benchmark::State& state)
     RealisticView fixture;
     QTextCursor cursor(fixture.view.document()->findBlockByNumber(1000));
     cursor.movePosition(QTextCursor::EndOfBlock);
-    bool typed = false;
-    for (auto _ : state) {
-        if (typed)
-            cursor.deletePreviousChar();
-        else
-            cursor.insertText(QStringLiteral("x"));
-        typed = !typed;
-    }
+    TypeAndTakeBack(state, cursor, QStringLiteral("x"));
 }
 BENCHMARK(BM_TypedCharacter)->Unit(benchmark::kMicrosecond);
 
@@ -75,14 +68,7 @@ void BM_TypedLineBreak(benchmark::State& state)
 {
     RealisticView fixture;
     QTextCursor cursor(fixture.view.document()->findBlockByNumber(1000));
-    bool typed = false;
-    for (auto _ : state) {
-        if (typed)
-            cursor.deletePreviousChar();
-        else
-            cursor.insertText(QStringLiteral("\n"));
-        typed = !typed;
-    }
+    TypeAndTakeBack(state, cursor, QStringLiteral("\n"));
 }
 BENCHMARK(BM_TypedLineBreak)->Unit(benchmark::kMillisecond);
 
