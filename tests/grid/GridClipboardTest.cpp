@@ -23,37 +23,14 @@ std::string Rows(const CGridCtrl& grid, int first, int last)
 
 TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
 {
-    const struct {
-        const char* name;
-        void (*prepare)(CGridCtrl&);
-        const char* copied;
-    } cases[] = {
-        { "a block",
-            [](CGridCtrl& g) {
-                g.SetSelectedRange({ 1, 1, 2, 2 });
-            },
-            "r1c1\tr1c2\r\nr2c1\tr2c2" },
-        { "unselected cells stay as empty texts",
-            [](CGridCtrl& g) {
-                g.SetSelectedRange({ 1, 1, 1, 1 });
-                g.SetItemState(2, 3, CELL_SELECTED);
-            },
-            "r1c1\t\t\r\n\t\tr2c3" },
-        { "hidden rows and columns leave no separator",
-            [](CGridCtrl& g) {
-                g.SetSelectedRange({ 1, 1, 3, 3 });
-                g.SetRowHeight(2, 0);
-                g.SetColumnWidth(3, 0);
-            },
-            "r1c1\tr1c2\r\nr3c1\tr3c2" },
-    };
-    for (const auto& c : cases) {
-        ShownGrid shown;
-        shown.grid.SetFocusCell(1, 1);
-        c.prepare(shown.grid);
-        ShownGrid::Key(Qt::Key_Insert, Qt::ControlModifier);
-        EXPECT_EQ(GetClipboardText().toStdString(), c.copied) << c.name;
-    }
+    ShownGrid shown;
+    shown.grid.SetFocusCell(1, 1);
+    shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
+    shown.grid.SetItemState(4, 4, CELL_SELECTED);
+    shown.grid.SetRowHeight(2, 0);
+    shown.grid.SetColumnWidth(3, 0);
+    ShownGrid::Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c2\t\r\n\t\t\r\n\t\tr4c4"));
 }
 
 TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
@@ -62,28 +39,28 @@ TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
         const char* name;
         const char* clipboard;
         CCellRange target; // the selection before the paste
-        int firstRow, lastRow;
-        const char* rows; // rows firstRow..lastRow afterwards
+        const char* rows; // from the target's row on, afterwards
         CCellRange selected;
     } cases[] = {
-        { "tab-separated", "x\ty\r\nz\tw\r\n", { 2, 2, 2, 2 }, 2, 3,
-            "r2c1 | x | y | r2c4\nr3c1 | z | w | r3c4\n", { 2, 2, 3, 3 } },
-        { "comma-separated", "a,b", { 1, 1, 1, 1 }, 1, 1, "a | b | r1c3 | r1c4\n", { 1, 1, 1, 2 } },
-        { "beyond the last row and column is dropped", "1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", { 8, 3, 8, 3 }, 8, 9,
+        { "tab-separated", "x\ty\r\nz\tw\r\n", { 2, 2, 2, 2 }, "r2c1 | x | y | r2c4\nr3c1 | z | w | r3c4\n",
+            { 2, 2, 3, 3 } },
+        { "comma-separated", "a,b", { 1, 1, 1, 1 }, "a | b | r1c3 | r1c4\n", { 1, 1, 1, 2 } },
+        { "beyond the last row and column is dropped", "1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", { 8, 3, 8, 3 },
             "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n", { 8, 3, 9, 4 } },
-        { "the top-left cell of the selection is the target", "t", { 4, 2, 6, 3 }, 4, 4,
-            "r4c1 | t | r4c3 | r4c4\n", { 4, 2, 4, 2 } },
+        { "the top-left cell of the selection is the target", "t", { 4, 2, 6, 3 }, "r4c1 | t | r4c3 | r4c4\n",
+            { 4, 2, 4, 2 } },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ShownGrid shown;
         shown.grid.SetFocusCell(c.target.minRow, c.target.minCol);
         shown.grid.SetSelectedRange(c.target);
         ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard)));
         ShownGrid::Key(Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(Rows(shown.grid, c.firstRow, c.lastRow), c.rows) << c.name;
-        EXPECT_EQ(shown.grid.GetRowCount(), 10) << c.name;
-        EXPECT_EQ(shown.grid.GetColumnCount(), 5) << c.name;
-        EXPECT_EQ(Range(shown.grid.GetSelectedRange()), Range(c.selected)) << c.name;
+        EXPECT_EQ(Rows(shown.grid, c.target.minRow, c.selected.maxRow), c.rows);
+        EXPECT_EQ(shown.grid.GetRowCount(), 10);
+        EXPECT_EQ(shown.grid.GetColumnCount(), 5);
+        EXPECT_EQ(shown.grid.GetSelectedRange(), c.selected);
     }
 }
 
@@ -103,8 +80,7 @@ TEST(GridClipboard, PastePassesOverHiddenRowsAndRefusedCells)
     // A read-only target refuses the whole paste.
     shown.FocusOn(3, 2);
     shown.grid.PasteClipboard();
-    EXPECT_EQ(shown.grid.GetItemText(3, 2), QStringLiteral("r3c2"));
-    EXPECT_EQ(shown.grid.GetItemText(3, 3), QStringLiteral("r3c3"));
+    EXPECT_EQ(Rows(shown.grid, 3, 3), "d | r3c2 | r3c3 | r3c4\n");
 }
 
 TEST(GridClipboard, CutAndDeleteClearOnlyWhatShowsAndIsAllowed)
@@ -129,34 +105,32 @@ TEST(GridClipboard, EachCommandThatMayChangeCellsAnnouncesItselfOnce)
 {
     const struct {
         const char* name;
-        void (*run)(ShownGrid&);
+        int key;
+        Qt::KeyboardModifiers modifiers;
         int announced;
     } cases[] = {
-        { "a paste of many cells", [](ShownGrid&) { ShownGrid::Key(Qt::Key_V, Qt::ControlModifier); }, 1 },
-        { "a cut", [](ShownGrid&) { ShownGrid::Key(Qt::Key_X, Qt::ControlModifier); }, 1 },
-        { "a Delete", [](ShownGrid&) { ShownGrid::Key(Qt::Key_Delete); }, 1 },
-        { "typing on a cell, and Tab on to the next",
-            [](ShownGrid&) {
-                ShownGrid::Type(QStringLiteral("ab"));
-                ShownGrid::Key(Qt::Key_Tab);
-            },
-            2 },
-        { "a paste into the open editor",
-            [](ShownGrid& s) {
-                ShownGrid::Key(Qt::Key_F2);
-                s.grid.PasteClipboard();
-            },
-            1 },
-        { "a copy", [](ShownGrid&) { ShownGrid::Key(Qt::Key_C, Qt::ControlModifier); }, 0 },
+        { "a paste of many cells", Qt::Key_V, Qt::ControlModifier, 1 },
+        { "a cut", Qt::Key_X, Qt::ControlModifier, 1 },
+        { "a Delete", Qt::Key_Delete, {}, 1 },
+        { "a copy", Qt::Key_C, Qt::ControlModifier, 0 },
+        { "typing on a cell, and Tab on to the next", Qt::Key_Tab, {}, 2 },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ShownGrid shown;
         shown.FocusOn(1, 1);
         shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
         ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\r\nc\td")));
         QSignalSpy announced(&shown.grid, &CGridCtrl::cellsAboutToChange);
-        c.run(shown);
-        EXPECT_EQ(announced.count(), c.announced) << c.name;
+        if (c.key == Qt::Key_Tab) {
+            ShownGrid::Type(QStringLiteral("ab"));
+            ShownGrid::Key(c.key);
+            // The editor Tab opened on the next cell takes the paste.
+            shown.grid.PasteClipboard();
+        } else {
+            ShownGrid::Key(c.key, c.modifiers);
+        }
+        EXPECT_EQ(announced.count(), c.announced);
     }
 }
 
@@ -166,9 +140,7 @@ TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
     shown.FocusOn(3, 3);
     QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
     ShownGrid::Key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(Range(shown.grid.GetSelectedRange()), Range({ 1, 1, 9, 4 }));
-    EXPECT_FALSE(shown.grid.IsCellSelected(0, 2));
-    EXPECT_FALSE(shown.grid.IsCellSelected(2, 0));
+    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(1, 1, 9, 4));
     EXPECT_FALSE(shown.grid.IsCellSelected(0, 0));
     EXPECT_EQ(changed.count(), 1);
 }
@@ -187,6 +159,7 @@ TEST(GridClipboard, ActionsAreEnabledAsTheGridStands)
         { "an empty clipboard", true, true, false, false, true, true, false },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ShownGrid shown;
         shown.grid.SetFocusCell(2, 2);
         if (c.selection)
@@ -196,17 +169,12 @@ TEST(GridClipboard, ActionsAreEnabledAsTheGridStands)
             shown.grid.SetItemState(2, 2, CELL_READONLY);
         ASSERT_TRUE(CopyTextToClipboard(c.clipboardText ? QStringLiteral("x") : QString()));
         shown.grid.UpdateActionStates();
-        EXPECT_EQ(shown.grid.CopyAction()->isEnabled(), c.copy) << c.name;
-        EXPECT_EQ(shown.grid.CutAction()->isEnabled(), c.cut) << c.name;
-        EXPECT_EQ(shown.grid.DeleteAction()->isEnabled(), c.cut) << c.name;
-        EXPECT_EQ(shown.grid.PasteAction()->isEnabled(), c.paste) << c.name;
-        EXPECT_TRUE(shown.grid.SelectAllAction()->isEnabled()) << c.name;
+        EXPECT_EQ(shown.grid.CopyAction()->isEnabled(), c.copy);
+        EXPECT_EQ(shown.grid.CutAction()->isEnabled(), c.cut);
+        EXPECT_EQ(shown.grid.DeleteAction()->isEnabled(), c.cut);
+        EXPECT_EQ(shown.grid.PasteAction()->isEnabled(), c.paste);
+        EXPECT_TRUE(shown.grid.SelectAllAction()->isEnabled());
     }
-    // Triggered from a menu they do what the keys do.
-    ShownGrid shown;
-    shown.grid.SelectAllAction()->trigger();
-    shown.grid.CopyAction()->trigger();
-    EXPECT_TRUE(GetClipboardText().startsWith(QStringLiteral("r1c1\tr1c2")));
 }
 
 } // namespace

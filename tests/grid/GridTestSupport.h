@@ -5,7 +5,20 @@
 #include <QApplication>
 #include <QTest>
 
-#include <string>
+#include <ostream>
+
+// Cells and ranges read as "(row, col)" in a failure's message.
+inline void PrintTo(const CCellID& cell, std::ostream* os)
+{
+    *os << '(' << cell.row << ", " << cell.col << ')';
+}
+
+inline void PrintTo(const CCellRange& range, std::ostream* os)
+{
+    PrintTo(range.TopLeft(), os);
+    *os << '-';
+    PrintTo(CCellID(range.maxRow, range.maxCol), os);
+}
 
 // The table editor's grid (10 x 5, one fixed row and column) shown and
 // focused, its data cells holding "r<row>c<col>", in a font every machine
@@ -32,16 +45,25 @@ struct ShownGrid {
         grid.setFocus();
     }
 
-    QPoint Centre(int row, int col) const
+    QRect Rect(int row, int col) const
     {
         QRect rect;
         grid.GetCellRect(row, col, rect);
-        return rect.center();
+        return rect;
     }
+
+    QPoint Centre(int row, int col) const { return Rect(row, col).center(); }
 
     void Click(int row, int col, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, Centre(row, col));
+    }
+
+    void Drag(const QPoint& from, const QPoint& to)
+    {
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(grid.viewport(), to);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
     }
 
     // A key to the widget with the focus: the grid, or its editor.
@@ -66,20 +88,11 @@ struct ShownGrid {
 
     CInPlaceEdit* Editor() const { return grid.GetInPlaceEdit(); }
 
+    // The cell the open editor edits; none without an editor.
+    CCellID EditorCell() const
+    {
+        return Editor() ? CCellID(Editor()->GetRow(), Editor()->GetColumn()) : CCellID();
+    }
+
     CGridCtrl grid;
 };
-
-inline std::string Cell(const CCellID& cell)
-{
-    return QStringLiteral("(%1, %2)").arg(cell.row).arg(cell.col).toStdString();
-}
-
-inline std::string Range(const CCellRange& range)
-{
-    return QStringLiteral("(%1, %2)-(%3, %4)")
-        .arg(range.minRow)
-        .arg(range.minCol)
-        .arg(range.maxRow)
-        .arg(range.maxCol)
-        .toStdString();
-}

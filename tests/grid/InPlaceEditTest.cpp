@@ -10,37 +10,33 @@ TEST(InPlaceEdit, StartsAsTheKeyThatOpenedItSays)
 {
     const struct {
         const char* name;
-        void (*open)(ShownGrid&);
+        int key;
+        bool byCaller; // handed to EditCell, as the table dialog does, rather than pressed
         const char* text; // the editor's text once open
         bool allSelected;
     } cases[] = {
-        { "F2 puts the caret at the end", [](ShownGrid&) { ShownGrid::Key(Qt::Key_F2); }, "r2c2", false },
-        { "a click on the focused cell does too", [](ShownGrid& s) { s.Click(2, 2); }, "r2c2", false },
-        { "a letter replaces the text", [](ShownGrid&) { ShownGrid::Type(QStringLiteral("x")); }, "x",
-            false },
-        { "so does a character with the code of a navigation key",
-            [](ShownGrid&) { ShownGrid::Type(QStringLiteral("#")); }, "#", false },
-        { "Backspace deletes the last character", [](ShownGrid&) { ShownGrid::Key(Qt::Key_Backspace); },
-            "r2c", false },
-        { "Space selects the text", [](ShownGrid&) { ShownGrid::Key(Qt::Key_Space); }, "r2c2", true },
-        { "a navigation key selects the text",
-            [](ShownGrid& s) { s.grid.EditCell(2, 2, EditStartKey::Key(Qt::Key_Down)); }, "r2c2", true },
-        { "Enter puts the caret at the end",
-            [](ShownGrid& s) { s.grid.EditCell(2, 2, EditStartKey::Key(Qt::Key_Return)); }, "r2c2", false },
+        { "F2 puts the caret at the end", Qt::Key_F2, false, "r2c2", false },
+        { "a letter replaces the text", Qt::Key_X, false, "x", false },
+        { "so does a character with the code of a navigation key", Qt::Key_NumberSign, false, "#", false },
+        { "Backspace deletes the last character", Qt::Key_Backspace, false, "r2c", false },
+        { "Space selects the text", Qt::Key_Space, false, "r2c2", true },
+        { "a navigation key selects the text", Qt::Key_Down, true, "r2c2", true },
+        { "Enter puts the caret at the end", Qt::Key_Return, true, "r2c2", false },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ShownGrid shown;
         shown.FocusOn(2, 2);
-        c.open(shown);
-        CInPlaceEdit* editor = shown.Editor();
-        ASSERT_TRUE(editor) << c.name;
-        EXPECT_EQ(editor->text().toStdString(), c.text) << c.name;
-        EXPECT_EQ(editor->hasSelectedText(), c.allSelected) << c.name;
-        if (c.allSelected)
-            EXPECT_EQ(editor->selectedText(), editor->text()) << c.name;
+        if (c.byCaller)
+            shown.grid.EditCell(2, 2, EditStartKey::Key(c.key));
         else
-            EXPECT_EQ(editor->cursorPosition(), editor->text().size()) << c.name;
-        EXPECT_EQ(QApplication::focusWidget(), editor) << c.name;
+            ShownGrid::Key(c.key);
+        CInPlaceEdit* editor = shown.Editor();
+        ASSERT_TRUE(editor);
+        EXPECT_EQ(editor->text().toStdString(), c.text);
+        EXPECT_EQ(editor->selectedText(), c.allSelected ? editor->text() : QString());
+        EXPECT_EQ(editor->cursorPosition(), editor->text().size());
+        EXPECT_EQ(QApplication::focusWidget(), editor);
     }
 }
 
@@ -67,23 +63,21 @@ TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
             { 2, 3 }, true },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ShownGrid shown;
         shown.FocusOn(2, 2);
         ShownGrid::Key(c.openKey);
-        ASSERT_TRUE(shown.Editor()) << c.name;
+        ASSERT_TRUE(shown.Editor());
         ShownGrid::Key(c.key, c.modifiers);
-        const bool stillEditing = c.openKey == Qt::Key_F2 && !c.editingNext;
-        if (stillEditing) {
-            EXPECT_EQ(shown.Editor()->GetRow(), 2) << c.name;
+        if (c.openKey == Qt::Key_F2 && !c.editingNext) {
+            EXPECT_EQ(shown.EditorCell(), CCellID(2, 2));
             ShownGrid::Key(Qt::Key_Return);
         }
-        EXPECT_EQ(shown.grid.GetItemText(2, 2).toStdString(), c.text) << c.name;
-        EXPECT_EQ(Cell(shown.grid.GetFocusCell()), Cell(c.focus)) << c.name;
-        CInPlaceEdit* editor = shown.Editor();
-        EXPECT_EQ(editor != nullptr, c.editingNext) << c.name;
-        if (editor) {
-            EXPECT_EQ(Cell({ editor->GetRow(), editor->GetColumn() }), Cell(c.focus)) << c.name;
-            EXPECT_EQ(editor->selectedText(), shown.grid.GetItemText(c.focus.row, c.focus.col)) << c.name;
+        EXPECT_EQ(shown.grid.GetItemText(2, 2).toStdString(), c.text);
+        EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
+        EXPECT_EQ(shown.EditorCell(), c.editingNext ? c.focus : CCellID());
+        if (c.editingNext) {
+            EXPECT_EQ(shown.Editor()->selectedText(), shown.grid.GetItemText(c.focus.row, c.focus.col));
         }
     }
 }
@@ -95,9 +89,7 @@ TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
     ShownGrid::Type(QStringLiteral("last"));
     ShownGrid::Key(Qt::Key_Tab);
     EXPECT_EQ(shown.grid.GetItemText(9, 4), QStringLiteral("last"));
-    EXPECT_EQ(shown.grid.GetRowCount(), 11);
-    ASSERT_TRUE(shown.Editor());
-    EXPECT_EQ(Cell({ shown.Editor()->GetRow(), shown.Editor()->GetColumn() }), Cell({ 10, 1 }));
+    EXPECT_EQ(shown.EditorCell(), CCellID(10, 1));
 }
 
 TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
@@ -109,7 +101,7 @@ TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
     EXPECT_FALSE(shown.Editor());
     EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("kept"));
     EXPECT_TRUE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
-    EXPECT_EQ(Cell(shown.grid.GetFocusCell()), Cell({ 5, 3 }));
+    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(5, 3));
 }
 
 TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
@@ -133,7 +125,6 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
     shown.FocusOn(2, 2);
     ShownGrid::Type(QStringLiteral("x"));
     EXPECT_FALSE(shown.Editor());
-    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2"));
 
     veto = false;
     QObject::connect(
