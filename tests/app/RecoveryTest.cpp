@@ -37,17 +37,23 @@ bool WaitForCopy(const QString& text)
 
 class Recovery : public ShellFixture {
 protected:
-    QString Open(const QByteArray& bytes)
+    void TypeAndWaitForCopy(const QString& text)
     {
-        const QString path = WriteFile("kept.feature", bytes);
-        StartApp({ path });
-        return path;
+        TypeAtEnd(text);
+        ASSERT_TRUE(WaitForCopy(View().WholeText())) << text.toStdString();
+    }
+    // A copy as a killed editor leaves it, with no lock holding it.
+    void LeaveCopy(const RecoveryRecord& record) const
+    {
+        ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
+        ASSERT_TRUE(WriteRecoveryFile(QDir(RecoveryFolder()).filePath("1-1.recovery"), record));
     }
 };
 
 TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
 {
-    const QString path = Open("Feature: kept\r\n");
+    const QString path = WriteFile("kept.feature", "Feature: kept\r\n");
+    StartApp({ path });
     QTest::qWait(RecoveryCopy::delayMilliseconds + 300);
     EXPECT_TRUE(Copies().isEmpty()) << "an unmodified document needs no copy";
 
@@ -62,25 +68,20 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
     ASSERT_TRUE(WaitForCopy(View().WholeText()));
     EXPECT_EQ(OnlyCopy()->path, path);
     EXPECT_LE(qAbs(OnlyCopy()->written.secsTo(QDateTime::currentDateTimeUtc())), 5);
-
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_TRUE(Copies().isEmpty()) << "saved";
 
-    TypeAtEnd("  Scenario: again\r\n");
-    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    TypeAndWaitForCopy("  Scenario: again\r\n");
     View().undo();
     ASSERT_FALSE(Doc().IsModified());
     EXPECT_TRUE(Copies().isEmpty()) << "edited back to the saved text";
 
-    TypeAtEnd("  Scenario: discarded\r\n");
-    ASSERT_TRUE(WaitForCopy(View().WholeText()));
-    m_boxes.answers << QMessageBox::No;
+    m_boxes.answers << QMessageBox::No << QMessageBox::No;
+    TypeAndWaitForCopy("  Scenario: discarded\r\n");
     ASSERT_TRUE(Execute(ID_FILE_NEW));
     EXPECT_TRUE(Copies().isEmpty()) << "discarded by New";
 
-    TypeAtEnd("  Scenario: closed\r\n");
-    ASSERT_TRUE(WaitForCopy(View().WholeText()));
-    m_boxes.answers << QMessageBox::No;
+    TypeAndWaitForCopy("  Scenario: closed\r\n");
     ASSERT_TRUE(Frame().close());
     m_app->ExitInstance();
     m_app.reset();
@@ -91,15 +92,14 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
 TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
 {
     QTemporaryDir folder;
-    const QString file = QDir(folder.path()).filePath("x.recovery");
-    const QString text = QString::fromUtf16(u"\uFEFFa\0b\r\n\xD800 lone\r\n|\u00E9|", 17);
-    const RecoveryRecord record { "/odd\npath/\"x\".feature", QDateTime::currentDateTimeUtc(), text };
+    const QString file = folder.filePath("x.recovery");
+    const RecoveryRecord record { "/odd\npath/\"x\".feature", QDateTime::currentDateTimeUtc(),
+        QString::fromUtf16(u"\uFEFFa\0b\r\n\xD800 lone\r\n|\u00E9|", 17) };
     ASSERT_TRUE(WriteRecoveryFile(file, record));
     const auto read = ReadRecoveryFile(file);
     ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->wholeText, text);
-    EXPECT_EQ(read->path, record.path);
-    EXPECT_EQ(read->written, record.written);
+    EXPECT_EQ(std::tie(read->wholeText, read->path, read->written),
+        std::tie(record.wholeText, record.path, record.written));
 
     ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() - 1));
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
@@ -109,49 +109,35 @@ TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value());
 }
 
-struct OfferCase {
-    const char* name;
-    bool untitled;
-    bool restore;
-};
+class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<std::tuple<bool, bool>> { };
 
-void PrintTo(const OfferCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<OfferCase> { };
-
-// A copy left by an editor that was killed: no lock holds it. Its text keeps
-// what a save must write back: a byte-order mark, CR LF, characters beyond Latin.
+// Its text keeps what a save must write back: a byte-order mark, CR LF,
+// characters beyond Latin.
 TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
 {
-    const OfferCase& c = GetParam();
-    const QString path = c.untitled ? QString() : WriteFile("left.feature", "Feature: on disk\r\n");
+    const auto [untitled, restore] = GetParam();
+    const QString path = untitled ? QString() : WriteFile("left.feature", "Feature: on disk\r\n");
     const QString text
         = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);
-    ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
-    ASSERT_TRUE(WriteRecoveryFile(QDir(RecoveryFolder()).filePath("1-1.recovery"), { path, written, text }));
-    m_boxes.answers << (c.restore ? QMessageBox::Yes : QMessageBox::No);
+    LeaveCopy({ path, written, text });
+    m_boxes.answers << (restore ? QMessageBox::Yes : QMessageBox::No);
     StartApp();
 
     ASSERT_EQ(m_boxes.texts.size(), 1);
     EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
-    const QString file = c.untitled ? QStringLiteral("an untitled document") : QDir::toNativeSeparators(path);
-    EXPECT_TRUE(
-        m_boxes.texts[0].contains(QStringLiteral("A recovery copy of %1, written on %2,")
-                                      .arg(file, written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss"))))
+    const QString file = untitled ? "an untitled document" : QDir::toNativeSeparators(path);
+    const QString when = written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss");
+    EXPECT_TRUE(m_boxes.texts[0].contains(QString("A recovery copy of %1, written on %2,").arg(file, when)))
         << m_boxes.texts[0].toStdString();
-    if (!c.restore) {
+    EXPECT_EQ(Doc().IsModified(), restore);
+    if (!restore) {
         EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
-        EXPECT_EQ(Doc().GetTitle(), QStringLiteral("Untitled"));
-        EXPECT_FALSE(Doc().IsModified());
+        EXPECT_EQ(Doc().GetTitle(), "Untitled");
         return;
     }
     EXPECT_EQ(View().WholeText(), text);
     EXPECT_EQ(Doc().GetPathName(), path);
-    EXPECT_TRUE(Doc().IsModified());
     EXPECT_TRUE(Frame().isWindowModified());
     EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
     m_saveChoice = FilePath("saved.feature");
@@ -160,19 +146,18 @@ TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
 }
 
 INSTANTIATE_TEST_SUITE_P(, RecoveryOffer,
-    ::testing::Values(OfferCase { "Restored", false, true }, OfferCase { "Declined", false, false },
-        OfferCase { "UntitledRestored", true, true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(std::tuple { false, true }, std::tuple { false, false }, std::tuple { true, true }),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param) ? "Untitled" : "")
+            + (std::get<1>(info.param) ? "Restored" : "Declined");
+    });
 
 TEST_F(Recovery, TheCopyOfAnEditorStillRunningIsNotOffered)
 {
-    ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
-    const QString base = QDir(RecoveryFolder()).filePath("running");
-    QLockFile running(base + ".lock");
+    LeaveCopy({ QString(), QDateTime::currentDateTimeUtc(), "Feature: x" });
+    QLockFile running(QDir(RecoveryFolder()).filePath("1-1.lock"));
     running.setStaleLockTime(0);
     ASSERT_TRUE(running.tryLock(0));
-    ASSERT_TRUE(
-        WriteRecoveryFile(base + ".recovery", { QString(), QDateTime::currentDateTimeUtc(), "Feature: x" }));
     StartApp();
     EXPECT_TRUE(m_boxes.texts.isEmpty());
     EXPECT_EQ(Copies().size(), 1);
@@ -201,7 +186,7 @@ TEST_F(Recovery, TheTextTypedBeforeAKillIsOfferedAtTheNextStart)
     QProcess editor;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QUILLMARK_TEST_KILLED_EDITOR_FILE", path);
-    environment.insert("QUILLMARK_TEST_KILLED_EDITOR_DATA", m_dataDir.path());
+    environment.insert("QUILLMARK_TEST_KILLED_EDITOR_DATA", m_sandbox.filePath("data"));
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     editor.setProcessEnvironment(environment);
     editor.start(
@@ -224,7 +209,7 @@ TEST_F(Recovery, TheTextTypedBeforeAKillIsOfferedAtTheNextStart)
     StartApp();
     ASSERT_EQ(m_boxes.texts.size(), 1);
     EXPECT_TRUE(m_boxes.texts[0].contains(QDir::toNativeSeparators(path))) << m_boxes.texts[0].toStdString();
-    EXPECT_EQ(View().WholeText(), QStringLiteral("Feature: killed\r\n  Scenario: typed before the kill"));
+    EXPECT_EQ(View().WholeText(), "Feature: killed\r\n  Scenario: typed before the kill");
     EXPECT_EQ(Doc().GetPathName(), path);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_TRUE(Copies().isEmpty() || OnlyCopy()->path == path) << "the killed editor's copy is gone";

@@ -6,22 +6,10 @@
 #include <QComboBox>
 
 namespace {
-QSettings StoredSettings()
-{
-    return QSettings(QStringLiteral("Quillmark"), QStringLiteral("Quillmark"));
-}
 
-// Answers the Settings dialog: picks the items whose data are `languageID` and `fontSize`, then OK or Cancel.
-void AnswerSettingsDialog(const QString& languageID, int fontSize, bool accept)
+QSettings Stored()
 {
-    WhenModal<CSettingsDialog>([=](CSettingsDialog& dialog) {
-        auto* languages = dialog.findChild<QComboBox*>(QStringLiteral("languageList"));
-        auto* sizes = dialog.findChild<QComboBox*>(QStringLiteral("fontSizeList"));
-        languages->setCurrentIndex(languages->findData(languageID));
-        sizes->setCurrentIndex(sizes->findData(fontSize));
-        accept ? dialog.accept() : dialog.reject();
-    });
-}
+    return QSettings("Quillmark", "Quillmark");
 }
 
 class SettingsTest : public ShellFixture {
@@ -32,51 +20,59 @@ protected:
         EXPECT_EQ(View().font().pointSize(), fontSize);
         EXPECT_EQ(m_app->m_languageID, languageID);
         EXPECT_EQ(currentLanguageCode, languageID.toStdU16String());
+        EXPECT_EQ(currentLanguage.code, languageID.toStdU16String()) << "the dictionary follows";
+    }
+    // The Settings dialog picks the items whose data are `languageID` and `fontSize`, then OK or Cancel.
+    void ChooseSettings(int command, const QString& languageID, int fontSize, bool accept) const
+    {
+        DialogAnswers answers;
+        answers.Then<CSettingsDialog>([=](CSettingsDialog& dialog) {
+            auto* languages = dialog.findChild<QComboBox*>("languageList");
+            auto* sizes = dialog.findChild<QComboBox*>("fontSizeList");
+            languages->setCurrentIndex(languages->findData(languageID));
+            sizes->setCurrentIndex(sizes->findData(fontSize));
+            accept ? dialog.accept() : dialog.reject();
+        });
+        ASSERT_TRUE(Execute(command));
     }
 };
 
 TEST_F(SettingsTest, StoredValuesAreTakenAsTheyAreEvenWhenNotOfferedAndWrittenBackAtExit)
 {
-    {
-        QSettings stored = StoredSettings();
-        stored.setValue(QStringLiteral("Configuration/fontSize"), 13);
-        stored.setValue(QStringLiteral("Configuration/languageID"), QStringLiteral("xx-unknown"));
-    }
+    Stored().setValue("Configuration/fontSize", 13);
+    Stored().setValue("Configuration/languageID", "xx-unknown");
     SetLanguage(u"fr");
     StartApp();
-    ExpectSettings(13, QStringLiteral("xx-unknown"));
+    EXPECT_EQ(m_app->m_fontSize, 13);
+    EXPECT_EQ(View().font().pointSize(), 13);
+    EXPECT_EQ(m_app->m_languageID, "xx-unknown");
     EXPECT_EQ(currentLanguage.code, u"fr") << "an unknown code selects nothing";
     EXPECT_TRUE(m_boxes.texts.isEmpty())
         << "no message at start-up: " << m_boxes.texts.join('|').toStdString();
-    StoredSettings().clear();
+    Stored().clear();
 
     m_app->ExitInstance();
-    QSettings stored = StoredSettings();
-    EXPECT_EQ(stored.value(QStringLiteral("Configuration/fontSize")).toInt(), 13);
-    EXPECT_EQ(
-        stored.value(QStringLiteral("Configuration/languageID")).toString(), QStringLiteral("xx-unknown"));
+    EXPECT_EQ(Stored().value("Configuration/fontSize").toInt(), 13);
+    EXPECT_EQ(Stored().value("Configuration/languageID").toString(), "xx-unknown");
 }
 
 TEST_F(SettingsTest, FirstRunHasTheDefaultsAndTheCommandAppliesAtOnceButStoresOnlyAtExit)
 {
     StartApp();
-    ExpectSettings(12, QStringLiteral("en"));
-    AnswerSettingsDialog(QStringLiteral("fr"), 20, false);
-    ASSERT_TRUE(Execute(ID_SETTINGS_NO_MENU));
-    ExpectSettings(12, QStringLiteral("en"));
-    EXPECT_EQ(currentLanguage.code, u"en") << "Cancel changes nothing";
+    ExpectSettings(12, "en");
+    ChooseSettings(ID_SETTINGS_NO_MENU, "fr", 20, false);
+    ExpectSettings(12, "en");
 
     const QString before = View().WholeText();
-    AnswerSettingsDialog(QStringLiteral("de"), 24, true);
-    ASSERT_TRUE(Execute(ID_SETTINGS));
-    ExpectSettings(24, QStringLiteral("de"));
-    EXPECT_EQ(currentLanguage.code, u"de") << "the dictionary switches at once";
+    ChooseSettings(ID_SETTINGS, "de", 24, true);
+    ExpectSettings(24, "de");
     EXPECT_EQ(View().WholeText(), before) << "the text is not touched";
-    EXPECT_FALSE(StoredSettings().contains(QStringLiteral("Configuration/fontSize")));
+    EXPECT_FALSE(Stored().contains("Configuration/fontSize"));
 
     Restart();
-    ExpectSettings(24, QStringLiteral("de"));
-    EXPECT_EQ(currentLanguage.code, u"de");
-    EXPECT_TRUE(View().WholeText().startsWith(QStringLiteral("# language: de")))
+    ExpectSettings(24, "de");
+    EXPECT_TRUE(View().WholeText().startsWith("# language: de"))
         << "a new document is written in the stored language";
 }
+
+} // namespace

@@ -9,11 +9,11 @@
 #include "document/DocumentManager.h"
 #include "document/FileDialogs.h"
 #include "editor/CQuillmark2View.h"
+#include "support/DialogAnswers.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -21,41 +21,24 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <memory>
 
 using namespace CommandId;
 
-// Runs `action` on the first modal dialog of type Dialog once it is up.
-template <typename Dialog> void WhenModal(std::function<void(Dialog&)> action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            action(*dialog);
-        }
-    });
-    poll->start(0);
-}
-
-// A running application in a sandbox: settings and files in temporary folders,
-// message boxes and file dialogs answered by the test.
+// A running application in a sandbox: settings, files and the application's
+// data (recovery copies among it) in one temporary folder, message boxes and
+// file dialogs answered by the test.
 class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_settingsDir.isValid() && m_filesDir.isValid() && m_dataDir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-        // The application's data (recovery copies among it) stays in the sandbox too.
+        ASSERT_TRUE(m_sandbox.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_sandbox.filePath("settings"));
         m_previousDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataDir.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_sandbox.filePath("data")));
         m_previousOpen = SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
         m_previousSave = SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
     }
@@ -73,9 +56,8 @@ protected:
     void StartApp(const QStringList& arguments = {})
     {
         m_app = std::make_unique<CQuillmark2App>();
-        ASSERT_TRUE(m_app->InitInstance(QStringList { QStringLiteral("quillmark2") } + arguments));
+        ASSERT_TRUE(m_app->InitInstance(QStringList { "quillmark2" } + arguments));
     }
-
     // Exit, which stores the settings, and start again in the same sandbox.
     void Restart()
     {
@@ -122,9 +104,8 @@ protected:
     {
         return RecentAction(index) ? RecentAction(index)->text() : QString();
     }
-    QMenu& ViewPopupMenu() const { return *Frame().findChild<QMenu*>(QStringLiteral("viewPopupMenu")); }
 
-    QString FilePath(const QString& name) const { return QDir(m_filesDir.path()).filePath(name); }
+    QString FilePath(const QString& name) const { return m_sandbox.filePath(name); }
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
         QFile file(FilePath(name));
@@ -148,16 +129,9 @@ protected:
         View().setTextCursor(QTextCursor(View().document()->findBlockByNumber(line)));
     }
 
-    int Questions() const
-    {
-        return int(std::count(m_boxes.kinds.begin(), m_boxes.kinds.end(), MessageBoxKind::YesNoCancel));
-    }
-
     MessageBoxRecorder m_boxes;
     std::unique_ptr<CQuillmark2App> m_app;
-    QTemporaryDir m_settingsDir;
-    QTemporaryDir m_filesDir;
-    QTemporaryDir m_dataDir;
+    QTemporaryDir m_sandbox;
     QString m_openChoice;
     QString m_saveChoice;
 
