@@ -11,37 +11,24 @@ namespace {
 using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
-// The whole-text offsets of the rules land on the right control positions,
-// and a fragment never glues onto a last line that has no line break.
+// The whole text's offsets, a CR LF per break, land on the right control
+// positions; a fragment never glues onto a last line without a break.
 TEST_F(ViewCommands, InsertPutsTheFragmentWhereItBelongsAndSelectsAsTold)
 {
-    const QString scenario = QStringLiteral("Scenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
-    const struct {
-        const char* name;
-        QString text;
-        int caretLine;
-        InsertTemplate kind;
-        QString expected;
-        int selectionStart;
-        QString selection;
-    } cases[] = {
-        { "in front of the next heading", "Feature: f\r\n\r\nScenario: a\r\n", 0, Scenario,
-            "Feature: f\r\n\r\n" + scenario + "Scenario: a\r\n", 22, "[Title]" },
-        { "Background ignoring the caret, selecting nothing", "Feature: f\r\nScenario: a\r\nScenario: b\r\n",
-            2, Background, "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\nScenario: b\r\n",
-            11, "" },
-        { "after a last line without a break", "Feature: f\r\n  Given x", 1, Scenario,
-            "Feature: f\r\n  Given x\r\n" + scenario, 31, "[Title]" },
-        { "after the only line", "Feature: on", 0, Scenario, "Feature: on\r\n" + scenario, 22, "[Title]" },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Show(c.text, c.caretLine);
-        view.OnInsert(c.kind);
-        EXPECT_EQ(view.WholeText(), c.expected);
-        EXPECT_EQ(Selected(), c.selection);
-        EXPECT_EQ(view.textCursor().selectionStart(), c.selectionStart);
-    }
+    Show("Feature: f\r\n  Given x", 1);
+    view.OnInsert(Scenario);
+    EXPECT_EQ(view.WholeText(),
+        "Feature: f\r\n  Given x\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
+    EXPECT_EQ(Selected(), "[Title]");
+    EXPECT_EQ(view.textCursor().selectionStart(), 31);
+
+    // Background goes in front of the first heading from any line, and selects nothing.
+    Show("Feature: f\r\nScenario: a\r\nScenario: b\r\n", 2);
+    view.OnInsert(Background);
+    EXPECT_EQ(
+        view.WholeText(), "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\nScenario: b\r\n");
+    EXPECT_FALSE(view.textCursor().hasSelection());
+    EXPECT_EQ(view.textCursor().position(), 11);
 }
 
 // Each command is one undoable edit that leaves its text on the clipboard.
