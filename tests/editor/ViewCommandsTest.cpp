@@ -2,61 +2,34 @@
 
 #include "platform/Clipboard.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QTest>
 
-#include <string>
+#include <vector>
 
 namespace {
 
 using enum InsertTemplate;
-
-const QString scenario = QStringLiteral("Scenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
-const QString twoScenarios = QStringLiteral("Feature: f\r\n\r\nScenario: a\r\n  Given x\r\n");
-
-struct InsertCase {
-    const char* name;
-    QString text;
-    int caretLine;
-    InsertTemplate kind;
-    QString expectedText;
-    int expectedSelectionStart;
-    QString expectedSelection = QStringLiteral("[Title]");
-};
-
-void PrintTo(const InsertCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class ViewInsert : public ViewTest, public ::testing::WithParamInterface<InsertCase> { };
-
-// The whole-text offsets of the rules land on the right control positions.
-TEST_P(ViewInsert, PutsTheFragmentWhereItBelongsAndSelectsAsTold)
-{
-    const InsertCase& c = GetParam();
-    Show(c.text);
-    PutCaret(c.caretLine, 0);
-    view.OnInsert(c.kind);
-    EXPECT_EQ(view.WholeText().toStdString(), c.expectedText.toStdString());
-    EXPECT_EQ(Selected(), c.expectedSelection);
-    EXPECT_EQ(view.textCursor().selectionStart(), c.expectedSelectionStart);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rules, ViewInsert,
-    ::testing::Values(InsertCase { "InFrontOfTheNextHeading", twoScenarios, 0, Scenario,
-                          "Feature: f\r\n\r\n" + scenario + "Scenario: a\r\n  Given x\r\n", 22 },
-        InsertCase { "BackgroundIgnoresTheCaretAndLeavesNoSelection",
-            "Feature: f\r\nScenario: a\r\n  Given x\r\nScenario: b\r\n", 3, Background,
-            "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\n  Given x\r\nScenario: b\r\n", 11,
-            "" },
-        InsertCase { "AfterALastLineWithoutBreak", "Feature: f\r\n  Given x", 1, Scenario,
-            "Feature: f\r\n  Given x\r\n" + scenario, 31 },
-        InsertCase { "AfterTheOnlyLine", "Feature: on", 0, Scenario, "Feature: on\r\n" + scenario, 22 }),
-    [](const auto& info) { return std::string(info.param.name); });
-
 using ViewCommands = ViewTest;
+
+// The whole text's offsets, a CR LF per break, land on the right control
+// positions; a fragment never glues onto a last line without a break.
+TEST_F(ViewCommands, InsertPutsTheFragmentWhereItBelongsAndSelectsAsTold)
+{
+    Show("Feature: f\r\n  Given x", 1);
+    view.OnInsert(Scenario);
+    EXPECT_EQ(view.WholeText(),
+        "Feature: f\r\n  Given x\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
+    EXPECT_EQ(Selected(), "[Title]");
+    EXPECT_EQ(view.textCursor().selectionStart(), 31);
+
+    // Background goes in front of the first heading from any line, and selects nothing.
+    Show("Feature: f\r\nScenario: a\r\nScenario: b\r\n", 2);
+    view.OnInsert(Background);
+    EXPECT_EQ(
+        view.WholeText(), "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\nScenario: b\r\n");
+    EXPECT_FALSE(view.textCursor().hasSelection());
+    EXPECT_EQ(view.textCursor().position(), 11);
+}
 
 // Each command is one undoable edit that leaves its text on the clipboard.
 TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
@@ -69,16 +42,14 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
         << "the inserted lines are analysed";
     const QString inserted = view.WholeText();
 
-    const int given = inserted.split(QStringLiteral("\r\n")).indexOf("Given a");
+    const int given = Lines().indexOf("Given a");
     view.control().SetSel(view.control().LineIndex(given) + 3, view.control().LineIndex(given + 1) + 2);
     view.OnFormat();
     const QString formatted = view.WholeText();
     ASSERT_NE(formatted, inserted);
     EXPECT_EQ(GetClipboardText(), formatted);
-    EXPECT_EQ(Selected(), QString());
-    EXPECT_EQ(view.textCursor().position(), view.control().LineIndex(given))
-        << "the caret at its line's start";
-    EXPECT_EQ(PaintAt(view, given, 2).colour, step) << "the re-indented step keeps its colour";
+    EXPECT_FALSE(view.textCursor().hasSelection());
+    EXPECT_EQ(ColourAt(given, 2), step) << "the re-indented step keeps its colour";
 
     view.OnUnformat();
     ASSERT_NE(view.WholeText(), formatted);
@@ -86,8 +57,7 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
         view.undo();
         EXPECT_EQ(view.WholeText(), before);
     }
-    EXPECT_FALSE(view.IsTextModified());
-    EXPECT_FALSE(view.document()->isUndoAvailable());
+    EXPECT_TRUE(Untouched());
     view.redo();
     EXPECT_EQ(view.WholeText(), inserted);
 }
@@ -96,21 +66,18 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
 // colours and for the next command alike.
 TEST_F(ViewCommands, UnformatReadsTheLinesAsTheyAreNowAfterTheDelimitersWentAway)
 {
-    const QStringList text = { "Given g", "    \"\"\"", "      a", "        b", "      c", "    \"\"\"" };
-    Show(Crlf(text));
+    Show(Crlf({ "Given g", "    \"\"\"", "      a", "        b", "      c", "    \"\"\"" }));
     view.OnFormat();
-    QStringList formatted = text;
-    formatted[0] = "  Given g";
-    ASSERT_EQ(view.WholeText(), Crlf(formatted << ""));
+    ASSERT_EQ(view.WholeText(),
+        Crlf({ "  Given g", "    \"\"\"", "      a", "        b", "      c", "    \"\"\"", "" }));
     for (const int line : { 1, 5 }) {
         PutCaret(line, 4);
-        QTest::keyClick(&view, Qt::Key_X); // the delimiter becomes text; its neighbours are read again
+        Press(Qt::Key_X); // the delimiter becomes text; its neighbours are read again
     }
     EXPECT_EQ(view.analysis().lineType[3], TEXT_LINE);
-    EXPECT_EQ(PaintAt(view, 3, 8).colour, black);
+    EXPECT_EQ(ColourAt(3, 8), black);
     view.OnUnformat();
-    EXPECT_EQ(view.WholeText().split(QStringLiteral("\r\n")).mid(1, 5),
-        (QStringList { "x\"\"\"", "a", "b", "c", "x\"\"\"" }));
+    EXPECT_EQ(Lines().mid(1, 5), (QStringList { "x\"\"\"", "a", "b", "c", "x\"\"\"" }));
 }
 
 // Format and Unformat keep the view where the user had it, the caret at the
@@ -121,9 +88,7 @@ TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
     for (int i = 1; i < 300; ++i)
         lines << (i % 3 == 1 ? "Scenario: s" : "Given x");
     Show(Crlf(lines));
-    view.resize(400, 200);
-    view.show();
-    QApplication::processEvents();
+    ShowOnScreen(400, 200);
     const int lastTop = view.control().GetLineCount();
     for (const auto& [caretLine, firstVisible] : { std::pair { 1, 0 }, { 130, 120 }, { 295, lastTop } }) {
         for (const bool format : { true, false }) {
@@ -140,48 +105,39 @@ TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
     }
 }
 
+// A command writing past the analysed lines paints none of what it pushed or
+// wrote there.
 TEST_F(ViewCommands, LinesPushedPastTheAnalysedOnesLoseTheirColours)
 {
     QStringList lines;
     for (int i = 0; i < 2100; ++i)
         lines << "  Given x";
     Show(Crlf(lines));
-    EXPECT_EQ(view.analysis().analysedLineCount, 1998);
-    EXPECT_EQ(PaintAt(view, 1997, 2).colour, step);
-    EXPECT_EQ(PaintAt(view, 1998, 2).colour, black);
-
-    PutCaret(0, 0);
-    QTest::keyClick(&view, Qt::Key_Return);
-    EXPECT_EQ(PaintAt(view, 1998, 2).colour, black) << "pushed by a keystroke";
-    EXPECT_EQ(PaintAt(view, 1997, 2).colour, step);
-
+    Press(Qt::Key_Return);
+    ASSERT_EQ(ColourAt(1998, 2), black) << "the last analysed line, pushed by a keystroke";
     view.OnInsert(Scenario);
-    EXPECT_EQ(view.WholeText().split(QStringLiteral("\r\n")).indexOf("Scenario: [Title]"), 1998);
+    EXPECT_EQ(Lines().indexOf("Scenario: [Title]"), 1998);
     for (int line : { 1998, 1999, 2004 })
-        EXPECT_EQ(PaintAt(view, line, 2).colour, black) << "line " << line << ", pushed by a command";
-    EXPECT_EQ(PaintAt(view, 1997, 2).colour, step);
+        EXPECT_EQ(ColourAt(line, 2), black) << "line " << line;
+    EXPECT_EQ(ColourAt(1997, 2), step);
 }
 
+// The text is analysed once, in the language its own line names.
 TEST_F(ViewCommands, LoadingATextAppliesItsLanguageLineWithoutChangingIt)
 {
-    for (const QString text : { "# language: fr\r\nFonctionnalité: x", "# language: xx\r\nx" }) {
-        ASSERT_TRUE(SetLanguage(u"es"));
-        MessageBoxRecorder boxes;
-        Show(text);
-        const bool known = text.contains("fr");
-        EXPECT_EQ(currentLanguageCode, known ? u"fr" : u"es");
-        EXPECT_EQ(boxes.texts, known ? QStringList() : QStringList { "Cannot set language to xx" });
-        EXPECT_FALSE(view.IsTextModified());
-        EXPECT_EQ(view.WholeText(), text);
-    }
+    ASSERT_TRUE(SetLanguage(u"es"));
+    const QString text = QStringLiteral("# language: fr\r\nFonctionnalité: x");
+    Show(text);
+    EXPECT_EQ(currentLanguageCode, u"fr");
+    EXPECT_EQ(ColourAt(1, 0), heading);
+    EXPECT_FALSE(view.IsTextModified());
+    EXPECT_EQ(view.WholeText(), text);
 }
 
 TEST_F(ViewCommands, RightClickPutsTheCaretOnTheClickedCharacterAndTheMenuKeyDoesNot)
 {
     Show(Crlf({ "Feature: f", "Scenario: a", "  Given x" }));
-    view.resize(500, 300);
-    view.show();
-    QApplication::processEvents();
+    ShowOnScreen(500, 300);
     std::vector<QPoint> requests;
     QObject::connect(
         &view, &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
@@ -189,17 +145,16 @@ TEST_F(ViewCommands, RightClickPutsTheCaretOnTheClickedCharacterAndTheMenuKeyDoe
     QTextCursor at(view.document());
     at.setPosition(target);
     const QPoint point = view.cursorRect(at).center() + QPoint(2, 0);
-    for (const auto reason : { QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard }) {
+    for (const auto reason : { QContextMenuEvent::Keyboard, QContextMenuEvent::Mouse }) {
         view.control().SetSel(0, 5);
         QContextMenuEvent request(reason, point, view.viewport()->mapToGlobal(point));
         QApplication::sendEvent(view.viewport(), &request);
+        if (reason == QContextMenuEvent::Keyboard) {
+            EXPECT_EQ(Selected(), "Featu") << "the menu key leaves the selection";
+        }
     }
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0], view.viewport()->mapToGlobal(point));
-    EXPECT_EQ(Selected(), "Featu") << "the menu key leaves the selection";
-    view.control().SetSel(0, 5);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, point, view.viewport()->mapToGlobal(point));
-    QApplication::sendEvent(view.viewport(), &click);
+    EXPECT_EQ(requests[1], view.viewport()->mapToGlobal(point));
     EXPECT_EQ(Selected(), QString());
     EXPECT_NEAR(view.textCursor().position(), target, 1);
 }

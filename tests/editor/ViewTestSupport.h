@@ -5,13 +5,12 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 
+#include <QApplication>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
-
-#include <utility>
-#include <vector>
 
 const QColor black(0, 0, 0), heading(128, 0, 0), step(192, 0, 0), tag(128, 128, 0), table(64, 64, 64),
     docString(0, 128, 128), comment(128, 0, 128);
@@ -49,13 +48,32 @@ class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(SetLanguage(u"en")); }
 
-    void Show(const QString& text) { view.LoadText(text); }
-    QString Selected() const { return view.textCursor().selectedText(); }
+    // The view holding `text`, the caret on `line` at `column`.
+    void Show(const QString& text, int line = 0, int column = 0)
+    {
+        view.LoadText(text);
+        PutCaret(line, column);
+    }
+    void ShowOnScreen(int width, int height)
+    {
+        view.resize(width, height);
+        view.show();
+        QApplication::processEvents();
+    }
     void PutCaret(int line, int column)
     {
         const int at = view.control().LineIndex(line) + column;
         view.control().SetSel(at, at);
     }
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(&view, Qt::Key(key), modifiers);
+    }
+    QString Selected() const { return view.textCursor().selectedText(); }
+    QStringList Lines() const { return view.WholeText().split(QStringLiteral("\r\n")); }
+    QColor ColourAt(int line, int column) const { return PaintAt(view, line, column).colour; }
+    // Neither modified nor holding an edit to undo: as loaded.
+    bool Untouched() const { return !view.IsTextModified() && !view.document()->isUndoAvailable(); }
 
     CQuillmark2View view;
 };
