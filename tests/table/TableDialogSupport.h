@@ -60,16 +60,12 @@ inline void ExpectLaidOut(
     const QSize buttonSize = Button(dialog, "okButton")->size();
     for (const QSize size : { QSize(700, 420), QSize(420, 260) }) {
         dialog.resize(size);
-        for (const auto& [name, right] : buttons) {
-            const QPushButton* button = Button(dialog, name);
-            EXPECT_EQ(button->geometry(),
-                QRect(QPoint(
-                          size.width() - right - buttonSize.width(), size.height() - 5 - buttonSize.height()),
-                    buttonSize))
+        const int top = size.height() - 5 - buttonSize.height();
+        for (const auto& [name, right] : buttons)
+            EXPECT_EQ(Button(dialog, name)->geometry(),
+                QRect(QPoint(size.width() - right - buttonSize.width(), top), buttonSize))
                 << name << " at " << size.width();
-        }
-        EXPECT_EQ(main.geometry(), QRect(0, 0, size.width(), Button(dialog, "okButton")->y() - 5))
-            << size.width();
+        EXPECT_EQ(main.geometry(), QRect(0, 0, size.width(), top - 5)) << size.width();
     }
 }
 
@@ -99,26 +95,20 @@ struct ShownGridDialog {
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
 
-    static QAction* Item(const QMenu* menu, const QString& caption)
-    {
-        for (QAction* action : menu->actions())
-            if (action->text() == caption)
-                return action;
-        return nullptr;
-    }
-
-    // Right-clicks a cell and clicks the item of that caption, as a user
-    // would; answers whether it was there and enabled. A menu left open is
-    // closed.
-    bool Choose(int row, int col, const char* caption) const
+    // Right-clicks a cell and, if the menu has an item of that caption and
+    // `click`, clicks it as a user would; answers whether the item was there
+    // and enabled. A menu left open is closed.
+    bool Choose(int row, int col, const char* caption, bool click = true) const
     {
         QMenu* menu = RightClick(row, col);
-        QAction* action = menu != nullptr ? Item(menu, QString::fromUtf8(caption)) : nullptr;
-        if (action == nullptr)
-            return false;
-        const bool enabled = action->isEnabled();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        if (menu->isVisible())
+        QAction* action = nullptr;
+        for (QAction* item : menu != nullptr ? menu->actions() : QList<QAction*>())
+            if (item->text() == QString::fromUtf8(caption))
+                action = item;
+        const bool enabled = action != nullptr && action->isEnabled();
+        if (action != nullptr && click)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        if (menu != nullptr && menu->isVisible())
             menu->close();
         return enabled;
     }

@@ -1,11 +1,9 @@
 // Every table of a text aligned, and nothing else touched.
 #include "core/table/AlignTables.h"
 #include "TableTestSupport.h"
-#include "core/file/FeatureFileCodec.h"
 #include "core/table/DisplayWidth.h"
 #include "core/table/MatrixShape.h"
 #include "core/table/TableRow.h"
-#include "core/table/WhiteSpace.h"
 #include "support/Corpus.h"
 
 #include <string>
@@ -20,16 +18,10 @@ std::u16string Align(const std::u16string& text)
     return AlignWholeText(TextLineSource(text), Analysed(text));
 }
 
-const std::u16string Q = u"\"\"\"";
-
-// Rows in a doc string are text, a last row keeps having no line break, and
-// lines past the analysed ones stay.
-TEST_F(AlignWholeTextTest, AlignsEachRunOfRowsInPlace)
+// A comment ends a run of rows, and lines past the analysed ones stay as they are.
+TEST_F(AlignWholeTextTest, AlignsEachRunOfAnalysedRowsInPlace)
 {
-    EXPECT_EQ(
-        Align(Crlf({ u"Given a", u"\t  |a|bb|", u"  | ccc |", u"  # note", u"|x|", Q, u"|a|", Q, u"|b|" })),
-        Crlf({ u"Given a", u"\t  | a    | bb  |", u"\t  | ccc  |     |", u"  # note", u"| x  |", Q, u"|a|", Q,
-            u"| b  |" }));
+    EXPECT_EQ(Align(Crlf({ u"|a|bb|", u"# note", u"|x|" })), Crlf({ u"| a  | bb  |", u"# note", u"| x  |" }));
     const TextLineSource source(Crlf({ u"|a|", u"|bb|", u"|c|" }));
     LineAnalysis analysis;
     analysis.maxAnalysedLines = 2;
@@ -37,38 +29,29 @@ TEST_F(AlignWholeTextTest, AlignsEachRunOfRowsInPlace)
     EXPECT_EQ(AlignWholeText(source, analysis), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
 }
 
-std::vector<std::u16string> SplitLines(const std::u16string& whole)
-{
-    std::vector<std::u16string> lines;
-    std::size_t at = 0;
-    for (std::size_t end; (end = whole.find(u"\r\n", at)) != std::u16string::npos; at = end + 2)
-        lines.push_back(whole.substr(at, end - at));
-    lines.push_back(whole.substr(at));
-    return lines;
-}
-
 // Display columns of the pipes that separate cells.
-std::vector<int> SeparatorColumns(const std::u16string& line)
+std::vector<int> SeparatorColumns(std::u16string_view line)
 {
     std::vector<int> columns;
     int backslashes = 0;
     for (std::size_t at = 0; at < line.size(); ++at) {
         if (line[at] == u'|' && backslashes % 2 == 0)
-            columns.push_back(DisplayWidth(std::u16string_view(line).substr(0, at)));
+            columns.push_back(DisplayWidth(line.substr(0, at)));
         backslashes = line[at] == u'\\' ? backslashes + 1 : 0;
     }
     return columns;
 }
 
-CellRow Trimmed(CellRow row)
+CellRow TrimmedCells(std::u16string_view line)
 {
+    CellRow row = SplitTableRow(line);
     for (auto& cell : row)
         cell = TrimWhiteSpace(cell);
     return row;
 }
 
-// On every file of the corpus: the rows of each table keep their cells and
-// line up, every other line is byte for byte what it was, and aligning again
+// On every file of the corpus: the rows of each table keep their indent and
+// cells and line up, every other line is what it was, and aligning again
 // changes nothing where every row is closed by a "|".
 TEST_F(AlignWholeTextTest, Corpus)
 {
@@ -78,44 +61,38 @@ TEST_F(AlignWholeTextTest, Corpus)
     int tablesSeen = 0;
     for (const auto& file : files) {
         SCOPED_TRACE(file.filename().string());
-        std::string bytes, error;
-        ASSERT_TRUE(ReadFileBytes(file.string(), bytes, error)) << error;
-        const TextLineSource source(DecodeFeatureFile(bytes).text);
-        const LineAnalysis analysis = Analysed(source.wholeText());
-        const std::u16string aligned = AlignWholeText(source, analysis);
-        const auto before = SplitLines(source.wholeText());
-        const auto after = SplitLines(aligned);
-        ASSERT_EQ(after.size(), before.size());
-
+        const std::u16string text = CorpusText(file);
+        const LineAnalysis analysis = Analysed(text);
+        const TextLineSource before(text), after(Align(text));
+        ASSERT_EQ(after.lineCount(), before.lineCount());
         bool inDocString = false, allClosed = true;
-        for (int i = 0; i < static_cast<int>(before.size());) {
+        for (int i = 0; i < before.lineCount();) {
             const LineType type = analysis.TypeOf(i);
             inDocString ^= type == DOC_STRING_DELIMITER_LINE;
             if (type != TABLE_LINE || inDocString) {
-                EXPECT_EQ(after[i], before[i]) << "line " << i;
+                EXPECT_EQ(after.lineContent(i), before.lineContent(i)) << "line " << i;
                 ++i;
                 continue;
             }
             ++tablesSeen;
-            int end = i;
+            const int first = i;
+            const auto indent = static_cast<std::size_t>(analysis.keywordPosition[first]);
             CellMatrix cells;
-            while (analysis.TypeOf(end) == TABLE_LINE) {
-                cells.push_back(Trimmed(SplitTableRow(before[end])));
-                allClosed &= EndsWithSeparator(before[end]);
-                ++end;
+            for (; analysis.TypeOf(i) == TABLE_LINE; ++i) {
+                cells.push_back(TrimmedCells(before.lineContent(i)));
+                allClosed &= EndsWithSeparator(std::u16string(before.lineContent(i)));
             }
             cells = PadToRectangle(cells);
-            for (int k = i; k < end; ++k) {
+            for (int k = first; k < i; ++k) {
                 SCOPED_TRACE(k);
-                EXPECT_EQ(after[k].substr(0, analysis.keywordPosition[i]),
-                    before[i].substr(0, analysis.keywordPosition[i]));
-                EXPECT_EQ(Trimmed(SplitTableRow(after[k])), cells[k - i]);
-                EXPECT_EQ(SeparatorColumns(after[k]), SeparatorColumns(after[i]));
+                EXPECT_EQ(
+                    after.lineContent(k).substr(0, indent), before.lineContent(first).substr(0, indent));
+                EXPECT_EQ(TrimmedCells(after.lineContent(k)), cells[k - first]);
+                EXPECT_EQ(SeparatorColumns(after.lineContent(k)), SeparatorColumns(after.lineContent(first)));
             }
-            i = end;
         }
         if (allClosed) {
-            EXPECT_EQ(Align(aligned), aligned);
+            EXPECT_EQ(Align(after.text()), after.text());
         }
     }
     EXPECT_GT(tablesSeen, 20);

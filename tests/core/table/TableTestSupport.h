@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/editor/EditorTestSupport.h"
+#include "core/file/FeatureFileCodec.h"
 #include "core/table/BlockText.h"
 #include "core/table/WhiteSpace.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -15,14 +17,6 @@ inline std::u16string ControlText(const std::u16string& wholeText)
     for (int line = 0; line < source.lineCount(); ++line)
         control += source.lineText(line);
     return control;
-}
-
-// The text of a block's range in the control.
-inline std::u16string CoveredText(const std::u16string& wholeText, const BlockLocation& block)
-{
-    const std::u16string control = ControlText(wholeText);
-    return control.substr(
-        static_cast<std::size_t>(block.start), static_cast<std::size_t>(block.end - block.start));
 }
 
 // The whole text after a command found `block` with `find` at `line` and OK
@@ -52,4 +46,13 @@ inline bool EndsWithSeparator(const std::u16string& row)
     while (backslashes + 1 < trimmed.size() && trimmed[trimmed.size() - 2 - backslashes] == u'\\')
         ++backslashes;
     return !trimmed.empty() && trimmed.back() == u'|' && backslashes % 2 == 0;
+}
+
+// A file of the corpus as the editor shows it.
+inline std::u16string CorpusText(const std::filesystem::path& file)
+{
+    DecodedFeatureFile decoded;
+    std::string error;
+    EXPECT_TRUE(ReadFeatureFile(file.string(), decoded, error)) << error;
+    return decoded.text;
 }
