@@ -43,28 +43,26 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
-    // Writes a file in the test's folder and returns its name there.
+    // Writes a file, and the folders it is in, in the test's folder and returns its name there.
     std::string Write(const std::string& name, const std::string& bytes)
     {
+        std::filesystem::create_directories((folder_ / name).parent_path());
         std::ofstream(folder_ / name, std::ios::binary) << bytes;
         return name;
     }
 
-    // `shellPrefix` runs before the tool in the same shell; stdout is read back
-    // only when it goes to the default file; stdin comes from `stdinFrom`.
+    // `shellPrefix` runs before the tool in the same shell; `redirects` may
+    // send stdout elsewhere or take stdin from a file.
     CliResult Run(const std::vector<std::string>& args, const std::string& shellPrefix = "",
-        const std::string& stdoutTo = "stdout.txt", const std::string& stdinFrom = "/dev/null")
+        const std::string& redirects = "")
     {
         std::string command
             = "cd " + Quoted(folder_.string()) + " && " + shellPrefix + Quoted(QUILLMARK_CLI_PATH);
         for (const auto& arg : args)
             command += ' ' + Quoted(arg);
-        command += " > " + Quoted(stdoutTo) + " 2> stderr.txt < " + Quoted(stdinFrom);
+        command += " > stdout.txt 2> stderr.txt < /dev/null " + redirects;
         const int raw = std::system(command.c_str());
-        CliResult result { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", Read("stderr.txt") };
-        if (stdoutTo == "stdout.txt")
-            result.out = Read(stdoutTo);
-        return result;
+        return { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read("stdout.txt"), Read("stderr.txt") };
     }
 
     std::string Read(const std::string& name)

@@ -5,7 +5,7 @@
 
 namespace {
 
-class CommandLine : public CliTest { };
+using CommandLine = CliTest;
 
 TEST_F(CommandLine, HelpDescribesEveryCommand)
 {
@@ -37,10 +37,10 @@ TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
         { { "align", "wide.feature" }, true },
     };
     for (const auto& [args, loaded] : cases) {
+        SCOPED_TRACE(args.front() + " " + args.back());
         const CliResult result = Run(args, "LD_DEBUG=files ");
-        EXPECT_EQ(result.status, 0) << args.front();
-        EXPECT_EQ(result.err.find("libicuuc") != std::string::npos, loaded)
-            << args.front() << " " << args.back();
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err.find("libicuuc") != std::string::npos, loaded);
     }
 }
 
@@ -52,14 +52,12 @@ TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
         { { "colour", "ok.feature" }, "unknown command 'colour'" },
         { { "keywords" }, "keywords needs a language code" },
         { { "languages", "en" }, "unexpected argument 'en'" },
-        { { "analyse", "ok.feature", "ok.feature" }, "unexpected argument" },
         { { "classify", "ok.feature", "--language" }, "--language needs" },
         { { "classify", "--check", "ok.feature" }, "unknown option '--check'" },
         { { "format", "--language=EN", "ok.feature", "ok.feature" }, "unknown language code 'EN'" },
         { { "align", "--check", "--write", "ok.feature" }, "--check and --write do not go together" },
         { { "align", "--line-ends", "cr", "ok.feature" }, "--line-ends takes crlf or lf" },
         { { "unformat", "ok.feature", "--line-ends" }, "--line-ends takes crlf or lf" },
-        { { "analyse", "--write", "ok.feature" }, "unknown option '--write'" },
         { { "align" }, "align needs a file" },
         { { "keywords", "xx" }, "unknown language code 'xx'" },
     };
@@ -78,7 +76,7 @@ TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
 {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full here";
-    const CliResult result = Run({ "languages" }, "", "/dev/full");
+    const CliResult result = Run({ "languages" }, "", "> /dev/full");
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("cannot write the output"), std::string::npos) << result.err;
 }
@@ -90,32 +88,25 @@ TEST_F(CommandLine, LanguagesAndTheirKeywords)
 {
     const CliResult result = Run({ "languages" });
     EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(Run({ "--i18n-languages" }).out, result.out);
     const auto languages = Lines(result.out);
+    ASSERT_GT(languages.size(), 70u);
     EXPECT_NE(std::find(languages.begin(), languages.end(), "en\tEnglish\tEnglish"), languages.end());
     EXPECT_NE(std::find(languages.begin(), languages.end(), "fr\tFrench\tfrançais"), languages.end());
-    EXPECT_EQ(Run({ "--i18n-languages" }).out, result.out);
+
     EXPECT_EQ(Run({ "--i18n-keywords", "de" }).out, Run({ "keywords", "de" }).out);
     const auto german = Lines(Run({ "keywords", "de" }).out);
     EXPECT_NE(std::find(german.begin(), german.end(), "FEATURE\tFunktionalität"), german.end());
-
-    ASSERT_GT(languages.size(), 70u);
-    for (const auto& language : languages) {
-        SCOPED_TRACE(language);
-        EXPECT_EQ(std::count(language.begin(), language.end(), '\t'), 2);
-        const CliResult keywords = Run({ "keywords", language.substr(0, language.find('\t')) });
-        ASSERT_EQ(keywords.status, 0);
-        std::vector<std::string> typeRuns;
-        for (const auto& row : Lines(keywords.out)) {
-            const std::string type = row.substr(0, row.find('\t'));
-            EXPECT_TRUE(!type.empty() && row.size() > type.size() + 1) << row;
-            if (typeRuns.empty() || typeRuns.back() != type)
-                typeRuns.push_back(type);
-        }
-        ASSERT_FALSE(typeRuns.empty());
-        EXPECT_EQ(typeRuns.front(), "AND");
-        EXPECT_EQ(std::set<std::string>(typeRuns.begin(), typeRuns.end()).size(), typeRuns.size())
-            << "a type's keywords are split up";
+    std::vector<std::string> typeRuns;
+    for (const auto& row : german) {
+        const std::string type = row.substr(0, row.find('\t'));
+        if (typeRuns.empty() || typeRuns.back() != type)
+            typeRuns.push_back(type);
     }
+    ASSERT_FALSE(typeRuns.empty());
+    EXPECT_EQ(typeRuns.front(), "AND");
+    EXPECT_EQ(std::set<std::string>(typeRuns.begin(), typeRuns.end()).size(), typeRuns.size())
+        << "a type's keywords are split up";
 }
 
 } // namespace

@@ -10,14 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RewriteCommands : public CliTest {
-protected:
-    std::string Written(const std::string& name, const std::string& bytes)
-    {
-        fs::create_directories((folder_ / name).parent_path());
-        return Write(name, bytes);
-    }
-};
+using RewriteCommands = CliTest;
 
 TEST_F(RewriteCommands, AlignLaysOutTablesAndLeavesTheRest)
 {
@@ -54,11 +47,11 @@ TEST_F(RewriteCommands, StandardInputToStandardOutput)
 {
     Write("in.txt", "Given a\n|a|\n");
     for (const char* mode : { "--write", "--line-ends=lf" }) {
-        const CliResult result = Run({ "align", mode, "-" }, "", "stdout.txt", "in.txt");
+        const CliResult result = Run({ "align", mode, "-" }, "", "< in.txt");
         EXPECT_EQ(result.status, 0) << mode;
         EXPECT_EQ(result.out, "Given a\n| a  |\n") << mode;
     }
-    const CliResult check = Run({ "format", "--check", "-" }, "", "stdout.txt", "in.txt");
+    const CliResult check = Run({ "format", "--check", "-" }, "", "< in.txt");
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.err, "quillmark-cli: standard input would change\n");
 }
@@ -68,10 +61,10 @@ TEST_F(RewriteCommands, StandardInputToStandardOutput)
 TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFolders)
 {
     const std::string aligned = "| a  |\n";
-    Written("tree/b/two.feature", "|b|\n");
-    Written("tree/a/one.feature", aligned);
-    Written("tree/a/not-a-feature.txt", "|c|\n");
-    Written("tree/three.feature", "|d|\r\n");
+    Write("tree/b/two.feature", "|b|\n");
+    Write("tree/a/one.feature", aligned);
+    Write("tree/a/not-a-feature.txt", "|c|\n");
+    Write("tree/three.feature", "|d|\r\n");
     Write("loose.txt", "|e|\n");
     fs::create_symlink("tree/three.feature", folder_ / "link.feature");
     fs::permissions(folder_ / "tree/three.feature", fs::perms(0640));

@@ -1,10 +1,8 @@
+#include "DocumentTestSupport.h"
+
 #include "document/SaveFileBytes.h"
-#include "document/CQuillmark2Doc.h"
-#include "editor/ViewTestSupport.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -16,38 +14,28 @@ namespace {
 
 constexpr uid_t nobody = 65534;
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// A tmpfs of 64 KiB mounted over a temporary folder for the life of the
-// object; only root may mount one.
+// A folder of the test's own, in which `Mounted` puts a tmpfs of 64 KiB for
+// the life of the object; only root may mount one.
 class TinyDisk {
 public:
-    TinyDisk()
+    bool Mount()
     {
-        m_mounted = geteuid() == 0 && m_folder.isValid()
-            && mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+        m_mounted = geteuid() == 0 && mount("tmpfs", Name(), "tmpfs", 0, "size=64k") == 0;
+        return m_mounted;
     }
     ~TinyDisk()
     {
         if (m_mounted)
-            umount(QFile::encodeName(m_folder.path()).constData());
+            umount(Name());
     }
-    bool Mounted() const { return m_mounted; }
-    QString Path(const QString& name) const { return QDir(m_folder.path()).filePath(name); }
+    QString Path(const QString& name) const { return m_folder.filePath(name); }
     QString Folder() const { return m_folder.path(); }
 
 private:
+    const char* Name() const { return m_name.constData(); }
+
     QTemporaryDir m_folder;
+    QByteArray m_name = QFile::encodeName(m_folder.path());
     bool m_mounted = false;
 };
 
@@ -74,85 +62,66 @@ bool WithReadOnlyFolder(
     return dropped;
 }
 
-bool NoFileIn(const QString& folder)
+// A file in a folder where no temporary file can be made is written in place,
+// after a copy of its old bytes is kept; the copy goes once the save is done
+// or the old bytes are back.
+TEST(SaveFileBytes, InAReadOnlyFolderTheFileIsWrittenInPlaceOrLeftAsItWas)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty();
-}
-
-TEST(SaveFileBytes, AWritableFileInAReadOnlyFolderIsWrittenInPlaceAndTheCopyRemoved)
-{
-    QTemporaryDir folder, copies;
-    const QString path = QDir(folder.path()).filePath("x.feature");
-    ASSERT_TRUE(WriteBytes(path, "Feature: old\r\n"));
-    bool saved = false;
-    QString reason;
-    if (!WithReadOnlyFolder(folder.path(), path, copies.path(),
-            [&] { saved = SaveFileBytes(path, "Feature: new\r\n", copies.path(), reason); }))
-        GTEST_SKIP() << "root cannot act as the user nobody here";
-    EXPECT_TRUE(saved) << reason.toStdString();
-    EXPECT_EQ(ReadBytes(path), QByteArray("Feature: new\r\n"));
-    EXPECT_TRUE(NoFileIn(copies.path())) << "the copy of the old bytes is gone after a good save";
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "x.feature" });
-}
-
-TEST(SaveFileBytes, AFileThatCannotBeWrittenAtAllIsReportedAndKept)
-{
-    QTemporaryDir folder, copies;
-    const QString path = QDir(folder.path()).filePath("x.feature");
-    ASSERT_TRUE(WriteBytes(path, "Feature: old\r\n"));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
-    bool saved = true;
-    QString reason;
-    if (!WithReadOnlyFolder(folder.path(), path, copies.path(),
-            [&] { saved = SaveFileBytes(path, "Feature: new\r\n", copies.path(), reason); }))
-        GTEST_SKIP() << "root cannot act as the user nobody here";
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(reason, QString::fromLocal8Bit(strerror(EACCES)));
-    EXPECT_EQ(ReadBytes(path), QByteArray("Feature: old\r\n"));
-    EXPECT_TRUE(NoFileIn(copies.path()));
+    const struct {
+        const char* name;
+        bool tinyDisk, readOnlyFile;
+        QByteArray old, now;
+        int error; // 0: saved
+    } cases[] = {
+        { "a writable file", false, false, "Feature: old\r\n", "Feature: new\r\n", 0 },
+        { "a file that cannot be written at all", false, true, "Feature: old\r\n", "Feature: new\r\n",
+            EACCES },
+        { "a write cut short half-way by a full disk", true, false, QByteArray(40'000, 'o'),
+            QByteArray(100'000, 'n'), ENOSPC },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TinyDisk disk;
+        if (c.tinyDisk && !disk.Mount())
+            GTEST_SKIP() << "mounting a tiny tmpfs needs root";
+        QTemporaryDir copies;
+        const QString path = disk.Path("x.feature");
+        ASSERT_TRUE(WriteBytes(path, c.old));
+        if (c.readOnlyFile)
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+        bool saved = false;
+        QString reason;
+        if (!WithReadOnlyFolder(disk.Folder(), path, copies.path(),
+                [&] { saved = SaveFileBytes(path, c.now, copies.path(), reason); }))
+            GTEST_SKIP() << "root cannot act as the user nobody here";
+        EXPECT_EQ(saved, c.error == 0);
+        if (c.error != 0) {
+            EXPECT_EQ(reason, QString::fromLocal8Bit(strerror(c.error)));
+        }
+        EXPECT_EQ(ReadBytes(path), c.error == 0 ? c.now : c.old);
+        EXPECT_EQ(QDir(copies.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "x.feature" });
+    }
 }
 
 // A full disk: the document names the system's reason, and the old file stays.
-TEST_F(ViewTest, ASaveOntoAFullDiskSaysNoSpaceIsLeft)
+TEST_F(Document, ASaveOntoAFullDiskSaysNoSpaceIsLeft)
 {
     TinyDisk disk;
-    if (!disk.Mounted())
+    if (!disk.Mount())
         GTEST_SKIP() << "mounting a tiny tmpfs needs root";
     const QString path = disk.Path("full.feature");
     ASSERT_TRUE(WriteBytes(path, "Feature: old\r\n"));
-    CQuillmark2Doc document(view);
     ASSERT_TRUE(document.OnOpenDocument(path));
     view.insertPlainText(QString(100'000, u'x'));
     MessageBoxRecorder boxes;
     EXPECT_FALSE(document.OnSaveDocument(path));
-    ASSERT_EQ(boxes.texts.size(), 1);
-    EXPECT_EQ(boxes.texts[0],
-        QStringLiteral("Cannot save %1: %2.").arg(QDir::toNativeSeparators(path), strerror(ENOSPC)));
+    EXPECT_EQ(boxes.texts,
+        QStringList {
+            QStringLiteral("Cannot save %1: %2.").arg(QDir::toNativeSeparators(path), strerror(ENOSPC)) });
     EXPECT_EQ(ReadBytes(path), QByteArray("Feature: old\r\n"));
     EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "full.feature" })
         << "no temporary file is left behind";
-}
-
-// Written in place, the file is cut short by the full disk half-way; the old
-// bytes come back from the copy.
-TEST(SaveFileBytes, AnInPlaceWriteThatFailsHalfWayPutsTheOldBytesBack)
-{
-    TinyDisk disk;
-    if (!disk.Mounted())
-        GTEST_SKIP() << "mounting a tiny tmpfs needs root";
-    QTemporaryDir copies;
-    const QString path = disk.Path("x.feature");
-    const QByteArray old(40'000, 'o');
-    ASSERT_TRUE(WriteBytes(path, old));
-    bool saved = true;
-    QString reason;
-    if (!WithReadOnlyFolder(disk.Folder(), path, copies.path(),
-            [&] { saved = SaveFileBytes(path, QByteArray(100'000, 'n'), copies.path(), reason); }))
-        GTEST_SKIP() << "root cannot act as the user nobody here";
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(reason, QString::fromLocal8Bit(strerror(ENOSPC)));
-    EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_TRUE(NoFileIn(copies.path())) << "the copy goes once the old bytes are back";
 }
 
 } // namespace

@@ -64,21 +64,6 @@ TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)
         Crlf({ u"Scenario: s", u"  Given a", u"  When b", u"" }));
 }
 
-// A byte-order mark stays the text's first character, in front of the
-// indentation, and changes nothing else: not the first line's role, not the
-// column at which a doc string opening there cuts its lines.
-TEST_F(FormatTest, AByteOrderMarkStaysFirstAndChangesNothingElse)
-{
-    const std::u16string mark = u"\uFEFF";
-    for (const std::u16string& text :
-        { std::u16string(u"  Feature: x\r\n  text"), std::u16string(u"# language: en\r\nx"),
-            std::u16string(u"  \"\"\"\r\n      a\r\n  \"\"\""), std::u16string(u"\t@tag") }) {
-        SCOPED_TRACE(std::string(text.begin(), text.end()));
-        EXPECT_EQ(Format(mark + text), mark + Format(text));
-        EXPECT_EQ(Unformat(mark + text), mark + Unformat(text));
-    }
-}
-
 TEST_F(FormatTest, FormatAndUnformatAreFixedPointsOverRealFiles)
 {
     const auto expectFixedPoints = [](const std::u16string& text) {

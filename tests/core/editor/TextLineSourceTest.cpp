@@ -2,104 +2,75 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Split {
-    std::vector<std::u16string> contents;
-    std::vector<std::u16string> breaks; // one fewer than contents
-};
-
-// The lines of a text one character at a time, as the control splits them.
-Split SplitOneByOne(const std::u16string& text)
+// The lines of a text as the control splits them, one character at a time:
+// each line's content and the break that ends it, none after the last.
+std::vector<std::pair<std::u16string, std::u16string>> SplitOneByOne(const std::u16string& text)
 {
-    Split split { { u"" }, {} };
+    std::vector<std::pair<std::u16string, std::u16string>> lines(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != u'\r' && text[i] != u'\n') {
-            split.contents.back() += text[i];
+            lines.back().first += text[i];
             continue;
         }
-        const bool crLf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
-        split.breaks.push_back(text.substr(i, crLf ? 2 : 1));
-        split.contents.emplace_back();
-        i += crLf ? 1 : 0;
+        const std::size_t length = text.compare(i, 2, u"\r\n") == 0 ? 2 : 1;
+        lines.back().second = text.substr(i, length);
+        lines.emplace_back();
+        i += length - 1;
     }
-    return split;
+    return lines;
 }
 
 void ExpectSplitAsOneByOne(const std::u16string& text)
 {
-    const Split expected = SplitOneByOne(text);
+    const auto expected = SplitOneByOne(text);
     const TextLineSource source(text);
-    ASSERT_EQ(source.lineCount(), static_cast<int>(expected.contents.size()));
+    ASSERT_EQ(source.lineCount(), static_cast<int>(expected.size()));
     std::u16string whole;
-    int start = 0;
-    std::size_t offset = 0;
+    std::set<std::u16string> breaks;
+    std::size_t start = 0, offset = 0;
     for (int line = 0; line < source.lineCount(); ++line) {
         SCOPED_TRACE(line);
-        const std::u16string& content = expected.contents[line];
-        const bool last = line + 1 == source.lineCount();
+        const auto& [content, lineBreak] = expected[line];
         EXPECT_EQ(source.lineContent(line), content);
-        EXPECT_EQ(source.lineText(line), last ? content : content + u'\r');
-        EXPECT_EQ(source.lineStart(line), start);
+        EXPECT_EQ(source.lineText(line), lineBreak.empty() ? content : content + u'\r');
+        EXPECT_EQ(source.lineStart(line), static_cast<int>(start));
         EXPECT_EQ(source.lineOffset(line), offset);
-        start += static_cast<int>(content.size()) + 1;
-        whole += content;
-        if (!last) {
-            offset += content.size() + expected.breaks[line].size();
-            whole += u"\r\n";
-        }
+        start += content.size() + 1;
+        offset += content.size() + lineBreak.size();
+        whole += content + (lineBreak.empty() ? u"" : u"\r\n");
+        if (!lineBreak.empty())
+            breaks.insert(lineBreak);
     }
     EXPECT_EQ(source.wholeText(), whole);
-    const bool common = !expected.breaks.empty()
-        && std::all_of(expected.breaks.begin(), expected.breaks.end(),
-            [&](const std::u16string& b) { return b == expected.breaks.front(); });
-    EXPECT_EQ(source.commonLineBreak(), common ? expected.breaks.front() : u"");
-}
-
-TEST(TextLineSource, SplitsAsTheControlDoes)
-{
-    const std::u16string texts[] = {
-        u"",
-        u"Feature: f",
-        u"a\r\nb",
-        u"a\nb\n",
-        u"a\rb\r",
-        u"a\r\nb\nc\rd",
-        u"\r\n\r\n",
-        u"\n\r",
-        u"a\r\r\nb\n\n",
-    };
-    for (const std::u16string& text : texts) {
-        SCOPED_TRACE(std::string(text.begin(), text.end()));
-        ExpectSplitAsOneByOne(text);
-    }
+    EXPECT_EQ(source.commonLineBreak(), breaks.size() == 1 ? *breaks.begin() : u"");
 }
 
 // Lines are searched for breaks several characters at a time: a break is
 // found at every place in such a group, beside characters just above and
 // below the line breaks' and far above them.
-TEST(TextLineSource, FindsEveryBreakWhateverStandsAroundIt)
+TEST(TextLineSource, SplitsAsTheControlDoesWhateverStandsAroundABreak)
 {
-    const std::u16string fillers[] = { u"a", u"\t", u"\x0B\x0C", u"\x0E", u"\x00E9", u"\x8000", u"\xFFFF" };
-    const std::u16string breaks[] = { u"\r\n", u"\n", u"\r" };
-    for (const std::u16string& filler : fillers)
-        for (const std::u16string& lineBreak : breaks)
+    std::vector<std::u16string> texts
+        = { u"", u"a\nb\n", u"a\rb\r", u"a\r\nb\nc\rd", u"\n\r", u"a\r\r\nb\n\n" };
+    for (const std::u16string filler : { u"a", u"\t", u"\x0B\x0C", u"\x0E", u"\x00E9", u"\x8000", u"\xFFFF" })
+        for (const std::u16string lineBreak : { u"\r\n", u"\n", u"\r" })
             for (std::size_t before = 0; before < 9; ++before) {
                 std::u16string text;
-                for (std::size_t i = 0; i < before; ++i)
-                    text += filler;
-                text += lineBreak;
-                for (std::size_t i = 0; i < 9; ++i)
-                    text += filler;
-                text += u"\r" + filler;
-                SCOPED_TRACE(testing::Message() << "filler " << static_cast<int>(filler[0]) << ", break "
-                                                << lineBreak.size() << ", " << before << " before");
-                ExpectSplitAsOneByOne(text);
+                for (std::size_t i = 0; i < before + 9; ++i)
+                    text += (i == before ? lineBreak : u"") + filler;
+                texts.push_back(text + u"\r" + filler);
             }
+    for (const std::u16string& text : texts) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text.begin(), text.end())));
+        ExpectSplitAsOneByOne(text);
+    }
 }
 
 TEST(TextLineSource, AppendsControlTextAsWholeText)
