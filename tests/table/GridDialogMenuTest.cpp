@@ -34,7 +34,7 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithIts
         for (const QAction* action : menu->actions())
             captions << (action->isSeparator() ? QStringLiteral("-") : u'"' + action->text() + u'"');
         EXPECT_EQ(captions.join(u' ').toStdString(), c.captions);
-        EXPECT_EQ(Range(shown.grid->GetSelectedRange()), Range(c.selected));
+        EXPECT_EQ(shown.grid->GetSelectedRange(), c.selected);
         QRect cell;
         shown.grid->GetCellRect(c.row, c.col, cell);
         EXPECT_EQ(
