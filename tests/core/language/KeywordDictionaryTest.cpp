@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
-#include <vector>
 
 namespace {
 
@@ -15,30 +15,22 @@ protected:
 
 // The exchange pass, not a stable sort, decides the order of keywords of equal
 // length, and so which keyword the templates write.
-TEST_F(CurrentLanguage, SlotOrdersAndTheKeywordOfEachType)
+TEST_F(CurrentLanguage, TheKeywordOfEachTypeFollowsTheSlotOrder)
 {
-    EXPECT_EQ(KeywordForType(GIVEN), u"WORD TYPE NOT FOUND") << "before any language";
     EXPECT_EQ(KeywordForType(XXXXXXXXX), u"") << "an empty language is all empty slots";
     ASSERT_TRUE(SetLanguage(u"en"));
-    EXPECT_EQ(CurrentKeywords().front(), u"Scenario Outline");
     EXPECT_EQ(KeywordForType(SCENARIO), u"Scenario") << "before \"Example\", which is as long";
-    const struct {
-        const char16_t* code;
-        WordType type;
-        const char16_t* keyword;
-    } cases[] = { { u"de", SCENARIO, u"Beispiel" }, { u"de", GIVEN, u"Gegeben seien" },
-        { u"fr", BUT, u"Mais que" }, { u"fr", SCENARIOOUTLINE, u"Plan du scénario" },
-        { u"en-old", THEN, u"Tha the" }, { u"en-old", WHEN, u"Tha" }, { u"em", GIVEN, u"😐" } };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(SetLanguage(c.code)) << Ascii(c.code);
-        EXPECT_EQ(KeywordForType(c.type), c.keyword) << Ascii(c.code) << " type " << c.type;
-    }
+    ASSERT_TRUE(SetLanguage(u"en-old"));
+    EXPECT_EQ(KeywordForType(THEN), u"Tha the");
+    EXPECT_EQ(KeywordForType(WHEN), u"Tha");
+    ASSERT_TRUE(SetLanguage(u"em"));
+    EXPECT_EQ(KeywordForType(GIVEN), u"😐");
 }
 
 TEST_F(CurrentLanguage, EveryLanguageSortsLongestFirstLosingNothing)
 {
     for (const LanguageKeywords& record : languageTable) {
-        SCOPED_TRACE(Ascii(record.code));
+        SCOPED_TRACE(testing::PrintToString(record.code));
         ASSERT_TRUE(SetLanguage(record.code));
         const auto& slots = currentLanguage.keywords;
         std::multiset<std::pair<int, std::u16string>> before, after;
@@ -59,10 +51,12 @@ TEST_F(CurrentLanguage, RejectsCodesThatAreNotExactButTheSettingRecordsThem)
 {
     ASSERT_TRUE(SetLanguage(u"fr"));
     for (const char16_t* code : { u"EN", u"", u"en-GB", u"en " })
-        EXPECT_FALSE(SetLanguage(code)) << Ascii(code);
+        EXPECT_FALSE(SetLanguage(code)) << testing::PrintToString(code);
     EXPECT_EQ(currentLanguageCode, u"fr");
     ASSERT_TRUE(SetLanguage(u"en-au"));
-    EXPECT_EQ(CurrentKeywords().size(), 11u) << "no French keyword may stay behind";
+    const auto& slots = currentLanguage.keywords;
+    EXPECT_EQ(std::count_if(slots.begin(), slots.end(), [](const auto& s) { return !s.keyword.empty(); }), 11)
+        << "no French keyword may stay behind";
     SelectLanguageSetting(u"xx-unknown");
     EXPECT_EQ(currentLanguageCode, u"xx-unknown");
     EXPECT_EQ(currentLanguage.code, u"en-au");

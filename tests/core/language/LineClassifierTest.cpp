@@ -25,7 +25,7 @@ TEST(ClassifyLine, LinesNoFileHolds)
         { u"ta", u"மேலும் ", TEXT_LINE, u"" }, // trimming takes a bare keyword's trailing blank
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(Ascii(c.language) + " line \"" + Ascii(c.line) + '"');
+        SCOPED_TRACE(testing::PrintToString(c.language) + " " + testing::PrintToString(c.line));
         ForgetCurrentLanguage();
         if (*c.language) {
             ASSERT_TRUE(SetLanguage(c.language));
