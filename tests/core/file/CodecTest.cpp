@@ -3,18 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <string>
 
 namespace {
 
 using enum FeatureFileEncoding;
+using namespace std::string_literals;
 const char16_t R = u'\xFFFD';
-
-// A byte string written as numbers, so that zero bytes and bytes above 0x7F read plainly.
-std::string Bytes(std::initializer_list<int> values)
-{
-    return std::string(values.begin(), values.end());
-}
 
 // The UTF-16 form of a text in either byte order, without a mark.
 std::string Utf16(const std::u16string& text, FeatureFileEncoding order = Utf16LittleEndian)
@@ -42,8 +37,8 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
     const std::u16string greek = u"Δυνατότητα: Πληρωμή\r\nΣενάριο: Κάρτα\r\n";
     // U+4E00 has a zero low byte; a few such characters do not turn the order round.
     const std::u16string chinese = u"功能: 一个\r\n  场景: 一\r\n    假如 我在一页\r\n";
-    const std::string fewZeros = std::string("F\0", 2) + "abcdefghijklmnopqrstuvwxyz";
-    const std::string zeroTail = "Feature: a\n" + std::string(6, '\0');
+    const std::string fewZeros = "F\0abcdefghijklmnopqrstuvwxyz"s;
+    const std::string zeroTail = "Feature: a\n\0\0\0\0\0\0"s;
     const std::string oneCyrillicLine = Utf16(u"Функция: Тест");
     const struct {
         const char* name;
@@ -54,13 +49,15 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         bool unrecognised = false;
     } cases[] = {
         { "empty", "", Utf8, u"" },
-        { "one byte is UTF-8", "F", Utf8, u"F" },
-        { "UTF-8 line ends as they stand, mark kept", Bytes({ 0xEF, 0xBB, 0xBF, 'a', '\n', 'b', '\r', 'c' }),
-            Utf8, { u'\xFEFF', u'a', u'\n', u'b', u'\r', u'c' } },
-        { "LE mark dropped", Bytes({ 0xFF, 0xFE, 0x16, 0x04 }), Utf16LittleEndian, u"\x0416\r\n" },
-        { "mark only", Bytes({ 0xFF, 0xFE }), Utf16LittleEndian, u"" },
-        { "BE mark dropped, pair", Bytes({ 0xFE, 0xFF, 0xD8, 0x3D, 0xDE, 0x00 }), Utf16BigEndian,
-            u"\xD83D\xDE00\r\n" },
+        { "UTF-8 line ends as they stand, mark kept",
+            "\xEF\xBB\xBF"
+            "a\nb\rc",
+            Utf8,
+            u"\xFEFF"
+            u"a\nb\rc" },
+        { "LE mark dropped", "\xFF\xFE\x16\x04", Utf16LittleEndian, u"\x0416\r\n" },
+        { "mark only", "\xFF\xFE", Utf16LittleEndian, u"" },
+        { "BE mark dropped, pair", "\xFE\xFF\xD8\x3D\xDE\x00"s, Utf16BigEndian, u"\xD83D\xDE00\r\n" },
         // UTF-16 is read line by line: a line ends at LF, a CR just before it is
         // dropped, and every line, the last one included, is given CR LF.
         { "UTF-16 lines", Utf16(u"\nab\r\n\nc\n"), Utf16LittleEndian, u"\r\nab\r\n\r\nc\r\n" },
@@ -68,37 +65,38 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         { "UTF-16 lone surrogates", "\xFF\xFE" + Utf16(u"a\xD83Dx\xDE00\xDE00\xD83D"), Utf16LittleEndian,
             { u'a', R, u'x', R, R, R, u'\r', u'\n' }, 4 },
         { "UTF-8 boundaries",
-            Bytes({ 'a', 0x7F, 0xC2, 0x80, 0xDF, 0xBF, 0xE0, 0xA0, 0x80, 0xED, 0x9F, 0xBF, 0xEE, 0x80, 0x80,
-                0xEF, 0xBF, 0xBF, 0xF0, 0x90, 0x80, 0x80, 0xF4, 0x8F, 0xBF, 0xBF }),
+            "a\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F"
+            "\xBF\xBF",
             Utf8, u"a\x7F\x0080\x07FF\x0800\xD7FF\xE000\xFFFF\xD800\xDC00\xDBFF\xDFFF" },
         // One U+FFFD per maximal subpart: a sequence ends at the first byte
         // that cannot continue it, and that byte starts the next.
-        { "overlong", Bytes({ 'a', 0xC0, 0x80, 0xE0, 0x80, 0x80 }), Utf8, { u'a', R, R, R, R, R }, 5 },
-        { "surrogate", Bytes({ 'a', 0xED, 0xA0, 0x80 }), Utf8, { u'a', R, R, R }, 3 },
-        { "above U+10FFFF", Bytes({ 'a', 0xF4, 0x90, 0x80, 0x80, 0xF5 }), Utf8, { u'a', R, R, R, R, R }, 5 },
-        { "truncated at end", Bytes({ 'a', 0xF0, 0x9F, 0x98 }), Utf8, { u'a', R }, 1 },
-        { "truncated before a lead", Bytes({ 'a', 0xC3, 0xC3, 0xA9, 0xE2, 0x82, '\n' }), Utf8,
-            { u'a', R, u'\xE9', R, u'\n' }, 2 },
-        { "mixed", Bytes({ 0x61, 0xF1, 0x80, 0x80, 0xE1, 0x80, 0xC2, 0x62, 0x80, 0x63, 0x80, 0xBF, 0x64 }),
+        { "overlong", "a\xC0\x80\xE0\x80\x80", Utf8, { u'a', R, R, R, R, R }, 5 },
+        { "surrogate", "a\xED\xA0\x80", Utf8, { u'a', R, R, R }, 3 },
+        { "above U+10FFFF", "a\xF4\x90\x80\x80\xF5", Utf8, { u'a', R, R, R, R, R }, 5 },
+        { "truncated at end", "a\xF0\x9F\x98", Utf8, { u'a', R }, 1 },
+        { "truncated before a lead", "a\xC3\xC3\xA9\xE2\x82\n", Utf8, { u'a', R, u'\xE9', R, u'\n' }, 2 },
+        { "mixed",
+            "a\xF1\x80\x80\xE1\x80\xC2"
+            "b\x80"
+            "c\x80\xBF"
+            "d",
             Utf8, { u'a', R, R, R, u'b', R, u'c', R, R, u'd' }, 6 },
-        { "LE, Latin", Utf16(u"Fe"), Utf16LittleEndian, u"Fe\r\n" },
-        { "BE, Latin", Bytes({ 0, 'F', 0, 'e' }), Utf16BigEndian, u"Fe\r\n" },
+        { "BE, Latin", "\0F\0e"s, Utf16BigEndian, u"Fe\r\n" },
         { "BE, Cyrillic", Utf16(russian, Utf16BigEndian), Utf16BigEndian, russian },
         { "LE, Greek", Utf16(greek), Utf16LittleEndian, greek },
         { "LE, Chinese", Utf16(chinese), Utf16LittleEndian, chinese },
         { "BE, Chinese", Utf16(chinese, Utf16BigEndian), Utf16BigEndian, chinese },
         { "LE, one line that starts in Latin script", Utf16(u"@тег"), Utf16LittleEndian, u"@тег\r\n" },
-        { "LE, zero unit and pair kept", Bytes({ 'a', 0, 0, 0, 0x3D, 0xD8, 0x00, 0xDE }), Utf16LittleEndian,
-            std::u16string(u"a\0\xD83D\xDE00\r\n", 6) },
+        { "LE, zero unit and pair kept", "a\0\0\0\x3D\xD8\0\xDE"s, Utf16LittleEndian,
+            u"a\0\xD83D\xDE00\r\n"s },
         // A single line of another script has too few zero bytes to tell.
         { "one line of Cyrillic", oneCyrillicLine, Utf8, Widened(oneCyrillicLine), 0, true },
-        { "one zero byte", Bytes({ 0 }), Utf8, std::u16string(1, u'\0'), 0, true },
-        { "odd length", Bytes({ 'a', 0, 'b' }), Utf8, std::u16string(u"a\0b", 3), 0, true },
+        { "one zero byte", "\0"s, Utf8, u"\0"s, 0, true },
+        { "odd length", "a\0b"s, Utf8, u"a\0b"s, 0, true },
         { "unpaired surrogate", Utf16(u"ab\xD800\x0063"), Utf8, { u'a', 0, u'b', 0, 0, R, u'c', 0 }, 1,
             true },
         { "a zero high byte in only a few units", fewZeros, Utf8, Widened(fewZeros), 0, true },
-        { "zero bytes on both sides", Bytes({ 1, 0, 0, 1, 1, 0, 0, 1 }), Utf8,
-            Widened(Bytes({ 1, 0, 0, 1, 1, 0, 0, 1 })), 0, true },
+        { "zero bytes on both sides", "\1\0\0\1\1\0\0\1"s, Utf8, u"\1\0\0\1\1\0\0\1"s, 0, true },
         { "UTF-8 with a tail of zeros", zeroTail, Utf8, Widened(zeroTail), 0, true },
     };
     for (const auto& c : cases) {
@@ -131,12 +129,13 @@ TEST(Encode, WritesUtf8WithoutMarkOrTerminator)
         { u"", "" },
         { std::u16string(u"a\r\nb\nc\0", 7), std::string("a\r\nb\nc\0", 7) },
         { u"\xFEFF\x00E9\x0800\xFFFF\xD83D\xDE00",
-            Bytes({ 0xEF, 0xBB, 0xBF, 0xC3, 0xA9, 0xE0, 0xA0, 0x80, 0xEF, 0xBF, 0xBF, 0xF0, 0x9F, 0x98,
-                0x80 }) },
+            "\xEF\xBB\xBF\xC3\xA9\xE0\xA0\x80\xEF\xBF\xBF\xF0\x9F\x98\x80" },
         // A surrogate without its partner has no UTF-8 form; its three bytes
         // would give a file that no reader accepts.
-        { u"\xD83Dx\xDE00\xD83D", Bytes({ 0xEF, 0xBF, 0xBD, 'x', 0xEF, 0xBF, 0xBD, 0xEF, 0xBF, 0xBD }) },
-        { u"\xD83D\xD83D\xDE00", Bytes({ 0xEF, 0xBF, 0xBD, 0xF0, 0x9F, 0x98, 0x80 }) },
+        { u"\xD83Dx\xDE00\xD83D",
+            "\xEF\xBF\xBD"
+            "x\xEF\xBF\xBD\xEF\xBF\xBD" },
+        { u"\xD83D\xD83D\xDE00", "\xEF\xBF\xBD\xF0\x9F\x98\x80" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(EncodeFeatureFile(c.text), c.bytes);

@@ -10,25 +10,10 @@
 
 namespace {
 
-// Nothing is cut at a buffer's size, and bytes that look like an end of file are read on.
-TEST(ReadFileBytes, ReadsALargeFileWhole)
-{
-    std::string bytes;
-    while (bytes.size() < 2'500'000)
-        bytes += "  Given a step\n";
-    bytes += std::string("\x1A\0\xFF", 3);
-    const auto scratch = std::filesystem::temp_directory_path() / "quillmark-large.feature";
-    std::ofstream(scratch, std::ios::binary) << bytes;
-    std::string read = "left over", error = "left over";
-    ASSERT_TRUE(ReadFileBytes(scratch.string(), read, error)) << error;
-    EXPECT_TRUE(read == bytes) << "read " << read.size() << " of " << bytes.size() << " bytes";
-    EXPECT_EQ(error, "");
-    std::filesystem::remove(scratch);
-}
-
 // Reading a file piece by piece decodes it exactly as decoding all of its
-// bytes does, whatever falls on the edge of a piece, and gives way to the
-// whole-file reading for bytes that are no UTF-8.
+// bytes does, whatever falls on the edge of a piece, and gives way to reading
+// the whole file for bytes that are no UTF-8. What cannot be read is the
+// command-line tests' to show, with its reason.
 TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
 {
     constexpr std::size_t piece = 1 << 16;
@@ -37,7 +22,9 @@ TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
         { "empty", "" },
         { "several pieces of ASCII", std::string(3 * piece + 17, 'a') },
         { "a byte-order mark of UTF-16", "\xFF\xFE" + std::string("F\0e\0a\0\n\0", 8) },
-        { "a zero byte after the first piece", std::string(piece + 5, 'a') + std::string("\0b", 2) },
+        // Nothing is cut at a buffer's size, and bytes that look like an end of file are read on.
+        { "a large file with a zero byte at its end",
+            std::string(2'500'000, 'a') + std::string("\x1A\0\xFF", 3) },
     };
     for (const std::string sequence : { "\xF0\x9F\x98\x80", "\xE2\x82x", "\xF0\x9F\x98", "\x80\x80" })
         for (std::size_t before = piece - 4; before <= piece; ++before)
@@ -59,13 +46,6 @@ TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
         EXPECT_EQ(read.unrecognisedEncoding, whole.unrecognisedEncoding);
     }
     std::filesystem::remove(scratch);
-
-    DecodedFeatureFile read;
-    std::string error;
-    EXPECT_FALSE(ReadFeatureFile(scratch.string(), read, error));
-    EXPECT_EQ(error, "No such file or directory");
-    EXPECT_FALSE(ReadFeatureFile(std::filesystem::temp_directory_path().string(), read, error));
-    EXPECT_EQ(error, "Is a directory");
 }
 
 } // namespace
