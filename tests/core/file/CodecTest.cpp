@@ -49,12 +49,7 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         bool unrecognised = false;
     } cases[] = {
         { "empty", "", Utf8, u"" },
-        { "UTF-8 line ends as they stand, mark kept",
-            "\xEF\xBB\xBF"
-            "a\nb\rc",
-            Utf8,
-            u"\xFEFF"
-            u"a\nb\rc" },
+        { "UTF-8 line ends as they stand, mark kept", "\xEF\xBB\xBFk\nl\rm", Utf8, u"\xFEFFk\nl\rm" },
         { "LE mark dropped", "\xFF\xFE\x16\x04", Utf16LittleEndian, u"\x0416\r\n" },
         { "mark only", "\xFF\xFE", Utf16LittleEndian, u"" },
         { "BE mark dropped, pair", "\xFE\xFF\xD8\x3D\xDE\x00"s, Utf16BigEndian, u"\xD83D\xDE00\r\n" },
@@ -75,12 +70,8 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         { "above U+10FFFF", "a\xF4\x90\x80\x80\xF5", Utf8, { u'a', R, R, R, R, R }, 5 },
         { "truncated at end", "a\xF0\x9F\x98", Utf8, { u'a', R }, 1 },
         { "truncated before a lead", "a\xC3\xC3\xA9\xE2\x82\n", Utf8, { u'a', R, u'\xE9', R, u'\n' }, 2 },
-        { "mixed",
-            "a\xF1\x80\x80\xE1\x80\xC2"
-            "b\x80"
-            "c\x80\xBF"
-            "d",
-            Utf8, { u'a', R, R, R, u'b', R, u'c', R, R, u'd' }, 6 },
+        { "mixed", "a\xF1\x80\x80\xE1\x80\xC2x\x80y\x80\xBFz", Utf8,
+            { u'a', R, R, R, u'x', R, u'y', R, R, u'z' }, 6 },
         { "BE, Latin", "\0F\0e"s, Utf16BigEndian, u"Fe\r\n" },
         { "BE, Cyrillic", Utf16(russian, Utf16BigEndian), Utf16BigEndian, russian },
         { "LE, Greek", Utf16(greek), Utf16LittleEndian, greek },
@@ -127,14 +118,12 @@ TEST(Encode, WritesUtf8WithoutMarkOrTerminator)
         std::string bytes;
     } cases[] = {
         { u"", "" },
-        { std::u16string(u"a\r\nb\nc\0", 7), std::string("a\r\nb\nc\0", 7) },
+        { u"a\r\nb\nc\0"s, "a\r\nb\nc\0"s },
         { u"\xFEFF\x00E9\x0800\xFFFF\xD83D\xDE00",
             "\xEF\xBB\xBF\xC3\xA9\xE0\xA0\x80\xEF\xBF\xBF\xF0\x9F\x98\x80" },
         // A surrogate without its partner has no UTF-8 form; its three bytes
         // would give a file that no reader accepts.
-        { u"\xD83Dx\xDE00\xD83D",
-            "\xEF\xBF\xBD"
-            "x\xEF\xBF\xBD\xEF\xBF\xBD" },
+        { u"\xD83Dx\xDE00\xD83D", "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD" },
         { u"\xD83D\xD83D\xDE00", "\xEF\xBF\xBD\xF0\x9F\x98\x80" },
     };
     for (const auto& c : cases) {
