@@ -1,5 +1,5 @@
 // Every feature file of features/ against what quillmark-cli prints of it:
-// NAME.analyse always, NAME.format and NAME.unformat where they exist.
+// NAME.analyse always, NAME.format, NAME.unformat and NAME.align where they exist.
 #include "cli/CliRunner.h"
 
 namespace {
@@ -15,7 +15,7 @@ TEST_F(Golden, EveryFileIsPrintedAsItsExpectationsSay)
         std::filesystem::directory_iterator(QUILLMARK_SOURCE_DIR "/tests/golden/features")) {
         if (entry.path().extension() != ".feature")
             continue;
-        for (const std::string command : { "analyse", "format", "unformat" }) {
+        for (const std::string command : { "analyse", "format", "unformat", "align" }) {
             const auto expectation = std::filesystem::path(entry.path()).replace_extension(command);
             if (command != "analyse" && !std::filesystem::exists(expectation))
                 continue;
