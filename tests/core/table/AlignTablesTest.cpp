@@ -1,7 +1,7 @@
 // Every table of a text aligned, and nothing else touched. How the rows of
 // whole files are laid out is in the golden files (tests/golden).
 #include "core/table/AlignTables.h"
-#include "TableTestSupport.h"
+#include "core/editor/EditorTestSupport.h"
 
 namespace {
 
