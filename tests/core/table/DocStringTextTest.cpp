@@ -39,7 +39,6 @@ TEST(TextToDocStringLines, EveryLineOfTheTextBetweenDelimiters)
     EXPECT_EQ(TextToDocStringLines(u"a\r\n\r\n  b\n\nc\rd\r\r", Q + u"json"),
         (LineList { Q + u"json", u"a", u"", u"  b", u"", u"c", u"d", u"", Q }));
     EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
-    EXPECT_EQ(DocStringOpening({ u"| x |" }), Q);
 }
 
 } // namespace

@@ -50,10 +50,6 @@ TEST(MergePlaceholdersIntoHeader, KeepsEveryCellUnderItsHeader)
         (CellMatrix { { u"a", u"", u"a", u"Count" }, { u"1", u"2", u"", u"" }, { u"1", u"2", u"3", u"" } }));
     // Names are compared as the header writes them.
     EXPECT_EQ(Merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
-
-    LineList lines = { u"  | Quantity | Count |\r" };
-    MergePlaceholdersIntoHeader(lines, { u"New Quantity" });
-    EXPECT_EQ(lines, (LineList { u"| Quantity  | Count  | New Quantity  |" }));
 }
 
 } // namespace

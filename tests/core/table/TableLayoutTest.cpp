@@ -1,7 +1,9 @@
 // Rows split into cells, and the aligned layout: widths by what the eye
-// sees, escapes that keep the columns. Rows as files hold them are in the
-// golden files (tests/golden).
+// sees, escapes that keep the columns. Rows as files hold them, aligned in
+// place, are in the golden files (tests/golden).
 #include "core/table/TableLayout.h"
+#include "core/editor/EditorTestSupport.h"
+#include "core/table/AlignTables.h"
 #include "core/table/DisplayWidth.h"
 #include "core/table/MatrixShape.h"
 #include "core/table/TableRow.h"
@@ -82,6 +84,17 @@ TEST(DisplayWidth, CountsColumnsOfTheView)
     EXPECT_EQ(DisplayColumn(u"abcdefgh\t", 8), 16);
     EXPECT_EQ(DisplayColumn(u"a\u0308日本語\t\U0001F600", 8), 10);
     EXPECT_EQ(DisplayColumn(u"ab\tc", 0), 4);
+}
+
+using AlignWholeTextTest = English;
+
+TEST_F(AlignWholeTextTest, LinesPastTheAnalysedOnesStayAsTheyAre)
+{
+    const TextLineSource source(Crlf({ u"|a|", u"|bb|", u"|c|" }));
+    LineAnalysis analysis;
+    analysis.maxAnalysedLines = 2;
+    analysis.AnalyseAll(source);
+    EXPECT_EQ(AlignWholeText(source, analysis), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
 }
 
 } // namespace
