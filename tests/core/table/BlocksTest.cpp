@@ -1,10 +1,13 @@
-// The table and doc string at the caret, and the text OK writes back over them.
-#include "core/table/BlockFinder.h"
+// The table and doc string at the caret, what the dialogs are given of them,
+// with the Scenario Outline's placeholders, and the text OK writes back.
 #include "core/editor/EditorTestSupport.h"
 #include "core/file/FeatureFileCodec.h"
+#include "core/table/BlockFinder.h"
 #include "core/table/BlockText.h"
 #include "core/table/DocStringText.h"
+#include "core/table/Placeholders.h"
 #include "core/table/TableLayout.h"
+#include "core/table/TableRow.h"
 #include "core/table/WhiteSpace.h"
 #include "support/Corpus.h"
 
@@ -80,6 +83,82 @@ TEST_F(FindBlockTest, FindsLinesRangeAndIndent)
     EXPECT_EQ(table.lines, MakeDefaultTable(2));
     EXPECT_EQ(table.start, analysis.lineStart[8]);
     EXPECT_EQ(table.end, table.start);
+}
+
+TEST(DocStringLinesToText, TheLinesBetweenTheDelimitersWithoutTheIndent)
+{
+    const struct {
+        const char* name;
+        LineList lines;
+        int indent;
+        std::u16string text;
+    } cases[] = {
+        { "delimiters alone", { u"    " + Q + u"\r", u"    " + Q }, 4, u"" },
+        { "empty lines stay", { Q, u"a\r", u"\r", u"", u"b\r", Q }, 0, u"a\r\n\r\n\r\nb\r\n" },
+        // At most the indent is cut, and only blanks and tabs.
+        { "the indent cut on blanks only",
+            { u"    " + Q, u"      x\r", u"  y\r", u"\t\tz", u"wrong\r", u"    " + Q }, 4,
+            u"  x\r\ny\r\nz\r\nwrong\r\n" },
+        // Quotes inside are text; only the block's own delimiters go.
+        { "quotes inside stay", { Q, u"say " + Q + u"hi", Q, u"b", Q }, 0,
+            u"say " + Q + u"hi\r\n" + Q + u"\r\nb\r\n" },
+        { "an unclosed run keeps its last line", { u"  " + Q + u"\r", u"  x\r" }, 2, u"x\r\n" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DocStringLinesToText(c.lines, c.indent), c.text) << c.name;
+}
+
+// Every line break of the text ends a line, and the opening keeps its content type.
+TEST(TextToDocStringLines, EveryLineOfTheTextBetweenDelimiters)
+{
+    EXPECT_EQ(TextToDocStringLines(u"a\r\n\r\n  b\n\nc\rd\r\r", Q + u"json"),
+        (LineList { Q + u"json", u"a", u"", u"  b", u"", u"c", u"d", u"", Q }));
+    EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
+}
+
+using CollectPlaceholdersTest = English;
+
+// Lower lines first, left to right within a line; the walk stops at the
+// first heading above, and a "<" finds its ">" on its own line only.
+TEST_F(CollectPlaceholdersTest, TheScenariosOwnLinesBottomUp)
+{
+    const LineAnalysis analysis = Analysed(Crlf({
+        u"Scenario Outline: A", // 0
+        u"  Given <a>", // 1
+        u"Scenario Outline: Eat <ignored>", // 2
+        u"  Given there are <Quantity> cucumbers, x > 3", // 3
+        u"  When I eat <Count> of <Count>", // 4
+        u"  Then I should have <New Quantity> and <>, y < 5", // 5
+        u"  Examples:", // 6
+    }));
+    EXPECT_EQ(CollectPlaceholders(analysis, 5),
+        (PlaceholderList { u"New Quantity", u"", u"Count", u"Count", u"Quantity" }));
+    EXPECT_EQ(CollectPlaceholders(analysis, 99), CollectPlaceholders(analysis, 5));
+    EXPECT_EQ(CollectPlaceholders(analysis, 2), PlaceholderList {});
+
+    const std::u16string name(200000, u'n');
+    EXPECT_EQ(
+        CollectPlaceholders(Analysed(u"Given <" + name + u"> and <" + name), 0), PlaceholderList { name });
+}
+
+CellMatrix Merged(LineList lines, const PlaceholderList& placeholders)
+{
+    MergePlaceholdersIntoHeader(lines, placeholders);
+    return LinesToCellMatrix(lines);
+}
+
+TEST(MergePlaceholdersIntoHeader, KeepsEveryCellUnderItsHeader)
+{
+    const PlaceholderList outline = { u"New Quantity", u"Count", u"Quantity", u"Count", u"" };
+    // The blank header of a new table gives way to the placeholders.
+    EXPECT_EQ(Merged({ u"    | | |\r", u"    | | |" }, outline),
+        (CellMatrix { { u"New Quantity", u"Count", u"Quantity" }, { u"", u"", u"" } }));
+    // A blank header above data and a repeated name keep their columns; a
+    // column empty in every row goes; a short row is filled first.
+    EXPECT_EQ(Merged({ u"| a | | a | |", u"| 1 | 2 |", u"| 1 | 2 | 3 |" }, { u"Count" }),
+        (CellMatrix { { u"a", u"", u"a", u"Count" }, { u"1", u"2", u"", u"" }, { u"1", u"2", u"3", u"" } }));
+    // Names are compared as the header writes them.
+    EXPECT_EQ(Merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
 }
 
 using WriteBackTest = English;
