@@ -21,11 +21,6 @@ std::u16string Translated(InsertTemplate kind)
     return TranslateTemplate(JoinTemplate(TemplateFor(kind).lines));
 }
 
-int WholeLength(const std::u16string& text)
-{
-    return static_cast<int>(TextLineSource(text).wholeText().size());
-}
-
 // Control positions: Feature 0, empty 11, Scenario a 12, Given 24, Rule 32, Given 40,
 // Scenario Outline 48, Then 68, the empty last line 75.
 const std::u16string headings = Crlf({ u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r", u"Given y",
@@ -54,11 +49,10 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
     ASSERT_TRUE(SetLanguage(u"fr"));
     EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"),
         u"Étant donné que Given given Et qu' Mais queTER");
-    // German: the plain words "Given" and "Example" stay as they are.
+    // German: the plain word "Given" stays as it is.
     ASSERT_TRUE(SetLanguage(u"de"));
     EXPECT_EQ(Translated(Scenario), Block({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }));
     EXPECT_EQ(Translated(Background), Block({ u"Voraussetzungen: ", u"Given" }));
-    EXPECT_EQ(Translated(Example), Block({ u"Example: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }));
 }
 
 TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
@@ -72,40 +66,16 @@ TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
     EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
 }
 
-// In front of the first Scenario, Rule or Scenario Outline heading from the
-// line the search starts on, else after the last analysed line.
-TEST_F(TemplatesTest, InsertionPointIsInFrontOfTheNextScenarioOrRuleHeadingElseAtTheEnd)
+// The fragment goes in front of the first Scenario, Rule or Scenario Outline
+// heading from the caret's line on, or from the first line for Background and
+// Include File, else after the last analysed line. After a last line without
+// a line break it starts on a line of its own. Then the placeholder is
+// selected, or the caret put at the fragment's start.
+TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
     std::u16string longText;
     for (int i = 0; i < 2100; ++i)
         longText += i == 2050 ? u"Scenario: late\r\n" : u"Given g\r\n";
-    const struct {
-        const char* name;
-        std::u16string text;
-        int line, point;
-    } cases[] = {
-        { "from the heading itself", headings, 2, 12 },
-        { "a rule", headings, 3, 32 },
-        { "a scenario outline", headings, 5, 48 },
-        { "no heading below", headings, 7, 75 },
-        { "Feature, Background and Examples do not count",
-            Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), 0, 52 },
-        { "nor a heading on the first line", Crlf({ u"Scenario: a", u"Given x", u"Scenario: b", u"Then y" }),
-            0, 20 },
-        { "an empty text", u"", 0, 0 },
-        // Each "Given g" and its break, eight positions.
-        { "only analysed lines count", longText, 0, MAX_ANALYSED_LINES * 8 },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TemplateInsertionPoint(Analysed(c.text), c.line, WholeLength(c.text)), c.point) << c.name;
-}
-
-// The search starts on the caret's line, or on the first for Background and
-// Include File. A fragment that follows a last line without a line break
-// starts on a line of its own; everywhere else it goes in as it is. Then the
-// placeholder is selected, or the caret put at the fragment's start.
-TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
-{
     const struct {
         const char* name;
         std::u16string text;
@@ -114,17 +84,26 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
         bool breakInFront;
         int titleAt; // in the fragment, or -1 for nothing selected
     } cases[] = {
-        { "from the caret", headings, BusinessRule, 3, 32, false, 24 },
+        { "from the heading at the caret", headings, Scenario, 2, 12, false, 10 },
+        { "in front of a rule", headings, BusinessRule, 3, 32, false, 24 },
+        { "in front of a scenario outline", headings, Scenario, 5, 48, false, 10 },
+        { "no heading below", headings, Scenario, 7, 75, false, 10 },
         { "a background from the first line", headings, Background, 3, 12, false, -1 },
         { "a sample selects nothing", headings, SampleScenario, 3, 32, false, -1 },
+        { "Feature, Background and Examples do not count",
+            Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), Scenario,
+            0, 52, false, 10 },
+        { "nor a heading on the first line", Crlf({ u"Scenario: a", u"Given x", u"Scenario: b" }), Scenario,
+            0, 20, false, 10 },
+        // Each "Given g" and its break, eight positions.
+        { "only analysed lines count", longText, Scenario, 0, MAX_ANALYSED_LINES * 8, false, 10 },
         { "after the only line", u"Feature: on", Scenario, 0, 11, true, 10 },
-        { "after a last line ending with a break", u"Feature: f\r\n", Scenario, 0, 11, false, 10 },
         { "in an empty text", u"", Scenario, 0, 0, false, 10 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const TemplateInsertion s
-            = PrepareInsertCommand(Analysed(c.text), c.kind, c.caretLine, WholeLength(c.text));
+        const int length = static_cast<int>(TextLineSource(c.text).wholeText().size());
+        const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, c.caretLine, length);
         EXPECT_EQ(s.insertionPoint, c.point);
         EXPECT_EQ(s.text, (c.breakInFront ? u"\r\n" : u"") + Translated(c.kind));
         const int blockStart = c.point + (c.breakInFront ? 1 : 0);
