@@ -1,4 +1,4 @@
-Feature: Tables aligned in place, every other line as it was
+Feature: Tables aligned in place, columns as wide as the view shows them
   Scenario Outline: eat
     Given there are <start> cucumbers
 	  |start|eat|left|
@@ -13,3 +13,4 @@ Feature: Tables aligned in place, every other line as it was
     Then | not | a | table |
   | é | 😀 |
   |a|
+  |각|ä‍️­|😀𐌰|
