@@ -8,11 +8,6 @@ namespace {
 
 using LineAnalysisTest = English;
 
-std::vector<LineType> TypesOf(const LineAnalysis& analysis)
-{
-    return { analysis.lineType.begin(), analysis.lineType.begin() + analysis.analysedLineCount };
-}
-
 // The same word later in the line must not move the keyword.
 TEST_F(LineAnalysisTest, EntriesHoldTheKeywordAndWhereItFirstStands)
 {
@@ -46,7 +41,8 @@ TEST_F(LineAnalysisTest, TypesInContextFollowTheLinesAboveWhicheverLinesWereRead
     };
     for (const auto& edit : edits) {
         a.AnalyseLines(TextLineSource(Crlf(edit.lines)), edit.edited, edit.edited + 1);
-        EXPECT_EQ(TypesOf(a), edit.types) << edit.name;
+        EXPECT_EQ(std::vector(a.lineType.begin(), a.lineType.begin() + a.analysedLineCount), edit.types)
+            << edit.name;
         EXPECT_EQ(a.classifiedType[2], TEXT_LINE) << edit.name;
     }
 

@@ -10,12 +10,6 @@ namespace {
 using enum InsertTemplate;
 using TemplatesTest = English;
 
-// A fragment as the editor pastes it: each line with CR LF, two empty lines after.
-std::u16string Block(const std::vector<std::u16string_view>& lines)
-{
-    return Crlf(lines) + u"\r\n\r\n\r\n";
-}
-
 std::u16string Translated(InsertTemplate kind)
 {
     return TranslateTemplate(JoinTemplate(TemplateFor(kind).lines));
@@ -49,10 +43,11 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
     ASSERT_TRUE(SetLanguage(u"fr"));
     EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"),
         u"Étant donné que Given given Et qu' Mais queTER");
-    // German: the plain word "Given" stays as it is.
+    // German: the plain word "Given" stays as it is; two empty lines follow a fragment.
     ASSERT_TRUE(SetLanguage(u"de"));
-    EXPECT_EQ(Translated(Scenario), Block({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }));
-    EXPECT_EQ(Translated(Background), Block({ u"Voraussetzungen: ", u"Given" }));
+    EXPECT_EQ(Translated(Scenario),
+        Crlf({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"", u"" }));
+    EXPECT_EQ(Translated(Background), Crlf({ u"Voraussetzungen: ", u"Given", u"", u"", u"" }));
 }
 
 TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
@@ -61,7 +56,7 @@ TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
     currentLanguageCode.clear();
     // The placeholder is selected where it stands in the translated text.
     const TemplateInsertion s = PrepareInsertCommand(Analysed(u"Feature: f\r\n"), Rule, 0, 12);
-    EXPECT_EQ(s.text, Block({ u"WORD TYPE NOT FOUND: [Title]" }));
+    EXPECT_EQ(s.text, u"WORD TYPE NOT FOUND: [Title]\r\n\r\n\r\n");
     EXPECT_EQ(s.insertionPoint, 11);
     EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
 }

@@ -84,7 +84,10 @@ TEST_F(FindBlockTest, FindsLinesRangeAndIndent)
     EXPECT_EQ(table.end, table.start);
 }
 
-TEST(DocStringLinesToText, TheLinesBetweenTheDelimitersWithoutTheIndent)
+// The String command's text is the lines between the delimiters without the
+// indent; every line break of the text it hands back ends a line, and the
+// opening keeps its content type.
+TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
 {
     const struct {
         const char* name;
@@ -105,11 +108,6 @@ TEST(DocStringLinesToText, TheLinesBetweenTheDelimitersWithoutTheIndent)
     };
     for (const auto& c : cases)
         EXPECT_EQ(DocStringLinesToText(c.lines, c.indent), c.text) << c.name;
-}
-
-// Every line break of the text ends a line, and the opening keeps its content type.
-TEST(TextToDocStringLines, EveryLineOfTheTextBetweenDelimiters)
-{
     EXPECT_EQ(TextToDocStringLines(u"a\r\n\r\n  b\n\nc\rd\r\r", Q + u"json"),
         (LineList { Q + u"json", u"a", u"", u"  b", u"", u"c", u"d", u"", Q }));
     EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
