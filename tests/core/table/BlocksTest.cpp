@@ -26,8 +26,6 @@ std::u16string AfterOk(const std::u16string& wholeText, int line,
     const std::function<LineList(const BlockLocation&)>& edit)
 {
     const BlockLocation block = find(Analysed(wholeText), line);
-    if (block.lines.empty())
-        return wholeText;
     std::u16string pasted, control;
     for (char16_t c : BuildBlockText(edit(block), block))
         if (c != u'\n')
