@@ -11,6 +11,10 @@ Feature: Tables aligned in place, columns as wide as the view shows them
     |in|a doc string|
     """
     Then | not | a | table |
+    And an empty column
+  |a||b|   
+  |c| |d|
+    And characters of every width
   | é | 😀 |
   |a|
   |각|ä‍️­|😀𐌰|
