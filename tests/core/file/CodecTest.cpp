@@ -102,10 +102,9 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         // UTF-8 read without a fault is written back as it was.
         const bool clean = c.encoding == Utf8 && c.replaced == 0 && !c.unrecognised;
         EXPECT_TRUE(!clean || EncodeFeatureFile(c.text) == c.bytes);
-        // Runs of ASCII are decoded four words of eight bytes at a time, then
-        // a word at a time, and written four words of four units at a time:
-        // the same again with such runs of every length up to past a group of
-        // four words and two more around it.
+        // Runs of ASCII are read four words at a time, then a word at a time:
+        // the same again with runs of every length up to past a group of four
+        // words of eight bytes and two more around it.
         if (c.encoding != Utf8 || c.bytes.find('\0') != std::string::npos)
             continue;
         for (std::size_t run = 1; run <= 49; ++run) {

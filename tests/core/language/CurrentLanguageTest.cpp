@@ -78,7 +78,6 @@ TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
         { u"en", u"\rGiven x", TEXT_LINE, u"" }, // a carriage return is no blank
         { u"", u"Given x", TEXT_LINE, u"" }, // before any language only the markers are known
         { u"", u"* x", STEP_LINE, u"*" }, { u"", u"#include f", INCLUDE_LINE, u"#include" },
-        { u"", u"\"\"\"", DOC_STRING_DELIMITER_LINE, u"\"\"\"" },
         { u"ta", u"மேலும் ", TEXT_LINE, u"" }, // trimming takes a bare keyword's trailing blank
     };
     for (const auto& c : cases) {

@@ -1,7 +1,5 @@
-// Rows split into cells, and the aligned layout: widths by what the eye
-// sees, escapes that keep the columns. Rows as files hold them, aligned in
-// place, are in the golden files (tests/golden). Then cells read from the
-// clipboard's text and written for it.
+// Rows split into cells and laid out, and cells to and from the clipboard's
+// text. Rows as files hold them, aligned in place, are in the golden files.
 #include "core/table/TableLayout.h"
 #include "core/editor/EditorTestSupport.h"
 #include "core/table/AlignTables.h"
