@@ -61,14 +61,6 @@ TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)
 
 TEST_F(FormatTest, FormatAndUnformatAreFixedPointsOverRealFiles)
 {
-    const auto expectFixedPoints = [](const std::u16string& text) {
-        const std::u16string formatted = Rebuilt(text, true), unformatted = Rebuilt(text, false);
-        EXPECT_EQ(Rebuilt(formatted, true), formatted);
-        EXPECT_EQ(Rebuilt(unformatted, false), unformatted);
-        EXPECT_EQ(Rebuilt(formatted, false), unformatted);
-        EXPECT_EQ(Ink(formatted), Ink(text));
-        EXPECT_EQ(Ink(unformatted), Ink(text));
-    };
     // The corpus beside the project, when present, and the large sample.
     std::vector<std::filesystem::path> files = CorpusFiles();
     files.emplace_back(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature");
@@ -77,7 +69,13 @@ TEST_F(FormatTest, FormatAndUnformatAreFixedPointsOverRealFiles)
         DecodedFeatureFile decoded;
         std::string error;
         ASSERT_TRUE(ReadFeatureFile(file.string(), decoded, error)) << error;
-        expectFixedPoints(decoded.text);
+        const std::u16string formatted = Rebuilt(decoded.text, true),
+                             unformatted = Rebuilt(decoded.text, false);
+        EXPECT_EQ(Rebuilt(formatted, true), formatted);
+        EXPECT_EQ(Rebuilt(unformatted, false), unformatted);
+        EXPECT_EQ(Rebuilt(formatted, false), unformatted);
+        EXPECT_EQ(Ink(formatted), Ink(decoded.text));
+        EXPECT_EQ(Ink(unformatted), Ink(decoded.text));
     }
 }
 
