@@ -21,7 +21,7 @@ const std::u16string headings = Crlf({ u"Feature: f", u"", u"Scenario: a", u"Giv
     u"Scenario Outline: o", u"Then z", u"" });
 
 // A template names its title once, on its first line, exactly when the title
-// is selected afterwards, and every keyword it writes is a type word.
+// is selected afterwards, and no type word it writes is left untranslated.
 TEST_F(TemplatesTest, EveryTemplateNamesItsTitleOnItsFirstLineAndLeavesNoTypeWordUntranslated)
 {
     for (int k = 0; k <= static_cast<int>(Example); ++k) {
