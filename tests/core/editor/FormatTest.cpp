@@ -1,11 +1,9 @@
 #include "EditorTestSupport.h"
 
 #include "core/editor/Format.h"
-#include "core/file/Utf8.h"
+#include "core/file/FeatureFileCodec.h"
 #include "support/Corpus.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,16 +11,13 @@ namespace {
 
 using FormatTest = English;
 
-std::u16string Format(const std::u16string& text)
+// Format, or else Unformat, of a text analysed as it stands.
+std::u16string Rebuilt(const std::u16string& text, bool format)
 {
     int docStringColumn = 0;
-    return FormatWholeText(TextLineSource(text), Analysed(text), docStringColumn);
-}
-
-std::u16string Unformat(const std::u16string& text)
-{
-    int docStringColumn = 0;
-    return UnformatWholeText(TextLineSource(text), Analysed(text), docStringColumn);
+    const TextLineSource source(text);
+    return format ? FormatWholeText(source, Analysed(text), docStringColumn)
+                  : UnformatWholeText(source, Analysed(text), docStringColumn);
 }
 
 // The text without blanks, tabs and line breaks: what Format and Unformat must never change.
@@ -51,8 +46,8 @@ TEST_F(FormatTest, LinesPastTheLimitAreCarriedOverWithoutLosingOrDoublingALineBr
         = { u"", u"\r\n", u"x", NumberedSteps(100, u"       ") + u"   trailing without break" };
     for (const std::u16string& rest : rests) {
         SCOPED_TRACE(rest.size());
-        EXPECT_EQ(Format(analysed + rest), NumberedSteps(MAX_ANALYSED_LINES, u"  ") + rest);
-        EXPECT_EQ(Unformat(analysed + rest), NumberedSteps(MAX_ANALYSED_LINES, u"") + rest);
+        EXPECT_EQ(Rebuilt(analysed + rest, true), NumberedSteps(MAX_ANALYSED_LINES, u"  ") + rest);
+        EXPECT_EQ(Rebuilt(analysed + rest, false), NumberedSteps(MAX_ANALYSED_LINES, u"") + rest);
     }
 }
 
@@ -66,28 +61,22 @@ TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)
 
 TEST_F(FormatTest, FormatAndUnformatAreFixedPointsOverRealFiles)
 {
-    const auto expectFixedPoints = [](const std::u16string& text) {
-        const std::u16string formatted = Format(text), unformatted = Unformat(text);
-        EXPECT_EQ(Format(formatted), formatted);
-        EXPECT_EQ(Unformat(unformatted), unformatted);
-        EXPECT_EQ(Unformat(formatted), unformatted);
-        EXPECT_EQ(Ink(formatted), Ink(text));
-        EXPECT_EQ(Ink(unformatted), Ink(text));
-    };
-    // The corpus beside the project, when present, then the large sample alone and twice over.
+    // The corpus beside the project, when present, and the large sample.
     std::vector<std::filesystem::path> files = CorpusFiles();
     files.emplace_back(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature");
-    std::u16string text;
     for (const auto& file : files) {
         SCOPED_TRACE(file.filename().string());
-        std::ifstream in(file, std::ios::binary);
-        ASSERT_TRUE(in);
-        text.clear();
-        AppendUtf8AsUtf16(std::string(std::istreambuf_iterator<char>(in), {}), text);
-        expectFixedPoints(text);
+        DecodedFeatureFile decoded;
+        std::string error;
+        ASSERT_TRUE(ReadFeatureFile(file.string(), decoded, error)) << error;
+        const std::u16string formatted = Rebuilt(decoded.text, true),
+                             unformatted = Rebuilt(decoded.text, false);
+        EXPECT_EQ(Rebuilt(formatted, true), formatted);
+        EXPECT_EQ(Rebuilt(unformatted, false), unformatted);
+        EXPECT_EQ(Rebuilt(formatted, false), unformatted);
+        EXPECT_EQ(Ink(formatted), Ink(decoded.text));
+        EXPECT_EQ(Ink(unformatted), Ink(decoded.text));
     }
-    SCOPED_TRACE("the large sample twice");
-    expectFixedPoints(text + text);
 }
 
 } // namespace

@@ -1,29 +1,20 @@
 #include "EditorTestSupport.h"
 
+#include "core/editor/PopupRules.h"
+
 #include <vector>
 
 namespace {
 
 using LineAnalysisTest = English;
 
-std::vector<LineType> TypesOf(const LineAnalysis& analysis)
+// The same word later in the line must not move the keyword.
+TEST_F(LineAnalysisTest, EntriesHoldTheKeywordAndWhereItFirstStands)
 {
-    return { analysis.lineType.begin(), analysis.lineType.begin() + analysis.analysedLineCount };
-}
-
-TEST_F(LineAnalysisTest, EntriesHoldTextStartAndTheKeywordsFirstOccurrence)
-{
-    // A lone LF, a lone CR and CR LF each end a line, and each counts one position.
-    const LineAnalysis a = Analysed(u"Feature: f\n \tAnd And again\r  | a | b |\r\nplain\r\n");
-    ASSERT_EQ(a.analysedLineCount, 5);
-    EXPECT_EQ(a.lineText[0], u"Feature: f\r");
-    EXPECT_EQ(a.lineText[4], u"");
-    EXPECT_EQ(a.lineStart[1], 11);
-    EXPECT_EQ(a.lineStart[4], 11 + 16 + 12 + 6);
-    // The same word later in the line must not move the keyword.
-    EXPECT_EQ(std::pair(a.lineKeyword[1], a.keywordPosition[1]), std::pair(std::u16string(u"And"), 2));
-    EXPECT_EQ(std::pair(a.lineKeyword[2], a.keywordPosition[2]), std::pair(std::u16string(u"|"), 2));
-    EXPECT_EQ(std::pair(a.lineKeyword[3], a.keywordPosition[3]), std::pair(std::u16string(), 0));
+    const LineAnalysis a = Analysed(Crlf({ u" \tAnd And again", u"  | a | b |", u"plain" }));
+    EXPECT_EQ(std::pair(a.lineKeyword[0], a.keywordPosition[0]), std::pair(std::u16string(u"And"), 2));
+    EXPECT_EQ(std::pair(a.lineKeyword[1], a.keywordPosition[1]), std::pair(std::u16string(u"|"), 2));
+    EXPECT_EQ(std::pair(a.lineKeyword[2], a.keywordPosition[2]), std::pair(std::u16string(), 0));
 }
 
 // How the context pass types whole files is in the golden files (tests/golden).
@@ -32,9 +23,6 @@ TEST_F(LineAnalysisTest, EntriesHoldTextStartAndTheKeywordsFirstOccurrence)
 TEST_F(LineAnalysisTest, TypesInContextFollowTheLinesAboveWhicheverLinesWereRead)
 {
     LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"more", u"\"\"\"", u"inside" }));
-    ASSERT_EQ(TypesOf(a),
-        (std::vector<LineType> {
-            FEATURE_LINE, COMMENT_LINE, COMMENT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE }));
 
     const struct {
         const char* name;
@@ -53,7 +41,8 @@ TEST_F(LineAnalysisTest, TypesInContextFollowTheLinesAboveWhicheverLinesWereRead
     };
     for (const auto& edit : edits) {
         a.AnalyseLines(TextLineSource(Crlf(edit.lines)), edit.edited, edit.edited + 1);
-        EXPECT_EQ(TypesOf(a), edit.types) << edit.name;
+        EXPECT_EQ(std::vector(a.lineType.begin(), a.lineType.begin() + a.analysedLineCount), edit.types)
+            << edit.name;
         EXPECT_EQ(a.classifiedType[2], TEXT_LINE) << edit.name;
     }
 
@@ -74,15 +63,52 @@ TEST_F(LineAnalysisTest, LinesAreReadInFullButNoLineBeyondTheLimit)
     LineAnalysis a;
     a.AnalyseLines(source, 0, source.lineCount());
     EXPECT_EQ(a.lineText[0], longStep + u"\r");
-    EXPECT_EQ(a.lineType[0], STEP_LINE);
-    EXPECT_EQ(a.lineStart[1], static_cast<int>(longStep.size()) + 1);
-    EXPECT_EQ(a.lineKeyword[1], u"Then");
 
     EXPECT_EQ(a.analysedLineCount, MAX_ANALYSED_LINES);
-    EXPECT_EQ(a.TypeOf(MAX_ANALYSED_LINES - 1), STEP_LINE);
-    EXPECT_EQ(a.TypeOf(MAX_ANALYSED_LINES), NOT_ANALYSED);
     a.AnalyseLine(source, MAX_ANALYSED_LINES + 10);
     EXPECT_LE(a.lineType.size(), static_cast<std::size_t>(MAX_ANALYSED_LINES));
+}
+
+// The pop-up's Table, String and Edit Include File items, asked of the tables.
+TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
+{
+    const std::u16string text = Crlf({
+        u"Feature: Pop-up", // 0
+        u"  Scenario Outline: Cases", // 1
+        u"    Given a table", // 2
+        u"      | a | b |", // 3
+        u"    When a string", // 4
+        u"      \"\"\"", // 5
+        u"      text", // 6
+        u"      \"\"\"", // 7
+        u"    Then nothing follows", // 8
+        u"  Examples:", // 9
+        u"\t  #include \"data.csv\"", // 10
+        u"    And the last line", // 11
+    });
+    const LineAnalysis a = Analysed(text);
+    const struct {
+        int line;
+        bool table, string, include;
+    } cases[] = {
+        { 0, false, false, false }, // a heading
+        { 2, true, false, false }, // a step before a table
+        { 3, true, false, false }, // a table row
+        { 4, false, true, false }, // a step before a doc string
+        { 5, false, true, false }, // its delimiter
+        { 6, false, true, false }, // its text
+        { 8, true, true, false }, // a step before a step
+        { 9, true, false, false }, // Examples
+        { 10, false, false, true }, // an include line, blanks and tabs before it
+        { 11, true, true, false }, // a step with no line below
+        { 12, false, false, false }, // no such line, as any beyond the analysed ones
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "line " << c.line);
+        EXPECT_EQ(CanEditTable(a, c.line), c.table);
+        EXPECT_EQ(CanEditString(a, c.line), c.string);
+        EXPECT_EQ(CanEditIncludeFile(a, c.line), c.include);
+    }
 }
 
 } // namespace

@@ -7,178 +7,116 @@
 
 namespace {
 
-using Lines = std::vector<std::u16string_view>;
-
-// A fragment as the editor pastes it: each line with CR LF, two empty lines after.
-std::u16string Block(const Lines& lines)
-{
-    return Crlf(lines) + u"\r\n\r\n\r\n";
-}
+using enum InsertTemplate;
+using TemplatesTest = English;
 
 std::u16string Translated(InsertTemplate kind)
 {
     return TranslateTemplate(JoinTemplate(TemplateFor(kind).lines));
 }
 
-constexpr InsertTemplate allTemplates[]
-    = { InsertTemplate::Scenario, InsertTemplate::ScenarioWithTables, InsertTemplate::ScenarioOutline,
-          InsertTemplate::Background, InsertTemplate::BusinessRule, InsertTemplate::DomainTerm,
-          InsertTemplate::IncludeFile, InsertTemplate::SampleScenario, InsertTemplate::SampleBusinessRule,
-          InsertTemplate::SampleDomainTerm, InsertTemplate::SampleScenarioWithTables,
-          InsertTemplate::SampleScenarioOutline, InsertTemplate::Rule, InsertTemplate::Example };
-
 // Control positions: Feature 0, empty 11, Scenario a 12, Given 24, Rule 32, Given 40,
 // Scenario Outline 48, Then 68, the empty last line 75.
-const std::u16string twoScenarios = Crlf({ u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r",
-    u"Given y", u"Scenario Outline: o", u"Then z", u"" });
+const std::u16string headings = Crlf({ u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r", u"Given y",
+    u"Scenario Outline: o", u"Then z", u"" });
 
-// A template names its title once, on its first line, exactly when the title is
-// selected afterwards; it is written in the current language throughout; and it
-// goes in front of the next heading below the caret, or of the first one for the
-// two that ignore the caret.
-TEST(TemplatesTest, EveryTemplateFollowsThePlaceholderPlaceAndTranslationRules)
+// A template names its title once, on its first line, exactly when the title
+// is selected afterwards, and no type word it writes is left untranslated.
+TEST_F(TemplatesTest, EveryTemplateNamesItsTitleOnItsFirstLineAndLeavesNoTypeWordUntranslated)
 {
-    const LineAnalysis a = (SetLanguage(u"en"), Analysed(twoScenarios));
-    const int length = static_cast<int>(twoScenarios.size());
-    for (const InsertTemplate kind : allTemplates) {
-        SCOPED_TRACE(static_cast<int>(kind));
-        const TemplateInfo& info = TemplateFor(kind);
-        const bool titled = info.lines.front().find(TITLE_PLACEHOLDER) != std::u16string_view::npos;
-        EXPECT_EQ(titled, info.selectionAfter == SelectionAfter::Title);
-        for (std::size_t i = 1; i < info.lines.size(); ++i)
-            EXPECT_EQ(info.lines[i].find(TITLE_PLACEHOLDER), std::u16string_view::npos) << "line " << i;
-        EXPECT_EQ(info.searchStart == SearchStart::FirstLine,
-            kind == InsertTemplate::Background || kind == InsertTemplate::IncludeFile);
-
-        // With the caret under the first Scenario, the fragment goes in front of the Rule heading.
-        const TemplateInsertion s = PrepareInsertCommand(a, kind, 3, length);
-        const int point = info.searchStart == SearchStart::FirstLine ? 12 : 32;
-        EXPECT_EQ(s.insertionPoint, point);
-        EXPECT_TRUE(s.text.ends_with(u"\r\n\r\n\r\n")) << "two empty lines follow the fragment";
-        if (titled) {
-            EXPECT_EQ(s.text.substr(s.selectionStart - point, 7), TITLE_PLACEHOLDER);
-            EXPECT_EQ(s.selectionEnd, s.selectionStart + 7);
-        } else {
-            EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(point, point));
-        }
-        for (const char16_t* language : { u"en", u"de" }) {
-            ASSERT_TRUE(SetLanguage(language));
-            for (const std::u16string& word : wordTypeNames)
-                EXPECT_EQ(Translated(kind).find(word), std::u16string::npos) << "a type word is left";
-        }
-        ASSERT_TRUE(SetLanguage(u"en"));
+    for (int k = 0; k <= static_cast<int>(Example); ++k) {
+        SCOPED_TRACE(k);
+        const TemplateInfo& info = TemplateFor(static_cast<InsertTemplate>(k));
+        const std::u16string joined = JoinTemplate(info.lines);
+        const std::size_t firstLine = info.lines.front().size();
+        EXPECT_EQ(joined.find(TITLE_PLACEHOLDER) < firstLine, info.selectionAfter == SelectionAfter::Title);
+        EXPECT_EQ(joined.find(TITLE_PLACEHOLDER, firstLine), std::u16string::npos);
+        for (const std::u16string& word : wordTypeNames)
+            EXPECT_EQ(TranslateTemplate(joined).find(word), std::u16string::npos) << "a type word is left";
     }
 }
 
-TEST(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
+TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 {
-    ASSERT_TRUE(SetLanguage(u"en"));
     EXPECT_EQ(TranslateTemplate(u"SCENARIOOUTLINE|SCENARIO|SCENARIOOUTLINES"),
         u"Scenario Outline|Scenario|Scenario OutlineS");
     ASSERT_TRUE(SetLanguage(u"fr"));
     EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"),
         u"Étant donné que Given given Et qu' Mais queTER");
-    // German: the plain words "Given" and "Example" stay as they are.
+    // German: the plain word "Given" stays as it is; two empty lines follow a fragment.
     ASSERT_TRUE(SetLanguage(u"de"));
-    EXPECT_EQ(Translated(InsertTemplate::Scenario),
-        Block({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }));
-    EXPECT_EQ(Translated(InsertTemplate::Background), Block({ u"Voraussetzungen: ", u"Given" }));
-    EXPECT_EQ(Translated(InsertTemplate::Example),
-        Block({ u"Example: [Title]", u"Gegeben seien", u"Wenn", u"Dann" }));
+    EXPECT_EQ(Translated(Scenario),
+        Crlf({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"", u"" }));
+    EXPECT_EQ(Translated(Background), Crlf({ u"Voraussetzungen: ", u"Given", u"", u"", u"" }));
 }
 
-TEST(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
+TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
 {
     currentLanguage = LanguageKeywords {};
     currentLanguageCode.clear();
     // The placeholder is selected where it stands in the translated text.
-    const TemplateInsertion s
-        = PrepareInsertCommand(Analysed(u"Feature: f\r\n"), InsertTemplate::Rule, 0, 12);
-    EXPECT_EQ(s.text, Block({ u"WORD TYPE NOT FOUND: [Title]" }));
+    const TemplateInsertion s = PrepareInsertCommand(Analysed(u"Feature: f\r\n"), Rule, 0, 12);
+    EXPECT_EQ(s.text, u"WORD TYPE NOT FOUND: [Title]\r\n\r\n\r\n");
     EXPECT_EQ(s.insertionPoint, 11);
     EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
 }
 
-int PointIn(const std::u16string& text, int searchStartLine)
+// The fragment goes in front of the first Scenario, Rule or Scenario Outline
+// heading from the caret's line on, or from the first line for Background and
+// Include File, else after the last analysed line. After a last line without
+// a line break it starts on a line of its own. Then the placeholder is
+// selected, or the caret put at the fragment's start.
+TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
-    const int length = static_cast<int>(TextLineSource(text).wholeText().size());
-    return TemplateInsertionPoint(Analysed(text), searchStartLine, length);
-}
-
-TEST(TemplatesTest, InsertionPointIsInFrontOfTheNextScenarioOrRuleHeadingElseAtTheEnd)
-{
-    ASSERT_TRUE(SetLanguage(u"en"));
-    const int pointByStartLine[] = { 12, 12, 12, 32, 32, 48, 48, 75, 75 };
-    for (int line = 0; line < 9; ++line)
-        EXPECT_EQ(PointIn(twoScenarios, line), pointByStartLine[line]) << "from line " << line;
-
     std::u16string longText;
     for (int i = 0; i < 2100; ++i)
         longText += i == 2050 ? u"Scenario: late\r\n" : u"Given g\r\n";
-    // From the top: Feature, Background and Examples headings do not count, nor does a heading on the
-    // first line; a last line without break is followed directly, a one-line text too; only analysed
-    // lines count, each "Given g" and its break, eight positions.
-    const struct {
-        std::u16string text;
-        int point;
-    } fromTop[]
-        = { { Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), 52 },
-              { Crlf({ u"Scenario: a", u"Given x", u"Scenario: b", u"Then y" }), 20 },
-              { Crlf({ u"Scenario: a", u"Given x" }), 19 }, { u"Feature: f", 10 }, { u"x", 1 }, { u"", 0 },
-              { longText, MAX_ANALYSED_LINES * 8 } };
-    for (const auto& c : fromTop)
-        EXPECT_EQ(PointIn(c.text, 0), c.point) << c.text.size() << " characters";
-}
-
-// A fragment that follows a last line without a line break starts on a line of
-// its own; everywhere else it goes in as it is. The selection follows it.
-TEST(TemplatesTest, AFragmentAfterALastLineWithoutBreakGetsALineOfItsOwn)
-{
-    ASSERT_TRUE(SetLanguage(u"en"));
     const struct {
         const char* name;
         std::u16string text;
         InsertTemplate kind;
-        int point;
+        int caretLine, point;
         bool breakInFront;
+        int titleAt; // in the fragment, or -1 for nothing selected
     } cases[] = {
-        { "a last line of text", Crlf({ u"Feature: f", u"Given x" }), InsertTemplate::Scenario, 18, true },
-        { "a one-line text", u"Feature: on", InsertTemplate::Scenario, 11, true },
-        { "a sample after a one-line text", u"Feature: on", InsertTemplate::SampleScenario, 11, true },
-        { "a text ending with a break", u"Feature: f\r\n", InsertTemplate::Scenario, 11, false },
-        { "an empty text", u"", InsertTemplate::Scenario, 0, false },
-        { "in front of a heading", Crlf({ u"Feature: f", u"Scenario: s" }), InsertTemplate::Rule, 11, false },
+        { "from the heading at the caret", headings, Scenario, 2, 12, false, 10 },
+        { "in front of a rule", headings, BusinessRule, 3, 32, false, 24 },
+        { "in front of a scenario outline", headings, Scenario, 5, 48, false, 10 },
+        { "no heading below", headings, Scenario, 7, 75, false, 10 },
+        { "a background from the first line", headings, Background, 3, 12, false, -1 },
+        { "a sample selects nothing", headings, SampleScenario, 3, 32, false, -1 },
+        { "Feature, Background and Examples do not count",
+            Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), Scenario,
+            0, 52, false, 10 },
+        { "nor a heading on the first line", Crlf({ u"Scenario: a", u"Given x", u"Scenario: b" }), Scenario,
+            0, 20, false, 10 },
+        // Each "Given g" and its break, eight positions.
+        { "only analysed lines count", longText, Scenario, 0, MAX_ANALYSED_LINES * 8, false, 10 },
+        { "after the only line", u"Feature: on", Scenario, 0, 11, true, 10 },
+        { "in an empty text", u"", Scenario, 0, 0, false, 10 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int length = static_cast<int>(TextLineSource(c.text).wholeText().size());
-        const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, 0, length);
+        const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, c.caretLine, length);
         EXPECT_EQ(s.insertionPoint, c.point);
         EXPECT_EQ(s.text, (c.breakInFront ? u"\r\n" : u"") + Translated(c.kind));
         const int blockStart = c.point + (c.breakInFront ? 1 : 0);
-        const bool titled = TemplateFor(c.kind).selectionAfter == SelectionAfter::Title;
-        const int titleAt = titled ? static_cast<int>(Translated(c.kind).find(TITLE_PLACEHOLDER)) : 0;
-        EXPECT_EQ(s.selectionStart, blockStart + titleAt);
-        EXPECT_EQ(s.selectionEnd, s.selectionStart + (titled ? 7 : 0));
+        EXPECT_EQ(s.selectionStart, blockStart + std::max(c.titleAt, 0));
+        EXPECT_EQ(s.selectionEnd, s.selectionStart + (c.titleAt < 0 ? 0 : 7));
     }
 }
 
-TEST(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglishAndSelectsTheFeatureTitle)
+// The selection is in control positions, where each break is one character.
+TEST_F(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglishAndSelectsTheFeatureTitle)
 {
-    for (const std::u16string code : { u"en", u"de" }) {
-        ASSERT_TRUE(SetLanguage(code));
-        const std::u16string text = NewDocumentText(code);
-        EXPECT_EQ(text,
-            code == u"en"
-                ? u"Feature: [Title]\r\n\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n"
-                : u"# language: de\r\nFunktionalität: [Title]\r\n\r\nBeispiel: [Title]\r\nGegeben seien\r\n"
-                  u"Wenn\r\nDann\r\n\r\n\r\n");
-        // The selection is in control positions, where each break is one character.
-        const auto selection = InitialTitleSelection(text);
-        ASSERT_TRUE(selection.has_value());
-        EXPECT_EQ(selection->start, code == u"en" ? 9 : 31);
-        EXPECT_EQ(selection->end, selection->start + 7);
-    }
+    const std::u16string english = NewDocumentText(u"en");
+    EXPECT_EQ(english, u"Feature: [Title]\r\n\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
+    EXPECT_EQ(InitialTitleSelection(english)->start, 9);
+    ASSERT_TRUE(SetLanguage(u"de"));
+    const std::u16string german = NewDocumentText(u"de");
+    EXPECT_TRUE(german.starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n\r\nBeispiel: [Title]"));
+    EXPECT_EQ(InitialTitleSelection(german)->start, 31);
     EXPECT_TRUE(NewDocumentText(u"en-au").starts_with(u"# language: en-au\r\n"));
 }
 

@@ -1,6 +1,9 @@
-// Rows split into cells, and the aligned layout: widths by what the eye
-// sees, escapes that keep the columns.
+// Rows split into cells and laid out, and cells to and from the clipboard's
+// text. Rows as files hold them, aligned in place, are in the golden files.
 #include "core/table/TableLayout.h"
+#include "core/editor/EditorTestSupport.h"
+#include "core/table/AlignTables.h"
+#include "core/table/ClipboardTable.h"
 #include "core/table/DisplayWidth.h"
 #include "core/table/MatrixShape.h"
 #include "core/table/TableRow.h"
@@ -18,16 +21,8 @@ TEST(SplitTableRow, CellsBetweenPipesThatNoBackslashEscapes)
         std::u16string line;
         CellRow cells;
     } cases[] = {
-        { "indented, with a carriage return", u"    | a | b |\r", { u"a", u"b" } },
-        { "adjacent pipes are an empty cell", u"|a||b|", { u"a", u"", u"b" } },
-        { "a lone pipe", u"|", {} },
-        { "text before the first pipe", u"x | y |", { u"x", u"y" } },
-        // Text after the last pipe is a cell as it stands, with its leading blanks.
-        { "text after the last pipe", u"| a | b", { u"a", u" b" } },
-        { "blanks after the last pipe", u"| a |   \r", { u"a" } },
         // An odd run of backslashes escapes the pipe, an even one does not.
         { "escaped pipes", u"| a \\| b | \\\\\\|c |", { u"a \\| b", u"\\\\\\|c" } },
-        { "escaped backslashes", u"| a\\\\| b\\ |", { u"a\\\\", u"b\\" } },
         { "an escaped pipe at the end", u"| a \\|", { u" a \\|" } },
     };
     for (const auto& c : cases)
@@ -41,14 +36,7 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndTwoBlanks)
         CellMatrix matrix;
         LineList lines;
     } cases[] = {
-        { "the longest text", { { u"Name", u"Quantity" }, { u"Widget", u"1" } },
-            { u"| Name    | Quantity  |", u"| Widget  | 1         |" } },
-        { "an empty column", { { u"a", u"", u"b" }, { u"c", u"", u"d" } },
-            { u"| a  |   | b  |", u"| c  |   | d  |" } },
         { "a row without cells", { {} }, { u"|" } },
-        // Wide characters take two columns of the view.
-        { "wide characters", { { u"名前", u"x" }, { u"abc", u"数" } },
-            { u"| 名前  | x   |", u"| abc   | 数  |" } },
         // A pipe nothing escapes and a line break are written so that the row
         // keeps its columns; widths count them as written.
         { "an unescaped pipe", { { u"a|b", u"a\\\\|b" }, { u"x", u"y" } },
@@ -60,8 +48,8 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndTwoBlanks)
 }
 
 // Whatever the cells hold, the written rows read back with their columns and
-// the cells as written; AlignTableLines makes the same lines as the grid's
-// two stages, ragged rows filled; no limit on the number of columns.
+// the cells as written, and AlignTableLines makes the same lines as the
+// grid's two stages; no limit on the number of columns.
 TEST(TableLayout, WrittenRowsReadBackWithTheirColumns)
 {
     CellMatrix matrix = { { u"a|b", u"", u"x\\", u"1\n2", u"名" }, { u"\\|", u"|", u"e\u0301" } };
@@ -76,34 +64,77 @@ TEST(TableLayout, WrittenRowsReadBackWithTheirColumns)
                 << r << ", " << c;
     EXPECT_EQ(back[1].size(), matrix[0].size());
     EXPECT_EQ(AlignTableLines(lines), lines);
-    EXPECT_EQ(AlignTableLines({ u"  | a | bb |\r", u"|c|\r", u"|" }),
-        (LineList { u"| a  | bb  |", u"| c  |     |", u"|    |     |" }));
     EXPECT_EQ(FormatTableRow({ u"a", u"bb", u"c" }, { 3, 1 }), u"|a   |bb |c |");
 }
 
-// Wide characters two columns, combining marks and joiners none, a surrogate
-// pair one character; a tab to the next stop, and at least one column.
+// A lone surrogate, which no file holds, one column; a tab to the next stop,
+// and at least one column. Widths of what files hold are shown by the align
+// golden file.
 TEST(DisplayWidth, CountsColumnsOfTheView)
 {
-    EXPECT_EQ(DisplayWidth(u"日本語ＡＢc"), 11);
-    EXPECT_EQ(DisplayWidth(u"\u1100\u1161\u11A8"), 2); // a syllable of conjoining jamo
-    EXPECT_EQ(DisplayWidth(u"a\u0308\u200D\uFE0F\u00AD"), 1);
-    EXPECT_EQ(DisplayWidth(u"\U0001F600\U00010330"), 3); // an emoji, a narrow Gothic letter
-    EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1); // a lone surrogate
-    EXPECT_EQ(DisplayColumn(u"", 8), 0);
+    EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1);
     EXPECT_EQ(DisplayColumn(u"abcdefg\t", 8), 8);
     EXPECT_EQ(DisplayColumn(u"abcdefgh\t", 8), 16);
     EXPECT_EQ(DisplayColumn(u"a\u0308日本語\t\U0001F600", 8), 10);
-    EXPECT_EQ(DisplayColumn(u"ab\tc", 4), 5);
     EXPECT_EQ(DisplayColumn(u"ab\tc", 0), 4);
 }
 
-TEST(MatrixShape, PadToRectangleAndTranspose)
+using AlignWholeTextTest = English;
+
+TEST_F(AlignWholeTextTest, LinesPastTheAnalysedOnesStayAsTheyAre)
 {
-    const CellMatrix ragged = { { u"a", u"b" }, { u"c" }, {} };
-    EXPECT_EQ(PadToRectangle(ragged), (CellMatrix { { u"a", u"b" }, { u"c", u"" }, { u"", u"" } }));
-    EXPECT_EQ(TransposeCellMatrix(ragged), (CellMatrix { { u"a", u"c" }, { u"b" } }));
-    EXPECT_EQ(TransposeCellMatrix({ {}, {} }), CellMatrix {});
+    const TextLineSource source(Crlf({ u"|a|", u"|bb|", u"|c|" }));
+    LineAnalysis analysis;
+    analysis.maxAnalysedLines = 2;
+    analysis.AnalyseAll(source);
+    EXPECT_EQ(AlignWholeText(source, analysis), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
+}
+
+TEST(ParseClipboardTable, GivesRowsAndShape)
+{
+    const struct {
+        const char* name;
+        std::u16string text;
+        CellMatrix rows;
+        ClipboardShape shape;
+    } cases[] = {
+        { "empty", u"", {}, CLIP_EMPTY },
+        { "only line breaks", u"\r\n\n\r\n", {}, CLIP_EMPTY },
+        { "a blank line is one empty cell", u"  ", { { u"" } }, CLIP_CELL },
+        // Tab-separated, as spreadsheets copy: only tabs separate, quotes are text.
+        { "a tab row keeps commas and quotes", u" \"Smith, John\" \t42", { { u"\"Smith, John\"", u"42" } },
+            CLIP_ROW },
+        { "tabs adjacent and at the end", u"a\t\tb\t\r\n\tc", { { u"a", u"", u"b" }, { u"", u"c" } },
+            CLIP_TABLE },
+        // A blank cell of a copied column keeps the rows below it in place.
+        { "an empty line is an empty cell", u"a\r\n\r\nb\r\n\r\n\r\n", { { u"a" }, { u"" }, { u"b" } },
+            CLIP_COLUMN },
+        { "a leading empty line", u"\na,b", { { u"" }, { u"a", u"b" } }, CLIP_TABLE },
+        // Comma-separated with CSV quoting.
+        { "ragged rows make a table", u"a\nb,c", { { u"a" }, { u"b", u"c" } }, CLIP_TABLE },
+        { "commas adjacent and at the end", u"a,,b,", { { u"a", u"", u"b" } }, CLIP_ROW },
+        { "a quoted comma and doubled quotes", u"\"Smith, \"\"J\"\"\",42", { { u"Smith, \"J\"", u"42" } },
+            CLIP_ROW },
+        { "a quoted line break", u"\"two\nlines\",x\ny,z", { { u"two\nlines", u"x" }, { u"y", u"z" } },
+            CLIP_TABLE },
+        { "blanks outside quotes go, inside stay", u" \" a \" ,\"\"", { { u" a ", u"" } }, CLIP_ROW },
+        { "an unclosed quote is text", u"\"a,b\nc", { { u"\"a", u"b" }, { u"c" } }, CLIP_TABLE },
+        { "a quote inside a cell is text", u"5\" pipe,x", { { u"5\" pipe", u"x" } }, CLIP_ROW },
+    };
+    for (const auto& c : cases) {
+        const ClipboardTable table = ParseClipboardTable(c.text);
+        EXPECT_EQ(table.matrix, c.rows) << c.name;
+        EXPECT_EQ(table.shape, c.shape) << c.name;
+    }
+}
+
+// Cells copied by the grid dialog paste back unchanged, commas, quotes and empty cells too.
+TEST(CellMatrixToClipboardText, CopiedCellsPasteBackUnchanged)
+{
+    const CellMatrix m = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
+    const ClipboardTable back = ParseClipboardTable(CellMatrixToClipboardText(m));
+    EXPECT_EQ(back.matrix, m);
+    EXPECT_EQ(back.shape, CLIP_TABLE);
 }
 
 } // namespace

@@ -1,0 +1,138 @@
+// The current language: selecting it, asking it for keywords, judging lines
+// against it, and the "# language:" first line of a document that selects it.
+#include "core/language/KeywordDictionary.h"
+#include "core/language/LanguageDirective.h"
+#include "core/language/LineClassifier.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// Each test starts as the program does, before any language is selected.
+class CurrentLanguage : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetLanguage(); }
+    static void ForgetLanguage()
+    {
+        currentLanguage = LanguageKeywords {};
+        currentLanguageCode.clear();
+    }
+};
+
+// The exchange pass, not a stable sort, decides the order of keywords of equal
+// length, and so which keyword the templates write.
+TEST_F(CurrentLanguage, TheKeywordOfEachTypeFollowsTheSlotOrder)
+{
+    EXPECT_EQ(KeywordForType(XXXXXXXXX), u"") << "an empty language is all empty slots";
+    ASSERT_TRUE(SetLanguage(u"en"));
+    EXPECT_EQ(KeywordForType(SCENARIO), u"Scenario") << "before \"Example\", which is as long";
+    ASSERT_TRUE(SetLanguage(u"en-old"));
+    EXPECT_EQ(KeywordForType(THEN), u"Tha the");
+    EXPECT_EQ(KeywordForType(WHEN), u"Tha");
+}
+
+TEST_F(CurrentLanguage, EveryLanguageSortsLongestFirstLosingNothing)
+{
+    const auto entries = [](const auto& slots) {
+        std::multiset<std::pair<int, std::u16string>> entries;
+        for (const KeywordEntry& slot : slots)
+            entries.emplace(slot.type, slot.keyword);
+        return entries;
+    };
+    const auto longer
+        = [](const KeywordEntry& a, const KeywordEntry& b) { return a.keyword.size() > b.keyword.size(); };
+    for (const LanguageKeywords& record : languageTable) {
+        SCOPED_TRACE(testing::PrintToString(record.code));
+        ASSERT_TRUE(SetLanguage(record.code));
+        EXPECT_TRUE(std::is_sorted(currentLanguage.keywords.begin(), currentLanguage.keywords.end(), longer));
+        EXPECT_EQ(entries(currentLanguage.keywords), entries(record.keywords));
+    }
+}
+
+// Only an exact code selects, and a new language leaves nothing of the old.
+TEST_F(CurrentLanguage, RejectsCodesThatAreNotExactAndKeepsNoKeywordOfTheLastLanguage)
+{
+    ASSERT_TRUE(SetLanguage(u"fr"));
+    for (const char16_t* code : { u"EN", u"", u"en-GB", u"en " })
+        EXPECT_FALSE(SetLanguage(code)) << testing::PrintToString(code);
+    EXPECT_EQ(currentLanguageCode, u"fr");
+    ASSERT_TRUE(SetLanguage(u"en-au"));
+    const auto& slots = currentLanguage.keywords;
+    EXPECT_EQ(std::count_if(slots.begin(), slots.end(), [](const auto& s) { return !s.keyword.empty(); }), 11)
+        << "no French keyword may stay behind";
+}
+
+// Lines as they stand in feature files are in the golden files (tests/golden);
+// these are the lines no file can hold.
+TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
+{
+    const struct {
+        const char16_t* language; // "" for before any language is selected
+        const char16_t* line;
+        LineType type;
+        const char16_t* keyword;
+    } cases[] = {
+        { u"en", u"\rGiven x", TEXT_LINE, u"" }, // a carriage return is no blank
+        { u"", u"Given x", TEXT_LINE, u"" }, // before any language only the markers are known
+        { u"", u"* x", STEP_LINE, u"*" }, { u"", u"#include f", INCLUDE_LINE, u"#include" },
+        { u"ta", u"மேலும் ", TEXT_LINE, u"" }, // trimming takes a bare keyword's trailing blank
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.language) + " " + testing::PrintToString(c.line));
+        ForgetLanguage();
+        if (*c.language) {
+            ASSERT_TRUE(SetLanguage(c.language));
+        }
+        std::u16string keyword;
+        EXPECT_EQ(ClassifyLine(c.line, keyword), c.type);
+        EXPECT_EQ(keyword, c.keyword);
+    }
+}
+
+TEST_F(CurrentLanguage, DirectiveSelectsTheNamedLanguageOrEnglishOrReportsTheName)
+{
+    const struct {
+        const char16_t* firstLine;
+        const char16_t* language; // current afterwards
+        const char16_t* unknownName = nullptr; // returned when no language has that name
+    } cases[] = {
+        { u"#\tlanguage:\tzh-CN\r", u"zh-CN" }, { u"Feature: a # language: de", u"de" },
+        { u"# language: em\r\r\r", u"em" },
+        { u"# Language: fr\r", u"en" }, // no directive: English, whatever was current
+        { u"# language: fr # comment", u"nl", u"fr # comment" }, // unknown: returned, nothing changes
+        { u"# language: 🥒é\r", u"nl", u"🥒é" },
+        // Lone surrogates, one before a pair, one at the end, come back as they stood.
+        { u"# language: \xDC00x\xD83D\xD83D\xDE00\xDBFF", u"nl", u"\xDC00x\xD83D\xD83D\xDE00\xDBFF" },
+        { u"# language:   \r", u"nl", u" " }, // white space gives one character back
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.firstLine));
+        ASSERT_TRUE(SetLanguage(u"nl")); // a language no directive names, to see what stays
+        const auto name = ApplyLanguageDirective(c.firstLine);
+        EXPECT_EQ(name, c.unknownName ? std::optional<std::u16string>(c.unknownName) : std::nullopt);
+        EXPECT_EQ(currentLanguageCode, c.language);
+        EXPECT_EQ(currentLanguage.code, c.language);
+    }
+    // An endless line: the matcher searches only its start, and the name stays readable.
+    const auto name = ApplyLanguageDirective(u"# language: " + std::u16string(1'000'000, u'x'));
+    ASSERT_TRUE(name.has_value());
+    EXPECT_LT(name->size(), 2000u);
+}
+
+// A first line without a directive is English; a text whose first line no
+// line break closes, or that starts with a break, keeps its language. The
+// message for an unknown name is checked through quillmark-cli.
+TEST_F(CurrentLanguage, OnlyAFirstLineClosedByALineBreakIsADirective)
+{
+    ASSERT_TRUE(SetLanguage(u"nl"));
+    EXPECT_EQ(ApplyDocumentLanguage(u"# language: fr"), std::nullopt);
+    EXPECT_EQ(ApplyDocumentLanguage(u"\n# language: fr\r\n"), std::nullopt);
+    EXPECT_EQ(currentLanguageCode, u"nl");
+    EXPECT_EQ(ApplyDocumentLanguage(u"Feature: x\r\n# language: fr\r\n"), std::nullopt);
+    EXPECT_EQ(currentLanguageCode, u"en");
+}
+
+} // namespace

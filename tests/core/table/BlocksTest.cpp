@@ -1,0 +1,213 @@
+// The table and doc string at the caret, what the dialogs are given of them,
+// with the Scenario Outline's placeholders, and the text OK writes back.
+#include "core/editor/EditorTestSupport.h"
+#include "core/file/FeatureFileCodec.h"
+#include "core/table/BlockFinder.h"
+#include "core/table/BlockText.h"
+#include "core/table/DocStringText.h"
+#include "core/table/Placeholders.h"
+#include "core/table/TableLayout.h"
+#include "core/table/TableRow.h"
+#include "support/Corpus.h"
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace {
+
+const std::u16string Q = u"\"\"\"";
+
+// The whole text after a command found `block` with `find` at `line` and OK
+// wrote back `edit` of its lines, as WriteBlockBack pastes it over the range
+// of control positions, where every line break is one CR.
+std::u16string AfterOk(const std::u16string& wholeText, int line,
+    const std::function<BlockLocation(const LineAnalysis&, int)>& find,
+    const std::function<LineList(const BlockLocation&)>& edit)
+{
+    const BlockLocation block = find(Analysed(wholeText), line);
+    std::u16string pasted, control;
+    for (char16_t c : BuildBlockText(edit(block), block))
+        if (c != u'\n')
+            pasted += c;
+    const TextLineSource source(wholeText);
+    for (int i = 0; i < source.lineCount(); ++i)
+        control += source.lineText(i);
+    control.replace(
+        static_cast<std::size_t>(block.start), static_cast<std::size_t>(block.end - block.start), pasted);
+    return TextLineSource(control).wholeText();
+}
+
+// The table and doc string finders through the editor's Table and String
+// commands are checked with the view; these are the lines it does not try.
+const std::u16string text = Crlf({ u"| top |", u"  Given a", u"      | x | y |", u"        | 1 | 2 |", Q,
+    u"top", Q, u"  When b", u"    " + Q + u"json", u"    Given not a step", u"    " + Q });
+
+using FindBlockTest = English;
+
+TEST_F(FindBlockTest, FindsLinesRangeAndIndent)
+{
+    const struct {
+        const char* name;
+        bool table; // FindTableAtLine, else FindDocStringAtLine
+        const std::u16string& text;
+        int line, first, last, indent;
+    } cases[] = {
+        { "a table at line zero", true, text, 0, 0, 0, 0 },
+        { "a row keeps the first row's column", true, text, 3, 2, 3, 6 },
+        { "a doc string at line zero", false, text, 5, 4, 6, 0 },
+        // Whatever a line inside says, the doc string runs from delimiter to delimiter.
+        { "a step inside a doc string", false, text, 9, 8, 10, 4 },
+        // Without a closing delimiter there is no pairing to go by: the doc
+        // string is the run of doc-string lines around the caret.
+        { "an unclosed doc string", false, Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, 1, 2,
+            2 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LineAnalysis analysis = Analysed(c.text);
+        const BlockLocation block
+            = c.table ? FindTableAtLine(analysis, c.line) : FindDocStringAtLine(analysis, c.line);
+        EXPECT_EQ(block.indent, c.indent);
+        EXPECT_EQ(block.lines,
+            LineList(analysis.lineText.begin() + c.first, analysis.lineText.begin() + c.last + 1));
+        EXPECT_EQ(block.start, analysis.lineStart[c.first]);
+        EXPECT_EQ(block.end, analysis.lineStart[c.last] + static_cast<int>(analysis.lineText[c.last].size()));
+    }
+    // A step followed by a doc string has no table yet: a new one goes right after the step.
+    const LineAnalysis analysis = Analysed(text);
+    const BlockLocation table = FindTableAtLine(analysis, 7);
+    EXPECT_EQ(table.lines, MakeDefaultTable(2));
+    EXPECT_EQ(table.start, analysis.lineStart[8]);
+    EXPECT_EQ(table.end, table.start);
+}
+
+// The String command's text is the lines between the delimiters without the
+// indent; every line break of the text it hands back ends a line, and the
+// opening keeps its content type.
+TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
+{
+    const struct {
+        const char* name;
+        LineList lines;
+        int indent;
+        std::u16string text;
+    } cases[] = {
+        { "delimiters alone", { u"    " + Q + u"\r", u"    " + Q }, 4, u"" },
+        { "empty lines stay", { Q, u"a\r", u"\r", u"", u"b\r", Q }, 0, u"a\r\n\r\n\r\nb\r\n" },
+        // At most the indent is cut, and only blanks and tabs.
+        { "the indent cut on blanks only",
+            { u"    " + Q, u"      x\r", u"  y\r", u"\t\tz", u"wrong\r", u"    " + Q }, 4,
+            u"  x\r\ny\r\nz\r\nwrong\r\n" },
+        // Quotes inside are text; only the block's own delimiters go.
+        { "quotes inside stay", { Q, u"say " + Q + u"hi", Q, u"b", Q }, 0,
+            u"say " + Q + u"hi\r\n" + Q + u"\r\nb\r\n" },
+        { "an unclosed run keeps its last line", { u"  " + Q + u"\r", u"  x\r" }, 2, u"x\r\n" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DocStringLinesToText(c.lines, c.indent), c.text) << c.name;
+    EXPECT_EQ(TextToDocStringLines(u"a\r\n\r\n  b\n\nc\rd\r\r", Q + u"json"),
+        (LineList { Q + u"json", u"a", u"", u"  b", u"", u"c", u"d", u"", Q }));
+    EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
+}
+
+using CollectPlaceholdersTest = English;
+
+// Lower lines first, left to right within a line; the walk stops at the
+// first heading above, and a "<" finds its ">" on its own line only.
+TEST_F(CollectPlaceholdersTest, TheScenariosOwnLinesBottomUp)
+{
+    const LineAnalysis analysis = Analysed(Crlf({
+        u"Scenario Outline: A", // 0
+        u"  Given <a>", // 1
+        u"Scenario Outline: Eat <ignored>", // 2
+        u"  Given there are <Quantity> cucumbers, x > 3", // 3
+        u"  When I eat <Count> of <Count>", // 4
+        u"  Then I should have <New Quantity> and <>, y < 5", // 5
+        u"  Examples:", // 6
+    }));
+    EXPECT_EQ(CollectPlaceholders(analysis, 5),
+        (PlaceholderList { u"New Quantity", u"", u"Count", u"Count", u"Quantity" }));
+    EXPECT_EQ(CollectPlaceholders(analysis, 2), PlaceholderList {});
+
+    const std::u16string name(200000, u'n');
+    EXPECT_EQ(
+        CollectPlaceholders(Analysed(u"Given <" + name + u"> and <" + name), 0), PlaceholderList { name });
+}
+
+CellMatrix Merged(LineList lines, const PlaceholderList& placeholders)
+{
+    MergePlaceholdersIntoHeader(lines, placeholders);
+    return LinesToCellMatrix(lines);
+}
+
+TEST(MergePlaceholdersIntoHeader, KeepsEveryCellUnderItsHeader)
+{
+    const PlaceholderList outline = { u"New Quantity", u"Count", u"Quantity", u"Count", u"" };
+    // The blank header of a new table gives way to the placeholders.
+    EXPECT_EQ(Merged({ u"    | | |\r", u"    | | |" }, outline),
+        (CellMatrix { { u"New Quantity", u"Count", u"Quantity" }, { u"", u"", u"" } }));
+    // A blank header above data and a repeated name keep their columns; a
+    // column empty in every row goes; a short row is filled first.
+    EXPECT_EQ(Merged({ u"| a | | a | |", u"| 1 | 2 |", u"| 1 | 2 | 3 |" }, { u"Count" }),
+        (CellMatrix { { u"a", u"", u"a", u"Count" }, { u"1", u"2", u"", u"" }, { u"1", u"2", u"3", u"" } }));
+    // Names are compared as the header writes them.
+    EXPECT_EQ(Merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
+}
+
+using WriteBackTest = English;
+
+LineList TableUnchanged(const BlockLocation& block)
+{
+    return AlignTableLines(block.lines);
+}
+
+LineList DocStringUnchanged(const BlockLocation& block)
+{
+    return TextToDocStringLines(
+        DocStringLinesToText(block.lines, block.indent), DocStringOpening(block.lines));
+}
+
+// On every file of the corpus, from each step, and each Examples line for
+// tables: once OK has laid a block out (closing what was left open), another
+// OK changes nothing; it adds no second empty line after the block, and no
+// line break where the text had none.
+TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
+{
+    for (const auto& file : CorpusFiles()) {
+        SCOPED_TRACE(file.filename().string());
+        DecodedFeatureFile decoded;
+        std::string error;
+        ASSERT_TRUE(ReadFeatureFile(file.string(), decoded, error)) << error;
+        const LineAnalysis analysis = Analysed(decoded.text);
+        // The one long file of the corpus repeats its first scenarios; their first lines are enough.
+        for (int line = 0; line < std::min(analysis.analysedLineCount, 200); ++line) {
+            const LineType type = analysis.lineType[line];
+            const auto expectOkAgainChangesNothing = [&](auto find, auto edit) {
+                const std::u16string twice
+                    = AfterOk(AfterOk(decoded.text, line, find, edit), line, find, edit);
+                EXPECT_EQ(AfterOk(twice, line, find, edit), twice) << "from line " << line;
+            };
+            if (type == STEP_LINE || type == EXAMPLES_LINE)
+                expectOkAgainChangesNothing(FindTableAtLine, TableUnchanged);
+            if (type == STEP_LINE)
+                expectOkAgainChangesNothing(FindDocStringAtLine, DocStringUnchanged);
+        }
+    }
+}
+
+// A new block after the text's last line, which has no line break, goes on a
+// line of its own, and none is added after it; one that follows a step with
+// an empty line below takes its place before that line.
+TEST_F(WriteBackTest, NewBlocksAndBlocksAtTheEnd)
+{
+    const std::u16string text = Crlf({ u"Scenario: S", u"    Given a", u"    When b" });
+    const auto empty
+        = [](const BlockLocation& block) { return TextToDocStringLines(u"", DocStringOpening(block.lines)); };
+    EXPECT_EQ(AfterOk(text, 2, FindDocStringAtLine, empty),
+        Crlf({ u"Scenario: S", u"    Given a", u"    When b", u"    " + Q, u"    " + Q }));
+    EXPECT_EQ(AfterOk(Crlf({ u"  Given a", u"", u"  When b" }), 0, FindTableAtLine, TableUnchanged),
+        Crlf({ u"  Given a", u"  |   |   |", u"  |   |   |", u"", u"  When b" }));
+}
+
+} // namespace
