@@ -12,18 +12,6 @@ namespace fs = std::filesystem;
 
 using RewriteCommands = CliTest;
 
-TEST_F(RewriteCommands, AlignLaysOutTablesAndLeavesTheRest)
-{
-    const std::string text = "Feature: F\n  Scenario: S\n    Given a\n\t  |a|bb|\n\t  | 名前 | x\n"
-                             "    \"\"\"\n    |doc|string|\n    \"\"\"\n    Then | b\\|c |\n      |1|";
-    const CliResult result = Run({ "align", Write("a.feature", text) });
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out,
-        "Feature: F\n  Scenario: S\n    Given a\n\t  | a     | bb  |\n\t  | 名前  |  x  |\n"
-        "    \"\"\"\n    |doc|string|\n    \"\"\"\n    Then | b\\|c |\n      | 1  |");
-}
-
 // The output keeps the input's first line end, or takes the one asked for.
 TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAsked)
 {
