@@ -60,6 +60,7 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     EXPECT_EQ(bound.size(), 16u);
 
     EXPECT_EQ(Menu("Settings"), QStringList { "Settings (32813)" }) << "a command on the bar";
+    EXPECT_EQ(Menu("&Help"), (QStringList { "&About Quillmark2... (57664)", "Help (32810)" }));
     EXPECT_EQ(Menu("&Edit").mid(10), (QStringList { "-", "Format (32815)", "Unformat (32816)" }));
     EXPECT_TRUE(Menu("&View").contains("Refresh  (32789)")) << "the trailing blank stays";
     EXPECT_EQ(Popup().actions().at(5)->text(), "Table ") << "after Select All";
