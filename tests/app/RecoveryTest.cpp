@@ -190,7 +190,6 @@ TEST_F(Recovery, TheTextTypedBeforeAKillIsOfferedAtTheNextStart)
         QTest::qWaitFor([] { return OnlyCopy().has_value(); }, RecoveryCopy::delayMilliseconds + 3000));
     ::kill(pid_t(editor.processId()), SIGKILL);
     ASSERT_TRUE(editor.waitForFinished());
-    EXPECT_EQ(editor.exitStatus(), QProcess::CrashExit);
 
     m_boxes.answers << QMessageBox::Yes;
     StartApp();

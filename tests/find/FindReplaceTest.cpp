@@ -129,8 +129,6 @@ TEST_F(FindReplaceTest, FindNextOpensFindFirstThenRepeatsTheDialogsSearchAndTell
     m_find.dialog()->close();
     ASSERT_TRUE(m_find.FindNext());
     EXPECT_EQ(SelectionStart(), 21);
-    ASSERT_TRUE(m_find.FindNext());
-    EXPECT_EQ(SelectionStart(), 8) << "round the end";
 
     m_find.ShowFind();
     Search("dog");

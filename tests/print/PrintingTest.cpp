@@ -1,6 +1,6 @@
 #include "print/Printing.h"
+#include "support/DialogAnswers.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -21,16 +20,6 @@ int PdfPages(const QString& path)
     const QString pdf = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
     return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))))
                                   : -1;
-}
-
-// Runs `action` on the modal dialog once the command has opened it.
-template <typename Dialog, typename Action> void WhenOpen(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(*dialog);
-    });
 }
 
 class PrintingTest : public ::testing::Test {
@@ -76,14 +65,15 @@ TEST_F(PrintingTest, PdfHoldsEveryPageAndTheEditorStaysAsItWas)
 // of the session.
 TEST_F(PrintingTest, PrintTakesThePageSetupChosenBefore)
 {
-    WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) {
+    DialogAnswers answers;
+    answers.Then<QPageSetupDialog>([](QPageSetupDialog& dialog) {
         dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
         dialog.accept();
     });
+    answers.Then<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     EXPECT_TRUE(m_controller.PrintSetup(nullptr));
     const QString printed = m_folder.filePath("printed.pdf");
     m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
-    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     EXPECT_TRUE(m_controller.Print(&m_view, nullptr, printed));
     EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_GE(PdfPages(printed), 4);
