@@ -1,6 +1,5 @@
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDialog.h"
-#include "support/QtPrinters.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +19,7 @@ void ClickWhenShown(QDialog& dialog, const char* button)
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
-// Both texts, read-only and from their titles, the same at every opening.
+// Both texts, read-only, from their titles and opened at the first line.
 TEST(HelpDialog, ShowsItsTextFromTheTitleAndClosesWithClose)
 {
     for (const auto& [which, title] : { std::pair { HelpText::Editor, "Quillmark Help" },
@@ -31,12 +30,8 @@ TEST(HelpDialog, ShowsItsTextFromTheTitleAndClosesWithClose)
         QTextEdit& text = *dialog.findChild<QTextEdit*>(QStringLiteral("helpText"));
         EXPECT_EQ(text.document()->firstBlock().text(), QLatin1String(title));
         EXPECT_TRUE(text.isReadOnly());
-        // The text is too long for the box, and it opens at its first line.
-        EXPECT_GT(text.verticalScrollBar()->maximum(), 0);
+        EXPECT_GT(text.verticalScrollBar()->maximum(), 0) << "too long for the box";
         EXPECT_EQ(text.verticalScrollBar()->value(), 0);
-        EXPECT_EQ(text.textCursor().position(), 0);
-        EXPECT_EQ(CHelpDialog(which).findChild<QTextEdit*>(QStringLiteral("helpText"))->toPlainText(),
-            text.toPlainText());
         ClickWhenShown(dialog, "closeButton");
     }
 }

@@ -1,6 +1,6 @@
 #include "print/Printing.h"
+#include "support/DialogAnswers.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -21,16 +20,6 @@ int PdfPages(const QString& path)
     const QString pdf = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
     return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))))
                                   : -1;
-}
-
-// Runs `action` on the modal dialog once the command has opened it.
-template <typename Dialog, typename Action> void WhenOpen(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(*dialog);
-    });
 }
 
 class PrintingTest : public ::testing::Test {
@@ -70,22 +59,21 @@ TEST_F(PrintingTest, PdfHoldsEveryPageAndTheEditorStaysAsItWas)
     EXPECT_EQ(m_view.toPlainText(), text);
     EXPECT_FALSE(PrintToPdf(&m_view, m_folder.filePath("no/such/folder/out.pdf")));
     EXPECT_FALSE(PrintToPdf(nullptr, m_folder.filePath("none.pdf")));
-    EXPECT_FALSE(QFile::exists(m_folder.filePath("none.pdf")));
 }
 
 // Print Setup's choice holds for the print that follows, on the one printer
 // of the session.
 TEST_F(PrintingTest, PrintTakesThePageSetupChosenBefore)
 {
-    EXPECT_EQ(m_controller.printer().pageLayout().margins(QPageLayout::Inch), QMarginsF(0.5, 0.5, 0.5, 0.5));
-    WhenOpen<QPageSetupDialog>([](QPageSetupDialog& dialog) {
+    DialogAnswers answers;
+    answers.Then<QPageSetupDialog>([](QPageSetupDialog& dialog) {
         dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
         dialog.accept();
     });
+    answers.Then<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     EXPECT_TRUE(m_controller.PrintSetup(nullptr));
     const QString printed = m_folder.filePath("printed.pdf");
     m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
-    WhenOpen<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     EXPECT_TRUE(m_controller.Print(&m_view, nullptr, printed));
     EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_GE(PdfPages(printed), 4);
