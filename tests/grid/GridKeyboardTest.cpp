@@ -28,6 +28,7 @@ TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
         { "Shift+Tab at the first cell stays", { 1, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 1, 1 } },
         { "Home", { 3, 3 }, Qt::Key_Home, {}, { 3, 1 } },
         { "Ctrl+Home", { 3, 3 }, Qt::Key_Home, Qt::ControlModifier, { 1, 1 } },
+        { "End", { 3, 2 }, Qt::Key_End, {}, { 3, 4 } },
         { "Ctrl+End", { 3, 2 }, Qt::Key_End, Qt::ControlModifier, { 9, 4 } },
     };
     for (const auto& c : cases) {
