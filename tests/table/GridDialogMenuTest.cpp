@@ -112,7 +112,6 @@ TEST(GridDialogMenus, TheClipboardsShapeEnablesThePasteItems)
         { "a,b\r\nc,d\r\n", false, false, true },
         { "a\nb", false, true, false },
         { "a\tb", true, false, false },
-        { "a", false, false, false },
     };
     ShownGridDialog shown(NINE);
     for (const auto& c : cases) {
