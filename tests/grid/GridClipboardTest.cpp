@@ -141,7 +141,6 @@ TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
     QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
     ShownGrid::Key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(1, 1, 9, 4));
-    EXPECT_FALSE(shown.grid.IsCellSelected(0, 0));
     EXPECT_EQ(changed.count(), 1);
 }
 
@@ -153,7 +152,6 @@ TEST(GridClipboard, ActionsAreEnabledAsTheGridStands)
         bool copy, cut, paste;
     } cases[] = {
         { "nothing selected", false, true, false, true, false, false, true },
-        { "a selection", true, true, false, true, true, true, true },
         { "not editable", true, false, false, true, true, false, false },
         { "a read-only focus cell", true, true, true, true, true, true, false },
         { "an empty clipboard", true, true, false, false, true, true, false },

@@ -45,14 +45,12 @@ TEST(GridModel, CountSettersFollowTheirRules)
         { "negative rows", &CGridModel::SetRowCount, -1, false, "10x5 fixed 1x1", true },
         { "no columns lowers the fixed columns", &CGridModel::SetColumnCount, 0, true, "10x0 fixed 1x0",
             false },
-        { "same fixed rows", &CGridModel::SetFixedRowCount, 1, true, "10x5 fixed 1x1", true },
         { "more fixed rows clear the focus", &CGridModel::SetFixedRowCount, 2, true, "10x5 fixed 2x1",
             false },
         { "fixed rows beyond the rows add rows", &CGridModel::SetFixedRowCount, 12, true, "12x5 fixed 12x1",
             false },
         { "fixed columns beyond the columns", &CGridModel::SetFixedColumnCount, 7, true, "10x7 fixed 1x7",
             false },
-        { "negative fixed columns", &CGridModel::SetFixedColumnCount, -2, false, "10x5 fixed 1x1", true },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -230,11 +228,6 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndDefaultCellsOfFortyByS
         EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
     }
     EXPECT_EQ(grid.GetRowHeight(9), 40);
-    // Columns are sized to their (empty) contents: "WWW" and two margins.
-    const int www
-        = QFontMetrics(font).horizontalAdvance(QStringLiteral("WWW")) + 2 * grid.GetCellMargin(1, 1);
-    EXPECT_EQ(grid.GetColumnWidth(0), www);
-    EXPECT_EQ(grid.GetColumnWidth(4), www);
 }
 
 TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOrMore)

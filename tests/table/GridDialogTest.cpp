@@ -70,7 +70,6 @@ TEST(GridDialog, EachCommandOnCellsThatChangesOneIsOneStepOfUndo)
         { "typing the text the cell has", "a\r", 0, NINE_CELLS, 0 },
         { "typing, then Esc", "q\x1b", 0, NINE_CELLS, 0 },
         { "a paste of a block", "", Qt::Key_V, "a,b,c/d,p,q/g,r,s", 1 },
-        { "a cut", "", Qt::Key_X, "a,b,c/d,,/g,,", 1 },
         { "a Delete", "", Qt::Key_Delete, "a,b,c/d,,/g,,", 1 },
     };
     for (const auto& c : cases) {
