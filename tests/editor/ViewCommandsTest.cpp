@@ -105,23 +105,6 @@ TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
     }
 }
 
-// A command writing past the analysed lines paints none of what it pushed or
-// wrote there.
-TEST_F(ViewCommands, LinesPushedPastTheAnalysedOnesLoseTheirColours)
-{
-    QStringList lines;
-    for (int i = 0; i < 2100; ++i)
-        lines << "  Given x";
-    Show(Crlf(lines));
-    Press(Qt::Key_Return);
-    ASSERT_EQ(ColourAt(1998, 2), black) << "the last analysed line, pushed by a keystroke";
-    view.OnInsert(Scenario);
-    EXPECT_EQ(Lines().indexOf("Scenario: [Title]"), 1998);
-    for (int line : { 1998, 1999, 2004 })
-        EXPECT_EQ(ColourAt(line, 2), black) << "line " << line;
-    EXPECT_EQ(ColourAt(1997, 2), step);
-}
-
 // The text is analysed once, in the language its own line names.
 TEST_F(ViewCommands, LoadingATextAppliesItsLanguageLineWithoutChangingIt)
 {

@@ -1,6 +1,5 @@
 // The view on a text longer than the lines it analyses: lines past them are
-// never painted, whether the text was loaded or typed at, and the analysis
-// of the first lines is the same as on a text of those lines alone.
+// never painted, whether the text was loaded, typed at or written by a command.
 
 #include "ViewTestSupport.h"
 #include "editor/DocumentLineSource.h"
@@ -60,37 +59,23 @@ TEST_F(ViewLargeText, LinesPastTheAnalysedOnesAreNeverPainted)
     EXPECT_TRUE(view.IsTextModified());
 }
 
-// A line pushed past the analysed ones by Enter above it loses its colours,
-// as on a short text, while the untouched lines far below stay unpainted.
-TEST_F(ViewLargeText, ALinePushedPastTheAnalysedOnesIsRepaintedPlain)
+// A line pushed past the analysed ones by Enter above it, or written there by
+// a command, loses its colours, as on a short text, while the untouched lines
+// far below stay unpainted.
+TEST_F(ViewLargeText, LinesPushedOrWrittenPastTheAnalysedOnesArePlain)
 {
     Show(LongText(5000));
-    const QTextBlock lastAnalysed = view.document()->findBlockByNumber(1997);
-    PutCaret(0, 0);
-    view.textCursor().insertText(QStringLiteral("\n"));
+    Press(Qt::Key_Return);
     EXPECT_EQ(PaintAt(view, 1998, 4).colour, black);
-    EXPECT_EQ(lastAnalysed.blockNumber(), 1998);
     EXPECT_EQ(FirstPaintedPastAnalysed(), 1998);
+    PutCaret(1996, 0);
+    view.OnInsert(InsertTemplate::Scenario);
+    const int inserted = Lines().indexOf("Scenario: [Title]");
+    ASSERT_GE(inserted, 1998);
+    EXPECT_EQ(ColourAt(inserted, 0), black);
+    EXPECT_EQ(ColourAt(1997, 6), table) << "the last analysed line keeps its colours";
     for (QTextBlock block = view.document()->findBlockByNumber(1999); block.isValid(); block = block.next())
         ASSERT_EQ(block.userData(), nullptr) << "line " << block.blockNumber();
-}
-
-// The analysis reads only the first lines of a long text, and finds in them
-// what it finds in a text of those lines alone.
-TEST_F(ViewLargeText, TheFirstLinesAreAnalysedAsOnTheirOwn)
-{
-    Show(LongText(5000));
-    CQuillmark2View alone;
-    alone.LoadText(LongText(1998) + QStringLiteral("\r\n"));
-    const LineAnalysis& mine = view.analysis();
-    const LineAnalysis& theirs = alone.analysis();
-    ASSERT_EQ(mine.analysedLineCount, theirs.analysedLineCount);
-    for (int line = 0; line < mine.analysedLineCount; ++line) {
-        ASSERT_EQ(mine.lineText[line], theirs.lineText[line]) << "line " << line;
-        ASSERT_EQ(mine.lineStart[line], theirs.lineStart[line]) << "line " << line;
-        ASSERT_EQ(mine.lineType[line], theirs.lineType[line]) << "line " << line;
-        ASSERT_EQ(mine.keywordPosition[line], theirs.keywordPosition[line]) << "line " << line;
-    }
 }
 
 // Edits that keep the length: the text is modified exactly while some
