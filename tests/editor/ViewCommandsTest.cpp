@@ -105,18 +105,6 @@ TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
     }
 }
 
-// The text is analysed once, in the language its own line names.
-TEST_F(ViewCommands, LoadingATextAppliesItsLanguageLineWithoutChangingIt)
-{
-    ASSERT_TRUE(SetLanguage(u"es"));
-    const QString text = QStringLiteral("# language: fr\r\nFonctionnalité: x");
-    Show(text);
-    EXPECT_EQ(currentLanguageCode, u"fr");
-    EXPECT_EQ(ColourAt(1, 0), heading);
-    EXPECT_FALSE(view.IsTextModified());
-    EXPECT_EQ(view.WholeText(), text);
-}
-
 TEST_F(ViewCommands, RightClickPutsTheCaretOnTheClickedCharacterAndTheMenuKeyDoesNot)
 {
     Show(Crlf({ "Feature: f", "Scenario: a", "  Given x" }));
