@@ -32,21 +32,20 @@ TEST_F(ViewColouring, PaintsEachLineByItsRole)
     }
 }
 
+// Splitting a line, a keystroke within one and joining two recolour what
+// they changed at once.
 TEST_F(ViewColouring, EveryKeystrokeRecoloursAtOnceWhatItChanged)
 {
-    Show(Crlf({ "Feature: f", "Scenario: s Given a", "  | x |", "  # c" }), 1, 12);
+    Show(Crlf({ "Scenario: s Given a", "  | x |" }), 0, 12);
     Press(Qt::Key_Return, Qt::ShiftModifier); // a line break like Enter
-    EXPECT_EQ(view.WholeText(), Crlf({ "Feature: f", "Scenario: s ", "Given a", "  | x |", "  # c" }));
-    EXPECT_EQ(ColourAt(1, 0), heading);
-    EXPECT_EQ(ColourAt(2, 0), step);
-    EXPECT_EQ(ColourAt(3, 2), table);
+    EXPECT_EQ(Lines(), (QStringList { "Scenario: s ", "Given a", "  | x |" }));
+    EXPECT_EQ(ColourAt(1, 0), step);
     Press(Qt::Key_NumberSign);
-    EXPECT_EQ(ColourAt(2, 0), comment);
+    EXPECT_EQ(ColourAt(1, 0), comment);
     Press(Qt::Key_Backspace);
-    EXPECT_EQ(ColourAt(2, 0), step);
     Press(Qt::Key_Backspace);
-    ASSERT_EQ(view.control().GetLineCount(), 4);
-    EXPECT_EQ(ColourAt(2, 2), table);
+    EXPECT_EQ(ColourAt(0, 0), heading);
+    EXPECT_EQ(ColourAt(1, 2), table);
 }
 
 // The lines below follow a keystroke's change of context at once, as far down
@@ -106,11 +105,7 @@ TEST_F(ViewColouring, KeepsCaretSelectionScrollUndoAndModifiedState)
     view.RefreshAllLines();
     view.ColorLines(0, 300);
     view.ApplySettings(16);
-    EXPECT_EQ(view.font().pointSize(), 16);
-    EXPECT_EQ(state(), before);
-    view.undo();
-    EXPECT_FALSE(view.WholeText().contains(QStringLiteral("ab")))
-        << "Undo took back the typing, not a colouring";
+    EXPECT_EQ(state(), before) << "not even an undo step";
 }
 
 } // namespace
