@@ -5,6 +5,7 @@
 #include "support/DialogAnswers.h"
 #include "table/CGridDialog.h"
 #include "table/CStringDialog.h"
+#include "table/GridFont.h"
 #include "table/MyEditCtrl.h"
 #include "table/TableDialogSupport.h"
 
@@ -22,10 +23,6 @@ const QString feature = QStringLiteral("Feature: f\r\n  Scenario: s\r\n");
 // The view, its dialogs answered as they show.
 class ViewBlocks : public ViewTest {
 protected:
-    template <typename Dialog> void ThenAnswer(std::function<void(Dialog&)> answer)
-    {
-        answers.Then<Dialog>(std::move(answer));
-    }
     void Run(Command command) { command == Command::Table ? view.OnTable() : view.OnString(); }
 
     DialogAnswers answers;
@@ -99,7 +96,7 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
         view.control().SetSel(caret, caret + 2);
         const QString selected = Selected();
         CopyTextToClipboard(QStringLiteral("kept"));
-        ThenAnswer<QDialog>(c.answer);
+        answers.Then<QDialog>(c.answer);
         Run(c.command);
         if (c.written.isEmpty()) {
             EXPECT_EQ(view.WholeText(), c.text);
@@ -128,7 +125,7 @@ TEST_F(ViewBlocks, ANewExamplesTableHasTheOutlinesPlaceholdersForItsHeader)
         = QStringLiteral("Feature: f\r\n  Scenario Outline: o\r\n    Given <Quantity> items\r\n"
                          "    When I add <Count>\r\n    Then I have <New Quantity>\r\n    Examples:");
     Show(steps, 5, 4);
-    ThenAnswer<CGridDialog>([](CGridDialog& dialog) { dialog.accept(); });
+    answers.Then<CGridDialog>([](CGridDialog& dialog) { dialog.accept(); });
     view.OnTable();
     EXPECT_EQ(view.WholeText(),
         steps + "\r\n    | New Quantity  | Count  | Quantity  |\r\n    |" + QString(15, u' ') + '|'
@@ -156,19 +153,18 @@ TEST_F(ViewBlocks, TheDialogsShowTheViewsFontTheDocStringColourAndTheTableHelp)
     view.SetFontSize(16);
     Show(feature + "    Given g\r\n", 2);
     const QString tableHelp = CHelpDialog(HelpText::Table).findChild<QTextEdit*>()->toPlainText();
-    ThenAnswer<CGridDialog>([&](CGridDialog& dialog) {
-        EXPECT_EQ(dialog.m_gridFont.family(), view.font().family());
-        EXPECT_EQ(dialog.m_gridFont.pixelSize(), (16 * view.logicalDpiY() + 36) / 72);
+    answers.Then<CGridDialog>([&](CGridDialog& dialog) {
+        EXPECT_EQ(dialog.m_gridFont, MakeGridFont(view.font(), 16, view.logicalDpiY()));
         QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
         dialog.reject();
     });
-    ThenAnswer<CHelpDialog>([&](CHelpDialog& help) {
+    answers.Then<CHelpDialog>([&](CHelpDialog& help) {
         EXPECT_EQ(help.findChild<QTextEdit*>()->toPlainText(), tableHelp);
         help.accept();
     });
     view.OnTable();
 
-    ThenAnswer<CStringDialog>([&](CStringDialog& dialog) {
+    answers.Then<CStringDialog>([&](CStringDialog& dialog) {
         EXPECT_EQ(dialog.m_charFormat.foreground().color(), docString);
         EXPECT_EQ(dialog.m_charFormat.font().pointSize(), 16);
         dialog.reject();
