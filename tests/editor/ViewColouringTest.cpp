@@ -1,6 +1,5 @@
 #include "ViewTestSupport.h"
 
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -81,31 +80,6 @@ TEST_F(ViewColouring, TypingChangesTheContextOfTheLinesBelowAndBackAgain)
             Press(Qt::Key_Backspace);
         EXPECT_EQ(below(), c.before);
     }
-}
-
-TEST_F(ViewColouring, KeepsCaretSelectionScrollUndoAndModifiedState)
-{
-    QStringList lines;
-    for (int i = 0; i < 300; ++i)
-        lines << (i % 3 == 0 ? "Scenario: s" : "  Given x");
-    Show(Crlf(lines));
-    ShowOnScreen(400, 200);
-    QTest::keyClicks(&view, QStringLiteral("ab"));
-    view.control().SetSel(view.control().LineIndex(150) + 3, view.control().LineIndex(152) + 1);
-    view.control().LineScroll(120 - view.control().GetFirstVisibleLine());
-    ASSERT_EQ(view.control().GetFirstVisibleLine(), 120);
-    const auto state = [this] {
-        int start = 0;
-        int end = 0;
-        view.control().GetSel(start, end);
-        return std::tuple(start, end, view.control().GetFirstVisibleLine(),
-            view.document()->availableUndoSteps(), view.IsTextModified(), view.WholeText());
-    };
-    const auto before = state();
-    view.RefreshAllLines();
-    view.ColorLines(0, 300);
-    view.ApplySettings(16);
-    EXPECT_EQ(state(), before) << "not even an undo step";
 }
 
 } // namespace

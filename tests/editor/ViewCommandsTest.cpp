@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -80,22 +81,43 @@ TEST_F(ViewCommands, UnformatReadsTheLinesAsTheyAreNowAfterTheDelimitersWentAway
     EXPECT_EQ(Lines().mid(1, 5), (QStringList { "x\"\"\"", "a", "b", "c", "x\"\"\"" }));
 }
 
-// Format and Unformat keep the view where the user had it, the caret at the
-// start of its line: at the top, in the middle, on the last page.
-TEST_F(ViewCommands, FormatAndUnformatKeepTheFirstVisibleLine)
+// Refresh, recolouring and new settings keep caret, selection, scroll, undo
+// history and modified state. Format and Unformat keep the view where the
+// user had it, the caret at the start of its line: at the top, in the middle,
+// on the last page.
+TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
 {
     QStringList lines = { "Feature: f" };
     for (int i = 1; i < 300; ++i)
         lines << (i % 3 == 1 ? "Scenario: s" : "Given x");
     Show(Crlf(lines));
     ShowOnScreen(400, 200);
+    const auto scrollTo = [this](int line) {
+        view.control().LineScroll(line - view.control().GetFirstVisibleLine());
+        return view.control().GetFirstVisibleLine();
+    };
+    const auto state = [this] {
+        int start = 0;
+        int end = 0;
+        view.control().GetSel(start, end);
+        return std::tuple(start, end, view.control().GetFirstVisibleLine(),
+            view.document()->availableUndoSteps(), view.IsTextModified(), view.WholeText());
+    };
+    QTest::keyClicks(&view, QStringLiteral("ab"));
+    view.control().SetSel(view.control().LineIndex(150) + 3, view.control().LineIndex(152) + 1);
+    ASSERT_EQ(scrollTo(120), 120);
+    const auto before = state();
+    view.RefreshAllLines();
+    view.ColorLines(0, 300);
+    view.ApplySettings(16);
+    EXPECT_EQ(state(), before) << "not even an undo step";
+
     const int lastTop = view.control().GetLineCount();
     for (const auto& [caretLine, firstVisible] : { std::pair { 1, 0 }, { 130, 120 }, { 295, lastTop } }) {
         for (const bool format : { true, false }) {
             SCOPED_TRACE(testing::Message() << (format ? "Format" : "Unformat") << " on line " << caretLine);
             PutCaret(caretLine, 3);
-            view.control().LineScroll(firstVisible - view.control().GetFirstVisibleLine());
-            const int top = view.control().GetFirstVisibleLine();
+            const int top = scrollTo(firstVisible);
             ASSERT_EQ(top > 0, firstVisible > 0) << "the view is scrolled as asked";
             format ? view.OnFormat() : view.OnUnformat();
             EXPECT_EQ(view.control().GetFirstVisibleLine(), top);
