@@ -60,9 +60,6 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
         QString written = {}, rest = {}; // nothing written: the text stays
         QColor colour = {};
     } cases[] = {
-        { "OK on a table, from a row", Command::Table,
-            given + "      | a  | bc  |\r\n      | d  |     |\r\n\r\n  Scenario: t\r\n", 4,
-            Answer("okButton") },
         { "OK on an Examples table ending the text, from its Examples line", Command::Table,
             "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n"
             "    Examples:\r\n    | a  | b  |\r\n    | 1  | 2  |",
