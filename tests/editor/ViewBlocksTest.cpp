@@ -145,6 +145,8 @@ TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
     }
 }
 
+// The table in the view's font at its size, with the table help behind its
+// Help button; the doc string in the view's face and size, in its colour.
 TEST_F(ViewBlocks, TheDialogsShowTheViewsFontTheDocStringColourAndTheTableHelp)
 {
     view.SetFontSize(16);
@@ -159,14 +161,14 @@ TEST_F(ViewBlocks, TheDialogsShowTheViewsFontTheDocStringColourAndTheTableHelp)
         EXPECT_EQ(help.findChild<QTextEdit*>()->toPlainText(), tableHelp);
         help.accept();
     });
-    view.OnTable();
-
     answers.Then<CStringDialog>([&](CStringDialog& dialog) {
         EXPECT_EQ(dialog.m_charFormat.foreground().color(), docString);
-        EXPECT_EQ(dialog.m_charFormat.font().pointSize(), 16);
+        EXPECT_EQ(dialog.m_charFormat.font(), view.font());
         dialog.reject();
     });
+    view.OnTable();
     view.OnString();
+    EXPECT_EQ(view.font().pointSize(), 16);
 }
 
 } // namespace

@@ -13,7 +13,8 @@ using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
 // The whole text's offsets, a CR LF per break, land on the right control
-// positions; a fragment never glues onto a last line without a break.
+// positions, for the fragment and for its selection; a fragment never glues
+// onto a last line without a break.
 TEST_F(ViewCommands, InsertPutsTheFragmentWhereItBelongsAndSelectsAsTold)
 {
     Show("Feature: f\r\n  Given x", 1);
@@ -22,13 +23,6 @@ TEST_F(ViewCommands, InsertPutsTheFragmentWhereItBelongsAndSelectsAsTold)
         "Feature: f\r\n  Given x\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
     EXPECT_EQ(view.textCursor().selectionStart(), 31);
     EXPECT_EQ(Selected(), "[Title]");
-
-    // Background goes in front of the first heading from any line, and selects nothing.
-    Show("Feature: f\r\nScenario: a\r\nScenario: b\r\n", 2);
-    view.OnInsert(Background);
-    EXPECT_EQ(
-        view.WholeText(), "Feature: f\r\nBackground: \r\nGiven\r\n\r\n\r\nScenario: a\r\nScenario: b\r\n");
-    EXPECT_EQ(Selected(), QString());
 }
 
 // Each command is one undoable edit that leaves its text on the clipboard.
