@@ -12,26 +12,20 @@ namespace {
 using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
-// The whole text's offsets, a CR LF per break, land on the right control
-// positions, for the fragment and for its selection; a fragment never glues
-// onto a last line without a break.
-TEST_F(ViewCommands, InsertPutsTheFragmentWhereItBelongsAndSelectsAsTold)
-{
-    Show("Feature: f\r\n  Given x", 1);
-    view.OnInsert(Scenario);
-    EXPECT_EQ(view.WholeText(),
-        "Feature: f\r\n  Given x\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
-    EXPECT_EQ(view.textCursor().selectionStart(), 31);
-    EXPECT_EQ(Selected(), "[Title]");
-}
-
 // Each command is one undoable edit that leaves its text on the clipboard.
+// The whole text's offsets, a CR LF per break, land on the right control
+// positions for the fragment and its selection, and a fragment never glues
+// onto a last line without a break.
 TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
 {
-    const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |", "" });
-    Show(text);
+    const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |" });
+    Show(text, 3);
     view.OnInsert(ScenarioOutline);
-    EXPECT_TRUE(GetClipboardText().startsWith(QStringLiteral("Scenario Outline: [Title]\r\nGiven\r\n")));
+    const QString heading = QStringLiteral("\r\nScenario Outline: [Title]\r\nGiven\r\n");
+    EXPECT_TRUE(view.WholeText().startsWith(text + heading));
+    EXPECT_TRUE(GetClipboardText().startsWith(heading)) << "the fragment with its own line break";
+    EXPECT_EQ(view.textCursor().selectionStart(), text.size() - 3 + 1 + 18); // past "Scenario Outline: "
+    EXPECT_EQ(Selected(), "[Title]");
     const QString inserted = view.WholeText();
 
     const int given = Lines().indexOf("Given a");
