@@ -39,11 +39,9 @@ std::function<void(QDialog&)> Answer(const char* typed, const char* button)
     };
 }
 
-// OK on a block already in the editor's layout leaves the text and its undo
-// history as they were (in that layout an empty line of a doc string holds
-// its indentation, as Format writes it); Cancel by button or key, whatever
-// was changed, leaves the selection and the clipboard too. An edit goes in as
-// one undoable edit that stays on the clipboard, its lines coloured at once.
+// OK on a block in the editor's layout (where an empty doc-string line keeps
+// its indentation) changes nothing; Cancel or Esc, whatever was changed, keeps
+// selection and clipboard too; an edit is one undoable edit, also copied.
 TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
 {
     const QString given = feature + "    Given g\r\n";
@@ -101,8 +99,7 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     }
 }
 
-// A new table after an Examples line that ends the text has the outline's
-// placeholders for its header, bottom-up.
+// After an Examples line that ends the text; the names bottom-up.
 TEST_F(ViewBlocks, ANewExamplesTableHasTheOutlinesPlaceholdersForItsHeader)
 {
     const QString steps
@@ -116,7 +113,6 @@ TEST_F(ViewBlocks, ANewExamplesTableHasTheOutlinesPlaceholdersForItsHeader)
             + QString(8, u' ') + '|' + QString(11, u' ') + '|');
 }
 
-// Where no block can be, the command only says so.
 TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
 {
     const QString text = feature + "    Given g\r\n      | a |";

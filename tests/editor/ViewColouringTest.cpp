@@ -28,7 +28,6 @@ TEST_F(ViewColouring, PaintsEachLineByItsRole)
     }
 }
 
-// Splitting a line and joining two recolour what they changed at once.
 TEST_F(ViewColouring, EveryKeystrokeRecoloursAtOnceWhatItChanged)
 {
     Show(Crlf({ "Scenario: s Given a", "  | x |" }), 0, 12);
@@ -40,8 +39,7 @@ TEST_F(ViewColouring, EveryKeystrokeRecoloursAtOnceWhatItChanged)
     EXPECT_EQ(ColourAt(1, 2), table);
 }
 
-// The lines below follow a keystroke's change of context at once, as far down
-// as it reaches, and back again when the typing is taken back.
+// As far down as the change of context reaches, and back when taken back.
 TEST_F(ViewColouring, TypingChangesTheContextOfTheLinesBelowAndBackAgain)
 {
     const struct {

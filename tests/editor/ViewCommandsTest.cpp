@@ -12,10 +12,8 @@ namespace {
 using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
-// Each command is one undoable edit that leaves its text on the clipboard.
-// The whole text's offsets, a CR LF per break, land on the right control
-// positions for the fragment and its selection, and a fragment never glues
-// onto a last line without a break.
+// Each leaves its text on the clipboard. The whole text's offsets, a CR LF per
+// break, land on the right control positions; no fragment glues onto a last line.
 TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
 {
     const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |" });
@@ -47,10 +45,8 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
     EXPECT_EQ(view.WholeText(), inserted);
 }
 
-// Refresh, recolouring and new settings keep caret, selection, scroll, undo
-// history and modified state. Format and Unformat keep the view where the
-// user had it, the caret at the start of its line: at the top, in the middle,
-// on the last page.
+// Refresh, recolouring and new settings keep the whole state; Format and
+// Unformat the first visible line, the caret at the start of its line.
 TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
 {
     QStringList lines = { "Feature: f" };
@@ -93,8 +89,6 @@ TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
     }
 }
 
-// A right click puts the caret on the clicked character and asks for the menu
-// there; the menu key leaves the selection.
 TEST_F(ViewCommands, RightClickPutsTheCaretOnTheClickedCharacterAndTheMenuKeyDoesNot)
 {
     Show(Crlf({ "Feature: f", "  Given x" }));

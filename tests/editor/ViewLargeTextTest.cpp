@@ -1,6 +1,3 @@
-// The view on a text longer than the lines it analyses: lines past them are
-// never painted, whether the text was loaded, typed at or written by a command.
-
 #include "ViewTestSupport.h"
 #include "editor/DocumentLineSource.h"
 
@@ -33,10 +30,8 @@ protected:
     }
 };
 
-// Typing at the end paints nothing past the analysed lines. A line pushed
-// past them by Enter above it, or written there by a command, loses its
-// colours, as on a short text, while the untouched lines far below stay
-// unpainted.
+// Not by a load or typing; a line pushed or written past them loses its
+// colours, as on a short text, while the lines far below stay unpainted.
 TEST_F(ViewLargeText, LinesPastTheAnalysedOnesAreNeverPainted)
 {
     Show(LongText(5000));
@@ -86,8 +81,7 @@ TEST_F(ViewLargeText, TheModifiedFlagFollowsEditsThatKeepTheLength)
     EXPECT_FALSE(view.IsTextModified());
 }
 
-// With a line limit the copy holds the lines before it; every line reads the
-// same, copied or not.
+// With a line limit the copy holds the lines before it.
 TEST(DocumentLineSourceCopy, EveryLineReadsTheSameWhateverTheLimit)
 {
     QPlainTextEdit edit;

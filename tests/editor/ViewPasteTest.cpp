@@ -61,9 +61,8 @@ protected:
     void TearDown() override { QGuiApplication::clipboard()->clear(); }
 };
 
-// Every road reads the clipboard once, so one whose owner answers once and
-// is gone gives its text and then an empty paste; what is pasted goes in as
-// one edit, its line breaks lines of the file, analysed and coloured at once.
+// Then an empty paste; what is pasted is one edit, its breaks lines of the
+// file, analysed and coloured at once.
 TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
 {
     const std::pair<const char*, std::function<void(CQuillmark2View&)>> roads[] = {
@@ -90,9 +89,8 @@ TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
     }
 }
 
-// Text dropped on the view goes in where it was dropped, as one edit; the
-// middle button pastes the system's selection, which this platform has not,
-// and never the clipboard.
+// As one edit; the middle button pastes the system's selection, which this
+// platform has not, never the clipboard.
 TEST_F(ViewPaste, DroppedTextGoesInAtTheDropAndTheMiddleButtonPastesNoClipboard)
 {
     QMimeData dragged;

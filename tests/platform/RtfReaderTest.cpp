@@ -67,8 +67,6 @@ TEST(RtfReader, ReadsBothHelpTextsAsTheDialogShowsThem)
     }
 }
 
-// --- Character formats and paragraphs ---
-
 TEST(RtfReader, CharacterFormatsFollowTheSwitchesAndStayInTheirGroups)
 {
     const struct {
@@ -91,8 +89,7 @@ TEST(RtfReader, CharacterFormatsFollowTheSwitchesAndStayInTheirGroups)
     }
 }
 
-// Paragraph formats last until \pard; consecutive bullets share one list and a
-// plain paragraph ends it.
+// Consecutive bullets share one list and a plain paragraph ends it.
 TEST(RtfReader, ParagraphsKeepTheirIndentsUntilPardAndBulletsFormLists)
 {
     QTextDocument document;
@@ -120,10 +117,7 @@ TEST(RtfReader, ParagraphsKeepTheirIndentsUntilPardAndBulletsFormLists)
     EXPECT_NE(list(6), list(3));
 }
 
-// --- Text: escapes, and what the reader passes over ---
-
-// Escapes decode, unknown words and destinations are passed over, and damaged
-// input is reported while what was readable stays.
+// What was readable stays when damage is reported.
 TEST(RtfReader, EscapesDecodeUnknownPartsAreSkippedAndDamageIsReported)
 {
     const struct {

@@ -22,9 +22,7 @@ QString LargeText(const QString& lineBreak)
     return text + QStringLiteral("last line");
 }
 
-// A large text put in a piece at a time gives the control exactly what
-// putting it in whole gives it, whatever ends its lines, and it then edits and
-// undoes as after any other load.
+// Whatever ends the lines; the control then edits and undoes as after any load.
 TEST(TextControlLoad, PiecesGiveWhatTheWholeTextGives)
 {
     const struct {
