@@ -58,11 +58,10 @@ protected:
         view.show();
         QApplication::setActiveWindow(&view);
     }
-    void TearDown() override { QGuiApplication::clipboard()->clear(); }
 };
 
-// Then an empty paste; what is pasted is one edit, its breaks lines of the
-// file, analysed and coloured at once.
+// Its text, then an empty paste; what is pasted is one edit, its breaks lines
+// of the file, analysed and coloured at once.
 TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
 {
     const std::pair<const char*, std::function<void(CQuillmark2View&)>> roads[] = {
