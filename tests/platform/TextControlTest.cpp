@@ -20,17 +20,14 @@ protected:
 TEST_F(TextControlTest, WholeTextLinesAndPositionsAgree)
 {
     const struct {
-        QString input, whole;
-        QStringList lines;
-    } cases[] = { { "Feature: a\r\n\r\n  Given b\r\nlast", "Feature: a\r\n\r\n  Given b\r\nlast",
-                      { "Feature: a\r", "\r", "  Given b\r", "last" } },
-        { "a\rb\nc\r\nd\u00a0e\u2028f\t", "a\r\nb\r\nc\r\nd\u00a0e\u2028f\t",
-            { "a\r", "b\r", "c\r", "d\u00a0e\u2028f\t" } },
-        { "", "", { "" } } };
+        QString input;
+        QStringList lines; // the whole text is these, each with its CR, joined by LF
+    } cases[] = { { "Feature: a\r\n\r\n  Given b\r\nlast", { "Feature: a\r", "\r", "  Given b\r", "last" } },
+        { "a\rb\nc\r\nd\u00a0e\u2028f\t", { "a\r", "b\r", "c\r", "d\u00a0e\u2028f\t" } }, { "", { "" } } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input.toStdString());
         control.SetWholeText(c.input);
-        const QString& text = c.whole;
+        const QString text = c.lines.join(u'\n');
         EXPECT_EQ(control.GetWholeText(), text);
         EXPECT_EQ(control.GetWholeTextLength(), text.size());
         EXPECT_EQ(control.GetTextLength(), text.size() - (c.lines.size() - 1));
