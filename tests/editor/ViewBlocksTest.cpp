@@ -24,26 +24,35 @@ const QString feature = QStringLiteral("Feature: f\r\n  Scenario: s\r\n");
 class ViewBlocks : public ViewTest {
 protected:
     void Run(Command command) { command == Command::Table ? view.OnTable() : view.OnString(); }
+    // The dialog, in the view's font (the doc string in its colour), given
+    // `typed` at its focus, then the button named, or Esc.
+    std::function<void(QDialog&)> Answer(const char* typed, const char* button) const
+    {
+        return [=, this](QDialog& dialog) {
+            if (const auto* grid = dynamic_cast<CGridDialog*>(&dialog)) {
+                EXPECT_EQ(
+                    grid->m_gridFont, MakeGridFont(view.font(), view.font().pointSize(), view.logicalDpiY()));
+            }
+            if (const auto* string = dynamic_cast<CStringDialog*>(&dialog)) {
+                EXPECT_EQ(string->m_charFormat.foreground().color(), docString);
+                EXPECT_EQ(string->m_charFormat.font(), view.font());
+            }
+            QApplication::setActiveWindow(&dialog);
+            Type(typed);
+            *button ? QTest::mouseClick(Button(dialog, button), Qt::LeftButton) : Key(Qt::Key_Escape);
+            EXPECT_FALSE(dialog.isVisible());
+        };
+    }
 
     DialogAnswers answers;
 };
-
-// The dialog given `typed` at its focus, then the button named, or Esc.
-std::function<void(QDialog&)> Answer(const char* typed, const char* button)
-{
-    return [=](QDialog& dialog) {
-        QApplication::setActiveWindow(&dialog);
-        Type(typed);
-        *button ? QTest::mouseClick(Button(dialog, button), Qt::LeftButton) : Key(Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible());
-    };
-}
 
 // OK on a block in the editor's layout (where an empty doc-string line keeps
 // its indentation) changes nothing; Cancel or Esc, whatever was changed, keeps
 // selection and clipboard too; an edit is one undoable edit, also copied.
 TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
 {
+    view.SetFontSize(16);
     const QString given = feature + "    Given g\r\n";
     const QString laidOut = given
         + "    \"\"\"json\r\n    one\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When w\r\n";
@@ -128,15 +137,11 @@ TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
     }
 }
 
-// The table in the view's font at its size, with the table help behind its
-// Help button; the doc string in the view's face and size, in its colour.
-TEST_F(ViewBlocks, TheDialogsShowTheViewsFontTheDocStringColourAndTheTableHelp)
+TEST_F(ViewBlocks, TheTablesHelpButtonShowsTheTableHelp)
 {
-    view.SetFontSize(16);
     Show(feature + "    Given g\r\n", 2);
     const QString tableHelp = CHelpDialog(HelpText::Table).findChild<QTextEdit*>()->toPlainText();
-    answers.Then<CGridDialog>([&](CGridDialog& dialog) {
-        EXPECT_EQ(dialog.m_gridFont, MakeGridFont(view.font(), 16, view.logicalDpiY()));
+    answers.Then<CGridDialog>([](CGridDialog& dialog) {
         QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
         dialog.reject();
     });
@@ -144,14 +149,7 @@ TEST_F(ViewBlocks, TheDialogsShowTheViewsFontTheDocStringColourAndTheTableHelp)
         EXPECT_EQ(help.findChild<QTextEdit*>()->toPlainText(), tableHelp);
         help.accept();
     });
-    answers.Then<CStringDialog>([&](CStringDialog& dialog) {
-        EXPECT_EQ(dialog.m_charFormat.foreground().color(), docString);
-        EXPECT_EQ(dialog.m_charFormat.font(), view.font());
-        dialog.reject();
-    });
     view.OnTable();
-    view.OnString();
-    EXPECT_EQ(view.font().pointSize(), 16);
 }
 
 } // namespace
