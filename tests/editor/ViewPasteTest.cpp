@@ -2,11 +2,9 @@
 
 #include "platform/Clipboard.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTest>
 
 #include <functional>
 #include <utility>
