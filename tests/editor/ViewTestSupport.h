@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 const QColor black(0, 0, 0), heading(128, 0, 0), step(192, 0, 0), tag(128, 128, 0), table(64, 64, 64),
     docString(0, 128, 128), comment(128, 0, 128);
 
@@ -19,28 +21,6 @@ const QColor black(0, 0, 0), heading(128, 0, 0), step(192, 0, 0), tag(128, 128, 
 inline QString Crlf(const QStringList& lines)
 {
     return lines.join(QStringLiteral("\r\n"));
-}
-
-// What the highlighter painted at one character of one line; outside every
-// painted range the text shows black, upright.
-struct Paint {
-    QColor colour = QColor(0, 0, 0);
-    bool italic = false;
-};
-
-inline Paint PaintAt(const CQuillmark2View& view, int line, int column)
-{
-    const QTextBlock block = view.document()->findBlockByNumber(line);
-    Paint paint;
-    for (const QTextLayout::FormatRange& range :
-        block.layout() ? block.layout()->formats() : QList<QTextLayout::FormatRange>()) {
-        if (column >= range.start && column < range.start + range.length) {
-            if (range.format.hasProperty(QTextFormat::ForegroundBrush))
-                paint.colour = range.format.foreground().color();
-            paint.italic = range.format.fontItalic();
-        }
-    }
-    return paint;
 }
 
 // A view in English, showing a text after its initial update.
@@ -71,7 +51,22 @@ protected:
     }
     QString Selected() const { return view.textCursor().selectedText(); }
     QStringList Lines() const { return view.WholeText().split(QStringLiteral("\r\n")); }
-    QColor ColourAt(int line, int column) const { return PaintAt(view, line, column).colour; }
+    // The colour and slant painted at one character of one line; outside every
+    // painted range the text shows black, upright.
+    std::pair<QColor, bool> PaintAt(int line, int column) const
+    {
+        std::pair paint(black, false);
+        const QTextLayout* layout = view.document()->findBlockByNumber(line).layout();
+        for (const QTextLayout::FormatRange& range :
+            layout ? layout->formats() : QList<QTextLayout::FormatRange>())
+            if (column >= range.start && column < range.start + range.length)
+                paint = { range.format.hasProperty(QTextFormat::ForegroundBrush)
+                        ? range.format.foreground().color()
+                        : paint.first,
+                    range.format.fontItalic() };
+        return paint;
+    }
+    QColor ColourAt(int line, int column) const { return PaintAt(line, column).first; }
     // Neither modified nor holding an edit to undo: as loaded.
     bool Untouched() const { return !view.IsTextModified() && !view.document()->isUndoAvailable(); }
 

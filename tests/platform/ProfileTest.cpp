@@ -14,13 +14,8 @@ TEST(Profile, TakesItsDefaultWhereTextStandsForANumberButKeepsAnEmptyText)
     Profile profile(QStringLiteral("Quillmark"), QStringLiteral("Quillmark"));
     profile.WriteProfileString("Configuration", "fontSize", "large");
     EXPECT_EQ(profile.GetProfileInt("Configuration", "fontSize", 12), 12);
-    EXPECT_EQ(profile.GetProfileInt("Configuration", "missing", 12), 12);
-    profile.WriteProfileInt("Configuration", "fontSize", 13);
-    EXPECT_EQ(profile.GetProfileInt("Configuration", "fontSize", 12), 13);
     profile.WriteProfileString("Configuration", "languageID", QString());
     EXPECT_EQ(profile.GetProfileString("Configuration", "languageID", "en"), QString());
-    profile.WriteFileList("Recent File List", { "/a.feature", "/b.feature" });
-    EXPECT_EQ(profile.GetFileList("Recent File List", 8), (QStringList { "/a.feature", "/b.feature" }));
 }
 
 } // namespace
