@@ -141,13 +141,11 @@ TEST(InPlaceEdit, PastesTheClipboardAsOneLine)
     ShownGrid::Key(Qt::Key_F2);
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("first\r\nsecond\r\n")));
     ShownGrid::Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(shown.Editor()->text(), QStringLiteral("r2c2first second"));
     // The grid's own Paste goes into the open editor of its target.
-    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("!")));
     shown.grid.PasteClipboard();
     ShownGrid::Key(Qt::Key_Return);
-    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2first second!"));
-    EXPECT_EQ(shown.grid.GetItemText(2, 3), QStringLiteral("r2c3"));
+    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2first secondfirst second"));
+    EXPECT_EQ(shown.grid.GetItemText(3, 2), QStringLiteral("r3c2"));
 }
 
 } // namespace
