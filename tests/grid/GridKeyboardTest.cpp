@@ -33,8 +33,7 @@ TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.FocusOn(c.from.row, c.from.col);
+        ShownGrid shown(c.from);
         QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
         ShownGrid::Key(c.key, c.modifiers);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.to);
@@ -59,8 +58,7 @@ TEST(GridKeys, SkipHiddenRowsAndColumns)
 
 TEST(GridKeys, ShiftExtendsTheSelectionFromWhereItStarted)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 2);
+    ShownGrid shown(CCellID(2, 2));
     ShownGrid::Key(Qt::Key_Down, Qt::ShiftModifier);
     ShownGrid::Key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(2, 2, 3, 3));
@@ -83,8 +81,7 @@ TEST(GridKeys, PageDownMovesByAPageAndKeepsTheFocusInView)
 
 TEST(GridKeys, CtrlAndKeypadPlusSizeTheColumnsAndInputMethodTextStartsAnEdit)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 2);
+    ShownGrid shown(CCellID(2, 2));
     shown.grid.SetItemText(5, 3, QStringLiteral("a text far wider than the column"));
     const int width = shown.grid.GetColumnWidth(3);
     ShownGrid::Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);

@@ -104,8 +104,7 @@ TEST(GridMouse, RightClickReportsTheCellAndFocusesItsFirstDataCell)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.FocusOn(7, 3);
+        ShownGrid shown(CCellID(7, 3));
         QSignalSpy rightClicked(&shown.grid, &CGridCtrl::rightClicked);
         const QPoint outside = shown.grid.viewport()->rect().bottomRight() - QPoint(2, 2);
         QTest::mouseClick(shown.grid.viewport(), Qt::RightButton, {},

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <ostream>
+#include <string>
 
 // Cells and ranges read as "(row, col)" in a failure's message.
 inline void PrintTo(const CCellID& cell, std::ostream* os)
@@ -24,6 +25,12 @@ inline void PrintTo(const CCellRange& range, std::ostream* os)
 // focused, its data cells holding "r<row>c<col>", in a font every machine
 // of the project has.
 struct ShownGrid {
+    explicit ShownGrid(CCellID focus)
+        : ShownGrid()
+    {
+        FocusOn(focus.row, focus.col);
+    }
+
     explicit ShownGrid(int rows = 10, int cols = 5)
         : grid(rows, cols, 1, 1)
     {
@@ -84,6 +91,26 @@ struct ShownGrid {
     {
         grid.SetFocusCell(row, col);
         grid.SetSelectedRange({ row, col, row, col });
+    }
+
+    // Focuses the range's top-left cell, selects the range, and presses the key.
+    void Press(const CCellRange& range, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        FocusOn(range.minRow, range.minCol);
+        grid.SetSelectedRange(range);
+        Key(key, modifiers);
+    }
+
+    // The data cells of rows `first`..`last` as lines of " | "-joined texts.
+    std::string Rows(int first, int last) const
+    {
+        std::string text;
+        for (int row = first; row <= last; ++row) {
+            for (int col = 1; col < grid.GetColumnCount(); ++col)
+                text += (col > 1 ? " | " : "") + grid.GetItemText(row, col).toStdString();
+            text += "\n";
+        }
+        return text;
     }
 
     CInPlaceEdit* Editor() const { return grid.GetInPlaceEdit(); }

@@ -25,8 +25,7 @@ TEST(InPlaceEdit, StartsAsTheKeyThatOpenedItSays)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.FocusOn(2, 2);
+        ShownGrid shown(CCellID(2, 2));
         if (c.byCaller)
             shown.grid.EditCell(2, 2, EditStartKey::Key(c.key));
         else
@@ -63,8 +62,7 @@ TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.FocusOn(2, 2);
+        ShownGrid shown(CCellID(2, 2));
         ShownGrid::Key(c.openKey);
         ASSERT_TRUE(shown.Editor());
         ShownGrid::Key(c.key, c.modifiers);
@@ -83,8 +81,7 @@ TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
 
 TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
 {
-    ShownGrid shown;
-    shown.FocusOn(9, 4);
+    ShownGrid shown(CCellID(9, 4));
     ShownGrid::Type(QStringLiteral("last"));
     ShownGrid::Key(Qt::Key_Tab);
     EXPECT_EQ(shown.grid.GetItemText(9, 4), QStringLiteral("last"));
@@ -93,8 +90,7 @@ TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
 
 TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 2);
+    ShownGrid shown(CCellID(2, 2));
     ShownGrid::Type(QStringLiteral("kept"));
     shown.Click(5, 3);
     EXPECT_FALSE(shown.Editor());
@@ -105,8 +101,7 @@ TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
 
 TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 3);
+    ShownGrid shown(CCellID(2, 3));
     ShownGrid::Key(Qt::Key_F2);
     const int cellWidth = shown.Editor()->width();
     ShownGrid::Type(QStringLiteral(" and a few more words"));
@@ -136,8 +131,7 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
 
 TEST(InPlaceEdit, PastesTheClipboardAsOneLine)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 2);
+    ShownGrid shown(CCellID(2, 2));
     ShownGrid::Key(Qt::Key_F2);
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("first\r\nsecond\r\n")));
     ShownGrid::Key(Qt::Key_V, Qt::ControlModifier);
