@@ -80,38 +80,6 @@ TEST(GridClipboard, CutAndDeleteClearOnlyWhatShowsAndIsAllowed)
     EXPECT_TRUE(shown.grid.GetItemState(4, 4) & CELL_MODIFIED);
 }
 
-TEST(GridClipboard, EachCommandThatMayChangeCellsAnnouncesItselfOnce)
-{
-    const struct {
-        const char* name;
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        int announced;
-    } cases[] = {
-        { "a paste of many cells", Qt::Key_V, Qt::ControlModifier, 1 },
-        { "a cut", Qt::Key_X, Qt::ControlModifier, 1 },
-        { "a Delete", Qt::Key_Delete, {}, 1 },
-        { "a copy", Qt::Key_C, Qt::ControlModifier, 0 },
-        { "typing on a cell, and Tab on to the next", Qt::Key_Tab, {}, 2 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown(CCellID(1, 1));
-        shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
-        ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\r\nc\td")));
-        QSignalSpy announced(&shown.grid, &CGridCtrl::cellsAboutToChange);
-        if (c.key == Qt::Key_Tab) {
-            ShownGrid::Type(QStringLiteral("ab"));
-            ShownGrid::Key(c.key);
-            // The editor Tab opened on the next cell takes the paste.
-            shown.grid.PasteClipboard();
-        } else {
-            ShownGrid::Key(c.key, c.modifiers);
-        }
-        EXPECT_EQ(announced.count(), c.announced);
-    }
-}
-
 TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
 {
     ShownGrid shown(CCellID(3, 3));
