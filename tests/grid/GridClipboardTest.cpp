@@ -31,7 +31,6 @@ TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
     } cases[] = {
         { "tab-separated", "x\ty\r\nz\tw\r\n", { 2, 2, 2, 2 }, "r2c1 | x | y | r2c4\nr3c1 | z | w | r3c4\n",
             { 2, 2, 3, 3 } },
-        { "comma-separated", "a,b", { 1, 1, 1, 1 }, "a | b | r1c3 | r1c4\n", { 1, 1, 1, 2 } },
         { "beyond the last row and column is dropped", "1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", { 8, 3, 8, 3 },
             "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n", { 8, 3, 9, 4 } },
         { "the top-left cell of the selection is the target", "t", { 4, 2, 6, 3 }, "r4c1 | t | r4c3 | r4c4\n",
