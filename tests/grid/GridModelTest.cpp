@@ -2,9 +2,7 @@
 #include "grid/TextMeasure.h"
 
 #include "GridTestSupport.h"
-#include "support/Corpus.h"
 
-#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 
@@ -249,15 +247,6 @@ TEST(TextMeasure, WidestTextIsNeverNarrowerThanTheWidestMeasured)
 {
     QStringList texts = { "AV", "Q-J", "f\"", "To", "ffi", "e\u0301\u0301\u0301", "\u4e2d\u6587\u5b57",
         "a\tb", "soft\u00adhyphen", "\u0645\u0631\u062d\u0628\u0627", "W", "" };
-    for (const std::filesystem::path& path : CorpusFiles()) {
-        QFile file(QString::fromStdString(path.string()));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
-            if (line.trimmed().startsWith(u'|'))
-                for (const QString& cell : line.split(u'|'))
-                    texts << cell.trimmed();
-    }
     // Numbers of one length tie in their bounds.
     for (int n = 100000; n < 100100; ++n)
         texts << QString::number(n);
