@@ -16,7 +16,7 @@ TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
     shown.grid.SetItemState(4, 4, CELL_SELECTED);
     shown.grid.SetRowHeight(2, 0);
     shown.grid.SetColumnWidth(3, 0);
-    ShownGrid::Key(Qt::Key_Insert, Qt::ControlModifier);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c2\t\r\n\t\t\r\n\t\tr4c4"));
 }
 
@@ -83,7 +83,7 @@ TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
 {
     ShownGrid shown(CCellID(3, 3));
     QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
-    ShownGrid::Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(1, 1, 9, 4));
     EXPECT_EQ(changed.count(), 1);
 }

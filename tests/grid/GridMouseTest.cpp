@@ -71,7 +71,7 @@ TEST(GridMouse, AClickOnTheFocusedCellEditsItOnReleaseUnlessTheMouseDragsAway)
     QTest::mouseRelease(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(3, 2));
     ASSERT_TRUE(shown.Editor());
     EXPECT_EQ(shown.Editor()->cursorPosition(), 4);
-    ShownGrid::Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
 
     shown.Drag(shown.Centre(3, 2), shown.Centre(5, 3));
     EXPECT_FALSE(shown.Editor());

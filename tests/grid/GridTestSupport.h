@@ -21,6 +21,20 @@ inline void PrintTo(const CCellRange& range, std::ostream* os)
     PrintTo(CCellID(range.maxRow, range.maxCol), os);
 }
 
+// A key to the widget with the focus: the grid, its editor, a button.
+inline void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+// Each character to whichever widget has the focus by then: the first one
+// typed on a cell opens its editor, which takes the rest.
+inline void Type(const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+}
+
 // The table editor's grid (10 x 5, one fixed row and column) shown and
 // focused, its data cells holding "r<row>c<col>", in a font every machine
 // of the project has.
@@ -71,20 +85,6 @@ struct ShownGrid {
         QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
         QTest::mouseMove(grid.viewport(), to);
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
-    }
-
-    // A key to the widget with the focus: the grid, or its editor.
-    static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-    }
-
-    // Each character to whichever widget has the focus by then: the first one
-    // typed on a cell opens its editor, which takes the rest.
-    static void Type(const QString& text)
-    {
-        for (const QChar ch : text)
-            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
     }
 
     void FocusOn(int row, int col)

@@ -29,7 +29,7 @@ TEST(InPlaceEdit, StartsAsTheKeyThatOpenedItSays)
         if (c.byCaller)
             shown.grid.EditCell(2, 2, EditStartKey::Key(c.key));
         else
-            ShownGrid::Key(c.key);
+            Key(c.key);
         CInPlaceEdit* editor = shown.Editor();
         ASSERT_TRUE(editor);
         EXPECT_EQ(editor->text().toStdString(), c.text);
@@ -60,12 +60,12 @@ TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ShownGrid shown(CCellID(2, 2));
-        ShownGrid::Key(c.openKey);
+        Key(c.openKey);
         ASSERT_TRUE(shown.Editor());
-        ShownGrid::Key(c.key, c.modifiers);
+        Key(c.key, c.modifiers);
         if (c.openKey == Qt::Key_F2 && !c.editingNext) {
             EXPECT_EQ(shown.EditorCell(), CCellID(2, 2));
-            ShownGrid::Key(Qt::Key_Return);
+            Key(Qt::Key_Return);
         }
         EXPECT_EQ(shown.grid.GetItemText(2, 2).toStdString(), c.text);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
@@ -79,8 +79,8 @@ TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
 TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
 {
     ShownGrid shown(CCellID(9, 4));
-    ShownGrid::Type(QStringLiteral("last"));
-    ShownGrid::Key(Qt::Key_Tab);
+    Type(QStringLiteral("last"));
+    Key(Qt::Key_Tab);
     EXPECT_EQ(shown.grid.GetItemText(9, 4), QStringLiteral("last"));
     EXPECT_EQ(shown.EditorCell(), CCellID(10, 1));
 }
@@ -88,7 +88,7 @@ TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
 TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
 {
     ShownGrid shown(CCellID(2, 2));
-    ShownGrid::Type(QStringLiteral("kept"));
+    Type(QStringLiteral("kept"));
     shown.Click(5, 3);
     EXPECT_FALSE(shown.Editor());
     EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("kept"));
@@ -99,11 +99,11 @@ TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
 TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
 {
     ShownGrid shown(CCellID(2, 3));
-    ShownGrid::Key(Qt::Key_F2);
+    Key(Qt::Key_F2);
     const int cellWidth = shown.Editor()->width();
-    ShownGrid::Type(QStringLiteral(" and a few more words"));
+    Type(QStringLiteral(" and a few more words"));
     EXPECT_GT(shown.Editor()->width(), cellWidth);
-    ShownGrid::Type(QString(200, u'w'));
+    Type(QString(200, u'w'));
     EXPECT_EQ(shown.Editor()->geometry().right(), shown.grid.viewport()->width() - 1);
 }
 
@@ -114,14 +114,14 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
     QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
         [&veto](int row, int, GridEditResult* result) { result->vetoed = veto && row == 2; });
     shown.FocusOn(2, 2);
-    ShownGrid::Type(QStringLiteral("x"));
+    Type(QStringLiteral("x"));
     EXPECT_FALSE(shown.Editor());
 
     veto = false;
     QObject::connect(
         &shown.grid, &CGridCtrl::endEdit, [](int, int, GridEditResult* result) { result->vetoed = true; });
-    ShownGrid::Type(QStringLiteral("x"));
-    ShownGrid::Key(Qt::Key_Return);
+    Type(QStringLiteral("x"));
+    Key(Qt::Key_Return);
     EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2"));
     EXPECT_FALSE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
 }
@@ -129,12 +129,12 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
 TEST(InPlaceEdit, PastesTheClipboardAsOneLine)
 {
     ShownGrid shown(CCellID(2, 2));
-    ShownGrid::Key(Qt::Key_F2);
+    Key(Qt::Key_F2);
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("first\r\nsecond\r\n")));
-    ShownGrid::Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
     // The grid's own Paste goes into the open editor of its target.
     shown.grid.PasteClipboard();
-    ShownGrid::Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
     EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2first secondfirst second"));
     EXPECT_EQ(shown.grid.GetItemText(3, 2), QStringLiteral("r3c2"));
 }

@@ -1,7 +1,5 @@
 #include "TableDialogSupport.h"
 
-#include "grid/GridTestSupport.h"
-
 #include "platform/Clipboard.h"
 
 #include <QStringList>
