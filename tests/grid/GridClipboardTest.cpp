@@ -9,27 +9,14 @@
 
 namespace {
 
-// The data cells of rows `first`..`last` as lines of " | "-joined texts.
-std::string Rows(const CGridCtrl& grid, int first, int last)
-{
-    std::string text;
-    for (int row = first; row <= last; ++row) {
-        for (int col = 1; col < grid.GetColumnCount(); ++col)
-            text += (col > 1 ? " | " : "") + grid.GetItemText(row, col).toStdString();
-        text += "\n";
-    }
-    return text;
-}
-
 TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
 {
-    ShownGrid shown;
-    shown.grid.SetFocusCell(1, 1);
+    ShownGrid shown(CCellID(1, 1));
     shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
     shown.grid.SetItemState(4, 4, CELL_SELECTED);
     shown.grid.SetRowHeight(2, 0);
     shown.grid.SetColumnWidth(3, 0);
-    ShownGrid::Key(Qt::Key_Insert, Qt::ControlModifier);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c2\t\r\n\t\t\r\n\t\tr4c4"));
 }
 
@@ -44,7 +31,6 @@ TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
     } cases[] = {
         { "tab-separated", "x\ty\r\nz\tw\r\n", { 2, 2, 2, 2 }, "r2c1 | x | y | r2c4\nr3c1 | z | w | r3c4\n",
             { 2, 2, 3, 3 } },
-        { "comma-separated", "a,b", { 1, 1, 1, 1 }, "a | b | r1c3 | r1c4\n", { 1, 1, 1, 2 } },
         { "beyond the last row and column is dropped", "1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", { 8, 3, 8, 3 },
             "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n", { 8, 3, 9, 4 } },
         { "the top-left cell of the selection is the target", "t", { 4, 2, 6, 3 }, "r4c1 | t | r4c3 | r4c4\n",
@@ -53,11 +39,9 @@ TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ShownGrid shown;
-        shown.grid.SetFocusCell(c.target.minRow, c.target.minCol);
-        shown.grid.SetSelectedRange(c.target);
         ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard)));
-        ShownGrid::Key(Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(Rows(shown.grid, c.target.minRow, c.selected.maxRow), c.rows);
+        shown.Press(c.target, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(shown.Rows(c.target.minRow, c.selected.maxRow), c.rows);
         EXPECT_EQ(shown.grid.GetRowCount(), 10);
         EXPECT_EQ(shown.grid.GetColumnCount(), 5);
         EXPECT_EQ(shown.grid.GetSelectedRange(), c.selected);
@@ -66,80 +50,40 @@ TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
 
 TEST(GridClipboard, PastePassesOverHiddenRowsAndRefusedCells)
 {
-    ShownGrid shown;
+    ShownGrid shown(CCellID(1, 1));
     shown.grid.SetRowHeight(2, 0);
     shown.grid.SetItemState(3, 2, CELL_READONLY);
     QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
         [](int row, int col, GridEditResult* result) { result->vetoed = row == 3 && col == 3; });
-    shown.FocusOn(1, 1);
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\tc\r\nd\te\tf")));
     shown.grid.PasteClipboard();
-    EXPECT_EQ(
-        Rows(shown.grid, 1, 3), "a | b | c | r1c4\nr2c1 | r2c2 | r2c3 | r2c4\nd | r3c2 | r3c3 | r3c4\n");
+    EXPECT_EQ(shown.Rows(1, 3), "a | b | c | r1c4\nr2c1 | r2c2 | r2c3 | r2c4\nd | r3c2 | r3c3 | r3c4\n");
 
     // A read-only target refuses the whole paste.
     shown.FocusOn(3, 2);
     shown.grid.PasteClipboard();
-    EXPECT_EQ(Rows(shown.grid, 3, 3), "d | r3c2 | r3c3 | r3c4\n");
+    EXPECT_EQ(shown.Rows(3, 3), "d | r3c2 | r3c3 | r3c4\n");
 }
 
 TEST(GridClipboard, CutAndDeleteClearOnlyWhatShowsAndIsAllowed)
 {
     ShownGrid shown;
-    shown.FocusOn(1, 1);
-    shown.grid.SetSelectedRange({ 1, 1, 2, 3 });
     shown.grid.SetColumnWidth(2, 0);
     QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
         [](int row, int col, GridEditResult* result) { result->vetoed = row == 2 && col == 3; });
-    ShownGrid::Key(Qt::Key_X, Qt::ControlModifier);
+    shown.Press({ 1, 1, 2, 3 }, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c3\r\nr2c1\tr2c3"));
-    EXPECT_EQ(Rows(shown.grid, 1, 2), " | r1c2 |  | r1c4\n | r2c2 | r2c3 | r2c4\n");
-
-    shown.grid.SetSelectedRange({ 3, 3, 4, 4 });
-    ShownGrid::Key(Qt::Key_Delete);
-    EXPECT_EQ(Rows(shown.grid, 3, 4), "r3c1 | r3c2 |  | \nr4c1 | r4c2 |  | \n");
+    EXPECT_EQ(shown.Rows(1, 2), " | r1c2 |  | r1c4\n | r2c2 | r2c3 | r2c4\n");
+    shown.Press({ 3, 3, 4, 4 }, Qt::Key_Delete);
+    EXPECT_EQ(shown.Rows(3, 4), "r3c1 | r3c2 |  | \nr4c1 | r4c2 |  | \n");
     EXPECT_TRUE(shown.grid.GetItemState(4, 4) & CELL_MODIFIED);
-}
-
-TEST(GridClipboard, EachCommandThatMayChangeCellsAnnouncesItselfOnce)
-{
-    const struct {
-        const char* name;
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        int announced;
-    } cases[] = {
-        { "a paste of many cells", Qt::Key_V, Qt::ControlModifier, 1 },
-        { "a cut", Qt::Key_X, Qt::ControlModifier, 1 },
-        { "a Delete", Qt::Key_Delete, {}, 1 },
-        { "a copy", Qt::Key_C, Qt::ControlModifier, 0 },
-        { "typing on a cell, and Tab on to the next", Qt::Key_Tab, {}, 2 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.FocusOn(1, 1);
-        shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
-        ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\r\nc\td")));
-        QSignalSpy announced(&shown.grid, &CGridCtrl::cellsAboutToChange);
-        if (c.key == Qt::Key_Tab) {
-            ShownGrid::Type(QStringLiteral("ab"));
-            ShownGrid::Key(c.key);
-            // The editor Tab opened on the next cell takes the paste.
-            shown.grid.PasteClipboard();
-        } else {
-            ShownGrid::Key(c.key, c.modifiers);
-        }
-        EXPECT_EQ(announced.count(), c.announced);
-    }
 }
 
 TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
 {
-    ShownGrid shown;
-    shown.FocusOn(3, 3);
+    ShownGrid shown(CCellID(3, 3));
     QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
-    ShownGrid::Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(1, 1, 9, 4));
     EXPECT_EQ(changed.count(), 1);
 }

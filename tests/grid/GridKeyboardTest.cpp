@@ -33,10 +33,9 @@ TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.FocusOn(c.from.row, c.from.col);
+        ShownGrid shown(c.from);
         QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
-        ShownGrid::Key(c.key, c.modifiers);
+        Key(c.key, c.modifiers);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.to);
         EXPECT_EQ(shown.grid.GetRowCount(), std::max(10, c.to.row + 1));
         // A move selects the new cell alone and is announced.
@@ -52,19 +51,18 @@ TEST(GridKeys, SkipHiddenRowsAndColumns)
     shown.grid.SetRowHeight(4, 0);
     shown.grid.SetColumnWidth(2, 0);
     shown.FocusOn(3, 1);
-    ShownGrid::Key(Qt::Key_Down);
-    ShownGrid::Key(Qt::Key_Right);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
     EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(5, 3));
 }
 
 TEST(GridKeys, ShiftExtendsTheSelectionFromWhereItStarted)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 2);
-    ShownGrid::Key(Qt::Key_Down, Qt::ShiftModifier);
-    ShownGrid::Key(Qt::Key_Right, Qt::ShiftModifier);
+    ShownGrid shown(CCellID(2, 2));
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(2, 2, 3, 3));
-    ShownGrid::Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(2, 3, 2, 3));
 }
 
@@ -72,22 +70,21 @@ TEST(GridKeys, PageDownMovesByAPageAndKeepsTheFocusInView)
 {
     ShownGrid shown(60, 5);
     shown.FocusOn(1, 1);
-    ShownGrid::Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
     const CCellID focus = shown.grid.GetFocusCell();
     EXPECT_GT(focus.row, 5);
     EXPECT_TRUE(shown.grid.IsCellVisible(focus.row, focus.col));
-    ShownGrid::Key(Qt::Key_PageUp);
+    Key(Qt::Key_PageUp);
     EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(1, 1));
     EXPECT_EQ(shown.grid.verticalScrollBar()->value(), 0);
 }
 
 TEST(GridKeys, CtrlAndKeypadPlusSizeTheColumnsAndInputMethodTextStartsAnEdit)
 {
-    ShownGrid shown;
-    shown.FocusOn(2, 2);
+    ShownGrid shown(CCellID(2, 2));
     shown.grid.SetItemText(5, 3, QStringLiteral("a text far wider than the column"));
     const int width = shown.grid.GetColumnWidth(3);
-    ShownGrid::Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_GT(shown.grid.GetColumnWidth(3), width);
 
     QInputMethodEvent composed;
@@ -100,8 +97,8 @@ TEST(GridKeys, CtrlAndKeypadPlusSizeTheColumnsAndInputMethodTextStartsAnEdit)
 TEST(GridKeys, DoNothingWithoutAFocusCell)
 {
     ShownGrid shown;
-    ShownGrid::Key(Qt::Key_Down);
-    ShownGrid::Type(QStringLiteral("x"));
+    Key(Qt::Key_Down);
+    Type(QStringLiteral("x"));
     EXPECT_FALSE(shown.grid.GetFocusCell().IsValid());
     EXPECT_FALSE(shown.Editor());
 }

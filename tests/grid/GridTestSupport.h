@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <ostream>
+#include <string>
 
 // Cells and ranges read as "(row, col)" in a failure's message.
 inline void PrintTo(const CCellID& cell, std::ostream* os)
@@ -20,10 +21,30 @@ inline void PrintTo(const CCellRange& range, std::ostream* os)
     PrintTo(CCellID(range.maxRow, range.maxCol), os);
 }
 
+// A key to the widget with the focus: the grid, its editor, a button.
+inline void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+// Each character to whichever widget has the focus by then: the first one
+// typed on a cell opens its editor, which takes the rest.
+inline void Type(const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+}
+
 // The table editor's grid (10 x 5, one fixed row and column) shown and
 // focused, its data cells holding "r<row>c<col>", in a font every machine
 // of the project has.
 struct ShownGrid {
+    explicit ShownGrid(CCellID focus)
+        : ShownGrid()
+    {
+        FocusOn(focus.row, focus.col);
+    }
+
     explicit ShownGrid(int rows = 10, int cols = 5)
         : grid(rows, cols, 1, 1)
     {
@@ -66,24 +87,30 @@ struct ShownGrid {
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
     }
 
-    // A key to the widget with the focus: the grid, or its editor.
-    static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-    }
-
-    // Each character to whichever widget has the focus by then: the first one
-    // typed on a cell opens its editor, which takes the rest.
-    static void Type(const QString& text)
-    {
-        for (const QChar ch : text)
-            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-    }
-
     void FocusOn(int row, int col)
     {
         grid.SetFocusCell(row, col);
         grid.SetSelectedRange({ row, col, row, col });
+    }
+
+    // Focuses the range's top-left cell, selects the range, and presses the key.
+    void Press(const CCellRange& range, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        FocusOn(range.minRow, range.minCol);
+        grid.SetSelectedRange(range);
+        Key(key, modifiers);
+    }
+
+    // The data cells of rows `first`..`last` as lines of " | "-joined texts.
+    std::string Rows(int first, int last) const
+    {
+        std::string text;
+        for (int row = first; row <= last; ++row) {
+            for (int col = 1; col < grid.GetColumnCount(); ++col)
+                text += (col > 1 ? " | " : "") + grid.GetItemText(row, col).toStdString();
+            text += "\n";
+        }
+        return text;
     }
 
     CInPlaceEdit* Editor() const { return grid.GetInPlaceEdit(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/GridTestSupport.h"
 #include "platform/StringConvert.h"
 #include "table/CGridDialog.h"
 
@@ -32,18 +33,6 @@ inline std::string GridCells(const CGridCtrl& grid)
 
 inline const LineList NINE = { u"| a | b | c |", u"| d | e | f |", u"| g | h | i |" };
 inline const char* const NINE_CELLS = "a,b,c/d,e,f/g,h,i";
-
-// Sends the key to whichever widget has the focus: the grid, its editor, a button.
-inline void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-}
-
-inline void Type(const QString& text)
-{
-    for (const QChar ch : text)
-        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-}
 
 inline QPushButton* Button(const QWidget& dialog, const char* name)
 {
