@@ -59,7 +59,7 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
     TakeRoad(road);
 
     EXPECT_EQ(m_boxes.texts, QStringList { "Save changes to edited.feature?" }) << "asked once";
-    EXPECT_EQ(ReadFile(m_edited), answer == QMessageBox::Yes ? typed.toUtf8() : "Feature: Edited\r\n")
+    EXPECT_EQ(ReadBytes(m_edited), answer == QMessageBox::Yes ? typed.toUtf8() : "Feature: Edited\r\n")
         << "only Yes saves the changes";
     const bool stays = answer == QMessageBox::Cancel;
     EXPECT_EQ(Frame().isVisible(), stays || road != "Close");
@@ -94,7 +94,7 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     m_saveChoice = FilePath("named");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     const QString saved = FilePath("named.feature");
-    EXPECT_EQ(ReadFile(saved), View().WholeText().toUtf8());
+    EXPECT_EQ(ReadBytes(saved), View().WholeText().toUtf8());
     EXPECT_FALSE(Frame().isWindowModified());
 
     ASSERT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile("shop[*].feature", "Feature: Shop\r\n")));
@@ -148,7 +148,7 @@ TEST_F(DocumentRoadTest, AMissingFileInAnExistingFolderIsANewDocumentByThatName)
     EXPECT_FALSE(QFile::exists(path)) << "nothing is written before a save";
     TypeAtEnd("  Scenario: first");
     ASSERT_TRUE(Execute(ID_FILE_SAVE)) << "saved without a dialog, whose answer would be empty";
-    EXPECT_EQ(ReadFile(path), View().WholeText().toUtf8());
+    EXPECT_EQ(ReadBytes(path), View().WholeText().toUtf8());
     EXPECT_EQ(RecentEntry(0), "&1 " + QDir::toNativeSeparators(path));
 }
 
@@ -182,7 +182,7 @@ TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
     QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(&View(), "Y");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadFile(path), "\xEF\xBB\xBFY");
+    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFY");
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST_P(AnotherProgramRewritesTheFile, AndTheEditorReloadsOrAsks)
     Settle();
     EXPECT_EQ(m_boxes.texts.size(), boxes) << "no question about our own save";
     EXPECT_EQ(Status(), QString()) << "nor a reload";
-    EXPECT_EQ(ReadFile(m_path), View().WholeText().toUtf8());
+    EXPECT_EQ(ReadBytes(m_path), View().WholeText().toUtf8());
 }
 
 INSTANTIATE_TEST_SUITE_P(, AnotherProgramRewritesTheFile,
@@ -114,9 +114,9 @@ TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
             QString("The file %1 has been changed by another program since Quillmark read it. Save over "
                     "it and lose the other program's changes?")
                 .arg(Shown()) });
-    EXPECT_TRUE(ReadFile(m_path).startsWith(theirs)) << "Cancel keeps the other program's file";
+    EXPECT_TRUE(ReadBytes(m_path).startsWith(theirs)) << "Cancel keeps the other program's file";
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadFile(m_path), mine.toUtf8());
+    EXPECT_EQ(ReadBytes(m_path), mine.toUtf8());
 }
 
 TEST_F(FileOnDisk, AFileDeletedOnDiskMarksTheDocumentModifiedSoThatClosingAsks)
@@ -129,7 +129,7 @@ TEST_F(FileOnDisk, AFileDeletedOnDiskMarksTheDocumentModifiedSoThatClosingAsks)
     EXPECT_FALSE(Frame().close());
     EXPECT_EQ(m_boxes.texts.size(), 1);
     EXPECT_TRUE(Frame().close());
-    EXPECT_EQ(ReadFile(m_path), original) << "Yes writes the file again";
+    EXPECT_EQ(ReadBytes(m_path), original) << "Yes writes the file again";
 }
 
 } // namespace

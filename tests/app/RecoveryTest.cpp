@@ -130,7 +130,7 @@ TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
     EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
     m_saveChoice = FilePath("saved.feature");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadFile(Doc().GetPathName()), text.toUtf8()) << "saved as the user would have saved it";
+    EXPECT_EQ(ReadBytes(Doc().GetPathName()), text.toUtf8()) << "saved as the user would have saved it";
 }
 
 INSTANTIATE_TEST_SUITE_P(, RecoveryOffer,

@@ -10,6 +10,7 @@
 #include "document/FileDialogs.h"
 #include "editor/CQuillmark2View.h"
 #include "support/DialogAnswers.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 
@@ -108,15 +109,8 @@ protected:
     QString FilePath(const QString& name) const { return m_sandbox.filePath(name); }
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
-        QFile file(FilePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-            << name.toStdString();
-        return file.fileName();
-    }
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        EXPECT_TRUE(WriteBytes(FilePath(name), bytes)) << name.toStdString();
+        return FilePath(name);
     }
 
     void TypeAtEnd(const QString& text) const

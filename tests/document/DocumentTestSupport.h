@@ -2,21 +2,9 @@
 
 #include "document/CQuillmark2Doc.h"
 #include "editor/ViewTestSupport.h"
+#include "support/FileBytes.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A document over the view, and a folder of the test's own for its files.
 class Document : public ViewTest {

@@ -1,7 +1,7 @@
 #include "print/Printing.h"
 #include "support/DialogAnswers.h"
+#include "support/FileBytes.h"
 
-#include <QFile>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -16,8 +16,7 @@ namespace {
 // The number of pages of a PDF file, -1 when it is none.
 int PdfPages(const QString& path)
 {
-    QFile file(path);
-    const QString pdf = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    const QString pdf = QString::fromLatin1(ReadBytes(path));
     return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))))
                                   : -1;
 }
