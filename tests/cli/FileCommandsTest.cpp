@@ -7,10 +7,8 @@ namespace {
 class FileCommands : public CliTest { };
 
 // The language comes from --language, else from a first line that names one; a
-// name the dictionary lacks is reported and English kept. Damaged bytes are
-// counted in a warning, zero bytes that make no UTF-16 text are warned of, and
-// the file is read on.
-TEST_F(FileCommands, ClassifyInTheFilesLanguageAndWarnOfProblems)
+// name the dictionary lacks is reported and English kept.
+TEST_F(FileCommands, ClassifyInTheLanguageAskedForOrTheFilesOwn)
 {
     const std::tuple<std::string, std::vector<std::string>, std::string, std::string> cases[] = {
         { "# language: de\nFunktionalität: a\rGrundlage:\r\n  Angenommen ich\n  | a |", {},
@@ -19,14 +17,8 @@ TEST_F(FileCommands, ClassifyInTheFilesLanguageAndWarnOfProblems)
             "" },
         { "# language: xx\r\nFeature: b", {}, "1\t1\tFEATURE_LINE\tFeature\n",
             "quillmark-cli: Cannot set language to xx\n" },
-        { "# language: de\nFeature: b", { "--language", "en" }, "1\t1\tFEATURE_LINE\tFeature\n", "" },
         { "# language: xx\nFonctionnalité: b", { "--language=fr" }, "1\t1\tFEATURE_LINE\tFonctionnalité\n",
             "" },
-        { "Given caf\xE9 au lait\nb", {}, "1\t12\tTEXT_LINE\t\n",
-            "quillmark-cli: warning: file.feature: 1 invalid byte sequence could not be decoded\n" },
-        { std::string("Given a\0b\nc", 11), {}, "1\t12\tTEXT_LINE\t\n",
-            "quillmark-cli: warning: file.feature: neither UTF-8 nor UTF-16 text (it holds zero bytes); "
-            "read as UTF-8\n" },
     };
     for (const auto& [text, options, laterRows, err] : cases) {
         SCOPED_TRACE(text);
@@ -39,16 +31,12 @@ TEST_F(FileCommands, ClassifyInTheFilesLanguageAndWarnOfProblems)
     }
 }
 
-TEST_F(FileCommands, UnreadableFileNamesFileAndReason)
+// A missing file is the rewriting commands' to show.
+TEST_F(FileCommands, AFolderCannotBeRead)
 {
-    for (const char* command : { "analyse", "format" }) {
-        const CliResult missing = Run({ command, "absent.feature" });
-        EXPECT_EQ(missing.status, 2) << command;
-        EXPECT_EQ(missing.out, "") << command;
-        EXPECT_EQ(missing.err, "quillmark-cli: cannot read absent.feature: No such file or directory\n")
-            << command;
-    }
-    EXPECT_EQ(Run({ "classify", "." }).err, "quillmark-cli: cannot read .: Is a directory\n");
+    const CliResult result = Run({ "classify", "." });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out + result.err, "quillmark-cli: cannot read .: Is a directory\n");
 }
 
 // The file is read whole; one that does not fit in memory is refused with a
