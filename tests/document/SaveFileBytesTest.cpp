@@ -16,27 +16,22 @@ constexpr uid_t nobody = 65534;
 
 // A folder of the test's own, in which `Mounted` puts a tmpfs of 64 KiB for
 // the life of the object; only root may mount one.
-class TinyDisk {
-public:
+struct TinyDisk {
     bool Mount()
     {
-        m_mounted = geteuid() == 0 && mount("tmpfs", Name(), "tmpfs", 0, "size=64k") == 0;
-        return m_mounted;
+        mounted = geteuid() == 0 && mount("tmpfs", name.constData(), "tmpfs", 0, "size=64k") == 0;
+        return mounted;
     }
     ~TinyDisk()
     {
-        if (m_mounted)
-            umount(Name());
+        if (mounted)
+            umount(name.constData());
     }
-    QString Path(const QString& name) const { return m_folder.filePath(name); }
-    QString Folder() const { return m_folder.path(); }
+    QString Path(const QString& file) const { return folder.filePath(file); }
 
-private:
-    const char* Name() const { return m_name.constData(); }
-
-    QTemporaryDir m_folder;
-    QByteArray m_name = QFile::encodeName(m_folder.path());
-    bool m_mounted = false;
+    QTemporaryDir folder;
+    QByteArray name = QFile::encodeName(folder.path());
+    bool mounted = false;
 };
 
 // Runs `action` as a user whom a folder's permissions stop: the test itself
@@ -91,7 +86,7 @@ TEST(SaveFileBytes, InAReadOnlyFolderTheFileIsWrittenInPlaceOrLeftAsItWas)
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
         bool saved = false;
         QString reason;
-        if (!WithReadOnlyFolder(disk.Folder(), path, copies.path(),
+        if (!WithReadOnlyFolder(disk.folder.path(), path, copies.path(),
                 [&] { saved = SaveFileBytes(path, c.now, copies.path(), reason); }))
             GTEST_SKIP() << "root cannot act as the user nobody here";
         EXPECT_EQ(saved, c.error == 0);
@@ -100,7 +95,8 @@ TEST(SaveFileBytes, InAReadOnlyFolderTheFileIsWrittenInPlaceOrLeftAsItWas)
         }
         EXPECT_EQ(ReadBytes(path), c.error == 0 ? c.now : c.old);
         EXPECT_EQ(QDir(copies.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "x.feature" });
+        EXPECT_EQ(
+            QDir(disk.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "x.feature" });
     }
 }
 
@@ -120,7 +116,7 @@ TEST_F(Document, ASaveOntoAFullDiskSaysNoSpaceIsLeft)
         QStringList {
             QStringLiteral("Cannot save %1: %2.").arg(QDir::toNativeSeparators(path), strerror(ENOSPC)) });
     EXPECT_EQ(ReadBytes(path), QByteArray("Feature: old\r\n"));
-    EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files | QDir::Hidden), QStringList { "full.feature" })
+    EXPECT_EQ(QDir(disk.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "full.feature" })
         << "no temporary file is left behind";
 }
 
