@@ -112,7 +112,8 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
         const char* said;
         QString title;
     } cases[] = {
-        { WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences", "bytes.feature" },
+        { WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences in bytes.feature",
+            "bytes.feature" },
         { WriteFile("xx.feature", "# language: xx\r\nFeature: x\r\n"), "Cannot set language to xx",
             "xx.feature" },
         { FilePath("folder"), "it is a folder", "Untitled" },

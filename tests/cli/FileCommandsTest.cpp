@@ -36,7 +36,8 @@ TEST_F(FileCommands, AFolderCannotBeRead)
 {
     const CliResult result = Run({ "classify", "." });
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out + result.err, "quillmark-cli: cannot read .: Is a directory\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "quillmark-cli: cannot read .: Is a directory\n");
 }
 
 // The file is read whole; one that does not fit in memory is refused with a
