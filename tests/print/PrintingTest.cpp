@@ -21,61 +21,36 @@ int PdfPages(const QString& path)
                                   : -1;
 }
 
-class PrintingTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_view.setFont(QFont(QStringLiteral("Courier New"), 10));
-        QStringList lines;
-        for (int i = 0; i < 300; ++i)
-            lines << QStringLiteral("    Given step number %1 of a long scenario").arg(i);
-        m_view.setPlainText(lines.join('\n'));
-    }
-
-    QTemporaryDir m_folder;
-    QPlainTextEdit m_view;
-    PrintController m_controller;
-};
-
-// Printed into a PDF file, with no printer needed.
-bool PrintToPdf(QPlainTextEdit* view, const QString& path)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return PrintDocument(view, printer);
-}
-
-TEST_F(PrintingTest, PdfHoldsEveryPageAndTheEditorStaysAsItWas)
-{
-    m_view.moveCursor(QTextCursor::Down);
-    const QString text = m_view.toPlainText();
-    const QString pdf = m_folder.filePath("long.pdf");
-    ASSERT_TRUE(PrintToPdf(&m_view, pdf));
-    EXPECT_GE(PdfPages(pdf), 4) << "300 lines of 10-point text cannot fit on fewer pages";
-    EXPECT_EQ(m_view.textCursor().blockNumber(), 1);
-    EXPECT_EQ(m_view.toPlainText(), text);
-    EXPECT_FALSE(PrintToPdf(&m_view, m_folder.filePath("no/such/folder/out.pdf")));
-    EXPECT_FALSE(PrintToPdf(nullptr, m_folder.filePath("none.pdf")));
-}
-
 // Print Setup's choice holds for the print that follows, on the one printer
-// of the session.
-TEST_F(PrintingTest, PrintTakesThePageSetupChosenBefore)
+// of the session, here printing into a PDF file with no printer needed.
+TEST(Printing, PrintTakesThePageSetupChosenBeforeAndLeavesTheEditorAsItWas)
 {
+    QTemporaryDir folder;
+    QPlainTextEdit view;
+    view.setFont(QFont(QStringLiteral("Courier New"), 10));
+    view.setPlainText(QStringLiteral("    Given a step of a long scenario\n").repeated(300));
+    view.moveCursor(QTextCursor::Down);
+    const QString text = view.toPlainText();
+    PrintController controller;
     DialogAnswers answers;
     answers.Then<QPageSetupDialog>([](QPageSetupDialog& dialog) {
         dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
         dialog.accept();
     });
     answers.Then<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
-    EXPECT_TRUE(m_controller.PrintSetup(nullptr));
-    const QString printed = m_folder.filePath("printed.pdf");
-    m_controller.printer().setOutputFormat(QPrinter::PdfFormat);
-    EXPECT_TRUE(m_controller.Print(&m_view, nullptr, printed));
-    EXPECT_EQ(m_controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
-    EXPECT_GE(PdfPages(printed), 4);
+    EXPECT_TRUE(controller.PrintSetup(nullptr));
+    const QString pdf = folder.filePath("printed.pdf");
+    controller.printer().setOutputFormat(QPrinter::PdfFormat);
+    EXPECT_TRUE(controller.Print(&view, nullptr, pdf));
+    EXPECT_EQ(controller.printer().pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_GE(PdfPages(pdf), 4) << "300 lines of 10-point text cannot fit on fewer pages";
+    EXPECT_EQ(view.textCursor().blockNumber(), 1);
+    EXPECT_EQ(view.toPlainText(), text);
+
+    // A print that cannot be written, or has no text, fails.
+    controller.printer().setOutputFileName(folder.filePath("no/such/folder/out.pdf"));
+    EXPECT_FALSE(PrintDocument(&view, controller.printer()));
+    EXPECT_FALSE(PrintDocument(nullptr, controller.printer()));
 }
 
 } // namespace
