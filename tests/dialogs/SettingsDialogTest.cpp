@@ -1,7 +1,6 @@
 #include "dialogs/CSettingsDialog.h"
 
 #include "core/language/KeywordDictionary.h"
-#include "platform/StringConvert.h"
 #include "support/QtPrinters.h"
 
 #include <QComboBox>
@@ -12,23 +11,17 @@
 
 namespace {
 
-QComboBox& List(CSettingsDialog& dialog, const char* name)
-{
-    return *dialog.findChild<QComboBox*>(QLatin1String(name));
-}
-
 TEST(SettingsDialog, OffersEveryLanguageSortedByItsTextWithItsCode)
 {
     CSettingsDialog dialog(12, QStringLiteral("en"));
-    QComboBox& list = List(dialog, "languageList");
+    QComboBox& list = *dialog.findChild<QComboBox*>("languageList");
     ASSERT_EQ(list.count(), LANGUAGE_COUNT);
-    for (int i = 1; i < list.count(); ++i)
-        EXPECT_LE(list.itemText(i - 1).compare(list.itemText(i), Qt::CaseInsensitive), 0) << i;
-    // Sorting must keep each text with its own code.
-    for (const LanguageListEntry& entry : languageList) {
-        const int index = list.findText(toQString(entry.englishName + u" (" + entry.code + u")"));
-        ASSERT_GE(index, 0) << toQString(entry.code).toStdString();
-        EXPECT_EQ(list.itemData(index).toString(), toQString(entry.code));
+    for (int i = 0; i < list.count(); ++i) {
+        const QString text = list.itemText(i);
+        // Sorting must keep each text with its own code.
+        EXPECT_TRUE(text.endsWith(" (" + list.itemData(i).toString() + ')')) << text.toStdString();
+        if (i > 0)
+            EXPECT_LE(list.itemText(i - 1).compare(text, Qt::CaseInsensitive), 0) << text.toStdString();
     }
 }
 
@@ -52,8 +45,8 @@ TEST(SettingsDialog, OkTakesTheChosenItemsAndCancelKeepsTheGivenSettings)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.fontSize << ' ' << c.languageID << ' ' << c.button);
         CSettingsDialog dialog(c.fontSize, QLatin1String(c.languageID));
-        QComboBox& sizes = List(dialog, "fontSizeList");
-        QComboBox& languages = List(dialog, "languageList");
+        QComboBox& sizes = *dialog.findChild<QComboBox*>("fontSizeList");
+        QComboBox& languages = *dialog.findChild<QComboBox*>("languageList");
         EXPECT_EQ(sizes.currentText() + ' ' + languages.currentText(), c.shown);
         if (c.choose) {
             sizes.setCurrentIndex(sizes.findText(QStringLiteral("24")));
