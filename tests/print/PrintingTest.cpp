@@ -13,12 +13,11 @@
 
 namespace {
 
-// The number of pages of a PDF file, -1 when it is none.
+// The number of pages of a PDF file.
 int PdfPages(const QString& path)
 {
-    const QString pdf = QString::fromLatin1(ReadBytes(path));
-    return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))))
-                                  : -1;
+    return int(
+        QString::fromLatin1(ReadBytes(path)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
 // Print Setup's choice holds for the print that follows, on the one printer
