@@ -40,7 +40,8 @@ TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
     }
 }
 
-// A mistake on the command line gives one line on stderr, nothing on stdout and status 2.
+// A mistake on the command line, a folder named as a file among them, gives one line on stderr, nothing on
+// stdout and status 2.
 TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
 {
     Write("ok.feature", "Feature: x\n");
@@ -54,6 +55,7 @@ TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
         { { "align", "--check", "--write", "ok.feature" }, "--check and --write do not go together" },
         { { "align", "--line-ends", "cr", "ok.feature" }, "--line-ends takes crlf or lf" },
         { { "align" }, "align needs a file" },
+        { { "classify", "." }, "cannot read .: Is a directory" },
     };
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(says);

@@ -13,32 +13,41 @@ namespace fs = std::filesystem;
 
 using RewriteCommands = CliTest;
 
-// The output keeps the input's first line end, or takes the one asked for.
-TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAsked)
+// The output keeps the input's first line end, or takes the one asked for;
+// --check says a file would change exactly when that output is not the file's
+// text as it stands, line ends included.
+TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAskedAndCheckedWithThem)
 {
-    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
-        { "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
-        { "|a|\r|b|", {}, "| a  |\r| b  |" },
-        { "|a|", {}, "| a  |" },
-        { "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
-        { "|a|\n|b|\n", { "--line-ends=crlf" }, "| a  |\r\n| b  |\r\n" },
+    const std::tuple<std::string, std::string, std::vector<std::string>, std::string> cases[] = {
+        { "align", "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
+        { "align", "|a|\r|b|", {}, "| a  |\r| b  |" },
+        { "align", "|a|", {}, "| a  |" },
+        { "align", "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
+        { "align", "| a  |\n", { "--line-ends=crlf" }, "| a  |\r\n" },
+        { "format", "Feature: Pay\r\n  Given a card\r\n", {}, "Feature: Pay\r\n  Given a card\r\n" },
+        { "format", "Feature: Pay\n  Given a card\r\n", {}, "Feature: Pay\n  Given a card\n" },
+        { "format", "Feature: Pay\r\n  Given a card", {}, "Feature: Pay\r\n  Given a card\r\n" },
+        { "unformat", "Feature: Pay\r\nGiven a card\r\n", {}, "Feature: Pay\r\nGiven a card\r\n" },
     };
-    for (const auto& [text, options, out] : cases) {
-        SCOPED_TRACE(text);
-        std::vector<std::string> args { "align", Write("t.feature", text) };
+    for (const auto& [command, text, options, out] : cases) {
+        SCOPED_TRACE(command + " " + text);
+        std::vector<std::string> args { command, Write("t.feature", text) };
         args.insert(args.end(), options.begin(), options.end());
         EXPECT_EQ(Run(args).out, out);
+        args.insert(args.begin() + 1, "--check");
+        const CliResult check = Run(args);
+        EXPECT_EQ(check.status, out == text ? 0 : 1);
+        EXPECT_EQ(check.out, "");
+        EXPECT_EQ(check.err, out == text ? "" : "quillmark-cli: t.feature would change\n");
     }
 }
 
 TEST_F(RewriteCommands, StandardInputToStandardOutput)
 {
     Write("in.txt", "Given a\n|a|\n");
-    for (const char* mode : { "--write", "--line-ends=lf" }) {
-        const CliResult result = Run({ "align", mode, "-" }, "", "< in.txt");
-        EXPECT_EQ(result.status, 0) << mode;
-        EXPECT_EQ(result.out, "Given a\n| a  |\n") << mode;
-    }
+    const CliResult result = Run({ "align", "--write", "-" }, "", "< in.txt");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "Given a\n| a  |\n");
     const CliResult check = Run({ "format", "--check", "-" }, "", "< in.txt");
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.err, "quillmark-cli: standard input would change\n");
