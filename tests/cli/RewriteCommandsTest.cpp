@@ -42,43 +42,36 @@ TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAskedAndCheckedWithThem)
     }
 }
 
-TEST_F(RewriteCommands, StandardInputToStandardOutput)
-{
-    Write("in.txt", "Given a\n|a|\n");
-    const CliResult result = Run({ "align", "--write", "-" }, "", "< in.txt");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "Given a\n| a  |\n");
-    const CliResult check = Run({ "format", "--check", "-" }, "", "< in.txt");
-    EXPECT_EQ(check.status, 1);
-    EXPECT_EQ(check.err, "quillmark-cli: standard input would change\n");
-}
-
 // Folders are searched for feature files; --check names each file that would
-// change, and --write rewrites exactly those, keeping permissions and links.
-TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFolders)
+// change, and --write rewrites exactly those, keeping permissions and links;
+// standard input, "-", is still printed.
+TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
 {
-    const std::string aligned = "| a  |\n";
     Write("tree/b/two.feature", "|b|\n");
-    Write("tree/a/one.feature", aligned);
+    Write("tree/a/one.feature", "| a  |\n");
     Write("tree/a/not-a-feature.txt", "|c|\n");
     Write("tree/three.feature", "|d|\r\n");
     Write("loose.txt", "|e|\n");
+    Write("in.txt", "|f|\n");
     fs::create_symlink("tree/three.feature", folder_ / "link.feature");
     fs::permissions(folder_ / "tree/three.feature", fs::perms(0640));
     struct stat before { };
     ASSERT_EQ(::stat((folder_ / "tree/a/one.feature").c_str(), &before), 0);
 
-    const CliResult check = Run({ "align", "--check", "tree", "loose.txt" });
+    const CliResult check = Run({ "align", "--check", "tree", "loose.txt", "-" }, "", "< in.txt");
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.out, "");
     EXPECT_EQ(check.err,
         "quillmark-cli: tree/b/two.feature would change\n"
         "quillmark-cli: tree/three.feature would change\n"
-        "quillmark-cli: loose.txt would change\n");
+        "quillmark-cli: loose.txt would change\n"
+        "quillmark-cli: standard input would change\n");
 
-    const CliResult write = Run({ "align", "--write", "link.feature", "tree", "loose.txt" });
+    const CliResult write
+        = Run({ "align", "--write", "link.feature", "tree", "loose.txt", "-" }, "", "< in.txt");
     EXPECT_EQ(write.status, 0);
-    EXPECT_EQ(write.out + write.err, "");
+    EXPECT_EQ(write.out, "| f  |\n");
+    EXPECT_EQ(write.err, "");
     EXPECT_EQ(Read("tree/b/two.feature"), "| b  |\n");
     EXPECT_EQ(Read("tree/three.feature"), "| d  |\r\n");
     EXPECT_EQ(Read("loose.txt"), "| e  |\n");

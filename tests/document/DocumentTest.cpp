@@ -50,7 +50,7 @@ TEST_F(Document, OpenRefreshSaveAndEditingBackLeaveItUnmodified)
     view.OnRefresh();
     view.ApplySettings(14);
     EXPECT_FALSE(document.IsModified()) << "a pass that changes no text changes nothing";
-    TypeAtEnd("x");
+    view.insertPlainText("x");
     EXPECT_TRUE(document.IsModified());
     view.textCursor().deletePreviousChar();
     EXPECT_FALSE(document.IsModified()) << "the text is the loaded one again";
@@ -76,7 +76,8 @@ TEST_F(Document, NewDocumentAndEmptyFileShowTheUnmodifiedTemplate)
     EXPECT_EQ(Selected(), "[Title]");
     EXPECT_EQ(GetClipboardText(), "copied before");
     EXPECT_FALSE(view.control().CanUndo()) << "the template cannot be undone away";
-    TypeAtEnd("x");
+    PutCaret(0, 0);
+    view.insertPlainText("x");
     EXPECT_TRUE(document.IsModified());
     view.textCursor().deletePreviousChar();
     EXPECT_FALSE(document.IsModified()) << "the language line is part of the unmodified text";

@@ -22,13 +22,6 @@ protected:
         return folder.filePath(name);
     }
 
-    // Types `text` at the end of the document.
-    void TypeAtEnd(const QString& text)
-    {
-        view.moveCursor(QTextCursor::End);
-        view.insertPlainText(text);
-    }
-
     QTemporaryDir folder;
     CQuillmark2Doc document { view };
 };

@@ -46,7 +46,6 @@ TEST(TextControlLoad, PiecesGiveWhatTheWholeTextGives)
 
         // The same characters in the same blocks and formats.
         EXPECT_TRUE(pieces.document()->toHtml() == whole.document()->toHtml());
-        EXPECT_FALSE(pieces.document()->isUndoAvailable());
         EXPECT_FALSE(pieces.document()->isModified());
         EXPECT_EQ(pieces.textCursor().position(), 0);
         EXPECT_EQ(pieces.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
