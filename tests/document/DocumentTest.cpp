@@ -112,7 +112,8 @@ TEST_F(Document, FailuresShowWhyAndKeepTextAndFileWhole)
     EXPECT_TRUE(QFileInfo(folder.filePath("sub")).isDir()) << "nothing replaces a folder";
     ASSERT_GE(boxes.texts.size(), 3);
     EXPECT_TRUE(boxes.texts[0].contains(QDir::toNativeSeparators(huge)) && boxes.texts[0].contains("65 MB"));
-    EXPECT_TRUE(boxes.texts[1].contains(QDir::toNativeSeparators(missingFolder)));
+    EXPECT_EQ(boxes.texts[1],
+        QStringLiteral("Cannot save %1: %2.").arg(QDir::toNativeSeparators(missingFolder), strerror(ENOENT)));
     EXPECT_EQ(boxes.kinds, std::vector(boxes.texts.size(), MessageBoxKind::Error));
     EXPECT_EQ(view.WholeText(), text);
     EXPECT_TRUE(document.IsModified());
