@@ -9,12 +9,6 @@
 // A document over the view, and a folder of the test's own for its files.
 class Document : public ViewTest {
 protected:
-    void SetUp() override
-    {
-        ViewTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-    }
-
     // Writes `bytes` to the file `name` in the test's folder and gives its path.
     QString Write(const QString& name, const QByteArray& bytes)
     {

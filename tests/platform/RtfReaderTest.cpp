@@ -1,6 +1,6 @@
 #include "platform/RtfReader.h"
+#include "support/FileBytes.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -37,10 +37,9 @@ TEST(RtfReader, ReadsBothHelpTextsAsTheDialogShowsThem)
     };
     for (const auto& [name, headings] : helps) {
         SCOPED_TRACE(name);
-        QFile file(QStringLiteral(QUILLMARK_SOURCE_DIR "/resources/help/") + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString path = QStringLiteral(QUILLMARK_SOURCE_DIR "/resources/help/") + QLatin1String(name);
         QTextDocument document;
-        ASSERT_TRUE(RtfReader::Read(file.readAll(), document));
+        ASSERT_TRUE(RtfReader::Read(ReadBytes(path), document));
         QStringList bold;
         int items = 0;
         for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {

@@ -12,16 +12,6 @@
 
 namespace {
 
-// A text of many pieces: lines of `lineBreak` ends, long enough that the
-// cuts between pieces fall among them.
-QString LargeText(const QString& lineBreak)
-{
-    QString text;
-    for (int line = 0; text.size() < 1'300'000; ++line)
-        text += QStringLiteral("  Given step number %1 of the long file").arg(line) + lineBreak;
-    return text + QStringLiteral("last line");
-}
-
 // Whatever ends the lines; the control then edits and undoes as after any load.
 TEST(TextControlLoad, PiecesGiveWhatTheWholeTextGives)
 {
@@ -32,7 +22,11 @@ TEST(TextControlLoad, PiecesGiveWhatTheWholeTextGives)
         { "paragraph separator", QString(QChar::ParagraphSeparator) + "\n" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString text = LargeText(c.lineBreak);
+        // Long enough for several pieces, whose cuts fall among the line ends.
+        QString text;
+        for (int line = 0; text.size() < 1'300'000; ++line)
+            text += QStringLiteral("  Given step number %1 of the long file").arg(line) + c.lineBreak;
+        text += QStringLiteral("last line");
         QPlainTextEdit whole;
         QPlainTextEdit pieces;
         TextControl(&whole).SetWholeText(text);
