@@ -39,8 +39,8 @@ TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
     }
 }
 
-// A mistake on the command line, a folder named as a file among them, gives one line on stderr, nothing on
-// stdout and status 2.
+// A mistake on the command line, a folder named as a file among them, gives
+// one line on stderr, nothing on stdout and status 2.
 TEST_F(CommandLine, MisuseGivesOneLineAndStatusTwo)
 {
     Write("ok.feature", "Feature: x\n");

@@ -1,5 +1,3 @@
-// format, unformat and align over many files, standard input, in place, with
-// the input's line ends.
 #include "CliRunner.h"
 
 #include <sys/stat.h>

@@ -27,9 +27,6 @@ TEST_F(Document, EveryCorpusFileOpensAndSavesWithoutLosingACharacter)
     }
 }
 
-// A UTF-8 file with a byte-order mark: the mark is the text's first
-// character, the language line behind it still counts, and saving writes the
-// file back byte for byte.
 TEST_F(Document, AByteOrderMarkIsKeptFromOpenToSave)
 {
     const QByteArray bytes = "\xEF\xBB\xBF# language: fr\r\nFonctionnalité: f\r\n";
@@ -94,7 +91,6 @@ TEST_F(Document, ZeroBytesThatMakeNoTextAreReportedOnOpening)
     EXPECT_EQ(view.WholeText(), QString::fromUtf16(u"Feature: x\u0000\r\n", 14));
 }
 
-// Neither a refused open nor a failed save touches the text or the file.
 TEST_F(Document, FailuresShowWhyAndKeepTextAndFileWhole)
 {
     const QString path = Write("keep.feature", "Feature: old\r\n");
