@@ -20,6 +20,7 @@ TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAskedAndCheckedWithThem)
         { "align", "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
         { "align", "|a|\r|b|", {}, "| a  |\r| b  |" },
         { "align", "|a|", {}, "| a  |" },
+        { "align", "| a  |  ", {}, "| a  |" }, // an output that is the start of the text
         { "align", "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
         { "align", "| a  |\n", { "--line-ends=crlf" }, "| a  |\r\n" },
         { "format", "Feature: Pay\r\n  Given a card\r\n", {}, "Feature: Pay\r\n  Given a card\r\n" },
