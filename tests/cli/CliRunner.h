@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 struct CliResult {
     int status = -1;
@@ -34,12 +33,10 @@ class CliTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        // The process id keeps apart the runs of other builds on the same machine.
-        folder_ = std::filesystem::temp_directory_path()
-            / (std::string("quillmark-cli-") + test->test_suite_name() + test->name() + "-"
-                + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
+        // A new folder for every test, apart from the runs of other builds on the same machine.
+        std::string name = (std::filesystem::temp_directory_path() / "quillmark-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        folder_ = name;
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 

@@ -1,5 +1,3 @@
-// format, unformat and align over many files, standard input, in place, with
-// the input's line ends.
 #include "CliRunner.h"
 
 #include <sys/stat.h>
@@ -13,63 +11,66 @@ namespace fs = std::filesystem;
 
 using RewriteCommands = CliTest;
 
-// The output keeps the input's first line end, or takes the one asked for.
-TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAsked)
+// The output keeps the input's first line end, or takes the one asked for;
+// --check says a file would change exactly when that output is not the file's
+// text as it stands, line ends included.
+TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAskedAndCheckedWithThem)
 {
-    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
-        { "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
-        { "|a|\r|b|", {}, "| a  |\r| b  |" },
-        { "|a|", {}, "| a  |" },
-        { "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
-        { "|a|\n|b|\n", { "--line-ends=crlf" }, "| a  |\r\n| b  |\r\n" },
+    const std::tuple<std::string, std::string, std::vector<std::string>, std::string> cases[] = {
+        { "align", "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
+        { "align", "|a|\r|b|", {}, "| a  |\r| b  |" },
+        { "align", "|a|", {}, "| a  |" },
+        { "align", "| a  |  ", {}, "| a  |" }, // an output that is the start of the text
+        { "align", "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
+        { "align", "| a  |\n", { "--line-ends=crlf" }, "| a  |\r\n" },
+        { "format", "Feature: Pay\r\n  Given a card\r\n", {}, "Feature: Pay\r\n  Given a card\r\n" },
+        { "format", "Feature: Pay\n  Given a card\r\n", {}, "Feature: Pay\n  Given a card\n" },
+        { "format", "Feature: Pay\r\n  Given a card", {}, "Feature: Pay\r\n  Given a card\r\n" },
+        { "unformat", "Feature: Pay\r\nGiven a card\r\n", {}, "Feature: Pay\r\nGiven a card\r\n" },
     };
-    for (const auto& [text, options, out] : cases) {
-        SCOPED_TRACE(text);
-        std::vector<std::string> args { "align", Write("t.feature", text) };
+    for (const auto& [command, text, options, out] : cases) {
+        SCOPED_TRACE(command + " " + text);
+        std::vector<std::string> args { command, Write("t.feature", text) };
         args.insert(args.end(), options.begin(), options.end());
         EXPECT_EQ(Run(args).out, out);
+        args.insert(args.begin() + 1, "--check");
+        const CliResult check = Run(args);
+        EXPECT_EQ(check.status, out == text ? 0 : 1);
+        EXPECT_EQ(check.out, "");
+        EXPECT_EQ(check.err, out == text ? "" : "quillmark-cli: t.feature would change\n");
     }
-}
-
-TEST_F(RewriteCommands, StandardInputToStandardOutput)
-{
-    Write("in.txt", "Given a\n|a|\n");
-    for (const char* mode : { "--write", "--line-ends=lf" }) {
-        const CliResult result = Run({ "align", mode, "-" }, "", "< in.txt");
-        EXPECT_EQ(result.status, 0) << mode;
-        EXPECT_EQ(result.out, "Given a\n| a  |\n") << mode;
-    }
-    const CliResult check = Run({ "format", "--check", "-" }, "", "< in.txt");
-    EXPECT_EQ(check.status, 1);
-    EXPECT_EQ(check.err, "quillmark-cli: standard input would change\n");
 }
 
 // Folders are searched for feature files; --check names each file that would
-// change, and --write rewrites exactly those, keeping permissions and links.
-TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFolders)
+// change, and --write rewrites exactly those, keeping permissions and links;
+// standard input, "-", is still printed.
+TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
 {
-    const std::string aligned = "| a  |\n";
     Write("tree/b/two.feature", "|b|\n");
-    Write("tree/a/one.feature", aligned);
+    Write("tree/a/one.feature", "| a  |\n");
     Write("tree/a/not-a-feature.txt", "|c|\n");
     Write("tree/three.feature", "|d|\r\n");
     Write("loose.txt", "|e|\n");
+    Write("in.txt", "|f|\n");
     fs::create_symlink("tree/three.feature", folder_ / "link.feature");
     fs::permissions(folder_ / "tree/three.feature", fs::perms(0640));
     struct stat before { };
     ASSERT_EQ(::stat((folder_ / "tree/a/one.feature").c_str(), &before), 0);
 
-    const CliResult check = Run({ "align", "--check", "tree", "loose.txt" });
+    const CliResult check = Run({ "align", "--check", "tree", "loose.txt", "-" }, "", "< in.txt");
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.out, "");
     EXPECT_EQ(check.err,
         "quillmark-cli: tree/b/two.feature would change\n"
         "quillmark-cli: tree/three.feature would change\n"
-        "quillmark-cli: loose.txt would change\n");
+        "quillmark-cli: loose.txt would change\n"
+        "quillmark-cli: standard input would change\n");
 
-    const CliResult write = Run({ "align", "--write", "link.feature", "tree", "loose.txt" });
+    const CliResult write
+        = Run({ "align", "--write", "link.feature", "tree", "loose.txt", "-" }, "", "< in.txt");
     EXPECT_EQ(write.status, 0);
-    EXPECT_EQ(write.out + write.err, "");
+    EXPECT_EQ(write.out, "| f  |\n");
+    EXPECT_EQ(write.err, "");
     EXPECT_EQ(Read("tree/b/two.feature"), "| b  |\n");
     EXPECT_EQ(Read("tree/three.feature"), "| d  |\r\n");
     EXPECT_EQ(Read("loose.txt"), "| e  |\n");

@@ -9,24 +9,11 @@
 // A document over the view, and a folder of the test's own for its files.
 class Document : public ViewTest {
 protected:
-    void SetUp() override
-    {
-        ViewTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-    }
-
     // Writes `bytes` to the file `name` in the test's folder and gives its path.
     QString Write(const QString& name, const QByteArray& bytes)
     {
         EXPECT_TRUE(WriteBytes(folder.filePath(name), bytes));
         return folder.filePath(name);
-    }
-
-    // Types `text` at the end of the document.
-    void TypeAtEnd(const QString& text)
-    {
-        view.moveCursor(QTextCursor::End);
-        view.insertPlainText(text);
     }
 
     QTemporaryDir folder;
