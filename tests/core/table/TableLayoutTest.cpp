@@ -1,5 +1,5 @@
-// Rows split into cells and laid out, and cells to and from the clipboard's
-// text. Rows as files hold them, aligned in place, are in the golden files.
+// Rows laid out, and cells to and from the clipboard's text. Rows as files
+// hold them, split at their pipes and aligned in place, are in the golden files.
 #include "core/table/TableLayout.h"
 #include "core/editor/EditorTestSupport.h"
 #include "core/table/AlignTables.h"
@@ -13,21 +13,6 @@
 #include <string>
 
 namespace {
-
-TEST(SplitTableRow, CellsBetweenPipesThatNoBackslashEscapes)
-{
-    const struct {
-        const char* name;
-        std::u16string line;
-        CellRow cells;
-    } cases[] = {
-        // An odd run of backslashes escapes the pipe, an even one does not.
-        { "escaped pipes", u"| a \\| b | \\\\\\|c |", { u"a \\| b", u"\\\\\\|c" } },
-        { "an escaped pipe at the end", u"| a \\|", { u" a \\|" } },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SplitTableRow(c.line), c.cells) << c.name;
-}
 
 TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndTwoBlanks)
 {
@@ -99,7 +84,6 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         ClipboardShape shape;
     } cases[] = {
         { "empty", u"", {}, CLIP_EMPTY },
-        { "only line breaks", u"\r\n\n\r\n", {}, CLIP_EMPTY },
         { "a blank line is one empty cell", u"  ", { { u"" } }, CLIP_CELL },
         // Tab-separated, as spreadsheets copy: only tabs separate, quotes are text.
         { "a tab row keeps commas and quotes", u" \"Smith, John\" \t42", { { u"\"Smith, John\"", u"42" } },
@@ -109,7 +93,6 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         // A blank cell of a copied column keeps the rows below it in place.
         { "an empty line is an empty cell", u"a\r\n\r\nb\r\n\r\n\r\n", { { u"a" }, { u"" }, { u"b" } },
             CLIP_COLUMN },
-        { "a leading empty line", u"\na,b", { { u"" }, { u"a", u"b" } }, CLIP_TABLE },
         // Comma-separated with CSV quoting.
         { "ragged rows make a table", u"a\nb,c", { { u"a" }, { u"b", u"c" } }, CLIP_TABLE },
         { "commas adjacent and at the end", u"a,,b,", { { u"a", u"", u"b" } }, CLIP_ROW },
@@ -126,15 +109,9 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         EXPECT_EQ(table.matrix, c.rows) << c.name;
         EXPECT_EQ(table.shape, c.shape) << c.name;
     }
-}
-
-// Cells copied by the grid dialog paste back unchanged, commas, quotes and empty cells too.
-TEST(CellMatrixToClipboardText, CopiedCellsPasteBackUnchanged)
-{
-    const CellMatrix m = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
-    const ClipboardTable back = ParseClipboardTable(CellMatrixToClipboardText(m));
-    EXPECT_EQ(back.matrix, m);
-    EXPECT_EQ(back.shape, CLIP_TABLE);
+    // Cells the grid dialog copies paste back unchanged, commas, quotes and empty cells too.
+    const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
+    EXPECT_EQ(ParseClipboardTable(CellMatrixToClipboardText(copied)).matrix, copied);
 }
 
 } // namespace
