@@ -34,15 +34,11 @@ std::u16string Widened(const std::string& bytes)
 
 // Without a mark, zero bytes decide: where they stand tells UTF-16 of either
 // byte order from bytes that are neither, which are read as UTF-8 and flagged.
+// Files of several scripts in UTF-16 without a mark, read from disk, are in
+// the golden files (utf16-*).
 TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
 {
-    const std::u16string russian = u"# language: ru\r\nФункция: Оплата\r\n  Сценарий: Карта\r\n";
-    // No indentation and no directive: about one character in six has a zero byte.
-    const std::u16string greek = u"Δυνατότητα: Πληρωμή\r\nΣενάριο: Κάρτα\r\n";
-    // U+4E00 has a zero low byte; a few such characters do not turn the order round.
-    const std::u16string chinese = u"功能: 一个\r\n  场景: 一\r\n    假如 我在一页\r\n";
     const std::string fewZeros = "F\0abcdefghijklmnopqrstuvwxyz"s;
-    const std::string zeroTail = "Feature: a\n\0\0\0\0\0\0"s;
     const std::string oneCyrillicLine = Utf16(u"Функция: Тест");
     const struct {
         const char* name;
@@ -74,22 +70,15 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         { "truncated at end", "a\xF0\x9F\x98", Utf8, { u'a', R }, 1 },
         { "cut short by a lead or ASCII, lone continuations", "a\xF1\x80\x80\xE1\x80\xC2x\x80y\x80\xBFz",
             Utf8, { u'a', R, R, R, u'x', R, u'y', R, R, u'z' }, 6 },
-        { "BE, Cyrillic", Utf16(russian, Utf16BigEndian), Utf16BigEndian, russian },
-        { "LE, Greek", Utf16(greek), Utf16LittleEndian, greek },
-        { "LE, Chinese", Utf16(chinese), Utf16LittleEndian, chinese },
-        { "BE, Chinese", Utf16(chinese, Utf16BigEndian), Utf16BigEndian, chinese },
-        { "LE, one line that starts in Latin script", Utf16(u"@тег"), Utf16LittleEndian, u"@тег\r\n" },
         { "LE, zero unit and pair kept", "a\0\0\0\x3D\xD8\0\xDE"s, Utf16LittleEndian,
             u"a\0\xD83D\xDE00\r\n"s },
         // A single line of another script has too few zero bytes to tell.
         { "one line of Cyrillic", oneCyrillicLine, Utf8, Widened(oneCyrillicLine), 0, true },
-        { "one zero byte", "\0"s, Utf8, u"\0"s, 0, true },
         { "odd length", "a\0b"s, Utf8, u"a\0b"s, 0, true },
         { "unpaired surrogate", Utf16(u"ab\xD800\x0063"), Utf8, { u'a', 0, u'b', 0, 0, R, u'c', 0 }, 1,
             true },
         { "a zero high byte in only a few units", fewZeros, Utf8, Widened(fewZeros), 0, true },
         { "zero bytes on both sides", "\1\0\0\1\1\0\0\1"s, Utf8, u"\1\0\0\1\1\0\0\1"s, 0, true },
-        { "UTF-8 with a tail of zeros", zeroTail, Utf8, Widened(zeroTail), 0, true },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -136,7 +125,6 @@ TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
     std::vector<std::pair<std::string, std::string>> cases = {
         { "empty", "" },
         { "several pieces of ASCII", std::string(3 * piece + 17, 'a') },
-        { "a byte-order mark of UTF-16", "\xFF\xFE" + std::string("F\0e\0a\0\n\0", 8) },
         // Nothing is cut at a buffer's size, and bytes that look like an end of file are read on.
         { "a large file with a zero byte at its end",
             std::string(2'500'000, 'a') + std::string("\x1A\0\xFF", 3) },
