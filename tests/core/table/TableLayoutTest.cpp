@@ -68,11 +68,9 @@ using AlignWholeTextTest = English;
 
 TEST_F(AlignWholeTextTest, LinesPastTheAnalysedOnesStayAsTheyAre)
 {
-    const TextLineSource source(Crlf({ u"|a|", u"|bb|", u"|c|" }));
-    LineAnalysis analysis;
-    analysis.maxAnalysedLines = 2;
-    analysis.AnalyseAll(source);
-    EXPECT_EQ(AlignWholeText(source, analysis), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
+    const std::u16string text = Crlf({ u"|a|", u"|bb|", u"|c|" });
+    EXPECT_EQ(
+        AlignWholeText(TextLineSource(text), Analysed(text, 2)), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
 }
 
 TEST(ParseClipboardTable, GivesRowsAndShape)
