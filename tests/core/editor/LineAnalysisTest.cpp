@@ -2,8 +2,6 @@
 
 #include "core/editor/PopupRules.h"
 
-#include <vector>
-
 namespace {
 
 using LineAnalysisTest = English;
@@ -17,36 +15,11 @@ TEST_F(LineAnalysisTest, EntriesHoldTheKeywordAndWhereItFirstStands)
     EXPECT_EQ(std::pair(a.lineKeyword[2], a.keywordPosition[2]), std::pair(std::u16string(), 0));
 }
 
-// How the context pass types whole files is in the golden files (tests/golden).
-// Here: it starts from the classified types every time, so reading only the
-// edited line is enough for the lines below to follow.
-TEST_F(LineAnalysisTest, TypesInContextFollowTheLinesAboveWhicheverLinesWereRead)
+// How the context pass types whole files is in the golden files (tests/golden),
+// and how an edit retypes the lines below it in the view's colouring tests.
+TEST_F(LineAnalysisTest, EntriesPastAShorterTextNoLongerCount)
 {
-    LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"more", u"\"\"\"", u"inside" }));
-
-    const struct {
-        const char* name;
-        std::vector<std::u16string_view> lines;
-        int edited;
-        std::vector<LineType> types;
-    } edits[] = {
-        { "the heading becomes text", { u"plain", u"description", u"more", u"\"\"\"", u"inside" }, 0,
-            { TEXT_LINE, TEXT_LINE, TEXT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE } },
-        { "a rule again", { u"Rule: r", u"description", u"more", u"\"\"\"", u"inside" }, 0,
-            { SCENARIO_LINE, COMMENT_LINE, COMMENT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE } },
-        { "a step above the description", { u"Rule: r", u"Given g", u"more", u"\"\"\"", u"inside" }, 1,
-            { SCENARIO_LINE, STEP_LINE, TEXT_LINE, DOC_STRING_DELIMITER_LINE, DOC_STRING_LINE } },
-        { "the delimiter goes", { u"Rule: r", u"Given g", u"more", u"x", u"inside" }, 3,
-            { SCENARIO_LINE, STEP_LINE, TEXT_LINE, TEXT_LINE, TEXT_LINE } },
-    };
-    for (const auto& edit : edits) {
-        a.AnalyseLines(TextLineSource(Crlf(edit.lines)), edit.edited, edit.edited + 1);
-        EXPECT_EQ(std::vector(a.lineType.begin(), a.lineType.begin() + a.analysedLineCount), edit.types)
-            << edit.name;
-        EXPECT_EQ(a.classifiedType[2], TEXT_LINE) << edit.name;
-    }
-
-    // A shorter text leaves old entries in the tables, but they no longer count.
+    LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"more" }));
     a.AnalyseAll(TextLineSource(u"#include a"));
     EXPECT_EQ(a.TypeOf(0), INCLUDE_LINE);
     EXPECT_EQ(a.TypeOf(2), NOT_ANALYSED);

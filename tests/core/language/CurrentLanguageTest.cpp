@@ -63,27 +63,16 @@ TEST_F(CurrentLanguage, OnlyAnExactCodeSelects)
 // no file can hold.
 TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
 {
-    const struct {
-        const char16_t* language; // "" for before any language is selected
-        const char16_t* line;
-        LineType type;
-        const char16_t* keyword;
-    } cases[] = {
-        { u"en", u"\rGiven x", TEXT_LINE, u"" }, // a carriage return is no blank
-        { u"", u"Given x", TEXT_LINE, u"" }, // before any language only the markers are known
-        { u"", u"* x", STEP_LINE, u"*" },
-        { u"", u"#include f", INCLUDE_LINE, u"#include" },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.language) + " " + testing::PrintToString(c.line));
-        ForgetLanguage();
-        if (*c.language) {
-            ASSERT_TRUE(SetLanguage(c.language));
-        }
-        std::u16string keyword;
-        EXPECT_EQ(ClassifyLine(c.line, keyword), c.type);
-        EXPECT_EQ(keyword, c.keyword);
-    }
+    std::u16string keyword;
+    // Before any language is selected only the markers are known.
+    EXPECT_EQ(ClassifyLine(u"Given x", keyword), TEXT_LINE);
+    EXPECT_EQ(ClassifyLine(u"* x", keyword), STEP_LINE);
+    EXPECT_EQ(keyword, u"*");
+    EXPECT_EQ(ClassifyLine(u"#include f", keyword), INCLUDE_LINE);
+    EXPECT_EQ(keyword, u"#include");
+    ASSERT_TRUE(SetLanguage(u"en"));
+    EXPECT_EQ(ClassifyLine(u"\rGiven x", keyword), TEXT_LINE) << "a carriage return is no blank";
+    EXPECT_EQ(keyword, u"");
 }
 
 // Directives that name a language, among blanks, tabs and text, are in the
