@@ -13,25 +13,12 @@ namespace {
 // Each test starts as the program does, before any language is selected.
 class CurrentLanguage : public ::testing::Test {
 protected:
-    void SetUp() override { ForgetLanguage(); }
-    static void ForgetLanguage()
+    void SetUp() override
     {
         currentLanguage = LanguageKeywords {};
         currentLanguageCode.clear();
     }
 };
-
-// The exchange pass, not a stable sort, decides the order of keywords of equal
-// length, and so which keyword the templates write.
-TEST_F(CurrentLanguage, TheKeywordOfEachTypeFollowsTheSlotOrder)
-{
-    EXPECT_EQ(KeywordForType(XXXXXXXXX), u"") << "an empty language is all empty slots";
-    ASSERT_TRUE(SetLanguage(u"en"));
-    EXPECT_EQ(KeywordForType(SCENARIO), u"Scenario") << "before \"Example\", which is as long";
-    ASSERT_TRUE(SetLanguage(u"en-old"));
-    EXPECT_EQ(KeywordForType(THEN), u"Tha the");
-    EXPECT_EQ(KeywordForType(WHEN), u"Tha");
-}
 
 // Selected one after another, so that a slot the last language left behind shows.
 TEST_F(CurrentLanguage, EveryLanguageSortsLongestFirstLosingNothingAndKeepingNothingOfTheLast)
