@@ -6,20 +6,16 @@ namespace {
 
 using LineAnalysisTest = English;
 
-// The same word later in the line must not move the keyword.
-TEST_F(LineAnalysisTest, EntriesHoldTheKeywordAndWhereItFirstStands)
+// The same word later in the line must not move the keyword. How the context
+// pass types whole files is in the golden files (tests/golden), and how an
+// edit retypes the lines below it in the view's colouring tests.
+TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPastTheText)
 {
-    const LineAnalysis a = Analysed(Crlf({ u" \tAnd And again", u"  | a | b |", u"plain" }));
+    LineAnalysis a = Analysed(Crlf({ u" \tAnd And again", u"  | a | b |", u"plain" }));
     EXPECT_EQ(std::pair(a.lineKeyword[0], a.keywordPosition[0]), std::pair(std::u16string(u"And"), 2));
     EXPECT_EQ(std::pair(a.lineKeyword[1], a.keywordPosition[1]), std::pair(std::u16string(u"|"), 2));
     EXPECT_EQ(std::pair(a.lineKeyword[2], a.keywordPosition[2]), std::pair(std::u16string(), 0));
-}
-
-// How the context pass types whole files is in the golden files (tests/golden),
-// and how an edit retypes the lines below it in the view's colouring tests.
-TEST_F(LineAnalysisTest, EntriesPastAShorterTextNoLongerCount)
-{
-    LineAnalysis a = Analysed(Crlf({ u"Feature: f", u"description", u"more" }));
+    // A shorter text leaves old entries in the tables, but they no longer count.
     a.AnalyseAll(TextLineSource(u"#include a"));
     EXPECT_EQ(a.TypeOf(0), INCLUDE_LINE);
     EXPECT_EQ(a.TypeOf(2), NOT_ANALYSED);

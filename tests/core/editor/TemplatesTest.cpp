@@ -51,10 +51,7 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
     ASSERT_TRUE(SetLanguage(u"de"));
     EXPECT_EQ(Translated(Scenario),
         Crlf({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"", u"" }));
-}
-
-TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
-{
+    // Before any language, type words say they were not found.
     currentLanguage = LanguageKeywords {};
     currentLanguageCode.clear();
     // The placeholder is selected where it stands in the translated text.

@@ -102,11 +102,13 @@ TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
     EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
 }
 
-using CollectPlaceholdersTest = English;
+using PlaceholdersTest = English;
 
-// Lower lines first, left to right within a line; the walk stops at the
-// first heading above, and a "<" finds its ">" on its own line only.
-TEST_F(CollectPlaceholdersTest, TheScenariosOwnLinesBottomUp)
+// Collected lower lines first, left to right within a line; the walk stops at
+// the first heading above, and a "<" finds its ">" on its own line only.
+// Merged into a header, they leave every cell under its header; how a new
+// table's blank header gives way to them is in the view's tests.
+TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeader)
 {
     const LineAnalysis analysis = Analysed(Crlf({
         u"Scenario Outline: A", // 0
@@ -120,27 +122,20 @@ TEST_F(CollectPlaceholdersTest, TheScenariosOwnLinesBottomUp)
     EXPECT_EQ(CollectPlaceholders(analysis, 5),
         (PlaceholderList { u"New Quantity", u"", u"Count", u"Count", u"Quantity" }));
     EXPECT_EQ(CollectPlaceholders(analysis, 2), PlaceholderList {});
-
     const std::u16string name(200000, u'n');
     EXPECT_EQ(
         CollectPlaceholders(Analysed(u"Given <" + name + u"> and <" + name), 0), PlaceholderList { name });
-}
 
-CellMatrix Merged(LineList lines, const PlaceholderList& placeholders)
-{
-    MergePlaceholdersIntoHeader(lines, placeholders);
-    return LinesToCellMatrix(lines);
-}
-
-// How a new table's blank header gives way to the placeholders is in the view's tests.
-TEST(MergePlaceholdersIntoHeader, KeepsEveryCellUnderItsHeader)
-{
+    const auto merged = [](LineList lines, const PlaceholderList& placeholders) {
+        MergePlaceholdersIntoHeader(lines, placeholders);
+        return LinesToCellMatrix(lines);
+    };
     // A blank header above data and a repeated name keep their columns; a
     // column empty in every row goes; a short row is filled first.
-    EXPECT_EQ(Merged({ u"| a | | a | |", u"| 1 | 2 |", u"| 1 | 2 | 3 |" }, { u"Count" }),
+    EXPECT_EQ(merged({ u"| a | | a | |", u"| 1 | 2 |", u"| 1 | 2 | 3 |" }, { u"Count" }),
         (CellMatrix { { u"a", u"", u"a", u"Count" }, { u"1", u"2", u"", u"" }, { u"1", u"2", u"3", u"" } }));
     // Names are compared as the header writes them.
-    EXPECT_EQ(Merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
+    EXPECT_EQ(merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
 }
 
 using WriteBackTest = English;

@@ -44,7 +44,6 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
                 EXPECT_EQ(back[r][k], WrittenCellText(c.matrix[r][k]));
         }
     }
-    EXPECT_EQ(FormatTableRow({ u"a", u"bb", u"c" }, { 3, 1 }), u"|a   |bb |c |");
 }
 
 // A lone surrogate, which no file holds, one column; a tab to the next stop,
