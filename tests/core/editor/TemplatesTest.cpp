@@ -63,9 +63,8 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 
 // The fragment goes in front of the first Scenario, Rule or Scenario Outline
 // heading from the caret's line on, or from the first line for Background and
-// Include File, else after the last analysed line. After a last line without
-// a line break it starts on a line of its own. Then the placeholder is
-// selected, or the caret put at the fragment's start.
+// Include File, else after the last analysed line. Then the placeholder is
+// selected where it stands, or the caret put at the fragment's start.
 TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
     const struct {
@@ -73,32 +72,33 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
         std::u16string text;
         InsertTemplate kind;
         int caretLine, point;
-        bool breakInFront;
-        int titleAt; // in the fragment, or -1 for nothing selected
     } cases[] = {
-        { "from the heading at the caret", headings, Scenario, 2, 12, false, 10 },
-        { "in front of a rule", headings, BusinessRule, 3, 32, false, 24 },
-        { "in front of a scenario outline", headings, Scenario, 5, 48, false, 10 },
-        { "no heading below", headings, Scenario, 7, 75, false, 10 },
-        { "a background from the first line", headings, Background, 3, 12, false, -1 },
+        { "from the heading at the caret", headings, Scenario, 2, 12 },
+        { "in front of a rule", headings, BusinessRule, 3, 32 },
+        { "in front of a scenario outline", headings, Scenario, 5, 48 },
+        { "no heading below", headings, Scenario, 7, 75 },
+        { "a background from the first line", headings, Background, 3, 12 },
         { "Feature, Background and Examples do not count",
             Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), Scenario,
-            0, 52, false, 10 },
+            0, 52 },
         { "nor a heading on the first line", Crlf({ u"Scenario: a", u"Given x", u"Scenario: b" }), Scenario,
-            0, 20, false, 10 },
-        { "after the only line", u"Feature: on", Scenario, 0, 11, true, 10 },
-        { "in an empty text", u"", Scenario, 0, 0, false, 10 },
+            0, 20 },
+        { "in an empty text", u"", Scenario, 0, 0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int length = static_cast<int>(TextLineSource(c.text).wholeText().size());
         const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, c.caretLine, length);
         EXPECT_EQ(s.insertionPoint, c.point);
-        EXPECT_EQ(s.text, (c.breakInFront ? u"\r\n" : u"") + Translated(c.kind));
-        const int blockStart = c.point + (c.breakInFront ? 1 : 0);
-        EXPECT_EQ(s.selectionStart, blockStart + std::max(c.titleAt, 0));
-        EXPECT_EQ(s.selectionEnd, s.selectionStart + (c.titleAt < 0 ? 0 : 7));
+        EXPECT_EQ(s.text, Translated(c.kind));
+        const bool title = TemplateFor(c.kind).selectionAfter == SelectionAfter::Title;
+        EXPECT_EQ(s.selectionStart, c.point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
+        EXPECT_EQ(s.selectionEnd, s.selectionStart + (title ? 7 : 0));
     }
+    // After a last line without a line break the fragment starts on a line of its own.
+    const TemplateInsertion after = PrepareInsertCommand(Analysed(u"Feature: on"), Scenario, 0, 11);
+    EXPECT_EQ(std::pair(after.insertionPoint, after.text), std::pair(11, u"\r\n" + Translated(Scenario)));
+    EXPECT_EQ(after.selectionStart, 12 + 10);
     // Only analysed lines count: the fragment goes after the last of them.
     const std::u16string late = Crlf({ u"Given g", u"Given g", u"Scenario: late" });
     EXPECT_EQ(PrepareInsertCommand(Analysed(late, 1), Scenario, 0, 32).insertionPoint, 8);
@@ -108,11 +108,11 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 TEST_F(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglishAndSelectsTheFeatureTitle)
 {
     const std::u16string english = NewDocumentText(u"en");
-    EXPECT_EQ(english, u"Feature: [Title]\r\n\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
+    EXPECT_EQ(english, u"Feature: [Title]\r\n\r\n" + Translated(Scenario));
     EXPECT_EQ(InitialTitleSelection(english)->start, 9);
     ASSERT_TRUE(SetLanguage(u"de"));
     const std::u16string german = NewDocumentText(u"de");
-    EXPECT_TRUE(german.starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n\r\nBeispiel: [Title]"));
+    EXPECT_TRUE(german.starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n"));
     EXPECT_EQ(InitialTitleSelection(german)->start, 31);
     EXPECT_TRUE(NewDocumentText(u"en-au").starts_with(u"# language: en-au\r\n"));
 }

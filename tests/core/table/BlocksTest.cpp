@@ -53,7 +53,6 @@ TEST_F(FindBlockTest, FindsLinesRangeAndIndent)
         const std::u16string& text;
         int line, first, last, indent;
     } cases[] = {
-        { "a table at line zero", true, text, 0, 0, 0, 0 },
         { "a row keeps the first row's column", true, text, 3, 2, 3, 6 },
         // Whatever a line inside says, the doc string runs from delimiter to delimiter.
         { "a step inside a doc string", false, text, 6, 5, 7, 4 },
