@@ -38,40 +38,36 @@ std::u16string AfterOk(const std::u16string& wholeText, int line,
     return TextLineSource(control).wholeText();
 }
 
-// The table and doc string finders through the editor's Table and String
-// commands are checked with the view; these are the lines it does not try.
-const std::u16string text = Crlf({ u"| top |", u"  Given a", u"      | x | y |", u"        | 1 | 2 |",
-    u"  When b", u"    " + Q + u"json", u"    Given not a step", u"    " + Q });
+LineList TableUnchanged(const BlockLocation& block)
+{
+    return AlignTableLines(block.lines);
+}
+
+LineList DocStringUnchanged(const BlockLocation& block)
+{
+    return TextToDocStringLines(
+        DocStringLinesToText(block.lines, block.indent), DocStringOpening(block.lines));
+}
 
 using FindBlockTest = English;
 
-TEST_F(FindBlockTest, FindsLinesRangeAndIndent)
+// The finders through the editor's Table and String commands are checked with
+// the view; these are the lines it does not try, as OK writes their blocks back.
+TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
 {
-    const struct {
-        const char* name;
-        bool table; // FindTableAtLine, else FindDocStringAtLine
-        const std::u16string& text;
-        int line, first, last, indent;
-    } cases[] = {
-        { "a row keeps the first row's column", true, text, 3, 2, 3, 6 },
-        // Whatever a line inside says, the doc string runs from delimiter to delimiter.
-        { "a step inside a doc string", false, text, 6, 5, 7, 4 },
-        // Without a closing delimiter there is no pairing to go by: the doc
-        // string is the run of doc-string lines around the caret.
-        { "an unclosed doc string", false, Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, 1, 2,
-            2 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const LineAnalysis analysis = Analysed(c.text);
-        const BlockLocation block
-            = c.table ? FindTableAtLine(analysis, c.line) : FindDocStringAtLine(analysis, c.line);
-        EXPECT_EQ(block.indent, c.indent);
-        EXPECT_EQ(block.lines,
-            LineList(analysis.lineText.begin() + c.first, analysis.lineText.begin() + c.last + 1));
-        EXPECT_EQ(block.start, analysis.lineStart[c.first]);
-        EXPECT_EQ(block.end, analysis.lineStart[c.last] + static_cast<int>(analysis.lineText[c.last].size()));
-    }
+    const std::u16string text = Crlf({ u"  Given a", u"      | x | y |", u"        | 1 | 2 |", u"  When b",
+        u"    " + Q + u"json", u"    Given not a step", u"    " + Q });
+    // A row keeps the first row's column.
+    EXPECT_EQ(AfterOk(text, 2, FindTableAtLine, TableUnchanged),
+        Crlf({ u"  Given a", u"      | x  | y  |", u"      | 1  | 2  |", u"", u"  When b",
+            u"    " + Q + u"json", u"    Given not a step", u"    " + Q }));
+    // Whatever a line inside says, the doc string runs from delimiter to delimiter.
+    EXPECT_EQ(AfterOk(text, 5, FindDocStringAtLine, DocStringUnchanged), text);
+    // Without a closing delimiter there is no pairing to go by: the doc string
+    // is the run of doc-string lines around the caret.
+    EXPECT_EQ(AfterOk(Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, FindDocStringAtLine,
+                  DocStringUnchanged),
+        Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"", u"  # c", u"  y" }));
 }
 
 // The String command's text is the lines between the delimiters without the
@@ -138,17 +134,6 @@ TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeade
 }
 
 using WriteBackTest = English;
-
-LineList TableUnchanged(const BlockLocation& block)
-{
-    return AlignTableLines(block.lines);
-}
-
-LineList DocStringUnchanged(const BlockLocation& block)
-{
-    return TextToDocStringLines(
-        DocStringLinesToText(block.lines, block.indent), DocStringOpening(block.lines));
-}
 
 // On every file of the corpus, from each step, and each Examples line for
 // tables: once OK has laid a block out (closing what was left open), another
