@@ -22,16 +22,6 @@ TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPast
     EXPECT_EQ(a.TypeOf(-1), NOT_ANALYSED);
 }
 
-// A long line read in full is shown by the golden file format-long-line.
-TEST_F(LineAnalysisTest, NoLineBeyondTheLimitIsAnalysed)
-{
-    const std::u16string text = Crlf({ u"Given a", u"Then t", u"Then t" });
-    LineAnalysis a = Analysed(text, 2);
-    EXPECT_EQ(a.analysedLineCount, 2);
-    a.AnalyseLine(TextLineSource(text), 2);
-    EXPECT_LE(a.lineType.size(), 2u);
-}
-
 // The pop-up's Table and String items, on the lines that the view's Table and
 // String commands and the pop-up's own test do not try.
 TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)

