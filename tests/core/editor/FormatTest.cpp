@@ -27,10 +27,8 @@ std::u16string Ink(std::u16string text)
     return text;
 }
 
-// How Format and Unformat lay out lines of each role is in the golden files
-// (tests/golden), and how the doc-string column carries over from one command
-// to the next in the view's tests; these are the rules of the lines past the
-// analysed ones and of the whole of real files.
+// Lines of each role are laid out in the golden files (tests/golden), the
+// doc-string column carried from one command to the next in the view's tests.
 TEST_F(FormatTest, LinesPastTheLimitAreCarriedOverWithoutLosingOrDoublingALineBreak)
 {
     // Past the final break; an empty line; a last line without break; several lines.

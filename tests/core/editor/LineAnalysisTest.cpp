@@ -6,9 +6,8 @@ namespace {
 
 using LineAnalysisTest = English;
 
-// The same word later in the line must not move the keyword. How the context
-// pass types whole files is in the golden files (tests/golden), and how an
-// edit retypes the lines below it in the view's colouring tests.
+// The same word later in the line must not move the keyword. The context pass is
+// in the golden files (tests/golden) and, after edits, in the view's colouring tests.
 TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPastTheText)
 {
     LineAnalysis a = Analysed(Crlf({ u" \tAnd And again", u"  | a | b |", u"plain" }));

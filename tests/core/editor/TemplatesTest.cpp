@@ -60,10 +60,9 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
     EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
 }
 
-// The fragment goes in front of the first Scenario, Rule or Scenario Outline
-// heading from the caret's line on, or from the first line for Background and
-// Include File, else after the last analysed line. Then the placeholder is
-// selected where it stands, or the caret put at the fragment's start.
+// The fragment goes before the first Scenario, Rule or Scenario Outline heading
+// from the caret's line (the first line for Background and Include File) or after
+// the last analysed line; then its placeholder is selected, or the caret put at its start.
 TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
     const struct {

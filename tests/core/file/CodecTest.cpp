@@ -32,10 +32,9 @@ std::u16string Widened(const std::string& bytes)
     return std::u16string(bytes.begin(), bytes.end());
 }
 
-// Without a mark, zero bytes decide: where they stand tells UTF-16 of either
-// byte order from bytes that are neither, which are read as UTF-8 and flagged.
-// UTF-16 files of several scripts, with and without a mark, and their lines,
-// each ended by CR LF, are in the golden files (utf16-*).
+// Without a mark, where zero bytes stand tells UTF-16 of either byte order from
+// bytes that are neither, read as UTF-8 and flagged. UTF-16 files of several
+// scripts, marks and line ends are in the golden files (utf16-*).
 TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
 {
     const std::string fewZeros = "F\0abcdefghijklmnopqrstuvwxyz"s;
@@ -54,10 +53,9 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
             "a\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F"
             "\xBF\xBF",
             Utf8, u"a\x7F\x0080\x07FF\x0800\xD7FF\xE000\xFFFF\xD800\xDC00\xDBFF\xDFFF" },
-        // One U+FFFD per maximal subpart: a sequence ends at the first byte
-        // that cannot continue it, and that byte starts the next. Overlong
-        // forms, surrogates, code points above U+10FFFF and a sequence cut by
-        // the end of the file are in the golden file damaged-utf8.
+        // One U+FFFD per maximal subpart: a sequence ends at the first byte that
+        // cannot continue it, which starts the next. Overlong forms, surrogates,
+        // code points above U+10FFFF and the file's end are in damaged-utf8.
         { "cut short by a lead or ASCII, lone continuations", "a\xF1\x80\x80\xE1\x80\xC2x\x80y\x80\xBFz",
             Utf8, { u'a', R, R, R, u'x', R, u'y', R, R, u'z' }, 6 },
         { "LE, zero unit and pair kept", "a\0\0\0\x3D\xD8\0\xDE"s, Utf16LittleEndian,
@@ -80,9 +78,8 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         // UTF-8 read without a fault is written back as it was.
         const bool clean = c.encoding == Utf8 && c.replaced == 0 && !c.unrecognised;
         EXPECT_TRUE(!clean || EncodeFeatureFile(c.text) == c.bytes);
-        // Runs of ASCII are read four words at a time, then a word at a time:
-        // the same again with runs of every length up to past a group of four
-        // words of eight bytes and two more around it.
+        // ASCII is read four words at a time, then a word at a time: runs of every
+        // length up to past four words of eight bytes and two more around it.
         if (c.encoding != Utf8 || c.bytes.find('\0') != std::string::npos)
             continue;
         for (std::size_t run = 1; run <= 49; ++run) {
@@ -104,10 +101,8 @@ TEST(Encode, WritesALoneSurrogateAsTheReplacementCharacter)
     EXPECT_EQ(EncodeFeatureFile(u"a\0b"s), "a\0b"s);
 }
 
-// Reading a file piece by piece decodes it exactly as decoding all of its
-// bytes does, whatever falls on the edge of a piece, and gives way to reading
-// the whole file for bytes that are no UTF-8. What cannot be read is the
-// command-line tests' to show, with its reason.
+// Read piece by piece, whatever falls on a piece's edge, a file decodes as all its
+// bytes at once. What cannot be read is the command-line tests' to show.
 TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
 {
     constexpr std::size_t piece = 1 << 16;

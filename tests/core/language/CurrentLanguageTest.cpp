@@ -20,8 +20,9 @@ protected:
     }
 };
 
-// Selected one after another, so that a slot the last language left behind shows.
-TEST_F(CurrentLanguage, EveryLanguageSortsLongestFirstLosingNothingAndKeepingNothingOfTheLast)
+// Selected one after another, so that a slot the last language left behind
+// shows; only an exact code selects.
+TEST_F(CurrentLanguage, EveryLanguageSelectedByItsExactCodeSortsLongestFirstAndKeepsNothingOfTheLast)
 {
     const auto same = [](const KeywordEntry& a, const KeywordEntry& b) {
         return a.type == b.type && a.keyword == b.keyword;
@@ -35,19 +36,14 @@ TEST_F(CurrentLanguage, EveryLanguageSortsLongestFirstLosingNothingAndKeepingNot
         EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), longer));
         EXPECT_TRUE(std::is_permutation(sorted.begin(), sorted.end(), record.keywords.begin(), same));
     }
-}
-
-TEST_F(CurrentLanguage, OnlyAnExactCodeSelects)
-{
     ASSERT_TRUE(SetLanguage(u"fr"));
     for (const char16_t* code : { u"EN", u"", u"en-GB", u"en " })
         EXPECT_FALSE(SetLanguage(code)) << testing::PrintToString(code);
     EXPECT_EQ(currentLanguageCode, u"fr");
 }
 
-// Lines as they stand in feature files are in the golden files (tests/golden),
-// a bare keyword's trailing blank trimmed away in tamil; these are the lines
-// no file can hold.
+// Lines files hold are in the golden files (tests/golden), a bare keyword's
+// trailing blank trimmed away in tamil; these are lines no file can hold.
 TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
 {
     std::u16string keyword;
@@ -62,10 +58,9 @@ TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
     EXPECT_EQ(keyword, u"");
 }
 
-// Directives that name a language, or are no directive, are in the golden
-// files (language-*, emoji, french); here is what stays when none is named,
-// and which first line is looked at. The message for an unknown name is
-// checked through quillmark-cli.
+// Directives that name a language, or are none, are in the golden files
+// (language-*, emoji, french); here what stays when none is named, and which
+// first line counts. The unknown name's message is quillmark-cli's to show.
 TEST_F(CurrentLanguage, DirectiveOnAFirstLineClosedByABreakSelectsOrReportsTheName)
 {
     const struct {

@@ -18,9 +18,8 @@ namespace {
 
 const std::u16string Q = u"\"\"\"";
 
-// The whole text after a command found `block` with `find` at `line` and OK
-// wrote back `edit` of its lines, as WriteBlockBack pastes it over the range
-// of control positions, where every line break is one CR.
+// The whole text after OK wrote back `edit` of the block `find` gives at `line`,
+// pasted as WriteBlockBack does over control positions, where a break is one CR.
 std::u16string AfterOk(const std::u16string& wholeText, int line,
     const std::function<BlockLocation(const LineAnalysis&, int)>& find,
     const std::function<LineList(const BlockLocation&)>& edit)
@@ -63,16 +62,14 @@ TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
             u"    " + Q + u"json", u"    Given not a step", u"    " + Q }));
     // Whatever a line inside says, the doc string runs from delimiter to delimiter.
     EXPECT_EQ(AfterOk(text, 5, FindDocStringAtLine, DocStringUnchanged), text);
-    // Without a closing delimiter there is no pairing to go by: the doc string
-    // is the run of doc-string lines around the caret.
+    // Unclosed, it is the run of doc-string lines around the caret.
     EXPECT_EQ(AfterOk(Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, FindDocStringAtLine,
                   DocStringUnchanged),
         Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"", u"  # c", u"  y" }));
 }
 
-// The String command's text is the lines between the delimiters without the
-// indent; every line break of the text it hands back ends a line, and the
-// opening keeps its content type.
+// The String command's text is the lines between the delimiters without the indent;
+// every break of the text handed back ends a line, and the opening keeps its type.
 TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
 {
     const struct {
@@ -99,10 +96,9 @@ TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
 
 using PlaceholdersTest = English;
 
-// Collected lower lines first, left to right within a line; the walk stops at
-// the first heading above, and a "<" finds its ">" on its own line only.
-// Merged into a header, they leave every cell under its header; how a new
-// table's blank header gives way to them is in the view's tests.
+// Collected lower lines first, left to right; the walk stops at the first heading
+// above, and a "<" finds its ">" on its own line only. A new table's blank
+// header giving way to them is in the view's tests.
 TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeader)
 {
     const LineAnalysis analysis = Analysed(Crlf({
@@ -135,10 +131,9 @@ TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeade
 
 using WriteBackTest = English;
 
-// On every file of the corpus, from each step, and each Examples line for
-// tables: once OK has laid a block out (closing what was left open), another
-// OK changes nothing; it adds no second empty line after the block, and no
-// line break where the text had none.
+// From each step and Examples line of the corpus: once OK has laid a block out
+// (closing what was left open), another OK changes nothing, adding no second
+// empty line after the block and no line break where the text had none.
 TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
 {
     for (const auto& file : CorpusFiles()) {
@@ -163,9 +158,8 @@ TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
     }
 }
 
-// A new block after the text's last line, which has no line break, goes on a
-// line of its own, and none is added after it; one that follows a step with
-// an empty line below takes its place before that line.
+// A new block after a last line without a break goes on a line of its own, none
+// after it; one after a step with an empty line below goes before that line.
 TEST_F(WriteBackTest, NewBlocksAndBlocksAtTheEnd)
 {
     const std::u16string text = Crlf({ u"Scenario: S", u"    Given a", u"    When b" });

@@ -14,9 +14,8 @@
 
 namespace {
 
-// A pipe nothing escapes and a line break are written so that the row keeps
-// its columns, and widths count them as written. Whatever the cells hold, the
-// rows read back with the cells as written, and AlignTableLines keeps them.
+// Unescaped pipes and line breaks are written so that the row keeps its columns,
+// widths counting them as written; the rows read back and AlignTableLines keeps them.
 TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 {
     const struct {
@@ -46,9 +45,8 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
     }
 }
 
-// A lone surrogate, which no file holds, one column; a tab to the next stop,
-// and at least one column. Widths of what files hold are shown by the align
-// golden file.
+// A lone surrogate, which no file holds, one column; a tab to the next stop, at
+// least one column. Widths of what files hold are in the align golden file.
 TEST(DisplayWidth, CountsColumnsOfTheView)
 {
     EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1);
