@@ -3,7 +3,6 @@
 #include "core/editor/Templates.h"
 
 #include <string>
-#include <vector>
 
 namespace {
 
