@@ -27,8 +27,8 @@ std::u16string Ink(std::u16string text)
     return text;
 }
 
-// Lines of each role are laid out in the golden files (tests/golden), the
-// doc-string column carried from one command to the next in the view's tests.
+// Lines of each role are in the golden files, the doc-string column from one command
+// to the next in the view's tests; here, lines past the limit and whole real files.
 TEST_F(FormatTest, LinesPastTheLimitAreCarriedOverWithoutLosingOrDoublingALineBreak)
 {
     // Past the final break; an empty line; a last line without break; several lines.
