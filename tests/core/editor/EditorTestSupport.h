@@ -19,10 +19,11 @@ inline std::u16string Crlf(const std::vector<std::u16string_view>& lines)
     return text.substr(0, text.size() - (text.empty() ? 0 : 2));
 }
 
-// The tables of `text`, fully analysed against the current language.
-inline LineAnalysis Analysed(const std::u16string& text)
+// The tables of `text`, analysed against the current language up to `limit` lines.
+inline LineAnalysis Analysed(const std::u16string& text, int limit = MAX_ANALYSED_LINES)
 {
     LineAnalysis analysis;
+    analysis.maxAnalysedLines = limit;
     analysis.AnalyseAll(TextLineSource(text));
     return analysis;
 }

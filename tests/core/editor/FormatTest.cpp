@@ -11,13 +11,13 @@ namespace {
 
 using FormatTest = English;
 
-// Format, or else Unformat, of a text analysed as it stands.
-std::u16string Rebuilt(const std::u16string& text, bool format)
+// Format, or else Unformat, of a text analysed as it stands up to `limit` lines.
+std::u16string Rebuilt(const std::u16string& text, bool format, int limit = MAX_ANALYSED_LINES)
 {
     int docStringColumn = 0;
     const TextLineSource source(text);
-    return format ? FormatWholeText(source, Analysed(text), docStringColumn)
-                  : UnformatWholeText(source, Analysed(text), docStringColumn);
+    return format ? FormatWholeText(source, Analysed(text, limit), docStringColumn)
+                  : UnformatWholeText(source, Analysed(text, limit), docStringColumn);
 }
 
 // The text without blanks, tabs and line breaks: what Format and Unformat must never change.
@@ -27,27 +27,16 @@ std::u16string Ink(std::u16string text)
     return text;
 }
 
-// How Format and Unformat lay out lines of each role is in the golden files
-// (tests/golden), and how the doc-string column carries over from one command
-// to the next in the view's tests; these are the rules that need many lines.
-std::u16string NumberedSteps(int count, std::u16string_view indent)
-{
-    std::u16string text;
-    for (int i = 0; i < count; ++i)
-        text += std::u16string(indent) + u"Given step " + static_cast<char16_t>(u'a' + i % 26) + u"\r\n";
-    return text;
-}
-
+// Lines of each role are in the golden files, the doc-string column from one command
+// to the next in the view's tests; here, lines past the limit and whole real files.
 TEST_F(FormatTest, LinesPastTheLimitAreCarriedOverWithoutLosingOrDoublingALineBreak)
 {
-    const std::u16string analysed = NumberedSteps(MAX_ANALYSED_LINES, u"\t");
-    // Past the final break; an empty line; a last line without break; many lines.
-    const std::u16string rests[]
-        = { u"", u"\r\n", u"x", NumberedSteps(100, u"       ") + u"   trailing without break" };
-    for (const std::u16string& rest : rests) {
+    // Past the final break; an empty line; a last line without break; several lines.
+    for (const std::u16string rest : { u"", u"\r\n", u"x", u"\t Given c\r\n\r\n   trailing without break" }) {
         SCOPED_TRACE(rest.size());
-        EXPECT_EQ(Rebuilt(analysed + rest, true), NumberedSteps(MAX_ANALYSED_LINES, u"  ") + rest);
-        EXPECT_EQ(Rebuilt(analysed + rest, false), NumberedSteps(MAX_ANALYSED_LINES, u"") + rest);
+        const std::u16string text = u"\tGiven a\r\n Given b\r\n" + rest;
+        EXPECT_EQ(Rebuilt(text, true, 2), u"  Given a\r\n  Given b\r\n" + rest);
+        EXPECT_EQ(Rebuilt(text, false, 2), u"Given a\r\nGiven b\r\n" + rest);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "core/editor/Templates.h"
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -15,10 +14,9 @@ std::u16string Translated(InsertTemplate kind)
     return TranslateTemplate(JoinTemplate(TemplateFor(kind).lines));
 }
 
-// Control positions: Feature 0, empty 11, Scenario a 12, Given 24, Rule 32, Given 40,
-// Scenario Outline 48, Then 68, the empty last line 75.
-const std::u16string headings = Crlf({ u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r", u"Given y",
-    u"Scenario Outline: o", u"Then z", u"" });
+// In control positions, a break counting one: Scenario at 12, Rule at 32, Scenario Outline at 48.
+const std::u16string headings = Crlf(
+    { u"Feature: f", u"", u"Scenario: a", u"Given x", u"Rule: r", u"Given y", u"Scenario Outline: o" });
 
 // A template names its title once, on its first line, exactly when the title
 // is selected afterwards, and no type word it writes is left untranslated.
@@ -36,22 +34,22 @@ TEST_F(TemplatesTest, EveryTemplateNamesItsTitleOnItsFirstLineAndLeavesNoTypeWor
     }
 }
 
+// Of keywords of equal length, the one the dictionary's exchange pass puts
+// first is written: "Scenario" before "Example", "Tha the" before "Tha".
 TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 {
     EXPECT_EQ(TranslateTemplate(u"SCENARIOOUTLINE|SCENARIO|SCENARIOOUTLINES"),
         u"Scenario Outline|Scenario|Scenario OutlineS");
+    ASSERT_TRUE(SetLanguage(u"en-old"));
+    EXPECT_EQ(TranslateTemplate(u"THEN|WHEN"), u"Tha the|Tha");
     ASSERT_TRUE(SetLanguage(u"fr"));
     EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"),
         u"Étant donné que Given given Et qu' Mais queTER");
-    // German: the plain word "Given" stays as it is; two empty lines follow a fragment.
+    // German: two empty lines follow a fragment.
     ASSERT_TRUE(SetLanguage(u"de"));
     EXPECT_EQ(Translated(Scenario),
         Crlf({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"", u"" }));
-    EXPECT_EQ(Translated(Background), Crlf({ u"Voraussetzungen: ", u"Given", u"", u"", u"" }));
-}
-
-TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
-{
+    // Before any language, type words say they were not found.
     currentLanguage = LanguageKeywords {};
     currentLanguageCode.clear();
     // The placeholder is selected where it stands in the translated text.
@@ -61,61 +59,56 @@ TEST_F(TemplatesTest, BeforeAnyLanguageTypeWordsSayTheyWereNotFound)
     EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
 }
 
-// The fragment goes in front of the first Scenario, Rule or Scenario Outline
-// heading from the caret's line on, or from the first line for Background and
-// Include File, else after the last analysed line. After a last line without
-// a line break it starts on a line of its own. Then the placeholder is
-// selected, or the caret put at the fragment's start.
+// The fragment goes before the first Scenario, Rule or Scenario Outline heading
+// from the caret's line (the first line for Background and Include File) or after
+// the last analysed line; then its placeholder is selected, or the caret put at its start.
 TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
-    std::u16string longText;
-    for (int i = 0; i < 2100; ++i)
-        longText += i == 2050 ? u"Scenario: late\r\n" : u"Given g\r\n";
     const struct {
         const char* name;
         std::u16string text;
         InsertTemplate kind;
         int caretLine, point;
-        bool breakInFront;
-        int titleAt; // in the fragment, or -1 for nothing selected
     } cases[] = {
-        { "from the heading at the caret", headings, Scenario, 2, 12, false, 10 },
-        { "in front of a rule", headings, BusinessRule, 3, 32, false, 24 },
-        { "in front of a scenario outline", headings, Scenario, 5, 48, false, 10 },
-        { "no heading below", headings, Scenario, 7, 75, false, 10 },
-        { "a background from the first line", headings, Background, 3, 12, false, -1 },
-        { "a sample selects nothing", headings, SampleScenario, 3, 32, false, -1 },
+        { "from the heading at the caret", headings, Scenario, 2, 12 },
+        { "in front of a rule", headings, BusinessRule, 3, 32 },
+        { "in front of a scenario outline", headings, Scenario, 5, 48 },
+        { "a background from the first line", headings, Background, 3, 12 },
         { "Feature, Background and Examples do not count",
             Crlf({ u"Feature: f", u"Background:", u"Given g", u"Examples:", u"Feature: g", u"" }), Scenario,
-            0, 52, false, 10 },
+            0, 52 },
         { "nor a heading on the first line", Crlf({ u"Scenario: a", u"Given x", u"Scenario: b" }), Scenario,
-            0, 20, false, 10 },
-        // Each "Given g" and its break, eight positions.
-        { "only analysed lines count", longText, Scenario, 0, MAX_ANALYSED_LINES * 8, false, 10 },
-        { "after the only line", u"Feature: on", Scenario, 0, 11, true, 10 },
-        { "in an empty text", u"", Scenario, 0, 0, false, 10 },
+            0, 20 },
+        { "in an empty text", u"", Scenario, 0, 0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int length = static_cast<int>(TextLineSource(c.text).wholeText().size());
         const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, c.caretLine, length);
         EXPECT_EQ(s.insertionPoint, c.point);
-        EXPECT_EQ(s.text, (c.breakInFront ? u"\r\n" : u"") + Translated(c.kind));
-        const int blockStart = c.point + (c.breakInFront ? 1 : 0);
-        EXPECT_EQ(s.selectionStart, blockStart + std::max(c.titleAt, 0));
-        EXPECT_EQ(s.selectionEnd, s.selectionStart + (c.titleAt < 0 ? 0 : 7));
+        EXPECT_EQ(s.text, Translated(c.kind));
+        const bool title = TemplateFor(c.kind).selectionAfter == SelectionAfter::Title;
+        EXPECT_EQ(s.selectionStart, c.point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
+        EXPECT_EQ(s.selectionEnd, s.selectionStart + (title ? 7 : 0));
     }
+    // After a last line without a line break the fragment starts on a line of its own.
+    const TemplateInsertion after = PrepareInsertCommand(Analysed(u"Feature: on"), Scenario, 0, 11);
+    EXPECT_EQ(std::pair(after.insertionPoint, after.text), std::pair(11, u"\r\n" + Translated(Scenario)));
+    EXPECT_EQ(after.selectionStart, 12 + 10);
+    // Only analysed lines count: the fragment goes after the last of them.
+    const std::u16string late = Crlf({ u"Given g", u"Given g", u"Scenario: late" });
+    EXPECT_EQ(PrepareInsertCommand(Analysed(late, 1), Scenario, 0, 32).insertionPoint, 8);
 }
 
 // The selection is in control positions, where each break is one character.
 TEST_F(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglishAndSelectsTheFeatureTitle)
 {
     const std::u16string english = NewDocumentText(u"en");
-    EXPECT_EQ(english, u"Feature: [Title]\r\n\r\nScenario: [Title]\r\nGiven\r\nWhen\r\nThen\r\n\r\n\r\n");
+    EXPECT_EQ(english, u"Feature: [Title]\r\n\r\n" + Translated(Scenario));
     EXPECT_EQ(InitialTitleSelection(english)->start, 9);
     ASSERT_TRUE(SetLanguage(u"de"));
     const std::u16string german = NewDocumentText(u"de");
-    EXPECT_TRUE(german.starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n\r\nBeispiel: [Title]"));
+    EXPECT_TRUE(german.starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n"));
     EXPECT_EQ(InitialTitleSelection(german)->start, 31);
     EXPECT_TRUE(NewDocumentText(u"en-au").starts_with(u"# language: en-au\r\n"));
 }

@@ -8,9 +8,8 @@
 
 namespace {
 
-// Checks the source against the control's split, read one character at a
-// time: each line's content, the break that ends it (none after the last),
-// its place in the text and its position, where a break counts one.
+// The source against the control's split read one character at a time: each line,
+// its break (none after the last), its place in the text and its position.
 void ExpectSplitAsOneByOne(const std::u16string& text)
 {
     const TextLineSource source(text);
@@ -41,9 +40,8 @@ void ExpectSplitAsOneByOne(const std::u16string& text)
     EXPECT_EQ(source.commonLineBreak(), breaks.size() == 1 ? *breaks.begin() : u"");
 }
 
-// Lines are searched for breaks several characters at a time: a break is
-// found at every place in such a group, beside characters just above and
-// below the line breaks' and far above them.
+// Breaks are searched several characters at a time: one is found at every place
+// of such a group, beside characters around the breaks' codes and far above.
 TEST(TextLineSource, SplitsAsTheControlDoesWhateverStandsAroundABreak)
 {
     std::vector<std::u16string> texts

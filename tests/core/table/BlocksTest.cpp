@@ -18,9 +18,8 @@ namespace {
 
 const std::u16string Q = u"\"\"\"";
 
-// The whole text after a command found `block` with `find` at `line` and OK
-// wrote back `edit` of its lines, as WriteBlockBack pastes it over the range
-// of control positions, where every line break is one CR.
+// The whole text after OK wrote back `edit` of the block `find` gives at `line`,
+// pasted as WriteBlockBack does over control positions, where a break is one CR.
 std::u16string AfterOk(const std::u16string& wholeText, int line,
     const std::function<BlockLocation(const LineAnalysis&, int)>& find,
     const std::function<LineList(const BlockLocation&)>& edit)
@@ -38,53 +37,39 @@ std::u16string AfterOk(const std::u16string& wholeText, int line,
     return TextLineSource(control).wholeText();
 }
 
-// The table and doc string finders through the editor's Table and String
-// commands are checked with the view; these are the lines it does not try.
-const std::u16string text = Crlf({ u"| top |", u"  Given a", u"      | x | y |", u"        | 1 | 2 |", Q,
-    u"top", Q, u"  When b", u"    " + Q + u"json", u"    Given not a step", u"    " + Q });
+LineList TableUnchanged(const BlockLocation& block)
+{
+    return AlignTableLines(block.lines);
+}
+
+LineList DocStringUnchanged(const BlockLocation& block)
+{
+    return TextToDocStringLines(
+        DocStringLinesToText(block.lines, block.indent), DocStringOpening(block.lines));
+}
 
 using FindBlockTest = English;
 
-TEST_F(FindBlockTest, FindsLinesRangeAndIndent)
+// The finders through the editor's Table and String commands are checked with
+// the view; these are the lines it does not try, as OK writes their blocks back.
+TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
 {
-    const struct {
-        const char* name;
-        bool table; // FindTableAtLine, else FindDocStringAtLine
-        const std::u16string& text;
-        int line, first, last, indent;
-    } cases[] = {
-        { "a table at line zero", true, text, 0, 0, 0, 0 },
-        { "a row keeps the first row's column", true, text, 3, 2, 3, 6 },
-        { "a doc string at line zero", false, text, 5, 4, 6, 0 },
-        // Whatever a line inside says, the doc string runs from delimiter to delimiter.
-        { "a step inside a doc string", false, text, 9, 8, 10, 4 },
-        // Without a closing delimiter there is no pairing to go by: the doc
-        // string is the run of doc-string lines around the caret.
-        { "an unclosed doc string", false, Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, 1, 2,
-            2 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const LineAnalysis analysis = Analysed(c.text);
-        const BlockLocation block
-            = c.table ? FindTableAtLine(analysis, c.line) : FindDocStringAtLine(analysis, c.line);
-        EXPECT_EQ(block.indent, c.indent);
-        EXPECT_EQ(block.lines,
-            LineList(analysis.lineText.begin() + c.first, analysis.lineText.begin() + c.last + 1));
-        EXPECT_EQ(block.start, analysis.lineStart[c.first]);
-        EXPECT_EQ(block.end, analysis.lineStart[c.last] + static_cast<int>(analysis.lineText[c.last].size()));
-    }
-    // A step followed by a doc string has no table yet: a new one goes right after the step.
-    const LineAnalysis analysis = Analysed(text);
-    const BlockLocation table = FindTableAtLine(analysis, 7);
-    EXPECT_EQ(table.lines, MakeDefaultTable(2));
-    EXPECT_EQ(table.start, analysis.lineStart[8]);
-    EXPECT_EQ(table.end, table.start);
+    const std::u16string text = Crlf({ u"  Given a", u"      | x | y |", u"        | 1 | 2 |", u"  When b",
+        u"    " + Q + u"json", u"    Given not a step", u"    " + Q });
+    // A row keeps the first row's column.
+    EXPECT_EQ(AfterOk(text, 2, FindTableAtLine, TableUnchanged),
+        Crlf({ u"  Given a", u"      | x  | y  |", u"      | 1  | 2  |", u"", u"  When b",
+            u"    " + Q + u"json", u"    Given not a step", u"    " + Q }));
+    // Whatever a line inside says, the doc string runs from delimiter to delimiter.
+    EXPECT_EQ(AfterOk(text, 5, FindDocStringAtLine, DocStringUnchanged), text);
+    // Unclosed, it is the run of doc-string lines around the caret.
+    EXPECT_EQ(AfterOk(Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, FindDocStringAtLine,
+                  DocStringUnchanged),
+        Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"", u"  # c", u"  y" }));
 }
 
-// The String command's text is the lines between the delimiters without the
-// indent; every line break of the text it hands back ends a line, and the
-// opening keeps its content type.
+// The String command's text is the lines between the delimiters without the indent;
+// every break of the text handed back ends a line, and the opening keeps its type.
 TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
 {
     const struct {
@@ -93,8 +78,6 @@ TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
         int indent;
         std::u16string text;
     } cases[] = {
-        { "delimiters alone", { u"    " + Q + u"\r", u"    " + Q }, 4, u"" },
-        { "empty lines stay", { Q, u"a\r", u"\r", u"", u"b\r", Q }, 0, u"a\r\n\r\n\r\nb\r\n" },
         // At most the indent is cut, and only blanks and tabs.
         { "the indent cut on blanks only",
             { u"    " + Q, u"      x\r", u"  y\r", u"\t\tz", u"wrong\r", u"    " + Q }, 4,
@@ -111,11 +94,12 @@ TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
     EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
 }
 
-using CollectPlaceholdersTest = English;
+using PlaceholdersTest = English;
 
-// Lower lines first, left to right within a line; the walk stops at the
-// first heading above, and a "<" finds its ">" on its own line only.
-TEST_F(CollectPlaceholdersTest, TheScenariosOwnLinesBottomUp)
+// Collected lower lines first, left to right; the walk stops at the first heading
+// above, and a "<" finds its ">" on its own line only. A new table's blank
+// header giving way to them is in the view's tests.
+TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeader)
 {
     const LineAnalysis analysis = Analysed(Crlf({
         u"Scenario Outline: A", // 0
@@ -129,49 +113,27 @@ TEST_F(CollectPlaceholdersTest, TheScenariosOwnLinesBottomUp)
     EXPECT_EQ(CollectPlaceholders(analysis, 5),
         (PlaceholderList { u"New Quantity", u"", u"Count", u"Count", u"Quantity" }));
     EXPECT_EQ(CollectPlaceholders(analysis, 2), PlaceholderList {});
-
     const std::u16string name(200000, u'n');
     EXPECT_EQ(
         CollectPlaceholders(Analysed(u"Given <" + name + u"> and <" + name), 0), PlaceholderList { name });
-}
 
-CellMatrix Merged(LineList lines, const PlaceholderList& placeholders)
-{
-    MergePlaceholdersIntoHeader(lines, placeholders);
-    return LinesToCellMatrix(lines);
-}
-
-TEST(MergePlaceholdersIntoHeader, KeepsEveryCellUnderItsHeader)
-{
-    const PlaceholderList outline = { u"New Quantity", u"Count", u"Quantity", u"Count", u"" };
-    // The blank header of a new table gives way to the placeholders.
-    EXPECT_EQ(Merged({ u"    | | |\r", u"    | | |" }, outline),
-        (CellMatrix { { u"New Quantity", u"Count", u"Quantity" }, { u"", u"", u"" } }));
+    const auto merged = [](LineList lines, const PlaceholderList& placeholders) {
+        MergePlaceholdersIntoHeader(lines, placeholders);
+        return LinesToCellMatrix(lines);
+    };
     // A blank header above data and a repeated name keep their columns; a
     // column empty in every row goes; a short row is filled first.
-    EXPECT_EQ(Merged({ u"| a | | a | |", u"| 1 | 2 |", u"| 1 | 2 | 3 |" }, { u"Count" }),
+    EXPECT_EQ(merged({ u"| a | | a | |", u"| 1 | 2 |", u"| 1 | 2 | 3 |" }, { u"Count" }),
         (CellMatrix { { u"a", u"", u"a", u"Count" }, { u"1", u"2", u"", u"" }, { u"1", u"2", u"3", u"" } }));
     // Names are compared as the header writes them.
-    EXPECT_EQ(Merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
+    EXPECT_EQ(merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
 }
 
 using WriteBackTest = English;
 
-LineList TableUnchanged(const BlockLocation& block)
-{
-    return AlignTableLines(block.lines);
-}
-
-LineList DocStringUnchanged(const BlockLocation& block)
-{
-    return TextToDocStringLines(
-        DocStringLinesToText(block.lines, block.indent), DocStringOpening(block.lines));
-}
-
-// On every file of the corpus, from each step, and each Examples line for
-// tables: once OK has laid a block out (closing what was left open), another
-// OK changes nothing; it adds no second empty line after the block, and no
-// line break where the text had none.
+// From each step and Examples line of the corpus: once OK has laid a block out
+// (closing what was left open), another OK changes nothing, adding no second
+// empty line after the block and no line break where the text had none.
 TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
 {
     for (const auto& file : CorpusFiles()) {
@@ -196,9 +158,8 @@ TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
     }
 }
 
-// A new block after the text's last line, which has no line break, goes on a
-// line of its own, and none is added after it; one that follows a step with
-// an empty line below takes its place before that line.
+// A new block after a last line without a break goes on a line of its own, none
+// after it; one after a step with an empty line below goes before that line.
 TEST_F(WriteBackTest, NewBlocksAndBlocksAtTheEnd)
 {
     const std::u16string text = Crlf({ u"Scenario: S", u"    Given a", u"    When b" });

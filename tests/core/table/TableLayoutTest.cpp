@@ -1,5 +1,5 @@
-// Rows split into cells and laid out, and cells to and from the clipboard's
-// text. Rows as files hold them, aligned in place, are in the golden files.
+// Rows laid out, and cells to and from the clipboard's text. Rows as files
+// hold them, split at their pipes and aligned in place, are in the golden files.
 #include "core/table/TableLayout.h"
 #include "core/editor/EditorTestSupport.h"
 #include "core/table/AlignTables.h"
@@ -14,66 +14,42 @@
 
 namespace {
 
-TEST(SplitTableRow, CellsBetweenPipesThatNoBackslashEscapes)
+// Unescaped pipes and line breaks are written so that the row keeps its columns,
+// widths counting them as written; the rows read back and AlignTableLines keeps them.
+TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 {
     const struct {
         const char* name;
-        std::u16string line;
-        CellRow cells;
-    } cases[] = {
-        // An odd run of backslashes escapes the pipe, an even one does not.
-        { "escaped pipes", u"| a \\| b | \\\\\\|c |", { u"a \\| b", u"\\\\\\|c" } },
-        { "an escaped pipe at the end", u"| a \\|", { u" a \\|" } },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SplitTableRow(c.line), c.cells) << c.name;
-}
-
-TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndTwoBlanks)
-{
-    const struct {
-        const char* name;
-        CellMatrix matrix;
+        CellMatrix matrix; // the first row the longest
         LineList lines;
     } cases[] = {
         { "a row without cells", { {} }, { u"|" } },
-        // A pipe nothing escapes and a line break are written so that the row
-        // keeps its columns; widths count them as written.
         { "an unescaped pipe", { { u"a|b", u"a\\\\|b" }, { u"x", u"y" } },
             { u"| a\\|b  | a\\\\\\|b  |", u"| x     | y       |" } },
         { "line breaks", { { u"two\r\nlines", u"x\ny\rz" } }, { u"| two\\nlines  | x\\ny\\nz  |" } },
+        { "backslashes, wide and combining characters, a short row",
+            { { u"x\\", u"", u"名" }, { u"\\|", u"e\u0301" } },
+            { u"| x\\  |    | 名  |", u"| \\|  | e\u0301  |     |" } },
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CellMatrixToLines(PadColumns(c.matrix)), c.lines) << c.name;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CellMatrixToLines(PadColumns(PadToRectangle(c.matrix))), c.lines);
+        EXPECT_EQ(AlignTableLines(c.lines), c.lines);
+        const CellMatrix back = LinesToCellMatrix(c.lines);
+        ASSERT_EQ(back.size(), c.matrix.size());
+        for (std::size_t r = 0; r < back.size(); ++r) {
+            EXPECT_EQ(back[r].size(), c.matrix.front().size());
+            for (std::size_t k = 0; k < c.matrix[r].size(); ++k)
+                EXPECT_EQ(back[r][k], WrittenCellText(c.matrix[r][k]));
+        }
+    }
 }
 
-// Whatever the cells hold, the written rows read back with their columns and
-// the cells as written, and AlignTableLines makes the same lines as the
-// grid's two stages; no limit on the number of columns.
-TEST(TableLayout, WrittenRowsReadBackWithTheirColumns)
-{
-    CellMatrix matrix = { { u"a|b", u"", u"x\\", u"1\n2", u"名" }, { u"\\|", u"|", u"e\u0301" } };
-    for (int c = 0; c < 150; ++c)
-        matrix[0].push_back(std::u16string(static_cast<std::size_t>(c % 4), u'x'));
-    const LineList lines = CellMatrixToLines(PadColumns(PadToRectangle(matrix)));
-    const CellMatrix back = LinesToCellMatrix(lines);
-    ASSERT_EQ(back.size(), matrix.size());
-    for (std::size_t r = 0; r < matrix.size(); ++r)
-        for (std::size_t c = 0; c < back[r].size(); ++c)
-            EXPECT_EQ(back[r][c], c < matrix[r].size() ? WrittenCellText(matrix[r][c]) : u"")
-                << r << ", " << c;
-    EXPECT_EQ(back[1].size(), matrix[0].size());
-    EXPECT_EQ(AlignTableLines(lines), lines);
-    EXPECT_EQ(FormatTableRow({ u"a", u"bb", u"c" }, { 3, 1 }), u"|a   |bb |c |");
-}
-
-// A lone surrogate, which no file holds, one column; a tab to the next stop,
-// and at least one column. Widths of what files hold are shown by the align
-// golden file.
+// A lone surrogate, which no file holds, one column; a tab to the next stop, at
+// least one column. Widths of what files hold are in the align golden file.
 TEST(DisplayWidth, CountsColumnsOfTheView)
 {
     EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1);
-    EXPECT_EQ(DisplayColumn(u"abcdefg\t", 8), 8);
     EXPECT_EQ(DisplayColumn(u"abcdefgh\t", 8), 16);
     EXPECT_EQ(DisplayColumn(u"a\u0308日本語\t\U0001F600", 8), 10);
     EXPECT_EQ(DisplayColumn(u"ab\tc", 0), 4);
@@ -83,11 +59,9 @@ using AlignWholeTextTest = English;
 
 TEST_F(AlignWholeTextTest, LinesPastTheAnalysedOnesStayAsTheyAre)
 {
-    const TextLineSource source(Crlf({ u"|a|", u"|bb|", u"|c|" }));
-    LineAnalysis analysis;
-    analysis.maxAnalysedLines = 2;
-    analysis.AnalyseAll(source);
-    EXPECT_EQ(AlignWholeText(source, analysis), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
+    const std::u16string text = Crlf({ u"|a|", u"|bb|", u"|c|" });
+    EXPECT_EQ(
+        AlignWholeText(TextLineSource(text), Analysed(text, 2)), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
 }
 
 TEST(ParseClipboardTable, GivesRowsAndShape)
@@ -99,7 +73,6 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         ClipboardShape shape;
     } cases[] = {
         { "empty", u"", {}, CLIP_EMPTY },
-        { "only line breaks", u"\r\n\n\r\n", {}, CLIP_EMPTY },
         { "a blank line is one empty cell", u"  ", { { u"" } }, CLIP_CELL },
         // Tab-separated, as spreadsheets copy: only tabs separate, quotes are text.
         { "a tab row keeps commas and quotes", u" \"Smith, John\" \t42", { { u"\"Smith, John\"", u"42" } },
@@ -109,7 +82,6 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         // A blank cell of a copied column keeps the rows below it in place.
         { "an empty line is an empty cell", u"a\r\n\r\nb\r\n\r\n\r\n", { { u"a" }, { u"" }, { u"b" } },
             CLIP_COLUMN },
-        { "a leading empty line", u"\na,b", { { u"" }, { u"a", u"b" } }, CLIP_TABLE },
         // Comma-separated with CSV quoting.
         { "ragged rows make a table", u"a\nb,c", { { u"a" }, { u"b", u"c" } }, CLIP_TABLE },
         { "commas adjacent and at the end", u"a,,b,", { { u"a", u"", u"b" } }, CLIP_ROW },
@@ -126,15 +98,9 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         EXPECT_EQ(table.matrix, c.rows) << c.name;
         EXPECT_EQ(table.shape, c.shape) << c.name;
     }
-}
-
-// Cells copied by the grid dialog paste back unchanged, commas, quotes and empty cells too.
-TEST(CellMatrixToClipboardText, CopiedCellsPasteBackUnchanged)
-{
-    const CellMatrix m = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
-    const ClipboardTable back = ParseClipboardTable(CellMatrixToClipboardText(m));
-    EXPECT_EQ(back.matrix, m);
-    EXPECT_EQ(back.shape, CLIP_TABLE);
+    // Cells the grid dialog copies paste back unchanged, commas, quotes and empty cells too.
+    const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
+    EXPECT_EQ(ParseClipboardTable(CellMatrixToClipboardText(copied)).matrix, copied);
 }
 
 } // namespace

@@ -1,0 +1,6 @@
+Feature: Escaped pipes in table rows
+  Scenario: s
+    Given rows
+      | a \| b | \\\|c |
+      | a \|
+      |x\\|y\\\\|
