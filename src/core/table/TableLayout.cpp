@@ -138,17 +138,6 @@ LineList CellMatrixToLines(const CellMatrix& matrix)
     return lines;
 }
 
-std::u16string FormatTableRow(const CellRow& row, const std::vector<int>& widths)
-{
-    std::vector<int> cellWidths;
-    cellWidths.reserve(row.size());
-    for (const std::u16string& cell : row)
-        cellWidths.push_back(WrittenWidth(cell));
-    std::u16string line;
-    AppendRow(line, row, cellWidths.data(), widths, 0);
-    return line;
-}
-
 // The two stages in one, straight from the lines: two passes over the rows'
 // cells as views (one to measure the columns, one to write), so that neither
 // the cells nor the padded cells are ever copied.

@@ -31,14 +31,9 @@ std::u16string WrittenCellText(std::u16string_view cell);
 // rows that reach it. Any number of columns.
 CellMatrix PadColumns(const CellMatrix& matrix);
 
-// The second stage: one line per row by FormatTableRow, with the widths of
-// the widest written text of each column.
+// The second stage: one line per row, each cell k "|" followed by the written
+// cell and blanks to the widest written text of column k plus one, then "|".
 LineList CellMatrixToLines(const CellMatrix& matrix);
-
-// "|" followed by the written cell and widths[k] - width + 1 blanks for each
-// cell k, then "|". A cell wider than its entry, or beyond the widths, gets
-// one blank.
-std::u16string FormatTableRow(const CellRow& row, const std::vector<int>& widths);
 
 // Table rows as the editor writes them back: split into cells, padded to a
 // rectangle with empty cells, and laid out in the aligned form (the same
