@@ -79,15 +79,6 @@ TEST(GridClipboard, CutAndDeleteClearOnlyWhatShowsAndIsAllowed)
     EXPECT_TRUE(shown.grid.GetItemState(4, 4) & CELL_MODIFIED);
 }
 
-TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
-{
-    ShownGrid shown(CCellID(3, 3));
-    QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
-    Key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(1, 1, 9, 4));
-    EXPECT_EQ(changed.count(), 1);
-}
-
 TEST(GridClipboard, ActionsAreEnabledAsTheGridStands)
 {
     const struct {

@@ -56,16 +56,6 @@ TEST(GridKeys, SkipHiddenRowsAndColumns)
     EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(5, 3));
 }
 
-TEST(GridKeys, ShiftExtendsTheSelectionFromWhereItStarted)
-{
-    ShownGrid shown(CCellID(2, 2));
-    Key(Qt::Key_Down, Qt::ShiftModifier);
-    Key(Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(2, 2, 3, 3));
-    Key(Qt::Key_Up);
-    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(2, 3, 2, 3));
-}
-
 TEST(GridKeys, PageDownMovesByAPageAndKeepsTheFocusInView)
 {
     ShownGrid shown(60, 5);

@@ -5,41 +5,52 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-TEST(GridMouse, ClicksSelectCellsRowsColumnsOrEverything)
+// From the cell (2, 2) clicked first, a click with its modifiers or keys.
+TEST(GridSelection, ClicksAndKeysSelectCellsRowsColumnsOrEverything)
 {
     const struct {
         const char* name;
-        CCellID first, second; // `second` clicked with `modifiers`
+        CCellID click;
         Qt::KeyboardModifiers modifiers;
+        std::vector<QKeyCombination> keys;
         CCellRange selected; // its bounds
         CCellID focus, unselected;
     } cases[] = {
-        { "a cell", { 2, 2 }, { 3, 3 }, {}, { 3, 3, 3, 3 }, { 3, 3 }, { 2, 2 } },
-        { "Shift extends from the first", { 2, 2 }, { 4, 3 }, Qt::ShiftModifier, { 2, 2, 4, 3 }, { 4, 3 },
+        { "a cell", { 3, 3 }, {}, {}, { 3, 3, 3, 3 }, { 3, 3 }, { 2, 2 } },
+        { "Shift extends from the first", { 4, 3 }, Qt::ShiftModifier, {}, { 2, 2, 4, 3 }, { 4, 3 },
             { 1, 2 } },
-        { "Ctrl adds to the selection", { 2, 1 }, { 4, 3 }, Qt::ControlModifier, { 2, 1, 4, 3 }, { 4, 3 },
+        { "Ctrl adds to the selection", { 4, 3 }, Qt::ControlModifier, {}, { 2, 2, 4, 3 }, { 4, 3 },
             { 3, 2 } },
-        { "a column header", { 2, 2 }, { 0, 3 }, {}, { 1, 3, 9, 3 }, { 1, 3 }, { 2, 2 } },
-        { "Shift to another column header", { 0, 2 }, { 0, 4 }, Qt::ShiftModifier, { 1, 2, 9, 4 }, { 1, 4 },
-            { 1, 1 } },
-        { "a row header", { 2, 2 }, { 5, 0 }, {}, { 5, 1, 5, 4 }, { 5, 1 }, { 2, 2 } },
-        { "the corner, which stays unselected", { 2, 2 }, { 0, 0 }, {}, { 1, 1, 9, 4 }, { 1, 1 }, { 0, 0 } },
+        { "a column header", { 0, 3 }, {}, {}, { 1, 3, 9, 3 }, { 1, 3 }, { 2, 2 } },
+        { "Shift to a column header", { 0, 4 }, Qt::ShiftModifier, {}, { 1, 2, 9, 4 }, { 1, 4 }, { 1, 1 } },
+        { "a row header", { 5, 0 }, {}, {}, { 5, 1, 5, 4 }, { 5, 1 }, { 2, 2 } },
+        { "the corner, which stays unselected", { 0, 0 }, {}, {}, { 1, 1, 9, 4 }, { 1, 1 }, { 0, 0 } },
+        { "Ctrl+A, the data cells only", {}, {}, { Qt::ControlModifier | Qt::Key_A }, { 1, 1, 9, 4 },
+            { 2, 2 }, { 0, 1 } },
+        { "Shift and arrows extend", {}, {},
+            { Qt::ShiftModifier | Qt::Key_Down, Qt::ShiftModifier | Qt::Key_Right }, { 2, 2, 3, 3 }, { 3, 3 },
+            { 1, 2 } },
+        { "an arrow after Shift starts anew", {}, {}, { Qt::ShiftModifier | Qt::Key_Down, Qt::Key_Right },
+            { 3, 3, 3, 3 }, { 3, 3 }, { 2, 2 } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ShownGrid shown;
-        shown.Click(c.first.row, c.first.col);
+        shown.Click(2, 2);
         QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
-        QSignalSpy clicked(&shown.grid, &CGridCtrl::clicked);
-        shown.Click(c.second.row, c.second.col, c.modifiers);
+        if (c.click.IsValid())
+            shown.Click(c.click.row, c.click.col, c.modifiers);
+        for (const QKeyCombination key : c.keys)
+            Key(key.key(), key.keyboardModifiers());
         EXPECT_EQ(shown.grid.GetSelectedRange(), c.selected);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
         EXPECT_FALSE(shown.grid.IsCellSelected(c.unselected.row, c.unselected.col));
-        EXPECT_EQ(changed.count(), 1);
-        ASSERT_EQ(clicked.count(), 1);
-        EXPECT_EQ(CCellID(clicked[0][0].toInt(), clicked[0][1].toInt()), c.second);
+        // Each click and each key is announced once.
+        EXPECT_EQ(changed.count(), std::max<qsizetype>(1, c.keys.size()));
         EXPECT_FALSE(shown.Editor());
     }
 }
