@@ -6,94 +6,74 @@
 
 namespace {
 
-TEST(InPlaceEdit, StartsAsTheKeyThatOpenedItSays)
+// The key that opens an editor gives its text and caret; the one that ends
+// it keeps the text and may go on editing the cell it moves to.
+TEST(InPlaceEdit, OpensAsItsKeySaysAndEndsByItsKeysOrAClick)
 {
     const struct {
         const char* name;
-        int key;
+        CCellID from;
+        int open;
         bool byCaller; // handed to EditCell, as the table dialog does, rather than pressed
-        const char* text; // the editor's text once open
+        const char* text; // the editor's text once open, and the cell's at the end
         bool allSelected;
+        int end; // 0: a click on the cell (5, 3)
+        Qt::KeyboardModifiers endModifiers;
+        CCellID focus;
+        bool editingNext; // an editor open on the new focus cell
     } cases[] = {
-        { "F2 puts the caret at the end", Qt::Key_F2, false, "r2c2", false },
-        { "a letter replaces the text", Qt::Key_X, false, "x", false },
-        { "so does a character with the code of a navigation key", Qt::Key_NumberSign, false, "#", false },
-        { "Backspace deletes the last character", Qt::Key_Backspace, false, "r2c", false },
-        { "Space selects the text", Qt::Key_Space, false, "r2c2", true },
-        { "a navigation key selects the text", Qt::Key_Down, true, "r2c2", true },
-        { "Enter puts the caret at the end", Qt::Key_Return, true, "r2c2", false },
+        { "F2 puts the caret at the end, and Down stays in the editor", { 2, 2 }, Qt::Key_F2, false, "r2c2",
+            false, Qt::Key_Down, {}, { 2, 2 }, false },
+        { "a letter replaces the text, and a click elsewhere keeps it", { 2, 2 }, Qt::Key_X, false, "x",
+            false, 0, {}, { 5, 3 }, false },
+        { "so does a character with the code of a navigation key; Shift+Tab goes back", { 2, 2 },
+            Qt::Key_NumberSign, false, "#", false, Qt::Key_Backtab, Qt::ShiftModifier, { 2, 1 }, true },
+        { "Backspace deletes the last character, and an arrow ends the edit", { 2, 2 }, Qt::Key_Backspace,
+            false, "r2c", false, Qt::Key_Down, {}, { 3, 2 }, true },
+        { "Space selects the text, and Tab goes on", { 2, 2 }, Qt::Key_Space, false, "r2c2", true,
+            Qt::Key_Tab, {}, { 2, 3 }, true },
+        { "a navigation key selects the text", { 2, 2 }, Qt::Key_Down, true, "r2c2", true, Qt::Key_Up, {},
+            { 1, 2 }, true },
+        { "Enter puts the caret at the end, and an arrow ends the edit", { 2, 2 }, Qt::Key_Return, true,
+            "r2c2", false, Qt::Key_Right, {}, { 2, 3 }, true },
+        { "after F2 Ctrl and an arrow end it", { 2, 2 }, Qt::Key_F2, false, "r2c2", false, Qt::Key_Right,
+            Qt::ControlModifier, { 2, 3 }, true },
+        { "Tab from the last cell appends a row", { 9, 4 }, Qt::Key_N, false, "n", false, Qt::Key_Tab, {},
+            { 10, 1 }, true },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown(CCellID(2, 2));
+        ShownGrid shown(c.from);
+        const QString before = shown.grid.GetItemText(c.from.row, c.from.col);
         if (c.byCaller)
-            shown.grid.EditCell(2, 2, EditStartKey::Key(c.key));
+            shown.grid.EditCell(c.from.row, c.from.col, EditStartKey::Key(c.open));
         else
-            Key(c.key);
+            Key(c.open);
         CInPlaceEdit* editor = shown.Editor();
         ASSERT_TRUE(editor);
         EXPECT_EQ(editor->text().toStdString(), c.text);
         EXPECT_EQ(editor->selectedText(), c.allSelected ? editor->text() : QString());
         EXPECT_EQ(editor->cursorPosition(), editor->text().size());
         EXPECT_EQ(QApplication::focusWidget(), editor);
-    }
-}
 
-TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
-{
-    const struct {
-        const char* name;
-        int openKey; // F2, or a letter typed
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* text; // of cell (2, 2) afterwards
-        CCellID focus;
-        bool editingNext; // an editor open on the new focus cell
-    } cases[] = {
-        { "Tab keeps it and goes on", Qt::Key_N, Qt::Key_Tab, {}, "n", { 2, 3 }, true },
-        { "Shift+Tab goes back", Qt::Key_N, Qt::Key_Backtab, Qt::ShiftModifier, "n", { 2, 1 }, true },
-        { "an arrow ends an edit a key opened", Qt::Key_N, Qt::Key_Down, {}, "n", { 3, 2 }, true },
-        { "Down stays in the editor after F2", Qt::Key_F2, Qt::Key_Down, {}, "r2c2", { 2, 2 }, false },
-        { "Ctrl and an arrow end it after F2", Qt::Key_F2, Qt::Key_Right, Qt::ControlModifier, "r2c2",
-            { 2, 3 }, true },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown(CCellID(2, 2));
-        Key(c.openKey);
-        ASSERT_TRUE(shown.Editor());
-        Key(c.key, c.modifiers);
-        if (c.openKey == Qt::Key_F2 && !c.editingNext) {
-            EXPECT_EQ(shown.EditorCell(), CCellID(2, 2));
+        if (c.end != 0)
+            Key(c.end, c.endModifiers);
+        else
+            shown.Click(5, 3);
+        if (c.focus == c.from && !c.editingNext) {
+            EXPECT_EQ(shown.EditorCell(), c.from);
             Key(Qt::Key_Return);
         }
-        EXPECT_EQ(shown.grid.GetItemText(2, 2).toStdString(), c.text);
+        const QString after = shown.grid.GetItemText(c.from.row, c.from.col);
+        EXPECT_EQ(after.toStdString(), c.text);
+        // Only a changed text marks the cell.
+        EXPECT_EQ(bool(shown.grid.GetItemState(c.from.row, c.from.col) & CELL_MODIFIED), after != before);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
         EXPECT_EQ(shown.EditorCell(), c.editingNext ? c.focus : CCellID());
         if (c.editingNext) {
             EXPECT_EQ(shown.Editor()->selectedText(), shown.grid.GetItemText(c.focus.row, c.focus.col));
         }
     }
-}
-
-TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
-{
-    ShownGrid shown(CCellID(9, 4));
-    Type(QStringLiteral("last"));
-    Key(Qt::Key_Tab);
-    EXPECT_EQ(shown.grid.GetItemText(9, 4), QStringLiteral("last"));
-    EXPECT_EQ(shown.EditorCell(), CCellID(10, 1));
-}
-
-TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
-{
-    ShownGrid shown(CCellID(2, 2));
-    Type(QStringLiteral("kept"));
-    shown.Click(5, 3);
-    EXPECT_FALSE(shown.Editor());
-    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("kept"));
-    EXPECT_TRUE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
-    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(5, 3));
 }
 
 TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
