@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
+TEST(GridKeys, MoveTheFocusOverHiddenRowsAndColumnsAndAppendARowOnlyFromTheLastCell)
 {
     const struct {
         const char* name;
@@ -19,21 +19,24 @@ TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
     } cases[] = {
         { "Up stays out of the header", { 1, 1 }, Qt::Key_Up, {}, { 1, 1 } },
         { "Down at the bottom stays", { 9, 2 }, Qt::Key_Down, {}, { 9, 2 } },
+        { "Down passes over a hidden row", { 4, 2 }, Qt::Key_Down, {}, { 6, 2 } },
         { "Left stays out of the header", { 3, 1 }, Qt::Key_Left, {}, { 3, 1 } },
         { "Right at the end of a middle row stays", { 3, 4 }, Qt::Key_Right, {}, { 3, 4 } },
         { "Right at the last cell appends a row", { 9, 4 }, Qt::Key_Right, {}, { 10, 1 } },
-        { "Tab", { 3, 2 }, Qt::Key_Tab, {}, { 3, 3 } },
+        { "Tab passes over a hidden column", { 3, 2 }, Qt::Key_Tab, {}, { 3, 4 } },
         { "Tab wraps to the next row", { 3, 4 }, Qt::Key_Tab, {}, { 4, 1 } },
         { "Shift+Tab wraps back", { 3, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 2, 4 } },
         { "Shift+Tab at the first cell stays", { 1, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 1, 1 } },
-        { "Home", { 3, 3 }, Qt::Key_Home, {}, { 3, 1 } },
-        { "Ctrl+Home", { 3, 3 }, Qt::Key_Home, Qt::ControlModifier, { 1, 1 } },
+        { "Home", { 3, 4 }, Qt::Key_Home, {}, { 3, 1 } },
+        { "Ctrl+Home", { 3, 4 }, Qt::Key_Home, Qt::ControlModifier, { 1, 1 } },
         { "End", { 3, 2 }, Qt::Key_End, {}, { 3, 4 } },
         { "Ctrl+End", { 3, 2 }, Qt::Key_End, Qt::ControlModifier, { 9, 4 } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ShownGrid shown(c.from);
+        shown.grid.SetRowHeight(5, 0);
+        shown.grid.SetColumnWidth(3, 0);
         QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
         Key(c.key, c.modifiers);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.to);
@@ -43,17 +46,6 @@ TEST(GridKeys, MoveTheFocusAndAppendARowOnlyFromTheLastCell)
         EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(c.to.row, c.to.col, c.to.row, c.to.col));
         EXPECT_FALSE(shown.Editor());
     }
-}
-
-TEST(GridKeys, SkipHiddenRowsAndColumns)
-{
-    ShownGrid shown;
-    shown.grid.SetRowHeight(4, 0);
-    shown.grid.SetColumnWidth(2, 0);
-    shown.FocusOn(3, 1);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Right);
-    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(5, 3));
 }
 
 TEST(GridKeys, PageDownMovesByAPageAndKeepsTheFocusInView)

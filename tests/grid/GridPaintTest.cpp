@@ -45,12 +45,8 @@ TEST(GridPaint, ALongTextEndsInsideItsCell)
             << x;
 }
 
-TEST(GridPaint, HeadersStayWhileTheRestScrollsAndBarsShowOnlyWhenNeeded)
+TEST(GridPaint, HeadersStayWhileTheRestScrolls)
 {
-    ShownGrid small;
-    EXPECT_FALSE(small.grid.verticalScrollBar()->isVisible());
-    EXPECT_FALSE(small.grid.horizontalScrollBar()->isVisible());
-
     ShownGrid large(200, 30);
     large.grid.verticalScrollBar()->setValue(1000);
     large.grid.horizontalScrollBar()->setValue(300);
