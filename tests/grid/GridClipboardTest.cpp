@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
@@ -20,30 +22,20 @@ TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
     EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c2\t\r\n\t\t\r\n\t\tr4c4"));
 }
 
-TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
+TEST(GridClipboard, PasteFillsFromTheSelectionsTopLeftCellAndDropsWhatOverflows)
 {
-    const struct {
-        const char* name;
-        const char* clipboard;
-        CCellRange target; // the selection before the paste
-        const char* rows; // from the target's row on, afterwards
-        CCellRange selected;
-    } cases[] = {
-        { "beyond the last row and column is dropped", "1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", { 8, 3, 8, 3 },
-            "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n", { 8, 3, 9, 4 } },
-        { "the top-left cell of the selection is the target", "t", { 4, 2, 6, 3 }, "r4c1 | t | r4c3 | r4c4\n",
-            { 4, 2, 4, 2 } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard)));
-        shown.Press(c.target, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(shown.Rows(c.target.minRow, c.selected.maxRow), c.rows);
-        EXPECT_EQ(shown.grid.GetRowCount(), 10);
-        EXPECT_EQ(shown.grid.GetColumnCount(), 5);
-        EXPECT_EQ(shown.grid.GetSelectedRange(), c.selected);
-    }
+    ShownGrid shown;
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("1\t2\t3\r\n4\t5\t6\r\n7\t8\t9")));
+    shown.Press({ 8, 3, 8, 3 }, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown.Rows(8, 9), "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n");
+    EXPECT_EQ(shown.grid.GetRowCount(), 10);
+    EXPECT_EQ(shown.grid.GetColumnCount(), 5);
+    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(8, 3, 9, 4));
+
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("t")));
+    shown.Press({ 4, 2, 6, 3 }, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown.Rows(4, 5), "r4c1 | t | r4c3 | r4c4\nr5c1 | r5c2 | r5c3 | r5c4\n");
+    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(4, 2, 4, 2));
 }
 
 TEST(GridClipboard, PasteCutAndDeletePassOverHiddenRowsAndRefusedCells)
@@ -70,35 +62,34 @@ TEST(GridClipboard, PasteCutAndDeletePassOverHiddenRowsAndRefusedCells)
     EXPECT_TRUE(shown.grid.GetItemState(3, 4) & CELL_MODIFIED);
 }
 
+// The texts of the actions enabled as the grid now stands.
+std::string Enabled(CGridCtrl& grid)
+{
+    grid.UpdateActionStates();
+    std::string texts;
+    for (const QAction* action : { grid.CopyAction(), grid.CutAction(), grid.DeleteAction(),
+             grid.PasteAction(), grid.SelectAllAction() })
+        if (action->isEnabled())
+            texts += action->text().toStdString() + ';';
+    return texts;
+}
+
 TEST(GridClipboard, ActionsAreEnabledAsTheGridStands)
 {
-    const struct {
-        const char* name;
-        bool selection, editable, readOnlyFocus, clipboardText;
-        bool copy, cut, paste;
-    } cases[] = {
-        { "nothing selected", false, true, false, true, false, false, true },
-        { "not editable", true, false, false, true, true, false, false },
-        { "a read-only focus cell", true, true, true, true, true, true, false },
-        { "an empty clipboard", true, true, false, false, true, true, false },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.grid.SetFocusCell(2, 2);
-        if (c.selection)
-            shown.grid.SetSelectedRange({ 2, 2, 3, 3 });
-        shown.grid.SetEditable(c.editable);
-        if (c.readOnlyFocus)
-            shown.grid.SetItemState(2, 2, CELL_READONLY);
-        ASSERT_TRUE(CopyTextToClipboard(c.clipboardText ? QStringLiteral("x") : QString()));
-        shown.grid.UpdateActionStates();
-        EXPECT_EQ(shown.grid.CopyAction()->isEnabled(), c.copy);
-        EXPECT_EQ(shown.grid.CutAction()->isEnabled(), c.cut);
-        EXPECT_EQ(shown.grid.DeleteAction()->isEnabled(), c.cut);
-        EXPECT_EQ(shown.grid.PasteAction()->isEnabled(), c.paste);
-        EXPECT_TRUE(shown.grid.SelectAllAction()->isEnabled());
-    }
+    ShownGrid shown;
+    shown.grid.SetFocusCell(2, 2);
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x")));
+    EXPECT_EQ(Enabled(shown.grid), "&Paste;Select &All;");
+    shown.grid.SetSelectedRange({ 2, 2, 3, 3 });
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Cu&t;&Delete;&Paste;Select &All;");
+    ASSERT_TRUE(CopyTextToClipboard(QString()));
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Cu&t;&Delete;Select &All;");
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x")));
+    shown.grid.SetEditable(false);
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Select &All;");
+    shown.grid.SetEditable(true);
+    shown.grid.SetItemState(2, 2, CELL_READONLY);
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Cu&t;&Delete;Select &All;");
 }
 
 } // namespace
