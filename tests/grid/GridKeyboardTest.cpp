@@ -50,8 +50,7 @@ TEST(GridKeys, MoveTheFocusOverHiddenRowsAndColumnsAndAppendARowOnlyFromTheLastC
 
 TEST(GridKeys, PageDownMovesByAPageAndKeepsTheFocusInView)
 {
-    ShownGrid shown(60, 5);
-    shown.FocusOn(1, 1);
+    ShownGrid shown({ 1, 1 }, 60);
     Key(Qt::Key_PageDown);
     const CCellID focus = shown.grid.GetFocusCell();
     EXPECT_GT(focus.row, 5);

@@ -58,8 +58,7 @@ TEST(GridSelection, ClicksAndKeysSelectCellsRowsColumnsOrEverything)
 // Even from the focused cell, which a click would edit.
 TEST(GridMouse, DraggingSelectsARectangleAndScrollsBeyondTheEdge)
 {
-    ShownGrid shown(80, 5);
-    shown.Click(2, 1);
+    ShownGrid shown({ 2, 1 }, 80);
     QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
     QTest::mousePress(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(2, 1));
     QTest::mouseMove(shown.grid.viewport(), shown.Centre(4, 3));

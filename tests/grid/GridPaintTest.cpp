@@ -47,7 +47,7 @@ TEST(GridPaint, ALongTextEndsInsideItsCell)
 
 TEST(GridPaint, HeadersStayWhileTheRestScrolls)
 {
-    ShownGrid large(200, 30);
+    ShownGrid large({}, 200, 30);
     large.grid.verticalScrollBar()->setValue(1000);
     large.grid.horizontalScrollBar()->setValue(300);
     EXPECT_EQ(large.Rect(0, 5).top(), 0);

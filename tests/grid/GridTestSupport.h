@@ -16,9 +16,8 @@ inline void PrintTo(const CCellID& cell, std::ostream* os)
 
 inline void PrintTo(const CCellRange& range, std::ostream* os)
 {
-    PrintTo(range.TopLeft(), os);
-    *os << '-';
-    PrintTo(CCellID(range.maxRow, range.maxCol), os);
+    *os << '(' << range.minRow << ", " << range.minCol << ")-(" << range.maxRow << ", " << range.maxCol
+        << ')';
 }
 
 // A key to the widget with the focus: the grid, its editor, a button.
@@ -37,15 +36,9 @@ inline void Type(const QString& text)
 
 // The table editor's grid (10 x 5, one fixed row and column) shown and
 // focused, its data cells holding "r<row>c<col>", in a font every machine
-// of the project has.
+// of the project has; a focus cell given is the one cell selected.
 struct ShownGrid {
-    explicit ShownGrid(CCellID focus)
-        : ShownGrid()
-    {
-        FocusOn(focus.row, focus.col);
-    }
-
-    explicit ShownGrid(int rows = 10, int cols = 5)
+    explicit ShownGrid(CCellID focus = {}, int rows = 10, int cols = 5)
         : grid(rows, cols, 1, 1)
     {
         QFont font(QStringLiteral("DejaVu Sans"));
@@ -64,6 +57,8 @@ struct ShownGrid {
         QApplication::setActiveWindow(&grid);
         (void)QTest::qWaitForWindowActive(&grid);
         grid.setFocus();
+        if (focus.IsValid())
+            FocusOn(focus.row, focus.col);
     }
 
     QRect Rect(int row, int col) const

