@@ -14,7 +14,6 @@
 
 namespace {
 
-// The table editor's grid: ten rows, five columns, one fixed of each.
 CGridModel TableGrid()
 {
     return CGridModel(10, 5, 1, 1);
@@ -69,35 +68,27 @@ TEST(GridModel, CountSettersFollowTheirRulesAndGrowingBackGivesFreshCells)
     }
 }
 
-TEST(GridModel, InsertRowKeepsToTheDataRowsAndMovesTheFocusWithItsRow)
+TEST(GridModel, InsertRowKeepsToTheDataRowsAndMovesTheFocusAndSizesWithTheirRows)
 {
-    const struct {
-        const char* name;
-        int index;
-        int result;
-        int focusRowAfter; // from row 4
-    } cases[] = {
-        { "inside the fixed rows", 0, -1, 4 },
-        { "at the row count", 10, -1, 4 },
-        { "below -1", -2, -1, 4 },
-        { "above the focus", 2, 2, 5 },
-        { "at the focus", 4, 4, 4 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        CGridModel grid = TableGrid();
-        grid.SetModified(false);
-        grid.SetFocusCell({ 4, 2 });
-        EXPECT_EQ(grid.InsertRow(c.index), c.result);
-        EXPECT_EQ(grid.GetRowCount(), c.result < 0 ? 10 : 11);
-        EXPECT_EQ(grid.GetFocusCell().row, c.focusRowAfter);
-        EXPECT_EQ(grid.IsModified(), c.result >= 0);
-        if (c.result < 0)
-            continue;
-        EXPECT_EQ(grid.GetItemText(c.result, 1), QString());
-        EXPECT_TRUE(grid.GetItemState(c.result, 0) & CELL_MODIFIED);
-        EXPECT_EQ(grid.GetRowHeight(c.result), grid.GetDefaultCellHeight());
-    }
+    CGridModel grid = TableGrid();
+    grid.SetModified(false);
+    grid.SetFocusCell({ 4, 2 });
+    grid.SetRowHeight(4, 99);
+    // Inside the fixed rows, at the row count and below -1 nothing is inserted.
+    for (const int index : { 0, 10, -2 })
+        EXPECT_EQ(grid.InsertRow(index), -1) << index;
+    EXPECT_EQ(grid.GetRowCount(), 10);
+    EXPECT_FALSE(grid.IsModified());
+    // A row inserted at the focus comes before it, as it does above it.
+    EXPECT_EQ(grid.InsertRow(2), 2);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(5, 2));
+    EXPECT_EQ(grid.InsertRow(5), 5);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(5, 2));
+    EXPECT_EQ(grid.GetRowCount(), 12);
+    EXPECT_TRUE(grid.IsModified());
+    EXPECT_TRUE(grid.GetItemState(5, 0) & CELL_MODIFIED);
+    EXPECT_EQ(grid.GetRowHeight(5), grid.GetDefaultCellHeight());
+    EXPECT_EQ(grid.GetRowHeight(6), 99);
 
     // Into a grid without columns it brings one.
     CGridModel columnless(2, 0, 0, 0);
