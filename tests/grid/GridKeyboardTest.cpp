@@ -1,5 +1,7 @@
 #include "GridTestSupport.h"
 
+#include "platform/Clipboard.h"
+
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -78,9 +80,10 @@ TEST(GridKeys, CtrlAndKeypadPlusSizeTheColumnsAndInputMethodTextStartsAnEdit)
 TEST(GridKeys, DoNothingWithoutAFocusCell)
 {
     ShownGrid shown;
-    Key(Qt::Key_Down);
-    Type(QStringLiteral("x"));
-    EXPECT_FALSE(shown.grid.GetFocusCell().IsValid());
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x")));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Type(QStringLiteral("y"));
+    EXPECT_EQ(shown.grid.GetItemText(1, 1), QStringLiteral("r1c1"));
     EXPECT_FALSE(shown.Editor());
 }
 
