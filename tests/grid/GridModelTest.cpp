@@ -41,10 +41,8 @@ TEST(GridModel, CountSettersFollowTheirRulesAndGrowingBackGivesFreshCells)
         { "negative rows", &CGridModel::SetRowCount, -1, false, "10x5 fixed 1x1", true },
         { "no columns lowers the fixed columns", &CGridModel::SetColumnCount, 0, true, "10x0 fixed 1x0",
             false },
-        { "more fixed rows clear the focus", &CGridModel::SetFixedRowCount, 2, true, "10x5 fixed 2x1",
-            false },
-        { "fixed rows beyond the rows add rows", &CGridModel::SetFixedRowCount, 12, true, "12x5 fixed 12x1",
-            false },
+        { "fixed rows beyond the rows add rows and clear the focus", &CGridModel::SetFixedRowCount, 12, true,
+            "12x5 fixed 12x1", false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
