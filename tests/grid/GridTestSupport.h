@@ -44,14 +44,13 @@ struct ShownGrid {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(13);
         grid.SetGridFont(font);
+        // Setting a text marks its cell modified; the tests look for what
+        // marks it again.
         for (int row = 1; row < rows; ++row)
-            for (int col = 1; col < cols; ++col)
+            for (int col = 1; col < cols; ++col) {
                 grid.SetItemText(row, col, QStringLiteral("r%1c%2").arg(row).arg(col));
-        // Setting the texts marked the cells modified; the tests look for
-        // what marks them again.
-        for (int row = 0; row < rows; ++row)
-            for (int col = 0; col < cols; ++col)
                 grid.SetItemState(row, col, 0);
+            }
         grid.resize(640, 400);
         grid.show();
         QApplication::setActiveWindow(&grid);
