@@ -66,7 +66,7 @@ TEST(GridModel, CountSettersFollowTheirRulesAndGrowingBackGivesFreshCells)
     }
 }
 
-TEST(GridModel, InsertRowKeepsToTheDataRowsAndMovesTheFocusAndSizesWithTheirRows)
+TEST(GridModel, InsertAndDeleteRowKeepToTheirRowsAndMoveTheFocusAndSizesWithThem)
 {
     CGridModel grid = TableGrid();
     grid.SetModified(false);
@@ -88,24 +88,22 @@ TEST(GridModel, InsertRowKeepsToTheDataRowsAndMovesTheFocusAndSizesWithTheirRows
     EXPECT_EQ(grid.GetRowHeight(5), grid.GetDefaultCellHeight());
     EXPECT_EQ(grid.GetRowHeight(6), 99);
 
-    // Into a grid without columns it brings one.
-    CGridModel columnless(2, 0, 0, 0);
-    EXPECT_EQ(columnless.InsertRow(-1), 2);
-    EXPECT_NE(columnless.GetCell(2, 0), nullptr);
-}
-
-TEST(GridModel, DeleteRowClearsFocusAndSelectionAndLowersTheFixedRows)
-{
-    CGridModel grid = TableGrid();
-    grid.SetFocusCell({ 2, 2 });
+    // Deleting a row clears the focus and the selection; deleting a fixed
+    // row lowers the fixed rows.
     grid.SelectRange({ 1, 1, 4, 4 });
-    EXPECT_FALSE(grid.DeleteRow(10));
+    EXPECT_FALSE(grid.DeleteRow(12));
     EXPECT_FALSE(grid.DeleteRow(-1));
-    EXPECT_TRUE(grid.DeleteRow(2));
+    EXPECT_TRUE(grid.DeleteRow(5));
+    EXPECT_EQ(grid.GetRowHeight(5), 99);
     EXPECT_FALSE(grid.GetFocusCell().IsValid());
     EXPECT_TRUE(grid.GetSelection().IsEmpty());
     EXPECT_TRUE(grid.DeleteRow(0));
-    EXPECT_EQ(Counts(grid), "8x5 fixed 0x1");
+    EXPECT_EQ(Counts(grid), "10x5 fixed 0x1");
+
+    // Into a grid without columns a row brings one.
+    CGridModel columnless(2, 0, 0, 0);
+    EXPECT_EQ(columnless.InsertRow(-1), 2);
+    EXPECT_NE(columnless.GetCell(2, 0), nullptr);
 }
 
 TEST(GridModel, StateFlagsOfTheCellAndOfItsPlace)
