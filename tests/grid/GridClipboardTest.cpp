@@ -11,17 +11,6 @@
 
 namespace {
 
-TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
-{
-    ShownGrid shown(CCellID(1, 1));
-    shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
-    shown.grid.SetItemState(4, 4, CELL_SELECTED);
-    shown.grid.SetRowHeight(2, 0);
-    shown.grid.SetColumnWidth(3, 0);
-    Key(Qt::Key_Insert, Qt::ControlModifier);
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c2\t\r\n\t\t\r\n\t\tr4c4"));
-}
-
 TEST(GridClipboard, PasteFillsFromTheSelectionsTopLeftCellAndDropsWhatOverflows)
 {
     ShownGrid shown;
@@ -38,28 +27,33 @@ TEST(GridClipboard, PasteFillsFromTheSelectionsTopLeftCellAndDropsWhatOverflows)
     EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(4, 2, 4, 2));
 }
 
-TEST(GridClipboard, PasteCutAndDeletePassOverHiddenRowsAndRefusedCells)
+TEST(GridClipboard, PasteCutAndDeletePassOverHiddenAndRefusedCellsAndCopyKeepsHoles)
 {
     ShownGrid shown(CCellID(1, 1));
     shown.grid.SetRowHeight(2, 0);
-    shown.grid.SetItemState(3, 2, CELL_READONLY);
+    shown.grid.SetColumnWidth(2, 0);
+    shown.grid.SetItemState(3, 3, CELL_READONLY);
     QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
-        [](int row, int col, GridEditResult* result) { result->vetoed = row == 3 && col == 3; });
+        [](int row, int col, GridEditResult* result) { result->vetoed = row == 3 && col == 4; });
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\tc\r\nd\te\tf")));
     shown.grid.PasteClipboard();
-    EXPECT_EQ(shown.Rows(1, 3), "a | b | c | r1c4\nr2c1 | r2c2 | r2c3 | r2c4\nd | r3c2 | r3c3 | r3c4\n");
+    EXPECT_EQ(shown.Rows(1, 3), "a | r1c2 | b | c\nr2c1 | r2c2 | r2c3 | r2c4\nd | r3c2 | r3c3 | r3c4\n");
 
     // A read-only target refuses the whole paste.
-    shown.FocusOn(3, 2);
+    shown.FocusOn(3, 3);
     shown.grid.PasteClipboard();
     EXPECT_EQ(shown.Rows(3, 3), "d | r3c2 | r3c3 | r3c4\n");
 
-    // A cut copies what shows, and it and Delete clear what is allowed.
-    shown.Press({ 1, 1, 3, 2 }, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("a\tb\r\nd\tr3c2"));
-    shown.Press({ 3, 3, 3, 4 }, Qt::Key_Delete);
-    EXPECT_EQ(shown.Rows(1, 3), " |  | c | r1c4\nr2c1 | r2c2 | r2c3 | r2c4\n | r3c2 | r3c3 | \n");
-    EXPECT_TRUE(shown.grid.GetItemState(3, 4) & CELL_MODIFIED);
+    // A cut copies what shows, an unselected cell as a hole, and clears what
+    // is allowed; so does Delete.
+    shown.FocusOn(1, 1);
+    shown.grid.SetSelectedRange({ 1, 1, 1, 3 });
+    shown.grid.SetItemState(3, 4, CELL_SELECTED);
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("a\tb\t\r\n\t\tr3c4"));
+    shown.Press({ 3, 1, 3, 3 }, Qt::Key_Delete);
+    EXPECT_EQ(shown.Rows(1, 3), " | r1c2 |  | c\nr2c1 | r2c2 | r2c3 | r2c4\n | r3c2 | r3c3 | r3c4\n");
+    EXPECT_TRUE(shown.grid.GetItemState(3, 1) & CELL_MODIFIED);
 }
 
 // The texts of the actions enabled as the grid now stands.
