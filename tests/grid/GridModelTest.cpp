@@ -145,19 +145,6 @@ TEST(GridModel, SelectionVisitsEachDataCellOnceAndShrinksWithTheGrid)
     EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 3, 3));
 }
 
-TEST(GridModel, VisibleRowsAndColumnsPassOverHiddenOnes)
-{
-    CGridModel grid = TableGrid();
-    grid.SetRowHeight(2, 0);
-    grid.SetRowHeight(9, 0);
-    grid.SetColumnWidth(1, 0);
-    EXPECT_EQ(grid.VisibleRowFrom(2, -1), 1);
-    EXPECT_EQ(grid.VisibleRowFrom(9, 1), -1);
-    EXPECT_EQ(grid.VisibleRowFrom(0, 1), -1); // not into the fixed rows
-    EXPECT_EQ(grid.GetTopLeftDataCell(), CCellID(1, 2));
-    EXPECT_FALSE(grid.SetRowHeight(3, -1));
-}
-
 TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndDefaultCellsOfFortyBySixty)
 {
     CGridModel grid = TableGrid();
