@@ -3,7 +3,6 @@
 #include "platform/Clipboard.h"
 
 #include <QAction>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 

@@ -70,17 +70,6 @@ TEST(InPlaceEdit, OpensAsItsKeySaysAndEndsByItsKeysOrAClick)
     }
 }
 
-TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
-{
-    ShownGrid shown(CCellID(2, 3));
-    Key(Qt::Key_F2);
-    const int cellWidth = shown.Editor()->width();
-    Type(QStringLiteral(" and a few more words"));
-    EXPECT_GT(shown.Editor()->width(), cellWidth);
-    Type(QString(200, u'w'));
-    EXPECT_EQ(shown.Editor()->geometry().right(), shown.grid.viewport()->width() - 1);
-}
-
 TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
 {
     ShownGrid shown(CCellID(2, 2));
@@ -99,17 +88,22 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
     EXPECT_FALSE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
 }
 
-TEST(InPlaceEdit, PastesTheClipboardAsOneLine)
+TEST(InPlaceEdit, PastesTheClipboardAsOneLineAndWidensWithItsTextUpToTheClientArea)
 {
-    ShownGrid shown(CCellID(2, 2));
+    ShownGrid shown(CCellID(2, 3));
     Key(Qt::Key_F2);
+    const int cellWidth = shown.Editor()->width();
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("first\r\nsecond\r\n")));
     Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_GT(shown.Editor()->width(), cellWidth);
     // The grid's own Paste goes into the open editor of its target.
     shown.grid.PasteClipboard();
+    Type(QString(200, u'w'));
+    EXPECT_EQ(shown.Editor()->geometry().right(), shown.grid.viewport()->width() - 1);
     Key(Qt::Key_Return);
-    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2first secondfirst second"));
-    EXPECT_EQ(shown.grid.GetItemText(3, 2), QStringLiteral("r3c2"));
+    EXPECT_EQ(
+        shown.grid.GetItemText(2, 3), QStringLiteral("r2c3first secondfirst second") + QString(200, u'w'));
+    EXPECT_EQ(shown.grid.GetItemText(3, 3), QStringLiteral("r3c3"));
 }
 
 } // namespace
