@@ -106,31 +106,26 @@ TEST(GridModel, InsertAndDeleteRowKeepToTheirRowsAndMoveTheFocusAndSizesWithThem
     EXPECT_NE(columnless.GetCell(2, 0), nullptr);
 }
 
-TEST(GridModel, StateFlagsOfTheCellAndOfItsPlace)
+// Flags of a cell's place are not stored. Ranges kept together may overlap;
+// the selected flag adds a cell or cuts it out of them; only data cells of
+// the grid as it now is are selected.
+TEST(GridModel, StateFlagsAndASelectionOfDataCellsEachVisitedOnce)
 {
     CGridModel grid = TableGrid();
     grid.SetFocusCell({ 3, 3 });
     EXPECT_EQ(grid.GetItemState(0, 0), CELL_FIXED | CELL_FIXEDROW | CELL_FIXEDCOL);
     EXPECT_EQ(grid.GetItemState(3, 3), CELL_FOCUSED);
-    // Flags of the place are not stored.
-    EXPECT_TRUE(grid.SetItemState(2, 2, CELL_READONLY | CELL_FIXED | CELL_FOCUSED));
-    EXPECT_EQ(grid.GetItemState(2, 2), CELL_READONLY);
     EXPECT_FALSE(grid.SetItemState(2, 5, CELL_SELECTED));
     // Marking the grid modified marks no cell.
     grid.SetModified(-1, -1);
     EXPECT_TRUE(grid.IsModified());
     EXPECT_FALSE(grid.GetItemState(2, 3) & CELL_MODIFIED);
-}
 
-// Ranges kept together may overlap; the selected flag adds a cell or cuts it
-// out of them; only data cells of the grid as it now is are selected.
-TEST(GridModel, SelectionVisitsEachDataCellOnceAndShrinksWithTheGrid)
-{
-    CGridModel grid = TableGrid();
     grid.SelectRange({ 0, 0, 3, 3 });
     grid.KeepSelection();
     grid.SelectRange({ 2, 2, 4, 4 });
-    EXPECT_TRUE(grid.SetItemState(2, 2, 0));
+    EXPECT_TRUE(grid.SetItemState(2, 2, CELL_READONLY | CELL_FIXED | CELL_FOCUSED));
+    EXPECT_EQ(grid.GetItemState(2, 2), CELL_READONLY);
     EXPECT_TRUE(grid.SetItemState(6, 1, CELL_SELECTED));
     std::multiset<std::pair<int, int>> visited;
     grid.GetSelection().ForEachCell([&visited](int row, int col) { visited.insert({ row, col }); });
