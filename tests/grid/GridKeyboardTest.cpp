@@ -15,25 +15,24 @@ TEST(GridKeys, MoveTheFocusOverHiddenRowsAndColumnsAndAppendARowOnlyFromTheLastC
     const struct {
         const char* name;
         CCellID from;
-        int key;
-        Qt::KeyboardModifiers modifiers;
+        QKeyCombination key;
         CCellID to;
     } cases[] = {
-        { "Up stays out of the header", { 1, 1 }, Qt::Key_Up, {}, { 1, 1 } },
-        { "Up passes over a hidden row", { 6, 2 }, Qt::Key_Up, {}, { 4, 2 } },
-        { "Down at the last visible row stays", { 8, 2 }, Qt::Key_Down, {}, { 8, 2 } },
-        { "Down passes over a hidden row", { 4, 2 }, Qt::Key_Down, {}, { 6, 2 } },
-        { "Left stays out of the header", { 3, 1 }, Qt::Key_Left, {}, { 3, 1 } },
-        { "Right at the end of a middle row stays", { 3, 4 }, Qt::Key_Right, {}, { 3, 4 } },
-        { "Right at the last visible cell appends a row", { 8, 4 }, Qt::Key_Right, {}, { 10, 1 } },
-        { "Tab passes over a hidden column", { 3, 2 }, Qt::Key_Tab, {}, { 3, 4 } },
-        { "Tab wraps to the next row", { 3, 4 }, Qt::Key_Tab, {}, { 4, 1 } },
-        { "Shift+Tab wraps back", { 3, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 2, 4 } },
-        { "Shift+Tab at the first cell stays", { 1, 1 }, Qt::Key_Backtab, Qt::ShiftModifier, { 1, 1 } },
-        { "Home", { 3, 4 }, Qt::Key_Home, {}, { 3, 1 } },
-        { "Ctrl+Home", { 3, 4 }, Qt::Key_Home, Qt::ControlModifier, { 1, 1 } },
-        { "End", { 3, 2 }, Qt::Key_End, {}, { 3, 4 } },
-        { "Ctrl+End", { 3, 2 }, Qt::Key_End, Qt::ControlModifier, { 8, 4 } },
+        { "Up stays out of the header", { 1, 1 }, Qt::Key_Up, { 1, 1 } },
+        { "Up passes over a hidden row", { 6, 2 }, Qt::Key_Up, { 4, 2 } },
+        { "Down at the last visible row stays", { 8, 2 }, Qt::Key_Down, { 8, 2 } },
+        { "Down passes over a hidden row", { 4, 2 }, Qt::Key_Down, { 6, 2 } },
+        { "Left stays out of the header", { 3, 1 }, Qt::Key_Left, { 3, 1 } },
+        { "Right at the end of a middle row stays", { 3, 4 }, Qt::Key_Right, { 3, 4 } },
+        { "Right at the last visible cell appends a row", { 8, 4 }, Qt::Key_Right, { 10, 1 } },
+        { "Tab passes over a hidden column", { 3, 2 }, Qt::Key_Tab, { 3, 4 } },
+        { "Tab wraps to the next row", { 3, 4 }, Qt::Key_Tab, { 4, 1 } },
+        { "Shift+Tab wraps back", { 3, 1 }, Qt::ShiftModifier | Qt::Key_Backtab, { 2, 4 } },
+        { "Shift+Tab at the first cell stays", { 1, 1 }, Qt::ShiftModifier | Qt::Key_Backtab, { 1, 1 } },
+        { "Home", { 3, 4 }, Qt::Key_Home, { 3, 1 } },
+        { "Ctrl+Home", { 3, 4 }, Qt::ControlModifier | Qt::Key_Home, { 1, 1 } },
+        { "End", { 3, 2 }, Qt::Key_End, { 3, 4 } },
+        { "Ctrl+End", { 3, 2 }, Qt::ControlModifier | Qt::Key_End, { 8, 4 } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -42,7 +41,7 @@ TEST(GridKeys, MoveTheFocusOverHiddenRowsAndColumnsAndAppendARowOnlyFromTheLastC
         shown.grid.SetRowHeight(9, 0);
         shown.grid.SetColumnWidth(3, 0);
         QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
-        Key(c.key, c.modifiers);
+        Key(c.key.key(), c.key.keyboardModifiers());
         EXPECT_EQ(shown.grid.GetFocusCell(), c.to);
         EXPECT_EQ(shown.grid.GetRowCount(), std::max(10, c.to.row + 1));
         // A move selects the new cell alone and is announced.

@@ -19,7 +19,6 @@ CGridModel TableGrid()
     return CGridModel(10, 5, 1, 1);
 }
 
-// "rows x columns fixed rows x columns"
 std::string Counts(const CGridModel& grid)
 {
     return std::to_string(grid.GetRowCount()) + "x" + std::to_string(grid.GetColumnCount()) + " fixed "
@@ -140,7 +139,9 @@ TEST(GridModel, StateFlagsAndASelectionOfDataCellsEachVisitedOnce)
     EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 3, 3));
 }
 
-TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndDefaultCellsOfFortyBySixty)
+// Auto-sizing fits rows and visible columns to their texts of three
+// characters or more.
+TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAndAutoSizeFitsTheTexts)
 {
     CGridModel grid = TableGrid();
     QFont font(QStringLiteral("DejaVu Sans Mono"));
@@ -154,11 +155,7 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndDefaultCellsOfFortyByS
         EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
     }
     EXPECT_EQ(grid.GetRowHeight(9), 40);
-}
 
-TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOrMore)
-{
-    CGridModel grid = TableGrid();
     grid.SetItemText(0, 2, QStringLiteral("Quantity"));
     grid.SetItemText(4, 2, QStringLiteral("a rather longer cell text"));
     grid.SetColumnWidth(3, 0);
@@ -166,6 +163,7 @@ TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOr
     grid.AutoSize();
     EXPECT_EQ(grid.GetColumnWidth(2), grid.GetCellExtent(4, 2).width());
     EXPECT_EQ(grid.GetColumnWidth(3), 0);
+    EXPECT_EQ(grid.GetRowHeight(4), grid.GetCellExtent(4, 1).height());
     // A shorter text is sized as "WWW"; three narrow letters as they are.
     CGridModel row(1, 3, 0, 0);
     row.SetItemText(0, 0, QStringLiteral("ii"));
@@ -174,7 +172,6 @@ TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOr
     row.AutoSizeColumns();
     EXPECT_EQ(row.GetColumnWidth(0), row.GetColumnWidth(1));
     EXPECT_LT(row.GetColumnWidth(2), row.GetColumnWidth(1));
-    EXPECT_EQ(grid.GetRowHeight(4), grid.GetCellExtent(4, 1).height());
 
     // A style that counts no row leaves a column as wide as it was.
     CGridModel headerless(1, 2, 1, 0);
