@@ -42,8 +42,7 @@ TEST(GridClipboard, PasteCutAndDeletePassOverHiddenAndRefusedCellsAndCopyKeepsHo
     shown.grid.PasteClipboard();
     EXPECT_EQ(shown.Rows(3, 3), "d | r3c2 | r3c3 | r3c4\n");
 
-    // A cut copies what shows, an unselected cell as a hole, and clears what
-    // is allowed; so does Delete.
+    // A cut copies what shows, holes as empty texts, and clears what is allowed, as Delete does.
     shown.FocusOn(1, 1);
     shown.grid.SetSelectedRange({ 1, 1, 1, 3 });
     shown.grid.SetItemState(3, 4, CELL_SELECTED);

@@ -105,9 +105,8 @@ TEST(GridModel, InsertAndDeleteRowKeepToTheirRowsAndMoveTheFocusAndSizesWithThem
     EXPECT_NE(columnless.GetCell(2, 0), nullptr);
 }
 
-// Flags of a cell's place are not stored. Ranges kept together may overlap;
-// the selected flag adds a cell or cuts it out of them; only data cells of
-// the grid as it now is are selected.
+// Flags of a cell's place are not stored; kept ranges may overlap, the selected
+// flag adds a cell or cuts it out, and only the grid's data cells are selected.
 TEST(GridModel, StateFlagsAndASelectionOfDataCellsEachVisitedOnce)
 {
     CGridModel grid = TableGrid();
@@ -139,8 +138,6 @@ TEST(GridModel, StateFlagsAndASelectionOfDataCellsEachVisitedOnce)
     EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 3, 3));
 }
 
-// Auto-sizing fits rows and visible columns to their texts of three
-// characters or more.
 TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAndAutoSizeFitsTheTexts)
 {
     CGridModel grid = TableGrid();
