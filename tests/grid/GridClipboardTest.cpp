@@ -3,120 +3,84 @@
 #include "platform/Clipboard.h"
 
 #include <QAction>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
-TEST(GridClipboard, CopyKeepsHolesAndLeavesHiddenCellsOut)
-{
-    ShownGrid shown(CCellID(1, 1));
-    shown.grid.SetSelectedRange({ 1, 1, 2, 2 });
-    shown.grid.SetItemState(4, 4, CELL_SELECTED);
-    shown.grid.SetRowHeight(2, 0);
-    shown.grid.SetColumnWidth(3, 0);
-    Key(Qt::Key_Insert, Qt::ControlModifier);
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c2\t\r\n\t\t\r\n\t\tr4c4"));
-}
-
-TEST(GridClipboard, PasteFillsFromTheTargetAndDropsWhatOverflows)
-{
-    const struct {
-        const char* name;
-        const char* clipboard;
-        CCellRange target; // the selection before the paste
-        const char* rows; // from the target's row on, afterwards
-        CCellRange selected;
-    } cases[] = {
-        { "tab-separated", "x\ty\r\nz\tw\r\n", { 2, 2, 2, 2 }, "r2c1 | x | y | r2c4\nr3c1 | z | w | r3c4\n",
-            { 2, 2, 3, 3 } },
-        { "beyond the last row and column is dropped", "1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", { 8, 3, 8, 3 },
-            "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n", { 8, 3, 9, 4 } },
-        { "the top-left cell of the selection is the target", "t", { 4, 2, 6, 3 }, "r4c1 | t | r4c3 | r4c4\n",
-            { 4, 2, 4, 2 } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard)));
-        shown.Press(c.target, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(shown.Rows(c.target.minRow, c.selected.maxRow), c.rows);
-        EXPECT_EQ(shown.grid.GetRowCount(), 10);
-        EXPECT_EQ(shown.grid.GetColumnCount(), 5);
-        EXPECT_EQ(shown.grid.GetSelectedRange(), c.selected);
-    }
-}
-
-TEST(GridClipboard, PastePassesOverHiddenRowsAndRefusedCells)
-{
-    ShownGrid shown(CCellID(1, 1));
-    shown.grid.SetRowHeight(2, 0);
-    shown.grid.SetItemState(3, 2, CELL_READONLY);
-    QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
-        [](int row, int col, GridEditResult* result) { result->vetoed = row == 3 && col == 3; });
-    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\tc\r\nd\te\tf")));
-    shown.grid.PasteClipboard();
-    EXPECT_EQ(shown.Rows(1, 3), "a | b | c | r1c4\nr2c1 | r2c2 | r2c3 | r2c4\nd | r3c2 | r3c3 | r3c4\n");
-
-    // A read-only target refuses the whole paste.
-    shown.FocusOn(3, 2);
-    shown.grid.PasteClipboard();
-    EXPECT_EQ(shown.Rows(3, 3), "d | r3c2 | r3c3 | r3c4\n");
-}
-
-TEST(GridClipboard, CutAndDeleteClearOnlyWhatShowsAndIsAllowed)
+TEST(GridClipboard, PasteFillsFromTheSelectionsTopLeftCellAndDropsWhatOverflows)
 {
     ShownGrid shown;
-    shown.grid.SetColumnWidth(2, 0);
-    QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
-        [](int row, int col, GridEditResult* result) { result->vetoed = row == 2 && col == 3; });
-    shown.Press({ 1, 1, 2, 3 }, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("r1c1\tr1c3\r\nr2c1\tr2c3"));
-    EXPECT_EQ(shown.Rows(1, 2), " | r1c2 |  | r1c4\n | r2c2 | r2c3 | r2c4\n");
-    shown.Press({ 3, 3, 4, 4 }, Qt::Key_Delete);
-    EXPECT_EQ(shown.Rows(3, 4), "r3c1 | r3c2 |  | \nr4c1 | r4c2 |  | \n");
-    EXPECT_TRUE(shown.grid.GetItemState(4, 4) & CELL_MODIFIED);
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("1\t2\t3\r\n4\t5\t6\r\n7\t8\t9")));
+    shown.Press({ 8, 3, 8, 3 }, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown.Rows(8, 9), "r8c1 | r8c2 | 1 | 2\nr9c1 | r9c2 | 4 | 5\n");
+    // The grid has not grown: the pasted cells are selected.
+    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(8, 3, 9, 4));
+
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("t")));
+    shown.Press({ 4, 2, 6, 3 }, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown.Rows(4, 5), "r4c1 | t | r4c3 | r4c4\nr5c1 | r5c2 | r5c3 | r5c4\n");
+    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(4, 2, 4, 2));
 }
 
-TEST(GridClipboard, SelectAllTakesTheDataCellsOnly)
+TEST(GridClipboard, PasteCutAndDeletePassOverHiddenAndRefusedCellsAndCopyKeepsHoles)
 {
-    ShownGrid shown(CCellID(3, 3));
-    QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
-    Key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(1, 1, 9, 4));
-    EXPECT_EQ(changed.count(), 1);
+    ShownGrid shown(CCellID(1, 1));
+    shown.grid.SetRowHeight(2, 0);
+    shown.grid.SetColumnWidth(2, 0);
+    shown.grid.SetItemState(3, 3, CELL_READONLY);
+    QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
+        [](int row, int col, GridEditResult* result) { result->vetoed = row == 3 && col == 4; });
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("a\tb\tc\r\nd\te\tf")));
+    shown.grid.PasteClipboard();
+    EXPECT_EQ(shown.Rows(1, 3), "a | r1c2 | b | c\nr2c1 | r2c2 | r2c3 | r2c4\nd | r3c2 | r3c3 | r3c4\n");
+
+    // A read-only target refuses the whole paste.
+    shown.FocusOn(3, 3);
+    shown.grid.PasteClipboard();
+    EXPECT_EQ(shown.Rows(3, 3), "d | r3c2 | r3c3 | r3c4\n");
+
+    // A cut copies what shows, holes as empty texts, and clears what is allowed, as Delete does.
+    shown.FocusOn(1, 1);
+    shown.grid.SetSelectedRange({ 1, 1, 1, 3 });
+    shown.grid.SetItemState(3, 4, CELL_SELECTED);
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("a\tb\t\r\n\t\tr3c4"));
+    shown.Press({ 3, 1, 3, 3 }, Qt::Key_Delete);
+    EXPECT_EQ(shown.Rows(1, 3), " | r1c2 |  | c\nr2c1 | r2c2 | r2c3 | r2c4\n | r3c2 | r3c3 | r3c4\n");
+    EXPECT_TRUE(shown.grid.GetItemState(3, 1) & CELL_MODIFIED);
+}
+
+// The texts of the actions enabled as the grid now stands.
+std::string Enabled(CGridCtrl& grid)
+{
+    grid.UpdateActionStates();
+    std::string texts;
+    for (const QAction* action : { grid.CopyAction(), grid.CutAction(), grid.DeleteAction(),
+             grid.PasteAction(), grid.SelectAllAction() })
+        if (action->isEnabled())
+            texts += action->text().toStdString() + ';';
+    return texts;
 }
 
 TEST(GridClipboard, ActionsAreEnabledAsTheGridStands)
 {
-    const struct {
-        const char* name;
-        bool selection, editable, readOnlyFocus, clipboardText;
-        bool copy, cut, paste;
-    } cases[] = {
-        { "nothing selected", false, true, false, true, false, false, true },
-        { "not editable", true, false, false, true, true, false, false },
-        { "a read-only focus cell", true, true, true, true, true, true, false },
-        { "an empty clipboard", true, true, false, false, true, true, false },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown;
-        shown.grid.SetFocusCell(2, 2);
-        if (c.selection)
-            shown.grid.SetSelectedRange({ 2, 2, 3, 3 });
-        shown.grid.SetEditable(c.editable);
-        if (c.readOnlyFocus)
-            shown.grid.SetItemState(2, 2, CELL_READONLY);
-        ASSERT_TRUE(CopyTextToClipboard(c.clipboardText ? QStringLiteral("x") : QString()));
-        shown.grid.UpdateActionStates();
-        EXPECT_EQ(shown.grid.CopyAction()->isEnabled(), c.copy);
-        EXPECT_EQ(shown.grid.CutAction()->isEnabled(), c.cut);
-        EXPECT_EQ(shown.grid.DeleteAction()->isEnabled(), c.cut);
-        EXPECT_EQ(shown.grid.PasteAction()->isEnabled(), c.paste);
-        EXPECT_TRUE(shown.grid.SelectAllAction()->isEnabled());
-    }
+    ShownGrid shown;
+    shown.grid.SetFocusCell(2, 2);
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x")));
+    EXPECT_EQ(Enabled(shown.grid), "&Paste;Select &All;");
+    shown.grid.SetSelectedRange({ 2, 2, 3, 3 });
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Cu&t;&Delete;&Paste;Select &All;");
+    ASSERT_TRUE(CopyTextToClipboard(QString()));
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Cu&t;&Delete;Select &All;");
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x")));
+    shown.grid.SetEditable(false);
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Select &All;");
+    shown.grid.SetEditable(true);
+    shown.grid.SetItemState(2, 2, CELL_READONLY);
+    EXPECT_EQ(Enabled(shown.grid), "&Copy;Cu&t;&Delete;Select &All;");
 }
 
 } // namespace

@@ -14,20 +14,18 @@
 
 namespace {
 
-// The table editor's grid: ten rows, five columns, one fixed of each.
 CGridModel TableGrid()
 {
     return CGridModel(10, 5, 1, 1);
 }
 
-// "rows x columns fixed rows x columns"
 std::string Counts(const CGridModel& grid)
 {
     return std::to_string(grid.GetRowCount()) + "x" + std::to_string(grid.GetColumnCount()) + " fixed "
         + std::to_string(grid.GetFixedRowCount()) + "x" + std::to_string(grid.GetFixedColumnCount());
 }
 
-TEST(GridModel, CountSettersFollowTheirRules)
+TEST(GridModel, CountSettersFollowTheirRulesAndGrowingBackGivesFreshCells)
 {
     const struct {
         const char* name;
@@ -42,162 +40,105 @@ TEST(GridModel, CountSettersFollowTheirRules)
         { "negative rows", &CGridModel::SetRowCount, -1, false, "10x5 fixed 1x1", true },
         { "no columns lowers the fixed columns", &CGridModel::SetColumnCount, 0, true, "10x0 fixed 1x0",
             false },
-        { "more fixed rows clear the focus", &CGridModel::SetFixedRowCount, 2, true, "10x5 fixed 2x1",
-            false },
-        { "fixed rows beyond the rows add rows", &CGridModel::SetFixedRowCount, 12, true, "12x5 fixed 12x1",
-            false },
+        { "fixed rows beyond the rows add rows and clear the focus", &CGridModel::SetFixedRowCount, 12, true,
+            "12x5 fixed 12x1", false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CGridModel grid = TableGrid();
+        grid.SetItemText(9, 4, QStringLiteral("last"));
         grid.SetFocusCell({ 2, 2 });
         EXPECT_EQ((grid.*c.setter)(c.value), c.accepted);
         EXPECT_EQ(Counts(grid), c.after);
         EXPECT_EQ(grid.GetFocusCell() == CCellID(2, 2), c.focusKept);
-        // Every position of the matrix holds a cell, and no other does.
-        const int rows = grid.GetRowCount();
-        const int cols = grid.GetColumnCount();
-        if (rows > 0 && cols > 0) {
-            EXPECT_NE(grid.GetCell(rows - 1, cols - 1), nullptr);
-        }
-        EXPECT_EQ(grid.GetCell(rows, 0), nullptr);
-        EXPECT_EQ(grid.GetCell(0, cols), nullptr);
+        // A cell cut off is gone for good; every position of the grown
+        // matrix holds a cell of the default size, and no other does.
+        const bool lastCut = grid.GetRowCount() < 10 || grid.GetColumnCount() < 5;
+        grid.SetRowCount(13);
+        grid.SetColumnCount(7);
+        EXPECT_EQ(grid.GetItemText(9, 4), lastCut ? QString() : QStringLiteral("last"));
+        EXPECT_EQ(grid.GetRowHeight(12), grid.GetDefaultCellHeight());
+        EXPECT_EQ(grid.GetColumnWidth(6), grid.GetDefaultCellWidth());
+        EXPECT_NE(grid.GetCell(12, 6), nullptr);
+        EXPECT_EQ(grid.GetCell(13, 0), nullptr);
+        EXPECT_EQ(grid.GetCell(0, 7), nullptr);
     }
 }
 
-TEST(GridModel, GrowingGivesEmptyCellsOfTheDefaultSizeAndShrinkingDropsThem)
+TEST(GridModel, InsertAndDeleteRowKeepToTheirRowsAndMoveTheFocusAndSizesWithThem)
 {
     CGridModel grid = TableGrid();
-    grid.SetItemText(8, 4, QStringLiteral("kept"));
-    grid.SetItemText(9, 4, QStringLiteral("dropped"));
-    grid.SetRowCount(9);
-    grid.SetRowCount(12);
-    grid.SetColumnCount(7);
-    EXPECT_EQ(grid.GetItemText(8, 4), QStringLiteral("kept"));
-    EXPECT_EQ(grid.GetItemText(9, 4), QString());
-    EXPECT_EQ(grid.GetRowHeight(11), grid.GetDefaultCellHeight());
-    EXPECT_EQ(grid.GetColumnWidth(6), grid.GetDefaultCellWidth());
-}
+    grid.SetModified(false);
+    grid.SetFocusCell({ 4, 2 });
+    grid.SetRowHeight(4, 99);
+    // Inside the fixed rows, at the row count and below -1 nothing is inserted.
+    for (const int index : { 0, 10, -2 })
+        EXPECT_EQ(grid.InsertRow(index), -1) << index;
+    EXPECT_EQ(grid.GetRowCount(), 10);
+    EXPECT_FALSE(grid.IsModified());
+    // A row inserted at the focus comes before it, as it does above it.
+    EXPECT_EQ(grid.InsertRow(2), 2);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(5, 2));
+    EXPECT_EQ(grid.InsertRow(5), 5);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(5, 2));
+    EXPECT_EQ(grid.GetRowCount(), 12);
+    EXPECT_TRUE(grid.IsModified());
+    EXPECT_TRUE(grid.GetItemState(5, 0) & CELL_MODIFIED);
+    EXPECT_EQ(grid.GetRowHeight(5), grid.GetDefaultCellHeight());
+    EXPECT_EQ(grid.GetRowHeight(6), 99);
 
-TEST(GridModel, InsertRowKeepsToTheDataRowsAndMovesTheFocusWithItsRow)
-{
-    const struct {
-        const char* name;
-        int index;
-        int result;
-        int focusRowAfter; // from row 4
-    } cases[] = {
-        { "-1 appends", -1, 10, 4 },
-        { "inside the fixed rows", 0, -1, 4 },
-        { "at the row count", 10, -1, 4 },
-        { "below -1", -2, -1, 4 },
-        { "above the focus", 2, 2, 5 },
-        { "at the focus", 4, 4, 4 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        CGridModel grid = TableGrid();
-        grid.SetItemText(4, 1, QStringLiteral("row 4"));
-        grid.SetModified(false);
-        grid.SetFocusCell({ 4, 2 });
-        EXPECT_EQ(grid.InsertRow(c.index), c.result);
-        EXPECT_EQ(grid.GetRowCount(), c.result < 0 ? 10 : 11);
-        EXPECT_EQ(grid.GetFocusCell().row, c.focusRowAfter);
-        EXPECT_EQ(grid.IsModified(), c.result >= 0);
-        if (c.result < 0)
-            continue;
-        EXPECT_EQ(grid.GetItemText(c.result, 1), QString());
-        EXPECT_TRUE(grid.GetItemState(c.result, 0) & CELL_MODIFIED);
-        EXPECT_EQ(grid.GetRowHeight(c.result), grid.GetDefaultCellHeight());
-        EXPECT_EQ(grid.GetItemText(c.index >= 0 ? 5 : 4, 1), QStringLiteral("row 4"));
-    }
+    // Deleting a row clears the focus and the selection; deleting a fixed
+    // row lowers the fixed rows.
+    grid.SelectRange({ 1, 1, 4, 4 });
+    EXPECT_FALSE(grid.DeleteRow(12));
+    EXPECT_FALSE(grid.DeleteRow(-1));
+    EXPECT_TRUE(grid.DeleteRow(5));
+    EXPECT_EQ(grid.GetRowHeight(5), 99);
+    EXPECT_FALSE(grid.GetFocusCell().IsValid());
+    EXPECT_TRUE(grid.GetSelection().IsEmpty());
+    EXPECT_TRUE(grid.DeleteRow(0));
+    EXPECT_EQ(Counts(grid), "10x5 fixed 0x1");
 
-    // Into a grid without columns it brings one.
+    // Into a grid without columns a row brings one.
     CGridModel columnless(2, 0, 0, 0);
     EXPECT_EQ(columnless.InsertRow(-1), 2);
     EXPECT_NE(columnless.GetCell(2, 0), nullptr);
 }
 
-TEST(GridModel, DeleteRowClearsFocusAndSelectionAndLowersTheFixedRows)
-{
-    CGridModel grid = TableGrid();
-    grid.SetItemText(3, 1, QStringLiteral("three"));
-    grid.SetFocusCell({ 2, 2 });
-    grid.SelectRange({ 1, 1, 4, 4 });
-    EXPECT_FALSE(grid.DeleteRow(10));
-    EXPECT_FALSE(grid.DeleteRow(-1));
-    EXPECT_TRUE(grid.DeleteRow(2));
-    EXPECT_EQ(grid.GetItemText(2, 1), QStringLiteral("three"));
-    EXPECT_FALSE(grid.GetFocusCell().IsValid());
-    EXPECT_TRUE(grid.GetSelection().IsEmpty());
-    EXPECT_TRUE(grid.DeleteRow(0));
-    EXPECT_EQ(Counts(grid), "8x5 fixed 0x1");
-}
-
-TEST(GridModel, StateFlagsOfTheCellAndOfItsPlace)
+// Flags of a cell's place are not stored; kept ranges may overlap, the selected
+// flag adds a cell or cuts it out, and only the grid's data cells are selected.
+TEST(GridModel, StateFlagsAndASelectionOfDataCellsEachVisitedOnce)
 {
     CGridModel grid = TableGrid();
     grid.SetFocusCell({ 3, 3 });
     EXPECT_EQ(grid.GetItemState(0, 0), CELL_FIXED | CELL_FIXEDROW | CELL_FIXEDCOL);
     EXPECT_EQ(grid.GetItemState(3, 3), CELL_FOCUSED);
-    // The selected flag selects; flags of the place are not stored.
-    EXPECT_TRUE(grid.SetItemState(2, 2, CELL_SELECTED | CELL_READONLY | CELL_FIXED | CELL_FOCUSED));
-    EXPECT_EQ(grid.GetItemState(2, 2), CELL_SELECTED | CELL_READONLY);
-    EXPECT_TRUE(grid.IsCellSelected(2, 2));
     EXPECT_FALSE(grid.SetItemState(2, 5, CELL_SELECTED));
     // Marking the grid modified marks no cell.
     grid.SetModified(-1, -1);
     EXPECT_TRUE(grid.IsModified());
     EXPECT_FALSE(grid.GetItemState(2, 3) & CELL_MODIFIED);
-}
 
-TEST(GridModel, SelectionHoldsDataCellsOnlyAndShrinksWithTheGrid)
-{
-    CGridModel grid = TableGrid();
     grid.SelectRange({ 0, 0, 3, 3 });
-    EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 3, 3));
     grid.KeepSelection();
-    grid.SelectRange({ 5, 4, 6, 4 });
+    grid.SelectRange({ 2, 2, 4, 4 });
+    EXPECT_TRUE(grid.SetItemState(2, 2, CELL_READONLY | CELL_FIXED | CELL_FOCUSED));
+    EXPECT_EQ(grid.GetItemState(2, 2), CELL_READONLY);
+    EXPECT_TRUE(grid.SetItemState(6, 1, CELL_SELECTED));
+    std::multiset<std::pair<int, int>> visited;
+    grid.GetSelection().ForEachCell([&visited](int row, int col) { visited.insert({ row, col }); });
+    // Two squares of nine sharing four cells, one cut out, one added.
+    EXPECT_EQ(visited.size(), 14u);
+    EXPECT_EQ(std::set(visited.begin(), visited.end()).size(), 14u);
+    EXPECT_EQ(visited.count({ 2, 2 }), 0u);
     EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 6, 4));
-    EXPECT_FALSE(grid.IsCellSelected(4, 4));
-    grid.SetRowCount(6);
-    EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 5, 4));
+    grid.SetRowCount(4);
+    EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 3, 4));
     grid.SetColumnCount(4);
     EXPECT_EQ(grid.GetSelectedRange(), CCellRange(1, 1, 3, 3));
 }
 
-TEST(CellSelection, VisitsEverySelectedCellOnceAndCutsAroundARemovedOne)
-{
-    CCellSelection selection;
-    selection.Add({ 1, 1, 3, 3 });
-    selection.Add({ 2, 2, 4, 4 }); // overlaps the first
-    selection.Add({ 5, 5, 4, 4 }); // invalid, adds nothing
-    selection.Remove(2, 2);
-    std::multiset<std::pair<int, int>> visited;
-    selection.ForEachCell([&visited](int row, int col) { visited.insert({ row, col }); });
-    // The two squares of nine share four cells; one of those is removed.
-    EXPECT_EQ(visited.size(), 13u);
-    EXPECT_EQ(std::set(visited.begin(), visited.end()).size(), 13u);
-    EXPECT_EQ(visited.count({ 2, 2 }), 0u);
-    EXPECT_EQ(visited.count({ 1, 4 }), 0u);
-    EXPECT_EQ(selection.Bounds(), CCellRange(1, 1, 4, 4));
-}
-
-TEST(GridModel, VisibleRowsAndColumnsPassOverHiddenOnes)
-{
-    CGridModel grid = TableGrid();
-    grid.SetRowHeight(2, 0);
-    grid.SetRowHeight(9, 0);
-    grid.SetColumnWidth(1, 0);
-    EXPECT_EQ(grid.VisibleRowFrom(2, 1), 3);
-    EXPECT_EQ(grid.VisibleRowFrom(2, -1), 1);
-    EXPECT_EQ(grid.VisibleRowFrom(9, 1), -1);
-    EXPECT_EQ(grid.VisibleRowFrom(0, 1), -1); // not into the fixed rows
-    EXPECT_EQ(grid.GetTopLeftDataCell(), CCellID(1, 2));
-    EXPECT_FALSE(grid.SetRowHeight(3, -1));
-}
-
-TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndDefaultCellsOfFortyBySixty)
+TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAndAutoSizeFitsTheTexts)
 {
     CGridModel grid = TableGrid();
     QFont font(QStringLiteral("DejaVu Sans Mono"));
@@ -211,11 +152,7 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndDefaultCellsOfFortyByS
         EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
     }
     EXPECT_EQ(grid.GetRowHeight(9), 40);
-}
 
-TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOrMore)
-{
-    CGridModel grid = TableGrid();
     grid.SetItemText(0, 2, QStringLiteral("Quantity"));
     grid.SetItemText(4, 2, QStringLiteral("a rather longer cell text"));
     grid.SetColumnWidth(3, 0);
@@ -223,6 +160,7 @@ TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOr
     grid.AutoSize();
     EXPECT_EQ(grid.GetColumnWidth(2), grid.GetCellExtent(4, 2).width());
     EXPECT_EQ(grid.GetColumnWidth(3), 0);
+    EXPECT_EQ(grid.GetRowHeight(4), grid.GetCellExtent(4, 1).height());
     // A shorter text is sized as "WWW"; three narrow letters as they are.
     CGridModel row(1, 3, 0, 0);
     row.SetItemText(0, 0, QStringLiteral("ii"));
@@ -231,7 +169,6 @@ TEST(GridModel, AutoSizeFitsRowsAndVisibleColumnsToTheirTextsOfThreeCharactersOr
     row.AutoSizeColumns();
     EXPECT_EQ(row.GetColumnWidth(0), row.GetColumnWidth(1));
     EXPECT_LT(row.GetColumnWidth(2), row.GetColumnWidth(1));
-    EXPECT_EQ(grid.GetRowHeight(4), grid.GetCellExtent(4, 1).height());
 
     // A style that counts no row leaves a column as wide as it was.
     CGridModel headerless(1, 2, 1, 0);
@@ -250,36 +187,34 @@ TEST(TextMeasure, WidestTextIsNeverNarrowerThanTheWidestMeasured)
     // Numbers of one length tie in their bounds.
     for (int n = 100000; n < 100100; ++n)
         texts << QString::number(n);
-    for (const char* family : { "DejaVu Sans", "DejaVu Sans Mono", "Liberation Serif" })
-        for (const int pixels : { 11, 16, 21 }) {
-            SCOPED_TRACE(std::string(family) + " " + std::to_string(pixels));
-            QFont font(family);
-            font.setPixelSize(pixels);
-            const CTextMeasure measure(font);
-            const QFontMetrics metrics(font);
-            const bool fixedPitch = QFontInfo(font).fixedPitch();
-            CWidestText all;
-            int widest = 0;
-            int widestBound = 0;
-            for (const QString& text : texts) {
-                const int exact = metrics.size(Qt::TextSingleLine, text).width();
-                const int bound = measure.WidthBound(text);
-                if (bound >= 0) {
-                    ASSERT_GE(bound, exact) << text.toStdString();
-                    if (fixedPitch) {
-                        ASSERT_EQ(bound, exact) << text.toStdString();
-                    }
-                }
-                CWidestText one;
-                one.Add(measure, text, 3);
-                ASSERT_EQ(one.Width(), exact + 3) << text.toStdString();
-                all.Add(measure, text, 3);
-                widest = std::max(widest, exact + 3);
-                widestBound = std::max(widestBound, std::max(bound, exact) + 3);
+    // The last font is of fixed pitch and does not kern: there the bound is exact.
+    for (const auto& [family, pixels] :
+        { std::pair { "DejaVu Sans", 11 }, { "Liberation Serif", 21 }, { "DejaVu Sans Mono", 16 } }) {
+        SCOPED_TRACE(family);
+        QFont font(family);
+        font.setPixelSize(pixels);
+        const CTextMeasure measure(font);
+        const QFontMetrics metrics(font);
+        CWidestText all;
+        int widest = 0;
+        int widestBound = 0;
+        for (const QString& text : texts) {
+            const int exact = metrics.size(Qt::TextSingleLine, text).width();
+            const int bound = measure.WidthBound(text);
+            if (bound >= 0) {
+                ASSERT_GE(bound, exact) << text.toStdString();
+                ASSERT_TRUE(bound == exact || !QFontInfo(font).fixedPitch()) << text.toStdString();
             }
-            EXPECT_GE(all.Width(), widest);
-            EXPECT_LE(all.Width(), widestBound);
+            CWidestText one;
+            one.Add(measure, text, 3);
+            ASSERT_EQ(one.Width(), exact + 3) << text.toStdString();
+            all.Add(measure, text, 3);
+            widest = std::max(widest, exact + 3);
+            widestBound = std::max(widestBound, std::max(bound, exact) + 3);
         }
+        EXPECT_GE(all.Width(), widest);
+        EXPECT_LE(all.Width(), widestBound);
+    }
 }
 
 } // namespace

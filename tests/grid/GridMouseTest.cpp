@@ -5,48 +5,59 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-TEST(GridMouse, ClicksSelectCellsRowsColumnsOrEverything)
+// From the cell (2, 2) clicked first, a click with its modifiers or keys.
+TEST(GridSelection, ClicksAndKeysSelectCellsRowsColumnsOrEverything)
 {
     const struct {
         const char* name;
-        CCellID first, second; // `second` clicked with `modifiers`
+        CCellID click;
         Qt::KeyboardModifiers modifiers;
+        std::vector<QKeyCombination> keys;
         CCellRange selected; // its bounds
         CCellID focus, unselected;
     } cases[] = {
-        { "a cell", { 2, 2 }, { 3, 3 }, {}, { 3, 3, 3, 3 }, { 3, 3 }, { 2, 2 } },
-        { "Shift extends from the first", { 2, 2 }, { 4, 3 }, Qt::ShiftModifier, { 2, 2, 4, 3 }, { 4, 3 },
+        { "a cell", { 3, 3 }, {}, {}, { 3, 3, 3, 3 }, { 3, 3 }, { 2, 2 } },
+        { "Shift extends from the first", { 4, 3 }, Qt::ShiftModifier, {}, { 2, 2, 4, 3 }, { 4, 3 },
             { 1, 2 } },
-        { "Ctrl adds to the selection", { 2, 1 }, { 4, 3 }, Qt::ControlModifier, { 2, 1, 4, 3 }, { 4, 3 },
+        { "Ctrl adds to the selection", { 4, 3 }, Qt::ControlModifier, {}, { 2, 2, 4, 3 }, { 4, 3 },
             { 3, 2 } },
-        { "a column header", { 2, 2 }, { 0, 3 }, {}, { 1, 3, 9, 3 }, { 1, 3 }, { 2, 2 } },
-        { "Shift to another column header", { 0, 2 }, { 0, 4 }, Qt::ShiftModifier, { 1, 2, 9, 4 }, { 1, 4 },
-            { 1, 1 } },
-        { "a row header", { 2, 2 }, { 5, 0 }, {}, { 5, 1, 5, 4 }, { 5, 1 }, { 2, 2 } },
-        { "the corner, which stays unselected", { 2, 2 }, { 0, 0 }, {}, { 1, 1, 9, 4 }, { 1, 1 }, { 0, 0 } },
+        { "a column header", { 0, 3 }, {}, {}, { 1, 3, 9, 3 }, { 1, 3 }, { 2, 2 } },
+        { "Shift to a column header", { 0, 4 }, Qt::ShiftModifier, {}, { 1, 2, 9, 4 }, { 1, 4 }, { 1, 1 } },
+        { "a row header", { 5, 0 }, {}, {}, { 5, 1, 5, 4 }, { 5, 1 }, { 2, 2 } },
+        { "the corner, which stays unselected", { 0, 0 }, {}, {}, { 1, 1, 9, 4 }, { 1, 1 }, { 0, 0 } },
+        { "Ctrl+A, the data cells only", {}, {}, { Qt::ControlModifier | Qt::Key_A }, { 1, 1, 9, 4 },
+            { 2, 2 }, { 0, 1 } },
+        { "Shift and arrows extend", {}, {},
+            { Qt::ShiftModifier | Qt::Key_Down, Qt::ShiftModifier | Qt::Key_Right }, { 2, 2, 3, 3 }, { 3, 3 },
+            { 1, 2 } },
+        { "an arrow after Shift starts anew", {}, {}, { Qt::ShiftModifier | Qt::Key_Down, Qt::Key_Right },
+            { 3, 3, 3, 3 }, { 3, 3 }, { 2, 2 } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ShownGrid shown;
-        shown.Click(c.first.row, c.first.col);
+        shown.Click(2, 2);
         QSignalSpy changed(&shown.grid, &CGridCtrl::selectionChanged);
-        QSignalSpy clicked(&shown.grid, &CGridCtrl::clicked);
-        shown.Click(c.second.row, c.second.col, c.modifiers);
+        if (c.click.IsValid())
+            shown.Click(c.click.row, c.click.col, c.modifiers);
+        for (const QKeyCombination key : c.keys)
+            Key(key.key(), key.keyboardModifiers());
         EXPECT_EQ(shown.grid.GetSelectedRange(), c.selected);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
         EXPECT_FALSE(shown.grid.IsCellSelected(c.unselected.row, c.unselected.col));
-        EXPECT_EQ(changed.count(), 1);
-        ASSERT_EQ(clicked.count(), 1);
-        EXPECT_EQ(CCellID(clicked[0][0].toInt(), clicked[0][1].toInt()), c.second);
-        EXPECT_FALSE(shown.Editor());
+        // Each click and each key is announced once.
+        EXPECT_EQ(changed.count(), std::max<qsizetype>(1, c.keys.size()));
     }
 }
 
+// Even from the focused cell, which a click would edit.
 TEST(GridMouse, DraggingSelectsARectangleAndScrollsBeyondTheEdge)
 {
-    ShownGrid shown(80, 5);
+    ShownGrid shown({ 2, 1 }, 80);
     QSignalSpy changing(&shown.grid, &CGridCtrl::selectionChanging);
     QTest::mousePress(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(2, 1));
     QTest::mouseMove(shown.grid.viewport(), shown.Centre(4, 3));
@@ -59,9 +70,10 @@ TEST(GridMouse, DraggingSelectsARectangleAndScrollsBeyondTheEdge)
     EXPECT_EQ(shown.grid.GetSelectedRange().TopLeft(), CCellID(2, 1));
     EXPECT_GT(shown.grid.GetSelectedRange().maxRow, 12);
     EXPECT_EQ(changing.count(), 1);
+    EXPECT_FALSE(shown.Editor());
 }
 
-TEST(GridMouse, AClickOnTheFocusedCellEditsItOnReleaseUnlessTheMouseDragsAway)
+TEST(GridMouse, AClickOnTheFocusedCellEditsItOnReleaseAndADoubleClickAnyCell)
 {
     ShownGrid shown;
     shown.Click(3, 2);
@@ -71,43 +83,28 @@ TEST(GridMouse, AClickOnTheFocusedCellEditsItOnReleaseUnlessTheMouseDragsAway)
     QTest::mouseRelease(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(3, 2));
     ASSERT_TRUE(shown.Editor());
     EXPECT_EQ(shown.Editor()->cursorPosition(), 4);
-    Key(Qt::Key_Return);
 
-    shown.Drag(shown.Centre(3, 2), shown.Centre(5, 3));
-    EXPECT_FALSE(shown.Editor());
-    EXPECT_EQ(shown.grid.GetSelectedRange(), CCellRange(3, 2, 5, 3));
-
-    // A double click edits any cell.
     QSignalSpy doubleClicked(&shown.grid, &CGridCtrl::doubleClicked);
     QTest::mouseDClick(shown.grid.viewport(), Qt::LeftButton, {}, shown.Centre(8, 4));
     EXPECT_EQ(shown.EditorCell(), CCellID(8, 4));
     EXPECT_EQ(doubleClicked.count(), 1);
 }
 
+// The focus goes to the first data cell of a header clicked, and stays
+// where it was outside every cell.
 TEST(GridMouse, RightClickReportsTheCellAndFocusesItsFirstDataCell)
 {
-    const struct {
-        const char* name;
-        CCellID at; // none: outside every cell
-        CCellID focus;
-    } cases[] = {
-        { "the corner", { 0, 0 }, { 1, 1 } },
-        { "a column header", { 0, 3 }, { 1, 3 } },
-        { "a row header", { 6, 0 }, { 6, 1 } },
-        { "a data cell", { 4, 2 }, { 4, 2 } },
-        { "outside every cell", {}, { 7, 3 } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown(CCellID(7, 3));
-        QSignalSpy rightClicked(&shown.grid, &CGridCtrl::rightClicked);
-        const QPoint outside = shown.grid.viewport()->rect().bottomRight() - QPoint(2, 2);
-        QTest::mouseClick(shown.grid.viewport(), Qt::RightButton, {},
-            c.at.IsValid() ? shown.Centre(c.at.row, c.at.col) : outside);
-        ASSERT_EQ(rightClicked.count(), 1);
-        EXPECT_EQ(CCellID(rightClicked[0][0].toInt(), rightClicked[0][1].toInt()), c.at);
-        EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
-    }
+    ShownGrid shown(CCellID(7, 3));
+    QSignalSpy rightClicked(&shown.grid, &CGridCtrl::rightClicked);
+    const auto rightClick
+        = [&shown](const QPoint& at) { QTest::mouseClick(shown.grid.viewport(), Qt::RightButton, {}, at); };
+    rightClick(shown.grid.viewport()->rect().bottomRight() - QPoint(2, 2));
+    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(7, 3));
+    rightClick(shown.Centre(0, 0));
+    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(1, 1));
+    rightClick(shown.Centre(4, 2));
+    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(4, 2));
+    EXPECT_EQ(rightClicked, (QList<QVariantList> { { -1, -1 }, { 0, 0 }, { 4, 2 } }));
 }
 
 TEST(GridMouse, DividersInTheHeadersResizeAndDoubleClicksFitThem)

@@ -16,9 +16,8 @@ inline void PrintTo(const CCellID& cell, std::ostream* os)
 
 inline void PrintTo(const CCellRange& range, std::ostream* os)
 {
-    PrintTo(range.TopLeft(), os);
-    *os << '-';
-    PrintTo(CCellID(range.maxRow, range.maxCol), os);
+    *os << '(' << range.minRow << ", " << range.minCol << ")-(" << range.maxRow << ", " << range.maxCol
+        << ')';
 }
 
 // A key to the widget with the focus: the grid, its editor, a button.
@@ -37,33 +36,28 @@ inline void Type(const QString& text)
 
 // The table editor's grid (10 x 5, one fixed row and column) shown and
 // focused, its data cells holding "r<row>c<col>", in a font every machine
-// of the project has.
+// of the project has; a focus cell given is the one cell selected.
 struct ShownGrid {
-    explicit ShownGrid(CCellID focus)
-        : ShownGrid()
-    {
-        FocusOn(focus.row, focus.col);
-    }
-
-    explicit ShownGrid(int rows = 10, int cols = 5)
+    explicit ShownGrid(CCellID focus = {}, int rows = 10, int cols = 5)
         : grid(rows, cols, 1, 1)
     {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(13);
         grid.SetGridFont(font);
+        // Setting a text marks its cell modified; the tests look for what
+        // marks it again.
         for (int row = 1; row < rows; ++row)
-            for (int col = 1; col < cols; ++col)
+            for (int col = 1; col < cols; ++col) {
                 grid.SetItemText(row, col, QStringLiteral("r%1c%2").arg(row).arg(col));
-        // Setting the texts marked the cells modified; the tests look for
-        // what marks them again.
-        for (int row = 0; row < rows; ++row)
-            for (int col = 0; col < cols; ++col)
                 grid.SetItemState(row, col, 0);
+            }
         grid.resize(640, 400);
         grid.show();
         QApplication::setActiveWindow(&grid);
         (void)QTest::qWaitForWindowActive(&grid);
         grid.setFocus();
+        if (focus.IsValid())
+            FocusOn(focus.row, focus.col);
     }
 
     QRect Rect(int row, int col) const

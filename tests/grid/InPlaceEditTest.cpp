@@ -4,116 +4,78 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-TEST(InPlaceEdit, StartsAsTheKeyThatOpenedItSays)
+// The key that opens an editor gives its text and caret; the keys that end
+// it keep the text and go on editing the cell they move to, a click does not.
+TEST(InPlaceEdit, OpensAsItsKeySaysAndEndsByItsKeysOrAClick)
 {
     const struct {
         const char* name;
-        int key;
+        CCellID from;
+        int open;
         bool byCaller; // handed to EditCell, as the table dialog does, rather than pressed
-        const char* text; // the editor's text once open
+        const char* text; // the editor's text once open, and the cell's at the end
         bool allSelected;
+        std::vector<QKeyCombination> end; // none: a click on the cell (5, 3)
+        CCellID focus;
     } cases[] = {
-        { "F2 puts the caret at the end", Qt::Key_F2, false, "r2c2", false },
-        { "a letter replaces the text", Qt::Key_X, false, "x", false },
-        { "so does a character with the code of a navigation key", Qt::Key_NumberSign, false, "#", false },
-        { "Backspace deletes the last character", Qt::Key_Backspace, false, "r2c", false },
-        { "Space selects the text", Qt::Key_Space, false, "r2c2", true },
-        { "a navigation key selects the text", Qt::Key_Down, true, "r2c2", true },
-        { "Enter puts the caret at the end", Qt::Key_Return, true, "r2c2", false },
+        { "F2 puts the caret at the end; Down stays in the editor, Ctrl and an arrow end it", { 2, 2 },
+            Qt::Key_F2, false, "r2c2", false, { Qt::Key_Down, Qt::ControlModifier | Qt::Key_Right },
+            { 2, 3 } },
+        { "a letter replaces the text, and a click elsewhere keeps it", { 2, 2 }, Qt::Key_X, false, "x",
+            false, {}, { 5, 3 } },
+        { "so does a character with the code of a navigation key; Shift+Tab goes back", { 2, 2 },
+            Qt::Key_NumberSign, false, "#", false, { Qt::ShiftModifier | Qt::Key_Backtab }, { 2, 1 } },
+        { "Backspace deletes the last character, and an arrow ends the edit", { 2, 2 }, Qt::Key_Backspace,
+            false, "r2c", false, { Qt::Key_Down }, { 3, 2 } },
+        { "Space selects the text, and Tab goes on", { 2, 2 }, Qt::Key_Space, false, "r2c2", true,
+            { Qt::Key_Tab }, { 2, 3 } },
+        { "a navigation key selects the text", { 2, 2 }, Qt::Key_Down, true, "r2c2", true, { Qt::Key_Up },
+            { 1, 2 } },
+        { "Enter puts the caret at the end, and an arrow ends the edit", { 2, 2 }, Qt::Key_Return, true,
+            "r2c2", false, { Qt::Key_Right }, { 2, 3 } },
+        { "Tab from the last cell appends a row", { 9, 4 }, Qt::Key_N, false, "n", false, { Qt::Key_Tab },
+            { 10, 1 } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownGrid shown(CCellID(2, 2));
+        ShownGrid shown(c.from);
+        const QString before = shown.grid.GetItemText(c.from.row, c.from.col);
         if (c.byCaller)
-            shown.grid.EditCell(2, 2, EditStartKey::Key(c.key));
+            shown.grid.EditCell(c.from.row, c.from.col, EditStartKey::Key(c.open));
         else
-            Key(c.key);
+            Key(c.open);
         CInPlaceEdit* editor = shown.Editor();
         ASSERT_TRUE(editor);
         EXPECT_EQ(editor->text().toStdString(), c.text);
         EXPECT_EQ(editor->selectedText(), c.allSelected ? editor->text() : QString());
         EXPECT_EQ(editor->cursorPosition(), editor->text().size());
-        EXPECT_EQ(QApplication::focusWidget(), editor);
-    }
-}
 
-TEST(InPlaceEdit, EndsByItsKeysAndEditingGoesOnInTheNextCell)
-{
-    const struct {
-        const char* name;
-        int openKey; // F2, or a letter typed
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* text; // of cell (2, 2) afterwards
-        CCellID focus;
-        bool editingNext; // an editor open on the new focus cell
-    } cases[] = {
-        { "Tab keeps it and goes on", Qt::Key_N, Qt::Key_Tab, {}, "n", { 2, 3 }, true },
-        { "Shift+Tab goes back", Qt::Key_N, Qt::Key_Backtab, Qt::ShiftModifier, "n", { 2, 1 }, true },
-        { "an arrow ends an edit a key opened", Qt::Key_N, Qt::Key_Down, {}, "n", { 3, 2 }, true },
-        { "Down stays in the editor after F2", Qt::Key_F2, Qt::Key_Down, {}, "r2c2", { 2, 2 }, false },
-        { "Ctrl and an arrow end it after F2", Qt::Key_F2, Qt::Key_Right, Qt::ControlModifier, "r2c2",
-            { 2, 3 }, true },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownGrid shown(CCellID(2, 2));
-        Key(c.openKey);
-        ASSERT_TRUE(shown.Editor());
-        Key(c.key, c.modifiers);
-        if (c.openKey == Qt::Key_F2 && !c.editingNext) {
-            EXPECT_EQ(shown.EditorCell(), CCellID(2, 2));
-            Key(Qt::Key_Return);
-        }
-        EXPECT_EQ(shown.grid.GetItemText(2, 2).toStdString(), c.text);
+        for (const QKeyCombination key : c.end)
+            Key(key.key(), key.keyboardModifiers());
+        if (c.end.empty())
+            shown.Click(5, 3);
+        const QString after = shown.grid.GetItemText(c.from.row, c.from.col);
+        EXPECT_EQ(after.toStdString(), c.text);
+        // Only a changed text marks the cell.
+        EXPECT_EQ(bool(shown.grid.GetItemState(c.from.row, c.from.col) & CELL_MODIFIED), after != before);
         EXPECT_EQ(shown.grid.GetFocusCell(), c.focus);
-        EXPECT_EQ(shown.EditorCell(), c.editingNext ? c.focus : CCellID());
-        if (c.editingNext) {
+        EXPECT_EQ(shown.EditorCell(), c.end.empty() ? CCellID() : c.focus);
+        if (!c.end.empty()) {
             EXPECT_EQ(shown.Editor()->selectedText(), shown.grid.GetItemText(c.focus.row, c.focus.col));
         }
     }
 }
 
-TEST(InPlaceEdit, TabFromTheLastCellAppendsARowAndEditsIt)
-{
-    ShownGrid shown(CCellID(9, 4));
-    Type(QStringLiteral("last"));
-    Key(Qt::Key_Tab);
-    EXPECT_EQ(shown.grid.GetItemText(9, 4), QStringLiteral("last"));
-    EXPECT_EQ(shown.EditorCell(), CCellID(10, 1));
-}
-
-TEST(InPlaceEdit, LosingTheFocusEndsTheEditKeepingTheText)
-{
-    ShownGrid shown(CCellID(2, 2));
-    Type(QStringLiteral("kept"));
-    shown.Click(5, 3);
-    EXPECT_FALSE(shown.Editor());
-    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("kept"));
-    EXPECT_TRUE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
-    EXPECT_EQ(shown.grid.GetFocusCell(), CCellID(5, 3));
-}
-
-TEST(InPlaceEdit, WidensWithItsTextUpToTheClientArea)
-{
-    ShownGrid shown(CCellID(2, 3));
-    Key(Qt::Key_F2);
-    const int cellWidth = shown.Editor()->width();
-    Type(QStringLiteral(" and a few more words"));
-    EXPECT_GT(shown.Editor()->width(), cellWidth);
-    Type(QString(200, u'w'));
-    EXPECT_EQ(shown.Editor()->geometry().right(), shown.grid.viewport()->width() - 1);
-}
-
 TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
 {
-    ShownGrid shown;
+    ShownGrid shown(CCellID(2, 2));
     bool veto = true;
     QObject::connect(&shown.grid, &CGridCtrl::beginEdit,
-        [&veto](int row, int, GridEditResult* result) { result->vetoed = veto && row == 2; });
-    shown.FocusOn(2, 2);
+        [&veto](int, int, GridEditResult* result) { result->vetoed = veto; });
     Type(QStringLiteral("x"));
     EXPECT_FALSE(shown.Editor());
 
@@ -126,17 +88,22 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
     EXPECT_FALSE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
 }
 
-TEST(InPlaceEdit, PastesTheClipboardAsOneLine)
+TEST(InPlaceEdit, PastesTheClipboardAsOneLineAndWidensWithItsTextUpToTheClientArea)
 {
-    ShownGrid shown(CCellID(2, 2));
+    ShownGrid shown(CCellID(2, 3));
     Key(Qt::Key_F2);
+    const int cellWidth = shown.Editor()->width();
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("first\r\nsecond\r\n")));
     Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_GT(shown.Editor()->width(), cellWidth);
     // The grid's own Paste goes into the open editor of its target.
     shown.grid.PasteClipboard();
+    Type(QString(200, u'w'));
+    EXPECT_EQ(shown.Editor()->geometry().right(), shown.grid.viewport()->width() - 1);
     Key(Qt::Key_Return);
-    EXPECT_EQ(shown.grid.GetItemText(2, 2), QStringLiteral("r2c2first secondfirst second"));
-    EXPECT_EQ(shown.grid.GetItemText(3, 2), QStringLiteral("r3c2"));
+    EXPECT_EQ(
+        shown.grid.GetItemText(2, 3), QStringLiteral("r2c3first secondfirst second") + QString(200, u'w'));
+    EXPECT_EQ(shown.grid.GetItemText(3, 3), QStringLiteral("r3c3"));
 }
 
 } // namespace
