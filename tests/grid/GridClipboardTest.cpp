@@ -51,6 +51,11 @@ TEST(GridClipboard, PasteCutAndDeletePassOverHiddenAndRefusedCellsAndCopyKeepsHo
     shown.Press({ 3, 1, 3, 3 }, Qt::Key_Delete);
     EXPECT_EQ(shown.Rows(1, 3), " | r1c2 |  | c\nr2c1 | r2c2 | r2c3 | r2c4\n | r3c2 | r3c3 | r3c4\n");
     EXPECT_TRUE(shown.grid.GetItemState(3, 1) & CELL_MODIFIED);
+
+    // Ctrl+Insert copies and Shift+Insert pastes, as Ctrl+C and Ctrl+V do.
+    shown.Press({ 1, 4, 1, 4 }, Qt::Key_Insert, Qt::ControlModifier);
+    shown.Press({ 3, 1, 3, 1 }, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(shown.Rows(3, 3), "c | r3c2 | r3c3 | r3c4\n");
 }
 
 // The texts of the actions enabled as the grid now stands.
