@@ -1,51 +1,17 @@
+#include "VanishingClipboard.h"
 #include "ViewTestSupport.h"
 
 #include "platform/Clipboard.h"
 
-#include <QClipboard>
 #include <QDropEvent>
-#include <QMimeData>
 
 #include <functional>
 #include <utility>
 
 namespace {
 
-// Questions that reached clipboard data after its one answer.
-int latecomers = 0;
-
 // Line breaks of every kind; each ends a line of the file once pasted.
 const QString pasted = QStringLiteral("  Given a\r\n  When b\r  Then c\u2028  And d\n");
-
-// Clipboard data whose owner answers one question and is gone: the platform
-// then drops the data object, so any later question would reach an object
-// that no longer exists. Here such a question is counted instead of crashing.
-class OwnerAnswersOnce : public QMimeData {
-public:
-    QStringList formats() const override { return Answer() ? QStringList { "text/plain" } : QStringList(); }
-
-protected:
-    QVariant retrieveData(const QString& type, QMetaType) const override
-    {
-        return Answer() && type.startsWith(u"text/plain") ? QVariant(pasted) : QVariant();
-    }
-
-private:
-    bool Answer() const
-    {
-        if (std::exchange(m_answered, true)) {
-            ++latecomers;
-            return false;
-        }
-        // The platform learns of the owner's going at its next turn.
-        QMetaObject::invokeMethod(
-            QGuiApplication::clipboard(), [] { QGuiApplication::clipboard()->clear(); },
-            Qt::QueuedConnection);
-        return true;
-    }
-
-    mutable bool m_answered = false;
-};
 
 class ViewPaste : public ViewTest {
 protected:
@@ -72,10 +38,9 @@ TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
     for (const auto& [name, paste] : roads) {
         SCOPED_TRACE(name);
         Show(QStringLiteral("Feature: f\r\n"), 1);
-        latecomers = 0;
-        QGuiApplication::clipboard()->setMimeData(new OwnerAnswersOnce);
+        OwnerAnswersOnce::Offer(pasted);
         paste(view);
-        EXPECT_EQ(latecomers, 0) << "nothing asked the data again";
+        EXPECT_EQ(OwnerAnswersOnce::latecomers, 0) << "nothing asked the data again";
         QApplication::processEvents();
         paste(view);
         EXPECT_EQ(Lines(), (QStringList { "Feature: f", "  Given a", "  When b", "  Then c", "  And d", "" }))

@@ -3,6 +3,8 @@
 #include "grid/GridTestSupport.h"
 #include "platform/StringConvert.h"
 #include "table/CGridDialog.h"
+#include "table/CStringDialog.h"
+#include "table/MyEditCtrl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -113,4 +115,26 @@ struct ShownGridDialog {
 
     CGridDialog dialog;
     CGridCtrl* grid = nullptr;
+};
+
+// The doc-string dialog shown and active, holding `text`, in the editor's
+// doc-string colour and a font every machine of the project has.
+struct ShownStringDialog {
+    explicit ShownStringDialog(const QString& text)
+    {
+        dialog.m_charFormat.setForeground(QColor(0, 128, 128));
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setPixelSize(15);
+        dialog.m_charFormat.setFont(font);
+        dialog.m_text = text;
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        (void)QTest::qWaitForWindowActive(&dialog);
+        box = dialog.findChild<MyEditCtrl*>();
+    }
+
+    std::string Shown() const { return box->toPlainText().toStdString(); }
+
+    CStringDialog dialog;
+    MyEditCtrl* box = nullptr;
 };
