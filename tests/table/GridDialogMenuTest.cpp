@@ -4,16 +4,15 @@
 
 #include <QStringList>
 
+#include <string_view>
+#include <tuple>
+
 namespace {
 
 TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithItsCellsSelected)
 {
-    const struct {
-        const char* name;
-        int row, col;
-        const char* captions; // a separator as "-"
-        CCellRange selected;
-    } cases[] = {
+    // The cell clicked, the menu's captions (a separator as "-"), the cells then selected.
+    const std::tuple<const char*, int, int, const char*, CCellRange> cases[] = {
         { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")", { 1, 1, 3, 3 } },
         { "a header row cell", 0, 2,
             R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")",
@@ -23,18 +22,18 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithIts
             { 3, 1, 3, 3 } },
         { "a data cell", 2, 2, R"(- "Copy" "Paste " "Cut ")", { 2, 2, 2, 2 } },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, row, col, expected, selected] : cases) {
+        SCOPED_TRACE(name);
         ShownGridDialog shown(NINE);
-        QMenu* menu = shown.RightClick(c.row, c.col);
+        QMenu* menu = shown.RightClick(row, col);
         ASSERT_NE(menu, nullptr);
         QStringList captions;
         for (const QAction* action : menu->actions())
             captions << (action->isSeparator() ? QStringLiteral("-") : u'"' + action->text() + u'"');
-        EXPECT_EQ(captions.join(u' ').toStdString(), c.captions);
-        EXPECT_EQ(shown.grid->GetSelectedRange(), c.selected);
+        EXPECT_EQ(captions.join(u' ').toStdString(), expected);
+        EXPECT_EQ(shown.grid->GetSelectedRange(), selected);
         QRect cell;
-        shown.grid->GetCellRect(c.row, c.col, cell);
+        shown.grid->GetCellRect(row, col, cell);
         EXPECT_EQ(
             menu->pos(), shown.grid->viewport()->mapToGlobal(QPoint(cell.x() + cell.width(), cell.y())));
         menu->close();
@@ -45,13 +44,8 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithIts
 // pastes fill from the clicked row or column, and only Paste Table grows the grid.
 TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
 {
-    const struct {
-        const char* name;
-        const char* clipboard;
-        int row, col;
-        const char* caption;
-        const char* cells;
-    } cases[] = {
+    // The clipboard, the cell right-clicked, the item chosen, the cells then.
+    const std::tuple<const char*, const char*, int, int, const char*, const char*> cases[] = {
         { "Insert Row Above the first", "", 1, 0, "Insert Row Above", ",,/a,b,c/d,e,f/g,h,i" },
         { "Insert Row Below the last appends", "", 3, 0, "Insert Row Below", "a,b,c/d,e,f/g,h,i/,," },
         { "Delete Row", "", 2, 0, "Delete Row ", "a,b,c/g,h,i" },
@@ -67,12 +61,12 @@ TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
         { "Paste Table grows the grid", "1,2,3,4\n5,6,7,8\n9,10,11,12\n13,14,15,16", 0, 0, "Paste Table",
             "1,2,3,4/5,6,7,8/9,10,11,12/13,14,15,16" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, clipboard, row, col, caption, cells] : cases) {
+        SCOPED_TRACE(name);
         ShownGridDialog shown(NINE);
-        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard)));
-        ASSERT_TRUE(shown.Choose(c.row, c.col, c.caption));
-        EXPECT_EQ(shown.Cells(), c.cells);
+        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(clipboard)));
+        ASSERT_TRUE(shown.Choose(row, col, caption));
+        EXPECT_EQ(shown.Cells(), cells);
         // The keys go on working: a focus cell, selected, survived the command.
         CopyTextToClipboard(QStringLiteral("before"));
         Key(Qt::Key_C, Qt::ControlModifier);
@@ -100,23 +94,17 @@ TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
     EXPECT_EQ(shown.grid->GetColumnWidth(4), third);
 }
 
-TEST(GridDialogMenus, TheClipboardsShapeEnablesThePasteItems)
+TEST(GridDialogMenus, TheClipboardsShapeEnablesItsOwnPasteItemAndNoOther)
 {
-    const struct {
-        const char* clipboard;
-        bool row, column, table;
-    } cases[] = {
-        { "a,b\r\nc,d\r\n", false, false, true },
-        { "a\nb", false, true, false },
-        { "a\tb", true, false, false },
-    };
     ShownGridDialog shown(NINE);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.clipboard);
-        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(c.clipboard)));
-        EXPECT_EQ(shown.Choose(1, 0, "Paste  Row", false), c.row);
-        EXPECT_EQ(shown.Choose(0, 1, "Paste Column", false), c.column);
-        EXPECT_EQ(shown.Choose(0, 0, "Paste Table", false), c.table);
+    for (const auto& [clipboard, item] : { std::pair { "a,b\r\nc,d\r\n", "Paste Table" },
+             { "a\nb", "Paste Column" }, { "a\tb", "Paste  Row" } }) {
+        SCOPED_TRACE(clipboard);
+        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(clipboard)));
+        const std::string_view enabled = item;
+        EXPECT_EQ(shown.Choose(1, 0, "Paste  Row", false), enabled == "Paste  Row");
+        EXPECT_EQ(shown.Choose(0, 1, "Paste Column", false), enabled == "Paste Column");
+        EXPECT_EQ(shown.Choose(0, 0, "Paste Table", false), enabled == "Paste Table");
     }
 }
 

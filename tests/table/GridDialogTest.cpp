@@ -7,13 +7,15 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include <tuple>
+
 namespace {
 
 TEST(GridDialog, LoadsATableAsARectangleAndHandsItBackAligned)
 {
     CGridDialog dialog;
     dialog.SetTableLines({ u"    | Name | Qty |\r", u"  | x |\r" });
-    EXPECT_EQ(GridCells(*dialog.findChild<CGridCtrl*>()), "Name,Qty/x,");
+    EXPECT_EQ(GridCells(dialog), "Name,Qty/x,");
     EXPECT_EQ(dialog.GetTableLines(), (LineList { u"| Name  | Qty  |", u"| x     |      |" }));
     dialog.SetTableLines({});
     EXPECT_EQ(dialog.GetTableLines(), LineList {});
@@ -28,61 +30,53 @@ TEST(GridDialog, ButtonsStayAtTheBottomRightAndTheGridFillsTheRest)
 
 TEST(GridDialog, EnterAndEscCloseTheDialogOnlyWhenNoCellIsBeingEdited)
 {
-    const struct {
-        const char* name;
-        bool editing;
-        int key;
-        int result; // -1: still open
-        const char* firstCell;
-    } cases[] = {
+    // A cell being edited, the key, the dialog's result (-1: still open), the first cell then.
+    const std::tuple<const char*, bool, int, int, const char*> cases[] = {
         { "Enter on the grid is OK", false, Qt::Key_Return, QDialog::Accepted, "a" },
         { "Esc on the grid is Cancel", false, Qt::Key_Escape, QDialog::Rejected, "a" },
         { "Enter in an editor ends the edit", true, Qt::Key_Return, -1, "z" },
         { "Esc in an editor restores the cell", true, Qt::Key_Escape, -1, "a" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, editing, key, result, firstCell] : cases) {
+        SCOPED_TRACE(name);
         ShownGridDialog shown(NINE);
         // The dialog opens with the first data cell focused: typing edits it.
-        if (c.editing)
+        if (editing)
             Type(QStringLiteral("z"));
-        Key(c.key);
-        EXPECT_EQ(shown.dialog.isVisible() ? -1 : shown.dialog.result(), c.result);
+        Key(key);
+        EXPECT_EQ(shown.dialog.isVisible() ? -1 : shown.dialog.result(), result);
         EXPECT_EQ(shown.grid->GetInPlaceEdit(), nullptr);
         // The ended edit hands the keys back to the grid, and so to the dialog.
-        if (c.editing) {
+        if (editing) {
             EXPECT_EQ(QApplication::focusWidget(), shown.grid);
         }
-        EXPECT_EQ(shown.grid->GetItemText(1, 1).toStdString(), c.firstCell);
+        EXPECT_EQ(shown.grid->GetItemText(1, 1).toStdString(), firstCell);
     }
 }
 
 TEST(GridDialog, EachCommandOnCellsThatChangesOneIsOneStepOfUndo)
 {
-    const struct {
-        const char* name;
-        const char* typed; // into the focus cell (1, 1): "\r" is Enter, "\t" Tab, "\x1b" Esc
-        int key; // then, with (2, 2)-(3, 3) selected and "p\tq\r\nr\ts" on the clipboard
-        const char* cells;
-        int steps;
-    } cases[] = {
+    // Typed into the focus cell (1, 1), "\r" being Enter, "\t" Tab, "\x1b" Esc;
+    // then a key on (2, 2)-(3, 3) with "p\tq\r\nr\ts" on the clipboard; the
+    // cells then and the steps of undo back to the start.
+    const std::tuple<const char*, const char*, int, const char*, int> cases[] = {
         { "typing into two cells, Tab between", "x\ty\r", 0, "x,y,c/d,e,f/g,h,i", 2 },
         { "typing the text the cell has", "a\r", 0, NINE_CELLS, 0 },
         { "typing, then Esc", "q\x1b", 0, NINE_CELLS, 0 },
         { "a paste of a block", "", Qt::Key_V, "a,b,c/d,p,q/g,r,s", 1 },
         { "a Delete", "", Qt::Key_Delete, "a,b,c/d,,/g,,", 1 },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, typed, key, cells, steps] : cases) {
+        SCOPED_TRACE(name);
         ShownGridDialog shown(NINE);
         CopyTextToClipboard(QStringLiteral("p\tq\r\nr\ts"));
-        Type(QString::fromUtf8(c.typed));
-        if (c.key != 0) {
+        Type(QString::fromUtf8(typed));
+        if (key != 0) {
             shown.grid->SetSelectedRange({ 2, 2, 3, 3 });
-            Key(c.key, c.key == Qt::Key_Delete ? Qt::NoModifier : Qt::ControlModifier);
+            Key(key, key == Qt::Key_Delete ? Qt::NoModifier : Qt::ControlModifier);
         }
-        EXPECT_EQ(shown.Cells(), c.cells);
-        EXPECT_EQ(shown.UndoAll(), c.steps);
+        EXPECT_EQ(shown.Cells(), cells);
+        EXPECT_EQ(shown.UndoAll(), steps);
         EXPECT_EQ(shown.Cells(), NINE_CELLS);
     }
 }

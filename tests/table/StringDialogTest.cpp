@@ -3,14 +3,14 @@
 
 #include "platform/Clipboard.h"
 
+#include <tuple>
+
 namespace {
 
 TEST(StringDialog, ShowsTheTextInTheDocStringLookAndHandsItBackAsTheUserLeftIt)
 {
-    const struct {
-        const char* name;
-        QString text, shown, afterOk;
-    } cases[] = {
+    // The text given, as shown, as handed back after OK.
+    const std::tuple<const char*, QString, QString, QString> cases[] = {
         { "lines with CR LF", QStringLiteral("hello\r\n  world\r\n"), QStringLiteral("hello\n  world\n"),
             QStringLiteral("hello\r\n  world\r\n") },
         { "lone line feeds and carriage returns", QStringLiteral("a\nb\rc"), QStringLiteral("a\nb\nc"),
@@ -18,15 +18,15 @@ TEST(StringDialog, ShowsTheTextInTheDocStringLookAndHandsItBackAsTheUserLeftIt)
         { "a tab and a no-break space", QStringLiteral("\tx\u00A0y"), QStringLiteral("\tx y"),
             QStringLiteral("\tx\u00A0y") },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ShownStringDialog shown(c.text);
-        EXPECT_EQ(shown.Shown(), c.shown.toStdString());
+    for (const auto& [name, text, asShown, afterOk] : cases) {
+        SCOPED_TRACE(name);
+        ShownStringDialog shown(text);
+        EXPECT_EQ(shown.Shown(), asShown.toStdString());
         EXPECT_EQ(shown.box->palette().color(QPalette::Text), QColor(0, 128, 128));
         EXPECT_EQ(shown.box->font(), shown.dialog.m_charFormat.font());
         QTest::mouseClick(Button(shown.dialog, "okButton"), Qt::LeftButton);
         EXPECT_EQ(shown.dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(shown.dialog.m_text.toStdString(), c.afterOk.toStdString());
+        EXPECT_EQ(shown.dialog.m_text.toStdString(), afterOk.toStdString());
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -17,20 +18,17 @@
 #include <string>
 #include <utility>
 
-// A grid's data cells: the texts of a row joined by ",", the rows by "/".
-inline std::string GridCells(const CGridCtrl& grid)
+// A table dialog's data cells: the texts of a row joined by ",", the rows by "/".
+inline std::string GridCells(const CGridDialog& dialog)
 {
-    std::string text;
-    for (int row = 1; row < grid.GetRowCount(); ++row) {
-        for (int col = 1; col < grid.GetColumnCount(); ++col) {
-            if (col > 1)
-                text += ",";
-            text += grid.GetItemText(row, col).toStdString();
-        }
-        if (row + 1 < grid.GetRowCount())
-            text += "/";
+    QStringList rows;
+    for (const CellRow& row : dialog.GridToCellMatrix()) {
+        QStringList cells;
+        for (const std::u16string& cell : row)
+            cells << toQString(cell);
+        rows << cells.join(u',');
     }
-    return text;
+    return rows.join(u'/').toStdString();
 }
 
 inline const LineList NINE = { u"| a | b | c |", u"| d | e | f |", u"| g | h | i |" };
@@ -75,7 +73,7 @@ struct ShownGridDialog {
         grid = dialog.findChild<CGridCtrl*>();
     }
 
-    std::string Cells() const { return GridCells(*grid); }
+    std::string Cells() const { return GridCells(dialog); }
 
     // Right-clicks a cell and answers with the menu that opened, if any.
     QMenu* RightClick(int row, int col) const
