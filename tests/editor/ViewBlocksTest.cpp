@@ -57,53 +57,50 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     const QString laidOut = given
         + "    \"\"\"json\r\n    one\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When w\r\n";
     const QString blocks = given + "      | a |\r\n    When w\r\n      \"\"\"\r\n      x\r\n      \"\"\"\r\n";
-    const struct {
-        const char* name;
-        Command command;
-        QString text;
-        int caretLine;
-        const char* typed;
-        const char* button; // "": Esc
-        QString written = {}, rest = {}; // nothing written: the text stays
-        QColor colour = {};
-    } cases[] = {
+    // The command on a line, typed into its dialog, the button ("": Esc), then
+    // the lines written behind `given` and the text after them; nothing written:
+    // the text stays.
+    using Case = std::tuple<const char*, Command, QString, int, const char*, const char*, QString, QString>;
+    const Case cases[] = {
         { "OK on an Examples table ending the text, from its Examples line", Command::Table,
             "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n"
             "    Examples:\r\n    | a  | b  |\r\n    | 1  | 2  |",
-            3, "", "okButton" },
-        { "OK on a doc string, from its closing delimiter", Command::String, laidOut, 8, "", "okButton" },
-        { "Cancel on a changed table", Command::Table, blocks, 3, "changed", "cancelButton" },
-        { "Esc on a changed doc string", Command::String, blocks, 6, "changed", "" },
+            3, "", "okButton", "", "" },
+        { "OK on a doc string, from its closing delimiter", Command::String, laidOut, 8, "", "okButton", "",
+            "" },
+        { "Cancel on a changed table", Command::Table, blocks, 3, "changed", "cancelButton", "", "" },
+        { "Esc on a changed doc string", Command::String, blocks, 6, "changed", "", "", "" },
         { "a new table typed into on a step", Command::Table, given + "    When w", 2, "x", "okButton",
-            "    | x  |   |\r\n    |    |   |\r\n\r\n", "    When w", table },
+            "    | x  |   |\r\n    |    |   |\r\n\r\n", "    When w" },
         { "a doc string typed into from its opening", Command::String,
             given + "      \"\"\"\r\n      a\r\n      \"\"\"\r\n", 3, "b", "okButton",
-            "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", "", docString },
+            "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", "" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Show(c.text);
-        const int caret = view.control().LineIndex(c.caretLine);
+    for (const auto& [name, command, text, caretLine, typed, button, written, rest] : cases) {
+        SCOPED_TRACE(name);
+        Show(text);
+        const int caret = view.control().LineIndex(caretLine);
         view.control().SetSel(caret, caret + 2);
         const QString selected = Selected();
         CopyTextToClipboard(QStringLiteral("kept"));
-        answers.Then<QDialog>(Answer(c.typed, c.button));
-        Run(c.command);
-        if (c.written.isEmpty()) {
-            EXPECT_EQ(view.WholeText(), c.text);
+        answers.Then<QDialog>(Answer(typed, button));
+        Run(command);
+        if (written.isEmpty()) {
+            EXPECT_EQ(view.WholeText(), text);
             EXPECT_TRUE(Untouched());
-            if (c.button != std::string_view("okButton")) {
+            if (button != std::string_view("okButton")) {
                 EXPECT_EQ(GetClipboardText(), QStringLiteral("kept"));
                 EXPECT_EQ(Selected(), selected);
             }
             continue;
         }
-        EXPECT_EQ(view.WholeText(), given + c.written + c.rest);
-        EXPECT_EQ(GetClipboardText(), c.written);
-        EXPECT_EQ(ColourAt(4, 6), c.colour) << "the lines written are coloured";
+        EXPECT_EQ(view.WholeText(), given + written + rest);
+        EXPECT_EQ(GetClipboardText(), written);
+        EXPECT_EQ(ColourAt(4, 6), command == Command::Table ? table : docString)
+            << "the lines written are coloured";
         EXPECT_TRUE(view.IsTextModified());
         view.undo();
-        EXPECT_EQ(view.WholeText(), c.text);
+        EXPECT_EQ(view.WholeText(), text);
         EXPECT_TRUE(Untouched());
     }
 }
