@@ -21,11 +21,13 @@ TEST(GridDialog, LoadsATableAsARectangleAndHandsItBackAligned)
     EXPECT_EQ(dialog.GetTableLines(), LineList {});
 }
 
-TEST(GridDialog, ButtonsStayAtTheBottomRightAndTheGridFillsTheRest)
+TEST(GridAndStringDialog, ButtonsStayAtTheBottomRightAndTheMainControlFillsTheRest)
 {
-    ShownGridDialog shown(NINE);
+    ShownGridDialog grid(NINE);
     ExpectLaidOut(
-        shown.dialog, *shown.grid, { { "cancelButton", 10 }, { "okButton", 110 }, { "helpButton", 225 } });
+        grid.dialog, *grid.grid, { { "cancelButton", 10 }, { "okButton", 110 }, { "helpButton", 225 } });
+    ShownStringDialog string(QStringLiteral("x"));
+    ExpectLaidOut(string.dialog, *string.box, { { "cancelButton", 10 }, { "okButton", 110 } });
 }
 
 TEST(GridDialog, EnterAndEscCloseTheDialogOnlyWhenNoCellIsBeingEdited)
