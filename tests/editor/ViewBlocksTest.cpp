@@ -1,18 +1,13 @@
 #include "ViewTestSupport.h"
 
 #include "dialogs/CHelpDialog.h"
-#include "platform/Clipboard.h"
 #include "support/DialogAnswers.h"
-#include "table/CGridDialog.h"
-#include "table/CStringDialog.h"
 #include "table/GridFont.h"
 #include "table/TableDialogSupport.h"
 
 #include <QTextEdit>
 
-#include <functional>
 #include <string_view>
-#include <tuple>
 
 namespace {
 
@@ -79,8 +74,7 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     for (const auto& [name, command, text, caretLine, typed, button, written, rest] : cases) {
         SCOPED_TRACE(name);
         Show(text);
-        const int caret = view.control().LineIndex(caretLine);
-        view.control().SetSel(caret, caret + 2);
+        Select(caretLine, 0, caretLine, 2);
         const QString selected = Selected();
         CopyTextToClipboard(QStringLiteral("kept"));
         answers.Then<QDialog>(Answer(typed, button));

@@ -1,7 +1,5 @@
 #include "ViewTestSupport.h"
 
-#include <vector>
-
 namespace {
 
 using ViewColouring = ViewTest;

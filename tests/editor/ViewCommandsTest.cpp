@@ -1,11 +1,6 @@
 #include "ViewTestSupport.h"
 
-#include "platform/Clipboard.h"
-
 #include <QContextMenuEvent>
-
-#include <tuple>
-#include <vector>
 
 namespace {
 
@@ -27,7 +22,7 @@ TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
     const QString inserted = view.WholeText();
 
     const int given = Lines().indexOf("Given a");
-    view.control().SetSel(view.control().LineIndex(given) + 3, view.control().LineIndex(given + 1) + 2);
+    Select(given, 3, given + 1, 2);
     view.OnFormat();
     const QString formatted = view.WholeText();
     EXPECT_EQ(GetClipboardText(), formatted);
@@ -59,14 +54,12 @@ TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
         return view.control().GetFirstVisibleLine();
     };
     const auto state = [this] {
-        int start = 0;
-        int end = 0;
-        view.control().GetSel(start, end);
-        return std::tuple(start, end, view.control().GetFirstVisibleLine(),
-            view.document()->availableUndoSteps(), view.IsTextModified(), view.WholeText());
+        return std::tuple(view.textCursor().anchor(), view.textCursor().position(),
+            view.control().GetFirstVisibleLine(), view.document()->availableUndoSteps(),
+            view.IsTextModified(), view.WholeText());
     };
     QTest::keyClicks(&view, QStringLiteral("ab"));
-    view.control().SetSel(view.control().LineIndex(150) + 3, view.control().LineIndex(152) + 1);
+    Select(150, 3, 152, 1);
     ASSERT_EQ(scrollTo(120), 120);
     const auto before = state();
     view.RefreshAllLines();
@@ -78,7 +71,7 @@ TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
     for (const auto& [caretLine, firstVisible] : { std::pair { 1, 0 }, { 130, 120 }, { 295, lastTop } }) {
         for (const bool format : { true, false }) {
             SCOPED_TRACE(testing::Message() << (format ? "Format" : "Unformat") << " on line " << caretLine);
-            PutCaret(caretLine, 3);
+            Select(caretLine, 3);
             const int top = scrollTo(firstVisible);
             ASSERT_EQ(top > 0, firstVisible > 0) << "the view is scrolled as asked";
             format ? view.OnFormat() : view.OnUnformat();

@@ -6,29 +6,16 @@
 
 namespace {
 
-// A feature of ten lines repeated to `lines` lines.
-QString LongText(int lines)
-{
-    const QStringList piece = { "@tag", "Feature: long", "  Background:", "    Given a start",
-        "  Scenario: one", "    When a table", "      | a | b |", "    \"\"\"", "    text", "    \"\"\"" };
-    QStringList text;
-    while (text.size() < lines)
-        text += piece;
-    return Crlf(text.mid(0, lines));
-}
+using ViewLargeText = ViewTest;
 
-class ViewLargeText : public ViewTest {
-protected:
-    // The first line from `line` on that has been painted, or -1.
-    int FirstPaintedFrom(int line) const
-    {
-        for (QTextBlock block = view.document()->findBlockByNumber(line); block.isValid();
-             block = block.next())
-            if (block.userData() != nullptr)
-                return block.blockNumber();
-        return -1;
-    }
-};
+// The first line from `line` on that has been painted, or -1.
+int FirstPaintedFrom(const CQuillmark2View& view, int line)
+{
+    for (QTextBlock block = view.document()->findBlockByNumber(line); block.isValid(); block = block.next())
+        if (block.userData() != nullptr)
+            return block.blockNumber();
+    return -1;
+}
 
 // Not by a load or typing; a line pushed or written past them loses its
 // colours, as on a short text, while the lines far below stay unpainted.
@@ -37,24 +24,24 @@ TEST_F(ViewLargeText, LinesPastTheAnalysedOnesAreNeverPainted)
     Show(LongText(5000));
     ASSERT_EQ(view.analysis().analysedLineCount, 1998);
     EXPECT_EQ(ColourAt(1991, 2), heading) << "the last analysed lines are coloured";
-    EXPECT_EQ(FirstPaintedFrom(1998), -1) << "after the load";
+    EXPECT_EQ(FirstPaintedFrom(view, 1998), -1) << "after the load";
     QTextCursor end(view.document());
     end.movePosition(QTextCursor::End);
     for (const char* typed : { "x", "\n", "\r\n  Scenario: two" }) {
         end.insertText(typed);
-        EXPECT_EQ(FirstPaintedFrom(1998), -1) << "after typing " << typed;
+        EXPECT_EQ(FirstPaintedFrom(view, 1998), -1) << "after typing " << typed;
     }
 
     Press(Qt::Key_Return);
     EXPECT_EQ(ColourAt(1998, 4), black);
-    EXPECT_EQ(FirstPaintedFrom(1998), 1998);
-    PutCaret(1996, 0);
+    EXPECT_EQ(FirstPaintedFrom(view, 1998), 1998);
+    Select(1996, 0);
     view.OnInsert(InsertTemplate::Scenario);
     const int inserted = Lines().indexOf("Scenario: [Title]");
     ASSERT_GE(inserted, 1998);
     EXPECT_EQ(ColourAt(inserted, 0), black);
     EXPECT_EQ(ColourAt(1997, 6), table) << "the last analysed line keeps its colours";
-    EXPECT_EQ(FirstPaintedFrom(inserted + 1), -1);
+    EXPECT_EQ(FirstPaintedFrom(view, inserted + 1), -1);
 }
 
 // Edits that keep the length: the text is modified exactly while some
@@ -63,8 +50,7 @@ TEST_F(ViewLargeText, TheModifiedFlagFollowsEditsThatKeepTheLength)
 {
     Show(LongText(5000));
     const auto replaceAt = [this](int line, const QString& with) {
-        const int at = view.control().LineIndex(line) + 2;
-        view.control().SetSel(at, at + 1);
+        Select(line, 2, line, 3);
         view.textCursor().insertText(with);
     };
     const QString loaded = view.control().GetLine(1).mid(2, 1);

@@ -1,48 +1,32 @@
 #include "VanishingClipboard.h"
 #include "ViewTestSupport.h"
 
-#include "platform/Clipboard.h"
-
 #include <QDropEvent>
-
-#include <functional>
-#include <utility>
 
 namespace {
 
-// Line breaks of every kind; each ends a line of the file once pasted.
-const QString pasted = QStringLiteral("  Given a\r\n  When b\r  Then c\u2028  And d\n");
-
-class ViewPaste : public ViewTest {
-protected:
-    void SetUp() override
-    {
-        ViewTest::SetUp();
-        Show(QStringLiteral("Feature: f\r\n"), 1);
-        view.show();
-        QApplication::setActiveWindow(&view);
-    }
-};
+using ViewPaste = ViewTest;
 
 // Its text, then an empty paste; what is pasted is one edit, its breaks lines
 // of the file, analysed and coloured at once.
 TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
 {
-    const std::pair<const char*, std::function<void(CQuillmark2View&)>> roads[] = {
-        { "Ctrl+V", [](CQuillmark2View& v) { QTest::keyClick(&v, Qt::Key_V, Qt::ControlModifier); } },
-        { "Shift+Insert",
-            [](CQuillmark2View& v) { QTest::keyClick(&v, Qt::Key_Insert, Qt::ShiftModifier); } },
-        { "the Paste command", [](CQuillmark2View& v) { v.PasteClipboardText(); } },
-        { "Qt's paste", [](CQuillmark2View& v) { v.paste(); } },
+    ShowOnScreen(400, 300);
+    const std::pair<const char*, std::function<void()>> roads[] = {
+        { "Ctrl+V", [this] { Press(Qt::Key_V, Qt::ControlModifier); } },
+        { "Shift+Insert", [this] { Press(Qt::Key_Insert, Qt::ShiftModifier); } },
+        { "the Paste command", [this] { view.PasteClipboardText(); } },
+        { "Qt's paste", [this] { view.paste(); } },
     };
     for (const auto& [name, paste] : roads) {
         SCOPED_TRACE(name);
         Show(QStringLiteral("Feature: f\r\n"), 1);
-        OwnerAnswersOnce::Offer(pasted);
-        paste(view);
+        // Line breaks of every kind; each ends a line of the file once pasted.
+        OwnerAnswersOnce::Offer(QStringLiteral("  Given a\r\n  When b\r  Then c\u2028  And d\n"));
+        paste();
         EXPECT_EQ(OwnerAnswersOnce::latecomers, 0) << "nothing asked the data again";
         QApplication::processEvents();
-        paste(view);
+        paste();
         EXPECT_EQ(Lines(), (QStringList { "Feature: f", "  Given a", "  When b", "  Then c", "  And d", "" }))
             << "then an empty paste";
         EXPECT_EQ(ColourAt(4, 2), step);
@@ -55,6 +39,8 @@ TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
 // platform has not, never the clipboard.
 TEST_F(ViewPaste, DroppedTextGoesInAtTheDropAndTheMiddleButtonPastesNoClipboard)
 {
+    Show(QStringLiteral("Feature: f\r\n"));
+    ShowOnScreen(400, 300);
     QMimeData dragged;
     dragged.setText(QStringLiteral("Rule: "));
     const QPoint at = view.cursorRect(QTextCursor(view.document())).center();
