@@ -128,12 +128,13 @@ TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
     }
 }
 
-TEST_F(ViewBlocks, TheTablesHelpButtonShowsTheTableHelp)
+TEST_F(ViewBlocks, TheTablesHelpButtonShowsTheTableHelpOverTheDialog)
 {
     Show(feature + "    Given g\r\n", 2);
     const QString tableHelp = CHelpDialog(HelpText::Table).findChild<QTextEdit*>()->toPlainText();
     answers.Then<CGridDialog>([](CGridDialog& dialog) {
         QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
         dialog.reject();
     });
     answers.Then<CHelpDialog>([&](CHelpDialog& help) {
