@@ -1,12 +1,5 @@
 #include "TableDialogSupport.h"
 
-#include "platform/Clipboard.h"
-
-#include <QStringList>
-
-#include <string_view>
-#include <tuple>
-
 namespace {
 
 TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithItsCellsSelected)

@@ -1,13 +1,8 @@
 #include "TableDialogSupport.h"
 
-#include "platform/Clipboard.h"
-#include "table/GridFont.h"
-
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-
-#include <tuple>
 
 namespace {
 
@@ -121,18 +116,6 @@ TEST(GridDialog, OpensShowingTheWholeTableAndRemembersItsSizeForTheNext)
     EXPECT_GT(huge.dialog.height(), 330);
     EXPECT_LE(huge.dialog.height(), huge.dialog.screen()->availableGeometry().height());
     EXPECT_LE(huge.dialog.width(), huge.dialog.screen()->availableGeometry().width());
-}
-
-TEST(GridDialog, GridFontIsTheEditorsFamilyNotBoldInWholePixelsRounded)
-{
-    QFont editor(QStringLiteral("DejaVu Sans Mono"));
-    editor.setBold(true);
-    for (const auto& [points, dpi, pixels] : { std::tuple { 12, 96, 16 }, { 10, 120, 17 } }) {
-        const QFont font = MakeGridFont(editor, points, dpi);
-        EXPECT_EQ(font.pixelSize(), pixels) << points << " pt at " << dpi << " dpi";
-        EXPECT_EQ(font.family(), editor.family());
-        EXPECT_FALSE(font.bold());
-    }
 }
 
 } // namespace

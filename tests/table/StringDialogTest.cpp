@@ -1,8 +1,6 @@
 #include "TableDialogSupport.h"
 #include "editor/VanishingClipboard.h"
 
-#include <tuple>
-
 namespace {
 
 TEST(StringDialog, ShowsTheTextInTheDocStringLookAndHandsItBackAsTheUserLeftIt)

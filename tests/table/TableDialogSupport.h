@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/GridTestSupport.h"
+#include "platform/Clipboard.h"
 #include "platform/StringConvert.h"
 #include "table/CGridDialog.h"
 #include "table/CStringDialog.h"
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 
 // A table dialog's data cells: the texts of a row joined by ",", the rows by "/".
