@@ -108,8 +108,8 @@ TEST_F(ViewBlocks, ANewExamplesTableHasTheOutlinesPlaceholdersForItsHeader)
     answers.Then<CGridDialog>([](CGridDialog& dialog) { dialog.accept(); });
     view.OnTable();
     EXPECT_EQ(view.WholeText(),
-        steps + "\r\n    | New Quantity  | Count  | Quantity  |\r\n    |" + QString(15, u' ') + '|'
-            + QString(8, u' ') + '|' + QString(11, u' ') + '|');
+        steps
+            + "\r\n    | New Quantity  | Count  | Quantity  |\r\n    |               |        |           |");
 }
 
 TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)

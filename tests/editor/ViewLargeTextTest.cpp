@@ -78,10 +78,10 @@ TEST(DocumentLineSourceCopy, EveryLineReadsTheSameWhateverTheLimit)
     for (const int limit : { DocumentLineSource::allLines, 0, 3, count, count + 2 }) {
         SCOPED_TRACE("limit " + std::to_string(limit));
         const DocumentLineSource::CopyScope copy(source, limit);
-        for (int line = -1; line <= count; ++line) {
-            EXPECT_EQ(source.lineText(line), uncopied.lineText(line)) << "line " << line;
-            EXPECT_EQ(source.lineStart(line), uncopied.lineStart(line)) << "line " << line;
-        }
+        for (int line = -1; line <= count; ++line)
+            EXPECT_EQ(std::pair(source.lineText(line), source.lineStart(line)),
+                std::pair(uncopied.lineText(line), uncopied.lineStart(line)))
+                << "line " << line;
     }
 }
 

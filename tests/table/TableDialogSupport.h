@@ -42,25 +42,6 @@ inline QPushButton* Button(const QWidget& dialog, const char* name)
     return dialog.findChild<QPushButton*>(QString::fromUtf8(name));
 }
 
-// Whatever the dialog's size, its buttons keep theirs with their bottom
-// edges 5 pixels above the client area's and their right edges the given
-// distance from its right edge, and `main` fills the rest down to 5 pixels
-// above OK.
-inline void ExpectLaidOut(
-    QWidget& dialog, const QWidget& main, std::initializer_list<std::pair<const char*, int>> buttons)
-{
-    const QSize buttonSize = Button(dialog, "okButton")->size();
-    for (const QSize size : { QSize(700, 420), QSize(420, 260) }) {
-        dialog.resize(size);
-        const int top = size.height() - 5 - buttonSize.height();
-        for (const auto& [name, right] : buttons)
-            EXPECT_EQ(Button(dialog, name)->geometry(),
-                QRect(QPoint(size.width() - right - buttonSize.width(), top), buttonSize))
-                << name << " at " << size.width();
-        EXPECT_EQ(main.geometry(), QRect(0, 0, size.width(), top - 5)) << size.width();
-    }
-}
-
 // The table dialog shown and active, loaded with `lines`, in a font every
 // machine of the project has.
 struct ShownGridDialog {
