@@ -43,34 +43,36 @@ protected:
 
 // OK on a block in the editor's layout (where an empty doc-string line keeps
 // its indentation) changes nothing; Cancel or Esc, whatever was changed, keeps
-// selection and clipboard too; an edit is one undoable edit, also copied.
+// selection and clipboard too; an edit is one undoable edit, also copied. A
+// new Examples table has a column for each of the outline's placeholders.
 TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
 {
     view.SetFontSize(11);
     const QString given = feature + "    Given g\r\n";
+    const QString outline = "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n    Examples:";
     const QString laidOut = given
         + "    \"\"\"json\r\n    one\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When w\r\n";
     const QString blocks = given + "      | a |\r\n    When w\r\n      \"\"\"\r\n      x\r\n      \"\"\"\r\n";
     // The command on a line, typed into its dialog, the button ("": Esc), then
-    // the lines written behind `given` and the text after them; nothing written:
-    // the text stays.
+    // the lines written and the text with them in place of "%1"; nothing
+    // written: the text stays.
     using Case = std::tuple<const char*, Command, QString, int, const char*, const char*, QString, QString>;
     const Case cases[] = {
         { "OK on an Examples table ending the text, from its Examples line", Command::Table,
-            "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n"
-            "    Examples:\r\n    | a  | b  |\r\n    | 1  | 2  |",
-            3, "", "okButton", "", "" },
+            outline + "\r\n    | a  | b  |\r\n    | 1  | 2  |", 3, "", "okButton", "", "" },
         { "OK on a doc string, from its closing delimiter", Command::String, laidOut, 8, "", "okButton", "",
             "" },
         { "Cancel on a changed table", Command::Table, blocks, 3, "changed", "cancelButton", "", "" },
         { "Esc on a changed doc string", Command::String, blocks, 6, "changed", "", "", "" },
         { "a new table typed into on a step", Command::Table, given + "    When w", 2, "x", "okButton",
-            "    | x  |   |\r\n    |    |   |\r\n\r\n", "    When w" },
+            "    | x  |   |\r\n    |    |   |\r\n\r\n", given + "%1    When w" },
+        { "a new Examples table after the last line", Command::Table, outline, 3, "", "okButton",
+            "\r\n    | a  | b  |\r\n    |    |    |", outline + "%1" },
         { "a doc string typed into from its opening", Command::String,
             given + "      \"\"\"\r\n      a\r\n      \"\"\"\r\n", 3, "b", "okButton",
-            "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", "" },
+            "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", given + "%1" },
     };
-    for (const auto& [name, command, text, caretLine, typed, button, written, rest] : cases) {
+    for (const auto& [name, command, text, caretLine, typed, button, written, after] : cases) {
         SCOPED_TRACE(name);
         Show(text);
         Select(caretLine, 0, caretLine, 2);
@@ -87,7 +89,7 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
             }
             continue;
         }
-        EXPECT_EQ(view.WholeText(), given + written + rest);
+        EXPECT_EQ(view.WholeText(), after.arg(written));
         EXPECT_EQ(GetClipboardText(), written);
         EXPECT_EQ(ColourAt(4, 6), command == Command::Table ? table : docString)
             << "the lines written are coloured";
@@ -96,20 +98,6 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
         EXPECT_EQ(view.WholeText(), text);
         EXPECT_TRUE(Untouched());
     }
-}
-
-// After an Examples line that ends the text; the names bottom-up.
-TEST_F(ViewBlocks, ANewExamplesTableHasTheOutlinesPlaceholdersForItsHeader)
-{
-    const QString steps
-        = QStringLiteral("Feature: f\r\n  Scenario Outline: o\r\n    Given <Quantity> items\r\n"
-                         "    When I add <Count>\r\n    Then I have <New Quantity>\r\n    Examples:");
-    Show(steps, 5, 4);
-    answers.Then<CGridDialog>([](CGridDialog& dialog) { dialog.accept(); });
-    view.OnTable();
-    EXPECT_EQ(view.WholeText(),
-        steps
-            + "\r\n    | New Quantity  | Count  | Quantity  |\r\n    |               |        |           |");
 }
 
 TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)

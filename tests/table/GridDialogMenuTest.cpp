@@ -34,7 +34,8 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithIts
 }
 
 // Each command of the row, column and corner menus is one step of Undo; the
-// pastes fill from the clicked row or column, and only Paste Table grows the grid.
+// pastes fill from the clicked row or column, and only Paste Table grows the
+// grid. An empty clipboard enables no paste item.
 TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
 {
     // The clipboard, the cell right-clicked, the item chosen, the cells then.
@@ -58,6 +59,10 @@ TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
         SCOPED_TRACE(name);
         ShownGridDialog shown(NINE);
         ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(clipboard)));
+        // The clipboard's shape enables its own paste item and no other.
+        for (const auto& [r, c, item] :
+            { std::tuple { 1, 0, "Paste  Row" }, { 0, 1, "Paste Column" }, { 0, 0, "Paste Table" } })
+            EXPECT_EQ(shown.Choose(r, c, item, false), std::string_view(caption) == item) << item;
         ASSERT_TRUE(shown.Choose(row, col, caption));
         EXPECT_EQ(shown.Cells(), cells);
         // The keys go on working: a focus cell, selected, survived the command.
@@ -85,20 +90,6 @@ TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
     EXPECT_EQ(shown.grid->GetColumnWidth(2), shown.grid->GetDefaultCellWidth());
     EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
     EXPECT_EQ(shown.grid->GetColumnWidth(4), third);
-}
-
-TEST(GridDialogMenus, TheClipboardsShapeEnablesItsOwnPasteItemAndNoOther)
-{
-    ShownGridDialog shown(NINE);
-    for (const auto& [clipboard, item] : { std::pair { "a,b\r\nc,d\r\n", "Paste Table" },
-             { "a\nb", "Paste Column" }, { "a\tb", "Paste  Row" } }) {
-        SCOPED_TRACE(clipboard);
-        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(clipboard)));
-        const std::string_view enabled = item;
-        EXPECT_EQ(shown.Choose(1, 0, "Paste  Row", false), enabled == "Paste  Row");
-        EXPECT_EQ(shown.Choose(0, 1, "Paste Column", false), enabled == "Paste Column");
-        EXPECT_EQ(shown.Choose(0, 0, "Paste Table", false), enabled == "Paste Table");
-    }
 }
 
 // Copy Row and Copy Column copy tab-separated lines; the cell menu is the
