@@ -8,40 +8,28 @@ namespace {
 using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
-// Each leaves its text on the clipboard. The whole text's offsets, a CR LF per
-// break, land on the right control positions; no fragment glues onto a last line.
-TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
+// The whole text's offsets, a CR LF per break, land on the right control
+// positions; the fragment, also copied, never glues onto a last line.
+TEST_F(ViewCommands, InsertIsOneUndoableEditBehindALineBreakOfItsOwn)
 {
     const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |" });
     Show(text, 3);
     view.OnInsert(ScenarioOutline);
     const QString heading = QStringLiteral("\r\nScenario Outline: [Title]\r\nGiven\r\n");
-    EXPECT_TRUE(view.WholeText().startsWith(text + heading));
-    EXPECT_TRUE(GetClipboardText().startsWith(heading)) << "the fragment with its own line break";
+    const QString inserted = view.WholeText();
+    EXPECT_TRUE(inserted.startsWith(text + heading));
+    EXPECT_TRUE(GetClipboardText().startsWith(heading));
     EXPECT_EQ(view.textCursor().selectionStart(), text.size() - 3 + 1 + 18); // past "Scenario Outline: "
     EXPECT_EQ(Selected(), "[Title]");
-    const QString inserted = view.WholeText();
-
-    const int given = Lines().indexOf("Given a");
-    Select(given, 3, given + 1, 2);
-    view.OnFormat();
-    const QString formatted = view.WholeText();
-    EXPECT_EQ(GetClipboardText(), formatted);
-    EXPECT_EQ(ColourAt(given, 2), step) << "the re-indented step keeps its colour";
-
-    view.OnUnformat();
-    ASSERT_NE(view.WholeText(), formatted);
-    for (const QString& before : { formatted, inserted, text }) {
-        view.undo();
-        EXPECT_EQ(view.WholeText(), before);
-    }
+    view.undo();
     EXPECT_TRUE(Untouched());
     view.redo();
     EXPECT_EQ(view.WholeText(), inserted);
 }
 
 // Refresh, recolouring and new settings keep the whole state; Format and
-// Unformat the first visible line, the caret at the start of its line.
+// Unformat, each one edit that is also copied, the first visible line, the
+// caret at the start of its line.
 TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
 {
     QStringList lines = { "Feature: f" };
@@ -74,10 +62,17 @@ TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
             Select(caretLine, 3);
             const int top = scrollTo(firstVisible);
             ASSERT_EQ(top > 0, firstVisible > 0) << "the view is scrolled as asked";
+            const QString before = view.WholeText();
             format ? view.OnFormat() : view.OnUnformat();
             EXPECT_EQ(view.control().GetFirstVisibleLine(), top);
             EXPECT_EQ(view.textCursor().position(), view.control().LineIndex(caretLine));
             EXPECT_FALSE(view.textCursor().hasSelection());
+            EXPECT_EQ(GetClipboardText(), view.WholeText());
+            EXPECT_EQ(ColourAt(caretLine + 1, 4), step) << "the re-indented step keeps its colour";
+            ASSERT_NE(view.WholeText(), before);
+            view.undo();
+            EXPECT_EQ(view.WholeText(), before);
+            view.redo();
         }
     }
 }
