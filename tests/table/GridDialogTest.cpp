@@ -6,14 +6,6 @@
 
 namespace {
 
-TEST(GridDialog, LoadsATableAsARectangleAndHandsItBackAligned)
-{
-    CGridDialog dialog;
-    dialog.SetTableLines({ u"    | Name | Qty |\r", u"  | x |\r" });
-    EXPECT_EQ(GridCells(dialog), "Name,Qty/x,");
-    EXPECT_EQ(dialog.GetTableLines(), (LineList { u"| Name  | Qty  |", u"| x     |      |" }));
-}
-
 // Whatever the dialog's size, its buttons keep theirs with their bottom edges 5
 // pixels above the client area's and their right edges the given distance from
 // its right edge, and the grid or the text fills the rest down to 5 pixels above OK.
