@@ -123,4 +123,111 @@ TEST(GridDialog, OpensShowingTheWholeTableAndRemembersItsSizeForTheNext)
     EXPECT_LE(huge.dialog.width(), huge.dialog.screen()->availableGeometry().width());
 }
 
+TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithItsCellsSelected)
+{
+    // The cell clicked, the menu's captions (a separator as "-"), the cells then selected.
+    const std::tuple<const char*, int, int, const char*, CCellRange> cases[] = {
+        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")", { 1, 1, 3, 3 } },
+        { "a header row cell", 0, 2,
+            R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")",
+            { 1, 2, 3, 2 } },
+        { "a header column cell", 3, 0,
+            R"("Insert Row Above" "Insert Row Below" - "Delete Row " "Copy Row" "Paste  Row" - "Undo")",
+            { 3, 1, 3, 3 } },
+        { "a data cell", 2, 2, R"(- "Copy" "Paste " "Cut ")", { 2, 2, 2, 2 } },
+    };
+    for (const auto& [name, row, col, expected, selected] : cases) {
+        SCOPED_TRACE(name);
+        ShownGridDialog shown(NINE);
+        QMenu* menu = shown.RightClick(row, col);
+        ASSERT_NE(menu, nullptr);
+        QStringList captions;
+        for (const QAction* action : menu->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : u'"' + action->text() + u'"');
+        EXPECT_EQ(captions.join(u' ').toStdString(), expected);
+        EXPECT_EQ(shown.grid->GetSelectedRange(), selected);
+        QRect cell;
+        shown.grid->GetCellRect(row, col, cell);
+        EXPECT_EQ(
+            menu->pos(), shown.grid->viewport()->mapToGlobal(QPoint(cell.x() + cell.width(), cell.y())));
+        menu->close();
+    }
+}
+
+// Each command of the row, column and corner menus is one step of Undo; the
+// pastes fill from the clicked row or column, and only Paste Table grows the
+// grid. An empty clipboard enables no paste item.
+TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
+{
+    // The clipboard, the cell right-clicked, the item chosen, the cells then.
+    const std::tuple<const char*, const char*, int, int, const char*, const char*> cases[] = {
+        { "Insert Row Above the first", "", 1, 0, "Insert Row Above", ",,/a,b,c/d,e,f/g,h,i" },
+        { "Insert Row Below the last appends", "", 3, 0, "Insert Row Below", "a,b,c/d,e,f/g,h,i/,," },
+        { "Delete Row", "", 2, 0, "Delete Row ", "a,b,c/g,h,i" },
+        { "Insert Column Before the first", "", 0, 1, "Insert Column Before", ",a,b,c/,d,e,f/,g,h,i" },
+        { "Insert Column After the last", "", 0, 3, "Insert Column After", "a,b,c,/d,e,f,/g,h,i," },
+        { "Delete Column, the last", "", 0, 3, "Delete Column ", "a,b/d,e/g,h" },
+        { "Paste Row drops what passes the last column", "x\ty\tz\tw", 2, 0, "Paste  Row",
+            "a,b,c/x,y,z/g,h,i" },
+        { "Paste Column drops what passes the last row", "x\ny\nz\nw", 0, 2, "Paste Column",
+            "a,x,c/d,y,f/g,z,i" },
+        { "Paste Table into a larger grid leaves the rest", "p,q\r\nr,s", 0, 0, "Paste Table",
+            "p,q,c/r,s,f/g,h,i" },
+        { "Paste Table grows the grid", "1,2,3,4\n5,6,7,8\n9,10,11,12\n13,14,15,16", 0, 0, "Paste Table",
+            "1,2,3,4/5,6,7,8/9,10,11,12/13,14,15,16" },
+    };
+    for (const auto& [name, clipboard, row, col, caption, cells] : cases) {
+        SCOPED_TRACE(name);
+        ShownGridDialog shown(NINE);
+        ASSERT_TRUE(CopyTextToClipboard(QString::fromUtf8(clipboard)));
+        // The clipboard's shape enables its own paste item and no other.
+        for (const auto& [r, c, item] :
+            { std::tuple { 1, 0, "Paste  Row" }, { 0, 1, "Paste Column" }, { 0, 0, "Paste Table" } })
+            EXPECT_EQ(shown.Choose(r, c, item, false), std::string_view(caption) == item) << item;
+        ASSERT_TRUE(shown.Choose(row, col, caption));
+        EXPECT_EQ(shown.Cells(), cells);
+        // The keys go on working: a focus cell, selected, survived the command.
+        CopyTextToClipboard(QStringLiteral("before"));
+        Key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_NE(GetClipboardText().toStdString(), "before");
+        EXPECT_EQ(shown.UndoAll(), 1);
+        EXPECT_EQ(shown.Cells(), NINE_CELLS);
+    }
+}
+
+TEST(GridDialogMenus, TransformOfAnOblongTableSwapsItsSides)
+{
+    ShownGridDialog shown({ u"| a | b |", u"| c | d |", u"| e | f |" });
+    ASSERT_TRUE(shown.Choose(0, 0, "Transform"));
+    EXPECT_EQ(shown.Cells(), "a,c,e/b,d,f");
+}
+
+TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
+{
+    ShownGridDialog shown({ u"| a | a much longer text | c |" });
+    const int second = shown.grid->GetColumnWidth(2);
+    const int third = shown.grid->GetColumnWidth(3);
+    ASSERT_TRUE(shown.Choose(0, 2, "Insert Column Before"));
+    EXPECT_EQ(shown.grid->GetColumnWidth(2), shown.grid->GetDefaultCellWidth());
+    EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
+    EXPECT_EQ(shown.grid->GetColumnWidth(4), third);
+}
+
+// Copy Row and Copy Column copy tab-separated lines; the cell menu is the
+// grid's Copy, Paste and Cut of the cell clicked or of the selection.
+TEST(GridDialogMenus, CopyItemsCopyAndOnlyPasteAndCutChangeCells)
+{
+    ShownGridDialog shown(NINE);
+    ASSERT_TRUE(shown.Choose(2, 0, "Copy Row"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("d\te\tf\r\n"));
+    ASSERT_TRUE(shown.Choose(0, 3, "Copy Column"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("c\r\nf\r\ni\r\n"));
+    ASSERT_TRUE(shown.Choose(2, 2, "Copy"));
+    EXPECT_EQ(GetClipboardText(), QStringLiteral("e"));
+    ASSERT_TRUE(shown.Choose(3, 3, "Paste "));
+    ASSERT_TRUE(shown.Choose(1, 2, "Cut "));
+    EXPECT_EQ(shown.Cells(), "a,,c/d,e,f/g,h,e");
+    EXPECT_EQ(shown.UndoAll(), 2);
+}
+
 } // namespace
