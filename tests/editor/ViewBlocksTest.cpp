@@ -51,7 +51,8 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     const QString given = feature + "    Given g\r\n";
     const QString outline = "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n    Examples:";
     const QString laidOut = given
-        + "    \"\"\"json\r\n    one\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When w\r\n";
+        + "    \"\"\"json\r\n    one\u00a0more\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When "
+          "w\r\n";
     const QString blocks = given + "      | a |\r\n    When w\r\n      \"\"\"\r\n      x\r\n      \"\"\"\r\n";
     // The command on a line, typed into its dialog, the button ("": Esc), then
     // the lines written and the text with them in place of "%1"; nothing
