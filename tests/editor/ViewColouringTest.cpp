@@ -37,14 +37,9 @@ TEST_F(ViewColouring, EveryKeystrokeRecoloursAtOnceWhatItChanged)
 // back when taken back.
 TEST_F(ViewColouring, TypingADelimiterRecoloursTheLinesBelowAndBackAgain)
 {
-    const QStringList text
-        = { "Scenario: s", "  Given a", "  ", "  text", "  When in", "  more", "  \"\"\"" };
-    Show(Crlf(text), 2, 2);
-    const auto below = [&] {
-        std::vector<QColor> colours;
-        for (int line = 3; line < text.size(); ++line)
-            colours.push_back(ColourAt(line, 2));
-        return colours;
+    Show(Crlf({ "Scenario: s", "  Given a", "  ", "  text", "  When in", "  more", "  \"\"\"" }), 2, 2);
+    const auto below = [this] {
+        return std::vector { ColourAt(3, 2), ColourAt(4, 2), ColourAt(5, 2), ColourAt(6, 2) };
     };
     const std::vector before = { black, step, black, docString };
     ASSERT_EQ(below(), before);
