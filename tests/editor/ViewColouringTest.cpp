@@ -1,4 +1,8 @@
 #include "ViewTestSupport.h"
+#include "editor/DocumentLineSource.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace {
 
@@ -48,6 +52,85 @@ TEST_F(ViewColouring, TypingADelimiterRecoloursTheLinesBelowAndBackAgain)
     for (int i = 0; i < 3; ++i)
         Press(Qt::Key_Backspace);
     EXPECT_EQ(below(), before);
+}
+
+using ViewLargeText = ViewTest;
+
+// The first line from `line` on that has been painted, or -1.
+int FirstPaintedFrom(const CQuillmark2View& view, int line)
+{
+    for (QTextBlock block = view.document()->findBlockByNumber(line); block.isValid(); block = block.next())
+        if (block.userData() != nullptr)
+            return block.blockNumber();
+    return -1;
+}
+
+// Not by a load or typing; a line pushed or written past them loses its
+// colours, as on a short text, while the lines far below stay unpainted.
+TEST_F(ViewLargeText, LinesPastTheAnalysedOnesAreNeverPainted)
+{
+    Show(LongText(5000));
+    ASSERT_EQ(view.analysis().analysedLineCount, 1998);
+    EXPECT_EQ(ColourAt(1991, 2), heading) << "the last analysed lines are coloured";
+    EXPECT_EQ(FirstPaintedFrom(view, 1998), -1) << "after the load";
+    QTextCursor end(view.document());
+    end.movePosition(QTextCursor::End);
+    for (const char* typed : { "x", "\n", "\r\n  Scenario: two" }) {
+        end.insertText(typed);
+        EXPECT_EQ(FirstPaintedFrom(view, 1998), -1) << "after typing " << typed;
+    }
+
+    Press(Qt::Key_Return);
+    EXPECT_EQ(ColourAt(1998, 4), black);
+    EXPECT_EQ(FirstPaintedFrom(view, 1998), 1998);
+    Select(1996, 0);
+    view.OnInsert(InsertTemplate::Scenario);
+    const int inserted = Lines().indexOf("Scenario: [Title]");
+    ASSERT_GE(inserted, 1998);
+    EXPECT_EQ(ColourAt(inserted, 0), black);
+    EXPECT_EQ(ColourAt(1997, 6), table) << "the last analysed line keeps its colours";
+    EXPECT_EQ(FirstPaintedFrom(view, inserted + 1), -1);
+}
+
+// Edits that keep the length: the text is modified exactly while some
+// character differs from the loaded one, however far apart the edits.
+TEST_F(ViewLargeText, TheModifiedFlagFollowsEditsThatKeepTheLength)
+{
+    Show(LongText(5000));
+    const auto replaceAt = [this](int line, const QString& with) {
+        Select(line, 2, line, 3);
+        view.textCursor().insertText(with);
+    };
+    const QString loaded = view.control().GetLine(1).mid(2, 1);
+    ASSERT_EQ(view.control().GetLine(4001).mid(2, 1), loaded);
+    replaceAt(1, "X");
+    replaceAt(4001, "Y");
+    replaceAt(1, loaded);
+    EXPECT_TRUE(view.IsTextModified()) << "the far edit still stands";
+    replaceAt(4001, loaded);
+    EXPECT_FALSE(view.IsTextModified());
+    view.undo();
+    EXPECT_TRUE(view.IsTextModified());
+    view.redo();
+    EXPECT_FALSE(view.IsTextModified());
+}
+
+// With a line limit the copy holds the lines before it.
+TEST(DocumentLineSourceCopy, EveryLineReadsTheSameWhateverTheLimit)
+{
+    QPlainTextEdit edit;
+    edit.setPlainText(QStringLiteral("one\ntwo\n\nfour\u00a0\nlast"));
+    const DocumentLineSource source(edit.document());
+    const DocumentLineSource uncopied(edit.document());
+    const int count = source.lineCount();
+    for (const int limit : { DocumentLineSource::allLines, 0, 3, count, count + 2 }) {
+        SCOPED_TRACE("limit " + std::to_string(limit));
+        const DocumentLineSource::CopyScope copy(source, limit);
+        for (int line = -1; line <= count; ++line)
+            EXPECT_EQ(std::pair(source.lineText(line), source.lineStart(line)),
+                std::pair(uncopied.lineText(line), uncopied.lineStart(line)))
+                << "line " << line;
+    }
 }
 
 } // namespace
