@@ -11,7 +11,6 @@
 // that no longer exists. Here such a question is counted instead of crashing.
 class OwnerAnswersOnce : public QMimeData {
 public:
-    // Puts such data holding `text` on the clipboard.
     static void Offer(const QString& text)
     {
         latecomers = 0;

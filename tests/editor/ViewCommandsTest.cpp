@@ -20,7 +20,6 @@ TEST_F(ViewCommands, InsertIsOneUndoableEditBehindALineBreakOfItsOwn)
     const QString heading = QStringLiteral("\r\nScenario Outline: [Title]\r\nGiven\r\n");
     const QString inserted = view.WholeText();
     EXPECT_TRUE(inserted.startsWith(text + heading));
-    EXPECT_TRUE(GetClipboardText().startsWith(heading));
     EXPECT_EQ(view.textCursor().selectionStart(), text.size() - 3 + 1 + 18); // past "Scenario Outline: "
     EXPECT_EQ(Selected(), "[Title]");
     view.undo();
