@@ -7,7 +7,6 @@
 
 namespace {
 
-using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
 // The whole text's offsets, a CR LF per break, land on the right control
@@ -16,7 +15,7 @@ TEST_F(ViewCommands, InsertIsOneUndoableEditBehindALineBreakOfItsOwn)
 {
     const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |" });
     Show(text, 3);
-    view.OnInsert(ScenarioOutline);
+    view.OnInsert(InsertTemplate::ScenarioOutline);
     const QString heading = QStringLiteral("\r\nScenario Outline: [Title]\r\nGiven\r\n");
     const QString inserted = view.WholeText();
     EXPECT_TRUE(inserted.startsWith(text + heading));

@@ -213,12 +213,11 @@ TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
 TEST(GridDialogMenus, CopyItemsCopyAndOnlyPasteAndCutChangeCells)
 {
     ShownGridDialog shown(NINE);
-    ASSERT_TRUE(shown.Choose(2, 0, "Copy Row"));
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("d\te\tf\r\n"));
-    ASSERT_TRUE(shown.Choose(0, 3, "Copy Column"));
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("c\r\nf\r\ni\r\n"));
-    ASSERT_TRUE(shown.Choose(2, 2, "Copy"));
-    EXPECT_EQ(GetClipboardText(), QStringLiteral("e"));
+    for (const auto& [row, col, caption, copied] : { std::tuple { 2, 0, "Copy Row", "d\te\tf\r\n" },
+             { 0, 3, "Copy Column", "c\r\nf\r\ni\r\n" }, { 2, 2, "Copy", "e" } }) {
+        ASSERT_TRUE(shown.Choose(row, col, caption));
+        EXPECT_EQ(GetClipboardText().toStdString(), copied) << caption;
+    }
     ASSERT_TRUE(shown.Choose(3, 3, "Paste "));
     ASSERT_TRUE(shown.Choose(1, 2, "Cut "));
     EXPECT_EQ(shown.Cells(), "a,,c/d,e,f/g,h,e");
