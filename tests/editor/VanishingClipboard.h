@@ -14,7 +14,9 @@ public:
     static void Offer(const QString& text)
     {
         latecomers = 0;
-        QGuiApplication::clipboard()->setMimeData(new OwnerAnswersOnce(text));
+        auto* data = new OwnerAnswersOnce;
+        data->m_text = text;
+        QGuiApplication::clipboard()->setMimeData(data);
     }
 
     // Questions that reached the data after its one answer.
@@ -29,11 +31,6 @@ protected:
     }
 
 private:
-    explicit OwnerAnswersOnce(QString text)
-        : m_text(std::move(text))
-    {
-    }
-
     bool Answer() const
     {
         if (std::exchange(m_answered, true)) {

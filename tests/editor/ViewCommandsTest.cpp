@@ -16,9 +16,8 @@ TEST_F(ViewCommands, InsertIsOneUndoableEditBehindALineBreakOfItsOwn)
     const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |" });
     Show(text, 3);
     view.OnInsert(InsertTemplate::ScenarioOutline);
-    const QString heading = QStringLiteral("\r\nScenario Outline: [Title]\r\nGiven\r\n");
     const QString inserted = view.WholeText();
-    EXPECT_TRUE(inserted.startsWith(text + heading));
+    EXPECT_TRUE(inserted.startsWith(text + "\r\nScenario Outline: [Title]\r\nGiven\r\n"));
     EXPECT_EQ(view.textCursor().selectionStart(), text.size() - 3 + 1 + 18); // past "Scenario Outline: "
     EXPECT_EQ(Selected(), "[Title]");
     view.undo();

@@ -102,13 +102,11 @@ TEST(GridDialog, F1IsSwallowed)
 
 TEST(GridDialog, OpensShowingTheWholeTableAndRemembersItsSizeForTheNext)
 {
-    {
-        ShownGridDialog shown(LineList(14, u"| a longer cell text | x | 12345 |"));
-        EXPECT_FALSE(shown.grid->verticalScrollBar()->isVisible());
-        EXPECT_FALSE(shown.grid->horizontalScrollBar()->isVisible());
-        shown.dialog.resize(560, 330);
-        shown.dialog.reject();
-    }
+    ShownGridDialog first(LineList(14, u"| a longer cell text | x | 12345 |"));
+    EXPECT_FALSE(first.grid->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(first.grid->horizontalScrollBar()->isVisible());
+    first.dialog.resize(560, 330);
+    first.dialog.reject();
     ShownGridDialog small(NINE);
     EXPECT_EQ(small.dialog.size(), QSize(560, 330));
     // A table too large for the screen gets as much of it as there is.
