@@ -1,18 +1,12 @@
 #include "ViewTestSupport.h"
 
 #include "dialogs/CHelpDialog.h"
-#include "platform/Clipboard.h"
 #include "support/DialogAnswers.h"
-#include "table/CGridDialog.h"
-#include "table/CStringDialog.h"
-#include "table/GridFont.h"
 #include "table/TableDialogSupport.h"
 
 #include <QTextEdit>
 
-#include <functional>
 #include <string_view>
-#include <tuple>
 
 namespace {
 
@@ -25,13 +19,14 @@ class ViewBlocks : public ViewTest {
 protected:
     void Run(Command command) { command == Command::Table ? view.OnTable() : view.OnString(); }
     // The dialog, in the view's font (the doc string in its colour), given
-    // `typed` at its focus, then the button named, or Esc.
+    // `typed` at its focus, then the button named, or Esc. The table's Help
+    // button is pressed before: the help shows over the dialog, which stays.
     std::function<void(QDialog&)> Answer(const char* typed, const char* button) const
     {
         return [=, this](QDialog& dialog) {
             if (const auto* grid = dynamic_cast<CGridDialog*>(&dialog)) {
-                EXPECT_EQ(
-                    grid->m_gridFont, MakeGridFont(view.font(), view.font().pointSize(), view.logicalDpiY()));
+                EXPECT_EQ(grid->m_gridFont.family(), view.font().family());
+                EXPECT_EQ(grid->m_gridFont.pixelSize(), qRound(11 * view.logicalDpiY() / 72.0)) << "rounded";
             }
             if (const auto* string = dynamic_cast<CStringDialog*>(&dialog)) {
                 EXPECT_EQ(string->m_charFormat.foreground().color(), docString);
@@ -39,6 +34,8 @@ protected:
             }
             QApplication::setActiveWindow(&dialog);
             Type(typed);
+            if (dynamic_cast<CGridDialog*>(&dialog) != nullptr)
+                QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
             *button ? QTest::mouseClick(Button(dialog, button), Qt::LeftButton) : Key(Qt::Key_Escape);
             EXPECT_FALSE(dialog.isVisible());
         };
@@ -49,77 +46,71 @@ protected:
 
 // OK on a block in the editor's layout (where an empty doc-string line keeps
 // its indentation) changes nothing; Cancel or Esc, whatever was changed, keeps
-// selection and clipboard too; an edit is one undoable edit, also copied.
+// selection and clipboard too; an edit is one undoable edit, also copied. A
+// new Examples table has a column for each of the outline's placeholders.
 TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
 {
-    view.SetFontSize(16);
+    view.SetFontSize(11);
     const QString given = feature + "    Given g\r\n";
+    const QString outline = "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n    Examples:";
     const QString laidOut = given
-        + "    \"\"\"json\r\n    one\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When w\r\n";
+        + "    \"\"\"json\r\n    one\u00a0more\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When "
+          "w\r\n";
     const QString blocks = given + "      | a |\r\n    When w\r\n      \"\"\"\r\n      x\r\n      \"\"\"\r\n";
-    const struct {
-        const char* name;
-        Command command;
-        QString text;
-        int caretLine;
-        const char* typed;
-        const char* button; // "": Esc
-        QString written = {}, rest = {}; // nothing written: the text stays
-        QColor colour = {};
-    } cases[] = {
+    // The command on a line, typed into its dialog, the button ("": Esc), then
+    // the lines written and the text with them in place of "%1"; nothing
+    // written: the text stays.
+    using Case = std::tuple<const char*, Command, QString, int, const char*, const char*, QString, QString>;
+    const Case cases[] = {
         { "OK on an Examples table ending the text, from its Examples line", Command::Table,
-            "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n"
-            "    Examples:\r\n    | a  | b  |\r\n    | 1  | 2  |",
-            3, "", "okButton" },
-        { "OK on a doc string, from its closing delimiter", Command::String, laidOut, 8, "", "okButton" },
-        { "Cancel on a changed table", Command::Table, blocks, 3, "changed", "cancelButton" },
-        { "Esc on a changed doc string", Command::String, blocks, 6, "changed", "" },
+            outline + "\r\n    | a  | b  |\r\n    | 1  | 2  |", 3, "", "okButton", "", "" },
+        { "OK on a doc string, from its closing delimiter", Command::String, laidOut, 8, "", "okButton", "",
+            "" },
+        { "Cancel on a changed table", Command::Table, blocks, 3, "changed", "cancelButton", "", "" },
+        { "Esc on a changed doc string", Command::String, blocks, 6, "changed", "", "", "" },
         { "a new table typed into on a step", Command::Table, given + "    When w", 2, "x", "okButton",
-            "    | x  |   |\r\n    |    |   |\r\n\r\n", "    When w", table },
+            "    | x  |   |\r\n    |    |   |\r\n\r\n", given + "%1    When w" },
+        { "OK on a ragged table evens it out", Command::Table,
+            given + "      | Name | Qty |\r\n      | x |\r\n", 3, "", "okButton",
+            "      | Name  | Qty  |\r\n      | x     |      |\r\n", given + "%1" },
+        { "a new Examples table after the last line", Command::Table, outline, 3, "", "okButton",
+            "\r\n    | a  | b  |\r\n    |    |    |", outline + "%1" },
         { "a doc string typed into from its opening", Command::String,
             given + "      \"\"\"\r\n      a\r\n      \"\"\"\r\n", 3, "b", "okButton",
-            "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", "", docString },
+            "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", given + "%1" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Show(c.text);
-        const int caret = view.control().LineIndex(c.caretLine);
-        view.control().SetSel(caret, caret + 2);
+    const QString tableHelp = CHelpDialog(HelpText::Table).findChild<QTextEdit*>()->toPlainText();
+    for (const auto& [name, command, text, caretLine, typed, button, written, after] : cases) {
+        SCOPED_TRACE(name);
+        Show(text);
+        Select(caretLine, 0, caretLine, 2);
         const QString selected = Selected();
         CopyTextToClipboard(QStringLiteral("kept"));
-        answers.Then<QDialog>(Answer(c.typed, c.button));
-        Run(c.command);
-        if (c.written.isEmpty()) {
-            EXPECT_EQ(view.WholeText(), c.text);
+        answers.Then<QDialog>(Answer(typed, button));
+        if (command == Command::Table)
+            answers.Then<CHelpDialog>([&](CHelpDialog& help) {
+                EXPECT_EQ(help.findChild<QTextEdit*>()->toPlainText(), tableHelp);
+                help.accept();
+            });
+        Run(command);
+        if (written.isEmpty()) {
+            EXPECT_EQ(view.WholeText(), text);
             EXPECT_TRUE(Untouched());
-            if (c.button != std::string_view("okButton")) {
+            if (button != std::string_view("okButton")) {
                 EXPECT_EQ(GetClipboardText(), QStringLiteral("kept"));
                 EXPECT_EQ(Selected(), selected);
             }
             continue;
         }
-        EXPECT_EQ(view.WholeText(), given + c.written + c.rest);
-        EXPECT_EQ(GetClipboardText(), c.written);
-        EXPECT_EQ(ColourAt(4, 6), c.colour) << "the lines written are coloured";
+        EXPECT_EQ(view.WholeText(), after.arg(written));
+        EXPECT_EQ(GetClipboardText(), written);
+        EXPECT_EQ(ColourAt(4, 6), command == Command::Table ? table : docString)
+            << "the lines written are coloured";
         EXPECT_TRUE(view.IsTextModified());
         view.undo();
-        EXPECT_EQ(view.WholeText(), c.text);
+        EXPECT_EQ(view.WholeText(), text);
         EXPECT_TRUE(Untouched());
     }
-}
-
-// After an Examples line that ends the text; the names bottom-up.
-TEST_F(ViewBlocks, ANewExamplesTableHasTheOutlinesPlaceholdersForItsHeader)
-{
-    const QString steps
-        = QStringLiteral("Feature: f\r\n  Scenario Outline: o\r\n    Given <Quantity> items\r\n"
-                         "    When I add <Count>\r\n    Then I have <New Quantity>\r\n    Examples:");
-    Show(steps, 5, 4);
-    answers.Then<CGridDialog>([](CGridDialog& dialog) { dialog.accept(); });
-    view.OnTable();
-    EXPECT_EQ(view.WholeText(),
-        steps + "\r\n    | New Quantity  | Count  | Quantity  |\r\n    |" + QString(15, u' ') + '|'
-            + QString(8, u' ') + '|' + QString(11, u' ') + '|');
 }
 
 TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
@@ -135,21 +126,6 @@ TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
         EXPECT_EQ(boxes.kinds, std::vector { MessageBoxKind::Ok });
         EXPECT_EQ(view.WholeText(), text);
     }
-}
-
-TEST_F(ViewBlocks, TheTablesHelpButtonShowsTheTableHelp)
-{
-    Show(feature + "    Given g\r\n", 2);
-    const QString tableHelp = CHelpDialog(HelpText::Table).findChild<QTextEdit*>()->toPlainText();
-    answers.Then<CGridDialog>([](CGridDialog& dialog) {
-        QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
-        dialog.reject();
-    });
-    answers.Then<CHelpDialog>([&](CHelpDialog& help) {
-        EXPECT_EQ(help.findChild<QTextEdit*>()->toPlainText(), tableHelp);
-        help.accept();
-    });
-    view.OnTable();
 }
 
 } // namespace

@@ -1,52 +1,34 @@
+#include "VanishingClipboard.h"
 #include "ViewTestSupport.h"
 
-#include "platform/Clipboard.h"
-
 #include <QContextMenuEvent>
-
-#include <tuple>
-#include <vector>
+#include <QDropEvent>
+#include <QSignalSpy>
 
 namespace {
 
-using enum InsertTemplate;
 using ViewCommands = ViewTest;
 
-// Each leaves its text on the clipboard. The whole text's offsets, a CR LF per
-// break, land on the right control positions; no fragment glues onto a last line.
-TEST_F(ViewCommands, InsertFormatAndUnformatAreEachOneUndoableEdit)
+// The whole text's offsets, a CR LF per break, land on the right control
+// positions; the fragment, also copied, never glues onto a last line.
+TEST_F(ViewCommands, InsertIsOneUndoableEditBehindALineBreakOfItsOwn)
 {
     const QString text = Crlf({ "Feature: f", "Scenario: s", "Given a", "| x |" });
     Show(text, 3);
-    view.OnInsert(ScenarioOutline);
-    const QString heading = QStringLiteral("\r\nScenario Outline: [Title]\r\nGiven\r\n");
-    EXPECT_TRUE(view.WholeText().startsWith(text + heading));
-    EXPECT_TRUE(GetClipboardText().startsWith(heading)) << "the fragment with its own line break";
+    view.OnInsert(InsertTemplate::ScenarioOutline);
+    const QString inserted = view.WholeText();
+    EXPECT_TRUE(inserted.startsWith(text + "\r\nScenario Outline: [Title]\r\nGiven\r\n"));
     EXPECT_EQ(view.textCursor().selectionStart(), text.size() - 3 + 1 + 18); // past "Scenario Outline: "
     EXPECT_EQ(Selected(), "[Title]");
-    const QString inserted = view.WholeText();
-
-    const int given = Lines().indexOf("Given a");
-    view.control().SetSel(view.control().LineIndex(given) + 3, view.control().LineIndex(given + 1) + 2);
-    view.OnFormat();
-    const QString formatted = view.WholeText();
-    EXPECT_EQ(GetClipboardText(), formatted);
-    EXPECT_FALSE(view.textCursor().hasSelection());
-    EXPECT_EQ(ColourAt(given, 2), step) << "the re-indented step keeps its colour";
-
-    view.OnUnformat();
-    ASSERT_NE(view.WholeText(), formatted);
-    for (const QString& before : { formatted, inserted, text }) {
-        view.undo();
-        EXPECT_EQ(view.WholeText(), before);
-    }
+    view.undo();
     EXPECT_TRUE(Untouched());
     view.redo();
     EXPECT_EQ(view.WholeText(), inserted);
 }
 
 // Refresh, recolouring and new settings keep the whole state; Format and
-// Unformat the first visible line, the caret at the start of its line.
+// Unformat, each one edit that is also copied, the first visible line, the
+// caret at the start of its line.
 TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
 {
     QStringList lines = { "Feature: f" };
@@ -59,14 +41,12 @@ TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
         return view.control().GetFirstVisibleLine();
     };
     const auto state = [this] {
-        int start = 0;
-        int end = 0;
-        view.control().GetSel(start, end);
-        return std::tuple(start, end, view.control().GetFirstVisibleLine(),
-            view.document()->availableUndoSteps(), view.IsTextModified(), view.WholeText());
+        return std::tuple(view.textCursor().anchor(), view.textCursor().position(),
+            view.control().GetFirstVisibleLine(), view.document()->availableUndoSteps(),
+            view.IsTextModified(), view.WholeText());
     };
     QTest::keyClicks(&view, QStringLiteral("ab"));
-    view.control().SetSel(view.control().LineIndex(150) + 3, view.control().LineIndex(152) + 1);
+    Select(150, 3, 152, 1);
     ASSERT_EQ(scrollTo(120), 120);
     const auto before = state();
     view.RefreshAllLines();
@@ -78,13 +58,20 @@ TEST_F(ViewCommands, CommandsKeepTheViewWhereTheUserHadIt)
     for (const auto& [caretLine, firstVisible] : { std::pair { 1, 0 }, { 130, 120 }, { 295, lastTop } }) {
         for (const bool format : { true, false }) {
             SCOPED_TRACE(testing::Message() << (format ? "Format" : "Unformat") << " on line " << caretLine);
-            PutCaret(caretLine, 3);
+            Select(caretLine, 3);
             const int top = scrollTo(firstVisible);
             ASSERT_EQ(top > 0, firstVisible > 0) << "the view is scrolled as asked";
+            const QString before = view.WholeText();
             format ? view.OnFormat() : view.OnUnformat();
             EXPECT_EQ(view.control().GetFirstVisibleLine(), top);
             EXPECT_EQ(view.textCursor().position(), view.control().LineIndex(caretLine));
             EXPECT_FALSE(view.textCursor().hasSelection());
+            EXPECT_EQ(GetClipboardText(), view.WholeText());
+            EXPECT_EQ(ColourAt(caretLine + 1, 4), step) << "the re-indented step keeps its colour";
+            ASSERT_NE(view.WholeText(), before);
+            view.undo();
+            EXPECT_EQ(view.WholeText(), before);
+            view.redo();
         }
     }
 }
@@ -93,9 +80,7 @@ TEST_F(ViewCommands, RightClickPutsTheCaretOnTheClickedCharacterAndTheMenuKeyDoe
 {
     Show(Crlf({ "Feature: f", "  Given x" }));
     ShowOnScreen(500, 300);
-    std::vector<QPoint> requests;
-    QObject::connect(
-        &view, &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
+    QSignalSpy requests(&view, &CQuillmark2View::contextMenuRequested);
     QTextCursor target(view.document());
     target.setPosition(view.control().LineIndex(1) + 4);
     const QPoint point = view.cursorRect(target).center() + QPoint(2, 0);
@@ -105,9 +90,63 @@ TEST_F(ViewCommands, RightClickPutsTheCaretOnTheClickedCharacterAndTheMenuKeyDoe
         QApplication::sendEvent(view.viewport(), &request);
         EXPECT_EQ(Selected(), reason == QContextMenuEvent::Mouse ? "" : "Featu");
     }
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1], view.viewport()->mapToGlobal(point));
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1][0].toPoint(), view.viewport()->mapToGlobal(point));
     EXPECT_NEAR(view.textCursor().position(), target.position(), 1);
+}
+
+using ViewPaste = ViewTest;
+
+// Its text, then an empty paste; what is pasted is one edit, its breaks lines
+// of the file, analysed and coloured at once.
+TEST_F(ViewPaste, EveryRoadReadsAVanishingClipboardOnceAndPastesItOrNothing)
+{
+    ShowOnScreen(400, 300);
+    const std::pair<const char*, std::function<void()>> roads[] = {
+        { "Ctrl+V", [this] { Press(Qt::Key_V, Qt::ControlModifier); } },
+        { "Shift+Insert", [this] { Press(Qt::Key_Insert, Qt::ShiftModifier); } },
+        { "the Paste command", [this] { view.PasteClipboardText(); } },
+        { "Qt's paste", [this] { view.paste(); } },
+    };
+    for (const auto& [name, paste] : roads) {
+        SCOPED_TRACE(name);
+        Show(QStringLiteral("Feature: f\r\n"), 1);
+        // Line breaks of every kind; each ends a line of the file once pasted.
+        OwnerAnswersOnce::Offer(QStringLiteral("  Given a\r\n  When b\r  Then c\u2028  And d\n"));
+        paste();
+        EXPECT_EQ(OwnerAnswersOnce::latecomers, 0) << "nothing asked the data again";
+        QApplication::processEvents();
+        paste();
+        EXPECT_EQ(Lines(), (QStringList { "Feature: f", "  Given a", "  When b", "  Then c", "  And d", "" }))
+            << "then an empty paste";
+        EXPECT_EQ(ColourAt(4, 2), step);
+        view.undo();
+        EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\n")) << "one edit";
+    }
+}
+
+// As one edit; the middle button pastes the system's selection, which this
+// platform has not, never the clipboard.
+TEST_F(ViewPaste, DroppedTextGoesInAtTheDropAndTheMiddleButtonPastesNoClipboard)
+{
+    Show(QStringLiteral("Feature: f\r\n"));
+    ShowOnScreen(400, 300);
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("Rule: "));
+    const QPoint at = view.cursorRect(QTextCursor(view.document())).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drop);
+    EXPECT_EQ(view.WholeText(), QStringLiteral("Rule: Feature: f\r\n"));
+    view.undo();
+    EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\n"));
+
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("clipboard")));
+    ASSERT_FALSE(QGuiApplication::clipboard()->supportsSelection());
+    QTest::mouseClick(view.viewport(), Qt::MiddleButton, Qt::NoModifier, at);
+    EXPECT_EQ(view.WholeText(), QStringLiteral("Feature: f\r\n"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/language/KeywordDictionary.h"
 #include "editor/CQuillmark2View.h"
+#include "platform/Clipboard.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 
@@ -12,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 const QColor black(0, 0, 0), heading(128, 0, 0), step(192, 0, 0), tag(128, 128, 0), table(64, 64, 64),
     docString(0, 128, 128), comment(128, 0, 128);
@@ -21,6 +25,17 @@ const QColor black(0, 0, 0), heading(128, 0, 0), step(192, 0, 0), tag(128, 128, 
 inline QString Crlf(const QStringList& lines)
 {
     return lines.join(QStringLiteral("\r\n"));
+}
+
+// A feature of ten lines of every kind repeated to `lines` lines.
+inline QString LongText(int lines)
+{
+    const QStringList piece = { "@tag", "Feature: long", "  Background:", "    Given a start",
+        "  Scenario: one", "    When a table", "      | a | b |", "    \"\"\"", "    text", "    \"\"\"" };
+    QStringList text;
+    while (text.size() < lines)
+        text += piece;
+    return Crlf(text.mid(0, lines));
 }
 
 // A view in English, showing a text after its initial update.
@@ -32,7 +47,7 @@ protected:
     void Show(const QString& text, int line = 0, int column = 0)
     {
         view.LoadText(text);
-        PutCaret(line, column);
+        Select(line, column);
     }
     void ShowOnScreen(int width, int height)
     {
@@ -40,10 +55,11 @@ protected:
         view.show();
         QApplication::processEvents();
     }
-    void PutCaret(int line, int column)
+    // From `line` at `column` to `toLine` at `toColumn`; without them the caret alone.
+    void Select(int line, int column, int toLine = -1, int toColumn = 0)
     {
-        const int at = view.control().LineIndex(line) + column;
-        view.control().SetSel(at, at);
+        const int from = view.control().LineIndex(line) + column;
+        view.control().SetSel(from, toLine < 0 ? from : view.control().LineIndex(toLine) + toColumn);
     }
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

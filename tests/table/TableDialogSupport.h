@@ -1,34 +1,37 @@
 #pragma once
 
 #include "grid/GridTestSupport.h"
+#include "platform/Clipboard.h"
 #include "platform/StringConvert.h"
 #include "table/CGridDialog.h"
+#include "table/CStringDialog.h"
+#include "table/MyEditCtrl.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 
-// A grid's data cells: the texts of a row joined by ",", the rows by "/".
-inline std::string GridCells(const CGridCtrl& grid)
+// A table dialog's data cells: the texts of a row joined by ",", the rows by "/".
+inline std::string GridCells(const CGridDialog& dialog)
 {
-    std::string text;
-    for (int row = 1; row < grid.GetRowCount(); ++row) {
-        for (int col = 1; col < grid.GetColumnCount(); ++col) {
-            if (col > 1)
-                text += ",";
-            text += grid.GetItemText(row, col).toStdString();
-        }
-        if (row + 1 < grid.GetRowCount())
-            text += "/";
+    QStringList rows;
+    for (const CellRow& row : dialog.GridToCellMatrix()) {
+        QStringList cells;
+        for (const std::u16string& cell : row)
+            cells << toQString(cell);
+        rows << cells.join(u',');
     }
-    return text;
+    return rows.join(u'/').toStdString();
 }
 
 inline const LineList NINE = { u"| a | b | c |", u"| d | e | f |", u"| g | h | i |" };
@@ -37,25 +40,6 @@ inline const char* const NINE_CELLS = "a,b,c/d,e,f/g,h,i";
 inline QPushButton* Button(const QWidget& dialog, const char* name)
 {
     return dialog.findChild<QPushButton*>(QString::fromUtf8(name));
-}
-
-// Whatever the dialog's size, its buttons keep theirs with their bottom
-// edges 5 pixels above the client area's and their right edges the given
-// distance from its right edge, and `main` fills the rest down to 5 pixels
-// above OK.
-inline void ExpectLaidOut(
-    QWidget& dialog, const QWidget& main, std::initializer_list<std::pair<const char*, int>> buttons)
-{
-    const QSize buttonSize = Button(dialog, "okButton")->size();
-    for (const QSize size : { QSize(700, 420), QSize(420, 260) }) {
-        dialog.resize(size);
-        const int top = size.height() - 5 - buttonSize.height();
-        for (const auto& [name, right] : buttons)
-            EXPECT_EQ(Button(dialog, name)->geometry(),
-                QRect(QPoint(size.width() - right - buttonSize.width(), top), buttonSize))
-                << name << " at " << size.width();
-        EXPECT_EQ(main.geometry(), QRect(0, 0, size.width(), top - 5)) << size.width();
-    }
 }
 
 // The table dialog shown and active, loaded with `lines`, in a font every
@@ -73,7 +57,7 @@ struct ShownGridDialog {
         grid = dialog.findChild<CGridCtrl*>();
     }
 
-    std::string Cells() const { return GridCells(*grid); }
+    std::string Cells() const { return GridCells(dialog); }
 
     // Right-clicks a cell and answers with the menu that opened, if any.
     QMenu* RightClick(int row, int col) const
@@ -113,4 +97,26 @@ struct ShownGridDialog {
 
     CGridDialog dialog;
     CGridCtrl* grid = nullptr;
+};
+
+// The doc-string dialog shown and active, holding `text`, in the editor's
+// doc-string colour and a font every machine of the project has.
+struct ShownStringDialog {
+    explicit ShownStringDialog(const QString& text)
+    {
+        dialog.m_charFormat.setForeground(QColor(0, 128, 128));
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setPixelSize(15);
+        dialog.m_charFormat.setFont(font);
+        dialog.m_text = text;
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        (void)QTest::qWaitForWindowActive(&dialog);
+        box = dialog.findChild<MyEditCtrl*>();
+    }
+
+    std::string Shown() const { return box->toPlainText().toStdString(); }
+
+    CStringDialog dialog;
+    MyEditCtrl* box = nullptr;
 };
