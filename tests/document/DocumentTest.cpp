@@ -73,7 +73,7 @@ TEST_F(Document, NewDocumentAndEmptyFileShowTheUnmodifiedTemplate)
     EXPECT_EQ(Selected(), "[Title]");
     EXPECT_EQ(GetClipboardText(), "copied before");
     EXPECT_FALSE(view.control().CanUndo()) << "the template cannot be undone away";
-    PutCaret(0, 0);
+    Select(0, 0);
     view.insertPlainText("x");
     EXPECT_TRUE(document.IsModified());
     view.textCursor().deletePreviousChar();
