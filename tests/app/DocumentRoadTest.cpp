@@ -1,6 +1,6 @@
 // Every road that discards a modified document asks first; the title follows
 // the document; a file that cannot be opened leaves the current one alone.
-#include "ShellFixture.h"
+#include "support/ShellFixture.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -54,7 +54,7 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
 {
     const std::string road = roads[std::get<0>(GetParam())];
     const QMessageBox::StandardButton answer = answers[std::get<1>(GetParam())].first;
-    const QString typed = View().WholeText();
+    const QString typed = Text();
     m_boxes.answers = { answer };
     TakeRoad(road);
 
@@ -66,11 +66,11 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
     EXPECT_EQ(Doc().IsModified(), stays || (road == "Close" && answer == QMessageBox::No))
         << "Cancel keeps the document with its changes";
     if (stays)
-        EXPECT_EQ(View().WholeText(), typed);
+        EXPECT_EQ(Text(), typed);
     else if (road == "New")
         EXPECT_TRUE(Doc().GetPathName().isEmpty());
     else if (road != "Close")
-        EXPECT_TRUE(Doc().GetPathName() == m_openChoice && View().WholeText().startsWith("Feature: Other"))
+        EXPECT_TRUE(Doc().GetPathName() == m_openChoice && Text().startsWith("Feature: Other"))
             << "the file's name is not pasted as text";
 }
 
@@ -88,16 +88,15 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     TypeAtEnd("\n  Scenario: unsaved work");
     m_boxes.answers = { QMessageBox::Yes };
     Execute(ID_FILE_NEW); // the Save As dialog is cancelled: the document stays
-    EXPECT_TRUE(View().WholeText().endsWith("unsaved work"));
+    EXPECT_TRUE(Text().endsWith("unsaved work"));
     EXPECT_TRUE(Frame().isWindowModified());
 
     m_saveChoice = FilePath("named");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    const QString saved = FilePath("named.feature");
-    EXPECT_EQ(ReadBytes(saved), View().WholeText().toUtf8());
+    EXPECT_EQ(ReadBytes(FilePath("named.feature")), Text().toUtf8());
     EXPECT_FALSE(Frame().isWindowModified());
 
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile("shop[*].feature", "Feature: Shop\r\n")));
+    OpenFile("shop[*].feature", "Feature: Shop\r\n");
     EXPECT_EQ(m_boxes.texts.size(), 1) << "an unmodified document goes without a question";
     EXPECT_EQ(Frame().windowTitle(), "shop[*][*].feature[*] - Quillmark");
 }
@@ -123,8 +122,7 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
         SCOPED_TRACE(c.said);
         QStringList said; // each with whether the window was up beneath it
         const MessageBoxHandler recorder = SetMessageBoxHandler([&](MessageBoxKind, const QString& text) {
-            const bool up = m_app && m_app->GetMainFrame() && m_app->GetMainFrame()->isVisible();
-            said << text + (up ? " (over the window)" : "");
+            said << text + (m_app->GetMainFrame() && Frame().isVisible() ? " (over the window)" : "");
             return QMessageBox::Ok;
         });
         StartApp({ c.path });
@@ -133,7 +131,7 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
         EXPECT_TRUE(said[0].contains(c.said) && said[0].endsWith(" (over the window)"))
             << said[0].toStdString();
         EXPECT_EQ(Frame().windowTitle(), c.title + "[*] - Quillmark");
-        EXPECT_FALSE(View().WholeText().isEmpty());
+        EXPECT_FALSE(Text().isEmpty());
         m_app.reset();
     }
 }
@@ -149,23 +147,22 @@ TEST_F(DocumentRoadTest, AMissingFileInAnExistingFolderIsANewDocumentByThatName)
     EXPECT_FALSE(QFile::exists(path)) << "nothing is written before a save";
     TypeAtEnd("  Scenario: first");
     ASSERT_TRUE(Execute(ID_FILE_SAVE)) << "saved without a dialog, whose answer would be empty";
-    EXPECT_EQ(ReadBytes(path), View().WholeText().toUtf8());
-    EXPECT_EQ(RecentEntry(0), "&1 " + QDir::toNativeSeparators(path));
+    EXPECT_EQ(ReadBytes(path), Text().toUtf8());
+    EXPECT_EQ(RecentEntry(0), "&1 " + Shown("new.feature"));
 }
 
 TEST_F(DocumentRoadTest, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
 {
     StartApp();
-    const QString a = WriteFile("a.feature", "Feature: A\r\n");
-    const QString gone = WriteFile("gone.feature", "Feature: Gone\r\n");
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(gone) && Frame().Documents().OpenDocumentFile(a));
+    const QString gone = OpenFile("gone.feature", "Feature: Gone\r\n");
+    OpenFile("a.feature", "Feature: A\r\n");
     ASSERT_TRUE(QFile::remove(gone));
     TypeAtEnd("\n  Scenario: kept");
-    const QString typed = View().WholeText();
+    const QString typed = Text();
     m_boxes.answers = { QMessageBox::No };
     EXPECT_FALSE(Frame().Documents().OpenRecentFile(1));
     EXPECT_EQ(m_boxes.texts.size(), 2) << "the question, then the reason the file cannot be opened";
-    EXPECT_EQ(View().WholeText(), typed);
+    EXPECT_EQ(Text(), typed);
     EXPECT_EQ(RecentEntry(1), QString()) << "an entry that would only fail again goes";
 }
 

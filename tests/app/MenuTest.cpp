@@ -1,9 +1,9 @@
 // The menus, keys, toolbar, status bar and pop-up menu as the window builds them.
-#include "ShellFixture.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDialog.h"
 #include "find/FindReplaceDialog.h"
 #include "platform/Clipboard.h"
+#include "support/ShellFixture.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -65,16 +65,13 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     EXPECT_TRUE(Menu("&View").contains("Refresh  (32789)")) << "the trailing blank stays";
     EXPECT_EQ(Popup().actions().at(5)->text(), "Table ") << "after Select All";
 
-    for (const QAction* action : Popup().actions())
+    for (const QAction* action : Popup().actions() + Toolbar().actions())
         EXPECT_TRUE(action->isSeparator() || Frame().Commands().Action(action->data().toInt()) == action);
     QList<int> buttons;
     for (const QAction* action : Toolbar().actions()) {
         buttons << action->data().toInt();
         // An icon whose format cannot be read (SVG without Qt's plugin) is not null but paints nothing.
-        EXPECT_TRUE(action->isSeparator()
-            || (Frame().Commands().Action(buttons.last()) == action
-                && !action->icon().pixmap(16, 16).isNull()))
-            << buttons.last();
+        EXPECT_TRUE(action->isSeparator() || !action->icon().pixmap(16, 16).isNull()) << buttons.last();
     }
     EXPECT_EQ(buttons, (QList<int> { 57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664 }));
     EXPECT_EQ(Panes(), (QStringList { "Ready", "Ln 1, Col 17", "CAP", "NUM", "SCRL" }))
@@ -87,8 +84,7 @@ TEST_F(MenuTest, PasteFollowsTheClipboardAndInsertCommandsWorkEvenInAnEmptyDocum
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
     ASSERT_TRUE(CopyTextToClipboard("Given"));
     EXPECT_TRUE(Frame().Commands().Action(ID_EDIT_PASTE)->isEnabled()) << "without a menu opening";
-    View().selectAll();
-    View().textCursor().removeSelectedText();
+    View().LoadText(u"");
     for (const InsertCommand& command : InsertCommands())
         EXPECT_TRUE(Enabled(command.id)) << command.text;
 }
@@ -99,11 +95,9 @@ TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
     EXPECT_FALSE(Enabled(ID_FILE_MRU_FILE1)) << "the grayed placeholder";
     ASSERT_TRUE(Execute(ID_VIEW_TOOLBAR) && Execute(ID_VIEW_STATUS_BAR));
 
-    const QString a = WriteFile("a.feature", "Feature: A\r\n");
-    const QString b = WriteFile("b&c.feature", "Feature: B\r\n");
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(a) && Frame().Documents().OpenDocumentFile(b));
-    const QString entryA = QDir::toNativeSeparators(a),
-                  entryB = QDir::toNativeSeparators(b).replace("&", "&&");
+    const QString a = OpenFile("a.feature", "Feature: A\r\n");
+    OpenFile("b&c.feature", "Feature: B\r\n");
+    const QString entryA = Shown("a.feature"), entryB = Shown("b&&c.feature");
     const QStringList file = Menu("&File");
     EXPECT_EQ(file.mid(file.indexOf("P&rint Setup... (57606)") + 2, 3),
         (QStringList { "&1 " + entryB + " (57616)", "&2 " + entryA + " (57617)", "-" }));
@@ -164,7 +158,7 @@ TEST_F(MenuTest, PrintingToAFileProposesTheDocumentsNameInItsFolder)
             dialog.reject();
         });
     ASSERT_TRUE(Execute(ID_FILE_PRINT));
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile("orders.v2.feature", "Feature: Orders\r\n")));
+    OpenFile("orders.v2.feature", "Feature: Orders\r\n");
     ASSERT_TRUE(Execute(ID_FILE_PRINT));
     EXPECT_EQ(
         proposed, (QStringList { QDir::current().filePath("Untitled.pdf"), FilePath("orders.v2.pdf") }));

@@ -1,6 +1,6 @@
-#include "ShellFixture.h"
 #include "document/RecoveryCopy.h"
 #include "document/RecoveryFile.h"
+#include "support/ShellFixture.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>

@@ -1,7 +1,7 @@
 // The two settings: read at start-up as stored, changed by the Settings
 // command, written at exit.
-#include "ShellFixture.h"
 #include "dialogs/CSettingsDialog.h"
+#include "support/ShellFixture.h"
 
 #include <QComboBox>
 
