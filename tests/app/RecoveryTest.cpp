@@ -16,9 +16,8 @@ namespace {
 QStringList Copies()
 {
     QStringList paths;
-    const QDir folder(RecoveryFolder());
-    for (const QString& name : folder.entryList({ "*.recovery" }, QDir::Files))
-        paths << folder.filePath(name);
+    for (const QFileInfo& copy : QDir(RecoveryFolder()).entryInfoList({ "*.recovery" }, QDir::Files))
+        paths << copy.filePath();
     return paths;
 }
 
@@ -28,18 +27,15 @@ std::optional<RecoveryRecord> OnlyCopy()
     return copies.size() == 1 ? ReadRecoveryFile(copies[0]) : std::nullopt;
 }
 
-bool WaitForCopy(const QString& text)
-{
-    return QTest::qWaitFor(
-        [&] { return OnlyCopy() && OnlyCopy()->wholeText == text; }, RecoveryCopy::delayMilliseconds + 3000);
-}
-
 class Recovery : public ShellFixture {
 protected:
+    // Types at the end and waits until the one copy holds the whole text.
     void TypeAndWaitForCopy(const QString& text)
     {
         TypeAtEnd(text);
-        ASSERT_TRUE(WaitForCopy(View().WholeText())) << text.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return OnlyCopy() && OnlyCopy()->wholeText == Text(); },
+            RecoveryCopy::delayMilliseconds + 3000))
+            << text.toStdString();
     }
     // A copy as a killed editor leaves it, with no lock holding it.
     void LeaveCopy(const RecoveryRecord& record) const
@@ -64,7 +60,7 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
         QTest::qWait(200);
     }
     ASSERT_EQ(Copies().size(), 1) << "written while the user is still typing";
-    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    TypeAndWaitForCopy("");
     EXPECT_EQ(OnlyCopy()->path, path);
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_TRUE(Copies().isEmpty()) << "saved";
@@ -78,8 +74,8 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
     ASSERT_TRUE(Frame().close());
     m_app->ExitInstance();
     m_app.reset();
-    EXPECT_TRUE(Copies().isEmpty()) << "closed without saving";
-    EXPECT_TRUE(QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "nor its lock";
+    EXPECT_TRUE(QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        << "closed without saving: neither the copy nor its lock is left";
 }
 
 TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
@@ -98,14 +94,15 @@ TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
 }
 
-class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<std::tuple<bool, bool>> { };
-
-// Its text keeps what a save must write back: a byte-order mark, CR LF,
+// The copy of a file is restored, that of an untitled document declined. The
+// restored text keeps what a save must write back: a byte-order mark, CR LF,
 // characters beyond Latin.
+class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<bool> { };
+
 TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
 {
-    const auto [untitled, restore] = GetParam();
-    const QString path = untitled ? QString() : WriteFile("left.feature", "Feature: on disk\r\n");
+    const bool restore = GetParam();
+    const QString path = restore ? WriteFile("left.feature", "Feature: on disk\r\n") : QString();
     const QString text
         = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);
@@ -114,7 +111,7 @@ TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
     StartApp();
 
     EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
-    const QString file = untitled ? "an untitled document" : QDir::toNativeSeparators(path);
+    const QString file = restore ? Shown("left.feature") : "an untitled document";
     const QString when = written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss");
     EXPECT_TRUE(
         m_boxes.texts.join('|').contains(QString("A recovery copy of %1, written on %2,").arg(file, when)))
@@ -125,20 +122,14 @@ TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
         EXPECT_EQ(Doc().GetTitle(), "Untitled");
         return;
     }
-    EXPECT_EQ(View().WholeText(), text);
-    EXPECT_EQ(Doc().GetPathName(), path);
+    EXPECT_EQ(Text(), text);
     EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
-    m_saveChoice = FilePath("saved.feature");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadBytes(Doc().GetPathName()), text.toUtf8()) << "saved as the user would have saved it";
+    EXPECT_EQ(ReadBytes(path), text.toUtf8()) << "saved over its file as the user would have saved it";
 }
 
-INSTANTIATE_TEST_SUITE_P(, RecoveryOffer,
-    ::testing::Values(std::tuple { false, true }, std::tuple { false, false }, std::tuple { true, true }),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param) ? "Untitled" : "")
-            + (std::get<1>(info.param) ? "Restored" : "Declined");
-    });
+INSTANTIATE_TEST_SUITE_P(, RecoveryOffer, ::testing::Bool(),
+    [](const auto& info) { return std::string(info.param ? "FileRestored" : "UntitledDeclined"); });
 
 TEST_F(Recovery, TheCopyOfAnEditorStillRunningIsNotOffered)
 {
