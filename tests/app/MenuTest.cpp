@@ -114,33 +114,25 @@ TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
     EXPECT_EQ(RecentEntry(1), "&2 " + entryB);
 }
 
-// The caret's place as the user sees it, and Shift+F10 for the pop-up at the
-// caret, as the menu key gives it.
-TEST_F(MenuTest, TheStatusBarFollowsTheCaretAndShiftF10OpensThePopUpAtIt)
-{
-    Frame().show();
-    View().LoadText(u"Feature: f\r\n\t| 日本 | x |\r\n");
-    PutCaretOnLine(1);
-    View().moveCursor(QTextCursor::EndOfLine);
-    EXPECT_EQ(Panes().at(1), "Ln 2, Col 21") << "a tab to column 9, wide characters two columns each";
-    const QTextCursor caret = View().textCursor();
-
-    std::vector<QPoint> requests;
-    QObject::connect(
-        &View(), &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
-    QTest::keyClick(&View(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(Popup().isVisible());
-    Popup().close();
-    EXPECT_EQ(View().textCursor(), caret) << "the caret stays";
-    EXPECT_EQ(requests, std::vector { View().viewport()->mapToGlobal(View().cursorRect().center()) });
-}
-
-TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDialog)
+// Help and About show their dialogs, Print its own with a file's name ready
+// (the document's in its folder), and Find and Replace share one modeless dialog.
+TEST_F(MenuTest, CommandsOpenTheirDialogs)
 {
     DialogAnswers answers;
+    QStringList proposed;
+    const auto print = [&proposed](QPrintDialog& dialog) {
+        proposed << dialog.findChild<QLineEdit*>("filename")->text();
+        dialog.reject();
+    };
     answers.Then<CHelpDialog>([](CHelpDialog& dialog) { dialog.close(); });
     answers.Then<CAboutDlg>([](CAboutDlg& dialog) { dialog.close(); });
-    ASSERT_TRUE(Execute(ID_HELP_EDITOR) && Execute(ID_APP_ABOUT));
+    answers.Then<QPrintDialog>(print);
+    answers.Then<QPrintDialog>(print);
+    ASSERT_TRUE(Execute(ID_HELP_EDITOR) && Execute(ID_APP_ABOUT) && Execute(ID_FILE_PRINT));
+    OpenFile("orders.v2.feature", "Feature: Orders\r\n");
+    ASSERT_TRUE(Execute(ID_FILE_PRINT));
+    EXPECT_EQ(
+        proposed, (QStringList { QDir::current().filePath("Untitled.pdf"), FilePath("orders.v2.pdf") }));
 
     ASSERT_TRUE(Execute(ID_EDIT_FIND) && Execute(ID_EDIT_REPLACE));
     const auto dialogs = Frame().findChildren<FindReplaceDialog*>();
@@ -148,47 +140,43 @@ TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDi
     EXPECT_TRUE(dialogs[0]->isVisible() && dialogs[0]->replaceMode());
 }
 
-TEST_F(MenuTest, PrintingToAFileProposesTheDocumentsNameInItsFolder)
+// The status bar shows the caret's place as the user sees it. Shift+F10 opens
+// the pop-up at the caret, as the menu key does, with Table, String and Edit
+// Include File as the core's rules (tested there) give them for that line.
+TEST_F(MenuTest, ShiftF10OpensThePopUpAtTheCaretUpdatedForTheCaretLine)
 {
-    DialogAnswers answers;
-    QStringList proposed;
-    for (int print = 0; print < 2; ++print)
-        answers.Then<QPrintDialog>([&proposed](QPrintDialog& dialog) {
-            proposed << dialog.findChild<QLineEdit*>("filename")->text();
-            dialog.reject();
-        });
-    ASSERT_TRUE(Execute(ID_FILE_PRINT));
-    OpenFile("orders.v2.feature", "Feature: Orders\r\n");
-    ASSERT_TRUE(Execute(ID_FILE_PRINT));
-    EXPECT_EQ(
-        proposed, (QStringList { QDir::current().filePath("Untitled.pdf"), FilePath("orders.v2.pdf") }));
-}
+    Frame().show();
+    View().LoadText(u"Feature: F\n  Given a step\n\t| 日本 | x |\n#include \"data.csv\"\n");
+    PutCaretOnLine(2);
+    View().moveCursor(QTextCursor::EndOfLine);
+    EXPECT_EQ(Panes().at(1), "Ln 3, Col 21") << "a tab to column 9, wide characters two columns each";
 
-// The pop-up asks the core's rules about the line that holds the caret; the
-// rules themselves are tested in the core.
-TEST_F(MenuTest, RequestFromTheViewOpensThePopupUpdatedForTheCaretLine)
-{
-    View().LoadText(u"Feature: F\n  Given a step\n    | a |\n#include \"data.csv\"\n");
+    std::vector<QPoint> requests;
+    QObject::connect(
+        &View(), &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
     const int ids[] = { ID_TABLE, ID_STRING, ID_EDIT_INCLUDE_FILE };
-    const std::pair<int, QList<bool>> cases[]
-        = { { 1, { true, false, false } }, { 3, { false, false, true } } };
-    for (const auto& [line, expected] : cases) {
+    for (const auto& [line, expected] :
+        { std::pair { 1, QList { true, false, false } }, std::pair { 3, QList { false, false, true } } }) {
         PutCaretOnLine(line);
+        const QTextCursor caret = View().textCursor();
         for (int i = 0; i < 3; ++i)
             Frame().Commands().Action(ids[i])->setEnabled(!expected[i]);
-        emit View().contextMenuRequested(View().mapToGlobal(QPoint(5, 5)));
+        QTest::keyClick(&View(), Qt::Key_F10, Qt::ShiftModifier);
         EXPECT_TRUE(Popup().isVisible());
         QList<bool> enabled;
         for (const int id : ids)
             enabled << Frame().Commands().Action(id)->isEnabled();
         EXPECT_EQ(enabled, expected) << "Table, String, Edit Include File on line " << line;
         Popup().close();
+        EXPECT_EQ(View().textCursor(), caret) << "the caret stays";
+        EXPECT_EQ(requests.back(), View().viewport()->mapToGlobal(View().cursorRect().center()));
     }
+    EXPECT_EQ(requests.size(), 2u);
     // Edit Include File only tells the user why it cannot run another program.
-    const QString before = View().WholeText();
+    const QString before = Text();
     ASSERT_TRUE(Execute(ID_EDIT_INCLUDE_FILE));
     EXPECT_EQ(m_boxes.texts, QStringList { "Windows Store does not allow execution of other programs" });
-    EXPECT_EQ(View().WholeText(), before);
+    EXPECT_EQ(Text(), before);
 }
 
 } // namespace
