@@ -4,7 +4,6 @@
 
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -18,10 +17,10 @@ protected:
     void SetUp() override
     {
         ShellFixture::SetUp();
-        m_edited = WriteFile("edited.feature", "Feature: Edited\r\n");
         m_openChoice = WriteFile("other.feature", "Feature: Other\r\n");
         StartApp({ m_openChoice });
-        ASSERT_TRUE(Frame().Documents().OpenDocumentFile(m_edited)); // the other file is second of the recent
+        m_edited
+            = OpenFile("edited.feature", "Feature: Edited\r\n"); // the other file is second of the recent
         TypeAtEnd("  Scenario: typed");
     }
 

@@ -1,8 +1,5 @@
 #include "support/ShellFixture.h"
 
-#include <QStatusBar>
-#include <QTest>
-
 #include <cstdio>
 
 namespace {
@@ -36,7 +33,6 @@ protected:
     }
     // Lets the watcher see whatever it would see of a change, then some.
     static void Settle() { QTest::qWait(600); }
-    QString Status() const { return Frame().statusBar()->currentMessage(); }
 
     const QString m_path = FilePath("watched.feature"), m_shown = Shown("watched.feature");
 };

@@ -28,8 +28,6 @@ public:
         EXPECT_EQ(m_unexpected, 0) << "dialogs nobody answered";
         EXPECT_TRUE(m_answers.empty()) << "answers no dialog took";
     }
-    DialogAnswers(const DialogAnswers&) = delete;
-    DialogAnswers& operator=(const DialogAnswers&) = delete;
 
     template <typename Dialog> void Then(std::function<void(Dialog&)> answer)
     {

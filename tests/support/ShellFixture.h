@@ -18,7 +18,9 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -70,6 +72,7 @@ protected:
     CQuillmark2View& View() const { return *Frame().GetActiveView(); }
     CQuillmark2Doc& Doc() const { return *Frame().GetActiveDocument(); }
     QString Text() const { return View().WholeText(); }
+    QString Status() const { return Frame().statusBar()->currentMessage(); }
 
     bool Enabled(int id) const
     {
