@@ -90,52 +90,43 @@ TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
 }
 
-// The copy of a file is restored, that of an untitled document declined. The
-// restored text keeps what a save must write back: a byte-order mark, CR LF,
-// characters beyond Latin.
-class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<bool> { };
-
-TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
+// The copy of an editor still running is not offered. Declined, a copy is
+// deleted; restored, it is the document, modified, its text as a save must
+// write it back: a byte-order mark, CR LF, characters beyond Latin.
+TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
 {
-    const bool restore = GetParam();
-    const QString path = restore ? WriteFile("left.feature", "Feature: on disk\r\n") : QString();
-    const QString text
-        = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);
-    LeaveCopy({ path, written, text });
-    m_boxes.answers << (restore ? QMessageBox::Yes : QMessageBox::No);
-    StartApp();
-
-    EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
-    const QString file = restore ? Shown("left.feature") : "an untitled document";
-    const QString when = written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss");
-    EXPECT_TRUE(
-        m_boxes.texts.join('|').contains(QString("A recovery copy of %1, written on %2,").arg(file, when)))
-        << m_boxes.texts.join('|').toStdString();
-    EXPECT_EQ(Doc().IsModified(), restore);
-    if (!restore) {
-        EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
-        EXPECT_EQ(Doc().GetTitle(), "Untitled");
-        return;
-    }
-    EXPECT_EQ(Text(), text);
-    EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
-    ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadBytes(path), text.toUtf8()) << "saved over its file as the user would have saved it";
-}
-
-INSTANTIATE_TEST_SUITE_P(, RecoveryOffer, ::testing::Bool(),
-    [](const auto& info) { return std::string(info.param ? "FileRestored" : "UntitledDeclined"); });
-
-TEST_F(Recovery, TheCopyOfAnEditorStillRunningIsNotOffered)
-{
-    LeaveCopy({ QString(), QDateTime::currentDateTimeUtc(), "Feature: x" });
+    LeaveCopy({ QString(), written, "Feature: x" });
     QLockFile running(QDir(RecoveryFolder()).filePath("1-1.lock"));
     running.setStaleLockTime(0);
     ASSERT_TRUE(running.tryLock(0));
     StartApp();
-    EXPECT_TRUE(m_boxes.texts.isEmpty());
-    EXPECT_EQ(Copies().size(), 1);
+    EXPECT_TRUE(m_boxes.texts.isEmpty()) << "its editor still runs";
+    m_app.reset();
+    running.unlock();
+
+    m_boxes.answers << QMessageBox::No;
+    StartApp();
+    EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
+    const QString when = written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss");
+    EXPECT_TRUE(m_boxes.texts.join('|').contains(
+        QString("A recovery copy of an untitled document, written on %1,").arg(when)))
+        << m_boxes.texts.join('|').toStdString();
+    EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
+    EXPECT_FALSE(Doc().IsModified());
+    m_app.reset();
+
+    const QString path = WriteFile("left.feature", "Feature: on disk\r\n");
+    const QString text
+        = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
+    LeaveCopy({ path, written, text });
+    m_boxes.answers << QMessageBox::Yes;
+    StartApp();
+    EXPECT_EQ(Text(), text);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadBytes(path), text.toUtf8()) << "saved over its file as the user would have saved it";
 }
 
 // The other side of the test below: the editor of a child process, typed into,
