@@ -7,15 +7,6 @@ namespace {
 const char* const original = "Feature: one\r\n  Scenario: a\r\n  Scenario: b\r\n  Scenario: c\r\n";
 const char* const theirs = "Feature: two\r\n  Scenario: x\r\n  Scenario: y\r\n  Scenario: z\r\n";
 
-struct ChangeCase {
-    const char* name;
-    // Another program writes a new file and renames it over the old one, as
-    // git does, instead of truncating and writing in place.
-    bool byRename;
-    bool modified; // the user has typed into the document
-    QMessageBox::StandardButton answer; // to the question whether to reload; Yes is Reload
-};
-
 class FileOnDisk : public ShellFixture {
 protected:
     void SetUp() override
@@ -37,60 +28,55 @@ protected:
     const QString m_path = FilePath("watched.feature"), m_shown = Shown("watched.feature");
 };
 
-class AnotherProgramRewritesTheFile : public FileOnDisk, public ::testing::WithParamInterface<ChangeCase> { };
-
-TEST_P(AnotherProgramRewritesTheFile, AndTheEditorReloadsOrAsks)
+// An unmodified document is reloaded without a question, a modified one asks
+// first. Whatever the answer, the file is watched as it is now: the next change
+// is noticed too, be it a rename over the file as git does it, and our own save
+// is no change.
+TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksAndTheFileStaysWatched)
 {
-    const ChangeCase& c = GetParam();
-    if (c.modified)
-        TypeAtEnd("  Scenario: mine\r\n");
+    const QString reloaded = QString("%1 was changed by another program and has been reloaded.").arg(m_shown);
     PutCaretOnLine(2);
-    const QString before = Text();
-    m_boxes.answers << c.answer;
-    Rewrite(theirs, c.byRename);
-
-    const QString question
-        = QString("The file %1 has been changed by another program. Reload it and lose your changes?")
-              .arg(m_shown);
-    // The watcher's notices come in until the question or the reload.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty() || Text() == theirs; }, 5000));
+    Rewrite(theirs);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Text() == theirs; }, 5000));
     Settle();
-    EXPECT_EQ(m_boxes.texts, c.modified ? QStringList { question } : QStringList())
-        << "an unmodified document is reloaded without a question";
-    if (!c.modified || c.answer == QMessageBox::Yes) {
-        EXPECT_EQ(Text(), theirs);
-        EXPECT_FALSE(Doc().IsModified());
-        EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
-        EXPECT_EQ(Status(), QString("%1 was changed by another program and has been reloaded.").arg(m_shown));
-    } else {
-        EXPECT_EQ(Text(), before);
-        EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(m_boxes.texts, QStringList());
+    EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
+    EXPECT_EQ(Status(), reloaded);
+
+    const struct {
+        const char* bytes;
+        bool byRename;
+        QMessageBox::StandardButton answer; // Yes is Reload
+    } changes[] = { { original, false, QMessageBox::Yes }, { theirs, true, QMessageBox::No },
+        { original, false, QMessageBox::No } };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(std::string(change.byRename ? "renamed over, " : "in place, ")
+            + (change.answer == QMessageBox::Yes ? "Reload" : "keep mine"));
+        TypeAtEnd("  Scenario: mine\r\n");
+        const QString mine = Text();
+        Frame().statusBar()->clearMessage();
+        m_boxes.texts.clear();
+        m_boxes.answers << change.answer;
+        Rewrite(change.bytes, change.byRename);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty(); }, 5000));
+        Settle();
+        EXPECT_EQ(m_boxes.texts,
+            QStringList { QString("The file %1 has been changed by another program. Reload it and lose your "
+                                  "changes?")
+                              .arg(m_shown) });
+        const bool reload = change.answer == QMessageBox::Yes;
+        EXPECT_EQ(Text(), reload ? change.bytes : mine);
+        EXPECT_EQ(Doc().IsModified(), !reload);
+        EXPECT_EQ(Status(), reload ? reloaded : "");
     }
 
-    // Whatever the answer, the file is watched as it is now: the next change
-    // is noticed too, and our own save is no change.
-    m_boxes.texts.clear();
-    m_boxes.answers << QMessageBox::No;
-    Rewrite(original, c.byRename);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty() || Text() == original; }, 5000))
-        << "a second change is noticed";
-    Settle();
     const int boxes = int(m_boxes.texts.size());
-    TypeAtEnd("  Scenario: saved\r\n");
-    Frame().statusBar()->clearMessage();
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     Settle();
     EXPECT_EQ(m_boxes.texts.size(), boxes) << "no question about our own save";
     EXPECT_EQ(Status(), QString()) << "nor a reload";
     EXPECT_EQ(ReadBytes(m_path), Text().toUtf8());
 }
-
-INSTANTIATE_TEST_SUITE_P(, AnotherProgramRewritesTheFile,
-    ::testing::Values(ChangeCase { "UnmodifiedInPlace", false, false, QMessageBox::Cancel },
-        ChangeCase { "ModifiedReload", false, true, QMessageBox::Yes },
-        ChangeCase { "ModifiedKeepMine", false, true, QMessageBox::No },
-        ChangeCase { "ModifiedByRenameKeepMine", true, true, QMessageBox::No }),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The save compares the file again, for the replacements the watcher misses:
 // here the save comes before any notice can.
