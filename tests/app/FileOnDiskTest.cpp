@@ -28,10 +28,8 @@ protected:
     const QString m_path = FilePath("watched.feature"), m_shown = Shown("watched.feature");
 };
 
-// An unmodified document is reloaded without a question, a modified one asks
-// first. Whatever the answer, the file is watched as it is now: the next change
-// is noticed too, be it a rename over the file as git does it, and our own save
-// is no change.
+// Whatever the answer, the file is watched as it is now: the next change is
+// noticed too, be it a rename over the file as git does it.
 TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksAndTheFileStaysWatched)
 {
     const QString reloaded = QString("%1 was changed by another program and has been reloaded.").arg(m_shown);

@@ -1,5 +1,4 @@
-// The menus, keys, toolbar, status bar and pop-up menu as the window builds
-// them, and the help that names their items.
+// The menus, keys, toolbar, status bar and pop-up menu, and the help naming their items.
 #include "app/MenuLayout.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDialog.h"
@@ -49,8 +48,7 @@ protected:
     QToolBar& Toolbar() const { return *Frame().findChild<QToolBar*>("Standard"); }
 };
 
-// Every command of the catalog has one action, shared by the menus, the toolbar
-// and the pop-up, and no two actions share a key.
+// One action a command, shared by the menus, the toolbar and the pop-up; one key an action.
 TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
 {
     for (const CommandInfo& info : CommandCatalog())
@@ -116,8 +114,7 @@ TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
     EXPECT_EQ(RecentEntry(1), "&2 " + entryB);
 }
 
-// Help and About show their dialogs, Print its own with a file's name ready
-// (the document's in its folder), and Find and Replace share one modeless dialog.
+// Print proposes the document's name in its folder; Find and Replace share one dialog.
 TEST_F(MenuTest, CommandsOpenTheirDialogs)
 {
     DialogAnswers answers;
@@ -142,9 +139,7 @@ TEST_F(MenuTest, CommandsOpenTheirDialogs)
     EXPECT_TRUE(dialogs[0]->isVisible() && dialogs[0]->replaceMode());
 }
 
-// The status bar shows the caret's place as the user sees it. Shift+F10 opens
-// the pop-up at the caret, as the menu key does, with Table, String and Edit
-// Include File as the core's rules (tested there) give them for that line.
+// The pop-up's items follow the core's rules for the caret's line, tested there.
 TEST_F(MenuTest, ShiftF10OpensThePopUpAtTheCaretUpdatedForTheCaretLine)
 {
     Frame().show();
@@ -181,8 +176,7 @@ TEST_F(MenuTest, ShiftF10OpensThePopUpAtTheCaretUpdatedForTheCaretLine)
     EXPECT_EQ(Text(), before);
 }
 
-// The help names every item the user finds in the menus it describes, so that
-// a command added to a menu without a word in the help shows up here.
+// A command added to a menu without a word in the help shows up here.
 TEST(HelpText, NamesEveryItemOfTheMenusItDescribes)
 {
     QStringList editorItems;

@@ -90,9 +90,8 @@ TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
 }
 
-// The copy of an editor still running is not offered. Declined, a copy is
-// deleted; restored, it is the document, modified, its text as a save must
-// write it back: a byte-order mark, CR LF, characters beyond Latin.
+// The restored text keeps what a save must write back: a byte-order mark, CR LF,
+// characters beyond Latin.
 TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
 {
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);

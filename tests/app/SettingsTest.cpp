@@ -1,5 +1,4 @@
-// The two settings: read at start-up as stored, changed by the Settings
-// command, written at exit.
+// The font size and the language: read at start-up, changed by Settings, written at exit.
 #include "dialogs/CSettingsDialog.h"
 #include "support/ShellFixture.h"
 
