@@ -148,9 +148,6 @@ TEST_F(MenuTest, ShiftF10OpensThePopUpAtTheCaretUpdatedForTheCaretLine)
     View().moveCursor(QTextCursor::EndOfLine);
     EXPECT_EQ(Panes().at(1), "Ln 3, Col 21") << "a tab to column 9, wide characters two columns each";
 
-    std::vector<QPoint> requests;
-    QObject::connect(
-        &View(), &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
     const int ids[] = { ID_TABLE, ID_STRING, ID_EDIT_INCLUDE_FILE };
     for (const auto& [line, expected] :
         { std::pair { 1, QList { true, false, false } }, std::pair { 3, QList { false, false, true } } }) {
@@ -160,15 +157,14 @@ TEST_F(MenuTest, ShiftF10OpensThePopUpAtTheCaretUpdatedForTheCaretLine)
             Frame().Commands().Action(ids[i])->setEnabled(!expected[i]);
         QTest::keyClick(&View(), Qt::Key_F10, Qt::ShiftModifier);
         EXPECT_TRUE(Popup().isVisible());
+        EXPECT_EQ(Popup().pos(), View().viewport()->mapToGlobal(View().cursorRect().center()));
         QList<bool> enabled;
         for (const int id : ids)
             enabled << Frame().Commands().Action(id)->isEnabled();
         EXPECT_EQ(enabled, expected) << "Table, String, Edit Include File on line " << line;
         Popup().close();
         EXPECT_EQ(View().textCursor(), caret) << "the caret stays";
-        EXPECT_EQ(requests.back(), View().viewport()->mapToGlobal(View().cursorRect().center()));
     }
-    EXPECT_EQ(requests.size(), 2u);
     // Edit Include File only tells the user why it cannot run another program.
     const QString before = Text();
     ASSERT_TRUE(Execute(ID_EDIT_INCLUDE_FILE));

@@ -11,18 +11,15 @@
 namespace {
 
 // The copies in the sandbox's recovery folder.
-QStringList Copies()
+QFileInfoList Copies()
 {
-    QStringList paths;
-    for (const QFileInfo& copy : QDir(RecoveryFolder()).entryInfoList({ "*.recovery" }, QDir::Files))
-        paths << copy.filePath();
-    return paths;
+    return QDir(RecoveryFolder()).entryInfoList({ "*.recovery" }, QDir::Files);
 }
 
 std::optional<RecoveryRecord> OnlyCopy()
 {
-    const QStringList copies = Copies();
-    return copies.size() == 1 ? ReadRecoveryFile(copies[0]) : std::nullopt;
+    const QFileInfoList copies = Copies();
+    return copies.size() == 1 ? ReadRecoveryFile(copies[0].filePath()) : std::nullopt;
 }
 
 class Recovery : public ShellFixture {

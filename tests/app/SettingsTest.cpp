@@ -14,10 +14,9 @@ QSettings Stored()
 class SettingsTest : public ShellFixture {
 protected:
     // As the user meets them: the view's font and the keywords of the language.
-    void ExpectSettings(int fontSize, const QString& languageID) const
+    std::pair<int, QString> Settings() const
     {
-        EXPECT_EQ(View().font().pointSize(), fontSize);
-        EXPECT_EQ(currentLanguage.code, languageID.toStdU16String());
+        return { View().font().pointSize(), QString::fromStdU16String(currentLanguage.code) };
     }
     // The Settings dialog picks the items whose data are `languageID` and `fontSize`, then OK or Cancel.
     void ChooseSettings(int command, const QString& languageID, int fontSize, bool accept) const
@@ -37,16 +36,16 @@ protected:
 TEST_F(SettingsTest, TheCommandAppliesAtOnceStoresAtExitAndStoredValuesAreKeptAsTheyAre)
 {
     StartApp();
-    ExpectSettings(12, "en");
+    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
     ChooseSettings(ID_SETTINGS_NO_MENU, "fr", 20, false);
-    ExpectSettings(12, "en");
+    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
     const QString before = Text();
     ChooseSettings(ID_SETTINGS, "de", 24, true);
-    ExpectSettings(24, "de");
+    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
     EXPECT_EQ(Text(), before) << "the text is not touched";
     EXPECT_FALSE(Stored().contains("Configuration/fontSize"));
     Restart();
-    ExpectSettings(24, "de");
+    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
     EXPECT_TRUE(Text().startsWith("# language: de")) << "a new document is written in the stored language";
 
     m_app.reset();
@@ -54,7 +53,9 @@ TEST_F(SettingsTest, TheCommandAppliesAtOnceStoresAtExitAndStoredValuesAreKeptAs
     Stored().setValue("Configuration/languageID", "xx-unknown");
     SetLanguage(u"fr");
     StartApp();
-    ExpectSettings(13, "fr"); // taken as stored though not offered; an unknown code selects no language
+    EXPECT_EQ(Settings(),
+        std::pair(
+            13, QString("fr"))); // taken as stored though not offered; an unknown code selects no language
     EXPECT_EQ(m_boxes.texts, QStringList()) << "no message at start-up";
     Stored().clear();
     m_app->ExitInstance();

@@ -14,8 +14,7 @@
 // While it lives, every modal dialog that shows gets the next queued answer,
 // run once the dialog's own loop is running, so an answer may open a dialog
 // of its own (which takes the answer after it). A dialog with no answer left
-// is rejected; at the end, every dialog must have had an answer and every
-// answer a dialog.
+// fails the test and is rejected; at the end, every answer must have had a dialog.
 class DialogAnswers {
 public:
     DialogAnswers()
@@ -23,11 +22,7 @@ public:
         QObject::connect(&m_watch, &QTimer::timeout, [this] { AnswerShownDialog(); });
         m_watch.start(0);
     }
-    ~DialogAnswers()
-    {
-        EXPECT_EQ(m_unexpected, 0) << "dialogs nobody answered";
-        EXPECT_TRUE(m_answers.empty()) << "answers no dialog took";
-    }
+    ~DialogAnswers() { EXPECT_TRUE(m_answers.empty()) << "answers no dialog took"; }
 
     template <typename Dialog> void Then(std::function<void(Dialog&)> answer)
     {
@@ -47,7 +42,7 @@ private:
         m_answering.insert(dialog);
         QTimer::singleShot(0, [this, dialog, alive = QPointer<QDialog>(dialog)] {
             if (alive && m_answers.empty()) {
-                ++m_unexpected;
+                ADD_FAILURE() << dialog->metaObject()->className() << " showed with no answer left";
                 dialog->reject();
             } else if (alive) {
                 const auto answer = std::move(m_answers.front());
@@ -62,5 +57,4 @@ private:
     std::deque<std::function<void(QDialog&)>> m_answers;
     // Dialogs whose answer is on its way or running.
     std::set<QDialog*> m_answering;
-    int m_unexpected = 0;
 };
