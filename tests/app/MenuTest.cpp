@@ -190,8 +190,7 @@ TEST(HelpText, NamesEveryItemOfTheMenusItDescribes)
 
     for (const auto& [which, items] :
         { std::pair { HelpText::Editor, editorItems }, std::pair { HelpText::Table, tableItems } }) {
-        CHelpDialog dialog(which);
-        const QString help = dialog.findChild<QTextEdit*>(QStringLiteral("helpText"))->toPlainText();
+        const QString help = CHelpDialog(which).findChild<QTextEdit*>("helpText")->toPlainText();
         for (QString item : items)
             // Named in a sentence, the item has no mnemonic and no trailing or doubled blanks.
             EXPECT_TRUE(help.contains(item.remove(u'&').simplified())) << item.toStdString();
