@@ -78,15 +78,12 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
         << "the caret after the selected title";
 }
 
-TEST_F(MenuTest, PasteFollowsTheClipboardAndInsertCommandsWorkEvenInAnEmptyDocument)
+TEST_F(MenuTest, PasteFollowsTheClipboardWithoutAMenuOpening)
 {
     QGuiApplication::clipboard()->clear();
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
     ASSERT_TRUE(CopyTextToClipboard("Given"));
-    EXPECT_TRUE(Frame().Commands().Action(ID_EDIT_PASTE)->isEnabled()) << "without a menu opening";
-    View().LoadText(u"");
-    for (const InsertCommand& command : InsertCommands())
-        EXPECT_TRUE(Enabled(command.id)) << command.text;
+    EXPECT_TRUE(Frame().Commands().Action(ID_EDIT_PASTE)->isEnabled());
 }
 
 TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
