@@ -48,8 +48,7 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksAndTheFileStaysWatched)
     } changes[] = { { original, false, QMessageBox::Yes }, { theirs, true, QMessageBox::No },
         { original, false, QMessageBox::No } };
     for (const auto& change : changes) {
-        SCOPED_TRACE(std::string(change.byRename ? "renamed over, " : "in place, ")
-            + (change.answer == QMessageBox::Yes ? "Reload" : "keep mine"));
+        SCOPED_TRACE(testing::Message() << "change " << &change - changes + 1);
         TypeAtEnd("  Scenario: mine\r\n");
         const QString mine = Text();
         Frame().statusBar()->clearMessage();

@@ -71,10 +71,9 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
         << "closed without saving: neither the copy nor its lock is left";
 }
 
-TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
+TEST_F(Recovery, TheFileKeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
 {
-    QTemporaryDir folder;
-    const QString file = folder.filePath("x.recovery");
+    const QString file = FilePath("x.recovery");
     const RecoveryRecord record { "/odd\npath/\"x\".feature", QDateTime::currentDateTimeUtc(),
         QString::fromUtf16(u"\uFEFFa\0b\r\n\xD800 lone\r\n|\u00E9|", 17) };
     ASSERT_TRUE(WriteRecoveryFile(file, record));
