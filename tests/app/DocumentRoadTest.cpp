@@ -21,8 +21,7 @@ protected:
         ShellFixture::SetUp();
         m_openChoice = WriteFile("other.feature", "Feature: Other\r\n");
         StartApp({ m_openChoice });
-        m_edited
-            = OpenFile("edited.feature", "Feature: Edited\r\n"); // the other file is second of the recent
+        OpenFile("edited.feature", "Feature: Edited\r\n"); // the other file is second of the recent
         TypeAtEnd("  Scenario: typed");
     }
 
@@ -48,7 +47,7 @@ protected:
         }
     }
 
-    QString m_edited;
+    const QString m_edited = FilePath("edited.feature");
 };
 
 TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)

@@ -29,8 +29,8 @@ protected:
 };
 
 // Whatever the answer, the file is watched as it is now: the next change is
-// noticed too, be it a rename over the file as git does it.
-TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksAndTheFileStaysWatched)
+// noticed too, be it a rename over the file as git does it, or its deletion.
+TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
 {
     const QString reloaded = QString("%1 was changed by another program and has been reloaded.").arg(m_shown);
     PutCaretOnLine(2);
@@ -72,7 +72,17 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksAndTheFileStaysWatched)
     Settle();
     EXPECT_EQ(m_boxes.texts.size(), boxes) << "no question about our own save";
     EXPECT_EQ(Status(), QString()) << "nor a reload";
-    EXPECT_EQ(ReadBytes(m_path), Text().toUtf8());
+
+    // Deleted, the document is modified, so that closing asks.
+    ASSERT_TRUE(QFile::remove(m_path));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Doc().IsModified(); }, 5000));
+    EXPECT_EQ(
+        Status(), QString("%1 has been deleted by another program; Save writes it again.").arg(m_shown));
+    m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(m_boxes.texts.size(), boxes + 1);
+    EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(ReadBytes(m_path), Text().toUtf8()) << "Yes writes the file again";
 }
 
 // The save compares the file again, for the replacements the watcher misses:
@@ -92,19 +102,6 @@ TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
     EXPECT_TRUE(ReadBytes(m_path).startsWith(theirs)) << "Cancel keeps the other program's file";
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_EQ(ReadBytes(m_path), mine.toUtf8());
-}
-
-TEST_F(FileOnDisk, AFileDeletedOnDiskMarksTheDocumentModifiedSoThatClosingAsks)
-{
-    ASSERT_TRUE(QFile::remove(m_path));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Doc().IsModified(); }, 5000));
-    EXPECT_EQ(
-        Status(), QString("%1 has been deleted by another program; Save writes it again.").arg(m_shown));
-    m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
-    EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(m_boxes.texts.size(), 1);
-    EXPECT_TRUE(Frame().close());
-    EXPECT_EQ(ReadBytes(m_path), original) << "Yes writes the file again";
 }
 
 } // namespace

@@ -14,8 +14,6 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 
-#include <QAction>
-#include <QDir>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
