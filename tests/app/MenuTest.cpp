@@ -112,11 +112,21 @@ TEST_F(MenuTest, PasteFollowsTheClipboardWithoutAMenuOpening)
     EXPECT_TRUE(Frame().Commands().Action(ID_EDIT_PASTE)->isEnabled());
 }
 
-TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
+// The bars, the recent files, the font size and the language, which Settings
+// applies at once but stores only at exit; stored values are taken as they are.
+TEST_F(MenuTest, WhatTheUserChoseStaysAcrossARestart)
 {
     Frame().show();
     EXPECT_FALSE(Enabled(ID_FILE_MRU_FILE1)) << "the grayed placeholder";
     ASSERT_TRUE(Execute(ID_VIEW_TOOLBAR) && Execute(ID_VIEW_STATUS_BAR));
+    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
+    ChooseSettings(ID_SETTINGS_NO_MENU, "fr", 20, false);
+    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
+    const QString before = Text();
+    ChooseSettings(ID_SETTINGS, "de", 24, true);
+    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
+    EXPECT_EQ(Text(), before) << "the text is not touched";
+    EXPECT_FALSE(Stored().contains("Configuration/fontSize"));
 
     const QString a = OpenFile("a.feature", "Feature: A\r\n");
     OpenFile("b&c.feature", "Feature: B\r\n");
@@ -135,6 +145,21 @@ TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
     EXPECT_TRUE(Frame().statusBar()->isHidden());
     EXPECT_EQ(RecentEntry(0), "&1 " + entryA);
     EXPECT_EQ(RecentEntry(1), "&2 " + entryB);
+    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
+    EXPECT_TRUE(Text().startsWith("# language: de")) << "a new document is written in the stored language";
+
+    m_app.reset();
+    Stored().setValue("Configuration/fontSize", 13);
+    Stored().setValue("Configuration/languageID", "xx-unknown");
+    SetLanguage(u"fr");
+    StartApp();
+    // Though the dialog offers neither; an unknown code selects no language.
+    EXPECT_EQ(Settings(), std::pair(13, QString("fr")));
+    EXPECT_EQ(m_boxes.texts, QStringList()) << "no message at start-up";
+    Stored().clear();
+    m_app->ExitInstance();
+    EXPECT_EQ(Stored().value("Configuration/fontSize").toInt(), 13);
+    EXPECT_EQ(Stored().value("Configuration/languageID").toString(), "xx-unknown");
 }
 
 // Print proposes the document's name in its folder; Find and Replace share one dialog.
@@ -160,36 +185,6 @@ TEST_F(MenuTest, CommandsOpenTheirDialogs)
     const auto dialogs = Frame().findChildren<FindReplaceDialog*>();
     ASSERT_EQ(dialogs.size(), 1) << "one modeless dialog serves both commands";
     EXPECT_TRUE(dialogs[0]->isVisible() && dialogs[0]->replaceMode());
-}
-
-// The font size and the language: changed by Settings, written at exit.
-TEST_F(MenuTest, TheSettingsApplyAtOnceAreStoredAtExitAndAreTakenAsStored)
-{
-    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
-    ChooseSettings(ID_SETTINGS_NO_MENU, "fr", 20, false);
-    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
-    const QString before = Text();
-    ChooseSettings(ID_SETTINGS, "de", 24, true);
-    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
-    EXPECT_EQ(Text(), before) << "the text is not touched";
-    EXPECT_FALSE(Stored().contains("Configuration/fontSize"));
-    Restart();
-    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
-    EXPECT_TRUE(Text().startsWith("# language: de")) << "a new document is written in the stored language";
-
-    m_app.reset();
-    Stored().setValue("Configuration/fontSize", 13);
-    Stored().setValue("Configuration/languageID", "xx-unknown");
-    SetLanguage(u"fr");
-    StartApp();
-    EXPECT_EQ(Settings(),
-        std::pair(
-            13, QString("fr"))); // taken as stored though not offered; an unknown code selects no language
-    EXPECT_EQ(m_boxes.texts, QStringList()) << "no message at start-up";
-    Stored().clear();
-    m_app->ExitInstance();
-    EXPECT_EQ(Stored().value("Configuration/fontSize").toInt(), 13);
-    EXPECT_EQ(Stored().value("Configuration/languageID").toString(), "xx-unknown");
 }
 
 // The pop-up's items follow the core's rules for the caret's line, tested there.
