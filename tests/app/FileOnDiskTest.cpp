@@ -1,7 +1,4 @@
-#include "ShellFixture.h"
-
-#include <QStatusBar>
-#include <QTest>
+#include "support/ShellFixture.h"
 
 #include <cstdio>
 
@@ -10,22 +7,12 @@ namespace {
 const char* const original = "Feature: one\r\n  Scenario: a\r\n  Scenario: b\r\n  Scenario: c\r\n";
 const char* const theirs = "Feature: two\r\n  Scenario: x\r\n  Scenario: y\r\n  Scenario: z\r\n";
 
-struct ChangeCase {
-    const char* name;
-    // Another program writes a new file and renames it over the old one, as
-    // git does, instead of truncating and writing in place.
-    bool byRename;
-    bool modified; // the user has typed into the document
-    QMessageBox::StandardButton answer; // to the question whether to reload; Yes is Reload
-};
-
 class FileOnDisk : public ShellFixture {
 protected:
     void SetUp() override
     {
         ShellFixture::SetUp();
-        m_path = WriteFile("watched.feature", original);
-        StartApp({ m_path });
+        StartApp({ WriteFile("watched.feature", original) });
     }
 
     void Rewrite(const QByteArray& bytes, bool byRename = false) const
@@ -35,77 +22,75 @@ protected:
             ASSERT_EQ(
                 ::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(m_path).constData()), 0);
     }
-    // Lets the watcher's notices in until `done` holds, or a few seconds pass.
-    static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
     // Lets the watcher see whatever it would see of a change, then some.
     static void Settle() { QTest::qWait(600); }
-    QString Status() const { return Frame().statusBar()->currentMessage(); }
-    QString Shown() const { return QDir::toNativeSeparators(m_path); }
 
-    QString m_path;
+    const QString m_path = FilePath("watched.feature"), m_shown = Shown("watched.feature");
 };
 
-class AnotherProgramRewritesTheFile : public FileOnDisk, public ::testing::WithParamInterface<ChangeCase> { };
-
-TEST_P(AnotherProgramRewritesTheFile, AndTheEditorReloadsOrAsks)
+// Whatever the answer, the file is watched as it is now: the next change is
+// noticed too, be it a rename over the file as git does it, or its deletion.
+TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
 {
-    const ChangeCase& c = GetParam();
-    if (c.modified)
-        TypeAtEnd("  Scenario: mine\r\n");
+    const QString reloaded = QString("%1 was changed by another program and has been reloaded.").arg(m_shown);
     PutCaretOnLine(2);
-    const QString before = View().WholeText();
-    m_boxes.answers << c.answer;
-    Rewrite(theirs, c.byRename);
-
-    const QString question
-        = QString("The file %1 has been changed by another program. Reload it and lose your changes?")
-              .arg(Shown());
-    ASSERT_TRUE(WaitFor([this] { return !m_boxes.texts.isEmpty() || View().WholeText() == theirs; }));
+    Rewrite(theirs);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Text() == theirs; }, 5000));
     Settle();
-    EXPECT_EQ(m_boxes.texts, c.modified ? QStringList { question } : QStringList())
-        << "an unmodified document is reloaded without a question";
-    if (!c.modified || c.answer == QMessageBox::Yes) {
-        EXPECT_EQ(View().WholeText(), theirs);
-        EXPECT_FALSE(Doc().IsModified());
-        EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
-        EXPECT_EQ(Status(), QString("%1 was changed by another program and has been reloaded.").arg(Shown()));
-    } else {
-        EXPECT_EQ(View().WholeText(), before);
-        EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(m_boxes.texts, QStringList());
+    EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
+    EXPECT_EQ(Status(), reloaded);
+
+    const struct {
+        const char* bytes;
+        bool byRename;
+        QMessageBox::StandardButton answer; // Yes is Reload
+    } changes[] = { { original, false, QMessageBox::Yes }, { theirs, true, QMessageBox::No },
+        { original, false, QMessageBox::No } };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(testing::Message() << "change " << &change - changes + 1);
+        TypeAtEnd("  Scenario: mine\r\n");
+        const QString mine = Text();
+        Frame().statusBar()->clearMessage();
+        m_boxes.texts.clear();
+        m_boxes.answers << change.answer;
+        Rewrite(change.bytes, change.byRename);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty(); }, 5000));
+        Settle();
+        EXPECT_EQ(m_boxes.texts,
+            QStringList { QString("The file %1 has been changed by another program. Reload it and lose your "
+                                  "changes?")
+                              .arg(m_shown) });
+        const bool reload = change.answer == QMessageBox::Yes;
+        EXPECT_EQ(Text(), reload ? change.bytes : mine);
+        EXPECT_EQ(Doc().IsModified(), !reload);
+        EXPECT_EQ(Status(), reload ? reloaded : "");
     }
 
-    // Whatever the answer, the file is watched as it is now: the next change
-    // is noticed too, and our own save is no change.
-    m_boxes.texts.clear();
-    m_boxes.answers << QMessageBox::No;
-    Rewrite(original, c.byRename);
-    ASSERT_TRUE(WaitFor([this] { return !m_boxes.texts.isEmpty() || View().WholeText() == original; }))
-        << "a second change is noticed";
-    Settle();
     const int boxes = int(m_boxes.texts.size());
-    TypeAtEnd("  Scenario: saved\r\n");
-    Frame().statusBar()->clearMessage();
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     Settle();
     EXPECT_EQ(m_boxes.texts.size(), boxes) << "no question about our own save";
     EXPECT_EQ(Status(), QString()) << "nor a reload";
-    EXPECT_EQ(ReadBytes(m_path), View().WholeText().toUtf8());
-}
 
-INSTANTIATE_TEST_SUITE_P(, AnotherProgramRewritesTheFile,
-    ::testing::Values(ChangeCase { "UnmodifiedInPlace", false, false, QMessageBox::Cancel },
-        ChangeCase { "UnmodifiedByRename", true, false, QMessageBox::Cancel },
-        ChangeCase { "ModifiedReload", false, true, QMessageBox::Yes },
-        ChangeCase { "ModifiedKeepMine", false, true, QMessageBox::No },
-        ChangeCase { "ModifiedByRenameKeepMine", true, true, QMessageBox::No }),
-    [](const auto& info) { return std::string(info.param.name); });
+    // Deleted, the document is modified, so that closing asks.
+    ASSERT_TRUE(QFile::remove(m_path));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Doc().IsModified(); }, 5000));
+    EXPECT_EQ(
+        Status(), QString("%1 has been deleted by another program; Save writes it again.").arg(m_shown));
+    m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(m_boxes.texts.size(), boxes + 1);
+    EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(ReadBytes(m_path), Text().toUtf8()) << "Yes writes the file again";
+}
 
 // The save compares the file again, for the replacements the watcher misses:
 // here the save comes before any notice can.
 TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
 {
     TypeAtEnd("  Scenario: mine\r\n");
-    const QString mine = View().WholeText();
+    const QString mine = Text();
     Rewrite(QByteArray(theirs).append("# longer\r\n"));
     m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
     EXPECT_FALSE(Execute(ID_FILE_SAVE) && !Doc().IsModified());
@@ -113,23 +98,10 @@ TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
         QStringList {
             QString("The file %1 has been changed by another program since Quillmark read it. Save over "
                     "it and lose the other program's changes?")
-                .arg(Shown()) });
+                .arg(m_shown) });
     EXPECT_TRUE(ReadBytes(m_path).startsWith(theirs)) << "Cancel keeps the other program's file";
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_EQ(ReadBytes(m_path), mine.toUtf8());
-}
-
-TEST_F(FileOnDisk, AFileDeletedOnDiskMarksTheDocumentModifiedSoThatClosingAsks)
-{
-    ASSERT_TRUE(QFile::remove(m_path));
-    ASSERT_TRUE(WaitFor([this] { return Doc().IsModified(); }));
-    EXPECT_EQ(
-        Status(), QString("%1 has been deleted by another program; Save writes it again.").arg(Shown()));
-    m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
-    EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(m_boxes.texts.size(), 1);
-    EXPECT_TRUE(Frame().close());
-    EXPECT_EQ(ReadBytes(m_path), original) << "Yes writes the file again";
 }
 
 } // namespace

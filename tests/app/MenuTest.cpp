@@ -1,21 +1,30 @@
-// The menus, keys, toolbar, status bar and pop-up menu as the window builds them.
-#include "ShellFixture.h"
+// The menus, keys, toolbar, status bar and pop-up menu, the settings they set, and the
+// help naming their items.
+#include "app/MenuLayout.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDialog.h"
+#include "dialogs/CSettingsDialog.h"
 #include "find/FindReplaceDialog.h"
 #include "platform/Clipboard.h"
+#include "support/ShellFixture.h"
+#include "table/GridMenus.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
-#include <QStatusBar>
-#include <QTest>
+#include <QTextEdit>
 #include <QToolBar>
 
 #include <set>
 
 namespace {
+
+QSettings Stored()
+{
+    return QSettings("Quillmark", "Quillmark");
+}
 
 class MenuTest : public ShellFixture {
 protected:
@@ -45,10 +54,27 @@ protected:
     }
     QMenu& Popup() const { return *Frame().findChild<QMenu*>("viewPopupMenu"); }
     QToolBar& Toolbar() const { return *Frame().findChild<QToolBar*>("Standard"); }
+    // As the user meets them: the view's font and the keywords of the language.
+    std::pair<int, QString> Settings() const
+    {
+        return { View().font().pointSize(), QString::fromStdU16String(currentLanguage.code) };
+    }
+    // The Settings dialog picks the items whose data are `languageID` and `fontSize`, then OK or Cancel.
+    void ChooseSettings(int command, const QString& languageID, int fontSize, bool accept) const
+    {
+        DialogAnswers answers;
+        answers.Then<CSettingsDialog>([=](CSettingsDialog& dialog) {
+            auto* languages = dialog.findChild<QComboBox*>("languageList");
+            auto* sizes = dialog.findChild<QComboBox*>("fontSizeList");
+            languages->setCurrentIndex(languages->findData(languageID));
+            sizes->setCurrentIndex(sizes->findData(fontSize));
+            accept ? dialog.accept() : dialog.reject();
+        });
+        ASSERT_TRUE(Execute(command));
+    }
 };
 
-// Every command of the catalog has one action, shared by the menus, the toolbar
-// and the pop-up, and no two actions share a key.
+// One action a command, shared by the menus, the toolbar and the pop-up; one key an action.
 TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
 {
     for (const CommandInfo& info : CommandCatalog())
@@ -65,45 +91,46 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     EXPECT_TRUE(Menu("&View").contains("Refresh  (32789)")) << "the trailing blank stays";
     EXPECT_EQ(Popup().actions().at(5)->text(), "Table ") << "after Select All";
 
-    for (const QAction* action : Popup().actions())
+    for (const QAction* action : Popup().actions() + Toolbar().actions())
         EXPECT_TRUE(action->isSeparator() || Frame().Commands().Action(action->data().toInt()) == action);
     QList<int> buttons;
     for (const QAction* action : Toolbar().actions()) {
         buttons << action->data().toInt();
         // An icon whose format cannot be read (SVG without Qt's plugin) is not null but paints nothing.
-        EXPECT_TRUE(action->isSeparator()
-            || (Frame().Commands().Action(buttons.last()) == action
-                && !action->icon().pixmap(16, 16).isNull()))
-            << buttons.last();
+        EXPECT_TRUE(action->isSeparator() || !action->icon().pixmap(16, 16).isNull()) << buttons.last();
     }
     EXPECT_EQ(buttons, (QList<int> { 57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664 }));
     EXPECT_EQ(Panes(), (QStringList { "Ready", "Ln 1, Col 17", "CAP", "NUM", "SCRL" }))
         << "the caret after the selected title";
 }
 
-TEST_F(MenuTest, PasteFollowsTheClipboardAndInsertCommandsWorkEvenInAnEmptyDocument)
+TEST_F(MenuTest, PasteFollowsTheClipboardWithoutAMenuOpening)
 {
     QGuiApplication::clipboard()->clear();
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
     ASSERT_TRUE(CopyTextToClipboard("Given"));
-    EXPECT_TRUE(Frame().Commands().Action(ID_EDIT_PASTE)->isEnabled()) << "without a menu opening";
-    View().selectAll();
-    View().textCursor().removeSelectedText();
-    for (const InsertCommand& command : InsertCommands())
-        EXPECT_TRUE(Enabled(command.id)) << command.text;
+    EXPECT_TRUE(Frame().Commands().Action(ID_EDIT_PASTE)->isEnabled());
 }
 
-TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
+// The bars, the recent files, the font size and the language, which Settings
+// applies at once but stores only at exit; stored values are taken as they are.
+TEST_F(MenuTest, WhatTheUserChoseStaysAcrossARestart)
 {
     Frame().show();
     EXPECT_FALSE(Enabled(ID_FILE_MRU_FILE1)) << "the grayed placeholder";
     ASSERT_TRUE(Execute(ID_VIEW_TOOLBAR) && Execute(ID_VIEW_STATUS_BAR));
+    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
+    ChooseSettings(ID_SETTINGS_NO_MENU, "fr", 20, false);
+    EXPECT_EQ(Settings(), std::pair(12, QString("en")));
+    const QString before = Text();
+    ChooseSettings(ID_SETTINGS, "de", 24, true);
+    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
+    EXPECT_EQ(Text(), before) << "the text is not touched";
+    EXPECT_FALSE(Stored().contains("Configuration/fontSize"));
 
-    const QString a = WriteFile("a.feature", "Feature: A\r\n");
-    const QString b = WriteFile("b&c.feature", "Feature: B\r\n");
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(a) && Frame().Documents().OpenDocumentFile(b));
-    const QString entryA = QDir::toNativeSeparators(a),
-                  entryB = QDir::toNativeSeparators(b).replace("&", "&&");
+    const QString a = OpenFile("a.feature", "Feature: A\r\n");
+    OpenFile("b&c.feature", "Feature: B\r\n");
+    const QString entryA = Shown("a.feature"), entryB = Shown("b&&c.feature");
     const QStringList file = Menu("&File");
     EXPECT_EQ(file.mid(file.indexOf("P&rint Setup... (57606)") + 2, 3),
         (QStringList { "&1 " + entryB + " (57616)", "&2 " + entryA + " (57617)", "-" }));
@@ -118,35 +145,41 @@ TEST_F(MenuTest, HiddenBarsAndRecentFilesStayAcrossARestart)
     EXPECT_TRUE(Frame().statusBar()->isHidden());
     EXPECT_EQ(RecentEntry(0), "&1 " + entryA);
     EXPECT_EQ(RecentEntry(1), "&2 " + entryB);
+    EXPECT_EQ(Settings(), std::pair(24, QString("de")));
+    EXPECT_TRUE(Text().startsWith("# language: de")) << "a new document is written in the stored language";
+
+    m_app.reset();
+    Stored().setValue("Configuration/fontSize", 13);
+    Stored().setValue("Configuration/languageID", "xx-unknown");
+    SetLanguage(u"fr");
+    StartApp();
+    // Though the dialog offers neither; an unknown code selects no language.
+    EXPECT_EQ(Settings(), std::pair(13, QString("fr")));
+    EXPECT_EQ(m_boxes.texts, QStringList()) << "no message at start-up";
+    Stored().clear();
+    m_app->ExitInstance();
+    EXPECT_EQ(Stored().value("Configuration/fontSize").toInt(), 13);
+    EXPECT_EQ(Stored().value("Configuration/languageID").toString(), "xx-unknown");
 }
 
-// The caret's place as the user sees it, and Shift+F10 for the pop-up at the
-// caret, as the menu key gives it.
-TEST_F(MenuTest, TheStatusBarFollowsTheCaretAndShiftF10OpensThePopUpAtIt)
-{
-    Frame().show();
-    View().LoadText(u"Feature: f\r\n\t| 日本 | x |\r\n");
-    PutCaretOnLine(1);
-    View().moveCursor(QTextCursor::EndOfLine);
-    EXPECT_EQ(Panes().at(1), "Ln 2, Col 21") << "a tab to column 9, wide characters two columns each";
-    const QTextCursor caret = View().textCursor();
-
-    std::vector<QPoint> requests;
-    QObject::connect(
-        &View(), &CQuillmark2View::contextMenuRequested, [&](QPoint at) { requests.push_back(at); });
-    QTest::keyClick(&View(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(Popup().isVisible());
-    Popup().close();
-    EXPECT_EQ(View().textCursor(), caret) << "the caret stays";
-    EXPECT_EQ(requests, std::vector { View().viewport()->mapToGlobal(View().cursorRect().center()) });
-}
-
-TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDialog)
+// Print proposes the document's name in its folder; Find and Replace share one dialog.
+TEST_F(MenuTest, CommandsOpenTheirDialogs)
 {
     DialogAnswers answers;
+    QStringList proposed;
+    const auto print = [&proposed](QPrintDialog& dialog) {
+        proposed << dialog.findChild<QLineEdit*>("filename")->text();
+        dialog.reject();
+    };
     answers.Then<CHelpDialog>([](CHelpDialog& dialog) { dialog.close(); });
     answers.Then<CAboutDlg>([](CAboutDlg& dialog) { dialog.close(); });
-    ASSERT_TRUE(Execute(ID_HELP_EDITOR) && Execute(ID_APP_ABOUT));
+    answers.Then<QPrintDialog>(print);
+    answers.Then<QPrintDialog>(print);
+    ASSERT_TRUE(Execute(ID_HELP_EDITOR) && Execute(ID_APP_ABOUT) && Execute(ID_FILE_PRINT));
+    OpenFile("orders.v2.feature", "Feature: Orders\r\n");
+    ASSERT_TRUE(Execute(ID_FILE_PRINT));
+    EXPECT_EQ(
+        proposed, (QStringList { QDir::current().filePath("Untitled.pdf"), FilePath("orders.v2.pdf") }));
 
     ASSERT_TRUE(Execute(ID_EDIT_FIND) && Execute(ID_EDIT_REPLACE));
     const auto dialogs = Frame().findChildren<FindReplaceDialog*>();
@@ -154,47 +187,62 @@ TEST_F(MenuTest, HelpAndAboutShowTheirDialogsAndFindAndReplaceShareOneModelessDi
     EXPECT_TRUE(dialogs[0]->isVisible() && dialogs[0]->replaceMode());
 }
 
-TEST_F(MenuTest, PrintingToAFileProposesTheDocumentsNameInItsFolder)
+// The pop-up's items follow the core's rules for the caret's line, tested there.
+TEST_F(MenuTest, ShiftF10OpensThePopUpAtTheCaretUpdatedForTheCaretLine)
 {
-    DialogAnswers answers;
-    QStringList proposed;
-    for (int print = 0; print < 2; ++print)
-        answers.Then<QPrintDialog>([&proposed](QPrintDialog& dialog) {
-            proposed << dialog.findChild<QLineEdit*>("filename")->text();
-            dialog.reject();
-        });
-    ASSERT_TRUE(Execute(ID_FILE_PRINT));
-    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile("orders.v2.feature", "Feature: Orders\r\n")));
-    ASSERT_TRUE(Execute(ID_FILE_PRINT));
-    EXPECT_EQ(
-        proposed, (QStringList { QDir::current().filePath("Untitled.pdf"), FilePath("orders.v2.pdf") }));
-}
+    Frame().show();
+    View().LoadText(u"Feature: F\n  Given a step\n\t| 日本 | x |\n#include \"data.csv\"\n");
+    PutCaretOnLine(2);
+    View().moveCursor(QTextCursor::EndOfLine);
+    EXPECT_EQ(Panes().at(1), "Ln 3, Col 21") << "a tab to column 9, wide characters two columns each";
 
-// The pop-up asks the core's rules about the line that holds the caret; the
-// rules themselves are tested in the core.
-TEST_F(MenuTest, RequestFromTheViewOpensThePopupUpdatedForTheCaretLine)
-{
-    View().LoadText(u"Feature: F\n  Given a step\n    | a |\n#include \"data.csv\"\n");
     const int ids[] = { ID_TABLE, ID_STRING, ID_EDIT_INCLUDE_FILE };
-    const std::pair<int, QList<bool>> cases[]
-        = { { 1, { true, false, false } }, { 3, { false, false, true } } };
-    for (const auto& [line, expected] : cases) {
+    for (const auto& [line, expected] :
+        { std::pair { 1, QList { true, false, false } }, std::pair { 3, QList { false, false, true } } }) {
         PutCaretOnLine(line);
+        const QTextCursor caret = View().textCursor();
         for (int i = 0; i < 3; ++i)
             Frame().Commands().Action(ids[i])->setEnabled(!expected[i]);
-        emit View().contextMenuRequested(View().mapToGlobal(QPoint(5, 5)));
+        QTest::keyClick(&View(), Qt::Key_F10, Qt::ShiftModifier);
         EXPECT_TRUE(Popup().isVisible());
+        EXPECT_EQ(Popup().pos(), View().viewport()->mapToGlobal(View().cursorRect().center()));
         QList<bool> enabled;
         for (const int id : ids)
             enabled << Frame().Commands().Action(id)->isEnabled();
         EXPECT_EQ(enabled, expected) << "Table, String, Edit Include File on line " << line;
         Popup().close();
+        EXPECT_EQ(View().textCursor(), caret) << "the caret stays";
     }
     // Edit Include File only tells the user why it cannot run another program.
-    const QString before = View().WholeText();
+    const QString before = Text();
     ASSERT_TRUE(Execute(ID_EDIT_INCLUDE_FILE));
     EXPECT_EQ(m_boxes.texts, QStringList { "Windows Store does not allow execution of other programs" });
-    EXPECT_EQ(View().WholeText(), before);
+    EXPECT_EQ(Text(), before);
+}
+
+// A command added to a menu without a word in the help shows up here.
+TEST(HelpText, NamesEveryItemOfTheMenusItDescribes)
+{
+    QStringList editorItems;
+    for (const InsertCommand& command : InsertCommands())
+        editorItems << QString::fromUtf8(command.text);
+    for (const MenuEntry& entry : ViewPopupLayout().items)
+        if (entry.commandId != 0)
+            editorItems << QString::fromUtf8(FindCommand(entry.commandId)->text);
+    QStringList tableItems;
+    for (const int menu : { GridMenuId::IDR_CELL_MENU, GridMenuId::IDR_ROW_MENU, GridMenuId::IDR_COLUMN_MENU,
+             GridMenuId::IDR_TABLE_MENU })
+        for (const GridMenuItem& entry : GridMenuItems(menu))
+            if (entry.command != 0)
+                tableItems << QString::fromUtf16(entry.text.data(), entry.text.size());
+
+    for (const auto& [which, items] :
+        { std::pair { HelpText::Editor, editorItems }, std::pair { HelpText::Table, tableItems } }) {
+        const QString help = CHelpDialog(which).findChild<QTextEdit*>("helpText")->toPlainText();
+        for (QString item : items)
+            // Named in a sentence, the item has no mnemonic and no trailing or doubled blanks.
+            EXPECT_TRUE(help.contains(item.remove(u'&').simplified())) << item.toStdString();
+    }
 }
 
 } // namespace

@@ -1,11 +1,9 @@
-#include "ShellFixture.h"
 #include "document/RecoveryCopy.h"
 #include "document/RecoveryFile.h"
+#include "support/ShellFixture.h"
 
-#include <QElapsedTimer>
 #include <QLockFile>
 #include <QProcess>
-#include <QTest>
 
 #include <csignal>
 #include <cstdio>
@@ -13,33 +11,26 @@
 namespace {
 
 // The copies in the sandbox's recovery folder.
-QStringList Copies()
+QFileInfoList Copies()
 {
-    QStringList paths;
-    const QDir folder(RecoveryFolder());
-    for (const QString& name : folder.entryList({ "*.recovery" }, QDir::Files))
-        paths << folder.filePath(name);
-    return paths;
+    return QDir(RecoveryFolder()).entryInfoList({ "*.recovery" }, QDir::Files);
 }
 
 std::optional<RecoveryRecord> OnlyCopy()
 {
-    const QStringList copies = Copies();
-    return copies.size() == 1 ? ReadRecoveryFile(copies[0]) : std::nullopt;
-}
-
-bool WaitForCopy(const QString& text)
-{
-    return QTest::qWaitFor(
-        [&] { return OnlyCopy() && OnlyCopy()->wholeText == text; }, RecoveryCopy::delayMilliseconds + 3000);
+    const QFileInfoList copies = Copies();
+    return copies.size() == 1 ? ReadRecoveryFile(copies[0].filePath()) : std::nullopt;
 }
 
 class Recovery : public ShellFixture {
 protected:
+    // Types at the end and waits until the one copy holds the whole text.
     void TypeAndWaitForCopy(const QString& text)
     {
         TypeAtEnd(text);
-        ASSERT_TRUE(WaitForCopy(View().WholeText())) << text.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return OnlyCopy() && OnlyCopy()->wholeText == Text(); },
+            RecoveryCopy::delayMilliseconds + 3000))
+            << text.toStdString();
     }
     // A copy as a killed editor leaves it, with no lock holding it.
     void LeaveCopy(const RecoveryRecord& record) const
@@ -57,14 +48,12 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
     EXPECT_TRUE(Copies().isEmpty()) << "an unmodified document needs no copy";
 
     // Typing that goes on does not put the copy off.
-    QElapsedTimer typing;
-    typing.start();
-    while (typing.elapsed() < RecoveryCopy::delayMilliseconds + 2000 && Copies().isEmpty()) {
+    for (int key = 0; key < (RecoveryCopy::delayMilliseconds + 2000) / 200 && Copies().isEmpty(); ++key) {
         TypeAtEnd("x");
         QTest::qWait(200);
     }
     ASSERT_EQ(Copies().size(), 1) << "written while the user is still typing";
-    ASSERT_TRUE(WaitForCopy(View().WholeText()));
+    TypeAndWaitForCopy("");
     EXPECT_EQ(OnlyCopy()->path, path);
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_TRUE(Copies().isEmpty()) << "saved";
@@ -78,14 +67,13 @@ TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
     ASSERT_TRUE(Frame().close());
     m_app->ExitInstance();
     m_app.reset();
-    EXPECT_TRUE(Copies().isEmpty()) << "closed without saving";
-    EXPECT_TRUE(QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "nor its lock";
+    EXPECT_TRUE(QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        << "closed without saving: neither the copy nor its lock is left";
 }
 
-TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
+TEST_F(Recovery, TheFileKeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
 {
-    QTemporaryDir folder;
-    const QString file = folder.filePath("x.recovery");
+    const QString file = FilePath("x.recovery");
     const RecoveryRecord record { "/odd\npath/\"x\".feature", QDateTime::currentDateTimeUtc(),
         QString::fromUtf16(u"\uFEFFa\0b\r\n\xD800 lone\r\n|\u00E9|", 17) };
     ASSERT_TRUE(WriteRecoveryFile(file, record));
@@ -98,57 +86,41 @@ TEST(RecoveryFile, KeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
 }
 
-class RecoveryOffer : public Recovery, public ::testing::WithParamInterface<std::tuple<bool, bool>> { };
-
-// Its text keeps what a save must write back: a byte-order mark, CR LF,
+// The restored text keeps what a save must write back: a byte-order mark, CR LF,
 // characters beyond Latin.
-TEST_P(RecoveryOffer, ACopyLeftBehindIsOfferedAtStartUp)
+TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
 {
-    const auto [untitled, restore] = GetParam();
-    const QString path = untitled ? QString() : WriteFile("left.feature", "Feature: on disk\r\n");
-    const QString text
-        = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);
-    LeaveCopy({ path, written, text });
-    m_boxes.answers << (restore ? QMessageBox::Yes : QMessageBox::No);
-    StartApp();
-
-    EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
-    const QString file = untitled ? "an untitled document" : QDir::toNativeSeparators(path);
-    const QString when = written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss");
-    EXPECT_TRUE(
-        m_boxes.texts.join('|').contains(QString("A recovery copy of %1, written on %2,").arg(file, when)))
-        << m_boxes.texts.join('|').toStdString();
-    EXPECT_EQ(Doc().IsModified(), restore);
-    if (!restore) {
-        EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
-        EXPECT_EQ(Doc().GetTitle(), "Untitled");
-        return;
-    }
-    EXPECT_EQ(View().WholeText(), text);
-    EXPECT_EQ(Doc().GetPathName(), path);
-    EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
-    m_saveChoice = FilePath("saved.feature");
-    ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadBytes(Doc().GetPathName()), text.toUtf8()) << "saved as the user would have saved it";
-}
-
-INSTANTIATE_TEST_SUITE_P(, RecoveryOffer,
-    ::testing::Values(std::tuple { false, true }, std::tuple { false, false }, std::tuple { true, true }),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param) ? "Untitled" : "")
-            + (std::get<1>(info.param) ? "Restored" : "Declined");
-    });
-
-TEST_F(Recovery, TheCopyOfAnEditorStillRunningIsNotOffered)
-{
-    LeaveCopy({ QString(), QDateTime::currentDateTimeUtc(), "Feature: x" });
+    LeaveCopy({ QString(), written, "Feature: x" });
     QLockFile running(QDir(RecoveryFolder()).filePath("1-1.lock"));
-    running.setStaleLockTime(0);
     ASSERT_TRUE(running.tryLock(0));
     StartApp();
-    EXPECT_TRUE(m_boxes.texts.isEmpty());
-    EXPECT_EQ(Copies().size(), 1);
+    EXPECT_TRUE(m_boxes.texts.isEmpty()) << "its editor still runs";
+    m_app.reset();
+    running.unlock();
+
+    m_boxes.answers << QMessageBox::No;
+    StartApp();
+    EXPECT_EQ(m_boxes.kinds, std::vector { MessageBoxKind::Question });
+    const QString when = written.toLocalTime().toString("yyyy-MM-dd 'at' HH:mm:ss");
+    EXPECT_TRUE(m_boxes.texts.join('|').contains(
+        QString("A recovery copy of an untitled document, written on %1,").arg(when)))
+        << m_boxes.texts.join('|').toStdString();
+    EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
+    EXPECT_FALSE(Doc().IsModified());
+    m_app.reset();
+
+    const QString path = WriteFile("left.feature", "Feature: on disk\r\n");
+    const QString text
+        = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
+    LeaveCopy({ path, written, text });
+    m_boxes.answers << QMessageBox::Yes;
+    StartApp();
+    EXPECT_EQ(Text(), text);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadBytes(path), text.toUtf8()) << "saved over its file as the user would have saved it";
 }
 
 // The other side of the test below: the editor of a child process, typed into,

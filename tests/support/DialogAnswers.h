@@ -2,34 +2,22 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
+#include <QEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
-#include <set>
 
 // While it lives, every modal dialog that shows gets the next queued answer,
 // run once the dialog's own loop is running, so an answer may open a dialog
 // of its own (which takes the answer after it). A dialog with no answer left
-// is rejected; at the end, every dialog must have had an answer and every
-// answer a dialog.
-class DialogAnswers {
+// fails the test and is rejected; at the end, every answer must have had a dialog.
+class DialogAnswers : public QObject {
 public:
-    DialogAnswers()
-    {
-        QObject::connect(&m_watch, &QTimer::timeout, [this] { AnswerShownDialog(); });
-        m_watch.start(0);
-    }
-    ~DialogAnswers()
-    {
-        EXPECT_EQ(m_unexpected, 0) << "dialogs nobody answered";
-        EXPECT_TRUE(m_answers.empty()) << "answers no dialog took";
-    }
-    DialogAnswers(const DialogAnswers&) = delete;
-    DialogAnswers& operator=(const DialogAnswers&) = delete;
+    DialogAnswers() { QApplication::instance()->installEventFilter(this); }
+    ~DialogAnswers() override { EXPECT_TRUE(m_answers.empty()) << "answers no dialog took"; }
 
     template <typename Dialog> void Then(std::function<void(Dialog&)> answer)
     {
@@ -41,28 +29,26 @@ public:
     }
 
 private:
-    void AnswerShownDialog()
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || m_answering.contains(dialog))
-            return;
-        m_answering.insert(dialog);
-        QTimer::singleShot(0, [this, dialog, alive = QPointer<QDialog>(dialog)] {
-            if (alive && m_answers.empty()) {
-                ++m_unexpected;
-                dialog->reject();
-            } else if (alive) {
-                const auto answer = std::move(m_answers.front());
-                m_answers.pop_front();
-                answer(*dialog);
-            }
-            m_answering.erase(dialog);
-        });
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        // Posted with the dialog as context, so that it is dropped if the dialog goes first.
+        if (event->type() == QEvent::Show && dialog != nullptr && dialog->isModal())
+            QTimer::singleShot(0, dialog, [this, dialog] { Answer(*dialog); });
+        return false;
     }
 
-    QTimer m_watch;
+    void Answer(QDialog& dialog)
+    {
+        if (m_answers.empty()) {
+            ADD_FAILURE() << dialog.metaObject()->className() << " showed with no answer left";
+            dialog.reject();
+            return;
+        }
+        const auto answer = std::move(m_answers.front());
+        m_answers.pop_front();
+        answer(dialog);
+    }
+
     std::deque<std::function<void(QDialog&)>> m_answers;
-    // Dialogs whose answer is on its way or running.
-    std::set<QDialog*> m_answering;
-    int m_unexpected = 0;
 };

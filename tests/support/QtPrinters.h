@@ -13,10 +13,5 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 inline void PrintTo(const QStringList& list, std::ostream* out)
 {
-    *out << '{';
-    for (const QString& text : list) {
-        PrintTo(text, out);
-        *out << (&text == &list.back() ? "" : ", ");
-    }
-    *out << '}';
+    *out << (list.isEmpty() ? "{}" : "{\"" + list.join("\", \"").toStdString() + "\"}");
 }

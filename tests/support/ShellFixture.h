@@ -14,13 +14,11 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -71,6 +69,8 @@ protected:
     CMainFrame& Frame() const { return *m_app->GetMainFrame(); }
     CQuillmark2View& View() const { return *Frame().GetActiveView(); }
     CQuillmark2Doc& Doc() const { return *Frame().GetActiveDocument(); }
+    QString Text() const { return View().WholeText(); }
+    QString Status() const { return Frame().statusBar()->currentMessage(); }
 
     bool Enabled(int id) const
     {
@@ -101,15 +101,20 @@ protected:
                 return action;
         return nullptr;
     }
-    QString RecentEntry(int index) const
-    {
-        return RecentAction(index) ? RecentAction(index)->text() : QString();
-    }
+    QString RecentEntry(int index) const { return RecentAction(index) ? RecentAction(index)->text() : ""; }
 
     QString FilePath(const QString& name) const { return m_sandbox.filePath(name); }
+    // A path as the user reads it in a message or a menu.
+    QString Shown(const QString& name) const { return QDir::toNativeSeparators(FilePath(name)); }
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
         EXPECT_TRUE(WriteBytes(FilePath(name), bytes)) << name.toStdString();
+        return FilePath(name);
+    }
+    // Writes the file and opens it in the running window, as File Open would.
+    QString OpenFile(const QString& name, const QByteArray& bytes) const
+    {
+        EXPECT_TRUE(Frame().Documents().OpenDocumentFile(WriteFile(name, bytes))) << name.toStdString();
         return FilePath(name);
     }
 
