@@ -41,9 +41,8 @@ TEST_F(TextControlTest, WholeTextLinesAndPositionsAgree)
         for (int line = 0; line < c.lines.size(); ++line) {
             EXPECT_EQ(control.GetLine(line), c.lines[line]) << "line " << line;
             EXPECT_EQ(control.LineFromChar(control.LineIndex(line)), line);
-            if (line > 0) {
+            if (line > 0)
                 EXPECT_EQ(control.LineIndex(line - 1) + c.lines[line - 1].size(), control.LineIndex(line));
-            }
         }
         EXPECT_EQ(control.LineIndex(c.lines.size()), -1);
         EXPECT_EQ(control.GetLine(c.lines.size()), QString());

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -35,13 +36,10 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(CellMatrixToLines(PadColumns(PadToRectangle(c.matrix))), c.lines);
         EXPECT_EQ(AlignTableLines(c.lines), c.lines);
-        const CellMatrix back = LinesToCellMatrix(c.lines);
-        ASSERT_EQ(back.size(), c.matrix.size());
-        for (std::size_t r = 0; r < back.size(); ++r) {
-            EXPECT_EQ(back[r].size(), c.matrix.front().size());
-            for (std::size_t k = 0; k < c.matrix[r].size(); ++k)
-                EXPECT_EQ(back[r][k], WrittenCellText(c.matrix[r][k]));
-        }
+        CellMatrix written = PadToRectangle(c.matrix);
+        for (CellRow& row : written)
+            std::ranges::transform(row, row.begin(), WrittenCellText);
+        EXPECT_EQ(LinesToCellMatrix(c.lines), written);
     }
 }
 
@@ -83,15 +81,14 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         { "an empty line is an empty cell", u"a\r\n\r\nb\r\n\r\n\r\n", { { u"a" }, { u"" }, { u"b" } },
             CLIP_COLUMN },
         // Comma-separated with CSV quoting.
-        { "ragged rows make a table", u"a\nb,c", { { u"a" }, { u"b", u"c" } }, CLIP_TABLE },
-        { "commas adjacent and at the end", u"a,,b,", { { u"a", u"", u"b" } }, CLIP_ROW },
+        { "ragged rows, commas adjacent and at the end", u"a\nb,,c,", { { u"a" }, { u"b", u"", u"c" } },
+            CLIP_TABLE },
         { "a quoted comma and doubled quotes", u"\"Smith, \"\"J\"\"\",42", { { u"Smith, \"J\"", u"42" } },
             CLIP_ROW },
         { "a quoted line break", u"\"two\nlines\",x\ny,z", { { u"two\nlines", u"x" }, { u"y", u"z" } },
             CLIP_TABLE },
         { "blanks outside quotes go, inside stay", u" \" a \" ,\"\"", { { u" a ", u"" } }, CLIP_ROW },
         { "an unclosed quote is text", u"\"a,b\nc", { { u"\"a", u"b" }, { u"c" } }, CLIP_TABLE },
-        { "a quote inside a cell is text", u"5\" pipe,x", { { u"5\" pipe", u"x" } }, CLIP_ROW },
     };
     for (const auto& c : cases) {
         const ClipboardTable table = ParseClipboardTable(c.text);
