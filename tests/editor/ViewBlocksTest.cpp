@@ -24,18 +24,17 @@ protected:
     std::function<void(QDialog&)> Answer(const char* typed, const char* button) const
     {
         return [=, this](QDialog& dialog) {
+            QApplication::setActiveWindow(&dialog);
+            Type(typed);
             if (const auto* grid = dynamic_cast<CGridDialog*>(&dialog)) {
                 EXPECT_EQ(grid->m_gridFont.family(), view.font().family());
                 EXPECT_EQ(grid->m_gridFont.pixelSize(), qRound(11 * view.logicalDpiY() / 72.0)) << "rounded";
+                QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
             }
             if (const auto* string = dynamic_cast<CStringDialog*>(&dialog)) {
                 EXPECT_EQ(string->m_charFormat.foreground().color(), docString);
                 EXPECT_EQ(string->m_charFormat.font(), view.font());
             }
-            QApplication::setActiveWindow(&dialog);
-            Type(typed);
-            if (dynamic_cast<CGridDialog*>(&dialog) != nullptr)
-                QTest::mouseClick(Button(dialog, "helpButton"), Qt::LeftButton);
             *button ? QTest::mouseClick(Button(dialog, button), Qt::LeftButton) : Key(Qt::Key_Escape);
             EXPECT_FALSE(dialog.isVisible());
         };

@@ -62,6 +62,7 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 // The fragment goes before the first Scenario, Rule or Scenario Outline heading
 // from the caret's line (the first line for Background and Include File) or after
 // the last analysed line; then its placeholder is selected, or the caret put at its start.
+// The line break put before it after a last line without one is the view's Insert test's.
 TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
     const struct {
@@ -91,10 +92,6 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
         EXPECT_EQ(s.selectionStart, c.point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
         EXPECT_EQ(s.selectionEnd, s.selectionStart + (title ? 7 : 0));
     }
-    // After a last line without a line break the fragment starts on a line of its own.
-    const TemplateInsertion after = PrepareInsertCommand(Analysed(u"Feature: on"), Scenario, 0, 11);
-    EXPECT_EQ(std::pair(after.insertionPoint, after.text), std::pair(11, u"\r\n" + Translated(Scenario)));
-    EXPECT_EQ(after.selectionStart, 12 + 10);
     // Only analysed lines count: the fragment goes after the last of them.
     const std::u16string late = Crlf({ u"Given g", u"Given g", u"Scenario: late" });
     EXPECT_EQ(PrepareInsertCommand(Analysed(late, 1), Scenario, 0, 32).insertionPoint, 8);

@@ -85,7 +85,6 @@ TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
         // Quotes inside are text; only the block's own delimiters go.
         { "quotes inside stay", { Q, u"say " + Q + u"hi", Q, u"b", Q }, 0,
             u"say " + Q + u"hi\r\n" + Q + u"\r\nb\r\n" },
-        { "an unclosed run keeps its last line", { u"  " + Q + u"\r", u"  x\r" }, 2, u"x\r\n" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(DocStringLinesToText(c.lines, c.indent), c.text) << c.name;
