@@ -59,11 +59,8 @@ TEST(RtfReader, ReadsBothHelpTextsAsTheDialogShowsThem)
 
 TEST(RtfReader, CharacterFormatsFollowTheSwitchesAndStayInTheirGroups)
 {
-    const struct {
-        QByteArray rtf;
-        QString runs;
-    } cases[] = { { "{\\rtf1 plain \\b bold\\b0  again \\b1 more\\b0}",
-                      "[plain :12][bold:12b][ again :12][more:12b]" },
+    const std::pair<QByteArray, QString> cases[] = { { "{\\rtf1 plain \\b bold\\b0  again \\b1 more\\b0}",
+                                                         "[plain :12][bold:12b][ again :12][more:12b]" },
         // \plain goes back to 12 points, the size of a document that names none.
         { "{\\rtf1\\fs20 a{\\fs40\\i\\ul b}c{\\b d}\\plain e}", "[a:10][b:20iu][c:10][d:10b][e:12]" },
         { "{\\rtf1{\\fonttbl{\\f0\\fswiss\\fcharset0 Calibri;}{\\f1\\fmodern Courier New;}}\\f1 code\\f0  "
@@ -71,11 +68,11 @@ TEST(RtfReader, CharacterFormatsFollowTheSwitchesAndStayInTheirGroups)
             "[code:12 Courier New][ text:12 Calibri]" },
         { "{\\rtf1 " + QByteArray(1000, '{') + "\\b deep" + QByteArray(1000, '}') + " after}",
             "[deep:12b][ after:12]" } };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.rtf.left(80).toStdString());
+    for (const auto& [rtf, runs] : cases) {
+        SCOPED_TRACE(rtf.left(80).toStdString());
         QTextDocument document;
-        EXPECT_TRUE(RtfReader::Read(c.rtf, document));
-        EXPECT_EQ(Runs(document), c.runs);
+        EXPECT_TRUE(RtfReader::Read(rtf, document));
+        EXPECT_EQ(Runs(document), runs);
     }
 }
 

@@ -25,27 +25,26 @@ protected:
 // its closing CR, and a control position counts a break as one character.
 TEST_F(TextControlTest, WholeTextLinesAndPositionsAgree)
 {
-    const struct {
-        QString input;
-        QStringList lines; // the whole text is these, each with its CR, joined by LF
-    } cases[] = { { "Feature: a\r\n\r\n  Given b\r\nlast", { "Feature: a\r", "\r", "  Given b\r", "last" } },
+    // A text loaded, and its lines: each with its CR, the whole text joined by LF.
+    const std::pair<QString, QStringList> cases[] = { { "Feature: a\r\n\r\n  Given b\r\nlast",
+                                                          { "Feature: a\r", "\r", "  Given b\r", "last" } },
         { "a\rb\nc\r\nd\u00a0e\u2028f\t", { "a\r", "b\r", "c\r", "d\u00a0e\u2028f\t" } }, { "", { "" } } };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input.toStdString());
-        control.SetWholeText(c.input);
-        const QString text = c.lines.join(u'\n');
+    for (const auto& [input, lines] : cases) {
+        SCOPED_TRACE(input.toStdString());
+        control.SetWholeText(input);
+        const QString text = lines.join(u'\n');
         EXPECT_EQ(control.GetWholeText(), text);
         EXPECT_EQ(control.GetWholeTextLength(), text.size());
-        EXPECT_EQ(control.GetTextLength(), text.size() - (c.lines.size() - 1));
-        ASSERT_EQ(control.GetLineCount(), c.lines.size());
-        for (int line = 0; line < c.lines.size(); ++line) {
-            EXPECT_EQ(control.GetLine(line), c.lines[line]) << "line " << line;
+        EXPECT_EQ(control.GetTextLength(), text.size() - (lines.size() - 1));
+        ASSERT_EQ(control.GetLineCount(), lines.size());
+        for (int line = 0; line < lines.size(); ++line) {
+            EXPECT_EQ(control.GetLine(line), lines[line]) << "line " << line;
             EXPECT_EQ(control.LineFromChar(control.LineIndex(line)), line);
             if (line > 0)
-                EXPECT_EQ(control.LineIndex(line - 1) + c.lines[line - 1].size(), control.LineIndex(line));
+                EXPECT_EQ(control.LineIndex(line - 1) + lines[line - 1].size(), control.LineIndex(line));
         }
-        EXPECT_EQ(control.LineIndex(c.lines.size()), -1);
-        EXPECT_EQ(control.GetLine(c.lines.size()), QString());
+        EXPECT_EQ(control.LineIndex(lines.size()), -1);
+        EXPECT_EQ(control.GetLine(lines.size()), QString());
     }
 }
 
@@ -98,17 +97,15 @@ TEST_F(TextControlTest, ReplacingARangeRewritesOnlyWhatDiffersInOneEdit)
 // Whatever ends the lines; the control then edits and undoes as after any load.
 TEST(TextControlLoad, PiecesGiveWhatTheWholeTextGives)
 {
-    const struct {
-        const char* name;
-        QString lineBreak;
-    } cases[] = { { "CR LF", "\r\n" }, { "LF", "\n" }, { "lone CR", "\r" }, { "CR CR LF", "\r\r\n" },
-        { "paragraph separator", QString(QChar::ParagraphSeparator) + "\n" } };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::pair<const char*, QString> cases[]
+        = { { "CR LF", "\r\n" }, { "LF", "\n" }, { "lone CR", "\r" }, { "CR CR LF", "\r\r\n" },
+              { "paragraph separator", QString(QChar::ParagraphSeparator) + "\n" } };
+    for (const auto& [name, lineBreak] : cases) {
+        SCOPED_TRACE(name);
         // Long enough for several pieces, whose cuts fall among the line ends.
         QString text;
         for (int line = 0; text.size() < 1'300'000; ++line)
-            text += QStringLiteral("  Given step number %1 of the long file").arg(line) + c.lineBreak;
+            text += QStringLiteral("  Given step number %1 of the long file").arg(line) + lineBreak;
         text += QStringLiteral("last line");
         QPlainTextEdit whole;
         QPlainTextEdit pieces;

@@ -33,17 +33,9 @@ TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
         u"  When a step follows", // 4
         u"  Then a step", // 5
     }));
-    const struct {
-        int line;
-        bool table, string;
-    } cases[] = {
-        { 1, false, true }, // a step before a doc string
-        { 4, true, true }, // a step before a step
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CanEditTable(a, c.line), c.table) << "line " << c.line;
-        EXPECT_EQ(CanEditString(a, c.line), c.string) << "line " << c.line;
-    }
+    // A step before a doc string takes no table; a step before a step takes either block.
+    EXPECT_EQ(std::pair(CanEditTable(a, 1), CanEditString(a, 1)), std::pair(false, true));
+    EXPECT_EQ(std::pair(CanEditTable(a, 4), CanEditString(a, 4)), std::pair(true, true));
 }
 
 } // namespace

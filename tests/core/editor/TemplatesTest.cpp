@@ -3,6 +3,7 @@
 #include "core/editor/Templates.h"
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -65,12 +66,8 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 // The line break put before it after a last line without one is the view's Insert test's.
 TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
-    const struct {
-        const char* name;
-        std::u16string text;
-        InsertTemplate kind;
-        int caretLine, point;
-    } cases[] = {
+    // What is inserted on which line of a text, and the point it goes in at.
+    const std::tuple<const char*, std::u16string, InsertTemplate, int, int> cases[] = {
         { "from the heading at the caret", headings, Scenario, 2, 12 },
         { "in front of a rule", headings, BusinessRule, 3, 32 },
         { "in front of a scenario outline", headings, Scenario, 5, 48 },
@@ -82,14 +79,14 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
             0, 20 },
         { "in an empty text", u"", Scenario, 0, 0 },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const int length = static_cast<int>(TextLineSource(c.text).wholeText().size());
-        const TemplateInsertion s = PrepareInsertCommand(Analysed(c.text), c.kind, c.caretLine, length);
-        EXPECT_EQ(s.insertionPoint, c.point);
-        EXPECT_EQ(s.text, Translated(c.kind));
-        const bool title = TemplateFor(c.kind).selectionAfter == SelectionAfter::Title;
-        EXPECT_EQ(s.selectionStart, c.point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
+    for (const auto& [name, text, kind, caretLine, point] : cases) {
+        SCOPED_TRACE(name);
+        const int length = static_cast<int>(TextLineSource(text).wholeText().size());
+        const TemplateInsertion s = PrepareInsertCommand(Analysed(text), kind, caretLine, length);
+        EXPECT_EQ(s.insertionPoint, point);
+        EXPECT_EQ(s.text, Translated(kind));
+        const bool title = TemplateFor(kind).selectionAfter == SelectionAfter::Title;
+        EXPECT_EQ(s.selectionStart, point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
         EXPECT_EQ(s.selectionEnd, s.selectionStart + (title ? 7 : 0));
     }
     // Only analysed lines count: the fragment goes after the last of them.

@@ -72,22 +72,13 @@ TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
 // every break of the text handed back ends a line, and the opening keeps its type.
 TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
 {
-    const struct {
-        const char* name;
-        LineList lines;
-        int indent;
-        std::u16string text;
-    } cases[] = {
-        // At most the indent is cut, and only blanks and tabs.
-        { "the indent cut on blanks only",
-            { u"    " + Q, u"      x\r", u"  y\r", u"\t\tz", u"wrong\r", u"    " + Q }, 4,
-            u"  x\r\ny\r\nz\r\nwrong\r\n" },
-        // Quotes inside are text; only the block's own delimiters go.
-        { "quotes inside stay", { Q, u"say " + Q + u"hi", Q, u"b", Q }, 0,
-            u"say " + Q + u"hi\r\n" + Q + u"\r\nb\r\n" },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DocStringLinesToText(c.lines, c.indent), c.text) << c.name;
+    // At most the indent is cut, and only blanks and tabs.
+    EXPECT_EQ(
+        DocStringLinesToText({ u"    " + Q, u"      x\r", u"  y\r", u"\t\tz", u"wrong\r", u"    " + Q }, 4),
+        u"  x\r\ny\r\nz\r\nwrong\r\n");
+    // Quotes inside are text; only the block's own delimiters go.
+    EXPECT_EQ(DocStringLinesToText({ Q, u"say " + Q + u"hi", Q, u"b", Q }, 0),
+        u"say " + Q + u"hi\r\n" + Q + u"\r\nb\r\n");
     EXPECT_EQ(TextToDocStringLines(u"a\r\n\r\n  b\n\nc\rd\r\r", Q + u"json"),
         (LineList { Q + u"json", u"a", u"", u"  b", u"", u"c", u"d", u"", Q }));
     EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");

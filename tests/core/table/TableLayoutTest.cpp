@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -19,11 +20,8 @@ namespace {
 // widths counting them as written; the rows read back and AlignTableLines keeps them.
 TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 {
-    const struct {
-        const char* name;
-        CellMatrix matrix; // the first row the longest
-        LineList lines;
-    } cases[] = {
+    // A matrix, its first row the longest, and the lines written of it.
+    const std::tuple<const char*, CellMatrix, LineList> cases[] = {
         { "a row without cells", { {} }, { u"|" } },
         { "an unescaped pipe", { { u"a|b", u"a\\\\|b" }, { u"x", u"y" } },
             { u"| a\\|b  | a\\\\\\|b  |", u"| x     | y       |" } },
@@ -32,14 +30,14 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
             { { u"x\\", u"", u"名" }, { u"\\|", u"e\u0301" } },
             { u"| x\\  |    | 名  |", u"| \\|  | e\u0301  |     |" } },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(CellMatrixToLines(PadColumns(PadToRectangle(c.matrix))), c.lines);
-        EXPECT_EQ(AlignTableLines(c.lines), c.lines);
-        CellMatrix written = PadToRectangle(c.matrix);
+    for (const auto& [name, matrix, lines] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(CellMatrixToLines(PadColumns(PadToRectangle(matrix))), lines);
+        EXPECT_EQ(AlignTableLines(lines), lines);
+        CellMatrix written = PadToRectangle(matrix);
         for (CellRow& row : written)
             std::ranges::transform(row, row.begin(), WrittenCellText);
-        EXPECT_EQ(LinesToCellMatrix(c.lines), written);
+        EXPECT_EQ(LinesToCellMatrix(lines), written);
     }
 }
 
@@ -64,12 +62,7 @@ TEST_F(AlignWholeTextTest, LinesPastTheAnalysedOnesStayAsTheyAre)
 
 TEST(ParseClipboardTable, GivesRowsAndShape)
 {
-    const struct {
-        const char* name;
-        std::u16string text;
-        CellMatrix rows;
-        ClipboardShape shape;
-    } cases[] = {
+    const std::tuple<const char*, std::u16string, CellMatrix, ClipboardShape> cases[] = {
         { "empty", u"", {}, CLIP_EMPTY },
         { "a blank line is one empty cell", u"  ", { { u"" } }, CLIP_CELL },
         // Tab-separated, as spreadsheets copy: only tabs separate, quotes are text.
@@ -90,10 +83,10 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         { "blanks outside quotes go, inside stay", u" \" a \" ,\"\"", { { u" a ", u"" } }, CLIP_ROW },
         { "an unclosed quote is text", u"\"a,b\nc", { { u"\"a", u"b" }, { u"c" } }, CLIP_TABLE },
     };
-    for (const auto& c : cases) {
-        const ClipboardTable table = ParseClipboardTable(c.text);
-        EXPECT_EQ(table.matrix, c.rows) << c.name;
-        EXPECT_EQ(table.shape, c.shape) << c.name;
+    for (const auto& [name, text, rows, shape] : cases) {
+        const ClipboardTable table = ParseClipboardTable(text);
+        EXPECT_EQ(table.matrix, rows) << name;
+        EXPECT_EQ(table.shape, shape) << name;
     }
     // Cells the grid dialog copies paste back unchanged, commas, quotes and empty cells too.
     const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
