@@ -57,14 +57,6 @@ protected:
         m_app = std::make_unique<CQuillmark2App>();
         ASSERT_TRUE(m_app->InitInstance(QStringList { "quillmark2" } + arguments));
     }
-    // Exit, which stores the settings, and start again in the same sandbox.
-    void Restart()
-    {
-        m_app->ExitInstance();
-        m_app.reset();
-        SelectLanguageSetting(u"en");
-        StartApp();
-    }
 
     CMainFrame& Frame() const { return *m_app->GetMainFrame(); }
     CQuillmark2View& View() const { return *Frame().GetActiveView(); }
