@@ -9,12 +9,12 @@
 #include <QUrl>
 
 namespace {
-const char* const roads[] = { "New", "Open", "RecentFile", "Drop", "Close" };
+const std::string roads[] = { "New", "Open", "RecentFile", "Drop", "Close" };
 
 // A road and the answer to the question whether to save.
 class SavePromptTest
     : public ShellFixture,
-      public ::testing::WithParamInterface<std::tuple<const char*, QMessageBox::StandardButton>> {
+      public ::testing::WithParamInterface<std::tuple<std::string, QMessageBox::StandardButton>> {
 protected:
     void SetUp() override
     {
@@ -52,8 +52,7 @@ protected:
 
 TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
 {
-    const std::string road = std::get<0>(GetParam());
-    const QMessageBox::StandardButton answer = std::get<1>(GetParam());
+    const auto& [road, answer] = GetParam();
     const QString typed = Text();
     m_boxes.answers = { answer };
     TakeRoad(road);
@@ -87,8 +86,7 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     TypeAtEnd("\n  Scenario: unsaved work");
     m_boxes.answers = { QMessageBox::Yes };
     Execute(ID_FILE_NEW); // the Save As dialog is cancelled: the document stays
-    EXPECT_TRUE(Text().endsWith("unsaved work"));
-    EXPECT_TRUE(Frame().isWindowModified());
+    EXPECT_TRUE(Text().endsWith("unsaved work") && Frame().isWindowModified());
 
     m_saveChoice = FilePath("named");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
@@ -120,7 +118,6 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
             said << text + (m_app->GetMainFrame() && Frame().isVisible() ? " (over the window)" : "");
             return QMessageBox::Ok;
         });
-        m_app.reset();
         StartApp({ path });
         SetMessageBoxHandler(recorder);
         ASSERT_EQ(said.size(), expected ? 1 : 0);

@@ -1,6 +1,6 @@
 #include "support/ShellFixture.h"
 
-#include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -19,8 +19,7 @@ protected:
     {
         const QString fresh = WriteFile(byRename ? "watched.feature.new" : "watched.feature", bytes);
         if (byRename)
-            ASSERT_EQ(
-                ::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(m_path).constData()), 0);
+            std::filesystem::rename(fresh.toStdString(), m_path.toStdString());
     }
     // Lets the watcher see whatever it would see of a change, then some.
     static void Settle() { QTest::qWait(600); }
@@ -78,10 +77,9 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
     ASSERT_TRUE(QTest::qWaitFor([this] { return Doc().IsModified(); }, 5000));
     EXPECT_EQ(
         Status(), QString("%1 has been deleted by another program; Save writes it again.").arg(m_shown));
-    m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
-    EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(m_boxes.texts.size(), boxes + 1);
+    m_boxes.answers << QMessageBox::Yes;
     EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(m_boxes.texts.size(), boxes + 1);
     EXPECT_EQ(ReadBytes(m_path), Text().toUtf8()) << "Yes writes the file again";
 }
 

@@ -125,10 +125,6 @@ TEST_F(MenuTest, WhatTheUserChoseStaysAcrossARestart)
 
     const QString a = OpenFile("a.feature", "Feature: A\r\n");
     OpenFile("b&c.feature", "Feature: B\r\n");
-    const QString entryA = Shown("a.feature"), entryB = Shown("b&&c.feature");
-    const QStringList file = Menu("&File");
-    EXPECT_EQ(file.mid(file.indexOf("P&rint Setup... (57606)") + 2, 3),
-        (QStringList { "&1 " + entryB + " (57616)", "&2 " + entryA + " (57617)", "-" }));
     // Choosing an entry reorders the list while that entry is still firing.
     QCoreApplication::processEvents();
     RecentAction(1)->trigger();
@@ -136,12 +132,13 @@ TEST_F(MenuTest, WhatTheUserChoseStaysAcrossARestart)
     EXPECT_EQ(Doc().GetPathName(), a);
 
     m_app->ExitInstance();
-    m_app.reset();
     SelectLanguageSetting(u"en"); // the language is program-wide
     StartApp();
     EXPECT_TRUE(Toolbar().isHidden() && Frame().statusBar()->isHidden());
-    EXPECT_EQ(RecentEntry(0), "&1 " + entryA);
-    EXPECT_EQ(RecentEntry(1), "&2 " + entryB);
+    const QStringList file = Menu("&File");
+    EXPECT_EQ(file.mid(file.indexOf("P&rint Setup... (57606)") + 2, 3),
+        (QStringList {
+            "&1 " + Shown("a.feature") + " (57616)", "&2 " + Shown("b&&c.feature") + " (57617)", "-" }));
     EXPECT_EQ(Settings(), std::pair(24, QString("de")));
     EXPECT_TRUE(Text().startsWith("# language: de")) << "a new document is written in the stored language";
 

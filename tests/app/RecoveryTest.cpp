@@ -96,7 +96,6 @@ TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
     ASSERT_TRUE(running.tryLock(0));
     StartApp();
     EXPECT_TRUE(m_boxes.texts.isEmpty()) << "its editor still runs";
-    m_app.reset();
     running.unlock();
 
     m_boxes.answers << QMessageBox::No;
@@ -108,7 +107,6 @@ TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
         << m_boxes.texts.join('|').toStdString();
     EXPECT_TRUE(Copies().isEmpty()) << "a declined copy is deleted";
     EXPECT_FALSE(Doc().IsModified());
-    m_app.reset();
 
     const QString path = WriteFile("left.feature", "Feature: on disk\r\n");
     const QString text

@@ -38,15 +38,15 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_sandbox.filePath("settings"));
         m_previousDataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_sandbox.filePath("data")));
-        m_previousOpen = SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
-        m_previousSave = SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
+        SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
+        SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
     }
 
     void TearDown() override
     {
         m_app.reset();
-        SetOpenFileDialogHandler(m_previousOpen);
-        SetSaveFileDialogHandler(m_previousSave);
+        SetOpenFileDialogHandler({});
+        SetSaveFileDialogHandler({});
         qputenv("XDG_DATA_HOME", m_previousDataHome);
         // The current language is program-wide; the next start begins from the default.
         SelectLanguageSetting(u"en");
@@ -54,6 +54,7 @@ protected:
 
     void StartApp(const QStringList& arguments = {})
     {
+        m_app.reset();
         m_app = std::make_unique<CQuillmark2App>();
         ASSERT_TRUE(m_app->InitInstance(QStringList { "quillmark2" } + arguments));
     }
@@ -127,7 +128,5 @@ protected:
     QString m_saveChoice;
 
 private:
-    FileDialogHandler m_previousOpen;
-    FileDialogHandler m_previousSave;
     QByteArray m_previousDataHome;
 };
