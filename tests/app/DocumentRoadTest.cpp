@@ -97,8 +97,7 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     EXPECT_EQ(Frame().windowTitle(), "shop[*][*].feature[*] - Quillmark");
 }
 
-// Start-up opens the file named on the command line once the window is up. As
-// in other editors, a named file that does not exist yet is created by Save.
+// Start-up opens the named file once the window is up; one that does not exist yet is created by Save.
 TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
 {
     ASSERT_TRUE(QDir(m_sandbox.path()).mkdir("folder"));
@@ -138,8 +137,7 @@ TEST_F(DocumentRoadTest, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurr
     const QString gone = OpenFile("gone.feature", "Feature: Gone\r\n");
     OpenFile("a.feature", "Feature: A\r\n");
     ASSERT_TRUE(QFile::remove(gone));
-    TypeAtEnd("\n  Scenario: kept");
-    const QString typed = Text();
+    const QString typed = TypeAtEnd("\n  Scenario: kept");
     m_boxes.answers = { QMessageBox::No };
     EXPECT_FALSE(Frame().Documents().OpenRecentFile(1));
     EXPECT_EQ(m_boxes.texts.size(), 2) << "the question, then the reason the file cannot be opened";
@@ -147,8 +145,7 @@ TEST_F(DocumentRoadTest, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurr
     EXPECT_EQ(RecentEntry(1), QString()) << "an entry that would only fail again goes";
 }
 
-// In the whole window, whose toolbar follows every move of the caret, after
-// Ctrl+Home as after Ctrl+A.
+// In the whole window, whose toolbar follows every move of the caret; after Ctrl+Home as after Ctrl+A.
 TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
 {
     const QString path

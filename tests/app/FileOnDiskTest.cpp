@@ -48,8 +48,7 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
         { original, false, QMessageBox::No } };
     for (const auto& change : changes) {
         SCOPED_TRACE(testing::Message() << "change " << &change - changes + 1);
-        TypeAtEnd("  Scenario: mine\r\n");
-        const QString mine = Text();
+        const QString mine = TypeAtEnd("  Scenario: mine\r\n");
         Frame().statusBar()->clearMessage();
         m_boxes.texts.clear();
         m_boxes.answers << change.answer;
@@ -83,12 +82,10 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
     EXPECT_EQ(ReadBytes(m_path), Text().toUtf8()) << "Yes writes the file again";
 }
 
-// The save compares the file again, for the replacements the watcher misses:
-// here the save comes before any notice can.
+// The save compares the file again, for the changes the watcher misses or has yet to tell, as here.
 TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
 {
-    TypeAtEnd("  Scenario: mine\r\n");
-    const QString mine = Text();
+    const QString mine = TypeAtEnd("  Scenario: mine\r\n");
     Rewrite(QByteArray(theirs).append("# longer\r\n"));
     m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
     EXPECT_FALSE(Execute(ID_FILE_SAVE) && !Doc().IsModified());

@@ -1,5 +1,4 @@
-// The menus, keys, toolbar, status bar and pop-up menu, the settings they set, and the
-// help naming their items.
+// The menus, keys, toolbar, status bar and pop-up menu, the settings they set, the help naming them.
 #include "app/MenuLayout.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDialog.h"

@@ -10,7 +10,6 @@
 
 namespace {
 
-// The copies in the sandbox's recovery folder.
 QFileInfoList Copies()
 {
     return QDir(RecoveryFolder()).entryInfoList({ "*.recovery" }, QDir::Files);
@@ -86,8 +85,7 @@ TEST_F(Recovery, TheFileKeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
 }
 
-// The restored text keeps what a save must write back: a byte-order mark, CR LF,
-// characters beyond Latin.
+// The restored text keeps what a save must write back: a byte-order mark, CR LF, letters beyond Latin.
 TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
 {
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);

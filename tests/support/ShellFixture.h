@@ -27,9 +27,8 @@
 
 using namespace CommandId;
 
-// A running application in a sandbox: settings, files and the application's
-// data (recovery copies among it) in one temporary folder, message boxes and
-// file dialogs answered by the test.
+// A running application in a sandbox: settings, files and application data (recovery
+// copies among it) in one temporary folder; message boxes and file dialogs answered by the test.
 class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -86,7 +85,6 @@ protected:
                 return bar->menu() ? bar->menu()->actions() : QList<QAction*> { bar };
         return {};
     }
-    // Entry `index` of the recent-file list in the File menu, or null.
     QAction* RecentAction(int index) const
     {
         for (QAction* action : MenuActions("&File"))
@@ -111,10 +109,12 @@ protected:
         return FilePath(name);
     }
 
-    void TypeAtEnd(const QString& text) const
+    // Types at the end of the text, giving the whole text after.
+    QString TypeAtEnd(const QString& text) const
     {
         View().moveCursor(QTextCursor::End);
         View().textCursor().insertText(text);
+        return Text();
     }
     void PutCaretOnLine(int line) const
     {
