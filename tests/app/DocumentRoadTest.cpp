@@ -9,7 +9,6 @@
 #include <QUrl>
 
 namespace {
-const std::string roads[] = { "New", "Open", "RecentFile", "Drop", "Close" };
 
 // A road and the answer to the question whether to save.
 class SavePromptTest
@@ -70,12 +69,11 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest,
-    ::testing::Combine(::testing::ValuesIn(roads),
+    ::testing::Combine(::testing::Values<std::string>("New", "Open", "RecentFile", "Drop", "Close"),
         ::testing::Values(QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel)),
     [](const auto& info) {
         return std::get<0>(info.param)
-            + std::string(
-                QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(std::get<1>(info.param)));
+            + QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(std::get<1>(info.param));
     });
 
 class DocumentRoadTest : public ShellFixture { };

@@ -40,27 +40,24 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
     EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
     EXPECT_EQ(Status(), reloaded);
 
-    const struct {
-        const char* bytes;
-        bool byRename;
-        QMessageBox::StandardButton answer; // Yes is Reload
-    } changes[] = { { original, false, QMessageBox::Yes }, { theirs, true, QMessageBox::No },
-        { original, false, QMessageBox::No } };
-    for (const auto& change : changes) {
-        SCOPED_TRACE(testing::Message() << "change " << &change - changes + 1);
+    const std::tuple<const char*, bool, QMessageBox::StandardButton> changes[] // Yes is Reload
+        = { { original, false, QMessageBox::Yes }, { theirs, true, QMessageBox::No },
+              { original, false, QMessageBox::No } };
+    for (const auto& [bytes, byRename, answer] : changes) {
+        SCOPED_TRACE(testing::Message() << (byRename ? "renamed over, " : "written in place, ") << answer);
         const QString mine = TypeAtEnd("  Scenario: mine\r\n");
         Frame().statusBar()->clearMessage();
         m_boxes.texts.clear();
-        m_boxes.answers << change.answer;
-        Rewrite(change.bytes, change.byRename);
+        m_boxes.answers << answer;
+        Rewrite(bytes, byRename);
         ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty(); }, 5000));
         Settle();
         EXPECT_EQ(m_boxes.texts,
             QStringList { QString("The file %1 has been changed by another program. Reload it and lose your "
                                   "changes?")
                               .arg(m_shown) });
-        const bool reload = change.answer == QMessageBox::Yes;
-        EXPECT_EQ(Text(), reload ? change.bytes : mine);
+        const bool reload = answer == QMessageBox::Yes;
+        EXPECT_EQ(Text(), reload ? bytes : mine);
         EXPECT_EQ(Doc().IsModified(), !reload);
         EXPECT_EQ(Status(), reload ? reloaded : "");
     }
