@@ -10,10 +10,7 @@
 
 namespace {
 
-// A road and the answer to the question whether to save.
-class SavePromptTest
-    : public ShellFixture,
-      public ::testing::WithParamInterface<std::tuple<std::string, QMessageBox::StandardButton>> {
+class EditedDocument : public ShellFixture {
 protected:
     void SetUp() override
     {
@@ -21,9 +18,18 @@ protected:
         m_openChoice = WriteFile("other.feature", "Feature: Other\r\n");
         StartApp({ m_openChoice });
         OpenFile("edited.feature", "Feature: Edited\r\n"); // the other file is second of the recent
-        TypeAtEnd("  Scenario: typed");
+        m_typed = TypeAtEnd("  Scenario: typed");
     }
 
+    const QString m_edited = FilePath("edited.feature");
+    QString m_typed;
+};
+
+// A road and the answer to the question whether to save.
+class SavePromptTest
+    : public EditedDocument,
+      public ::testing::WithParamInterface<std::tuple<std::string, QMessageBox::StandardButton>> {
+protected:
     void TakeRoad(const std::string& road)
     {
         if (road == "New" || road == "Open") {
@@ -45,19 +51,16 @@ protected:
             Frame().close();
         }
     }
-
-    const QString m_edited = FilePath("edited.feature");
 };
 
 TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
 {
     const auto& [road, answer] = GetParam();
-    const QString typed = Text();
     m_boxes.answers = { answer };
     TakeRoad(road);
 
     EXPECT_EQ(m_boxes.texts, QStringList { "Save changes to edited.feature?" }) << "asked once";
-    EXPECT_EQ(ReadBytes(m_edited), answer == QMessageBox::Yes ? typed.toUtf8() : "Feature: Edited\r\n")
+    EXPECT_EQ(ReadBytes(m_edited), answer == QMessageBox::Yes ? m_typed.toUtf8() : "Feature: Edited\r\n")
         << "only Yes saves the changes";
     const bool stays = answer == QMessageBox::Cancel;
     EXPECT_EQ(Frame().isVisible(), stays || road != "Close");
@@ -65,7 +68,7 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
         << "Cancel keeps the document with its changes";
     EXPECT_EQ(Doc().GetPathName(), stays || road == "Close" ? m_edited : road == "New" ? "" : m_openChoice);
     if (stays)
-        EXPECT_EQ(Text(), typed);
+        EXPECT_EQ(Text(), m_typed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest,
@@ -129,17 +132,13 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
     EXPECT_EQ(RecentEntry(0), "&1 " + Shown("new.feature"));
 }
 
-TEST_F(DocumentRoadTest, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
+TEST_F(EditedDocument, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
 {
-    StartApp();
-    const QString gone = OpenFile("gone.feature", "Feature: Gone\r\n");
-    OpenFile("a.feature", "Feature: A\r\n");
-    ASSERT_TRUE(QFile::remove(gone));
-    const QString typed = TypeAtEnd("\n  Scenario: kept");
+    ASSERT_TRUE(QFile::remove(m_openChoice));
     m_boxes.answers = { QMessageBox::No };
     EXPECT_FALSE(Frame().Documents().OpenRecentFile(1));
     EXPECT_EQ(m_boxes.texts.size(), 2) << "the question, then the reason the file cannot be opened";
-    EXPECT_EQ(Text(), typed);
+    EXPECT_EQ(Text(), m_typed);
     EXPECT_EQ(RecentEntry(1), QString()) << "an entry that would only fail again goes";
 }
 

@@ -31,7 +31,7 @@ protected:
 // noticed too, be it a rename over the file as git does it, or its deletion.
 TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
 {
-    const QString reloaded = QString("%1 was changed by another program and has been reloaded.").arg(m_shown);
+    const QString reloaded = m_shown + " was changed by another program and has been reloaded.";
     PutCaretOnLine(2);
     Rewrite(theirs);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Text() == theirs; }, 5000));
@@ -53,9 +53,8 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
         ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty(); }, 5000));
         Settle();
         EXPECT_EQ(m_boxes.texts,
-            QStringList { QString("The file %1 has been changed by another program. Reload it and lose your "
-                                  "changes?")
-                              .arg(m_shown) });
+            QStringList { "The file " + m_shown
+                + " has been changed by another program. Reload it and lose your changes?" });
         const bool reload = answer == QMessageBox::Yes;
         EXPECT_EQ(Text(), reload ? bytes : mine);
         EXPECT_EQ(Doc().IsModified(), !reload);
@@ -71,8 +70,7 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
     // Deleted, the document is modified, so that closing asks.
     ASSERT_TRUE(QFile::remove(m_path));
     ASSERT_TRUE(QTest::qWaitFor([this] { return Doc().IsModified(); }, 5000));
-    EXPECT_EQ(
-        Status(), QString("%1 has been deleted by another program; Save writes it again.").arg(m_shown));
+    EXPECT_EQ(Status(), m_shown + " has been deleted by another program; Save writes it again.");
     m_boxes.answers << QMessageBox::Yes;
     EXPECT_TRUE(Frame().close());
     EXPECT_EQ(m_boxes.texts.size(), boxes + 1);
@@ -87,10 +85,8 @@ TEST_F(FileOnDisk, ASaveOverAFileChangedSinceItWasReadAsksFirst)
     m_boxes.answers << QMessageBox::Cancel << QMessageBox::Yes;
     EXPECT_FALSE(Execute(ID_FILE_SAVE) && !Doc().IsModified());
     EXPECT_EQ(m_boxes.texts,
-        QStringList {
-            QString("The file %1 has been changed by another program since Quillmark read it. Save over "
-                    "it and lose the other program's changes?")
-                .arg(m_shown) });
+        QStringList { "The file " + m_shown + " has been changed by another program since Quillmark read it. "
+            + "Save over it and lose the other program's changes?" });
     EXPECT_TRUE(ReadBytes(m_path).startsWith(theirs)) << "Cancel keeps the other program's file";
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_EQ(ReadBytes(m_path), mine.toUtf8());
