@@ -9,12 +9,8 @@
 #include <QUrl>
 
 namespace {
-const char* const roads[] = { "New", "Open", "RecentFile", "Drop", "Close" };
 
-// A road and the answer to the question whether to save.
-class SavePromptTest
-    : public ShellFixture,
-      public ::testing::WithParamInterface<std::tuple<const char*, QMessageBox::StandardButton>> {
+class EditedDocument : public ShellFixture {
 protected:
     void SetUp() override
     {
@@ -22,9 +18,18 @@ protected:
         m_openChoice = WriteFile("other.feature", "Feature: Other\r\n");
         StartApp({ m_openChoice });
         OpenFile("edited.feature", "Feature: Edited\r\n"); // the other file is second of the recent
-        TypeAtEnd("  Scenario: typed");
+        m_typed = TypeAtEnd("  Scenario: typed");
     }
 
+    const QString m_edited = FilePath("edited.feature");
+    QString m_typed;
+};
+
+// A road and the answer to the question whether to save.
+class SavePromptTest
+    : public EditedDocument,
+      public ::testing::WithParamInterface<std::tuple<std::string, QMessageBox::StandardButton>> {
+protected:
     void TakeRoad(const std::string& road)
     {
         if (road == "New" || road == "Open") {
@@ -46,20 +51,16 @@ protected:
             Frame().close();
         }
     }
-
-    const QString m_edited = FilePath("edited.feature");
 };
 
 TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
 {
-    const std::string road = std::get<0>(GetParam());
-    const QMessageBox::StandardButton answer = std::get<1>(GetParam());
-    const QString typed = Text();
+    const auto& [road, answer] = GetParam();
     m_boxes.answers = { answer };
     TakeRoad(road);
 
     EXPECT_EQ(m_boxes.texts, QStringList { "Save changes to edited.feature?" }) << "asked once";
-    EXPECT_EQ(ReadBytes(m_edited), answer == QMessageBox::Yes ? typed.toUtf8() : "Feature: Edited\r\n")
+    EXPECT_EQ(ReadBytes(m_edited), answer == QMessageBox::Yes ? m_typed.toUtf8() : "Feature: Edited\r\n")
         << "only Yes saves the changes";
     const bool stays = answer == QMessageBox::Cancel;
     EXPECT_EQ(Frame().isVisible(), stays || road != "Close");
@@ -67,16 +68,15 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
         << "Cancel keeps the document with its changes";
     EXPECT_EQ(Doc().GetPathName(), stays || road == "Close" ? m_edited : road == "New" ? "" : m_openChoice);
     if (stays)
-        EXPECT_EQ(Text(), typed);
+        EXPECT_EQ(Text(), m_typed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest,
-    ::testing::Combine(::testing::ValuesIn(roads),
+    ::testing::Combine(::testing::Values<std::string>("New", "Open", "RecentFile", "Drop", "Close"),
         ::testing::Values(QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel)),
     [](const auto& info) {
         return std::get<0>(info.param)
-            + std::string(
-                QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(std::get<1>(info.param)));
+            + QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(std::get<1>(info.param));
     });
 
 class DocumentRoadTest : public ShellFixture { };
@@ -87,8 +87,7 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     TypeAtEnd("\n  Scenario: unsaved work");
     m_boxes.answers = { QMessageBox::Yes };
     Execute(ID_FILE_NEW); // the Save As dialog is cancelled: the document stays
-    EXPECT_TRUE(Text().endsWith("unsaved work"));
-    EXPECT_TRUE(Frame().isWindowModified());
+    EXPECT_TRUE(Text().endsWith("unsaved work") && Frame().isWindowModified());
 
     m_saveChoice = FilePath("named");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
@@ -99,8 +98,7 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     EXPECT_EQ(Frame().windowTitle(), "shop[*][*].feature[*] - Quillmark");
 }
 
-// Start-up opens the file named on the command line once the window is up. As
-// in other editors, a named file that does not exist yet is created by Save.
+// Start-up opens the named file once the window is up; one that does not exist yet is created by Save.
 TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
 {
     ASSERT_TRUE(QDir(m_sandbox.path()).mkdir("folder"));
@@ -120,7 +118,6 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
             said << text + (m_app->GetMainFrame() && Frame().isVisible() ? " (over the window)" : "");
             return QMessageBox::Ok;
         });
-        m_app.reset();
         StartApp({ path });
         SetMessageBoxHandler(recorder);
         ASSERT_EQ(said.size(), expected ? 1 : 0);
@@ -135,23 +132,17 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
     EXPECT_EQ(RecentEntry(0), "&1 " + Shown("new.feature"));
 }
 
-TEST_F(DocumentRoadTest, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
+TEST_F(EditedDocument, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
 {
-    StartApp();
-    const QString gone = OpenFile("gone.feature", "Feature: Gone\r\n");
-    OpenFile("a.feature", "Feature: A\r\n");
-    ASSERT_TRUE(QFile::remove(gone));
-    TypeAtEnd("\n  Scenario: kept");
-    const QString typed = Text();
+    ASSERT_TRUE(QFile::remove(m_openChoice));
     m_boxes.answers = { QMessageBox::No };
     EXPECT_FALSE(Frame().Documents().OpenRecentFile(1));
     EXPECT_EQ(m_boxes.texts.size(), 2) << "the question, then the reason the file cannot be opened";
-    EXPECT_EQ(Text(), typed);
+    EXPECT_EQ(Text(), m_typed);
     EXPECT_EQ(RecentEntry(1), QString()) << "an entry that would only fail again goes";
 }
 
-// In the whole window, whose toolbar follows every move of the caret, after
-// Ctrl+Home as after Ctrl+A.
+// In the whole window, whose toolbar follows every move of the caret; after Ctrl+Home as after Ctrl+A.
 TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
 {
     const QString path

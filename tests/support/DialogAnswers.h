@@ -10,10 +10,9 @@
 #include <deque>
 #include <functional>
 
-// While it lives, every modal dialog that shows gets the next queued answer,
-// run once the dialog's own loop is running, so an answer may open a dialog
-// of its own (which takes the answer after it). A dialog with no answer left
-// fails the test and is rejected; at the end, every answer must have had a dialog.
+// While it lives, every modal dialog that shows gets the next queued answer once its own loop
+// runs, so an answer may open a dialog of its own (taking the answer after it). A dialog with no
+// answer left fails the test and is rejected; at the end, every answer must have had a dialog.
 class DialogAnswers : public QObject {
 public:
     DialogAnswers() { QApplication::instance()->installEventFilter(this); }

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// GUI tests need one QApplication for the whole run; they use the offscreen
-// platform, which CTest sets, so no display is needed.
+// One QApplication for the whole run, on the offscreen platform unless told otherwise: no display.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

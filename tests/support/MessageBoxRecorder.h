@@ -6,9 +6,8 @@
 
 #include <utility>
 
-// While it lives, every message box is recorded and answered, none shown:
-// questions get the answers queued in `answers`, then Cancel (for a
-// question of two answers, Yes is the first, anything else the second).
+// While it lives, every message box is recorded and answered, none shown: questions get the answers
+// queued in `answers`, then Cancel (of two answers, Yes is the first, anything else the second).
 struct MessageBoxRecorder {
     MessageBoxRecorder()
         : previous(SetMessageBoxHandler([this](MessageBoxKind kind, const QString& text) {

@@ -27,9 +27,8 @@
 
 using namespace CommandId;
 
-// A running application in a sandbox: settings, files and the application's
-// data (recovery copies among it) in one temporary folder, message boxes and
-// file dialogs answered by the test.
+// A running application in a sandbox: settings, files and application data (recovery
+// copies among it) in one temporary folder; message boxes and file dialogs answered by the test.
 class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -38,15 +37,15 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_sandbox.filePath("settings"));
         m_previousDataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_sandbox.filePath("data")));
-        m_previousOpen = SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
-        m_previousSave = SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
+        SetOpenFileDialogHandler([this](const QString&) { return m_openChoice; });
+        SetSaveFileDialogHandler([this](const QString&) { return m_saveChoice; });
     }
 
     void TearDown() override
     {
         m_app.reset();
-        SetOpenFileDialogHandler(m_previousOpen);
-        SetSaveFileDialogHandler(m_previousSave);
+        SetOpenFileDialogHandler({});
+        SetSaveFileDialogHandler({});
         qputenv("XDG_DATA_HOME", m_previousDataHome);
         // The current language is program-wide; the next start begins from the default.
         SelectLanguageSetting(u"en");
@@ -54,16 +53,9 @@ protected:
 
     void StartApp(const QStringList& arguments = {})
     {
+        m_app.reset();
         m_app = std::make_unique<CQuillmark2App>();
         ASSERT_TRUE(m_app->InitInstance(QStringList { "quillmark2" } + arguments));
-    }
-    // Exit, which stores the settings, and start again in the same sandbox.
-    void Restart()
-    {
-        m_app->ExitInstance();
-        m_app.reset();
-        SelectLanguageSetting(u"en");
-        StartApp();
     }
 
     CMainFrame& Frame() const { return *m_app->GetMainFrame(); }
@@ -93,7 +85,6 @@ protected:
                 return bar->menu() ? bar->menu()->actions() : QList<QAction*> { bar };
         return {};
     }
-    // Entry `index` of the recent-file list in the File menu, or null.
     QAction* RecentAction(int index) const
     {
         for (QAction* action : MenuActions("&File"))
@@ -118,10 +109,12 @@ protected:
         return FilePath(name);
     }
 
-    void TypeAtEnd(const QString& text) const
+    // Types at the end of the text, giving the whole text after.
+    QString TypeAtEnd(const QString& text) const
     {
         View().moveCursor(QTextCursor::End);
         View().textCursor().insertText(text);
+        return Text();
     }
     void PutCaretOnLine(int line) const
     {
@@ -135,7 +128,5 @@ protected:
     QString m_saveChoice;
 
 private:
-    FileDialogHandler m_previousOpen;
-    FileDialogHandler m_previousSave;
     QByteArray m_previousDataHome;
 };
