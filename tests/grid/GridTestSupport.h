@@ -34,16 +34,30 @@ inline void Type(const QString& text)
         QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
 }
 
+// Shows the window and waits until it is the active one, as the user's click would make it.
+inline void ShowActive(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    (void)QTest::qWaitForWindowActive(&window);
+}
+
+// A font every machine of the project has, at the size the grid tests measure in.
+inline QFont GridTestFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    return font;
+}
+
 // The table editor's grid (10 x 5, one fixed row and column) shown and
-// focused, its data cells holding "r<row>c<col>", in a font every machine
-// of the project has; a focus cell given is the one cell selected.
+// focused, its data cells holding "r<row>c<col>", in the tests' font; a
+// focus cell given is the one cell selected.
 struct ShownGrid {
     explicit ShownGrid(CCellID focus = {}, int rows = 10, int cols = 5)
         : grid(rows, cols, 1, 1)
     {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(13);
-        grid.SetGridFont(font);
+        grid.SetGridFont(GridTestFont());
         // Setting a text marks its cell modified; the tests look for what
         // marks it again.
         for (int row = 1; row < rows; ++row)
@@ -52,9 +66,7 @@ struct ShownGrid {
                 grid.SetItemState(row, col, 0);
             }
         grid.resize(640, 400);
-        grid.show();
-        QApplication::setActiveWindow(&grid);
-        (void)QTest::qWaitForWindowActive(&grid);
+        ShowActive(grid);
         grid.setFocus();
         if (focus.IsValid())
             FocusOn(focus.row, focus.col);

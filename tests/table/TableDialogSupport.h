@@ -42,18 +42,13 @@ inline QPushButton* Button(const QWidget& dialog, const char* name)
     return dialog.findChild<QPushButton*>(QString::fromUtf8(name));
 }
 
-// The table dialog shown and active, loaded with `lines`, in a font every
-// machine of the project has.
+// The table dialog shown and active, loaded with `lines`, in the grid tests' font.
 struct ShownGridDialog {
     explicit ShownGridDialog(const LineList& lines)
     {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(13);
-        dialog.m_gridFont = font;
+        dialog.m_gridFont = GridTestFont();
         dialog.SetTableLines(lines);
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        (void)QTest::qWaitForWindowActive(&dialog);
+        ShowActive(dialog);
         grid = dialog.findChild<CGridCtrl*>();
     }
 
@@ -109,9 +104,7 @@ struct ShownStringDialog {
         font.setPixelSize(15);
         dialog.m_charFormat.setFont(font);
         dialog.m_text = text;
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        (void)QTest::qWaitForWindowActive(&dialog);
+        ShowActive(dialog);
         box = dialog.findChild<MyEditCtrl*>();
     }
 
