@@ -64,19 +64,18 @@ Widths Measure(const CellMatrix& matrix)
     return widths;
 }
 
-// Appends each cell of the row as "|", `around` blanks, the written text and
-// as many blanks as make it as wide as its column plus one plus `around`
-// (at least one, so that a cell ending in a backslash never escapes the next
-// "|"); then the closing "|". `cellWidths` holds the row's written widths.
-void AppendRow(std::u16string& line, const CellRow& row, const int* cellWidths,
-    const std::vector<int>& columns, int around)
+// Appends each cell of the row as "|", the written text and as many blanks
+// as make it as wide as its column plus one (at least one, so that a cell
+// ending in a backslash never escapes the next "|"); then the closing "|".
+// `cellWidths` holds the row's written widths, `columns` the widest of each
+// column measured over the same rows.
+void AppendRow(
+    std::u16string& line, const CellRow& row, const int* cellWidths, const std::vector<int>& columns)
 {
     for (std::size_t k = 0; k < row.size(); ++k) {
-        const int width = k < columns.size() ? std::max(columns[k], cellWidths[k]) : cellWidths[k];
         line += u'|';
-        line.append(static_cast<std::size_t>(around), u' ');
         AppendWrittenCellText(line, row[k]);
-        line.append(static_cast<std::size_t>(width - cellWidths[k] + 1 + around), u' ');
+        line.append(static_cast<std::size_t>(columns[k] - cellWidths[k] + 1), u' ');
     }
     line += u'|';
 }
@@ -132,7 +131,7 @@ LineList CellMatrixToLines(const CellMatrix& matrix)
     for (const CellRow& row : matrix) {
         std::u16string& line = lines.emplace_back();
         line.reserve(length);
-        AppendRow(line, row, cellWidths, widths.columns, 0);
+        AppendRow(line, row, cellWidths, widths.columns);
         cellWidths += row.size();
     }
     return lines;
