@@ -23,18 +23,17 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
 {
     std::u16string text;
     const int count = source.lineCount();
-    bool inDocString = false;
+    const int relaid = analysis.RelayableLineCount();
     for (int i = 0; i < count;) {
-        const LineType type = i < analysis.analysedLineCount ? analysis.lineType[i] : NOT_ANALYSED;
-        if (type == DOC_STRING_DELIMITER_LINE)
-            inDocString = !inDocString;
-        if (type != TABLE_LINE || inDocString) {
+        // A row inside a doc string is content, no TABLE_LINE.
+        const LineType type = i < relaid ? analysis.lineType[i] : NOT_ANALYSED;
+        if (type != TABLE_LINE) {
             AppendLine(text, source.lineText(i));
             ++i;
             continue;
         }
         int end = i + 1;
-        while (end < analysis.analysedLineCount && analysis.lineType[end] == TABLE_LINE)
+        while (end < relaid && analysis.lineType[end] == TABLE_LINE)
             ++end;
         const LineList rows(analysis.lineText.begin() + i, analysis.lineText.begin() + end);
         const std::u16string_view indentation

@@ -11,6 +11,7 @@
 // AlignTableLines of its rows, every row behind the white space that stands
 // before the "|" of the run's first row. No placeholders are merged and no
 // line is added; each row keeps its own line break, so a last row without one
-// stays without. Rows inside a doc string, and lines past the analysed ones,
-// stay as they are. `analysis` must describe `source` (AnalyseAll).
+// stays without. Rows inside a doc string, lines past the analysed ones and
+// a table that runs on past them stay as they are. `analysis` must describe
+// `source` (AnalyseAll).
 std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& analysis);

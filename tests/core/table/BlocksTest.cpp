@@ -62,10 +62,6 @@ TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
             u"    " + Q + u"json", u"    Given not a step", u"    " + Q }));
     // Whatever a line inside says, the doc string runs from delimiter to delimiter.
     EXPECT_EQ(AfterOk(text, 5, FindDocStringAtLine, DocStringUnchanged), text);
-    // Unclosed, it is the run of doc-string lines around the caret.
-    EXPECT_EQ(AfterOk(Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, FindDocStringAtLine,
-                  DocStringUnchanged),
-        Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"", u"  # c", u"  y" }));
 }
 
 // The String command's text is the lines between the delimiters without the indent;
