@@ -89,23 +89,28 @@ std::optional<DocStringSpan> ClosedDocStringAt(const LineAnalysis& analysis, int
     return std::nullopt;
 }
 
-// A doc string without a closing delimiter: the run of doc-string lines
-// around line i, indented to its topmost delimiter.
-BlockLocation UnclosedDocStringRun(const LineAnalysis& analysis, int i)
+BlockLocation NoBlockBecause(NoBlock reason)
 {
-    int first = i;
-    int indent = analysis.lineType[i] == DOC_STRING_DELIMITER_LINE ? analysis.keywordPosition[i] : 0;
-    while (first > 0 && IsDocStringType(analysis.lineType[first - 1])) {
-        --first;
-        if (analysis.lineType[first] == DOC_STRING_DELIMITER_LINE)
-            indent = analysis.keywordPosition[first];
-    }
-    return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsDocStringType), indent);
+    BlockLocation block;
+    block.noBlock = reason;
+    return block;
 }
 
-} // namespace
+bool TextRunsPastLimit(const LineAnalysis& analysis)
+{
+    return analysis.textLineCount > analysis.analysedLineCount;
+}
 
-BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
+// Whether `block` ends at the last analysed line (or, new, follows it) while
+// the line past it, which is not analysed, is of type `next`.
+bool ReachesInto(const LineAnalysis& analysis, const BlockLocation& block, LineType next)
+{
+    const int last = analysis.analysedLineCount - 1;
+    return TextRunsPastLimit(analysis) && analysis.typeAfterLimit == next && last >= 0
+        && block.end == EndOfLine(analysis, last);
+}
+
+BlockLocation TableAtLine(const LineAnalysis& analysis, int i)
 {
     if (i < 0 || i >= analysis.analysedLineCount)
         return {};
@@ -126,25 +131,43 @@ BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
     return {};
 }
 
+} // namespace
+
+BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
+{
+    // Rows past the limit would be lost from the grid, or a new table put in
+    // front of them.
+    const BlockLocation block = TableAtLine(analysis, i);
+    if (!block.lines.empty() && ReachesInto(analysis, block, TABLE_LINE))
+        return NoBlockBecause(NoBlock::PastLimit);
+    return block;
+}
+
 BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i)
 {
-    if (i < 0 || i >= analysis.analysedLineCount)
+    const int n = analysis.analysedLineCount;
+    if (i < 0 || i >= n)
         return {};
-    if (const auto span = ClosedDocStringAt(analysis, i))
-        return ExistingBlock(analysis, span->open, span->close, analysis.keywordPosition[span->open]);
+    // A line of the doc string: line i, or the opening delimiter below a step.
+    int inside = i;
     const LineType type = analysis.lineType[i];
-    if (IsDocStringType(type))
-        return UnclosedDocStringRun(analysis, i);
-    if (type != STEP_LINE)
+    if (type == STEP_LINE) {
+        inside = i + 1;
+        const LineType below = inside < n ? analysis.lineType[inside] : analysis.typeAfterLimit;
+        if (below != DOC_STRING_DELIMITER_LINE) {
+            const int indent = analysis.keywordPosition[i];
+            return NewBlockAfter(analysis, i, MakeDefaultDocString(indent), indent);
+        }
+    } else if (!IsDocStringType(type)) {
         return {};
-    const int indent = analysis.keywordPosition[i];
-    const int below = i + 1;
-    if (below < analysis.analysedLineCount && IsDocStringType(analysis.lineType[below])) {
-        const auto span = ClosedDocStringAt(analysis, below);
-        const int last = span ? span->close : EndOfRun(analysis, below, IsDocStringType);
-        return ExistingBlock(analysis, below, last, indent);
     }
-    return NewBlockAfter(analysis, i, MakeDefaultDocString(indent), indent);
+    if (inside < n) {
+        if (const auto span = ClosedDocStringAt(analysis, inside))
+            return ExistingBlock(analysis, span->open, span->close, analysis.keywordPosition[span->open]);
+    }
+    // Cucumber reads no doc string that is never closed; one closed past the
+    // limit cannot be read whole.
+    return NoBlockBecause(TextRunsPastLimit(analysis) ? NoBlock::PastLimit : NoBlock::NotClosed);
 }
 
 LineList MakeDefaultTable(int indent)
