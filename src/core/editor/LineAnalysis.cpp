@@ -55,10 +55,12 @@ void LineAnalysis::AnalyseLines(const LineSource& source, int first, int last)
     for (int i = std::max(first, 0); i < end; ++i)
         AnalyseLine(source, i);
     textLineCount = source.lineCount();
+    textAfterLimit.clear();
     typeAfterLimit = NOT_ANALYSED;
     if (analysedLineCount < textLineCount) {
+        textAfterLimit = source.lineText(analysedLineCount);
         std::u16string keyword;
-        typeAfterLimit = ClassifyLine(source.lineText(analysedLineCount), keyword);
+        typeAfterLimit = ClassifyLine(textAfterLimit, keyword);
     }
     ContextPass();
 }

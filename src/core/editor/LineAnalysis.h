@@ -44,11 +44,13 @@ public:
     int analysedLineCount = 0;
 
     // What the last AnalyseLines saw past the analysed lines: the source's
-    // line count, and the type ClassifyLine gives the first line past them
-    // (NOT_ANALYSED when the text ends within them). A table or doc string may
-    // run on into lines that are not analysed; whatever rewrites a block or
-    // the whole text must not cut through one.
+    // line count, and the first line past them, its text and the type
+    // ClassifyLine gives it (empty and NOT_ANALYSED when the text ends within
+    // them). A table or doc string may run on into lines that are not
+    // analysed; whatever rewrites a block or the whole text must not cut
+    // through one, nor miss what follows it.
     int textLineCount = 0;
+    std::u16string textAfterLimit;
     LineType typeAfterLimit = NOT_ANALYSED;
     // The opening delimiter line of the doc string that is still open after
     // the last analysed line, or -1; set by the context pass.

@@ -28,9 +28,12 @@ bool HasLineBreak(const LineAnalysis& analysis, int i)
 void NoteSurroundings(const LineAnalysis& analysis, int lastLine, BlockLocation& block)
 {
     block.endsText = !HasLineBreak(analysis, lastLine);
+    // The line after the last analysed one is known too.
     const int next = lastLine + 1;
-    block.emptyLineAfter = !block.endsText && next < analysis.analysedLineCount
-        && TrimWhiteSpace(analysis.lineText[next]).empty();
+    const std::u16string* nextText = next < analysis.analysedLineCount ? &analysis.lineText[next]
+        : next < analysis.textLineCount                                ? &analysis.textAfterLimit
+                                                                       : nullptr;
+    block.emptyLineAfter = !block.endsText && nextText != nullptr && TrimWhiteSpace(*nextText).empty();
 }
 
 BlockLocation ExistingBlock(const LineAnalysis& analysis, int first, int last, int indent)

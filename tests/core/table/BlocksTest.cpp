@@ -276,7 +276,8 @@ TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
 }
 
 // A new block after a last line without a break goes on a line of its own, none
-// after it; one after a step with an empty line below goes before that line.
+// after it; one after a step with an empty line below goes before that line,
+// and so does a block written back.
 TEST_F(WriteBackTest, NewBlocksAndBlocksAtTheEnd)
 {
     const std::u16string text = Crlf({ u"Scenario: S", u"    Given a", u"    When b" });
@@ -284,6 +285,10 @@ TEST_F(WriteBackTest, NewBlocksAndBlocksAtTheEnd)
         Crlf({ u"Scenario: S", u"    Given a", u"    When b", u"    " + Q, u"    " + Q }));
     EXPECT_EQ(AfterOk(Crlf({ u"  Given a", u"", u"  When b" }), 0, FindTableAtLine, TableUnchanged),
         Crlf({ u"  Given a", u"  |   |   |", u"  |   |   |", u"", u"  When b" }));
+    // The empty line may be the first past the analysed lines.
+    const std::u16string atLimit = Crlf({ u"  Given a", u"  | x |", u"", u"  When b" });
+    EXPECT_EQ(AfterOk(atLimit, 0, FindTableAtLine, TableUnchanged, 2),
+        Crlf({ u"  Given a", u"  | x  |", u"", u"  When b" }));
 }
 
 } // namespace
