@@ -76,8 +76,10 @@ TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
     EXPECT_EQ(AfterOk(text, 2, FindTableAtLine, TableUnchanged),
         Crlf({ u"  Given a", u"      | x  | y  |", u"      | 1  | 2  |", u"", u"  When b",
             u"    " + Q + u"json", u"    Given not a step", u"    " + Q }));
-    // Whatever a line inside says, the doc string runs from delimiter to delimiter.
+    // Whatever a line inside says, the doc string runs from delimiter to delimiter;
+    // from its step too, it is cut where Cucumber cuts it, at the opening's column.
     EXPECT_EQ(AfterOk(text, 5, FindDocStringAtLine, DocStringUnchanged), text);
+    EXPECT_EQ(Shown(text, 3), u"Given not a step\r\n");
 }
 
 // A block that runs on past the analysed lines, or a new one in front of such
