@@ -39,7 +39,8 @@ found; CR LF for a file without one).
 
 Options:
   --language CODE            Read FILE in that language (see "languages") instead
-                             of the one its first line names ("# language: fr");
+                             of the one its "# language: fr" line names (the
+                             first among the comment lines at its top);
                              without either, English.
   --check                    Print nothing; name each FILE that would change on
                              stderr and exit with 1 if there is one, 0 if not.

@@ -105,8 +105,8 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
     const std::tuple<QString, const char*, QString> cases[] = {
         { WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences in bytes.feature",
             "bytes.feature" },
-        { WriteFile("xx.feature", "# language: xx\r\nFeature: x\r\n"), "Cannot set language to xx",
-            "xx.feature" },
+        { WriteFile("xx.feature", "# licence\r\n# language: xx\r\nFeature: x\r\n"),
+            "Cannot set language to xx", "xx.feature" },
         { FilePath("folder"), "it is a folder", "Untitled" },
         { FilePath("nowhere/new.feature"), "the folder", "Untitled" },
         { FilePath("new.feature"), nullptr, "new.feature" },
