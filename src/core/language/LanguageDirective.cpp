@@ -34,7 +34,11 @@ std::u16string_view Content(std::u16string_view line, int index)
 std::optional<std::u16string> DirectiveName(std::u16string_view text, bool anywhere)
 {
     static const std::wregex directive(L"#\\s*language\\s*:\\s*(.+)[\\r\\n]*");
-    const std::wstring wide = ToWide(text.substr(0, searchedLength));
+    text = text.substr(0, searchedLength);
+    // Most lines of a long licence header are no directive; the matcher is not asked about them.
+    if (text.find(u"language") == std::u16string_view::npos)
+        return std::nullopt;
+    const std::wstring wide = ToWide(text);
     std::wsmatch match;
     const auto flags
         = anywhere ? std::regex_constants::match_default : std::regex_constants::match_continuous;
