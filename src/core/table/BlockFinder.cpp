@@ -130,8 +130,9 @@ bool IsRow(LineType type)
 }
 
 // The table Cucumber gives the step or Examples line `anchor`: its first row
-// below the lines it passes over, or else the line after which a new table
-// goes (under an Examples line, below its description).
+// below the lines it passes over (after a step, its doc string too), or else
+// the line after which a new table goes (under an Examples line, below its
+// description).
 struct TableBelow {
     int firstRow = -1;
     int lineBefore = -1;
@@ -141,11 +142,20 @@ TableBelow FindTableBelow(const LineAnalysis& analysis, int anchor)
 {
     TableBelow below { -1, anchor };
     const bool examples = analysis.lineType[anchor] == EXAMPLES_LINE;
+    bool passedDocString = false;
     for (int j = anchor + 1; j < analysis.analysedLineCount; ++j) {
         const LineType type = analysis.lineType[j];
         if (type == TABLE_LINE) {
             below.firstRow = j;
             break;
+        }
+        if (!examples && type == DOC_STRING_DELIMITER_LINE && !passedDocString) {
+            const auto span = ClosedDocStringAt(analysis, j);
+            if (!span)
+                break;
+            passedDocString = true;
+            j = span->close;
+            continue;
         }
         if (examples ? !MayStandBeforeExamplesTable(type) : !IsCommentOrEmpty(analysis.lineText[j]))
             break;

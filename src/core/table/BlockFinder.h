@@ -11,9 +11,9 @@
 
 // A table row: the run of rows around it, indented as the run's first row is.
 // A step or Examples line: the table Cucumber gives it, the run of rows that
-// starts below the comments and empty lines after the step, or below the
-// Examples line's description, indented as the step or Examples line is; or
-// else a new MakeDefaultTable placed right after the step, or after the
+// starts below the comments, empty lines and doc string after the step, or
+// below the Examples line's description, indented as the step or Examples line
+// is; or else a new MakeDefaultTable placed right after the step, or after the
 // Examples line's description. Anything else: no block.
 BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i);
 

@@ -161,6 +161,8 @@ TEST_F(FindBlockTest, TheTableCucumberGivesAStepOrExamplesLineWithItsIndentation
                 u"  Scenario: next" }) },
         { Crlf({ u"    Given a", u"    # c", u"", u"      | x |" }), 0,
             Crlf({ u"    Given a", u"    # c", u"", u"    | x  |" }) },
+        { Crlf({ u"    Given a", u"    # c", u"    " + Q, u"    |in|", u"    " + Q, u"      |x|" }), 0,
+            Crlf({ u"    Given a", u"    # c", u"    " + Q, u"    |in|", u"    " + Q, u"    | x  |" }) },
         { Crlf({ u"    Given a", u"    # c", u"    When b" }), 0,
             Crlf({ u"    Given a", u"    |   |   |", u"    |   |   |", u"", u"    # c", u"    When b" }) },
         { Crlf({ u"\tGiven a", u"\t \t| x | y |" }), 1, Crlf({ u"\tGiven a", u"\t \t| x  | y  |" }) },
