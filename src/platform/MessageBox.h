@@ -9,7 +9,8 @@ class QWidget;
 
 // The program's message boxes. Every one goes through a replaceable handler, so
 // that tests answer them without a window; nothing above this layer calls
-// QMessageBox itself. The title is always the application's name.
+// QMessageBox itself. The title is always the application's name, and the
+// text is always shown as plain text, never as rich text.
 
 enum class MessageBoxKind {
     Ok, // OK button only, no icon

@@ -132,6 +132,29 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
     EXPECT_EQ(RecentEntry(0), "&1 " + Shown("new.feature"));
 }
 
+// A file's first line and its name reach the real boxes as typed: no link that starts a program,
+// no image that loads a file.
+TEST_F(DocumentRoadTest, MarkupInAFileAndItsNameIsShownAsTyped)
+{
+    const QString link = R"(<a href="file:///bin/sh">x</a><img src="/tmp/q.png">)";
+    const QString name = R"(<a href="file:x">n<img src="q.png">.feature)"; // a name holds no slash
+    const QString path = WriteFile(name, "# language: " + link.toUtf8() + "\r\nFeature: x\r\n");
+    const MessageBoxHandler recorder = SetMessageBoxHandler({});
+    DialogAnswers answers;
+    QStringList shown;
+    for (int box = 0; box < 2; ++box)
+        answers.Then<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
+            shown << box.text();
+            box.reject();
+        });
+    StartApp({ path });
+    TypeAtEnd("  Scenario: typed");
+    Execute(ID_FILE_NEW);
+    SetMessageBoxHandler(recorder);
+    EXPECT_EQ(shown, QStringList({ "Cannot set language to " + link, "Save changes to " + name + "?" }));
+}
+
 TEST_F(EditedDocument, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
 {
     ASSERT_TRUE(QFile::remove(m_openChoice));
