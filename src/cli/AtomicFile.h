@@ -16,5 +16,10 @@ using ContentsWriter = std::function<bool(int fd)>;
 // with the reason, when any step fails; the old file is then as it was.
 bool WriteFileAtomically(const std::string& path, const ContentsWriter& writeContents, std::string& error);
 
+// Removes what a WriteFileAtomically of the same file left behind when it was
+// killed part way: the hidden temporary files beside the file's target that bear
+// the name it gives them and that no running write holds.
+void RemoveAbandonedTemporaries(const std::string& path);
+
 // Writes all of `bytes` to `fd`, as a ContentsWriter does.
 bool WriteAllBytes(int fd, std::string_view bytes);
