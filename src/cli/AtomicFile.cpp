@@ -59,6 +59,11 @@ bool WriteFileAtomically(const std::string& path, const ContentsWriter& writeCon
         error = Reason(errno);
         return false;
     }
+    // What became a FIFO or a device since it was read is not replaced by a file.
+    if (!S_ISREG(old.st_mode)) {
+        error = "it is not a regular file";
+        return false;
+    }
 
     std::string temporary
         = (target.parent_path() / (TemporaryPrefix(target) + std::string(uniqueLetters, 'X'))).string();

@@ -8,6 +8,14 @@
 #include <QThread>
 #include <QUrl>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class EditedDocument : public ShellFixture {
@@ -98,16 +106,56 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
     EXPECT_EQ(Frame().windowTitle(), "shop[*][*].feature[*] - Quillmark");
 }
 
+// A FIFO with a writer behind it for a while, so that a reading of it would end instead of waiting.
+class FifoWithWriter {
+public:
+    explicit FifoWithWriter(const QString& path)
+        : m_path(QFile::encodeName(path))
+    {
+        EXPECT_EQ(::mkfifo(m_path.constData(), 0644), 0);
+        m_writer = std::thread([this] {
+            for (int tries = 0; tries < 200 && !m_stop; ++tries) {
+                if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                    EXPECT_EQ(::write(fd, "Feature: f\r\n", 12), 12);
+                    ::close(fd);
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
+    }
+    ~FifoWithWriter()
+    {
+        m_stop = true;
+        m_writer.join();
+    }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_stop = false;
+    std::thread m_writer;
+};
+
 // Start-up opens the named file once the window is up; one that does not exist yet is created by Save.
+// What it cannot open is refused with the reason: a file whose name is not UTF-8, which Save would
+// write again under another name, or what is no regular file and would never end or never come.
 TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
 {
     ASSERT_TRUE(QDir(m_sandbox.path()).mkdir("folder"));
+    const QByteArray latin1Name = QFile::encodeName(m_sandbox.path()) + "/caf\xe9.feature";
+    const int latin1File = ::open(latin1Name.constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(latin1File, 0);
+    ::close(latin1File);
+    const FifoWithWriter fifo(FilePath("pipe.feature"));
     const std::tuple<QString, const char*, QString> cases[] = {
         { WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences in bytes.feature",
             "bytes.feature" },
         { WriteFile("xx.feature", "# language: xx\r\nFeature: x\r\n"), "Cannot set language to xx",
             "xx.feature" },
         { FilePath("folder"), "it is a folder", "Untitled" },
+        { QFile::decodeName(latin1Name), "the name of the file is not valid UTF-8", "Untitled" },
+        { FilePath("pipe.feature"), "it is a FIFO, not a regular file", "Untitled" },
+        { "/dev/zero", "it is a device, not a regular file", "Untitled" },
         { FilePath("nowhere/new.feature"), "the folder", "Untitled" },
         { FilePath("new.feature"), nullptr, "new.feature" },
     };

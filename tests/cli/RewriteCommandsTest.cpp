@@ -151,6 +151,26 @@ TEST_F(RewriteCommands, WriteRemovesTheTemporaryFilesOfAKilledWrite)
             ".form.feature.quillmark-held00", "form.feature" }));
 }
 
+// What is no regular file is refused, neither waited for, nor read without end,
+// nor replaced by a regular file.
+TEST_F(RewriteCommands, WhatIsNoRegularFileIsRefused)
+{
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.feature").c_str(), 0644), 0);
+    // So that a reading would end: a writer behind the FIFO that gives up after a while, and bounded memory.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        { "pipe.feature", "(timeout 2 sh -c \"printf '|a|bb|\\n' > pipe.feature\" &); ",
+            "it is a FIFO, not a regular file" },
+        { "/dev/zero", "ulimit -v 1000000; ", "it is a device, not a regular file" },
+    };
+    for (const auto& [file, guard, reason] : cases) {
+        SCOPED_TRACE(file);
+        const CliResult result = Run({ "align", "--write", file }, guard);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, "quillmark-cli: cannot read " + file + ": " + reason + "\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(folder_ / "pipe.feature"));
+}
+
 // A file that cannot be read, whose damaged bytes a rewrite would lose, or that
 // is no text, is reported; the other files are still done, and the status says
 // it failed.
