@@ -2,9 +2,12 @@
 
 #include "AppInfo.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPushButton>
 #include <QWidget>
 
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -49,7 +52,31 @@ QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidg
                                                : QMessageBox::Ok;
 }
 
+// Sets the text format as a box is shown, before it measures its text.
+class PlainTextOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                box->setTextFormat(Qt::PlainText);
+        return false;
+    }
+};
+
 } // namespace
+
+void ShowEveryMessageBoxAsPlainText()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        QCoreApplication* application = QCoreApplication::instance();
+        application->installEventFilter(new PlainTextOnShow(application));
+    });
+}
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {

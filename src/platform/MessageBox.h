@@ -23,6 +23,11 @@ enum class MessageBoxKind {
 using MessageBoxHandler
     = std::function<QMessageBox::StandardButton(MessageBoxKind kind, const QString& text)>;
 
+// Makes the boxes that Qt's own dialogs show (the file dialog's question before
+// it replaces a file, for one) plain text as well. Once the application object
+// exists; calling it again does nothing.
+void ShowEveryMessageBoxAsPlainText();
+
 // Installs `handler` (an empty one restores the modal boxes) and returns the previous one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 

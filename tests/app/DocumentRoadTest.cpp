@@ -2,7 +2,9 @@
 #include "app/LoadProgressMessage.h"
 #include "support/ShellFixture.h"
 
+#include <QAbstractButton>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QMetaEnum>
 #include <QMimeData>
 #include <QThread>
@@ -201,6 +203,28 @@ TEST_F(DocumentRoadTest, MarkupInAFileAndItsNameIsShownAsTyped)
     Execute(ID_FILE_NEW);
     SetMessageBoxHandler(recorder);
     EXPECT_EQ(shown, QStringList({ "Cannot set language to " + link, "Save changes to " + name + "?" }));
+}
+
+// Qt's own boxes too: the Save As dialog's question before it replaces a file.
+TEST_F(DocumentRoadTest, MarkupInANameIsShownAsTypedInTheFileDialogsOwnBoxes)
+{
+    const QString name = "<a href=file:x>n<img src=q.png>.feature"; // the dialog reads quotes as lists
+    const QString path = WriteFile(name, "Feature: theirs\r\n");
+    StartApp();
+    SetSaveFileDialogHandler({});
+    DialogAnswers answers;
+    answers.Then<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept(); // asks first, as the Save button does
+        dialog.reject();
+    });
+    answers.Then<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        EXPECT_TRUE(box.text().startsWith(name)) << box.text().toStdString();
+        box.button(QMessageBox::No)->click();
+    });
+    Execute(ID_FILE_SAVE_AS);
+    EXPECT_EQ(ReadBytes(path), "Feature: theirs\r\n");
 }
 
 TEST_F(EditedDocument, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)
