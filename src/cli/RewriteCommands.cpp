@@ -36,6 +36,8 @@ void ReportTablesLeftAlone(const std::string& file, const LineAnalysis& analysis
 
 int RewriteOne(const CliArguments& arguments, const std::string& file)
 {
+    if (arguments.write && file != "-")
+        RemoveAbandonedTemporaries(file);
     const auto document = OpenFeatureDocument(file, arguments.languageCode);
     if (!document)
         return STATUS_FAILURE;
