@@ -111,11 +111,11 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
 // and a folder it cannot read is named and passed by.
 TEST_F(RewriteCommands, WriteStaysInsideTheFoldersGiven)
 {
-    Write("outside/script.feature", "|a|bb|\n");
-    Write("other/target.txt", "|a|bb|\n"); // reached only through the link
-    Write("tree/own.feature", "|a|bb|\n");
-    Write("tree/locked/hidden.feature", "|a|bb|\n");
-    Write("tree/z/deep.feature", "|a|bb|\n");
+    Write("outside/script.feature", "* s\n|a|bb|\n");
+    Write("other/target.txt", "* s\n|a|bb|\n"); // reached only through the link
+    Write("tree/own.feature", "* s\n|a|bb|\n");
+    Write("tree/locked/hidden.feature", "* s\n|a|bb|\n");
+    Write("tree/z/deep.feature", "* s\n|a|bb|\n");
     fs::create_symlink("../outside/script.feature", folder_ / "tree/escape.feature");
     fs::create_symlink("../other/target.txt", folder_ / "tree/other.feature");
     fs::permissions(folder_ / "tree/locked", fs::perms::none);
@@ -130,14 +130,14 @@ TEST_F(RewriteCommands, WriteStaysInsideTheFoldersGiven)
         (std::vector<std::string> {
             "quillmark-cli: skipping tree/escape.feature: it links to a file outside the folders given",
             "quillmark-cli: cannot read tree/locked: Permission denied" }));
-    EXPECT_EQ(Read("outside/script.feature"), "|a|bb|\n") << "nothing outside is written";
+    EXPECT_EQ(Read("outside/script.feature"), "* s\n|a|bb|\n") << "nothing outside is written";
     for (const char* name : { "other/target.txt", "tree/own.feature", "tree/z/deep.feature" })
-        EXPECT_EQ(Read(name), "| a  | bb  |\n") << name;
-    EXPECT_EQ(Read("tree/locked/hidden.feature"), "|a|bb|\n");
+        EXPECT_EQ(Read(name), "* s\n| a  | bb  |\n") << name;
+    EXPECT_EQ(Read("tree/locked/hidden.feature"), "* s\n|a|bb|\n");
     EXPECT_TRUE(fs::is_symlink(folder_ / "tree/other.feature"));
 
     EXPECT_EQ(Run({ "align", "--write", "tree/escape.feature" }).status, 0) << "named, a link is followed";
-    EXPECT_EQ(Read("outside/script.feature"), "| a  | bb  |\n");
+    EXPECT_EQ(Read("outside/script.feature"), "* s\n| a  | bb  |\n");
 }
 
 // What a killed --write left beside a file goes with the next --write of that
