@@ -77,7 +77,7 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
             continue;
         }
         if (type == TABLE_LINE && expecting != Expecting::NO_TABLE) {
-            TableRows table { j, j };
+            TableRows table { j, j, std::nullopt };
             for (int k = j + 1; k < count; ++k) {
                 if (analysis.lineType[k] == TABLE_LINE)
                     table.last = k;
