@@ -24,6 +24,11 @@ DocumentManager::DocumentManager(CQuillmark2Doc& document, RecentFileList& recen
     FileWatch& watch = m_document.GetFileWatch();
     connect(&watch, &FileWatch::changedOnDisk, this, &DocumentManager::OnChangedOnDisk);
     connect(&watch, &FileWatch::deletedOnDisk, this, &DocumentManager::OnDeletedOnDisk);
+    connect(&watch, &FileWatch::changeHeld, this, [this] {
+        emit statusMessage(QStringLiteral("%1 has been changed by another program; Quillmark will look at it "
+                                          "once the dialog is closed.")
+                               .arg(Shown(m_document.GetPathName())));
+    });
 }
 
 bool DocumentManager::SaveModified()
@@ -128,6 +133,9 @@ bool DocumentManager::OnFileSaveAs()
 
 bool DocumentManager::DoSave(const QString& path)
 {
+    // Notices wait until the save is over: the file is about to be compared,
+    // and maybe written.
+    const FileWatch::Pause saving(m_document.GetFileWatch());
     // The watcher misses some replacements, so the file is compared again now.
     if (path == m_document.GetPathName() && m_document.GetFileWatch().ChangedOnDisk()) {
         const QString question = QStringLiteral("The file %1 has been changed by another program since "
