@@ -25,6 +25,7 @@ DocumentManager::DocumentManager(CQuillmark2Doc& document, RecentFileList& recen
     connect(&watch, &FileWatch::changedOnDisk, this, &DocumentManager::OnChangedOnDisk);
     connect(&watch, &FileWatch::deletedOnDisk, this, &DocumentManager::OnDeletedOnDisk);
     connect(&watch, &FileWatch::changeHeld, this, [this] {
+        m_changeNoted = true;
         emit statusMessage(QStringLiteral("%1 has been changed by another program; Quillmark will look at it "
                                           "once the dialog is closed.")
                                .arg(Shown(m_document.GetPathName())));
@@ -170,10 +171,19 @@ QString DocumentManager::SuggestedPdfPath() const
     return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
+void DocumentManager::ForgetNotedChange()
+{
+    if (!m_changeNoted)
+        return;
+    m_changeNoted = false;
+    emit statusMessage(QString());
+}
+
 void DocumentManager::OnChangedOnDisk()
 {
     if (m_askingAboutDisk)
         return;
+    ForgetNotedChange();
     if (!m_document.IsModified()) {
         Reload();
         return;
@@ -200,6 +210,7 @@ void DocumentManager::Reload()
 
 void DocumentManager::OnDeletedOnDisk()
 {
+    ForgetNotedChange();
     m_document.MarkModified();
     emit statusMessage(QStringLiteral("%1 has been deleted by another program; Save writes it again.")
                            .arg(Shown(m_document.GetPathName())));
