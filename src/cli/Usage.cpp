@@ -29,7 +29,9 @@ Commands:
   align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...
                              Each FILE with every table aligned as the editor's
                              Table command writes it back, and nothing else
-                             changed; rows inside doc strings are left alone.
+                             changed: rows in descriptions and doc strings are
+                             text, and a table whose rows Cucumber reads
+                             otherwise is left alone and named on stderr.
   --help, -h, help           This text.
 
 For format, unformat and align, a FILE may be a folder, which stands for every
@@ -41,7 +43,8 @@ standard error.
 
 Options:
   --language CODE            Read FILE in that language (see "languages") instead
-                             of the one its first line names ("# language: fr");
+                             of the one its "# language: fr" line names (the
+                             first among the comment lines at its top);
                              without either, English.
   --check                    Print nothing; name each FILE that would change on
                              stderr and exit with 1 if there is one, 0 if not.

@@ -1,10 +1,13 @@
 #include "core/table/BlockFinder.h"
 
+#include "core/table/TableContext.h"
 #include "core/table/WhiteSpace.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -36,23 +39,40 @@ void NoteSurroundings(const LineAnalysis& analysis, int lastLine, BlockLocation&
     block.emptyLineAfter = !block.endsText && nextText != nullptr && TrimWhiteSpace(*nextText).empty();
 }
 
-BlockLocation ExistingBlock(const LineAnalysis& analysis, int first, int last, int indent)
+// The white space in front of line i's keyword, delimiter or "|", as written.
+// A byte-order mark is no part of it.
+std::u16string IndentationOf(const LineAnalysis& analysis, int i)
+{
+    const std::u16string& text = analysis.lineText[i];
+    const std::size_t from = ByteOrderMarkLength(i, text);
+    const std::size_t to = std::max(from, static_cast<std::size_t>(analysis.keywordPosition[i]));
+    return text.substr(from, to - from);
+}
+
+void SetIndentation(BlockLocation& block, std::u16string indentation)
+{
+    block.indent = static_cast<int>(indentation.size());
+    block.indentation = std::move(indentation);
+}
+
+BlockLocation ExistingBlock(const LineAnalysis& analysis, int first, int last, std::u16string indentation)
 {
     BlockLocation block;
     block.lines.assign(analysis.lineText.begin() + first, analysis.lineText.begin() + last + 1);
     block.start = analysis.lineStart[first];
     block.end = EndOfLine(analysis, last);
-    block.indent = indent;
+    SetIndentation(block, std::move(indentation));
     NoteSurroundings(analysis, last, block);
     return block;
 }
 
-BlockLocation NewBlockAfter(const LineAnalysis& analysis, int line, LineList lines, int indent)
+BlockLocation NewBlockAfter(
+    const LineAnalysis& analysis, int line, LineList lines, std::u16string indentation)
 {
     BlockLocation block;
     block.lines = std::move(lines);
     block.start = block.end = EndOfLine(analysis, line);
-    block.indent = indent;
+    SetIndentation(block, std::move(indentation));
     NoteSurroundings(analysis, line, block);
     return block;
 }
@@ -104,32 +124,89 @@ bool TextRunsPastLimit(const LineAnalysis& analysis)
     return analysis.textLineCount > analysis.analysedLineCount;
 }
 
-// Whether `block` ends at the last analysed line (or, new, follows it) while
-// the line past it, which is not analysed, is of type `next`.
-bool ReachesInto(const LineAnalysis& analysis, const BlockLocation& block, LineType next)
+bool IsRow(LineType type)
 {
+    return type == TABLE_LINE;
+}
+
+// The table Cucumber gives the step or Examples line `anchor`: its first row
+// below the lines it passes over (after a step, its doc string too), or else
+// the line after which a new table goes (under an Examples line, below its
+// description).
+struct TableBelow {
+    int firstRow = -1;
+    int lineBefore = -1;
+};
+
+TableBelow FindTableBelow(const LineAnalysis& analysis, int anchor)
+{
+    TableBelow below { -1, anchor };
+    const bool examples = analysis.lineType[anchor] == EXAMPLES_LINE;
+    bool passedDocString = false;
+    for (int j = anchor + 1; j < analysis.analysedLineCount; ++j) {
+        const LineType type = analysis.lineType[j];
+        if (type == TABLE_LINE) {
+            below.firstRow = j;
+            break;
+        }
+        if (!examples && type == DOC_STRING_DELIMITER_LINE && !passedDocString) {
+            const auto span = ClosedDocStringAt(analysis, j);
+            if (!span)
+                break;
+            passedDocString = true;
+            j = span->close;
+            continue;
+        }
+        if (examples ? !MayStandBeforeExamplesTable(type) : !IsCommentOrEmpty(analysis.lineText[j]))
+            break;
+        // A new table goes before the comments and empty lines that follow
+        // the step, and after the Examples' description, where no row would
+        // end it.
+        if (examples && !TrimWhiteSpace(analysis.lineText[j]).empty())
+            below.lineBefore = j;
+    }
+    return below;
+}
+
+// Whether a table may go on past the analysed lines from `block`: it ends at
+// the last analysed line, or a new one goes where only lines Cucumber passes
+// over stand between it and that line; and the first line past them is a row,
+// or such a line with more text after it.
+bool MayRunPastLimit(const LineAnalysis& analysis, const BlockLocation& block)
+{
+    if (!TextRunsPastLimit(analysis))
+        return false;
     const int last = analysis.analysedLineCount - 1;
-    return TextRunsPastLimit(analysis) && analysis.typeAfterLimit == next && last >= 0
-        && block.end == EndOfLine(analysis, last);
+    if (block.end != EndOfLine(analysis, last)) {
+        if (block.start != block.end)
+            return false;
+        for (int j = last; j >= 0 && analysis.lineStart[j] >= block.end; --j)
+            if (!IsCommentOrEmpty(analysis.lineText[j]))
+                return false;
+    }
+    return analysis.typeAfterLimit == TABLE_LINE
+        || (IsCommentOrEmpty(analysis.textAfterLimit)
+            && analysis.textLineCount > analysis.analysedLineCount + 1);
 }
 
 BlockLocation TableAtLine(const LineAnalysis& analysis, int i)
 {
     if (i < 0 || i >= analysis.analysedLineCount)
         return {};
-    const auto isRow = [](LineType type) { return type == TABLE_LINE; };
     const LineType type = analysis.lineType[i];
     if (type == TABLE_LINE) {
         int first = i;
         while (first > 0 && analysis.lineType[first - 1] == TABLE_LINE)
             --first;
-        return ExistingBlock(analysis, first, EndOfRun(analysis, i, isRow), analysis.keywordPosition[first]);
+        return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsRow), IndentationOf(analysis, first));
     }
     if (type == STEP_LINE || type == EXAMPLES_LINE) {
-        const int indent = analysis.keywordPosition[i];
-        if (i + 1 < analysis.analysedLineCount && analysis.lineType[i + 1] == TABLE_LINE)
-            return ExistingBlock(analysis, i + 1, EndOfRun(analysis, i + 1, isRow), indent);
-        return NewBlockAfter(analysis, i, MakeDefaultTable(indent), indent);
+        const TableBelow below = FindTableBelow(analysis, i);
+        if (below.firstRow >= 0)
+            return ExistingBlock(analysis, below.firstRow, EndOfRun(analysis, below.firstRow, IsRow),
+                IndentationOf(analysis, i));
+        return NewBlockAfter(analysis, below.lineBefore, MakeDefaultTable(analysis.keywordPosition[i]),
+            IndentationOf(analysis, i));
     }
     return {};
 }
@@ -141,9 +218,25 @@ BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
     // Rows past the limit would be lost from the grid, or a new table put in
     // front of them.
     const BlockLocation block = TableAtLine(analysis, i);
-    if (!block.lines.empty() && ReachesInto(analysis, block, TABLE_LINE))
+    if (!block.lines.empty() && MayRunPastLimit(analysis, block))
         return NoBlockBecause(NoBlock::PastLimit);
     return block;
+}
+
+int ExamplesLineOfTable(const LineAnalysis& analysis, int i)
+{
+    if (i < 0 || i >= analysis.analysedLineCount)
+        return -1;
+    if (analysis.lineType[i] == EXAMPLES_LINE)
+        return i;
+    if (analysis.lineType[i] != TABLE_LINE)
+        return -1;
+    int j = i - 1;
+    while (j >= 0 && analysis.lineType[j] == TABLE_LINE)
+        --j;
+    while (j >= 0 && MayStandBeforeExamplesTable(analysis.lineType[j]))
+        --j;
+    return j >= 0 && analysis.lineType[j] == EXAMPLES_LINE ? j : -1;
 }
 
 BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i)
@@ -157,16 +250,15 @@ BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i)
     if (type == STEP_LINE) {
         inside = i + 1;
         const LineType below = inside < n ? analysis.lineType[inside] : analysis.typeAfterLimit;
-        if (below != DOC_STRING_DELIMITER_LINE) {
-            const int indent = analysis.keywordPosition[i];
-            return NewBlockAfter(analysis, i, MakeDefaultDocString(indent), indent);
-        }
+        if (below != DOC_STRING_DELIMITER_LINE)
+            return NewBlockAfter(
+                analysis, i, MakeDefaultDocString(analysis.keywordPosition[i]), IndentationOf(analysis, i));
     } else if (!IsDocStringType(type)) {
         return {};
     }
     if (inside < n) {
         if (const auto span = ClosedDocStringAt(analysis, inside))
-            return ExistingBlock(analysis, span->open, span->close, analysis.keywordPosition[span->open]);
+            return ExistingBlock(analysis, span->open, span->close, IndentationOf(analysis, span->open));
     }
     // Cucumber reads no doc string that is never closed; one closed past the
     // limit cannot be read whole.

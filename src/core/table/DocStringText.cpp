@@ -120,10 +120,10 @@ std::optional<std::size_t> UnwritableDocStringLine(std::u16string_view text, std
 std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation& block)
 {
     const std::u16string_view delimiter = DocStringDelimiterOf(block.lines);
-    const std::u16string indent(static_cast<std::size_t>(std::max(block.indent, 0)), u' ');
+    const bool isNew = block.start == block.end;
     const LineList wanted = DocStringTextLines(text);
     // The content lines as they stand and as Cucumber reads them.
-    const std::size_t count = block.lines.size() >= 2 ? block.lines.size() - 2 : 0;
+    const std::size_t count = !isNew && block.lines.size() >= 2 ? block.lines.size() - 2 : 0;
     LineList stand, read;
     for (std::size_t k = 0; k < count; ++k) {
         stand.emplace_back(WithoutCarriageReturn(block.lines[k + 1]));
@@ -141,9 +141,10 @@ std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation&
         && wanted[wanted.size() - 1 - sameAtEnd] == read[count - 1 - sameAtEnd])
         ++sameAtEnd;
 
+    // A new doc string's delimiters go where the step's keyword stands.
+    const std::u16string newDelimiter = block.indentation + std::u16string(DOC_STRING_DELIMITER);
     LineList lines;
-    lines.emplace_back(block.lines.empty() ? std::u16string_view(DOC_STRING_DELIMITER)
-                                           : WithoutCarriageReturn(block.lines.front()));
+    lines.emplace_back(isNew ? newDelimiter : WithoutCarriageReturn(block.lines.front()));
     lines.insert(lines.end(), stand.begin(), stand.begin() + static_cast<std::ptrdiff_t>(same));
     for (std::size_t k = same; k + sameAtEnd < wanted.size(); ++k) {
         if (wanted[k].empty()) {
@@ -152,17 +153,17 @@ std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation&
         }
         // The dialog lets no line through that cannot be written; should one
         // come, it goes in as typed rather than be lost.
-        lines.push_back(indent + ContentLineFor(wanted[k], delimiter).value_or(wanted[k]));
+        lines.push_back(block.indentation + ContentLineFor(wanted[k], delimiter).value_or(wanted[k]));
     }
     lines.insert(lines.end(), stand.end() - static_cast<std::ptrdiff_t>(sameAtEnd), stand.end());
-    lines.emplace_back(block.lines.size() >= 2 ? WithoutCarriageReturn(block.lines.back())
-                                               : std::u16string_view(DOC_STRING_DELIMITER));
+    lines.emplace_back(isNew ? newDelimiter : WithoutCarriageReturn(block.lines.back()));
 
     // The lines carry their own indentation. An existing doc string is
     // followed by what followed it; a new one as any new block.
     BlockLocation written = block;
+    written.indentation.clear();
     written.indent = 0;
-    if (block.start != block.end)
+    if (!isNew)
         written.emptyLineAfter = true;
     return BuildBlockText(lines, written);
 }

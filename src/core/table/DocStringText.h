@@ -45,9 +45,9 @@ std::optional<std::size_t> UnwritableDocStringLine(std::u16string_view text, std
 // opening and closing delimiter lines stay as they are (a content type after
 // the opening, a note after the closing); the lines the text begins and ends
 // with that are unchanged keep their bytes; every other line is written
-// behind block.indent blanks (an empty line without them), a line that would
+// behind block.indentation (an empty line without it), a line that would
 // end the doc string or be read otherwise with Cucumber's escape of the
 // delimiter. An existing block is followed by what followed it before; a new
-// one (a step's MakeDefaultDocString) is written as BuildBlockText writes a
-// new block.
+// one (after a step) gets delimiters of three double quotes behind
+// block.indentation and is placed as BuildBlockText places a new block.
 std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation& block);
