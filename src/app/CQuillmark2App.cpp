@@ -1,6 +1,7 @@
 #include "CQuillmark2App.h"
 
 #include "CMainFrame.h"
+#include "CommandLine.h"
 #include "core/language/KeywordDictionary.h"
 #include "dialogs/CSettingsDialog.h"
 #include "document/DocumentManager.h"
@@ -95,7 +96,7 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     // file waits until the window is painted too, so that the user sees the
     // program at once; a small one is in before the first paint would be.
     // A file that cannot be read leaves the new document.
-    const QString path = arguments.value(1);
+    const QString path = FileToOpen(arguments);
     if (!path.isEmpty()) {
         if (QFileInfo(path).size() > paintFirstBytes)
             PaintShownWindow(*m_frame);

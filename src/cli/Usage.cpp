@@ -31,6 +31,7 @@ Commands:
                              Table command writes it back, and nothing else
                              changed; rows inside doc strings are left alone.
   --help, -h, help           This text.
+  --version                  The version of the tool, which is the editor's.
 
 For format, unformat and align, a FILE may be a folder, which stands for every
 *.feature file below it, or "-", standard input. The result is printed on
