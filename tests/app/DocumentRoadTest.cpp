@@ -67,8 +67,9 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
     EXPECT_EQ(Doc().IsModified(), stays || (road == "Close" && answer == QMessageBox::No))
         << "Cancel keeps the document with its changes";
     EXPECT_EQ(Doc().GetPathName(), stays || road == "Close" ? m_edited : road == "New" ? "" : m_openChoice);
-    if (stays)
+    if (stays) {
         EXPECT_EQ(Text(), m_typed);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest,
