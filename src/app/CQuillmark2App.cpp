@@ -86,6 +86,14 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         m_frame->statusBar()->setVisible(profile.GetProfileInt(workspace, statusBarEntry, 1) != 0);
     }
     DocumentManager& documents = m_frame->Documents();
+    // Written as it changes, so that a crash or a killed session keeps it.
+    connect(&documents, &DocumentManager::recentFilesChanged, this, [this] {
+        if (!m_saveStateAtExit)
+            return;
+        Profile profile = UserProfile();
+        m_recentFiles.WriteList(profile);
+        profile.Flush();
+    });
     if (!documents.NewDocumentWithoutPrompt())
         return false;
     m_frame->show();
@@ -130,6 +138,10 @@ void CQuillmark2App::LoadCustomState()
     const Profile profile = UserProfile();
     m_fontSize = profile.GetProfileInt(configuration, fontSizeEntry, defaultFontSize);
     m_languageID = profile.GetProfileString(configuration, languageEntry, defaultLanguage);
+    // A code that no language has (a hand-edited or damaged profile) would
+    // leave the templates without a keyword to write.
+    if (FindLanguage(toU16(m_languageID)) < 0)
+        m_languageID = defaultLanguage;
     SelectLanguageSetting(toU16(m_languageID));
 }
 
