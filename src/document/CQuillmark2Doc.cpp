@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,7 @@ CQuillmark2Doc::CQuillmark2Doc(CQuillmark2View& view, QObject* parent)
 bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
+    m_readAsUtf16 = false;
     SetPathName(pathName);
     m_fileWatch.Watch(pathName);
     return true;
@@ -81,6 +83,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     emit loadProgress(fileName, 100);
     SetPathName(path);
     m_fileWatch.Watch(path);
+    m_readAsUtf16 = decoded.encoding != FeatureFileEncoding::Utf8;
     if (decoded.replacedSequences > 0)
         emit loadWarning(
             QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
@@ -111,6 +114,9 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
     m_view.SetBaselineToCurrentText();
     SetPathName(path);
     m_fileWatch.Watch(path);
+    if (std::exchange(m_readAsUtf16, false))
+        emit statusMessage(QStringLiteral("%1 was read as UTF-16 and has been saved as UTF-8.")
+                               .arg(QFileInfo(path).fileName()));
     return true;
 }
 
@@ -129,6 +135,7 @@ bool CQuillmark2Doc::ReloadDocument()
 void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText)
 {
     m_view.LoadText(wholeText);
+    m_readAsUtf16 = false;
     SetPathName(path);
     m_fileWatch.Watch(path);
     m_view.MarkModifiedUntilSaved();

@@ -57,6 +57,9 @@ signals:
     // While a file is opened: 0 before it is read, then the percentage of
     // its text in the view, 100 once it is all in or the open has failed.
     void loadProgress(const QString& fileName, int percent);
+    // News for the status bar: the first save of a file read as UTF-16
+    // wrote it as UTF-8.
+    void statusMessage(const QString& text);
 
 private:
     void SetPathName(const QString& path);
@@ -64,4 +67,6 @@ private:
     CQuillmark2View& m_view;
     QString m_pathName;
     FileWatch m_fileWatch;
+    // Until the first save, which writes UTF-8 and says so.
+    bool m_readAsUtf16 = false;
 };

@@ -158,6 +158,38 @@ TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
     EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFY");
 }
 
+// The first save of a file read as UTF-16 writes UTF-8, and the status bar says so once.
+TEST_F(DocumentRoadTest, AFileReadAsUtf16IsSavedAsUtf8AndTheStatusBarSaysSoOnce)
+{
+    StartApp();
+    const QString path = OpenFile("wide.feature",
+        QByteArray("\xFF\xFE"
+                   "F\0:\0\r\0\n\0",
+            10));
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadBytes(path), "F:\r\n");
+    EXPECT_EQ(Status(), "wide.feature was read as UTF-16 and has been saved as UTF-8.");
+    Frame().statusBar()->clearMessage();
+    TypeAtEnd("x");
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(Status(), QString());
+}
+
+// A large file is named in the title while it loads, not only once it is in.
+TEST_F(DocumentRoadTest, TheTitleNamesALargeFileWhileItLoads)
+{
+    StartApp();
+    const QString path = WriteFile("large.feature", QByteArray("    Given a step\r\n").repeated(70000));
+    QStringList titles;
+    QObject::connect(&Doc(), &CQuillmark2Doc::loadProgress, &Frame(), [&](const QString&, int percent) {
+        if (percent > 0 && percent < 100)
+            titles << Frame().windowTitle();
+    });
+    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(path));
+    ASSERT_FALSE(titles.isEmpty());
+    EXPECT_EQ(titles.first(), "large.feature[*] - Quillmark");
+}
+
 // The bar is cleared once the file is in, or the open has failed.
 TEST(LoadProgressMessage, ShowsTheFigureOfASlowOpenUntilItEnds)
 {
