@@ -1,3 +1,4 @@
+#include "core/gherkin/GherkinCheck.h"
 #include "core/gherkin/GherkinDialect.h"
 #include "core/gherkin/GherkinParser.h"
 
@@ -6,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,6 +32,20 @@ void BM_ParseRealisticFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ParseRealisticFile)->Unit(benchmark::kMicrosecond);
+
+// The same with the warnings looked for and everything put in line order:
+// what the editor shows and `check` prints.
+void BM_CheckRealisticFile(benchmark::State& state)
+{
+    const std::u16string text = RealisticText();
+    const GherkinKeywordTable& table = CucumberKeywordTable();
+    const GherkinDialect& english = *table.Find(u"en");
+    for (auto _ : state) {
+        std::vector<GherkinProblem> problems = CheckGherkin(text, table, english);
+        benchmark::DoNotOptimize(problems.data());
+    }
+}
+BENCHMARK(BM_CheckRealisticFile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -80,6 +80,27 @@ void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_v
 
 } // namespace
 
+std::vector<std::u16string_view> GherkinLines(std::u16string_view text)
+{
+    std::vector<std::u16string_view> lines;
+    lines.reserve(text.size() / 32);
+    const auto add = [&lines, &text](std::size_t start, std::size_t end) {
+        if (end > start && text[end - 1] == u'\r')
+            --end;
+        lines.push_back(text.substr(start, end - start));
+    };
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n') {
+            add(start, i);
+            start = i + 1;
+        }
+    }
+    if (!TrimGherkin(text.substr(start)).empty())
+        add(start, text.size());
+    return lines;
+}
+
 GherkinLine::GherkinLine(std::u16string_view lineText, int lineNumber)
     : text(lineText)
     , number(lineNumber)

@@ -5,6 +5,12 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
+
+// The lines of a feature file as Cucumber splits it: at line feeds, a
+// carriage return before one dropped; a last line of nothing but white space
+// is no line.
+std::vector<std::u16string_view> GherkinLines(std::u16string_view text);
 
 // One line of a feature file, and the tests that tell which kind of token it
 // can be. Each test that answers true fills the token; the parser asks only

@@ -173,13 +173,13 @@ constexpr std::size_t MOST_ERRORS = 11;
 
 class Parser {
 public:
-    Parser(std::u16string_view text, const GherkinKeywordTable& table, const GherkinDialect& dialect,
-        std::vector<GherkinToken>* tokens)
+    Parser(std::span<const std::u16string_view> lines, const GherkinKeywordTable& table,
+        const GherkinDialect& dialect, std::vector<GherkinToken>* tokens)
         : table_(table)
         , dialect_(&dialect)
         , tokens_(tokens)
+        , lines_(lines)
     {
-        SplitLines(text);
     }
 
     GherkinParseResult Run()
@@ -188,31 +188,11 @@ public:
             ReadLine(index);
         if (!stopped_)
             ReadEndOfFile();
+        result_.readToEnd = !stopped_;
         return std::move(result_);
     }
 
 private:
-    // Cucumber's lines: split at line feeds, a carriage return before one
-    // dropped; a last line of nothing but white space is no line.
-    void SplitLines(std::u16string_view text)
-    {
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t end = text.find(u'\n', start);
-            std::u16string_view line
-                = text.substr(start, end == std::u16string_view::npos ? end : end - start);
-            if (line.ends_with(u'\r'))
-                line.remove_suffix(1);
-            if (end == std::u16string_view::npos) {
-                if (!TrimGherkin(line).empty())
-                    lines_.push_back(line);
-                return;
-            }
-            lines_.push_back(line);
-            start = end + 1;
-        }
-    }
-
     bool InBackground() const { return background_ != nullptr; }
 
     void ReadLine(std::size_t index)
@@ -654,10 +634,10 @@ private:
             stopped_ = true;
     }
 
-    std::vector<std::u16string_view> lines_;
     const GherkinKeywordTable& table_;
     const GherkinDialect* dialect_;
     std::vector<GherkinToken>* tokens_;
+    std::span<const std::u16string_view> lines_;
     GherkinParseResult result_;
     GherkinToken token_;
     State state_ = State::Start;
@@ -723,13 +703,26 @@ std::u16string_view GherkinTokenName(GherkinTokenType type)
 
 std::u16string CucumberErrorText(const GherkinError& error)
 {
-    const std::string place
-        = "(" + std::to_string(error.location.line) + ":" + std::to_string(error.location.column) + "): ";
-    return std::u16string(place.begin(), place.end()) + error.message;
+    const auto append = [](std::u16string& text, int number) {
+        const std::string digits = std::to_string(number);
+        text.append(digits.begin(), digits.end());
+    };
+    std::u16string text(1, u'(');
+    append(text, error.location.line);
+    text += u':';
+    append(text, error.location.column);
+    text += u"): ";
+    return text += error.message;
 }
 
 GherkinParseResult ParseGherkin(std::u16string_view text, const GherkinKeywordTable& table,
     const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens)
 {
-    return Parser(text, table, defaultDialect, tokens).Run();
+    return ParseGherkinLines(GherkinLines(text), table, defaultDialect, tokens);
+}
+
+GherkinParseResult ParseGherkinLines(std::span<const std::u16string_view> lines,
+    const GherkinKeywordTable& table, const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens)
+{
+    return Parser(lines, table, defaultDialect, tokens).Run();
 }

@@ -4,6 +4,7 @@
 #include "GherkinDocument.h"
 #include "GherkinToken.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,8 @@ struct GherkinParseResult {
     // In the order Cucumber reports them. Like Cucumber, the parser goes on
     // after an error, and stops after the eleventh.
     std::vector<GherkinError> errors;
+    // False when the parser gave up before the end, so that the tree lacks the rest.
+    bool readToEnd = true;
 };
 
 // Reads a feature file as Cucumber does. Lines end at a line feed (a carriage
@@ -36,3 +39,7 @@ struct GherkinParseResult {
 // took is added to it as it was taken, and the end of the file last.
 GherkinParseResult ParseGherkin(std::u16string_view text, const GherkinKeywordTable& table,
     const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens = nullptr);
+// The same over the file's lines as GherkinLines gives them.
+GherkinParseResult ParseGherkinLines(std::span<const std::u16string_view> lines,
+    const GherkinKeywordTable& table, const GherkinDialect& defaultDialect,
+    std::vector<GherkinToken>* tokens = nullptr);

@@ -17,9 +17,10 @@ std::u16string TokenLine(const GherkinToken& token)
     using T = GherkinTokenType;
     if (token.type == T::EndOfFile)
         return u"EOF";
-    const std::string place
-        = "(" + std::to_string(token.location.line) + ":" + std::to_string(token.location.column) + ")";
-    std::u16string line(place.begin(), place.end());
+    std::u16string line(1, u'(');
+    for (const char c : std::to_string(token.location.line) + ':' + std::to_string(token.location.column))
+        line += static_cast<char16_t>(c);
+    line += u')';
     line += GherkinTokenName(token.type).substr(1);
     line += u':';
     switch (token.type) {
