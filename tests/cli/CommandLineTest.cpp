@@ -11,7 +11,8 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
     const CliResult help = Run({ "--help" });
     EXPECT_EQ(help.status, 0);
     for (const char* command : { "--i18n-keywords CODE", "analyse [--language CODE] FILE",
-             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE..." })
+             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+             "check [--strict] [--language CODE] FILE..." })
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     EXPECT_EQ(Run({ "-h" }).out, help.out);
     const CliResult bare = Run({});
