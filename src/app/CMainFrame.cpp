@@ -44,6 +44,7 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateProblemViews();
 
     // Files dropped on the text open like File Open instead of being pasted
     // into it as their names.
