@@ -17,6 +17,8 @@ namespace {
 
 int RewriteOne(const CliArguments& arguments, const std::string& file)
 {
+    if (arguments.write && file != "-")
+        RemoveAbandonedTemporaries(file);
     const auto document = OpenFeatureDocument(file, arguments.languageCode);
     if (!document)
         return STATUS_FAILURE;

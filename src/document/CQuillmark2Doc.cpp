@@ -1,6 +1,7 @@
 #include "CQuillmark2Doc.h"
 
 #include "SaveFileBytes.h"
+#include "UndecodableFileName.h"
 
 #include "core/file/FeatureFileCodec.h"
 #include "editor/CQuillmark2View.h"
@@ -43,6 +44,13 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
 {
     QWidget* parent = m_view.window();
     const QFileInfo info(path);
+    if (IsUndecodableFileName(path)) {
+        MessageBoxError(QStringLiteral("Cannot open %1: the name of the file is not valid UTF-8. Rename the "
+                                       "file to open it.")
+                            .arg(Shown(path)),
+            parent);
+        return false;
+    }
     if (info.isDir()) {
         MessageBoxError(
             QStringLiteral("Cannot open %1: it is a folder, not a file.").arg(Shown(path)), parent);
@@ -62,7 +70,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     emit loadProgress(fileName, 0);
     std::string bytes;
     std::string error;
-    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error)) {
+    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error, maxFileBytes)) {
         emit loadProgress(fileName, 100);
         MessageBoxError(
             QStringLiteral("Cannot open %1: %2.").arg(Shown(path), QString::fromLocal8Bit(error.c_str())),

@@ -3,6 +3,7 @@
 #include "CQuillmark2Doc.h"
 #include "FileDialogs.h"
 #include "RecentFileList.h"
+#include "UndecodableFileName.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
@@ -56,7 +57,8 @@ bool DocumentManager::NewDocumentWithoutPrompt()
 bool DocumentManager::OpenCommandLineFile(const QString& path)
 {
     const QFileInfo file(path);
-    if (file.exists() || file.isSymLink())
+    // A file whose name Qt cannot give back is refused rather than taken for a new one.
+    if (file.exists() || file.isSymLink() || IsUndecodableFileName(path))
         return OpenDocumentFile(path);
     const QDir folder = file.absoluteDir();
     if (!folder.exists()) {

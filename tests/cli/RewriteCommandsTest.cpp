@@ -1,6 +1,9 @@
 #include "CliRunner.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <tuple>
@@ -85,6 +88,85 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
     EXPECT_FALSE(std::ranges::any_of(fs::recursive_directory_iterator(folder_), [](const auto& entry) {
         return entry.path().filename().string().starts_with(".");
     })) << "no temporary file stays behind";
+}
+
+// In a folder, --write follows a link only to a file inside the folders given,
+// and a folder it cannot read is named and passed by.
+TEST_F(RewriteCommands, WriteStaysInsideTheFoldersGiven)
+{
+    Write("outside/script.feature", "|a|bb|\n");
+    Write("other/target.txt", "|a|bb|\n"); // reached only through the link
+    Write("tree/own.feature", "|a|bb|\n");
+    Write("tree/locked/hidden.feature", "|a|bb|\n");
+    Write("tree/z/deep.feature", "|a|bb|\n");
+    fs::create_symlink("../outside/script.feature", folder_ / "tree/escape.feature");
+    fs::create_symlink("../other/target.txt", folder_ / "tree/other.feature");
+    fs::permissions(folder_ / "tree/locked", fs::perms::none);
+    // Root reads every folder unless it gives up the right to.
+    const std::string asUser
+        = ::geteuid() == 0 ? "setpriv --bounding-set=-dac_override,-dac_read_search " : "";
+
+    const CliResult result = Run({ "align", "--write", "tree", "other" }, asUser);
+    fs::permissions(folder_ / "tree/locked", fs::perms::owner_all);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(Lines(result.err),
+        (std::vector<std::string> {
+            "quillmark-cli: skipping tree/escape.feature: it links to a file outside the folders given",
+            "quillmark-cli: cannot read tree/locked: Permission denied" }));
+    EXPECT_EQ(Read("outside/script.feature"), "|a|bb|\n") << "nothing outside is written";
+    for (const char* name : { "other/target.txt", "tree/own.feature", "tree/z/deep.feature" })
+        EXPECT_EQ(Read(name), "| a  | bb  |\n") << name;
+    EXPECT_EQ(Read("tree/locked/hidden.feature"), "|a|bb|\n");
+    EXPECT_TRUE(fs::is_symlink(folder_ / "tree/other.feature"));
+
+    EXPECT_EQ(Run({ "align", "--write", "tree/escape.feature" }).status, 0) << "named, a link is followed";
+    EXPECT_EQ(Read("outside/script.feature"), "| a  | bb  |\n");
+}
+
+// What a killed --write left beside a file goes with the next --write of that
+// file, whether or not the file changes; a temporary that a running write holds,
+// and a file that only looks like one of ours, stay.
+TEST_F(RewriteCommands, WriteRemovesTheTemporaryFilesOfAKilledWrite)
+{
+    Write("in/form.feature", "| a  |\n");
+    const std::string prefix = "in/.form.feature.";
+    for (const char* name : { "quillmark-Ab12Cd", "quillmark-held00", "quillmark-Ab12C", "Ab12Cd" })
+        Write(prefix + name, "|a|\n");
+    const int held = ::open((folder_ / (prefix + "quillmark-held00")).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    EXPECT_EQ(Run({ "align", "--check", "in" }).status, 0);
+    EXPECT_TRUE(fs::exists(folder_ / (prefix + "quillmark-Ab12Cd"))) << "--check writes nothing";
+    EXPECT_EQ(Run({ "align", "--write", "in" }).status, 0);
+    ::close(held);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder_ / "in"))
+        left.push_back(entry.path().filename().string());
+    std::ranges::sort(left);
+    EXPECT_EQ(left,
+        (std::vector<std::string> { ".form.feature.Ab12Cd", ".form.feature.quillmark-Ab12C",
+            ".form.feature.quillmark-held00", "form.feature" }));
+}
+
+// What is no regular file is refused, neither waited for, nor read without end,
+// nor replaced by a regular file.
+TEST_F(RewriteCommands, WhatIsNoRegularFileIsRefused)
+{
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.feature").c_str(), 0644), 0);
+    // So that a reading would end: a writer behind the FIFO that gives up after a while, and bounded memory.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        { "pipe.feature", "(timeout 2 sh -c \"printf '|a|bb|\\n' > pipe.feature\" &); ",
+            "it is a FIFO, not a regular file" },
+        { "/dev/zero", "ulimit -v 1000000; ", "it is a device, not a regular file" },
+    };
+    for (const auto& [file, guard, reason] : cases) {
+        SCOPED_TRACE(file);
+        const CliResult result = Run({ "align", "--write", file }, guard);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, "quillmark-cli: cannot read " + file + ": " + reason + "\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(folder_ / "pipe.feature"));
 }
 
 // A file that cannot be read, whose damaged bytes a rewrite would lose, or that

@@ -102,7 +102,8 @@ TEST(Encode, WritesALoneSurrogateAsTheReplacementCharacter)
 }
 
 // Read piece by piece, whatever falls on a piece's edge, a file decodes as all its
-// bytes at once. What cannot be read is the command-line tests' to show.
+// bytes at once. What cannot be read is the command-line tests' to show, but for
+// the limit, which only the editor sets.
 TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
 {
     constexpr std::size_t piece = 1 << 16;
@@ -130,6 +131,29 @@ TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
         EXPECT_EQ(read.encoding, whole.encoding);
         EXPECT_EQ(read.replacedSequences, whole.replacedSequences);
         EXPECT_EQ(read.unrecognisedEncoding, whole.unrecognisedEncoding);
+    }
+    std::filesystem::remove(scratch);
+}
+
+// A file is read up to the limit and no further, whatever size it gave
+// beforehand: the files of /proc give none.
+TEST(ReadFileBytes, StopsAtTheLimitWhateverSizeTheFileGave)
+{
+    const auto scratch = std::filesystem::temp_directory_path() / "quillmark-limit.feature";
+    std::ofstream(scratch, std::ios::binary) << "0123456789";
+    const struct {
+        std::filesystem::path path;
+        std::size_t limit;
+        bool read;
+    } cases[] = { { scratch, 10, true }, { scratch, 9, false }, { "/proc/self/maps", 100, false } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string() + " up to " + std::to_string(c.limit));
+        if (!std::filesystem::exists(c.path))
+            continue;
+        std::string bytes, error;
+        EXPECT_EQ(ReadFileBytes(c.path.string(), bytes, error, c.limit), c.read);
+        EXPECT_EQ(error, c.read ? "" : "File too large");
+        EXPECT_EQ(bytes.size(), c.read ? c.limit : 0);
     }
     std::filesystem::remove(scratch);
 }
