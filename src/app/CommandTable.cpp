@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPointer>
 
 using namespace CommandId;
 
@@ -131,9 +132,14 @@ QAction* CommandTable::Bind(int id, Handler handler, UpdateHandler enabled, Upda
         action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name))));
     }
     action->setCheckable(static_cast<bool>(checked));
-    connect(action, &QAction::triggered, this, [handler] {
-        if (handler)
-            handler();
+    connect(action, &QAction::triggered, this, [this, handler] {
+        if (!handler)
+            return;
+        const QPointer<CommandTable> self(this);
+        ++m_running;
+        handler();
+        if (self)
+            --m_running;
     });
     m_bindings.push_back({ action, std::move(enabled), std::move(checked) });
     return action;

@@ -86,15 +86,13 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     FeatureDocument document { TextLineSource(std::move(decoded->text)), decoded->replacedSequences,
         decoded->unrecognisedEncoding };
     if (!languageCode) {
-        // As on opening a document: only a first line that ends with a line
-        // break is looked at, and a directive naming no language leaves the
-        // language as it was. The first line is taken as the control's whole
-        // text gives it (ending in CR LF), without building the whole text.
-        std::u16string start = document.source.lineText(0);
-        if (!start.empty() && start.back() == u'\r')
-            start += u'\n';
-        if (const auto problem = ApplyDocumentLanguage(start))
-            ReportProblem(ToUtf8(*problem));
+        // As on opening a document; a directive naming no language leaves the
+        // language as it was.
+        const TextLineSource& source = document.source;
+        const auto problem = ApplyDocumentLanguage(
+            source.lineCount(), [&source](int line) { return source.lineText(line); });
+        if (problem)
+            ReportAt(DisplayName(file), problem->line, ToUtf8(problem->message));
     }
     return document;
 }

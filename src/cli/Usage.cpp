@@ -29,7 +29,9 @@ Commands:
   align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...
                              Each FILE with every table aligned as the editor's
                              Table command writes it back, and nothing else
-                             changed; rows inside doc strings are left alone.
+                             changed: rows in descriptions and doc strings are
+                             text, and a table whose rows Cucumber reads
+                             otherwise is left alone and named on stderr.
   check [--strict] [--language CODE] FILE...
                              Each FILE read as Cucumber reads it: one line for
                              each error Cucumber reports, "FILE:LINE:COLUMN:
@@ -45,7 +47,8 @@ found; CR LF for a file without one).
 
 Options:
   --language CODE            Read FILE in that language (see "languages") instead
-                             of the one its first line names ("# language: fr");
+                             of the one its "# language: fr" line names (the
+                             first among the comment lines at its top);
                              without either, English. check knows the 80
                              languages of Cucumber's own keyword table.
   --check                    Print nothing; name each FILE that would change on

@@ -158,6 +158,22 @@ void CQuillmark2View::SetBaselineToCurrentText()
     SetModifiedFlag(false);
 }
 
+TextSnapshot CQuillmark2View::SnapshotText() const
+{
+    return m_baselineText.Snapshot(m_control);
+}
+
+void CQuillmark2View::SetBaselineToSavedText(const TextSnapshot& saved, const QString& controlText)
+{
+    if (!m_baselineText.Take(saved, controlText)) {
+        m_baselineText.Take(m_control);
+        MarkModifiedUntilSaved();
+        return;
+    }
+    m_modifiedUntilSaved = false;
+    SetModifiedFlag(false);
+}
+
 void CQuillmark2View::MarkModifiedUntilSaved()
 {
     m_modifiedUntilSaved = true;

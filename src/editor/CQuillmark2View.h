@@ -98,8 +98,16 @@ public:
     // The whole text with CR LF line breaks.
     QString WholeText() const;
 
+    // The text as it stands, taken in a moment whatever its size, for a
+    // worker thread to save or copy.
+    TextSnapshot SnapshotText() const;
+
     // Also ends what MarkModifiedUntilSaved began.
     void SetBaselineToCurrentText();
+    // The same after `saved` was written to the file, `controlText` being
+    // its text put together. Should the text have changed since the
+    // snapshot, it counts as modified until the next save.
+    void SetBaselineToSavedText(const TextSnapshot& saved, const QString& controlText);
     // The text matches no file any more (the file was deleted, or the text is
     // a recovered one): it counts as modified, whatever it holds, until the
     // next load or save.

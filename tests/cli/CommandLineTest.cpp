@@ -25,8 +25,8 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
 // the dynamic linker names every library it loads.
 TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
 {
-    Write("ascii.feature", "Feature: x\n  |a|bb|\n");
-    Write("wide.feature", "Feature: x\n  |名前|b|\n");
+    Write("ascii.feature", "Feature: x\n  * s\n  |a|bb|\n");
+    Write("wide.feature", "Feature: x\n  * s\n  |名前|b|\n");
     const std::pair<std::vector<std::string>, bool> cases[] = {
         { { "format", "wide.feature" }, false },
         { { "align", "ascii.feature" }, false },
