@@ -1,17 +1,19 @@
 #include "CQuillmark2Doc.h"
 
+#include "SaveCopy.h"
 #include "SaveFileBytes.h"
 #include "UndecodableFileName.h"
 
 #include "core/file/FeatureFileCodec.h"
+#include "core/file/LineEnd.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/MessageBox.h"
+#include "platform/OffInterfaceThread.h"
 #include "platform/StringConvert.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <string>
@@ -36,6 +38,7 @@ CQuillmark2Doc::CQuillmark2Doc(CQuillmark2View& view, QObject* parent)
 bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
+    m_lineEnd = QStringLiteral("\r\n");
     m_readAsUtf16 = false;
     SetPathName(pathName);
     m_fileWatch.Watch(pathName);
@@ -79,8 +82,11 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
             parent);
         return false;
     }
+    const FileWatch::ContentHash contentHash
+        = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
     bytes = std::string();
+    m_lineEnd = toQString(std::u16string(FirstLineEnd(decoded.text)));
 
     // The view takes the text straight from the decoded string.
     m_view.LoadText(QStringView(decoded.text.data(), static_cast<qsizetype>(decoded.text.size())),
@@ -90,7 +96,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     decoded.text = std::u16string();
     emit loadProgress(fileName, 100);
     SetPathName(path);
-    m_fileWatch.Watch(path);
+    m_fileWatch.Watch(path, contentHash);
     m_readAsUtf16 = decoded.encoding != FeatureFileEncoding::Utf8;
     if (decoded.replacedSequences > 0)
         emit loadWarning(
@@ -108,20 +114,33 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
 
 bool CQuillmark2Doc::OnSaveDocument(const QString& path)
 {
-    QWidget* parent = m_view.window();
-    const std::string bytes = EncodeFeatureFile(toU16(m_view.WholeText()));
-
+    const TextSnapshot text = m_view.SnapshotText();
+    const std::u16string lineEnd = toU16(m_lineEnd);
+    const QString copies = SaveCopyFolder();
+    bool saved = false;
     QString reason;
-    const QString copies = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                               .filePath(QStringLiteral("save-copies"));
-    if (!SaveFileBytes(path, QByteArray::fromStdString(bytes), copies, reason)) {
-        MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), parent);
+    QString controlText;
+    FileWatch::ContentHash contentHash = 0;
+    {
+        const FileWatch::Pause ownSave(m_fileWatch);
+        RunOffInterfaceThread([&] {
+            controlText = text.ControlText();
+            const std::string encoded = EncodeWithLineEnds(
+                std::u16string_view(QStringView(controlText).utf16(), controlText.size()), u'\u2029',
+                lineEnd);
+            const QByteArrayView bytes(encoded.data(), qsizetype(encoded.size()));
+            contentHash = FileWatch::HashOf(bytes);
+            saved = SaveFileBytes(path, bytes, copies, reason);
+        });
+    }
+    if (!saved) {
+        MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), m_view.window());
         return false;
     }
 
-    m_view.SetBaselineToCurrentText();
+    m_view.SetBaselineToSavedText(text, controlText);
     SetPathName(path);
-    m_fileWatch.Watch(path);
+    m_fileWatch.Watch(path, contentHash);
     if (std::exchange(m_readAsUtf16, false))
         emit statusMessage(QStringLiteral("%1 was read as UTF-16 and has been saved as UTF-8.")
                                .arg(QFileInfo(path).fileName()));
@@ -140,9 +159,10 @@ bool CQuillmark2Doc::ReloadDocument()
     return true;
 }
 
-void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText)
+void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText, const QString& lineEnd)
 {
     m_view.LoadText(wholeText);
+    m_lineEnd = lineEnd;
     m_readAsUtf16 = false;
     SetPathName(path);
     m_fileWatch.Watch(path);

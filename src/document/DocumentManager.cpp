@@ -25,6 +25,12 @@ DocumentManager::DocumentManager(CQuillmark2Doc& document, RecentFileList& recen
     FileWatch& watch = m_document.GetFileWatch();
     connect(&watch, &FileWatch::changedOnDisk, this, &DocumentManager::OnChangedOnDisk);
     connect(&watch, &FileWatch::deletedOnDisk, this, &DocumentManager::OnDeletedOnDisk);
+    connect(&watch, &FileWatch::changeHeld, this, [this] {
+        m_changeNoted = true;
+        emit statusMessage(QStringLiteral("%1 has been changed by another program; Quillmark will look at it "
+                                          "once the dialog is closed.")
+                               .arg(Shown(m_document.GetPathName())));
+    });
 }
 
 bool DocumentManager::SaveModified()
@@ -130,6 +136,9 @@ bool DocumentManager::OnFileSaveAs()
 
 bool DocumentManager::DoSave(const QString& path)
 {
+    // Notices wait until the save is over: the file is about to be compared,
+    // and maybe written.
+    const FileWatch::Pause saving(m_document.GetFileWatch());
     // The watcher misses some replacements, so the file is compared again now.
     if (path == m_document.GetPathName() && m_document.GetFileWatch().ChangedOnDisk()) {
         const QString question = QStringLiteral("The file %1 has been changed by another program since "
@@ -164,10 +173,19 @@ QString DocumentManager::SuggestedPdfPath() const
     return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
+void DocumentManager::ForgetNotedChange()
+{
+    if (!m_changeNoted)
+        return;
+    m_changeNoted = false;
+    emit statusMessage(QString());
+}
+
 void DocumentManager::OnChangedOnDisk()
 {
     if (m_askingAboutDisk)
         return;
+    ForgetNotedChange();
     if (!m_document.IsModified()) {
         Reload();
         return;
@@ -194,6 +212,7 @@ void DocumentManager::Reload()
 
 void DocumentManager::OnDeletedOnDisk()
 {
+    ForgetNotedChange();
     m_document.MarkModified();
     emit statusMessage(QStringLiteral("%1 has been deleted by another program; Save writes it again.")
                            .arg(Shown(m_document.GetPathName())));

@@ -117,8 +117,8 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
     const std::tuple<QString, const char*, QString> cases[] = {
         { WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences in bytes.feature",
             "bytes.feature" },
-        { WriteFile("xx.feature", "# language: xx\r\nFeature: x\r\n"), "Cannot set language to xx",
-            "xx.feature" },
+        { WriteFile("xx.feature", "# licence\r\n# language: xx\r\nFeature: x\r\n"),
+            "Cannot set language to xx", "xx.feature" },
         { FilePath("folder"), "it is a folder", "Untitled" },
         { QFile::decodeName(latin1Name), "the name of the file is not valid UTF-8", "Untitled" },
         { "/dev/zero", "it is a device, not a regular file", "Untitled" },

@@ -13,7 +13,8 @@ TEST_F(CommandLine, HelpDescribesEveryCommandAndVersionNamesTheVersion)
     const CliResult help = Run({ "--help" });
     EXPECT_EQ(help.status, 0);
     for (const char* command : { "--i18n-keywords CODE", "analyse [--language CODE] FILE",
-             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE..." })
+             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+             "check [--strict] [--language CODE] FILE..." })
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     EXPECT_EQ(Run({ "-h" }).out, help.out);
     EXPECT_NE(help.out.find("--version"), std::string::npos);
@@ -30,8 +31,8 @@ TEST_F(CommandLine, HelpDescribesEveryCommandAndVersionNamesTheVersion)
 // the dynamic linker names every library it loads.
 TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
 {
-    Write("ascii.feature", "Feature: x\n  |a|bb|\n");
-    Write("wide.feature", "Feature: x\n  |名前|b|\n");
+    Write("ascii.feature", "Feature: x\n  * s\n  |a|bb|\n");
+    Write("wide.feature", "Feature: x\n  * s\n  |名前|b|\n");
     const std::pair<std::vector<std::string>, bool> cases[] = {
         { { "format", "wide.feature" }, false },
         { { "align", "ascii.feature" }, false },

@@ -1,5 +1,6 @@
 // Feature files' bytes to text and back, and files read from disk.
 #include "core/file/FeatureFileCodec.h"
+#include "core/file/LineEnd.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +100,21 @@ TEST(Encode, WritesALoneSurrogateAsTheReplacementCharacter)
     EXPECT_EQ(EncodeFeatureFile(u"\xD83Dx\xDE00\xD83D"), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(EncodeFeatureFile(u"\xD83D\xD83D\xDE00"), "\xEF\xBF\xBD\xF0\x9F\x98\x80");
     EXPECT_EQ(EncodeFeatureFile(u"a\0b"s), "a\0b"s);
+}
+
+// A text is written back with its first line end; each line break of the
+// editor's text becomes that end, and a surrogate cut off by a break has no partner.
+TEST(Encode, WritesEveryLineBreakAsTheTextsFirstLineEnd)
+{
+    const std::pair<std::u16string, std::u16string> firstEnds[]
+        = { { u"a\r\nb\n", u"\r\n" }, { u"a\nb\r\n", u"\n" }, { u"a\rb\n", u"\r" }, { u"a\r", u"\r" },
+              { u"a", u"\r\n" }, { u"", u"\r\n" } };
+    for (const auto& [text, end] : firstEnds)
+        EXPECT_EQ(FirstLineEnd(text), end) << std::string(text.begin(), text.end());
+
+    EXPECT_EQ(EncodeWithLineEnds(u"\u00E9\u2029\u2029x\u2029", u'\u2029', u"\n"), "\xC3\xA9\n\nx\n");
+    EXPECT_EQ(EncodeWithLineEnds(u"\xD83D\u2029\xDE00", u'\u2029', u"\r\n"), "\xEF\xBF\xBD\r\n\xEF\xBF\xBD");
+    EXPECT_EQ(EncodeWithLineEnds(u"", u'\u2029', u"\r"), "");
 }
 
 // Read piece by piece, whatever falls on a piece's edge, a file decodes as all its
