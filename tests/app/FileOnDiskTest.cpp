@@ -90,7 +90,7 @@ TEST_F(FileOnDisk, AChangeWhileADialogIsOpenWaitsUntilItsResultIsWritten)
     DialogAnswers dialogs;
     dialogs.Then<CGridDialog>([&](CGridDialog& dialog) {
         WriteFile("table.feature", theirs);
-        QTest::qWaitFor([&] { return Status() == noted || Text() == theirs; }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Status() == noted || Text() == theirs; }, 5000));
         EXPECT_EQ(Status(), noted);
         dialog.accept();
     });
