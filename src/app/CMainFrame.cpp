@@ -65,8 +65,10 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     m_document->GetFileWatch().HoldNoticesWhile(
         [this] { return m_commands->Running() || QApplication::activeModalWidget() != nullptr; });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
-    connect(m_documents, &DocumentManager::statusMessage, this, &CMainFrame::ShowStatusMessage);
-    connect(m_document, &CQuillmark2Doc::statusMessage, this, &CMainFrame::ShowStatusMessage);
+    connect(m_documents, &DocumentManager::statusMessage, statusBar(),
+        [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_documents, &DocumentManager::passingStatusMessage, this, &CMainFrame::ShowPassingMessage);
+    connect(m_document, &CQuillmark2Doc::passingStatusMessage, this, &CMainFrame::ShowPassingMessage);
     // A large file takes a while to load; the title names it from the start.
     connect(m_document, &CQuillmark2Doc::loadProgress, this, [this](const QString& fileName, int percent) {
         if (percent <= 0)
@@ -133,9 +135,9 @@ void CMainFrame::ShowTitle(QString name, bool modified)
     setWindowModified(modified);
 }
 
-void CMainFrame::ShowStatusMessage(const QString& text)
+void CMainFrame::ShowPassingMessage(const QString& text)
 {
-    statusBar()->showMessage(text, statusMessageMs);
+    statusBar()->showMessage(text, passingMessageMs);
 }
 
 void CMainFrame::UpdateRecentFileMenu()

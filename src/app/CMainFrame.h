@@ -42,9 +42,9 @@ public:
     // "<file name> - Quillmark" with the modified mark.
     void UpdateTitle();
 
-    // How long a message of the document's (a reload, a deleted file) stays
-    // in the status bar.
-    static constexpr int statusMessageMs = 5000;
+    // How long passing news of the document's (a reload, a UTF-16 file
+    // saved as UTF-8) stays in the status bar.
+    static constexpr int passingMessageMs = 5000;
 
 signals:
     void settingsRequested();
@@ -70,7 +70,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ShowTitle(QString name, bool modified);
-    void ShowStatusMessage(const QString& text);
+    void ShowPassingMessage(const QString& text);
     void UpdateRecentFileMenu();
     // A drag or drop of local files, on the window or on the text: accepted,
     // and the first file opened as File Open does once the drop is over (this

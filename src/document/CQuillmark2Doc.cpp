@@ -142,8 +142,8 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
     SetPathName(path);
     m_fileWatch.Watch(path, contentHash);
     if (std::exchange(m_readAsUtf16, false))
-        emit statusMessage(QStringLiteral("%1 was read as UTF-16 and has been saved as UTF-8.")
-                               .arg(QFileInfo(path).fileName()));
+        emit passingStatusMessage(QStringLiteral("%1 was read as UTF-16 and has been saved as UTF-8.")
+                                      .arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -63,9 +63,9 @@ signals:
     // While a file is opened: 0 before it is read, then the percentage of
     // its text in the view, 100 once it is all in or the open has failed.
     void loadProgress(const QString& fileName, int percent);
-    // News for the status bar: the first save of a file read as UTF-16
-    // wrote it as UTF-8.
-    void statusMessage(const QString& text);
+    // News that leaves the status bar after a few seconds: the first save of
+    // a file read as UTF-16 wrote it as UTF-8.
+    void passingStatusMessage(const QString& text);
 
 private:
     void SetPathName(const QString& path);
