@@ -48,15 +48,15 @@ TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(LineTypeName(a.lineType[i]), std::string(LineTypeName(lines[i].second)));
-        if (a.lineType[i] == DOC_STRING_LINE)
+        if (a.lineType[i] == DOC_STRING_LINE) {
             EXPECT_EQ(std::pair(a.lineKeyword[i], a.keywordPosition[i]), std::pair(std::u16string(), 0));
+        }
     }
     EXPECT_EQ(a.lineKeyword[9], u"```");
 
     // Once its opening delimiter is text, the lines below are what they say again.
-    std::u16string edited = text;
-    edited.replace(edited.find(u"\"\"\""), 3, u"x");
-    a.AnalyseLines(TextLineSource(edited), 2, 3);
+    texts[2] = u"    x";
+    a.AnalyseLines(TextLineSource(Crlf(texts)), 2, 3);
     EXPECT_EQ(std::pair(a.lineType[3], a.keywordPosition[3]), std::pair(STEP_LINE, 4));
     EXPECT_EQ(
         std::pair(a.lineType[4], a.lineKeyword[4]), std::pair(SCENARIO_LINE, std::u16string(u"Scenario")));

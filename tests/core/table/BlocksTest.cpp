@@ -113,8 +113,9 @@ TEST_F(FindBlockTest, NoBlockWhereItWouldBeCutAtTheLimitOrIsNeverClosed)
         SCOPED_TRACE(name);
         const BlockLocation block = find(Analysed(text, limit), line);
         EXPECT_EQ(block.lines.empty(), reason.has_value());
-        if (reason)
+        if (reason) {
             EXPECT_EQ(block.noBlock, *reason);
+        }
     }
 }
 
@@ -330,10 +331,11 @@ TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
             if (type == STEP_LINE || type == EXAMPLES_LINE)
                 expectOkAgainChangesNothing(FindTableAtLine, TableUnchanged);
             const BlockLocation docString = FindDocStringAtLine(analysis, line);
-            if (type == STEP_LINE && !docString.lines.empty() && docString.start != docString.end)
+            if (type == STEP_LINE && !docString.lines.empty() && docString.start != docString.end) {
                 EXPECT_EQ(AfterOk(decoded.text, line, FindDocStringAtLine, DocStringUnchanged),
                     TextLineSource(decoded.text).wholeText())
                     << "from line " << line;
+            }
         }
     }
 }
