@@ -2,17 +2,18 @@
 
 #include "grid/CGridModel.h"
 #include "grid/CInPlaceEdit.h"
+#include "grid/GridMouse.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>
-#include <QTimer>
 
 #include <optional>
 #include <vector>
 
 class QAction;
 class QPainter;
-class CTextMeasures;
+class QScrollBar;
+class CTextMeasure;
 
 // The answer of a receiver of beginEdit or endEdit: setting `vetoed` refuses
 // the edit (beginEdit) or puts the old text back (endEdit).
@@ -48,7 +49,7 @@ public:
     bool SetFixedColumnCount(int fixedCols);
 
     // Cells.
-    CGridCellBase* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
+    const CGridCell* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
     QString GetItemText(int row, int col) const { return m_model.GetItemText(row, col); }
     bool SetItemText(int row, int col, const QString& text);
     std::uint32_t GetItemState(int row, int col) const { return m_model.GetItemState(row, col); }
@@ -56,9 +57,11 @@ public:
     void SetModified(int row = -1, int col = -1) { m_model.SetModified(row, col); }
     bool IsModified() const { return m_model.IsModified(); }
 
-    // Rows.
+    // Rows and columns (CGridModel::Insert, Delete).
     int InsertRow(int row);
     bool DeleteRow(int row);
+    int InsertColumn(int col);
+    bool DeleteColumn(int col);
 
     // Sizes and geometry; rectangles are in the coordinates of the client area
     // (the viewport).
@@ -76,7 +79,7 @@ public:
     void EnsureVisible(int row, int col);
     void ResetScrollBars();
 
-    bool AutoSizeColumn(int col, int style = AUTOSIZE_DEFAULT);
+    bool AutoSizeColumn(int col);
     bool AutoSizeRow(int row);
     void AutoSizeColumns();
     void AutoSize();
@@ -91,11 +94,6 @@ public:
     CCellRange GetSelectedRange() const { return m_model.GetSelectedRange(); }
     void SetSelectedRange(const CCellRange& range);
     bool IsCellSelected(int row, int col) const { return m_model.IsCellSelected(row, col); }
-
-    bool IsEditable() const { return m_editable; }
-    void SetEditable(bool editable) { m_editable = editable; }
-    // Whether Tab moves between cells (the default) or to the next control.
-    void SetHandleTabKey(bool handle) { m_handleTabKey = handle; }
 
     // In-place editing.
     virtual void EditCell(int row, int col, const EditStartKey& start);
@@ -150,48 +148,31 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    enum MouseMode {
-        MOUSE_NOTHING,
-        MOUSE_SELECT_ALL,
-        MOUSE_SELECT_COL,
-        MOUSE_SELECT_ROW,
-        MOUSE_SELECT_CELLS,
-        MOUSE_OVER_ROW_DIVIDE,
-        MOUSE_SIZING_ROW,
-        MOUSE_OVER_COL_DIVIDE,
-        MOUSE_SIZING_COL,
-        MOUSE_PREPARE_EDIT,
-    };
-
     // The focus cell's frame, drawn inside its grid lines; an open editor
     // stands inside it.
     static constexpr int FOCUS_FRAME_WIDTH = 2;
 
-    // A visible row or column: its index, where it starts and its size.
-    struct Span {
-        int index;
-        int start;
-        int size;
-    };
-
-    // Layout.
-    int RowTop(int row) const;
-    int ColumnLeft(int col) const;
-    // The row (column) under a position of the client area; -1 for none.
-    int RowAt(int y) const;
-    int ColumnAt(int x) const;
-    std::vector<Span> VisibleRows() const;
-    std::vector<Span> VisibleColumns() const;
+    // Layout, along one direction: the scroll bar that scrolls it, where a
+    // row (column) starts in the client area, the one under a position of
+    // the client area (-1 for none) and the visible ones.
+    QScrollBar* ScrollBar(Axis axis) const;
+    int StartOf(Axis axis, int i) const;
+    int IndexAt(Axis axis, int pos) const;
+    std::vector<Span> VisibleSpans(Axis axis) const;
     QRect DataArea() const;
     void Refresh();
+    // Runs a change of the model's counts or sizes: an edit in progress ends
+    // first, and the scroll bars and the painting follow.
+    template <typename Change> auto Reshape(Change change);
 
     // Painting (CGridCtrlPaint.cpp).
-    void DrawCell(QPainter& painter, CTextMeasures& measures, int row, int col, const QRect& rect);
+    void DrawCell(QPainter& painter, const CTextMeasure& measure, int row, int col, const QRect& rect);
     void DrawFocusFrame(QPainter& painter);
 
     // Mouse (CGridCtrlMouse.cpp).
-    int ColumnDividerAt(const QPoint& point) const;
-    int RowDividerAt(const QPoint& point) const;
+    // The divider under a point: columns are resized from the header rows,
+    // rows from the header columns; -1 for none.
+    int DividerAt(Axis axis, const QPoint& point) const;
     CCellID DataCellNear(const QPoint& point) const;
     // The selection as the mouse mode makes it, from the selection start cell
     // to `cell`: cells, whole rows or columns, or everything.
@@ -227,16 +208,7 @@ private:
     CCellID PasteTarget() const;
 
     CGridModel m_model;
-    bool m_editable = true;
-    bool m_handleTabKey = true;
-
-    MouseMode m_mouseMode = MOUSE_NOTHING;
-    CCellID m_leftClickDownCell;
-    QPoint m_leftClickDownPoint;
-    QPoint m_lastMousePoint;
-    int m_resizeIndex = -1; // the row or column whose divider is dragged
-    int m_trackingPos = -1; // where the tracking line of a resize stands
-    QTimer m_autoScrollTimer;
+    GridMouse m_mouse;
 
     QPointer<CInPlaceEdit> m_inPlaceEdit;
 

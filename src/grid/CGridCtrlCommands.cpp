@@ -27,10 +27,10 @@ void CGridCtrl::UpdateActionStates()
     const bool selection = !m_model.GetSelection().IsEmpty();
     const CCellID focus = m_model.GetFocusCell();
     m_copyAction->setEnabled(selection);
-    m_cutAction->setEnabled(selection && m_editable);
-    m_deleteAction->setEnabled(selection && m_editable);
-    m_pasteAction->setEnabled(m_model.IsValid(focus) && m_editable
-        && !m_model.IsCellReadOnly(focus.row, focus.col) && !GetClipboardText().isEmpty());
+    m_cutAction->setEnabled(selection);
+    m_deleteAction->setEnabled(selection);
+    m_pasteAction->setEnabled(m_model.IsValid(focus) && !m_model.IsCellReadOnly(focus.row, focus.col)
+        && !GetClipboardText().isEmpty());
 }
 
 bool CGridCtrl::CopySelection()
@@ -65,14 +65,12 @@ bool CGridCtrl::CopySelection()
 void CGridCtrl::CutSelection()
 {
     // Only what reached the clipboard is cleared.
-    if (m_editable && CopySelection())
+    if (CopySelection())
         ClearSelectedCells();
 }
 
 void CGridCtrl::ClearSelectedCells()
 {
-    if (!m_editable)
-        return;
     emit cellsAboutToChange();
     // A copy: the receivers of the notifications may change the selection.
     const CCellSelection selection = m_model.GetSelection();
@@ -94,8 +92,6 @@ CCellID CGridCtrl::PasteTarget() const
 
 void CGridCtrl::PasteClipboard()
 {
-    if (!m_editable)
-        return;
     const CCellID target = PasteTarget();
     if (m_inPlaceEdit && m_inPlaceEdit->GetRow() == target.row && m_inPlaceEdit->GetColumn() == target.col) {
         m_inPlaceEdit->PasteClipboardText();

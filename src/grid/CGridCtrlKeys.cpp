@@ -88,8 +88,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     }
     if (MoveFocusByKey(key, modifiers))
         return;
-    const bool mouseBusy = m_mouseMode != MOUSE_NOTHING && m_mouseMode != MOUSE_OVER_COL_DIVIDE
-        && m_mouseMode != MOUSE_OVER_ROW_DIVIDE;
+    const bool mouseBusy = m_mouse.IsBusy();
     const bool commandModifier = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!mouseBusy && !commandModifier) {
         if (key == Qt::Key_Backspace) {
@@ -190,7 +189,7 @@ int CGridCtrl::PageRows() const
     const int height = DataArea().height();
     int rows = 0;
     int used = 0;
-    for (const Span& row : VisibleRows()) {
+    for (const Span& row : VisibleSpans(Axis::Row)) {
         if (row.index < m_model.GetFixedRowCount())
             continue;
         used += row.size;
@@ -203,9 +202,7 @@ int CGridCtrl::PageRows() const
 
 void CGridCtrl::MoveFocusTo(const CCellID& cell, bool extend)
 {
-    const bool mouseSelecting = m_mouseMode == MOUSE_SELECT_CELLS || m_mouseMode == MOUSE_SELECT_COL
-        || m_mouseMode == MOUSE_SELECT_ROW || m_mouseMode == MOUSE_SELECT_ALL;
-    if (!mouseSelecting)
+    if (!m_mouse.IsSelecting())
         m_model.ForgetKeptSelection();
     if (!extend || !m_model.IsValid(m_model.GetSelectionStart()))
         m_model.SetSelectionStart(extend ? m_model.GetFocusCell() : cell);

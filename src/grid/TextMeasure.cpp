@@ -91,16 +91,3 @@ int CWidestText::Width()
     m_candidates.clear();
     return m_widest;
 }
-
-const CTextMeasure& CTextMeasures::For(const QFont& font)
-{
-    if (&font == m_lastFont)
-        return *m_last;
-    auto found = std::find_if(m_measures.begin(), m_measures.end(),
-        [&font](const std::unique_ptr<CTextMeasure>& measure) { return measure->GetFont() == font; });
-    if (found == m_measures.end())
-        found = m_measures.insert(m_measures.end(), std::make_unique<CTextMeasure>(font));
-    m_lastFont = &font;
-    m_last = found->get();
-    return *m_last;
-}

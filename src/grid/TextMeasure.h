@@ -6,7 +6,6 @@
 #include <QSize>
 #include <QString>
 
-#include <memory>
 #include <vector>
 
 // Sizes of single-line cell texts in one font.
@@ -76,16 +75,4 @@ private:
     };
     std::vector<Candidate> m_candidates;
     int m_widest = 0;
-};
-
-// The measures of the fonts met so far, one for each font.
-class CTextMeasures {
-public:
-    const CTextMeasure& For(const QFont& font);
-
-private:
-    std::vector<std::unique_ptr<CTextMeasure>> m_measures;
-    // Cells of one kind share one font object: asking for it again is quick.
-    const QFont* m_lastFont = nullptr;
-    const CTextMeasure* m_last = nullptr;
 };

@@ -144,13 +144,11 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setPixelSize(16);
     grid.SetGridFont(font);
-    for (const bool fixed : { false, true }) {
-        const CGridDefaultCell& cell = grid.GetDefaultCell(fixed, !fixed);
-        EXPECT_EQ(cell.GetHeight(), 40);
-        EXPECT_EQ(cell.GetWidth(), 60);
-        // The margin is the width the font gives a null character.
-        EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
-    }
+    const CGridDefaultCell& cell = grid.GetDefaultCell();
+    EXPECT_EQ(cell.GetHeight(), 40);
+    EXPECT_EQ(cell.GetWidth(), 60);
+    // The margin is the width the font gives a null character.
+    EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
     EXPECT_EQ(grid.GetRowHeight(9), 40);
 
     grid.SetItemText(0, 2, QStringLiteral("Quantity"));
@@ -170,11 +168,12 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     EXPECT_EQ(row.GetColumnWidth(0), row.GetColumnWidth(1));
     EXPECT_LT(row.GetColumnWidth(2), row.GetColumnWidth(1));
 
-    // A style that counts no row leaves a column as wide as it was.
-    CGridModel headerless(1, 2, 1, 0);
-    headerless.SetColumnWidth(1, 77);
-    headerless.AutoSizeColumn(1, AUTOSIZE_DATA);
-    EXPECT_EQ(headerless.GetColumnWidth(1), 77);
+    // A column with no visible row to measure stays as wide as it was.
+    CGridModel hidden(1, 2, 1, 0);
+    hidden.SetRowHeight(0, 0);
+    hidden.SetColumnWidth(1, 77);
+    hidden.AutoSizeColumn(1);
+    EXPECT_EQ(hidden.GetColumnWidth(1), 77);
 }
 
 // The widest text of many, found with few exact measurements, must never be
