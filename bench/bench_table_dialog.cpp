@@ -1,6 +1,6 @@
 // The table dialog's undo on a table of 10,000 rows by 20 columns: the heap
-// that 100 typed cell edits add, and how long one step takes to undo, for a
-// typed cell and for a Transform.
+// that 100 typed cell edits add, and how long one step takes to undo and to
+// redo, for a typed cell and for a Transform.
 
 #include "table/CGridDialog.h"
 
@@ -134,5 +134,39 @@ void BM_UndoTransform(benchmark::State& state)
         state.SkipWithError("the Transform was not undone");
 }
 BENCHMARK(BM_UndoTransform)->Unit(benchmark::kMillisecond);
+
+void BM_RedoTypedCell(benchmark::State& state)
+{
+    SheetDialog sheet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sheet.TypeInto(ROWS / 2, COLS / 2, 'r');
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        state.ResumeTiming();
+        Key(Qt::Key_Y, Qt::ControlModifier);
+    }
+    if (sheet.grid->GetItemText(ROWS / 2, COLS / 2) != QStringLiteral("r"))
+        state.SkipWithError("the typing was not redone");
+}
+BENCHMARK(BM_RedoTypedCell)->Unit(benchmark::kMillisecond);
+
+void BM_RedoTransform(benchmark::State& state)
+{
+    SheetDialog sheet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sheet.ChooseFromTableMenu(QStringLiteral("Transform"));
+        sheet.grid->setFocus();
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        state.ResumeTiming();
+        Key(Qt::Key_Y, Qt::ControlModifier);
+        state.PauseTiming();
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        state.ResumeTiming();
+    }
+    if (sheet.grid->GetRowCount() != ROWS + 1)
+        state.SkipWithError("the Transform was not undone after its redo");
+}
+BENCHMARK(BM_RedoTransform)->Unit(benchmark::kMillisecond);
 
 } // namespace

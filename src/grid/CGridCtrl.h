@@ -130,9 +130,10 @@ signals:
     void endEdit(int row, int col, GridEditResult* result);
     // Once before each command of the user's that may change cell texts (an
     // editor opening on a cell, a paste, a cut, a Delete), however many cells
-    // it then reports through beginEdit and endEdit: an owner that undoes
-    // commands takes its snapshot here.
+    // it then changes: an owner that undoes commands starts a step here.
     void cellsAboutToChange();
+    // After each cell text such a command changed, with the text it had.
+    void cellChanged(int row, int col, const QString& oldText);
 
 protected:
     bool event(QEvent* event) override;

@@ -88,6 +88,7 @@ bool CGridCtrl::AcceptNewText(int row, int col, const QString& oldText)
         return false;
     }
     m_model.SetModified(row, col);
+    emit cellChanged(row, col, oldText);
     return true;
 }
 

@@ -38,14 +38,19 @@ CGridDialog::CGridDialog(QWidget* parent)
 
     connect(&m_grid, &CGridCtrl::rightClicked, this, &CGridDialog::OnGridRightClick);
     connect(&m_grid, &CGridCtrl::cellsAboutToChange, this, &CGridDialog::OnCellsAboutToChange);
-    connect(&m_grid, &CGridCtrl::endEdit, this, &CGridDialog::OnCellEdited);
+    connect(&m_grid, &CGridCtrl::cellChanged, this, &CGridDialog::OnCellChanged);
 
-    // Inside a cell's editor Ctrl+Z undoes the typing: the line edit claims
-    // the key before any shortcut sees it.
-    auto* undo = new QAction(this);
-    undo->setShortcut(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, this, &CGridDialog::OnUndo);
-    addAction(undo);
+    // Inside a cell's editor Ctrl+Z and Ctrl+Shift+Z undo and redo the typing:
+    // the line edit claims those keys before any shortcut sees them.
+    const auto addShortcuts = [this](const QList<QKeySequence>& keys, void (CGridDialog::*command)()) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, command);
+        addAction(action);
+    };
+    addShortcuts(QKeySequence::keyBindings(QKeySequence::Undo), &CGridDialog::OnUndo);
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) },
+        &CGridDialog::OnRedo);
 }
 
 CGridDialog::~CGridDialog() = default;

@@ -59,6 +59,14 @@ TEST(GridDialog, EachCommandOnCellsThatChangesOneIsOneStepOfUndo)
         EXPECT_EQ(shown.Cells(), cells);
         EXPECT_EQ(shown.UndoAll(), steps);
         EXPECT_EQ(shown.Cells(), NINE_CELLS);
+        // Ctrl+Y and Ctrl+Shift+Z redo one step each, and only as many as were undone.
+        for (int step = 0; step <= steps; ++step)
+            Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(shown.Cells(), cells);
+        EXPECT_EQ(shown.UndoAll(), steps);
+        for (int step = 0; step <= steps; ++step)
+            Key(Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(shown.Cells(), cells);
         ASSERT_TRUE(shown.dialog.isVisible());
         Key(Qt::Key_Return);
         EXPECT_EQ(shown.dialog.result(), QDialog::Accepted);
@@ -120,7 +128,7 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithIts
 {
     // The cell clicked, the menu's captions (a separator as "-"), the cells then selected.
     const std::tuple<const char*, int, int, const char*, CCellRange> cases[] = {
-        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")", { 1, 1, 3, 3 } },
+        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo" "Redo")", { 1, 1, 3, 3 } },
         { "a header row cell", 0, 2,
             R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")",
             { 1, 2, 3, 2 } },
@@ -168,6 +176,7 @@ TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
             "p,q,c/r,s,f/g,h,i" },
         { "Paste Table grows the grid", "1,2,3,4\n5,6,7,8\n9,10,11,12\n13,14,15,16", 0, 0, "Paste Table",
             "1,2,3,4/5,6,7,8/9,10,11,12/13,14,15,16" },
+        { "Transform", "", 0, 0, "Transform", "a,d,g/b,e,h/c,f,i" },
     };
     for (const auto& [name, clipboard, row, col, caption, cells] : cases) {
         SCOPED_TRACE(name);
@@ -185,6 +194,15 @@ TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
         EXPECT_NE(GetClipboardText().toStdString(), "before");
         EXPECT_EQ(shown.UndoAll(), 1);
         EXPECT_EQ(shown.Cells(), NINE_CELLS);
+        EXPECT_EQ(shown.RedoAll(), 1);
+        EXPECT_EQ(shown.Cells(), cells);
+        // Undone again, and then a new change: nothing is left to redo.
+        EXPECT_EQ(shown.UndoAll(), 1);
+        shown.grid->SetSelectedRange({ 1, 1, 1, 1 });
+        Key(Qt::Key_Delete);
+        EXPECT_FALSE(shown.Choose(0, 0, "Redo", false));
+        EXPECT_EQ(shown.UndoAll(), 1);
+        EXPECT_EQ(shown.Cells(), NINE_CELLS);
     }
 }
 
@@ -195,7 +213,7 @@ TEST(GridDialogMenus, TransformOfAnOblongTableSwapsItsSides)
     EXPECT_EQ(shown.Cells(), "a,c,e/b,d,f");
 }
 
-TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
+TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthTheOthersAndADeletedOneUndoneKeepTheirs)
 {
     ShownGridDialog shown({ u"| a | a much longer text | c |" });
     const int second = shown.grid->GetColumnWidth(2);
@@ -204,6 +222,11 @@ TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
     EXPECT_EQ(shown.grid->GetColumnWidth(2), shown.grid->GetDefaultCellWidth());
     EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
     EXPECT_EQ(shown.grid->GetColumnWidth(4), third);
+    // A deleted column comes back with its width.
+    ASSERT_TRUE(shown.Choose(0, 3, "Delete Column "));
+    EXPECT_EQ(shown.grid->GetColumnWidth(3), third);
+    ASSERT_TRUE(shown.Choose(0, 0, "Undo"));
+    EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
 }
 
 // Copy Row and Copy Column copy tab-separated lines; the cell menu is the
