@@ -39,7 +39,8 @@ bool CGridCtrl::CopySelection()
     if (!range.IsValid())
         return false;
     // Unselected cells inside the range keep their place as empty texts;
-    // hidden rows and columns leave no trace, not even a separator.
+    // hidden rows and columns leave no trace, not even a separator. A cell
+    // with a tab, a line break or a quote is quoted as spreadsheets do.
     QString text;
     bool firstRow = true;
     for (int row = range.minRow; row <= range.maxRow; ++row) {
@@ -56,7 +57,7 @@ bool CGridCtrl::CopySelection()
                 text += u'\t';
             firstCol = false;
             if (m_model.IsCellSelected(row, col))
-                text += m_model.GetCell(row, col)->GetText();
+                text += toQString(QuoteClipboardCell(toU16(m_model.GetItemText(row, col))));
         }
     }
     return CopyTextToClipboard(text);
