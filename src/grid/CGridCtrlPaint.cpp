@@ -1,4 +1,5 @@
 #include "grid/CGridCtrl.h"
+#include "grid/CellText.h"
 #include "grid/TextMeasure.h"
 
 #include <QPaintEvent>
@@ -78,7 +79,7 @@ void CGridCtrl::DrawCell(QPainter& painter, const CTextMeasure& measure, int row
         textColour = palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
     }
 
-    const QString& text = m_model.GetCell(row, col)->GetText();
+    const QString text = ShownCellText(m_model.GetCell(row, col)->GetText());
     const int margin = m_model.GetCellMargin();
     // The text keeps its margin on both sides; the right one covers the grid
     // line, so a column auto-sized to its text shows it whole.

@@ -1,19 +1,31 @@
 #include "grid/CGridModel.h"
+#include "grid/CellText.h"
 #include "grid/TextMeasure.h"
 
 #include <QFontInfo>
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 
-// Short texts are measured as three wide letters, so that a column of one-
-// or two-letter texts still gives room to type.
-const QString& MeasuredText(const QString& text)
-{
-    static const QString www = QStringLiteral("WWW");
-    return text.size() < 3 ? www : text;
-}
+// The texts as the auto-size operations measure them: as the cells show
+// them, a line break as its mark, and a text shorter than three characters
+// as three wide letters, so that a column of one- or two-letter texts still
+// gives room to type. A text handed out lives as long as this object.
+class MeasuredTexts {
+public:
+    const QString& Of(const QString& text)
+    {
+        static const QString www = QStringLiteral("WWW");
+        if (text.size() < 3)
+            return www;
+        return HasLineBreak(text) ? m_shown.emplace_back(ShownCellText(text)) : text;
+    }
+
+private:
+    std::deque<QString> m_shown;
+};
 
 } // namespace
 
@@ -32,7 +44,8 @@ QSize CGridModel::GetCellExtent(int row, int col) const
     if (!IsValid(row, col))
         return {};
     const int margins = 2 * GetCellMargin();
-    const QSize text = CTextMeasure(GetGridFont()).Size(MeasuredText(GetItemText(row, col)));
+    MeasuredTexts texts;
+    const QSize text = CTextMeasure(GetGridFont()).Size(texts.Of(m_cells[row][col].GetText()));
     return { text.width() + margins, text.height() + margins };
 }
 
@@ -41,12 +54,13 @@ bool CGridModel::AutoSizeColumn(int col)
     if (col < 0 || col >= GetColumnCount())
         return false;
     const CTextMeasure measure(GetGridFont());
+    MeasuredTexts texts;
     CWidestText widest;
     bool measured = false;
     for (int row = 0; row < GetRowCount(); ++row) {
         if (!IsRowVisible(row))
             continue;
-        widest.Add(measure, MeasuredText(m_cells[row][col].GetText()), 2 * GetCellMargin());
+        widest.Add(measure, texts.Of(m_cells[row][col].GetText()), 2 * GetCellMargin());
         measured = true;
     }
     // A column with no row to measure keeps its width rather than vanish.
@@ -82,6 +96,7 @@ void CGridModel::AutoSize()
             m_rowAxis.SetSize(row, 1);
     const CTextMeasure measure(GetGridFont());
     const int margins = 2 * GetCellMargin();
+    MeasuredTexts texts;
     CWidestText widest;
     for (int col = 0; col < GetColumnCount(); ++col) {
         if (!IsColumnVisible(col))
@@ -90,7 +105,7 @@ void CGridModel::AutoSize()
         for (int row = 0; row < GetRowCount(); ++row) {
             if (!IsRowVisible(row))
                 continue;
-            const int textHeight = widest.Add(measure, MeasuredText(m_cells[row][col].GetText()), margins);
+            const int textHeight = widest.Add(measure, texts.Of(m_cells[row][col].GetText()), margins);
             m_rowAxis.SetSize(row, std::max(GetRowHeight(row), textHeight + margins));
             measured = true;
         }

@@ -140,5 +140,5 @@ void CGridDialog::keyPressEvent(QKeyEvent* event)
 
 LineList CGridDialog::GetTableLines() const
 {
-    return CellMatrixToLines(PadColumns(GridToCellMatrix()));
+    return CellMatrixToLines(PadColumns(WrittenCells()));
 }

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QFont>
 
+#include <map>
+#include <string>
 #include <vector>
 
 class QMenu;
@@ -38,10 +40,12 @@ public:
 
     // Loads a table: one grid row per line, as many data columns as the
     // longest row has cells; the cells a short row does not reach are empty.
+    // Each cell shows its value, its escapes read (CellValue).
     void SetTableLines(const LineList& lines);
-    // The data cells as aligned table lines without indentation, one per row.
+    // The data cells as aligned table lines without indentation, one per row,
+    // each value escaped again as the file writes it.
     LineList GetTableLines() const;
-    // The data cells as a rectangle of (rows - 1) x (columns - 1) texts.
+    // The data cells' values as a rectangle of (rows - 1) x (columns - 1) texts.
     CellMatrix GridToCellMatrix() const;
     // Writes `matrix` from cell (1, 1), growing the grid to hold it; with
     // `exact` a grid larger than the matrix also shrinks to it. Cells the
@@ -85,6 +89,9 @@ private:
     // Cells (CGridDialogCells.cpp).
     CellMatrix RowToCellMatrix(int row) const;
     CellMatrix ColumnToCellMatrix(int col) const;
+    // The data cells as the file writes them: the text a cell was loaded
+    // from while its value is the same, its value escaped otherwise.
+    CellMatrix WrittenCells() const;
     // After a command that may have taken the focus cell or the selection
     // away, a data cell near the click has the focus and the focus cell is
     // selected, so that the keys and Copy go on working.
@@ -113,6 +120,9 @@ private:
     void OnRedo();
 
     TableHistory m_history;
+    // Values whose loaded text escaped more than it needed (as "\\" before a
+    // letter), with that text: the file keeps what the user did not change.
+    std::map<std::u16string, std::u16string> m_writtenAs;
     CGridCtrl m_grid;
     QPushButton* m_okButton = nullptr;
     QPushButton* m_cancelButton = nullptr;

@@ -1,5 +1,6 @@
 #include "table/CGridDialog.h"
 
+#include "core/table/CellValue.h"
 #include "core/table/TableRow.h"
 #include "platform/StringConvert.h"
 #include "table/GridTexts.h"
@@ -29,9 +30,29 @@ void CGridDialog::SetTableLines(const LineList& lines)
         const CellRow& cells = matrix[row - 1];
         for (int col = 1; col < m_grid.GetColumnCount(); ++col) {
             const auto index = static_cast<std::size_t>(col - 1);
-            m_grid.SetItemText(row, col, index < cells.size() ? toQString(cells[index]) : QString());
+            if (index >= cells.size()) {
+                m_grid.SetItemText(row, col, QString());
+                continue;
+            }
+            // The cell shows its value; a value the file wrote otherwise than
+            // it would be written now keeps the file's text.
+            std::u16string value = CellValue(cells[index]);
+            if (WrittenCell(value) != cells[index])
+                m_writtenAs.emplace(value, cells[index]);
+            m_grid.SetItemText(row, col, toQString(value));
         }
     }
+}
+
+CellMatrix CGridDialog::WrittenCells() const
+{
+    CellMatrix matrix = GridToCellMatrix();
+    for (CellRow& cells : matrix)
+        for (std::u16string& cell : cells) {
+            const auto kept = m_writtenAs.find(cell);
+            cell = kept != m_writtenAs.end() ? kept->second : WrittenCell(cell);
+        }
+    return matrix;
 }
 
 CellMatrix CGridDialog::GridToCellMatrix() const

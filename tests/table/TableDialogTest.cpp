@@ -73,6 +73,23 @@ TEST(GridDialog, EachCommandOnCellsThatChangesOneIsOneStepOfUndo)
     }
 }
 
+// A cell shows its value as Cucumber reads it and is written back escaped, so
+// that what was typed comes back; a cell left alone keeps its text.
+TEST(GridDialog, CellsShowTheirValuesAndAreWrittenBackEscaped)
+{
+    ShownGridDialog shown({ u"| a \\| b | back\\\\slash | x\\ny |" });
+    EXPECT_EQ(shown.Cells(), "a | b,back\\slash,x\ny");
+    Type(QStringLiteral("x|y\r"));
+    shown.grid->SetFocusCell(1, 3);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Return, Qt::AltModifier);
+    Type(QStringLiteral("z\r"));
+    const LineList lines = shown.dialog.GetTableLines();
+    EXPECT_EQ(lines, LineList { u"| x\\|y  | back\\\\slash  | x\\ny\\nz  |" });
+    ShownGridDialog reopened(lines);
+    EXPECT_EQ(reopened.Cells(), "x|y,back\\slash,x\ny\nz");
+}
+
 // Esc, too, is the dialog's once no cell is being edited: Cancel.
 TEST(GridDialog, CtrlZUndoesACommandUnlessACellIsBeingEdited)
 {
