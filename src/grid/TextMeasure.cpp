@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -89,5 +90,5 @@ int CWidestText::Width()
         m_widest = std::max(m_widest, candidate.measure->Size(*candidate.text).width() + candidate.extra);
     }
     m_candidates.clear();
-    return m_widest;
+    return std::exchange(m_widest, 0);
 }

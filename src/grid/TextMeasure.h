@@ -63,7 +63,8 @@ public:
     // the text must live until Width() is asked. Returns the text's height.
     int Add(const CTextMeasure& measure, const QString& text, int extra);
 
-    // The widest text's width plus its extra pixels; 0 when none.
+    // The widest text's width plus its extra pixels; 0 when none. The texts
+    // counted so far are then forgotten, ready for the next column.
     int Width();
 
 private:

@@ -168,6 +168,14 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     EXPECT_EQ(row.GetColumnWidth(0), row.GetColumnWidth(1));
     EXPECT_LT(row.GetColumnWidth(2), row.GetColumnWidth(1));
 
+    // Each column is as wide as its own texts, whatever its neighbours hold.
+    CGridModel pair(2, 2, 0, 0);
+    pair.SetItemText(0, 0, QStringLiteral("a much longer text than the other"));
+    pair.SetItemText(1, 1, QStringLiteral("short"));
+    pair.AutoSize();
+    EXPECT_EQ(
+        pair.GetColumnWidth(1), std::max(pair.GetCellExtent(0, 1).width(), pair.GetCellExtent(1, 1).width()));
+
     // A column with no visible row to measure stays as wide as it was.
     CGridModel hidden(1, 2, 1, 0);
     hidden.SetRowHeight(0, 0);
