@@ -135,6 +135,12 @@ void CGridCtrl::AutoSize()
     });
 }
 
+void CGridCtrl::WidenColumnsToFit(const CCellRange& cells)
+{
+    m_model.WidenColumnsToFit(cells);
+    Refresh();
+}
+
 void CGridCtrl::SetGridFont(const QFont& font)
 {
     Reshape([&] {

@@ -83,6 +83,10 @@ public:
     bool AutoSizeRow(int row);
     void AutoSizeColumns();
     void AutoSize();
+    // Columns too narrow for the texts of the range widen to fit them, unless
+    // the user sized them by hand (CGridModel::WidenColumnsToFit). Typing and
+    // the grid's own Paste do it for the cells they change.
+    void WidenColumnsToFit(const CCellRange& cells);
 
     // The font of the cells (see CGridModel::SetGridFont).
     void SetGridFont(const QFont& font);

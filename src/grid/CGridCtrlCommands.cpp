@@ -128,6 +128,7 @@ void CGridCtrl::PasteClipboard()
     if (lastRow >= 0) {
         m_model.ForgetKeptSelection();
         m_model.SelectRange({ target.row, target.col, lastRow, lastCol });
+        WidenColumnsToFit({ target.row, target.col, lastRow, lastCol });
     }
     viewport()->update();
 }

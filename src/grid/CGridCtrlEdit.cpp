@@ -62,7 +62,8 @@ void CGridCtrl::EndEditCell(int row, int col, const QString& text)
         return;
     const QString oldText = cell->GetText();
     cell->SetText(text);
-    AcceptNewText(row, col, oldText);
+    if (AcceptNewText(row, col, oldText))
+        WidenColumnsToFit({ row, col, row, col });
     viewport()->update();
 }
 

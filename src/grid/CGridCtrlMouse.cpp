@@ -236,11 +236,7 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
     case GridMouse::SIZING_ROW: {
         const Axis axis = mode == GridMouse::SIZING_COL ? Axis::Column : Axis::Row;
         const int index = m_mouse.resizeIndex;
-        const int size = std::max(0, m_mouse.trackingPos - StartOf(axis, index));
-        if (axis == Axis::Column)
-            m_model.SetColumnWidth(index, size);
-        else
-            m_model.SetRowHeight(index, size);
+        m_model.SetSizeByHand(axis, index, std::max(0, m_mouse.trackingPos - StartOf(axis, index)));
         Refresh();
         break;
     }

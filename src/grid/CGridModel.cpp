@@ -176,6 +176,15 @@ bool CGridModel::Delete(Axis axis, int at)
     return true;
 }
 
+bool CGridModel::SetSizeByHand(Axis axis, int i, int size)
+{
+    GridAxis& along = AxisOf(axis);
+    if (!along.SetSize(i, size))
+        return false;
+    along.SetSizedByHand(i, true);
+    return true;
+}
+
 void CGridModel::SetFocusCell(const CCellID& cell)
 {
     m_focusCell = IsValid(cell) ? cell : CCellID();

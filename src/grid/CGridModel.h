@@ -90,6 +90,9 @@ public:
     int GetColumnWidth(int col) const { return m_colAxis.Size(col); }
     bool SetRowHeight(int row, int height) { return m_rowAxis.SetSize(row, height); }
     bool SetColumnWidth(int col, int width) { return m_colAxis.SetSize(col, width); }
+    // A size the user dragged: kept as it is until the row (column) is sized
+    // to its contents again.
+    bool SetSizeByHand(Axis axis, int i, int size);
     bool IsRowVisible(int row) const { return m_rowAxis.IsVisible(row); }
     bool IsColumnVisible(int col) const { return m_colAxis.IsVisible(col); }
     // Top of a row and left of a column as if nothing were scrolled.
@@ -123,6 +126,10 @@ public:
     void AutoSizeColumns();
     // Every visible row and column sized to the largest extent in it.
     void AutoSize();
+    // Each column of the range whose cells there are wider than it widens to
+    // fit them (never narrows); a column sized by hand, or hidden, stays as
+    // it is. For text just typed or pasted into those cells.
+    void WidenColumnsToFit(const CCellRange& cells);
 
     // Focus and selection. The focus cell may be none (-1, -1).
     CCellID GetFocusCell() const { return m_focusCell; }

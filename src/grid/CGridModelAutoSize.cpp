@@ -66,6 +66,7 @@ bool CGridModel::AutoSizeColumn(int col)
     // A column with no row to measure keeps its width rather than vanish.
     if (measured)
         m_colAxis.SetSize(col, widest.Width());
+    m_colAxis.SetSizedByHand(col, false);
     return true;
 }
 
@@ -111,5 +112,24 @@ void CGridModel::AutoSize()
         }
         if (measured)
             m_colAxis.SetSize(col, widest.Width());
+        m_colAxis.SetSizedByHand(col, false);
+    }
+}
+
+void CGridModel::WidenColumnsToFit(const CCellRange& cells)
+{
+    const CCellRange range = cells.Intersect({ 0, 0, GetRowCount() - 1, GetColumnCount() - 1 });
+    if (!range.IsValid())
+        return;
+    const CTextMeasure measure(GetGridFont());
+    MeasuredTexts texts;
+    CWidestText widest;
+    for (int col = range.minCol; col <= range.maxCol; ++col) {
+        if (!IsColumnVisible(col) || m_colAxis.IsSizedByHand(col))
+            continue;
+        for (int row = range.minRow; row <= range.maxRow; ++row)
+            if (IsRowVisible(row))
+                widest.Add(measure, texts.Of(m_cells[row][col].GetText()), 2 * GetCellMargin());
+        m_colAxis.SetSize(col, std::max(GetColumnWidth(col), widest.Width()));
     }
 }

@@ -7,17 +7,20 @@
 void GridAxis::Resize(int count, int size)
 {
     m_sizes.resize(count, size);
+    m_byHand.resize(count, false);
     m_fixed = std::min(m_fixed, count);
 }
 
 void GridAxis::Insert(int at, int size)
 {
     m_sizes.insert(m_sizes.begin() + at, size);
+    m_byHand.insert(m_byHand.begin() + at, false);
 }
 
 void GridAxis::Erase(int at)
 {
     m_sizes.erase(m_sizes.begin() + at);
+    m_byHand.erase(m_byHand.begin() + at);
     if (at < m_fixed)
         --m_fixed;
 }
@@ -28,6 +31,12 @@ bool GridAxis::SetSize(int i, int size)
         return false;
     m_sizes[i] = size;
     return true;
+}
+
+void GridAxis::SetSizedByHand(int i, bool byHand)
+{
+    if (i >= 0 && i < Count())
+        m_byHand[i] = byHand;
 }
 
 void GridAxis::SetAll(int size)

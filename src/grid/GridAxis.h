@@ -31,6 +31,10 @@ public:
     // -1 outside the range.
     int Size(int i) const { return i >= 0 && i < Count() ? m_sizes[i] : -1; }
     bool SetSize(int i, int size);
+    // Whether the user dragged its size: the grid then leaves it as the user
+    // left it until it is sized to its contents again.
+    bool IsSizedByHand(int i) const { return i >= 0 && i < Count() && m_byHand[i]; }
+    void SetSizedByHand(int i, bool byHand);
     bool IsVisible(int i) const { return Size(i) > 0; }
     void SetAll(int size);
 
@@ -58,5 +62,6 @@ public:
 
 private:
     std::vector<int> m_sizes;
+    std::vector<bool> m_byHand;
     int m_fixed = 0;
 };

@@ -84,7 +84,7 @@ private:
     void OnCellChanged(int row, int col, const QString& oldText);
     // Sets a cell's text as the dialog's own commands do, into `step`.
     void SetCellText(int row, int col, const QString& text, TableStep& step);
-    void AfterHistory(const std::vector<int>& changedColumns);
+    void AfterHistory(const CCellRange& changed);
 
     // Cells (CGridDialogCells.cpp).
     CellMatrix RowToCellMatrix(int row) const;

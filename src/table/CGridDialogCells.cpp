@@ -158,8 +158,9 @@ void CGridDialog::OnRedo()
         AfterHistory(m_history.Redo(m_grid));
 }
 
-void CGridDialog::AfterHistory(const std::vector<int>&)
+void CGridDialog::AfterHistory(const CCellRange& changed)
 {
+    m_grid.WidenColumnsToFit(changed);
     KeepFocusCell();
     update();
 }

@@ -213,6 +213,7 @@ void CGridDialog::OnPasteRow()
             SetCellText(m_clickedRow, col, toQString(cells[col - 1]), step);
     }
     Record(std::move(step));
+    m_grid.WidenColumnsToFit({ m_clickedRow, 1, m_clickedRow, m_grid.GetColumnCount() - 1 });
 }
 
 void CGridDialog::OnInsertColumnBefore()
@@ -261,6 +262,7 @@ void CGridDialog::OnPasteColumn()
         }
     }
     Record(std::move(step));
+    m_grid.WidenColumnsToFit({ 1, m_clickedColumn, rows, m_grid.GetColumnCount() - 1 });
 }
 
 void CGridDialog::OnPasteTable()

@@ -3,7 +3,6 @@
 #include "grid/CGridCtrl.h"
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
 
 TableStep TableStep::LineAdded(Axis axis, int index)
@@ -28,23 +27,21 @@ TableStep TableStep::WholeTable(const CGridCtrl& grid)
     return step;
 }
 
-std::vector<int> TableStep::Toggle(CGridCtrl& grid)
+CCellRange TableStep::Toggle(CGridCtrl& grid)
 {
     switch (m_kind) {
     case CELLS: {
         // Undone last to first, redone first to last, so that a cell changed
         // twice in one step ends where it should.
-        std::vector<int> cols;
+        CCellRange changed;
         for (Cell& cell : m_cells) {
             QString shown = grid.GetItemText(cell.row, cell.col);
             grid.SetItemText(cell.row, cell.col, cell.text);
             cell.text = std::move(shown);
-            cols.push_back(cell.col);
+            changed = changed.UnionWith({ cell.row, cell.col, cell.row, cell.col });
         }
         std::reverse(m_cells.begin(), m_cells.end());
-        std::sort(cols.begin(), cols.end());
-        cols.erase(std::unique(cols.begin(), cols.end()), cols.end());
-        return cols;
+        return changed;
     }
     case LINE:
         return ToggleLine(grid);
@@ -52,15 +49,13 @@ std::vector<int> TableStep::Toggle(CGridCtrl& grid)
         TextMatrix shown = GridTexts(grid);
         LoadGridTexts(grid, m_table, true);
         m_table = std::move(shown);
-        std::vector<int> cols(std::max(0, grid.GetColumnCount() - 1));
-        std::iota(cols.begin(), cols.end(), 1);
-        return cols;
+        return { 1, 1, grid.GetRowCount() - 1, grid.GetColumnCount() - 1 };
     }
     }
     return {};
 }
 
-std::vector<int> TableStep::ToggleLine(CGridCtrl& grid)
+CCellRange TableStep::ToggleLine(CGridCtrl& grid)
 {
     const bool rows = m_axis == Axis::Row;
     const int across = rows ? grid.GetColumnCount() : grid.GetRowCount();
@@ -95,7 +90,9 @@ std::vector<int> TableStep::ToggleLine(CGridCtrl& grid)
     }
     m_texts.clear();
     m_inGrid = true;
-    return rows ? std::vector<int>() : std::vector<int> { m_index };
+    if (rows)
+        return { m_index, 1, m_index, grid.GetColumnCount() - 1 };
+    return { 1, m_index, grid.GetRowCount() - 1, m_index };
 }
 
 void TableHistory::Push(TableStep step)
@@ -104,22 +101,22 @@ void TableHistory::Push(TableStep step)
     m_undone.clear();
 }
 
-std::vector<int> TableHistory::Undo(CGridCtrl& grid)
+CCellRange TableHistory::Undo(CGridCtrl& grid)
 {
     if (m_done.empty())
         return {};
-    std::vector<int> cols = m_done.back().Toggle(grid);
+    const CCellRange changed = m_done.back().Toggle(grid);
     m_undone.push_back(std::move(m_done.back()));
     m_done.pop_back();
-    return cols;
+    return changed;
 }
 
-std::vector<int> TableHistory::Redo(CGridCtrl& grid)
+CCellRange TableHistory::Redo(CGridCtrl& grid)
 {
     if (m_undone.empty())
         return {};
-    std::vector<int> cols = m_undone.back().Toggle(grid);
+    const CCellRange changed = m_undone.back().Toggle(grid);
     m_done.push_back(std::move(m_undone.back()));
     m_undone.pop_back();
-    return cols;
+    return changed;
 }

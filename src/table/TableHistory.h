@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/CellID.h"
 #include "grid/GridAxis.h"
 #include "table/GridTexts.h"
 
@@ -29,9 +30,9 @@ public:
 
     void AddCell(int row, int col, const QString& otherText) { m_cells.push_back({ row, col, otherText }); }
 
-    // Brings the grid to the other side of the step. Answers the data columns
-    // whose texts it changed, or all of them for a whole table.
-    std::vector<int> Toggle(CGridCtrl& grid);
+    // Brings the grid to the other side of the step. Answers the range of
+    // data cells whose texts it changed (invalid when none did).
+    CCellRange Toggle(CGridCtrl& grid);
 
 private:
     enum Kind { CELLS, LINE, WHOLE };
@@ -45,7 +46,7 @@ private:
         : m_kind(kind)
     {
     }
-    std::vector<int> ToggleLine(CGridCtrl& grid);
+    CCellRange ToggleLine(CGridCtrl& grid);
 
     Kind m_kind;
     // CELLS: the cells in the order they changed.
@@ -71,9 +72,10 @@ public:
 
     bool CanUndo() const { return !m_done.empty(); }
     bool CanRedo() const { return !m_undone.empty(); }
-    // Each answers the data columns it changed; nothing when there was no step.
-    std::vector<int> Undo(CGridCtrl& grid);
-    std::vector<int> Redo(CGridCtrl& grid);
+    // Each answers the range of data cells it changed (TableStep::Toggle);
+    // an invalid one when there was no step.
+    CCellRange Undo(CGridCtrl& grid);
+    CCellRange Redo(CGridCtrl& grid);
 
 private:
     std::vector<TableStep> m_done;
