@@ -155,10 +155,10 @@ void CGridCtrl::SetFocusCell(int row, int col)
     viewport()->update();
 }
 
-void CGridCtrl::SetSelectedRange(const CCellRange& range)
+void CGridCtrl::SetSelectedRange(const CCellRange& range, SelectionKind kind)
 {
     m_model.ForgetKeptSelection();
-    m_model.SelectRange(range);
+    m_model.SelectRange(range, kind);
     viewport()->update();
 }
 

@@ -96,7 +96,7 @@ public:
     CCellID GetFocusCell() const { return m_model.GetFocusCell(); }
     void SetFocusCell(int row, int col);
     CCellRange GetSelectedRange() const { return m_model.GetSelectedRange(); }
-    void SetSelectedRange(const CCellRange& range);
+    void SetSelectedRange(const CCellRange& range, SelectionKind kind = SelectionKind::Cells);
     bool IsCellSelected(int row, int col) const { return m_model.IsCellSelected(row, col); }
 
     // In-place editing.
@@ -125,7 +125,10 @@ public:
 
 signals:
     // The notifications, each with the cell concerned.
-    void rightClicked(int row, int col); // (-1, -1) outside every cell
+    // A right click, (-1, -1) outside every cell; the menu key (or Shift+F10)
+    // reports it too, on the header of the rows or columns selected whole,
+    // on the corner when everything is, and otherwise on the focus cell.
+    void rightClicked(int row, int col);
     void clicked(int row, int col);
     void doubleClicked(int row, int col);
     void selectionChanging(int row, int col);
@@ -193,6 +196,10 @@ private:
     bool HandleCommandKey(const QKeyEvent* event);
     // Moves the focus as a navigation key does; false for any other key.
     bool MoveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
+    // Shift+Space and Ctrl+Space: the rows (columns) of the selection, whole.
+    void SelectWhole(SelectionKind kind);
+    // The menu key: a right click on the cell that stands for the selection.
+    void ReportMenuKey();
     // Where a navigation key takes the focus (appending a row for Right or
     // Tab in the last cell); nothing for another key.
     std::optional<CCellID> NextCellForKey(int key, Qt::KeyboardModifiers modifiers);

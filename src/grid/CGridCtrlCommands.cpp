@@ -138,7 +138,7 @@ void CGridCtrl::SelectAllCells()
     const CCellID focus = m_model.GetFocusCell();
     emit selectionChanging(focus.row, focus.col);
     m_model.ForgetKeptSelection();
-    m_model.SelectRange(m_model.GetDataRange());
+    m_model.SelectRange(m_model.GetDataRange(), SelectionKind::All);
     emit selectionChanged(focus.row, focus.col);
     viewport()->update();
 }

@@ -56,15 +56,17 @@ void CGridCtrl::SelectFromStartTo(const CCellID& cell)
     const CCellRange data = m_model.GetDataRange();
     switch (m_mouse.mode) {
     case GridMouse::SELECT_ALL:
-        m_model.SelectRange(data);
+        m_model.SelectRange(data, SelectionKind::All);
         break;
     case GridMouse::SELECT_COL:
         m_model.SelectRange(
-            { data.minRow, std::min(start.col, cell.col), data.maxRow, std::max(start.col, cell.col) });
+            { data.minRow, std::min(start.col, cell.col), data.maxRow, std::max(start.col, cell.col) },
+            SelectionKind::Columns);
         break;
     case GridMouse::SELECT_ROW:
         m_model.SelectRange(
-            { std::min(start.row, cell.row), data.minCol, std::max(start.row, cell.row), data.maxCol });
+            { std::min(start.row, cell.row), data.minCol, std::max(start.row, cell.row), data.maxCol },
+            SelectionKind::Rows);
         break;
     default:
         m_model.SelectRange(CCellRange::Spanning(start, cell));
@@ -299,10 +301,7 @@ void CGridCtrl::OnRightButtonUp(const QPoint& point)
 
 void CGridCtrl::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The mouse's right click is reported on release; the keyboard's menu key
-    // reports the focus cell.
+    // The mouse's right click is reported on release, and the menu key on
+    // its key press (ReportMenuKey), which some systems follow with this.
     event->accept();
-    const CCellID focus = m_model.GetFocusCell();
-    if (event->reason() == QContextMenuEvent::Keyboard && m_model.IsValid(focus))
-        emit rightClicked(focus.row, focus.col);
 }

@@ -195,8 +195,9 @@ CCellRange CGridModel::GetDataRange() const
     return { GetFixedRowCount(), GetFixedColumnCount(), GetRowCount() - 1, GetColumnCount() - 1 };
 }
 
-void CGridModel::SelectRange(const CCellRange& range)
+void CGridModel::SelectRange(const CCellRange& range, SelectionKind kind)
 {
+    m_selectionKind = kind;
     m_selection = m_previousSelection;
     if (range.IsValid())
         m_selection.Add(range.Intersect(GetDataRange()));
@@ -206,6 +207,7 @@ void CGridModel::ClearSelection()
 {
     m_selection.Clear();
     m_previousSelection.Clear();
+    m_selectionKind = SelectionKind::Cells;
 }
 
 void CGridModel::ClipSelection()

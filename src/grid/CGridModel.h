@@ -14,6 +14,11 @@
 #include <cstdint>
 #include <vector>
 
+// What the user selected, as the grid's menu key reports it: cells, whole
+// rows (a click on their header, Shift+Space), whole columns (a click on
+// their header, Ctrl+Space), or everything (the corner, Ctrl+A).
+enum class SelectionKind { Cells, Rows, Columns, All };
+
 // The grid's data without its window: the counts, the cells, the row heights
 // and column widths, the default cell, the focus cell and the selection.
 //
@@ -143,8 +148,9 @@ public:
     // The range of all data cells; invalid when there is none.
     CCellRange GetDataRange() const;
     // The selection becomes the cells kept by KeepSelection() and `range`,
-    // taken as data cells only.
-    void SelectRange(const CCellRange& range);
+    // taken as data cells only, selected as `kind`.
+    void SelectRange(const CCellRange& range, SelectionKind kind = SelectionKind::Cells);
+    SelectionKind GetSelectionKind() const { return m_selectionKind; }
     // Keeps the present selection under later SelectRange calls (a Ctrl+click
     // adds to what was selected), or forgets what was kept.
     void KeepSelection() { m_previousSelection = m_selection; }
@@ -177,6 +183,7 @@ private:
     CCellID m_selectionStart;
     CCellSelection m_selection;
     CCellSelection m_previousSelection;
+    SelectionKind m_selectionKind = SelectionKind::Cells;
 
     bool m_modified = false;
 };

@@ -51,6 +51,28 @@ CGridDialog::CGridDialog(QWidget* parent)
     addShortcuts(QKeySequence::keyBindings(QKeySequence::Undo), &CGridDialog::OnUndo);
     addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) },
         &CGridDialog::OnRedo);
+    // Ctrl+Enter is OK wherever the focus is, a cell's editor included.
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter) },
+        &CGridDialog::accept);
+    // Tab moves between the cells; Ctrl+Tab leaves the grid for the buttons
+    // and comes back.
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Tab) }, &CGridDialog::FocusNextControl);
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) },
+        &CGridDialog::FocusPreviousControl);
+}
+
+void CGridDialog::FocusNextControl()
+{
+    // An open editor ends first and hands the focus back to the grid.
+    m_grid.EndEditing();
+    focusNextPrevChild(true);
+}
+
+void CGridDialog::FocusPreviousControl()
+{
+    m_grid.EndEditing();
+    focusNextPrevChild(false);
 }
 
 CGridDialog::~CGridDialog() = default;

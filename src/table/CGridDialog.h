@@ -74,6 +74,8 @@ private:
     void OnInitDialog();
     QSize InitialSize() const;
     void LayoutControls();
+    void FocusNextControl();
+    void FocusPreviousControl();
 
     // Undo and Redo (CGridDialogCells.cpp). Each command that changes the
     // table records one step of what it did; a command of the grid's own on

@@ -44,13 +44,13 @@ void CGridDialog::OnGridRightClick(int row, int col)
     const int lastCol = m_grid.GetColumnCount() - 1;
     switch (menu) {
     case GridMenuId::IDR_ROW_MENU:
-        m_grid.SetSelectedRange({ row, 1, row, lastCol });
+        m_grid.SetSelectedRange({ row, 1, row, lastCol }, SelectionKind::Rows);
         break;
     case GridMenuId::IDR_COLUMN_MENU:
-        m_grid.SetSelectedRange({ 1, col, lastRow, col });
+        m_grid.SetSelectedRange({ 1, col, lastRow, col }, SelectionKind::Columns);
         break;
     case GridMenuId::IDR_TABLE_MENU:
-        m_grid.SetSelectedRange({ 1, 1, lastRow, lastCol });
+        m_grid.SetSelectedRange({ 1, 1, lastRow, lastCol }, SelectionKind::All);
         break;
     default:
         if (row >= 1 && col >= 1 && !m_grid.IsCellSelected(row, col))

@@ -3,6 +3,7 @@
 #include "table/DialogLayout.h"
 #include "table/MyEditCtrl.h"
 
+#include <QAction>
 #include <QPalette>
 #include <QPushButton>
 #include <QTextDocument>
@@ -45,6 +46,12 @@ CStringDialog::CStringDialog(QWidget* parent)
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(m_okButton, &QPushButton::clicked, this, &CStringDialog::accept);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter in the box starts a line: Ctrl+Enter is OK.
+    auto* confirm = new QAction(this);
+    confirm->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter) });
+    connect(confirm, &QAction::triggered, this, &CStringDialog::accept);
+    addAction(confirm);
     setMinimumSize(OK_RIGHT_MARGIN + m_okButton->width() + CANCEL_RIGHT_MARGIN,
         4 * m_okButton->height() + BUTTON_BOTTOM_MARGIN);
 }

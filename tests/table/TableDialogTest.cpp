@@ -262,6 +262,79 @@ TEST(GridDialogMenus, CopyItemsCopyAndOnlyPasteAndCutChangeCells)
     EXPECT_EQ(shown.UndoAll(), 2);
 }
 
+// Chooses an item of the open menu (which takes the keys while it is open)
+// with the arrow keys and Enter.
+void ChooseWithKeys(QMenu& menu, const char* caption)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isEnabled())
+            continue;
+        QTest::keyClick(&menu, Qt::Key_Down);
+        if (action->text() == QString::fromUtf8(caption))
+            break;
+    }
+    QTest::keyClick(&menu, Qt::Key_Return);
+}
+
+// Shift+Space selects rows, Ctrl+Space columns and Ctrl+A everything; the
+// menu key and Shift+F10 open the menu of what is selected, and its items
+// are chosen with the arrows and Enter.
+TEST(GridDialogMenus, EveryMenuOpensAndServesFromTheKeyboard)
+{
+    // The table, the keys from the focus cell (1, 1) (Shift with Space or F10,
+    // Ctrl with Space or A), the menu and its item, the cells then.
+    const std::tuple<const char*, LineList, std::vector<QKeyCombination>, const char*, const char*,
+        const char*>
+        cases[] = {
+            { "a cell", NINE, { Qt::Key_Down, Qt::Key_Right, Qt::ShiftModifier | Qt::Key_F10 }, "gridMenu129",
+                "Cut ", "a,b,c/d,,f/g,h,i" },
+            { "rows", NINE, { Qt::Key_Down, Qt::ShiftModifier | Qt::Key_Space, Qt::Key_Menu }, "gridMenu130",
+                "Insert Row Below", "a,b,c/d,e,f/,,/g,h,i" },
+            { "columns", NINE,
+                { Qt::Key_Right, Qt::ControlModifier | Qt::Key_Space, Qt::ShiftModifier | Qt::Key_F10 },
+                "gridMenu131", "Delete Column ", "a,c/d,f/g,i" },
+            { "everything", NINE, { Qt::ControlModifier | Qt::Key_A, Qt::Key_Menu }, "gridMenu132",
+                "Transform", "a,d,g/b,e,h/c,f,i" },
+            { "the one row of a table", { u"| a | b |" }, { Qt::ShiftModifier | Qt::Key_Space, Qt::Key_Menu },
+                "gridMenu130", "Insert Row Above", ",/a,b" },
+        };
+    for (const auto& [name, lines, keys, menuName, caption, cells] : cases) {
+        SCOPED_TRACE(name);
+        ShownGridDialog shown(lines);
+        for (const QKeyCombination key : keys)
+            Key(key.key(), key.keyboardModifiers());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName().toStdString(), menuName);
+        ChooseWithKeys(*menu, caption);
+        EXPECT_EQ(shown.Cells(), cells);
+    }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the buttons and come back,
+// ending an edit with its text; Ctrl+Enter is OK, from a cell's editor too.
+TEST(GridDialog, CtrlTabLeavesTheGridAndCtrlEnterConfirms)
+{
+    ShownGridDialog shown(NINE);
+    Type(QStringLiteral("x"));
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Button(shown.dialog, "okButton"));
+    Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), shown.grid);
+    EXPECT_EQ(shown.grid->GetItemText(1, 1), QStringLiteral("x"));
+    Key(Qt::Key_Right);
+    Type(QStringLiteral("y"));
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(shown.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(shown.Cells(), "x,y,c/d,e,f/g,h,i");
+
+    ShownStringDialog string(QStringLiteral("end"));
+    QTest::keyClicks(string.box, QStringLiteral("more "));
+    Key(Qt::Key_Enter, Qt::ControlModifier);
+    EXPECT_EQ(string.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(string.dialog.m_text, QStringLiteral("more end"));
+}
+
 // Whichever break ends a line; OK hands each back as CR LF.
 TEST(StringDialog, ShowsTheTextInTheDocStringLookAndHandsItBackAsTheUserLeftIt)
 {
