@@ -1,6 +1,7 @@
 #include "table/CGridDialog.h"
 
 #include "core/table/TableLayout.h"
+#include "platform/MessageBox.h"
 #include "table/DialogLayout.h"
 
 #include <QAction>
@@ -115,6 +116,18 @@ QSize CGridDialog::InitialSize() const
     if (table.width() > screen.width())
         table.rheight() += bar;
     return BoundedToScreen(*this, base.expandedTo(table));
+}
+
+void CGridDialog::reject()
+{
+    // Cancel, Esc and the close button: typing still open in a cell is a
+    // change too, and changes are not thrown away unasked.
+    m_grid.EndEditing();
+    if (m_history.CanUndo()
+        && !MessageBoxAsk(
+            tr("Discard the changes to this table?"), tr("Discard"), tr("Keep editing"), false, this))
+        return;
+    QDialog::reject();
 }
 
 void CGridDialog::done(int result)

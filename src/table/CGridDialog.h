@@ -54,6 +54,8 @@ public:
 
     void setVisible(bool visible) override;
     void done(int result) override;
+    // Asks before a changed table is thrown away (MessageBoxAsk).
+    void reject() override;
 
     // The grid cell of the last right-click on the grid.
     int m_clickedRow = 1;

@@ -1,5 +1,6 @@
 #include "table/CStringDialog.h"
 
+#include "platform/MessageBox.h"
 #include "table/DialogLayout.h"
 #include "table/MyEditCtrl.h"
 
@@ -83,6 +84,18 @@ void CStringDialog::accept()
 {
     m_text = TextOfBox(*m_edit);
     QDialog::accept();
+}
+
+void CStringDialog::reject()
+{
+    // Cancel, Esc and the close button: a changed text is not thrown away
+    // unasked.
+    const bool changed = ForBox(TextOfBox(*m_edit)) != ForBox(m_text);
+    if (changed
+        && !MessageBoxAsk(
+            tr("Discard the changes to this doc string?"), tr("Discard"), tr("Keep editing"), false, this))
+        return;
+    QDialog::reject();
 }
 
 void CStringDialog::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,6 @@
 #include "TableDialogSupport.h"
 #include "editor/VanishingClipboard.h"
+#include "support/MessageBoxRecorder.h"
 
 #include <QScreen>
 #include <QScrollBar>
@@ -333,6 +334,46 @@ TEST(GridDialog, CtrlTabLeavesTheGridAndCtrlEnterConfirms)
     Key(Qt::Key_Enter, Qt::ControlModifier);
     EXPECT_EQ(string.dialog.result(), QDialog::Accepted);
     EXPECT_EQ(string.dialog.m_text, QStringLiteral("more end"));
+}
+
+// Cancel, Esc and the close button ask before changes are thrown away, and
+// only then: Keep editing (the default) leaves the dialog open as it was.
+template <typename Shown, typename Content>
+void ExpectAskBeforeDiscarding(const Content& content, const char* question)
+{
+    MessageBoxRecorder boxes;
+    {
+        // Typed and taken back is no change.
+        Shown shown(content);
+        Type(QStringLiteral("x\r"));
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Escape);
+        EXPECT_FALSE(shown.dialog.isVisible());
+        EXPECT_TRUE(boxes.texts.isEmpty());
+    }
+    Shown shown(content);
+    Type(QStringLiteral("y\r"));
+    boxes.answers = { QMessageBox::No, QMessageBox::No, QMessageBox::Yes };
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(shown.dialog.isVisible());
+    shown.dialog.close();
+    EXPECT_TRUE(shown.dialog.isVisible());
+    QTest::mouseClick(Button(shown.dialog, "cancelButton"), Qt::LeftButton);
+    EXPECT_FALSE(shown.dialog.isVisible());
+    EXPECT_EQ(shown.dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(boxes.texts, QStringList(3, QString::fromUtf8(question)));
+}
+
+TEST(GridAndStringDialog, AskBeforeDiscardingChangesAndOnlyThen)
+{
+    {
+        SCOPED_TRACE("table");
+        ExpectAskBeforeDiscarding<ShownGridDialog>(NINE, "Discard the changes to this table?");
+    }
+    SCOPED_TRACE("doc string");
+    ExpectAskBeforeDiscarding<ShownStringDialog>(
+        QStringLiteral("text"), "Discard the changes to this doc string?");
 }
 
 // Whichever break ends a line; OK hands each back as CR LF.
