@@ -88,11 +88,9 @@ void CGridCtrl::DrawCell(QPainter& painter, const CTextMeasure& measure, int row
         return;
     const int bound = measure.WidthBound(text);
     const bool fits = bound >= 0 && bound <= textRect.width();
-    painter.setFont(measure.GetFont());
     painter.setPen(textColour);
     // Left aligned, vertically centred, one line, cut short with an ellipsis.
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-        fits ? text : measure.Elided(text, textRect.width()));
+    measure.Draw(painter, textRect, fits ? text : measure.Elided(text, textRect.width()));
 }
 
 void CGridCtrl::DrawFocusFrame(QPainter& painter)

@@ -1,6 +1,8 @@
 #include "grid/TextMeasure.h"
 
 #include <QFontInfo>
+#include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +19,7 @@ constexpr int MOST_EXACT_MEASUREMENTS = 32;
 
 CTextMeasure::CTextMeasure(const QFont& font)
     : m_font(font)
+    , m_wide(font)
     , m_fixedPitch(QFontInfo(font).fixedPitch())
     , m_metrics(font)
     , m_metricsF(font)
@@ -24,9 +27,65 @@ CTextMeasure::CTextMeasure(const QFont& font)
 {
 }
 
+namespace {
+
+// The text laid out on one line with its wide characters' formats.
+struct WideLine {
+    WideLine(const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats)
+        : layout(text, font)
+    {
+        layout.setFormats(formats);
+        layout.beginLayout();
+        line = layout.createLine();
+        layout.endLayout();
+    }
+    QTextLayout layout;
+    QTextLine line;
+};
+
+} // namespace
+
 QSize CTextMeasure::Size(const QString& text) const
 {
-    return m_metrics.size(Qt::TextSingleLine, text);
+    const QList<QTextLayout::FormatRange> wide = m_wide.Ranges(text);
+    if (wide.isEmpty())
+        return m_metrics.size(Qt::TextSingleLine, text);
+    const WideLine laidOut(text, m_font, wide);
+    return { static_cast<int>(std::ceil(laidOut.line.naturalTextWidth())),
+        static_cast<int>(std::ceil(laidOut.line.height())) };
+}
+
+void CTextMeasure::Draw(QPainter& painter, const QRect& rect, const QString& text) const
+{
+    const QList<QTextLayout::FormatRange> wide = m_wide.Ranges(text);
+    painter.setFont(m_font);
+    if (wide.isEmpty()) {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        return;
+    }
+    const WideLine laidOut(text, m_font, wide);
+    const qreal top = rect.top() + (rect.height() - laidOut.line.height()) / 2;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    laidOut.layout.draw(&painter, QPointF(rect.left(), top));
+    painter.restore();
+}
+
+QString CTextMeasure::Elided(const QString& text, int width) const
+{
+    if (m_wide.Ranges(text).isEmpty())
+        return m_metrics.elidedText(text, Qt::ElideRight, width);
+    // The longest start of the text that fits with the ellipsis after it.
+    const QString ellipsis(QChar(0x2026));
+    qsizetype fits = 0;
+    qsizetype fails = text.size();
+    while (fails - fits > 1) {
+        const qsizetype middle = (fits + fails) / 2;
+        (Size(text.left(middle) + ellipsis).width() <= width ? fits : fails) = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits;
+    return text.left(fits) + ellipsis;
 }
 
 float CTextMeasure::Advance(char16_t c) const

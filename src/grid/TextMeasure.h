@@ -1,12 +1,17 @@
 #pragma once
 
+#include "grid/WideCharacters.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
 #include <vector>
+
+class QPainter;
 
 // Sizes of single-line cell texts in one font.
 //
@@ -16,7 +21,8 @@
 // advances, plus a little for kerning, bounds the exact width from above (in a
 // fixed-pitch font, which does not kern, it is the exact width); the
 // auto-size operations and the painter use the bound to skip most exact
-// measurements.
+// measurements. Wide characters are measured and drawn two columns wide
+// (CWideCharacters).
 class CTextMeasure {
 public:
     explicit CTextMeasure(const QFont& font);
@@ -26,15 +32,16 @@ public:
     // The exact size of the text on one line.
     QSize Size(const QString& text) const;
 
+    // Draws the text on one line, left aligned and vertically centred in
+    // `rect`, in the painter's pen.
+    void Draw(QPainter& painter, const QRect& rect, const QString& text) const;
+
     // At least the text's exact width; -1 when the text holds a character
     // that needs shaping, a fallback font, a tab stop or no width of its own.
     int WidthBound(const QString& text) const;
 
     // The text cut short with an ellipsis at its end to fit `width`.
-    QString Elided(const QString& text, int width) const
-    {
-        return m_metrics.elidedText(text, Qt::ElideRight, width);
-    }
+    QString Elided(const QString& text, int width) const;
 
     // The height of a line of text in this font.
     int LineHeight() const { return m_metrics.height(); }
@@ -44,6 +51,7 @@ private:
     float Advance(char16_t c) const;
 
     QFont m_font;
+    CWideCharacters m_wide;
     bool m_fixedPitch;
     QFontMetrics m_metrics;
     QFontMetricsF m_metricsF;

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "table/DialogLayout.h"
 #include "table/MyEditCtrl.h"
+#include "table/WideCharacterHighlighter.h"
 
 #include <QAction>
 #include <QPalette>
@@ -68,6 +69,7 @@ void CStringDialog::OnInitDialog()
 {
     m_initialised = true;
     m_edit->setFont(m_charFormat.font().resolve(m_edit->font()));
+    new WideCharacterHighlighter(m_edit->document(), m_edit->font());
     if (m_charFormat.hasProperty(QTextFormat::ForegroundBrush)) {
         QPalette palette = m_edit->palette();
         palette.setColor(QPalette::Text, m_charFormat.foreground().color());

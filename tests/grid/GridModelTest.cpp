@@ -1,10 +1,14 @@
 #include "grid/CGridModel.h"
 #include "grid/TextMeasure.h"
+#include "grid/WideCharacters.h"
 
 #include "GridTestSupport.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
@@ -206,7 +210,9 @@ TEST(TextMeasure, WidestTextIsNeverNarrowerThanTheWidestMeasured)
         int widest = 0;
         int widestBound = 0;
         for (const QString& text : texts) {
-            const int exact = metrics.size(Qt::TextSingleLine, text).width();
+            // Wide characters are laid out two columns wide (below).
+            const int exact = text.startsWith(u'\u4e2d') ? measure.Size(text).width()
+                                                         : metrics.size(Qt::TextSingleLine, text).width();
             const int bound = measure.WidthBound(text);
             if (bound >= 0) {
                 ASSERT_GE(bound, exact) << text.toStdString();
@@ -221,6 +227,29 @@ TEST(TextMeasure, WidestTextIsNeverNarrowerThanTheWidestMeasured)
         }
         EXPECT_GE(all.Width(), widest);
         EXPECT_LE(all.Width(), widestBound);
+    }
+}
+
+// Chinese, Japanese and Korean characters, stretched from whatever face draws
+// them, each take two columns of a fixed-pitch font, as a table's layout
+// counts them; a cell draws its text so.
+TEST(TextMeasure, WideCharactersTakeTwoColumnsOfAFixedPitchFont)
+{
+    for (const int pixels : { 13, 16, 21 }) {
+        QFont font(QStringLiteral("Liberation Mono"));
+        font.setPixelSize(pixels);
+        const qreal column = QFontMetricsF(font).horizontalAdvance(u'0');
+        for (const auto& [text, columns] : { std::pair { u"\u4e2d\u6587\u5b57", 6 },
+                 { u"\uae40\ucca0\uc218", 6 }, { u"\u6771\u4eac x \u3042", 9 }, { u"abc", 3 } }) {
+            const QString string = QString::fromUtf16(text);
+            QTextLayout layout(string, font);
+            layout.setFormats(CWideCharacters(font).Ranges(string));
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            EXPECT_NEAR(line.naturalTextWidth(), columns * column, 0.1 * columns) << pixels << " " << columns;
+            EXPECT_EQ(CTextMeasure(font).Size(string).width(), qCeil(line.naturalTextWidth()));
+        }
     }
 }
 
