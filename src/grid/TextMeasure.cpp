@@ -75,6 +75,8 @@ QString CTextMeasure::Elided(const QString& text, int width) const
 {
     if (m_wide.Ranges(text).isEmpty())
         return m_metrics.elidedText(text, Qt::ElideRight, width);
+    if (Size(text).width() <= width)
+        return text;
     // The longest start of the text that fits with the ellipsis after it.
     const QString ellipsis(QChar(0x2026));
     qsizetype fits = 0;

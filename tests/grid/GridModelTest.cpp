@@ -248,7 +248,15 @@ TEST(TextMeasure, WideCharactersTakeTwoColumnsOfAFixedPitchFont)
             const QTextLine line = layout.createLine();
             layout.endLayout();
             EXPECT_NEAR(line.naturalTextWidth(), columns * column, 0.1 * columns) << pixels << " " << columns;
-            EXPECT_EQ(CTextMeasure(font).Size(string).width(), qCeil(line.naturalTextWidth()));
+            const CTextMeasure measure(font);
+            const int width = measure.Size(string).width();
+            EXPECT_EQ(width, qCeil(line.naturalTextWidth()));
+            // Cut short only where it does not fit, and then to fit.
+            EXPECT_EQ(measure.Elided(string, width), string);
+            const QString elided = measure.Elided(string, width - 1);
+            EXPECT_TRUE(elided.endsWith(QChar(0x2026)));
+            EXPECT_LE(measure.Size(elided).width(),
+                std::max(width - 1, measure.Size(QString(QChar(0x2026))).width()));
         }
     }
 }
