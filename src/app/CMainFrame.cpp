@@ -17,6 +17,7 @@
 #include "print/Printing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -44,6 +45,7 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateProblemViews();
 
     // Files dropped on the text open like File Open instead of being pasted
     // into it as their names.
@@ -57,6 +59,11 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     // before a save writes the replacements over the file.
     connect(m_document, &CQuillmark2Doc::loadWarning, this,
         [this](const QString& message) { MessageBoxOk(message, this); });
+    // Another program's change to the file waits while a command runs or a
+    // dialog is open: a dialog's result is written into the text it was
+    // made for, and only then is the file reloaded or asked about.
+    m_document->GetFileWatch().HoldNoticesWhile(
+        [this] { return m_commands->Running() || QApplication::activeModalWidget() != nullptr; });
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
     connect(m_documents, &DocumentManager::statusMessage, statusBar(),
         [this](const QString& text) { statusBar()->showMessage(text); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ProblemMarks.h"
+
 #include <QMainWindow>
 #include <QPoint>
 
@@ -11,6 +13,7 @@ class CommandTable;
 class DocumentManager;
 class FindReplace;
 class PrintController;
+class ProblemsDock;
 class QMenu;
 class QToolBar;
 class RecentFileList;
@@ -53,6 +56,11 @@ private:
     void CreateCommands();
     // Find, Replace and printing, whose dialogs keep state between commands.
     void CreateDialogCommands();
+    // F8 and Shift+F8, and the Problems list; see CMainFrameProblems.cpp.
+    void CreateProblemCommands();
+    void CreateProblemViews();
+    // The caret to the first of the mark's characters, its message in the status bar.
+    void GoToProblem(const ProblemMarks::Mark* mark);
     PrintController& Printer();
     void CreateMenus();
     void CreateToolBar();
@@ -80,4 +88,5 @@ private:
     // from one command to the next.
     FindReplace* m_findReplace = nullptr;
     std::unique_ptr<PrintController> m_printer;
+    ProblemsDock* m_problemsDock = nullptr;
 };

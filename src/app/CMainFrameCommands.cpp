@@ -77,4 +77,5 @@ void CMainFrame::CreateCommands()
         [view] { return CanEditIncludeFile(view->analysis(), view->CaretLine()); });
 
     CreateDialogCommands();
+    CreateProblemCommands();
 }

@@ -7,6 +7,7 @@
 #include "document/RecoveryCopy.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "platform/StringConvert.h"
 
@@ -72,6 +73,7 @@ CQuillmark2App::~CQuillmark2App() = default;
 bool CQuillmark2App::InitInstance(const QStringList& arguments)
 {
     InitResources();
+    ShowEveryMessageBoxAsPlainText();
     m_recentFiles.ReadList(UserProfile());
     LoadCustomState();
 

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPointer>
 
 using namespace CommandId;
 
@@ -64,11 +65,14 @@ std::vector<CommandInfo> BuildCatalog()
         { ID_EDIT_REPLACE, "R&eplace", "Ctrl+H", "Replace specific text with different text", "Replace", "" },
         { ID_EDIT_FORMAT, "Format", "", "", "", "" },
         { ID_EDIT_UNFORMAT, "Unformat", "", "", "", "" },
+        { ID_EDIT_NEXT_PROBLEM, "&Next Problem", "F8", "", "", "" },
+        { ID_EDIT_PREVIOUS_PROBLEM, "Pre&vious Problem", "Shift+F8", "", "", "" },
 
         // The one bar the window has, listed under "Toolbars and Docking Windows".
         { ID_VIEW_TOOLBAR, "Standard", "", "", "", "" },
         { ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "Toggle Status Bar", "" },
         { ID_VIEW_REFRESH, "Refresh ", "", "", "", "" },
+        { ID_VIEW_PROBLEMS, "&Problems", "", "", "", "" },
 
         { ID_SETTINGS, "Settings", "", "", "", "" },
         { ID_SETTINGS_NO_MENU, "Settings", "", "", "", "" },
@@ -129,9 +133,14 @@ QAction* CommandTable::Bind(int id, Handler handler, UpdateHandler enabled, Upda
         action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name))));
     }
     action->setCheckable(static_cast<bool>(checked));
-    connect(action, &QAction::triggered, this, [handler] {
-        if (handler)
-            handler();
+    connect(action, &QAction::triggered, this, [this, handler] {
+        if (!handler)
+            return;
+        const QPointer<CommandTable> self(this);
+        ++m_running;
+        handler();
+        if (self)
+            --m_running;
     });
     m_bindings.push_back({ action, std::move(enabled), std::move(checked) });
     return action;

@@ -62,6 +62,10 @@ public:
     // Makes the menu run the update handlers of its items each time it opens.
     void UpdateOnShow(QMenu* menu) const;
 
+    // A command's handler is running: its dialogs are open, or their result
+    // is still being written.
+    bool Running() const { return m_running > 0; }
+
 private:
     struct Binding {
         QAction* action;
@@ -72,4 +76,5 @@ private:
     static void Apply(const Binding& binding);
 
     std::vector<Binding> m_bindings;
+    int m_running = 0;
 };

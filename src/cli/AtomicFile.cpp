@@ -1,10 +1,13 @@
 #include "AtomicFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +17,18 @@ std::string Reason(int code)
 {
     return std::generic_category().message(code);
 }
+
+// The temporary files of a file are hidden beside it, in the same file system so
+// that the rename is atomic, and named so that they are known for ours later:
+// this, then six letters or digits of mkstemp's.
+std::string TemporaryPrefix(const std::filesystem::path& target)
+{
+    std::string prefix = ".";
+    prefix += target.filename().string();
+    prefix += ".quillmark-";
+    return prefix;
+}
+constexpr std::size_t uniqueLetters = 6;
 
 } // namespace
 
@@ -44,17 +59,22 @@ bool WriteFileAtomically(const std::string& path, const ContentsWriter& writeCon
         error = Reason(errno);
         return false;
     }
+    // What became a FIFO or a device since it was read is not replaced by a file.
+    if (!S_ISREG(old.st_mode)) {
+        error = "it is not a regular file";
+        return false;
+    }
 
-    // A hidden name beside the file, in the same file system, so the rename is atomic.
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".XXXXXX";
-    std::string temporary = (target.parent_path() / name).string();
+    std::string temporary
+        = (target.parent_path() / (TemporaryPrefix(target) + std::string(uniqueLetters, 'X'))).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         error = Reason(errno);
         return false;
     }
+    // Held until the file is closed, or its writer killed: a later run tells
+    // by it that the file is no longer being written.
+    ::flock(fd, LOCK_EX);
     // Root rewriting someone else's file gives it back to its owner; nobody
     // else may give a file away, so theirs stays theirs.
     const bool owned = ::geteuid() != 0 || ::fchown(fd, old.st_uid, old.st_gid) == 0;
@@ -73,4 +93,31 @@ bool WriteFileAtomically(const std::string& path, const ContentsWriter& writeCon
     ::unlink(temporary.c_str());
     error = Reason(code != 0 ? code : EIO);
     return false;
+}
+
+void RemoveAbandonedTemporaries(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code failure;
+    const fs::path target = fs::canonical(path, failure);
+    if (failure)
+        return;
+    const std::string prefix = TemporaryPrefix(target);
+    const auto ours = [&](const std::string& name) {
+        return name.size() == prefix.size() + uniqueLetters && name.starts_with(prefix)
+            && std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                [](unsigned char c) { return std::isalnum(c) != 0; });
+    };
+    for (fs::directory_iterator entry(target.parent_path(), failure), end; !failure && entry != end;
+         entry.increment(failure)) {
+        if (!ours(entry->path().filename().string()))
+            continue;
+        const int fd = ::open(entry->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat found { };
+        if (::fstat(fd, &found) == 0 && S_ISREG(found.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(entry->path().c_str());
+        ::close(fd);
+    }
 }

@@ -1,17 +1,16 @@
 #include "LineEnds.h"
 
+#include "core/file/LineEnd.h"
+
 #include <cstddef>
 
 std::u16string_view OutputLineEnd(LineEnds choice, std::u16string_view input)
 {
     if (choice == LineEnds::Lf)
         return u"\n";
-    const std::size_t at = input.find_first_of(u"\r\n");
-    if (choice == LineEnds::CrLf || at == std::u16string_view::npos)
+    if (choice == LineEnds::CrLf)
         return u"\r\n";
-    if (input[at] == u'\n')
-        return u"\n";
-    return at + 1 < input.size() && input[at + 1] == u'\n' ? u"\r\n" : u"\r";
+    return FirstLineEnd(input);
 }
 
 void PutWithLineEnds(std::u16string_view crlfText, std::u16string_view lineEnd, TextSink& sink)

@@ -48,6 +48,17 @@ void ReportProblem(std::string_view message)
     WriteBytes(stderr, line);
 }
 
+void ReportAt(std::string_view name, int line, std::string_view message)
+{
+    std::string text(name);
+    text += ':';
+    text += std::to_string(line + 1);
+    text += ": ";
+    text += message;
+    text += '\n';
+    WriteBytes(stderr, text);
+}
+
 std::u16string FromUtf8(std::string_view bytes)
 {
     std::u16string text;

@@ -22,6 +22,11 @@ bool FinishOutput(std::string& reason);
 // One line on stderr, behind the program's name.
 void ReportProblem(std::string_view message);
 
+// One line on stderr about a line of a file, "FILE:LINE: message", the way
+// compilers say it, so that editors can go to the line. `line` counts from 0;
+// the message counts from 1. `name` is the file as messages name it (DisplayName).
+void ReportAt(std::string_view name, int line, std::string_view message);
+
 // Command-line text (UTF-8) as the editor's UTF-16 text, and back.
 std::u16string FromUtf8(std::string_view bytes);
 std::string ToUtf8(std::u16string_view text);

@@ -7,6 +7,7 @@
 #include "Rewritten.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/language/KeywordDictionary.h"
+#include "core/table/AlignTables.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,14 +16,36 @@
 
 namespace {
 
+std::string Cells(int count)
+{
+    return std::to_string(count) + (count == 1 ? " cell" : " cells");
+}
+
+void ReportTablesLeftAlone(const std::string& file, const LineAnalysis& analysis)
+{
+    for (const UnalignedTable& table : TablesLeftAlone(analysis)) {
+        const std::string why = table.reason == TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR
+            ? "Cucumber ignores what follows the last \"|\" of this row; end the row with \"|\" to make that "
+              "a "
+              "cell"
+            : "this row has " + Cells(table.cells) + " and the table's first row "
+                + Cells(table.firstRowCells) + ", which Cucumber reports as an error";
+        ReportAt(DisplayName(file), table.line, "table left as it is: " + why);
+    }
+}
+
 int RewriteOne(const CliArguments& arguments, const std::string& file)
 {
+    if (arguments.write && file != "-")
+        RemoveAbandonedTemporaries(file);
     const auto document = OpenFeatureDocument(file, arguments.languageCode);
     if (!document)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
     analysis.AnalyseAll(source);
+    if (arguments.command == CliCommand::Align)
+        ReportTablesLeftAlone(file, analysis);
     const std::u16string_view lineEnd = OutputLineEnd(arguments.lineEnds, source.text());
     if (!arguments.check && (!arguments.write || file == "-")) {
         Utf8Output out(stdout);

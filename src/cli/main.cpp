@@ -27,6 +27,8 @@ int RunCommand(const CliArguments& arguments)
     case CliCommand::Unformat:
     case CliCommand::Align:
         return RunRewrite(arguments);
+    case CliCommand::Check:
+        return RunCheck(arguments);
     }
     return STATUS_FAILURE;
 }

@@ -1,16 +1,19 @@
 #include "CQuillmark2Doc.h"
 
+#include "SaveCopy.h"
 #include "SaveFileBytes.h"
+#include "UndecodableFileName.h"
 
 #include "core/file/FeatureFileCodec.h"
+#include "core/file/LineEnd.h"
 #include "editor/CQuillmark2View.h"
 #include "platform/MessageBox.h"
+#include "platform/OffInterfaceThread.h"
 #include "platform/StringConvert.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <string>
@@ -34,6 +37,7 @@ CQuillmark2Doc::CQuillmark2Doc(CQuillmark2View& view, QObject* parent)
 bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
+    m_lineEnd = QStringLiteral("\r\n");
     SetPathName(pathName);
     m_fileWatch.Watch(pathName);
     return true;
@@ -43,6 +47,13 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
 {
     QWidget* parent = m_view.window();
     const QFileInfo info(path);
+    if (IsUndecodableFileName(path)) {
+        MessageBoxError(QStringLiteral("Cannot open %1: the name of the file is not valid UTF-8. Rename the "
+                                       "file to open it.")
+                            .arg(Shown(path)),
+            parent);
+        return false;
+    }
     if (info.isDir()) {
         MessageBoxError(
             QStringLiteral("Cannot open %1: it is a folder, not a file.").arg(Shown(path)), parent);
@@ -62,15 +73,18 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     emit loadProgress(fileName, 0);
     std::string bytes;
     std::string error;
-    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error)) {
+    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, error, maxFileBytes)) {
         emit loadProgress(fileName, 100);
         MessageBoxError(
             QStringLiteral("Cannot open %1: %2.").arg(Shown(path), QString::fromLocal8Bit(error.c_str())),
             parent);
         return false;
     }
+    const FileWatch::ContentHash contentHash
+        = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
     bytes = std::string();
+    m_lineEnd = toQString(std::u16string(FirstLineEnd(decoded.text)));
 
     // The view takes the text straight from the decoded string.
     m_view.LoadText(QStringView(decoded.text.data(), static_cast<qsizetype>(decoded.text.size())),
@@ -80,7 +94,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     decoded.text = std::u16string();
     emit loadProgress(fileName, 100);
     SetPathName(path);
-    m_fileWatch.Watch(path);
+    m_fileWatch.Watch(path, contentHash);
     if (decoded.replacedSequences > 0)
         emit loadWarning(
             QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
@@ -97,20 +111,33 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
 
 bool CQuillmark2Doc::OnSaveDocument(const QString& path)
 {
-    QWidget* parent = m_view.window();
-    const std::string bytes = EncodeFeatureFile(toU16(m_view.WholeText()));
-
+    const TextSnapshot text = m_view.SnapshotText();
+    const std::u16string lineEnd = toU16(m_lineEnd);
+    const QString copies = SaveCopyFolder();
+    bool saved = false;
     QString reason;
-    const QString copies = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                               .filePath(QStringLiteral("save-copies"));
-    if (!SaveFileBytes(path, QByteArray::fromStdString(bytes), copies, reason)) {
-        MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), parent);
+    QString controlText;
+    FileWatch::ContentHash contentHash = 0;
+    {
+        const FileWatch::Pause ownSave(m_fileWatch);
+        RunOffInterfaceThread([&] {
+            controlText = text.ControlText();
+            const std::string encoded = EncodeWithLineEnds(
+                std::u16string_view(QStringView(controlText).utf16(), controlText.size()), u'\u2029',
+                lineEnd);
+            const QByteArrayView bytes(encoded.data(), qsizetype(encoded.size()));
+            contentHash = FileWatch::HashOf(bytes);
+            saved = SaveFileBytes(path, bytes, copies, reason);
+        });
+    }
+    if (!saved) {
+        MessageBoxError(QStringLiteral("Cannot save %1: %2.").arg(Shown(path), reason), m_view.window());
         return false;
     }
 
-    m_view.SetBaselineToCurrentText();
+    m_view.SetBaselineToSavedText(text, controlText);
     SetPathName(path);
-    m_fileWatch.Watch(path);
+    m_fileWatch.Watch(path, contentHash);
     return true;
 }
 
@@ -126,9 +153,10 @@ bool CQuillmark2Doc::ReloadDocument()
     return true;
 }
 
-void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText)
+void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& wholeText, const QString& lineEnd)
 {
     m_view.LoadText(wholeText);
+    m_lineEnd = lineEnd;
     SetPathName(path);
     m_fileWatch.Watch(path);
     m_view.MarkModifiedUntilSaved();

@@ -9,9 +9,10 @@ class CQuillmark2View;
 
 // The open feature file. It holds no text: the text lives in the view, and the
 // document moves it between the view and the file (read as UTF-8 or UTF-16,
-// written as UTF-8 with CR LF line breaks). Failures are shown in a message
-// box naming the file and the reason, and never touch the text or the file.
-// Whether the document is modified is the view's to say.
+// written as UTF-8 with the file's own line end, CR LF for a new document).
+// Failures are shown in a message box naming the file and the reason, and
+// never touch the text or the file. Whether the document is modified is the
+// view's to say.
 class CQuillmark2Doc : public QObject {
     Q_OBJECT
 public:
@@ -26,14 +27,16 @@ public:
     bool OnOpenDocument(const QString& path);
     // Writes the view's text as UTF-8; the old file stays whole unless the new
     // one was written in full. On failure shows the reason and returns false.
+    // The text is encoded and written on a thread of its own, the window
+    // painted meanwhile.
     bool OnSaveDocument(const QString& path);
 
     // Reads the file again after another program changed it; the caret
     // stays on its line. On failure shows the reason and keeps the text.
     bool ReloadDocument();
     // The text of a recovery copy, shown as a modified document of `path`
-    // (empty for an untitled one).
-    void OnRestoreDocument(const QString& path, const QString& wholeText);
+    // (empty for an untitled one) that is saved with `lineEnd`.
+    void OnRestoreDocument(const QString& path, const QString& wholeText, const QString& lineEnd);
     // The text no longer matches the file, e.g. because the file is gone.
     void MarkModified();
     // What other programs have done to the file since the editor last read or
@@ -41,6 +44,9 @@ public:
     FileWatch& GetFileWatch() { return m_fileWatch; }
 
     QString GetPathName() const { return m_pathName; }
+    // What a save writes at the end of each line: the first line end of the
+    // file as it was read.
+    QString GetLineEnd() const { return m_lineEnd; }
     // The file's name, or "Untitled" for a new document.
     QString GetTitle() const;
     bool IsModified() const;
@@ -63,5 +69,6 @@ private:
 
     CQuillmark2View& m_view;
     QString m_pathName;
+    QString m_lineEnd = QStringLiteral("\r\n");
     FileWatch m_fileWatch;
 };

@@ -3,6 +3,7 @@
 #include "CQuillmark2Doc.h"
 #include "FileDialogs.h"
 #include "RecentFileList.h"
+#include "UndecodableFileName.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
@@ -24,6 +25,12 @@ DocumentManager::DocumentManager(CQuillmark2Doc& document, RecentFileList& recen
     FileWatch& watch = m_document.GetFileWatch();
     connect(&watch, &FileWatch::changedOnDisk, this, &DocumentManager::OnChangedOnDisk);
     connect(&watch, &FileWatch::deletedOnDisk, this, &DocumentManager::OnDeletedOnDisk);
+    connect(&watch, &FileWatch::changeHeld, this, [this] {
+        m_changeNoted = true;
+        emit statusMessage(QStringLiteral("%1 has been changed by another program; Quillmark will look at it "
+                                          "once the dialog is closed.")
+                               .arg(Shown(m_document.GetPathName())));
+    });
 }
 
 bool DocumentManager::SaveModified()
@@ -56,7 +63,8 @@ bool DocumentManager::NewDocumentWithoutPrompt()
 bool DocumentManager::OpenCommandLineFile(const QString& path)
 {
     const QFileInfo file(path);
-    if (file.exists() || file.isSymLink())
+    // A file whose name Qt cannot give back is refused rather than taken for a new one.
+    if (file.exists() || file.isSymLink() || IsUndecodableFileName(path))
         return OpenDocumentFile(path);
     const QDir folder = file.absoluteDir();
     if (!folder.exists()) {
@@ -128,6 +136,9 @@ bool DocumentManager::OnFileSaveAs()
 
 bool DocumentManager::DoSave(const QString& path)
 {
+    // Notices wait until the save is over: the file is about to be compared,
+    // and maybe written.
+    const FileWatch::Pause saving(m_document.GetFileWatch());
     // The watcher misses some replacements, so the file is compared again now.
     if (path == m_document.GetPathName() && m_document.GetFileWatch().ChangedOnDisk()) {
         const QString question = QStringLiteral("The file %1 has been changed by another program since "
@@ -162,10 +173,19 @@ QString DocumentManager::SuggestedPdfPath() const
     return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
+void DocumentManager::ForgetNotedChange()
+{
+    if (!m_changeNoted)
+        return;
+    m_changeNoted = false;
+    emit statusMessage(QString());
+}
+
 void DocumentManager::OnChangedOnDisk()
 {
     if (m_askingAboutDisk)
         return;
+    ForgetNotedChange();
     if (!m_document.IsModified()) {
         Reload();
         return;
@@ -192,6 +212,7 @@ void DocumentManager::Reload()
 
 void DocumentManager::OnDeletedOnDisk()
 {
+    ForgetNotedChange();
     m_document.MarkModified();
     emit statusMessage(QStringLiteral("%1 has been deleted by another program; Save writes it again.")
                            .arg(Shown(m_document.GetPathName())));

@@ -62,6 +62,9 @@ private:
     // modified and closing asks to save it.
     void OnDeletedOnDisk();
     void Reload();
+    // The status bar's note of a change held while a dialog was open goes
+    // once the change is dealt with.
+    void ForgetNotedChange();
     QString SuggestedSavePath() const;
 
     CQuillmark2Doc& m_document;
@@ -70,4 +73,5 @@ private:
     // A question about the file on disk is open; notices meanwhile are
     // answered by it.
     bool m_askingAboutDisk = false;
+    bool m_changeNoted = false;
 };

@@ -1,12 +1,52 @@
 #include "FileWatch.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 // Long enough for a program's truncate-and-write to be over, short enough to
 // feel immediate.
 constexpr int quietMilliseconds = 200;
+
+// The hash goes over pieces of this size, so that a file is hashed as it is
+// read, without holding all of it.
+constexpr qsizetype hashPiece = 1 << 20;
+constexpr FileWatch::ContentHash firstSeed = 1;
+
+qint64 Nanoseconds(const timespec& time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
+
+std::optional<FileWatch::ContentHash> HashOfFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray piece(hashPiece, Qt::Uninitialized);
+    FileWatch::ContentHash hash = firstSeed;
+    for (;;) {
+        qint64 filled = 0;
+        while (filled < hashPiece) {
+            const qint64 read = file.read(piece.data() + filled, hashPiece - filled);
+            if (read < 0)
+                return std::nullopt;
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        if (filled > 0)
+            hash = qHash(QByteArrayView(piece.constData(), filled), hash);
+        if (filled < hashPiece)
+            return hash;
+    }
+}
+} // namespace
 
 FileWatch::FileWatch(QObject* parent)
     : QObject(parent)
@@ -22,11 +62,21 @@ FileWatch::FileWatch(QObject* parent)
     });
 }
 
-void FileWatch::Watch(const QString& path)
+FileWatch::ContentHash FileWatch::HashOf(QByteArrayView bytes)
+{
+    ContentHash hash = firstSeed;
+    for (qsizetype at = 0; at < bytes.size(); at += hashPiece)
+        hash = qHash(bytes.sliced(at, std::min(hashPiece, bytes.size() - at)), hash);
+    return hash;
+}
+
+void FileWatch::Watch(const QString& path, std::optional<ContentHash> contentHash)
 {
     m_path = path;
     m_known = CurrentStamp();
+    m_knownHash = contentHash || !m_known.exists ? contentHash : HashOfFile(path);
     m_reported = m_known;
+    m_held = m_known;
     m_quiet.stop();
     Arm();
 }
@@ -34,13 +84,22 @@ void FileWatch::Watch(const QString& path)
 void FileWatch::AcceptCurrentFile()
 {
     m_known = CurrentStamp();
+    m_knownHash = m_known.exists ? HashOfFile(m_path) : std::nullopt;
     m_reported = m_known;
 }
 
 bool FileWatch::ChangedOnDisk() const
 {
     const Stamp now = CurrentStamp();
-    return now.exists && now != m_known;
+    if (!now.exists)
+        return false;
+    if (!m_known.exists || now.size != m_known.size)
+        return true;
+    // Size and times can all be kept by a copy, so the content decides.
+    const std::optional<ContentHash> hash = HashOfFile(m_path);
+    if (!hash || !m_knownHash)
+        return now != m_known;
+    return *hash != *m_knownHash;
 }
 
 bool FileWatch::DeletedOnDisk() const
@@ -48,14 +107,31 @@ bool FileWatch::DeletedOnDisk() const
     return m_known.exists && !CurrentStamp().exists;
 }
 
+void FileWatch::HoldNoticesWhile(std::function<bool()> held)
+{
+    m_holdWhile = std::move(held);
+}
+
 FileWatch::Stamp FileWatch::CurrentStamp() const
 {
-    if (m_path.isEmpty())
+    struct stat status { };
+    if (m_path.isEmpty() || ::stat(QFile::encodeName(m_path).constData(), &status) != 0)
         return {};
-    const QFileInfo info(m_path);
-    if (!info.exists())
-        return {};
-    return { true, info.size(), info.lastModified() };
+    return { true, qint64(status.st_size), Nanoseconds(status.st_mtim), Nanoseconds(status.st_ctim),
+        quint64(status.st_dev), quint64(status.st_ino) };
+}
+
+FileWatch::Seen FileWatch::Classify(const Stamp& now)
+{
+    if (now == m_known)
+        return Seen::Same;
+    if (!now.exists)
+        return m_known.exists ? Seen::Deleted : Seen::Same;
+    if (m_known.exists && m_knownHash && now.size == m_known.size && HashOfFile(m_path) == m_knownHash) {
+        m_known = now;
+        return Seen::Same;
+    }
+    return Seen::Changed;
 }
 
 void FileWatch::Arm()
@@ -76,15 +152,32 @@ void FileWatch::Arm()
 
 void FileWatch::Look()
 {
+    if (m_pauses > 0) {
+        m_quiet.start();
+        return;
+    }
     Arm();
     const Stamp now = CurrentStamp();
     if (now == m_reported)
         return;
+    if (m_holdWhile && m_holdWhile()) {
+        if (now != m_held) {
+            m_held = now;
+            if (Classify(now) != Seen::Same)
+                emit changeHeld();
+        }
+        m_quiet.start();
+        return;
+    }
     m_reported = now;
-    if (now == m_known)
-        return; // our own save, or the file is back as we knew it
-    if (now.exists)
+    switch (Classify(now)) {
+    case Seen::Changed:
         emit changedOnDisk();
-    else if (m_known.exists)
+        break;
+    case Seen::Deleted:
         emit deletedOnDisk();
+        break;
+    case Seen::Same:
+        break;
+    }
 }

@@ -1,6 +1,7 @@
 #include "SaveFileBytes.h"
 
-#include <QDateTime>
+#include "SaveCopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,10 +24,10 @@ QString Reason(const QFileDevice& file, int systemError)
 
 // Writes all of `bytes` and commits; on failure the reason, with the system's
 // error taken at the moment of failure, before anything else can change it.
-bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString& reason)
+bool WriteAndCommit(QSaveFile& file, QByteArrayView bytes, QString& reason)
 {
     errno = 0;
-    bool written = file.write(bytes) == bytes.size();
+    bool written = file.write(bytes.data(), bytes.size()) == bytes.size();
     if (written)
         written = file.commit();
     if (written)
@@ -45,39 +46,9 @@ bool OpenForWriting(QSaveFile& file, QString& reason)
     return false;
 }
 
-// A copy of the file's bytes in `folder`, written whole or not at all; its path,
-// or an empty string when it could not be made.
-QString KeepCopy(const QString& path, const QString& folder)
-{
-    QFile original(path);
-    if (!original.open(QIODevice::ReadOnly) || !QDir().mkpath(folder))
-        return QString();
-    const QByteArray old = original.readAll();
-    if (original.error() != QFileDevice::NoError)
-        return QString();
-    const QString copyPath = QDir(folder).filePath(
-        QStringLiteral("%1.%2.old").arg(QFileInfo(path).fileName()).arg(QDateTime::currentMSecsSinceEpoch()));
-    QSaveFile copy(copyPath);
-    QString ignored;
-    if (!OpenForWriting(copy, ignored) || !WriteAndCommit(copy, old, ignored))
-        return QString();
-    return copyPath;
-}
-
-bool PutBack(const QString& copyPath, const QString& path)
-{
-    QFile copy(copyPath);
-    if (!copy.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray old = copy.readAll();
-    QFile file(path);
-    return copy.error() == QFileDevice::NoError && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(old) == old.size() && file.flush();
-}
-
 } // namespace
 
-bool SaveFileBytes(const QString& path, const QByteArray& bytes, const QString& backupFolder, QString& reason)
+bool SaveFileBytes(const QString& path, QByteArrayView bytes, const QString& backupFolder, QString& reason)
 {
     {
         QSaveFile file(path);
@@ -87,23 +58,23 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, const QString& 
 
     if (!QFileInfo(path).isFile())
         return false;
-    const QString copyPath = KeepCopy(path, backupFolder);
-    if (copyPath.isEmpty())
+    KeptCopy copy(path, backupFolder);
+    if (copy.CopyPath().isEmpty())
         return false; // without a copy an in-place write could lose the file
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!OpenForWriting(file, reason)) {
-        QFile::remove(copyPath); // the file was not touched
+        copy.Remove(); // the file was not touched
         return false;
     }
     if (WriteAndCommit(file, bytes, reason)) {
-        QFile::remove(copyPath);
+        copy.Remove();
         return true;
     }
-    if (PutBack(copyPath, path))
-        QFile::remove(copyPath);
+    if (copy.PutBack())
+        copy.Remove();
     else
         reason += QStringLiteral("; the file's former contents are kept in %1")
-                      .arg(QDir::toNativeSeparators(copyPath));
+                      .arg(QDir::toNativeSeparators(copy.CopyPath()));
     return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Writes `bytes` over the file at `path` so that no failure costs the file's
@@ -10,11 +10,11 @@
 // The bytes go to a temporary file beside the old one, which replaces it only
 // once they are all written. A folder that does not let us create that
 // temporary file may still hold a file we may write: then the old bytes are
-// first copied into `backupFolder` and the file is written in place. Should
-// that write fail half-way, the old bytes are put back from the copy; only when
-// even that fails does the copy stay, and the reason names it. After a good
-// save the copy is removed.
+// first copied into `backupFolder` (see SaveCopy.h) and the file is written in
+// place. Should that write fail half-way, the old bytes are put back from the
+// copy; only when even that fails does the copy stay, and the reason names it.
+// After a good save the copy is removed; after a crash it is left for the
+// next start to offer.
 //
 // False on failure, with the reason in `reason`.
-bool SaveFileBytes(
-    const QString& path, const QByteArray& bytes, const QString& backupFolder, QString& reason);
+bool SaveFileBytes(const QString& path, QByteArrayView bytes, const QString& backupFolder, QString& reason);

@@ -11,11 +11,36 @@ void BaselineText::Take(const TextControl& control)
     sameSuffix_ = static_cast<int>(text_.size());
 }
 
+bool BaselineText::Take(const TextSnapshot& saved, const QString& controlText)
+{
+    if (saved.revision != changes_)
+        return false;
+    text_ = controlText;
+    samePrefix_ = static_cast<int>(text_.size());
+    sameSuffix_ = static_cast<int>(text_.size());
+    return true;
+}
+
 void BaselineText::SeeChange(int position, int added, int length)
 {
+    ++changes_;
     samePrefix_ = std::clamp(position, 0, samePrefix_);
     sameSuffix_ = std::clamp(length - position - added, 0, sameSuffix_);
 }
+
+namespace {
+// The stretch start .. end of a text `length` long that changes may have made
+// differ from the baseline.
+struct Stretch {
+    int start;
+    int end;
+};
+Stretch Changed(int length, int samePrefix, int sameSuffix)
+{
+    const int start = std::min(samePrefix, length);
+    return { start, std::max(start, length - sameSuffix) };
+}
+} // namespace
 
 bool BaselineText::Differs(const TextControl& control)
 {
@@ -24,12 +49,18 @@ bool BaselineText::Differs(const TextControl& control)
     const int length = control.GetTextLength();
     if (length != text_.size())
         return true;
-    const int start = std::min(samePrefix_, length);
-    const int end = std::max(start, length - sameSuffix_);
+    const auto [start, end] = Changed(length, samePrefix_, sameSuffix_);
     if (control.GetControlText(start, end) != QStringView(text_).sliced(start, end - start))
         return true;
     // Equal again as a whole: later edits are compared from here on.
     samePrefix_ = length;
     sameSuffix_ = length;
     return false;
+}
+
+TextSnapshot BaselineText::Snapshot(const TextControl& control) const
+{
+    const int length = control.GetTextLength();
+    const auto [start, end] = Changed(length, samePrefix_, sameSuffix_);
+    return { text_, start, control.GetControlText(start, end), length - end, changes_ };
 }

@@ -20,6 +20,7 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     , m_lineSource(document())
     , m_formats(MakeLineFormats())
     , m_highlighter(document(), m_analysis, m_formats)
+    , m_problems(new ProblemMarks(*this))
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // The colours of the formats are fixed, so the page they are shown on is
@@ -154,6 +155,22 @@ void CQuillmark2View::SetBaselineToCurrentText()
 {
     m_baselineText.Take(m_control);
     // The text is its own baseline now: there is nothing to compare.
+    m_modifiedUntilSaved = false;
+    SetModifiedFlag(false);
+}
+
+TextSnapshot CQuillmark2View::SnapshotText() const
+{
+    return m_baselineText.Snapshot(m_control);
+}
+
+void CQuillmark2View::SetBaselineToSavedText(const TextSnapshot& saved, const QString& controlText)
+{
+    if (!m_baselineText.Take(saved, controlText)) {
+        m_baselineText.Take(m_control);
+        MarkModifiedUntilSaved();
+        return;
+    }
     m_modifiedUntilSaved = false;
     SetModifiedFlag(false);
 }

@@ -5,6 +5,7 @@
 #include "DocumentLineSource.h"
 #include "GherkinHighlighter.h"
 #include "LineFormats.h"
+#include "ProblemMarks.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
 #include "platform/GuardedPasteEdit.h"
@@ -70,6 +71,9 @@ public:
     const LineAnalysis& analysis() const { return m_analysis; }
     TextControl& control() { return m_control; }
     const TextControl& control() const { return m_control; }
+    // What Cucumber would reject or run wrongly, marked in the text.
+    ProblemMarks& problems() { return *m_problems; }
+    const ProblemMarks& problems() const { return *m_problems; }
 
     // The line that holds the caret, as the pop-up menu's rules ask it.
     int CaretLine() const;
@@ -94,8 +98,16 @@ public:
     // The whole text with CR LF line breaks.
     QString WholeText() const;
 
+    // The text as it stands, taken in a moment whatever its size, for a
+    // worker thread to save or copy.
+    TextSnapshot SnapshotText() const;
+
     // Also ends what MarkModifiedUntilSaved began.
     void SetBaselineToCurrentText();
+    // The same after `saved` was written to the file, `controlText` being
+    // its text put together. Should the text have changed since the
+    // snapshot, it counts as modified until the next save.
+    void SetBaselineToSavedText(const TextSnapshot& saved, const QString& controlText);
     // The text matches no file any more (the file was deleted, or the text is
     // a recovered one): it counts as modified, whatever it holds, until the
     // next load or save.
@@ -146,6 +158,7 @@ private:
     const LineFormats m_formats;
     GherkinHighlighter m_highlighter;
     ChangeTracker m_changes;
+    ProblemMarks* m_problems;
 
     BaselineText m_baselineText;
     bool m_modified = false;

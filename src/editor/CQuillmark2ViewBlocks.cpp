@@ -38,13 +38,9 @@ void CQuillmark2View::OnTable()
     }
 
     // An Examples table offers a column for every placeholder its Scenario
-    // Outline uses, collected from the steps above the Examples line. A new
-    // table goes after its anchor line, which may be the last line and have no
-    // break to start the table's own line at; an existing table's line above
-    // is the one before its first row.
-    const int above = block.start == block.end ? caretLine : m_control.LineFromChar(block.start) - 1;
-    if (above > 0 && m_analysis.TypeOf(above) == EXAMPLES_LINE)
-        MergePlaceholdersIntoHeader(block.lines, CollectPlaceholders(m_analysis, above - 1));
+    // Outline uses.
+    if (const int examples = ExamplesLineOfTable(m_analysis, caretLine); examples > 0)
+        MergePlaceholdersIntoHeader(block.lines, CollectPlaceholders(m_analysis, examples));
 
     CGridDialog dialog(this);
     dialog.m_clickedRow = 1;

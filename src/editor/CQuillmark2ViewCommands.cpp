@@ -22,13 +22,12 @@ void CQuillmark2View::LoadText(QStringView wholeText, const TextControl::LoadPro
     if (templateInserted) {
         SetTextBeforeRefresh(toQString(NewDocumentText(currentLanguageCode)));
     } else {
-        // Only the start of the whole text up to its first line feed counts;
-        // building all of a large file's text for it would be waste.
-        QString start = m_control.GetLine(0);
-        if (m_control.GetLineCount() > 1)
-            start += u'\n';
-        if (const auto problem = ApplyDocumentLanguage(toU16(start)))
-            MessageBoxOk(toQString(*problem), this);
+        // Only the comment and empty lines at the top are read; building all of
+        // a large file's text for them would be waste.
+        const auto problem = ApplyDocumentLanguage(
+            m_control.GetLineCount(), [this](int line) { return toU16(m_control.GetLine(line)); });
+        if (problem)
+            MessageBoxOk(toQString(problem->message), this);
     }
     // The language is settled: now, and only now, the lines are analysed.
     m_control.SetSel(0, 0);
@@ -87,4 +86,6 @@ void CQuillmark2View::ApplySettings(int fontSize)
     SetFontSize(fontSize);
     ColorLines(0, m_analysis.analysedLineCount);
     viewport()->update();
+    // A file without a language line is read in the language just chosen.
+    m_problems->CheckNow();
 }

@@ -2,9 +2,12 @@
 
 #include "AppInfo.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPushButton>
 #include <QWidget>
 
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -15,28 +18,65 @@ MessageBoxHandler& CurrentHandler()
     return handler;
 }
 
+// Box texts carry file names, paths, file contents and the user's words: shown
+// as rich text, a name or a first line could hold a live link that starts a
+// program, or an image tag that loads a file.
+void ShowPlainText(QMessageBox& box, const QString& text)
+{
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+
 QMessageBox::StandardButton Show(MessageBoxKind kind, const QString& text, QWidget* parent)
 {
     if (const MessageBoxHandler& handler = CurrentHandler())
         return handler(kind, text);
 
-    const QString& title = AppInfo::applicationName;
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::applicationName, QString(), QMessageBox::Ok, parent);
     switch (kind) {
     case MessageBoxKind::YesNoCancel:
-        return QMessageBox::question(
-            parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
     case MessageBoxKind::Error:
-        return QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+        box.setIcon(QMessageBox::Critical);
+        break;
     case MessageBoxKind::Ok:
     case MessageBoxKind::Question:
         break;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.exec();
-    return QMessageBox::Ok;
+    ShowPlainText(box, text);
+    const int answer = box.exec();
+    return kind == MessageBoxKind::YesNoCancel ? static_cast<QMessageBox::StandardButton>(answer)
+                                               : QMessageBox::Ok;
 }
 
+// Sets the text format as a box is shown, before it measures its text.
+class PlainTextOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                box->setTextFormat(Qt::PlainText);
+        return false;
+    }
+};
+
 } // namespace
+
+void ShowEveryMessageBoxAsPlainText()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        QCoreApplication* application = QCoreApplication::instance();
+        application->installEventFilter(new PlainTextOnShow(application));
+    });
+}
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {
@@ -64,7 +104,9 @@ bool MessageBoxAsk(
     if (const MessageBoxHandler& handler = CurrentHandler())
         return handler(MessageBoxKind::Question, text) == QMessageBox::Yes;
 
-    QMessageBox box(QMessageBox::Question, AppInfo::applicationName, text, QMessageBox::NoButton, parent);
+    QMessageBox box(
+        QMessageBox::Question, AppInfo::applicationName, QString(), QMessageBox::NoButton, parent);
+    ShowPlainText(box, text);
     QPushButton* acceptButton = box.addButton(accept, QMessageBox::AcceptRole);
     QPushButton* rejectButton = box.addButton(reject, QMessageBox::RejectRole);
     box.setDefaultButton(acceptIsDefault ? acceptButton : rejectButton);

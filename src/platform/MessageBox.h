@@ -9,7 +9,8 @@ class QWidget;
 
 // The program's message boxes. Every one goes through a replaceable handler, so
 // that tests answer them without a window; nothing above this layer calls
-// QMessageBox itself. The title is always the application's name.
+// QMessageBox itself. The title is always the application's name, and the
+// text is always shown as plain text, never as rich text.
 
 enum class MessageBoxKind {
     Ok, // OK button only, no icon
@@ -21,6 +22,11 @@ enum class MessageBoxKind {
 // Receives the kind and the text, and answers with the button pressed.
 using MessageBoxHandler
     = std::function<QMessageBox::StandardButton(MessageBoxKind kind, const QString& text)>;
+
+// Makes the boxes that Qt's own dialogs show (the file dialog's question before
+// it replaces a file, for one) plain text as well. Once the application object
+// exists; calling it again does nothing.
+void ShowEveryMessageBoxAsPlainText();
 
 // Installs `handler` (an empty one restores the modal boxes) and returns the previous one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

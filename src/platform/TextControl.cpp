@@ -59,8 +59,17 @@ QString TextControl::GetLine(int line) const
 
 QString TextControl::GetWholeText() const
 {
-    QString text = GetControlText();
-    text.replace(blockSeparator, QStringLiteral("\r\n"));
+    // Put together piece by piece: QString::replace moves the rest of the text
+    // for every line break it widens, which takes seconds on a large text.
+    const QString control = GetControlText();
+    QString text;
+    text.reserve(control.size() + control.count(blockSeparator));
+    qsizetype from = 0;
+    for (qsizetype at; (at = control.indexOf(blockSeparator, from)) >= 0; from = at + 1) {
+        text += QStringView(control).sliced(from, at - from);
+        text += u"\r\n";
+    }
+    text += QStringView(control).sliced(from);
     return text;
 }
 

@@ -2,11 +2,16 @@
 #include "app/LoadProgressMessage.h"
 #include "support/ShellFixture.h"
 
+#include <QAbstractButton>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QMetaEnum>
 #include <QMimeData>
 #include <QThread>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -99,15 +104,23 @@ TEST_F(DocumentRoadTest, SaveAsGivesTheFeatureExtensionAndTheTitleFollowsTheDocu
 }
 
 // Start-up opens the named file once the window is up; one that does not exist yet is created by Save.
+// What it cannot open is refused with the reason: a file whose name is not UTF-8, which Save would
+// write again under another name, or what is no regular file, such as a device without end.
 TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
 {
     ASSERT_TRUE(QDir(m_sandbox.path()).mkdir("folder"));
+    const QByteArray latin1Name = QFile::encodeName(m_sandbox.path()) + "/caf\xe9.feature";
+    const int latin1File = ::open(latin1Name.constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(latin1File, 0);
+    ::close(latin1File);
     const std::tuple<QString, const char*, QString> cases[] = {
         { WriteFile("bytes.feature", "Feature: Caf\xe9\r\n"), "1 invalid byte sequences in bytes.feature",
             "bytes.feature" },
-        { WriteFile("xx.feature", "# language: xx\r\nFeature: x\r\n"), "Cannot set language to xx",
-            "xx.feature" },
+        { WriteFile("xx.feature", "# licence\r\n# language: xx\r\nFeature: x\r\n"),
+            "Cannot set language to xx", "xx.feature" },
         { FilePath("folder"), "it is a folder", "Untitled" },
+        { QFile::decodeName(latin1Name), "the name of the file is not valid UTF-8", "Untitled" },
+        { "/dev/zero", "it is a device, not a regular file", "Untitled" },
         { FilePath("nowhere/new.feature"), "the folder", "Untitled" },
         { FilePath("new.feature"), nullptr, "new.feature" },
     };
@@ -130,6 +143,39 @@ TEST_F(DocumentRoadTest, StartUpSpeaksOverTheMainWindowAndKeepsItOpen)
     ASSERT_TRUE(Execute(ID_FILE_SAVE)) << "saved without a dialog, whose answer would be empty";
     EXPECT_EQ(ReadBytes(FilePath("new.feature")), Text().toUtf8());
     EXPECT_EQ(RecentEntry(0), "&1 " + Shown("new.feature"));
+}
+
+// A file's first line and its name reach the real boxes as typed, Qt's own boxes included: no link
+// that starts a program, no image that loads a file.
+TEST_F(DocumentRoadTest, MarkupInAFileAndItsNameIsShownAsTyped)
+{
+    const QString link = R"(<a href="file:///bin/sh">x</a><img src="/tmp/q.png">)";
+    const QString name = "<a href=file:x>n<img src=q.png>.feature"; // no slash; no quotes for the file dialog
+    const QString path = WriteFile(name, "# language: " + link.toUtf8() + "\r\nFeature: x\r\n");
+    const MessageBoxHandler recorder = SetMessageBoxHandler({});
+    SetSaveFileDialogHandler({});
+    DialogAnswers answers;
+    QStringList shown;
+    const auto read = [&](QMessageBox& box) {
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        shown << box.text();
+        box.button(QMessageBox::No) ? box.button(QMessageBox::No)->click() : box.reject();
+    };
+    answers.Then<QMessageBox>(read);
+    answers.Then<QFileDialog>([](QFileDialog& dialog) {
+        static_cast<QDialog&>(dialog).accept(); // asks before it replaces the file, as the Save button does
+        dialog.reject();
+    });
+    answers.Then<QMessageBox>(read);
+    answers.Then<QMessageBox>(read);
+    StartApp({ path });
+    TypeAtEnd("  Scenario: typed");
+    Execute(ID_FILE_SAVE_AS);
+    Execute(ID_FILE_NEW);
+    SetMessageBoxHandler(recorder);
+    EXPECT_EQ(shown,
+        QStringList({ "Cannot set language to " + link, name + " already exists.\nDo you want to replace it?",
+            "Save changes to " + name + "?" }));
 }
 
 TEST_F(EditedDocument, ARecentFileThatCannotBeOpenedIsReportedAndLeavesTheCurrentDocument)

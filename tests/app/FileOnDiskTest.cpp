@@ -1,4 +1,5 @@
 #include "support/ShellFixture.h"
+#include "table/CGridDialog.h"
 
 #include <filesystem>
 
@@ -75,6 +76,34 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
     EXPECT_TRUE(Frame().close());
     EXPECT_EQ(m_boxes.texts.size(), boxes + 1);
     EXPECT_EQ(ReadBytes(m_path), Text().toUtf8()) << "Yes writes the file again";
+}
+
+// OK writes the dialog's result into the text the dialog was opened on; a
+// change another program makes meanwhile is noted, and only then asked about.
+TEST_F(FileOnDisk, AChangeWhileADialogIsOpenWaitsUntilItsResultIsWritten)
+{
+    const char* const table = "Feature: t\r\n  Scenario: s\r\n    Given rows\r\n      | a | b |\r\n";
+    const QString path = OpenFile("table.feature", table);
+    const QString noted = Shown("table.feature")
+        + " has been changed by another program; Quillmark will look at it once the dialog is closed.";
+    PutCaretOnLine(3);
+    DialogAnswers dialogs;
+    dialogs.Then<CGridDialog>([&](CGridDialog& dialog) {
+        WriteFile("table.feature", theirs);
+        QTest::qWaitFor([&] { return Status() == noted || Text() == theirs; }, 5000);
+        EXPECT_EQ(Status(), noted);
+        dialog.accept();
+    });
+    m_boxes.answers << QMessageBox::No;
+    ASSERT_TRUE(Execute(ID_TABLE));
+    const QString written = Text();
+    EXPECT_TRUE(written.startsWith(QString(table).chopped(9))) << written.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.texts.isEmpty(); }, 5000));
+    EXPECT_EQ(m_boxes.texts,
+        QStringList { "The file " + Shown("table.feature")
+            + " has been changed by another program. Reload it and lose your changes?" });
+    EXPECT_EQ(Text(), written) << "Keep mine keeps what OK wrote";
+    EXPECT_EQ(ReadBytes(path), theirs);
 }
 
 // The save compares the file again, for the changes the watcher misses or has yet to tell, as here.

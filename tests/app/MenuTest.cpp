@@ -43,7 +43,8 @@ protected:
     {
         QStringList panes;
         for (const QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
-            panes << label->text();
+            if (!label->isHidden())
+                panes << label->text();
         return panes;
     }
     QMenu& Popup() const { return *Frame().findChild<QMenu*>("viewPopupMenu"); }
@@ -78,12 +79,14 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     for (const QAction* action : Frame().findChildren<QAction*>())
         for (const QKeySequence& key : action->shortcuts())
             EXPECT_TRUE(bound.insert(key.toString()).second) << key.toString().toStdString() << " twice";
-    EXPECT_EQ(bound.size(), 18u);
+    EXPECT_EQ(bound.size(), 20u);
 
     EXPECT_EQ(Menu("Settings"), QStringList { "Settings (32813)" }) << "a command on the bar";
     EXPECT_EQ(Menu("&Help"), (QStringList { "&About Quillmark2... (57664)", "Help (32810)" }));
     EXPECT_EQ(Menu("&Edit").mid(0, 2), (QStringList { "&Undo (57643)", "&Redo (57644)" }));
-    EXPECT_EQ(Menu("&Edit").mid(11), (QStringList { "-", "Format (32815)", "Unformat (32816)" }));
+    EXPECT_EQ(Menu("&Edit").mid(11),
+        (QStringList { "-", "&Next Problem (32900)", "Pre&vious Problem (32901)", "-", "Format (32815)",
+            "Unformat (32816)" }));
     EXPECT_TRUE(Menu("&View").contains("Refresh  (32789)")) << "the trailing blank stays";
     EXPECT_EQ(Popup().actions().at(5)->text(), "Table ") << "after Select All";
 

@@ -1,9 +1,15 @@
 #include "document/RecoveryCopy.h"
 #include "document/RecoveryFile.h"
+#include "document/SaveCopy.h"
 #include "support/ShellFixture.h"
 
 #include <QLockFile>
 #include <QProcess>
+
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -19,6 +25,19 @@ std::optional<RecoveryRecord> OnlyCopy()
 {
     const QFileInfoList copies = Copies();
     return copies.size() == 1 ? ReadRecoveryFile(copies[0].filePath()) : std::nullopt;
+}
+
+// Makes this process obey the permissions of files and folders, as root
+// otherwise does not: the rights to override them are given up for good.
+bool ObeyFilePermissions()
+{
+    __user_cap_header_struct header { _LINUX_CAPABILITY_VERSION_3, 0 };
+    __user_cap_data_struct rights[2] {};
+    if (syscall(SYS_capget, &header, rights) != 0)
+        return false;
+    for (const int right : { CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH })
+        rights[right / 32].effective &= ~(1u << (right % 32));
+    return syscall(SYS_capset, &header, rights) == 0;
 }
 
 class Recovery : public ShellFixture {
@@ -83,7 +102,7 @@ TEST_F(Recovery, TheFileKeepsEveryUnitOfTheTextAndRefusesACopyCutShort)
     EXPECT_FALSE(ReadRecoveryFile(file).has_value()) << "half a UTF-16 unit";
 }
 
-// The restored text keeps what a save must write back: a byte-order mark, CR LF, letters beyond Latin.
+// The restored text keeps what a save must write back: a byte-order mark, the line end, letters beyond Latin.
 TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
 {
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-90);
@@ -107,13 +126,96 @@ TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
     const QString path = WriteFile("left.feature", "Feature: on disk\r\n");
     const QString text
         = QString::fromUtf8("\xEF\xBB\xBF# language: ru\r\nФункция: восстановлена\r\n  Сценарий: да");
-    LeaveCopy({ path, written, text });
+    LeaveCopy({ path, written, text, "\n" });
     m_boxes.answers << QMessageBox::Yes;
     StartApp();
     EXPECT_EQ(Text(), text);
     EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
-    EXPECT_EQ(ReadBytes(path), text.toUtf8()) << "saved over its file as the user would have saved it";
+    EXPECT_EQ(ReadBytes(path), QString(text).replace("\r\n", "\n").toUtf8())
+        << "saved over its file as the user would have saved it, with the file's line end";
+}
+
+// A copy that cannot be read (cut short, or not a copy at all) is said to be so
+// and kept aside where the user can look at it, and is asked about no more.
+TEST_F(Recovery, ACopyThatCannotBeReadIsKeptAsideAndSaidToBe)
+{
+    LeaveCopy({ "/cut.feature", QDateTime::currentDateTimeUtc(), "Feature: cut short by a whole unit" });
+    const QString cut = QDir(RecoveryFolder()).filePath("1-1.recovery");
+    ASSERT_TRUE(QFile::resize(cut, QFileInfo(cut).size() - 2));
+    const QString notACopy = QDir(RecoveryFolder()).filePath("2-2.recovery");
+    ASSERT_TRUE(WriteBytes(notACopy, "Feature: not a copy\r\n"));
+    ASSERT_TRUE(QDir().mkpath(SaveCopyFolder()));
+    const QString notASaveCopy = QDir(SaveCopyFolder()).filePath("x.feature.1.old");
+    ASSERT_TRUE(WriteBytes(notASaveCopy, "{\"format\":\"Quillmark save copy\"}\nno path, no size"));
+
+    StartApp();
+    ASSERT_EQ(m_boxes.texts.size(), 3) << m_boxes.texts.join('|').toStdString();
+    EXPECT_EQ(m_boxes.kinds, std::vector(3, MessageBoxKind::Error));
+    for (const QString& copy : { notASaveCopy, cut, notACopy }) {
+        const QFileInfo file(copy);
+        const QString aside = file.dir().filePath("damaged/" + file.fileName());
+        EXPECT_TRUE(QFileInfo::exists(aside)) << aside.toStdString();
+        EXPECT_TRUE(m_boxes.texts.join('|').contains(
+            "could not be read: it is cut short or damaged. It has been kept as "
+            + QDir::toNativeSeparators(aside)))
+            << aside.toStdString();
+    }
+    EXPECT_FALSE(Doc().IsModified());
+    m_boxes.texts.clear();
+    StartApp();
+    EXPECT_EQ(m_boxes.texts, QStringList()) << "kept aside, they are asked about no more";
+}
+
+// The other side of the test below: an editor that saves a file in place, its
+// folder closed to new files, and dies of the file size limit half-way
+// through the write, as by a crash.
+TEST_F(Recovery, ChildDiesWhileSavingInPlace)
+{
+    const QByteArray file = qgetenv("QUILLMARK_TEST_IN_PLACE_FILE");
+    if (file.isEmpty())
+        GTEST_SKIP() << "started by AnInPlaceSaveCutShortIsOfferedAtTheNextStart";
+    qputenv("XDG_DATA_HOME", qgetenv("QUILLMARK_TEST_KILLED_EDITOR_DATA"));
+    const QString path = QFile::decodeName(file);
+    StartApp({ path });
+    TypeAtEnd(QString(200'000, 'x'));
+    ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).absolutePath(),
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    ASSERT_TRUE(ObeyFilePermissions());
+    const rlimit noCore { 0, 0 }, size { 64 * 1024, 64 * 1024 };
+    ASSERT_EQ(setrlimit(RLIMIT_CORE, &noCore), 0);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &size), 0);
+    Execute(ID_FILE_SAVE);
+    FAIL() << "the save was not cut short";
+}
+
+TEST_F(Recovery, AnInPlaceSaveCutShortIsOfferedAtTheNextStart)
+{
+    ASSERT_TRUE(QDir(m_sandbox.path()).mkdir("closed"));
+    const QByteArray old = "Feature: before the save\r\n";
+    const QString path = WriteFile("closed/cut.feature", old);
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QUILLMARK_TEST_IN_PLACE_FILE", path);
+    environment.insert("QUILLMARK_TEST_KILLED_EDITOR_DATA", m_sandbox.filePath("data"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    editor.setProcessEnvironment(environment);
+    editor.start(
+        QCoreApplication::applicationFilePath(), { "--gtest_filter=Recovery.ChildDiesWhileSavingInPlace" });
+    ASSERT_TRUE(editor.waitForFinished(60'000));
+    QFile::setPermissions(
+        QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(editor.exitStatus(), QProcess::CrashExit) << editor.readAllStandardOutput().toStdString();
+    ASSERT_EQ(ReadBytes(path).size(), 64 * 1024) << "the save was cut short half-way";
+
+    m_boxes.answers << QMessageBox::Yes;
+    StartApp();
+    ASSERT_FALSE(m_boxes.texts.isEmpty());
+    EXPECT_EQ(m_boxes.texts[0],
+        "The last save of " + QDir::toNativeSeparators(path)
+            + " did not finish. Restore the file as it was before that save?");
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(QDir(SaveCopyFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // The other side of the test below: the editor of a child process, typed into,

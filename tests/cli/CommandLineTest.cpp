@@ -11,7 +11,8 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
     const CliResult help = Run({ "--help" });
     EXPECT_EQ(help.status, 0);
     for (const char* command : { "--i18n-keywords CODE", "analyse [--language CODE] FILE",
-             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE..." })
+             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+             "check [--strict] [--language CODE] FILE..." })
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     EXPECT_EQ(Run({ "-h" }).out, help.out);
     const CliResult bare = Run({});
@@ -24,8 +25,8 @@ TEST_F(CommandLine, HelpDescribesEveryCommand)
 // the dynamic linker names every library it loads.
 TEST_F(CommandLine, IcuIsLoadedOnlyForWidthsBeyondAscii)
 {
-    Write("ascii.feature", "Feature: x\n  |a|bb|\n");
-    Write("wide.feature", "Feature: x\n  |名前|b|\n");
+    Write("ascii.feature", "Feature: x\n  * s\n  |a|bb|\n");
+    Write("wide.feature", "Feature: x\n  * s\n  |名前|b|\n");
     const std::pair<std::vector<std::string>, bool> cases[] = {
         { { "format", "wide.feature" }, false },
         { { "align", "ascii.feature" }, false },

@@ -6,8 +6,9 @@ namespace {
 
 class FileCommands : public CliTest { };
 
-// The language comes from --language, else from a first line that names one; a
-// name the dictionary lacks is reported and English kept.
+// The language comes from --language, else from the first directive among the
+// comment lines at the top; a name the dictionary lacks is reported, naming
+// the file and line, and English kept.
 TEST_F(FileCommands, ClassifyInTheLanguageAskedForOrTheFilesOwn)
 {
     const std::tuple<std::string, std::vector<std::string>, std::string, std::string> cases[] = {
@@ -15,8 +16,9 @@ TEST_F(FileCommands, ClassifyInTheLanguageAskedForOrTheFilesOwn)
             "1\t1\tFEATURE_LINE\tFunktionalität\n2\t4\tBACKGROUND_LINE\tGrundlage\n"
             "3\t7\tSTEP_LINE\tAngenommen\n4\t8\tTABLE_LINE\t|\n",
             "" },
-        { "# language: xx\r\nFeature: b", {}, "1\t1\tFEATURE_LINE\tFeature\n",
-            "quillmark-cli: Cannot set language to xx\n" },
+        { "# licence\n# language: xx\r\nFeature: b", {},
+            "1\t11\tCOMMENT_LINE\t#\n2\t1\tFEATURE_LINE\tFeature\n",
+            "file.feature:2: Cannot set language to xx\n" },
         { "# language: xx\nFonctionnalité: b", { "--language=fr" }, "1\t1\tFEATURE_LINE\tFonctionnalité\n",
             "" },
     };

@@ -1,6 +1,9 @@
 #include "CliRunner.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <tuple>
@@ -17,12 +20,12 @@ using RewriteCommands = CliTest;
 TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAskedAndCheckedWithThem)
 {
     const std::tuple<std::string, std::string, std::vector<std::string>, std::string> cases[] = {
-        { "align", "|a|\r\n|b|\n", {}, "| a  |\r\n| b  |\r\n" },
-        { "align", "|a|\r|b|", {}, "| a  |\r| b  |" },
-        { "align", "|a|", {}, "| a  |" },
-        { "align", "| a  |  ", {}, "| a  |" }, // an output that is the start of the text
-        { "align", "|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "| a  |\n| b  |\n" },
-        { "align", "| a  |\n", { "--line-ends=crlf" }, "| a  |\r\n" },
+        { "align", "* s\r\n|a|\r\n|b|\n", {}, "* s\r\n| a  |\r\n| b  |\r\n" },
+        { "align", "* s\r|a|\r|b|", {}, "* s\r| a  |\r| b  |" },
+        { "align", "* s\n|a|", {}, "* s\n| a  |" },
+        { "align", "* s\n| a  |  ", {}, "* s\n| a  |" }, // an output that is the start of the text
+        { "align", "* s\r\n|a|\r\n|b|\r\n", { "--line-ends", "lf" }, "* s\n| a  |\n| b  |\n" },
+        { "align", "* s\n| a  |\n", { "--line-ends=crlf" }, "* s\r\n| a  |\r\n" },
         { "format", "Feature: Pay\r\n  Given a card\r\n", {}, "Feature: Pay\r\n  Given a card\r\n" },
         { "format", "Feature: Pay\n  Given a card\r\n", {}, "Feature: Pay\n  Given a card\n" },
         { "format", "Feature: Pay\r\n  Given a card", {}, "Feature: Pay\r\n  Given a card\r\n" },
@@ -41,17 +44,34 @@ TEST_F(RewriteCommands, LineEndsOfTheInputOrAsAskedAndCheckedWithThem)
     }
 }
 
+// A table Cucumber reads otherwise than the grid stays as it is and is named
+// on stderr, the way compilers name a line; the command still succeeds.
+TEST_F(RewriteCommands, AlignNamesTheTablesItLeavesAsTheyAre)
+{
+    Write("t.feature", "* s\n  | a | b\n* t\n  |a|\n  |b|c|\n* u\n  |x|\n");
+    const CliResult result = Run({ "align", "t.feature" });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "* s\n  | a | b\n* t\n  |a|\n  |b|c|\n* u\n  | x  |\n");
+    EXPECT_EQ(result.err,
+        "t.feature:2: table left as it is: Cucumber ignores what follows the last \"|\" of this row; end the "
+        "row "
+        "with \"|\" to make that a cell\n"
+        "t.feature:5: table left as it is: this row has 2 cells and the table's first row 1 cell, which "
+        "Cucumber "
+        "reports as an error\n");
+}
+
 // Folders are searched for feature files; --check names each file that would
 // change, and --write rewrites exactly those, keeping permissions and links;
 // standard input, "-", is still printed.
 TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
 {
-    Write("tree/b/two.feature", "|b|\n");
-    Write("tree/a/one.feature", "| a  |\n");
-    Write("tree/a/not-a-feature.txt", "|c|\n");
-    Write("tree/three.feature", "|d|\r\n");
-    Write("loose.txt", "|e|\n");
-    Write("in.txt", "|f|\n");
+    Write("tree/b/two.feature", "* s\n|b|\n");
+    Write("tree/a/one.feature", "* s\n| a  |\n");
+    Write("tree/a/not-a-feature.txt", "* s\n|c|\n");
+    Write("tree/three.feature", "* s\r\n|d|\r\n");
+    Write("loose.txt", "* s\n|e|\n");
+    Write("in.txt", "* s\n|f|\n");
     fs::create_symlink("tree/three.feature", folder_ / "link.feature");
     fs::permissions(folder_ / "tree/three.feature", fs::perms(0640));
     struct stat before { };
@@ -69,12 +89,12 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
     const CliResult write
         = Run({ "align", "--write", "link.feature", "tree", "loose.txt", "-" }, "", "< in.txt");
     EXPECT_EQ(write.status, 0);
-    EXPECT_EQ(write.out, "| f  |\n");
+    EXPECT_EQ(write.out, "* s\n| f  |\n");
     EXPECT_EQ(write.err, "");
-    EXPECT_EQ(Read("tree/b/two.feature"), "| b  |\n");
-    EXPECT_EQ(Read("tree/three.feature"), "| d  |\r\n");
-    EXPECT_EQ(Read("loose.txt"), "| e  |\n");
-    EXPECT_EQ(Read("tree/a/not-a-feature.txt"), "|c|\n");
+    EXPECT_EQ(Read("tree/b/two.feature"), "* s\n| b  |\n");
+    EXPECT_EQ(Read("tree/three.feature"), "* s\r\n| d  |\r\n");
+    EXPECT_EQ(Read("loose.txt"), "* s\n| e  |\n");
+    EXPECT_EQ(Read("tree/a/not-a-feature.txt"), "* s\n|c|\n");
     EXPECT_TRUE(fs::is_symlink(folder_ / "link.feature"));
     EXPECT_EQ(fs::status(folder_ / "tree/three.feature").permissions(), fs::perms(0640));
     struct stat after { };
@@ -87,14 +107,93 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
     })) << "no temporary file stays behind";
 }
 
+// In a folder, --write follows a link only to a file inside the folders given,
+// and a folder it cannot read is named and passed by.
+TEST_F(RewriteCommands, WriteStaysInsideTheFoldersGiven)
+{
+    Write("outside/script.feature", "* s\n|a|bb|\n");
+    Write("other/target.txt", "* s\n|a|bb|\n"); // reached only through the link
+    Write("tree/own.feature", "* s\n|a|bb|\n");
+    Write("tree/locked/hidden.feature", "* s\n|a|bb|\n");
+    Write("tree/z/deep.feature", "* s\n|a|bb|\n");
+    fs::create_symlink("../outside/script.feature", folder_ / "tree/escape.feature");
+    fs::create_symlink("../other/target.txt", folder_ / "tree/other.feature");
+    fs::permissions(folder_ / "tree/locked", fs::perms::none);
+    // Root reads every folder unless it gives up the right to.
+    const std::string asUser
+        = ::geteuid() == 0 ? "setpriv --bounding-set=-dac_override,-dac_read_search " : "";
+
+    const CliResult result = Run({ "align", "--write", "tree", "other" }, asUser);
+    fs::permissions(folder_ / "tree/locked", fs::perms::owner_all);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(Lines(result.err),
+        (std::vector<std::string> {
+            "quillmark-cli: skipping tree/escape.feature: it links to a file outside the folders given",
+            "quillmark-cli: cannot read tree/locked: Permission denied" }));
+    EXPECT_EQ(Read("outside/script.feature"), "* s\n|a|bb|\n") << "nothing outside is written";
+    for (const char* name : { "other/target.txt", "tree/own.feature", "tree/z/deep.feature" })
+        EXPECT_EQ(Read(name), "* s\n| a  | bb  |\n") << name;
+    EXPECT_EQ(Read("tree/locked/hidden.feature"), "* s\n|a|bb|\n");
+    EXPECT_TRUE(fs::is_symlink(folder_ / "tree/other.feature"));
+
+    EXPECT_EQ(Run({ "align", "--write", "tree/escape.feature" }).status, 0) << "named, a link is followed";
+    EXPECT_EQ(Read("outside/script.feature"), "* s\n| a  | bb  |\n");
+}
+
+// What a killed --write left beside a file goes with the next --write of that
+// file, whether or not the file changes; a temporary that a running write holds,
+// and a file that only looks like one of ours, stay.
+TEST_F(RewriteCommands, WriteRemovesTheTemporaryFilesOfAKilledWrite)
+{
+    Write("in/form.feature", "| a  |\n");
+    const std::string prefix = "in/.form.feature.";
+    for (const char* name : { "quillmark-Ab12Cd", "quillmark-held00", "quillmark-Ab12C", "Ab12Cd" })
+        Write(prefix + name, "|a|\n");
+    const int held = ::open((folder_ / (prefix + "quillmark-held00")).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    EXPECT_EQ(Run({ "align", "--check", "in" }).status, 0);
+    EXPECT_TRUE(fs::exists(folder_ / (prefix + "quillmark-Ab12Cd"))) << "--check writes nothing";
+    EXPECT_EQ(Run({ "align", "--write", "in" }).status, 0);
+    ::close(held);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder_ / "in"))
+        left.push_back(entry.path().filename().string());
+    std::ranges::sort(left);
+    EXPECT_EQ(left,
+        (std::vector<std::string> { ".form.feature.Ab12Cd", ".form.feature.quillmark-Ab12C",
+            ".form.feature.quillmark-held00", "form.feature" }));
+}
+
+// What is no regular file is refused, neither waited for, nor read without end,
+// nor replaced by a regular file.
+TEST_F(RewriteCommands, WhatIsNoRegularFileIsRefused)
+{
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.feature").c_str(), 0644), 0);
+    // So that a reading would end: a writer behind the FIFO that gives up after a while, and bounded memory.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        { "pipe.feature", "(timeout 2 sh -c \"printf '|a|bb|\\n' > pipe.feature\" &); ",
+            "it is a FIFO, not a regular file" },
+        { "/dev/zero", "ulimit -v 1000000; ", "it is a device, not a regular file" },
+    };
+    for (const auto& [file, guard, reason] : cases) {
+        SCOPED_TRACE(file);
+        const CliResult result = Run({ "align", "--write", file }, guard);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, "quillmark-cli: cannot read " + file + ": " + reason + "\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(folder_ / "pipe.feature"));
+}
+
 // A file that cannot be read, whose damaged bytes a rewrite would lose, or that
 // is no text, is reported; the other files are still done, and the status says
 // it failed.
 TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
 {
-    Write("damaged.feature", "|caf\xE9|\n");
-    Write("zeros.feature", std::string("|a|\0\n", 5));
-    Write("good.feature", "|a|\n");
+    Write("damaged.feature", "* s\n|caf\xE9|\n");
+    Write("zeros.feature", std::string("* s\n|a\0|\n", 9));
+    Write("good.feature", "* s\n|a|\n");
     const CliResult result
         = Run({ "align", "--write", "absent.feature", "damaged.feature", "zeros.feature", "good.feature" });
     EXPECT_EQ(result.status, 2);
@@ -105,9 +204,9 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
             "quillmark-cli: warning: zeros.feature: neither UTF-8 nor UTF-16 text (it holds zero bytes); "
             "read as UTF-8",
             "quillmark-cli: zeros.feature not rewritten: it is neither UTF-8 nor UTF-16 text" }));
-    EXPECT_EQ(Read("damaged.feature"), "|caf\xE9|\n");
-    EXPECT_EQ(Read("zeros.feature"), std::string("|a|\0\n", 5));
-    EXPECT_EQ(Read("good.feature"), "| a  |\n");
+    EXPECT_EQ(Read("damaged.feature"), "* s\n|caf\xE9|\n");
+    EXPECT_EQ(Read("zeros.feature"), std::string("* s\n|a\0|\n", 9));
+    EXPECT_EQ(Read("good.feature"), "* s\n| a  |\n");
 }
 
 // The new text goes to the file as it is made: a write that fails part way
@@ -115,7 +214,7 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
 // no temporary file behind, and says why.
 TEST_F(RewriteCommands, WriteThatFailsPartWayLeavesTheFile)
 {
-    std::string text = "Feature: f\n";
+    std::string text = "Feature: f\n  * s\n";
     while (text.size() < 200000)
         text += "|a|bb|\n";
     Write("big.feature", text);

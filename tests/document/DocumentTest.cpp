@@ -4,27 +4,59 @@
 #include "platform/Clipboard.h"
 #include "support/Corpus.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 
 namespace {
 
-// The corpus has LF line ends: saved, they become CR LF and nothing else
-// changes, not even by a byte the file could not hold.
-TEST_F(Document, EveryCorpusFileOpensAndSavesWithoutLosingACharacter)
+// A save changes only what the user changed: the corpus, LF throughout, saves
+// to the very bytes it was read from.
+TEST_F(Document, EveryCorpusFileSavesToItsOwnBytes)
 {
     const QString output = folder.filePath("out.feature");
     for (const auto& path : CorpusFiles()) {
         SCOPED_TRACE(path.filename().string());
         const QString original = QString::fromStdString(path.string());
-        const QByteArray crlf = ReadBytes(original).replace("\r\n", "\n").replace('\n', "\r\n");
-        if (crlf.isEmpty())
+        if (ReadBytes(original).isEmpty())
             continue; // an empty file opens as the new-document template
         ASSERT_TRUE(document.OnOpenDocument(original));
         ASSERT_TRUE(document.OnSaveDocument(output));
-        EXPECT_EQ(ReadBytes(output), crlf);
+        EXPECT_EQ(ReadBytes(output), ReadBytes(original));
     }
+}
+
+// Every line is written with the file's first line end; a new document and a
+// file without one get CR LF. An edit then changes its own line alone.
+TEST_F(Document, ASaveWritesEveryLineWithTheFilesFirstLineEnd)
+{
+    const struct {
+        QByteArray bytes;
+        QByteArray saved; // after "x" is typed at the start of the second line
+    } cases[] = {
+        { "Feature: a\n  Scenario: b\n\n", "Feature: a\nx  Scenario: b\n\n" },
+        { "Feature: a\r\n  Scenario: b\n  Given c\r", "Feature: a\r\nx  Scenario: b\r\n  Given c\r\n" },
+        { "Feature: a\r  Scenario: b", "Feature: a\rx  Scenario: b" },
+        { "Feature: a", "Feature: a\r\nx" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        const QString path = Write("ends.feature", c.bytes);
+        ASSERT_TRUE(document.OnOpenDocument(path));
+        if (view.control().GetLineCount() < 2) {
+            view.moveCursor(QTextCursor::End);
+            view.insertPlainText("\n");
+        }
+        Select(1, 0);
+        view.insertPlainText("x");
+        ASSERT_TRUE(document.OnSaveDocument(path));
+        EXPECT_EQ(ReadBytes(path), c.saved);
+    }
+    ASSERT_TRUE(document.OnNewDocument());
+    ASSERT_TRUE(document.OnSaveDocument(folder.filePath("new.feature")));
+    EXPECT_EQ(ReadBytes(folder.filePath("new.feature")), view.WholeText().toUtf8());
+    EXPECT_TRUE(view.WholeText().contains("\r\n"));
 }
 
 TEST_F(Document, AByteOrderMarkIsKeptFromOpenToSave)
@@ -115,6 +147,37 @@ TEST_F(Document, FailuresShowWhyAndKeepTextAndFileWhole)
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.GetPathName(), path);
     EXPECT_EQ(ReadBytes(path), QByteArray("Feature: old\r\n")) << "the old file is untouched";
+}
+
+// A copy that keeps the size and the time of the file it replaces (cp -p,
+// rsync -t) is another file all the same; the same bytes written again are not.
+TEST_F(Document, AReplacementIsToldByItsContentNotBySizeAndTime)
+{
+    const QByteArray mine = "Feature: mine\r\n", theirs = "Feature: them\r\n";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool byRename;
+        bool changed;
+    } cases[] = {
+        { "the same bytes written again", mine, false, false },
+        { "copied over, size and time kept", theirs, false, true },
+        { "renamed over, size and time kept", theirs, true, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Write("watched.feature", mine);
+        ASSERT_TRUE(document.OnOpenDocument(path));
+        const QDateTime time = QFileInfo(path).lastModified();
+        const QString written = Write(c.byRename ? "watched.new" : "watched.feature", c.bytes);
+        QFile file(written);
+        ASSERT_TRUE(
+            file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+        file.close();
+        if (c.byRename)
+            ASSERT_EQ(std::rename(written.toLocal8Bit(), path.toLocal8Bit()), 0);
+        EXPECT_EQ(document.GetFileWatch().ChangedOnDisk(), c.changed);
+    }
 }
 
 TEST(RecentFileList, NewestFirstWithoutDuplicatesAndAtMostEight)

@@ -46,7 +46,8 @@ protected:
 // OK on a block in the editor's layout (where an empty doc-string line keeps
 // its indentation) changes nothing; Cancel or Esc, whatever was changed, keeps
 // selection and clipboard too; an edit is one undoable edit, also copied. A
-// new Examples table has a column for each of the outline's placeholders.
+// new Examples table has a column for each of the outline's placeholders, and
+// so has one below a description.
 TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
 {
     view.SetFontSize(11);
@@ -74,6 +75,9 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
             "      | Name  | Qty  |\r\n      | x     |      |\r\n", given + "%1" },
         { "a new Examples table after the last line", Command::Table, outline, 3, "", "okButton",
             "\r\n    | a  | b  |\r\n    |    |    |", outline + "%1" },
+        { "OK on an Examples table below a description, from a row", Command::Table,
+            outline.mid(12) + "\r\n      words\r\n    | a  |\r\n    | 1  |\r\n", 5, "", "okButton",
+            "    | a  | b  |\r\n    | 1  |    |\r\n", outline.mid(12) + "\r\n      words\r\n%1" },
         { "a doc string typed into from its opening", Command::String,
             given + "      \"\"\"\r\n      a\r\n      \"\"\"\r\n", 3, "b", "okButton",
             "      \"\"\"\r\n      ba\r\n      \"\"\"\r\n", given + "%1" },

@@ -26,6 +26,46 @@ TEST_F(ViewCommands, InsertIsOneUndoableEditBehindALineBreakOfItsOwn)
     EXPECT_EQ(view.WholeText(), inserted);
 }
 
+// A snapshot copies only what the edits since the baseline touched, and is
+// the text as it stands after edits of every kind; a saved one becomes the
+// baseline unless the text has changed since.
+TEST_F(ViewCommands, ASnapshotIsTheTextAsItStandsAndASavedOneTheBaseline)
+{
+    Show(LongText(60), 30, 4);
+    view.insertPlainText("x");
+    EXPECT_EQ(view.SnapshotText().middle, "x");
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        { "a line break in the middle", [this] { view.insertPlainText("\n"); } },
+        { "at the start", [this] { Select(0, 0), view.insertPlainText("# c\n"); } },
+        { "a lone character at the end",
+            [this] { view.moveCursor(QTextCursor::End), view.insertPlainText("z"); } },
+        { "lines taken out", [this] { Select(5, 2, 12, 1), view.textCursor().removeSelectedText(); } },
+        { "undone", [this] { view.undo(); } },
+        { "formatted", [this] { view.OnFormat(); } },
+        { "all replaced", [this] { view.selectAll(), view.insertPlainText("a\nb"); } },
+        { "edited back to the baseline", [this] { view.undo(), view.undo(), view.undo(); } },
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        edit();
+        const TextSnapshot snapshot = view.SnapshotText();
+        EXPECT_EQ(snapshot.ControlText(), view.control().GetControlText());
+        EXPECT_EQ(snapshot.WholeText(), view.WholeText());
+    }
+
+    for (const bool typedSince : { false, true }) {
+        SCOPED_TRACE(typedSince ? "typed since" : "saved as it stands");
+        const TextSnapshot saved = view.SnapshotText();
+        if (typedSince)
+            view.insertPlainText("y");
+        view.SetBaselineToSavedText(saved, saved.ControlText());
+        EXPECT_EQ(view.IsTextModified(), typedSince);
+        if (typedSince)
+            view.textCursor().deletePreviousChar();
+        EXPECT_EQ(view.IsTextModified(), typedSince) << "the file does not hold what was typed since";
+    }
+}
+
 // Refresh, recolouring and new settings keep the whole state; Format and
 // Unformat, each one edit that is also copied, the first visible line, the
 // caret at the start of its line.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -41,9 +42,13 @@ struct DecodedFeatureFile {
 DecodedFeatureFile DecodeFeatureFile(std::string_view bytes);
 std::string EncodeFeatureFile(const std::u16string& text);
 
-// Reads a whole file. Returns false with a human-readable reason in `error`
-// ("No such file or directory", ...) when it cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
+// Reads a whole regular file. Returns false with a human-readable reason in
+// `error` ("No such file or directory", ...) when it cannot be read, when it is
+// no regular file (a FIFO would wait for a writer, a device may never end), or
+// when it turns out to hold more than `maxBytes` while it is read ("File too
+// large"), whatever size it gave beforehand.
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error,
+    std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // ReadFileBytes and DecodeFeatureFile in one, with the same result, but
 // without holding all of the file's bytes beside all of its text: a regular

@@ -2,6 +2,7 @@
 
 #include "Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -24,14 +25,34 @@ struct FileCloser {
 
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a file for reading; a folder is refused with the reason it is.
+// Why what is not a regular file is not read: a FIFO would wait for a writer,
+// a device could give bytes without end.
+std::string NotAFileReason(std::filesystem::file_type type)
+{
+    switch (type) {
+    case std::filesystem::file_type::directory:
+        // Opening a folder succeeds on some systems and only the read fails, with a less helpful reason.
+        return ReasonFor(EISDIR);
+    case std::filesystem::file_type::fifo:
+        return "it is a FIFO, not a regular file";
+    case std::filesystem::file_type::character:
+    case std::filesystem::file_type::block:
+        return "it is a device, not a regular file";
+    case std::filesystem::file_type::socket:
+        return "it is a socket, not a regular file";
+    default:
+        return "it is not a regular file";
+    }
+}
+
+// Opens a regular file for reading; anything else is refused with the reason it is.
 File OpenForReading(const std::string& path, std::string& error)
 {
-    // Opening a folder for reading succeeds on some systems and only the read
-    // fails, with a less helpful reason; ask first.
     std::error_code status;
-    if (std::filesystem::is_directory(path, status)) {
-        error = ReasonFor(EISDIR);
+    const std::filesystem::file_type type = std::filesystem::status(path, status).type();
+    // A path that cannot be looked at is left to the open to give the reason.
+    if (!status && type != std::filesystem::file_type::regular) {
+        error = NotAFileReason(type);
         return nullptr;
     }
     errno = 0;
@@ -81,7 +102,7 @@ bool ReadUtf8Pieces(std::FILE* file, std::uintmax_t size, DecodedFeatureFile& de
 
 } // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error)
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error, std::size_t maxBytes)
 {
     bytes.clear();
     error.clear();
@@ -93,10 +114,18 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
         std::error_code sizeError;
         const auto size = std::filesystem::file_size(path, sizeError);
         if (!sizeError)
-            bytes.reserve(static_cast<std::size_t>(size));
+            bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)));
+        // The size given beforehand is not trusted: a file can grow while it is
+        // read, and some report none.
         char chunk[PIECE_BYTES];
         for (;;) {
             const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+            if (got > maxBytes - bytes.size()) {
+                bytes.clear();
+                bytes.shrink_to_fit();
+                error = ReasonFor(EFBIG);
+                return false;
+            }
             bytes.append(chunk, got);
             if (got < sizeof chunk)
                 break;

@@ -4,46 +4,72 @@
 #include "WideText.h"
 
 #include <regex>
+#include <string_view>
 
 namespace {
 
 // The standard library's matcher recurses once per character it repeats, so
-// an endless first line would overflow the stack. Only this much of the line
-// is searched: a directive belongs at the start of the file, and no language
-// code comes anywhere near this length.
+// an endless line would overflow the stack. Only this much of a line is
+// searched: no language code comes anywhere near this length.
 constexpr std::size_t searchedLength = 1000;
 
-std::u16string LanguageNameIn(std::u16string_view line)
+constexpr bool IsBlank(char16_t c)
 {
-    static const std::wregex directive(L"#\\s*language:\\s*(.+)[\\r\\n]*");
-    const std::wstring wide = ToWide(line.substr(0, searchedLength));
+    return c == u' ' || c == u'\t';
+}
+
+// What stands on a line after its leading blanks and tabs (and, on the first
+// line, a byte-order mark).
+std::u16string_view Content(std::u16string_view line, int index)
+{
+    if (index == 0 && !line.empty() && line.front() == u'\uFEFF')
+        line.remove_prefix(1);
+    while (!line.empty() && IsBlank(line.front()))
+        line.remove_prefix(1);
+    return line;
+}
+
+// The name a directive in `text` gives: found anywhere in it, or only right
+// at its start.
+std::optional<std::u16string> DirectiveName(std::u16string_view text, bool anywhere)
+{
+    static const std::wregex directive(L"#\\s*language\\s*:\\s*(.+)[\\r\\n]*");
+    text = text.substr(0, searchedLength);
+    // Most lines of a long licence header are no directive; the matcher is not asked about them.
+    if (text.find(u"language") == std::u16string_view::npos)
+        return std::nullopt;
+    const std::wstring wide = ToWide(text);
     std::wsmatch match;
-    if (!std::regex_search(wide, match, directive))
-        return {};
+    const auto flags
+        = anywhere ? std::regex_constants::match_default : std::regex_constants::match_continuous;
+    if (!std::regex_search(wide, match, directive, flags))
+        return std::nullopt;
     return FromWide(match.str(1));
+}
+
+// A comment, or a line of nothing but white space and its line break.
+bool MayStandAboveTheDirective(std::u16string_view content)
+{
+    return content.empty() || content.front() == u'#' || content == u"\r";
 }
 
 } // namespace
 
-std::optional<std::u16string> ApplyLanguageDirective(std::u16string firstLine)
+std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(int lineCount, const LineReader& lineText)
 {
-    std::u16string name = LanguageNameIn(firstLine);
-    if (name.empty()) {
-        // A file without a directive is English, whatever was current before.
-        SetLanguage(u"en");
-        return std::nullopt;
+    for (int i = 0; i + 1 < lineCount; ++i) {
+        const std::u16string line = lineText(i);
+        const std::u16string_view content = Content(line, i);
+        if (const auto name = i == 0 ? DirectiveName(line, true) : DirectiveName(content, false)) {
+            if (SetLanguage(*name))
+                return std::nullopt;
+            return LanguageDirectiveProblem { i, u"Cannot set language to " + *name };
+        }
+        if (!MayStandAboveTheDirective(content))
+            break;
     }
-    if (!SetLanguage(name))
-        return name;
-    return std::nullopt;
-}
-
-std::optional<std::u16string> ApplyDocumentLanguage(const std::u16string& wholeText)
-{
-    const std::size_t lineFeed = wholeText.find(u'\n');
-    if (lineFeed == std::u16string::npos || lineFeed == 0)
-        return std::nullopt;
-    if (const auto unknown = ApplyLanguageDirective(wholeText.substr(0, lineFeed)))
-        return u"Cannot set language to " + *unknown;
+    // A text of one line is left alone; any other without a directive is English.
+    if (lineCount > 1)
+        SetLanguage(u"en");
     return std::nullopt;
 }

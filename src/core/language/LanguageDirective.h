@@ -1,20 +1,31 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
-// Applies the "# language: xx" directive found in `firstLine` (the document's
-// first line, with its carriage return). No directive selects English. When
-// the directive names no language, the current language stays as it was and
-// the name as written is returned, so that the caller can say
-// "Cannot set language to " + name; otherwise returns nothing. Only the first
-// 1000 characters of the line are searched, so an endless line cannot
-// exhaust the stack of the regular-expression matcher.
-std::optional<std::u16string> ApplyLanguageDirective(std::u16string firstLine);
+// Line `line` (0 .. lineCount-1) of the text being opened, as the editor's
+// control holds it: ending with its carriage return on every line but the last.
+using LineReader = std::function<std::u16string(int line)>;
 
-// Opening a document: its whole text's first line (everything before the
-// first line feed) goes to ApplyLanguageDirective; a text without a line feed,
-// or one that begins with one, is left alone and the language stays. Returns
-// the message the user is shown when the directive names no language,
-// "Cannot set language to " and the name.
-std::optional<std::u16string> ApplyDocumentLanguage(const std::u16string& wholeText);
+// A directive that names no language the dictionary has: its line (0-based)
+// and what the user is told, "Cannot set language to " and the name as written.
+struct LanguageDirectiveProblem {
+    int line = 0;
+    std::u16string message;
+};
+
+// Opening a document: selects the language its "# language: xx" directive
+// names, as Cucumber finds the directive: the first one among the comment and
+// empty lines that open the file, so that a licence header may stand above
+// it. "#language:xx" and "#  language  :  xx" are directives too. The name is
+// everything after the colon and the white space behind it, to the end of the
+// line, blanks included; "Language" with a capital is no directive. The first
+// line may hold its directive after other text, as it always could; a later
+// line must begin with it. Only lines closed by a line break are looked at, so
+// a text of one line leaves the language as it was. No directive selects
+// English. A directive naming no language leaves the language as it was and
+// is returned as a problem. Only the first 1000 characters of a line are
+// searched, so an endless line cannot exhaust the stack of the regular-
+// expression matcher.
+std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(int lineCount, const LineReader& lineText);

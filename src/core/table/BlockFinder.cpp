@@ -1,10 +1,13 @@
 #include "core/table/BlockFinder.h"
 
+#include "core/table/TableContext.h"
 #include "core/table/WhiteSpace.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -33,23 +36,40 @@ void NoteSurroundings(const LineAnalysis& analysis, int lastLine, BlockLocation&
         && TrimWhiteSpace(analysis.lineText[next]).empty();
 }
 
-BlockLocation ExistingBlock(const LineAnalysis& analysis, int first, int last, int indent)
+// The white space in front of line i's keyword, delimiter or "|", as written.
+// A byte-order mark is no part of it.
+std::u16string IndentationOf(const LineAnalysis& analysis, int i)
+{
+    const std::u16string& text = analysis.lineText[i];
+    const std::size_t from = ByteOrderMarkLength(i, text);
+    const std::size_t to = std::max(from, static_cast<std::size_t>(analysis.keywordPosition[i]));
+    return text.substr(from, to - from);
+}
+
+void SetIndentation(BlockLocation& block, std::u16string indentation)
+{
+    block.indent = static_cast<int>(indentation.size());
+    block.indentation = std::move(indentation);
+}
+
+BlockLocation ExistingBlock(const LineAnalysis& analysis, int first, int last, std::u16string indentation)
 {
     BlockLocation block;
     block.lines.assign(analysis.lineText.begin() + first, analysis.lineText.begin() + last + 1);
     block.start = analysis.lineStart[first];
     block.end = EndOfLine(analysis, last);
-    block.indent = indent;
+    SetIndentation(block, std::move(indentation));
     NoteSurroundings(analysis, last, block);
     return block;
 }
 
-BlockLocation NewBlockAfter(const LineAnalysis& analysis, int line, LineList lines, int indent)
+BlockLocation NewBlockAfter(
+    const LineAnalysis& analysis, int line, LineList lines, std::u16string indentation)
 {
     BlockLocation block;
     block.lines = std::move(lines);
     block.start = block.end = EndOfLine(analysis, line);
-    block.indent = indent;
+    SetIndentation(block, std::move(indentation));
     NoteSurroundings(analysis, line, block);
     return block;
 }
@@ -94,13 +114,58 @@ std::optional<DocStringSpan> ClosedDocStringAt(const LineAnalysis& analysis, int
 BlockLocation UnclosedDocStringRun(const LineAnalysis& analysis, int i)
 {
     int first = i;
-    int indent = analysis.lineType[i] == DOC_STRING_DELIMITER_LINE ? analysis.keywordPosition[i] : 0;
+    int indentLine = analysis.lineType[i] == DOC_STRING_DELIMITER_LINE ? i : -1;
     while (first > 0 && IsDocStringType(analysis.lineType[first - 1])) {
         --first;
         if (analysis.lineType[first] == DOC_STRING_DELIMITER_LINE)
-            indent = analysis.keywordPosition[first];
+            indentLine = first;
     }
-    return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsDocStringType), indent);
+    return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsDocStringType),
+        indentLine < 0 ? std::u16string() : IndentationOf(analysis, indentLine));
+}
+
+bool IsRow(LineType type)
+{
+    return type == TABLE_LINE;
+}
+
+// The table Cucumber gives the step or Examples line `anchor`: its first row
+// below the lines it passes over (after a step, its doc string too), or else
+// the line after which a new table goes (under an Examples line, below its
+// description).
+struct TableBelow {
+    int firstRow = -1;
+    int lineBefore = -1;
+};
+
+TableBelow FindTableBelow(const LineAnalysis& analysis, int anchor)
+{
+    TableBelow below { -1, anchor };
+    const bool examples = analysis.lineType[anchor] == EXAMPLES_LINE;
+    bool passedDocString = false;
+    for (int j = anchor + 1; j < analysis.analysedLineCount; ++j) {
+        const LineType type = analysis.lineType[j];
+        if (type == TABLE_LINE) {
+            below.firstRow = j;
+            break;
+        }
+        if (!examples && type == DOC_STRING_DELIMITER_LINE && !passedDocString) {
+            const auto span = ClosedDocStringAt(analysis, j);
+            if (!span)
+                break;
+            passedDocString = true;
+            j = span->close;
+            continue;
+        }
+        if (examples ? !MayStandBeforeExamplesTable(type) : !IsCommentOrEmpty(analysis.lineText[j]))
+            break;
+        // A new table goes before the comments and empty lines that follow
+        // the step, and after the Examples' description, where no row would
+        // end it.
+        if (examples && !TrimWhiteSpace(analysis.lineText[j]).empty())
+            below.lineBefore = j;
+    }
+    return below;
 }
 
 } // namespace
@@ -109,21 +174,38 @@ BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
 {
     if (i < 0 || i >= analysis.analysedLineCount)
         return {};
-    const auto isRow = [](LineType type) { return type == TABLE_LINE; };
     const LineType type = analysis.lineType[i];
     if (type == TABLE_LINE) {
         int first = i;
         while (first > 0 && analysis.lineType[first - 1] == TABLE_LINE)
             --first;
-        return ExistingBlock(analysis, first, EndOfRun(analysis, i, isRow), analysis.keywordPosition[first]);
+        return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsRow), IndentationOf(analysis, first));
     }
     if (type == STEP_LINE || type == EXAMPLES_LINE) {
-        const int indent = analysis.keywordPosition[i];
-        if (i + 1 < analysis.analysedLineCount && analysis.lineType[i + 1] == TABLE_LINE)
-            return ExistingBlock(analysis, i + 1, EndOfRun(analysis, i + 1, isRow), indent);
-        return NewBlockAfter(analysis, i, MakeDefaultTable(indent), indent);
+        const TableBelow below = FindTableBelow(analysis, i);
+        if (below.firstRow >= 0)
+            return ExistingBlock(analysis, below.firstRow, EndOfRun(analysis, below.firstRow, IsRow),
+                IndentationOf(analysis, i));
+        return NewBlockAfter(analysis, below.lineBefore, MakeDefaultTable(analysis.keywordPosition[i]),
+            IndentationOf(analysis, i));
     }
     return {};
+}
+
+int ExamplesLineOfTable(const LineAnalysis& analysis, int i)
+{
+    if (i < 0 || i >= analysis.analysedLineCount)
+        return -1;
+    if (analysis.lineType[i] == EXAMPLES_LINE)
+        return i;
+    if (analysis.lineType[i] != TABLE_LINE)
+        return -1;
+    int j = i - 1;
+    while (j >= 0 && analysis.lineType[j] == TABLE_LINE)
+        --j;
+    while (j >= 0 && MayStandBeforeExamplesTable(analysis.lineType[j]))
+        --j;
+    return j >= 0 && analysis.lineType[j] == EXAMPLES_LINE ? j : -1;
 }
 
 BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i)
@@ -131,20 +213,20 @@ BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i)
     if (i < 0 || i >= analysis.analysedLineCount)
         return {};
     if (const auto span = ClosedDocStringAt(analysis, i))
-        return ExistingBlock(analysis, span->open, span->close, analysis.keywordPosition[span->open]);
+        return ExistingBlock(analysis, span->open, span->close, IndentationOf(analysis, span->open));
     const LineType type = analysis.lineType[i];
     if (IsDocStringType(type))
         return UnclosedDocStringRun(analysis, i);
     if (type != STEP_LINE)
         return {};
-    const int indent = analysis.keywordPosition[i];
     const int below = i + 1;
     if (below < analysis.analysedLineCount && IsDocStringType(analysis.lineType[below])) {
         const auto span = ClosedDocStringAt(analysis, below);
         const int last = span ? span->close : EndOfRun(analysis, below, IsDocStringType);
-        return ExistingBlock(analysis, below, last, indent);
+        return ExistingBlock(analysis, below, last, IndentationOf(analysis, i));
     }
-    return NewBlockAfter(analysis, i, MakeDefaultDocString(indent), indent);
+    return NewBlockAfter(
+        analysis, i, MakeDefaultDocString(analysis.keywordPosition[i]), IndentationOf(analysis, i));
 }
 
 LineList MakeDefaultTable(int indent)

@@ -6,13 +6,21 @@
 // The blocks that the Table and String commands edit around the caret's line
 // i, read from the per-line tables as they stand. A line outside the analysed
 // lines finds nothing. The block's lines are the analysis' own, each with its
-// carriage return.
+// carriage return. A block's indentation is the white space in front of the
+// line it takes its column from, copied as written, tabs and all.
 
-// A table row: the run of rows around it, indented to the column of the
-// run's first "|". A step or Examples line: the run of rows right below it,
-// indented to the line's keyword column, or else a new MakeDefaultTable placed
-// right after the line. Anything else: no block.
+// A table row: the run of rows around it, indented as the run's first row is.
+// A step or Examples line: the table Cucumber gives it, the run of rows that
+// starts below the comments, empty lines and doc string after the step, or
+// below the Examples line's description, indented as the step or Examples line
+// is; or else a new MakeDefaultTable placed right after the step, or after the
+// Examples line's description. Anything else: no block.
 BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i);
+
+// The Examples line whose table the Table command edits from line i: line i
+// itself, or, from a row of a run of rows that starts an Examples table, the
+// Examples line above its description. -1 for anything else.
+int ExamplesLineOfTable(const LineAnalysis& analysis, int i);
 
 // A delimiter or any line inside a doc string: the whole doc string from its
 // opening to its closing delimiter, paired from the top as the analysis pairs

@@ -4,7 +4,6 @@
 
 std::u16string BuildBlockText(const LineList& lines, const BlockLocation& block)
 {
-    const std::u16string indent(static_cast<std::size_t>(block.indent), u' ');
     const bool newBlock = block.start == block.end;
     std::u16string text;
     if (newBlock && block.endsText && !lines.empty())
@@ -12,7 +11,7 @@ std::u16string BuildBlockText(const LineList& lines, const BlockLocation& block)
     for (std::size_t k = 0; k < lines.size(); ++k) {
         if (k > 0)
             text += u"\r\n";
-        text += indent;
+        text += block.indentation;
         text += lines[k];
     }
     if (block.endsText)

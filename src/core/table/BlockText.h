@@ -6,7 +6,7 @@
 
 // The text that replaces `block` (found by FindTableAtLine or
 // FindDocStringAtLine) when its new lines are `lines`: each line behind
-// block.indent blanks and followed by CR LF, then one empty line, unless the
+// block.indentation and followed by CR LF, then one empty line, unless the
 // line after the block is empty already. So OK on a block that is already in
 // the editor's layout gives back exactly the text it replaces, and a new block
 // is followed by an empty line. Where the block ends the text (its last line

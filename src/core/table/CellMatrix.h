@@ -28,7 +28,13 @@ struct BlockLocation {
     // start == end, the end of the line it follows.
     int start = 0;
     int end = 0;
-    // Blanks in front of every line written back; never negative.
+    // What stands in front of every line written back: the white space in
+    // front of the keyword, delimiter or "|" of the line the block takes its
+    // column from, as written there, so that a block indented with tabs keeps
+    // its tabs.
+    std::u16string indentation;
+    // The length of `indentation`: how much of the leading white space of a
+    // doc string's content lines belongs to the indentation.
     int indent = 0;
     // The block's last line, or the line a new block follows, is the text's
     // last line and has no line break: what is written there must not run on

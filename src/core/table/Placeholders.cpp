@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -43,11 +45,59 @@ bool ColumnIsEmpty(const CellMatrix& rows, std::size_t column)
 
 } // namespace
 
-PlaceholderList CollectPlaceholders(const LineAnalysis& analysis, int i)
+PlaceholderList CollectPlaceholders(const LineAnalysis& analysis, int examplesLine)
 {
+    const int end = std::min(examplesLine, analysis.analysedLineCount);
+    int heading = end - 1;
+    while (heading >= 0 && !IsHeading(analysis.lineType[heading]))
+        --heading;
+
+    // Top down, so that a doc string's delimiters pair as the analysis pairs
+    // them and the first Examples line ends the steps. Before the first step
+    // is the description, which Cucumber fills nothing into.
+    struct Source {
+        int line;
+        bool row; // a step's table row, not a doc string's line
+    };
+    std::vector<Source> sources;
+    bool inSteps = false;
+    bool inDocString = false;
+    for (int j = heading + 1; j < end; ++j) {
+        const LineType type = analysis.lineType[j];
+        if (type == EXAMPLES_LINE && !inDocString)
+            break;
+        inSteps = inSteps || type == STEP_LINE;
+        const bool stepOrArgument
+            = type == STEP_LINE || type == TABLE_LINE || type == DOC_STRING_DELIMITER_LINE;
+        if (!inDocString && !(inSteps && stepOrArgument))
+            continue;
+        sources.push_back({ j, type == TABLE_LINE && !inDocString });
+        if (type == DOC_STRING_DELIMITER_LINE)
+            inDocString = !inDocString;
+    }
+
     PlaceholderList placeholders;
-    for (int j = std::min(i, analysis.analysedLineCount - 1); j >= 0 && !IsHeading(analysis.lineType[j]); --j)
-        AppendPlaceholdersOf(analysis.lineText[j], placeholders);
+    std::vector<std::u16string_view> cells;
+    for (auto source = sources.rbegin(); source != sources.rend(); ++source) {
+        const std::u16string& text = analysis.lineText[source->line];
+        if (!source->row) {
+            AppendPlaceholdersOf(text, placeholders);
+            continue;
+        }
+        // Cucumber fills placeholders in cell by cell.
+        SplitTableRowInto(text, cells);
+        for (std::u16string_view cell : cells)
+            AppendPlaceholdersOf(cell, placeholders);
+    }
+    // The scenario's name, after its keyword, comes last: it is the topmost line.
+    if (heading >= 0
+        && (analysis.lineType[heading] == SCENARIO_OUTLINE_LINE
+            || analysis.lineType[heading] == SCENARIO_LINE)) {
+        const std::u16string& text = analysis.lineText[heading];
+        const std::size_t name = static_cast<std::size_t>(analysis.keywordPosition[heading])
+            + analysis.lineKeyword[heading].size();
+        AppendPlaceholdersOf(std::u16string_view(text).substr(std::min(name, text.size())), placeholders);
+    }
     return placeholders;
 }
 

@@ -3,14 +3,17 @@
 #include "core/editor/LineAnalysis.h"
 #include "core/table/CellMatrix.h"
 
-// The placeholders ("<name>") of the lines from line i upwards, stopping
-// before the first heading above (Scenario Outline, Scenario, Rule,
-// Background or Feature), so that only the scenario's own steps, tables and
-// doc strings count. Lower lines come first, and within a line placeholders
-// come left to right; "<>" gives an empty name, and duplicates remain. A
-// placeholder lies within one line: a "<" whose line has no ">" after it
-// starts none.
-PlaceholderList CollectPlaceholders(const LineAnalysis& analysis, int i);
+// The placeholders ("<name>") that Cucumber fills in from the Examples table
+// of the Examples line `examplesLine`: those of its scenario's steps, of the
+// steps' tables (cell by cell) and doc strings (content type included) and of
+// the scenario's name; never of its description, its comments and tags, or
+// another Examples block and its table. The scenario is the one under the
+// first heading above (Scenario Outline or Scenario); its steps end at its
+// first Examples line. Lower lines come first, the name last, and within a
+// line (or cell) placeholders come left to right; "<>" gives an empty name,
+// and duplicates remain. A placeholder lies within one line: a "<" whose line
+// has no ">" after it starts none.
+PlaceholderList CollectPlaceholders(const LineAnalysis& analysis, int examplesLine);
 
 // Prepares the rows of an Examples table for the grid: a column is dropped
 // only when it is empty in every row, the header's empty cell included (so

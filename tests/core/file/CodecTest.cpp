@@ -1,5 +1,6 @@
 // Feature files' bytes to text and back, and files read from disk.
 #include "core/file/FeatureFileCodec.h"
+#include "core/file/LineEnd.h"
 
 #include <gtest/gtest.h>
 
@@ -101,8 +102,24 @@ TEST(Encode, WritesALoneSurrogateAsTheReplacementCharacter)
     EXPECT_EQ(EncodeFeatureFile(u"a\0b"s), "a\0b"s);
 }
 
+// A text is written back with its first line end; each line break of the
+// editor's text becomes that end, and a surrogate cut off by a break has no partner.
+TEST(Encode, WritesEveryLineBreakAsTheTextsFirstLineEnd)
+{
+    const std::pair<std::u16string, std::u16string> firstEnds[]
+        = { { u"a\r\nb\n", u"\r\n" }, { u"a\nb\r\n", u"\n" }, { u"a\rb\n", u"\r" }, { u"a\r", u"\r" },
+              { u"a", u"\r\n" }, { u"", u"\r\n" } };
+    for (const auto& [text, end] : firstEnds)
+        EXPECT_EQ(FirstLineEnd(text), end) << std::string(text.begin(), text.end());
+
+    EXPECT_EQ(EncodeWithLineEnds(u"\u00E9\u2029\u2029x\u2029", u'\u2029', u"\n"), "\xC3\xA9\n\nx\n");
+    EXPECT_EQ(EncodeWithLineEnds(u"\xD83D\u2029\xDE00", u'\u2029', u"\r\n"), "\xEF\xBF\xBD\r\n\xEF\xBF\xBD");
+    EXPECT_EQ(EncodeWithLineEnds(u"", u'\u2029', u"\r"), "");
+}
+
 // Read piece by piece, whatever falls on a piece's edge, a file decodes as all its
-// bytes at once. What cannot be read is the command-line tests' to show.
+// bytes at once. What cannot be read is the command-line tests' to show, but for
+// the limit, which only the editor sets.
 TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
 {
     constexpr std::size_t piece = 1 << 16;
@@ -130,6 +147,29 @@ TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
         EXPECT_EQ(read.encoding, whole.encoding);
         EXPECT_EQ(read.replacedSequences, whole.replacedSequences);
         EXPECT_EQ(read.unrecognisedEncoding, whole.unrecognisedEncoding);
+    }
+    std::filesystem::remove(scratch);
+}
+
+// A file is read up to the limit and no further, whatever size it gave
+// beforehand: the files of /proc give none.
+TEST(ReadFileBytes, StopsAtTheLimitWhateverSizeTheFileGave)
+{
+    const auto scratch = std::filesystem::temp_directory_path() / "quillmark-limit.feature";
+    std::ofstream(scratch, std::ios::binary) << "0123456789";
+    const struct {
+        std::filesystem::path path;
+        std::size_t limit;
+        bool read;
+    } cases[] = { { scratch, 10, true }, { scratch, 9, false }, { "/proc/self/maps", 100, false } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string() + " up to " + std::to_string(c.limit));
+        if (!std::filesystem::exists(c.path))
+            continue;
+        std::string bytes, error;
+        EXPECT_EQ(ReadFileBytes(c.path.string(), bytes, error, c.limit), c.read);
+        EXPECT_EQ(error, c.read ? "" : "File too large");
+        EXPECT_EQ(bytes.size(), c.read ? c.limit : 0);
     }
     std::filesystem::remove(scratch);
 }

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -58,38 +61,65 @@ TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
     EXPECT_EQ(keyword, u"");
 }
 
-// Directives that name a language, or are none, are in the golden files
-// (language-*, emoji, french); here what stays when none is named, and which
-// first line counts. The unknown name's message is quillmark-cli's to show.
-TEST_F(CurrentLanguage, DirectiveOnAFirstLineClosedByABreakSelectsOrReportsTheName)
+// The directive of a text opened, its lines split where the control splits them.
+std::optional<LanguageDirectiveProblem> Opened(const std::u16string& text)
 {
-    // A first line, the name no language has that it gives back, leaving the language as it was.
-    const std::pair<std::u16string, std::u16string> cases[] = {
-        { u"# language: fr # comment", u"fr # comment" },
-        // Lone surrogates, one before a pair, one at the end, come back as they stood.
-        { u"# language: \xDC00x\xD83D\xD83D\xDE00\xDBFF", u"\xDC00x\xD83D\xD83D\xDE00\xDBFF" },
-        { u"# language:   \r", u" " }, // white space gives one character back
+    std::vector<std::u16string> lines(1);
+    for (char16_t c : text) {
+        if (c == u'\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    }
+    return ApplyDocumentLanguage(
+        static_cast<int>(lines.size()), [&lines](int line) { return lines[static_cast<std::size_t>(line)]; });
+}
+
+// Directives on a first line that name a language are in the golden files
+// (language-*, emoji, french); here which line counts, and what stays when
+// none is named. The message is shown by the editor and by quillmark-cli.
+TEST_F(CurrentLanguage, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsTheName)
+{
+    struct Case {
+        std::u16string text;
+        std::u16string language; // current afterwards; "nl" was current before
+        std::optional<int> problemLine = std::nullopt;
+        std::u16string unknownName = u"";
     };
-    for (const auto& [firstLine, unknownName] : cases) {
-        SCOPED_TRACE(testing::PrintToString(firstLine));
+    const Case cases[] = {
+        { u"#language:fr\r\nx", u"fr" }, { u"#  language  :  fr\r\nx", u"fr" },
+        { u"\xFEFF# Copyright\r\n\r\n \t\r\n  # language: fr\r\nFeature: x", u"fr" },
+        { u"# language:\r\n# language: fr\r\n", u"fr" }, // no name: no directive
+        { u"# language: de\r\n# language: fr\r\n", u"de" },
+        { u"# x # language: fr\r\n", u"fr" }, // the first line's may follow text
+        { u"# x\r\n# y # language: fr\r\n", u"en" }, // a later line's may not
+        { u"@tag\r\n# language: fr\r\n", u"en" }, { u"Feature: x\r\n# language: fr\r\n", u"en" },
+        { u"# Language: fr\r\nx", u"en" },
+        { u"# a\r\n# language: fr", u"en" }, // a line no break closes is not looked at
+        { u"# language: fr", u"nl" }, // nor is a text of one line
+        { u"# a\r\n# language: xx\r\n", u"nl", 1, u"xx" }, { u"# language: fr # comment", u"nl" },
+        { u"# language: fr # comment\r\n", u"nl", 0, u"fr # comment" },
+        { u"# language: fr \r\n", u"nl", 0, u"fr " },
+        // Lone surrogates, one before a pair, one at the end, come back as they stood.
+        { u"# language: \xDC00x\xD83D\xD83D\xDE00\xDBFF\r\n", u"nl", 0, u"\xDC00x\xD83D\xD83D\xDE00\xDBFF" },
+        { u"# language:   \r\n", u"nl", 0, u" " }, // white space gives one character back
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text));
         ASSERT_TRUE(SetLanguage(u"nl")); // a language no directive names, to see what stays
-        EXPECT_EQ(ApplyLanguageDirective(firstLine), unknownName);
-        EXPECT_EQ(currentLanguageCode, u"nl");
-        EXPECT_EQ(currentLanguage.code, u"nl");
+        const auto problem = Opened(c.text);
+        EXPECT_EQ(currentLanguageCode, c.language);
+        EXPECT_EQ(currentLanguage.code, c.language);
+        ASSERT_EQ(problem.has_value(), c.problemLine.has_value());
+        if (problem) {
+            EXPECT_EQ(problem->line, *c.problemLine);
+            EXPECT_EQ(problem->message, u"Cannot set language to " + c.unknownName);
+        }
     }
     // An endless line: the matcher searches only its start, and the name stays readable.
-    const auto name = ApplyLanguageDirective(u"# language: " + std::u16string(1'000'000, u'x'));
-    ASSERT_TRUE(name.has_value());
-    EXPECT_LT(name->size(), 2000u);
-
-    // A text whose first line no break closes, or that starts with a break,
-    // keeps its language; a first line without a directive is English.
-    ASSERT_TRUE(SetLanguage(u"nl"));
-    EXPECT_EQ(ApplyDocumentLanguage(u"# language: fr"), std::nullopt);
-    EXPECT_EQ(ApplyDocumentLanguage(u"\n# language: fr\r\n"), std::nullopt);
-    EXPECT_EQ(currentLanguageCode, u"nl");
-    EXPECT_EQ(ApplyDocumentLanguage(u"Feature: x\r\n# language: fr\r\n"), std::nullopt);
-    EXPECT_EQ(currentLanguageCode, u"en");
+    const auto endless = Opened(u"# language: " + std::u16string(1'000'000, u'x') + u"\r\n");
+    ASSERT_TRUE(endless.has_value());
+    EXPECT_LT(endless->message.size(), 2000u);
 }
 
 } // namespace

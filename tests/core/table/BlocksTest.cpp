@@ -86,26 +86,39 @@ TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
 
 using PlaceholdersTest = English;
 
-// Collected lower lines first, left to right; the walk stops at the first heading
-// above, and a "<" finds its ">" on its own line only. A new table's blank
-// header giving way to them is in the view's tests.
-TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeader)
+// Only what Cucumber fills in counts: the steps, their tables cell by cell and
+// doc strings, and the name; lower lines first, the name last, left to right.
+// A "<" finds its ">" on its own line only. A new table's blank header giving
+// way to them is in the view's tests.
+TEST_F(PlaceholdersTest, CollectedFromTheStepsTheirArgumentsAndTheNameOnly)
 {
     const LineAnalysis analysis = Analysed(Crlf({
         u"Scenario Outline: A", // 0
-        u"  Given <a>", // 1
-        u"Scenario Outline: Eat <ignored>", // 2
-        u"  Given there are <Quantity> cucumbers, x > 3", // 3
-        u"  When I eat <Count> of <Count>", // 4
-        u"  Then I should have <New Quantity> and <>, y < 5", // 5
-        u"  Examples:", // 6
+        u"  Given <other scenario>", // 1
+        u"Scenario Outline: Eat <Name>", // 2
+        u"  <described>", // 3
+        u"  Given there are <Quantity> cucumbers, x > 3", // 4
+        u"    | <Cell> | c < d | e > f |", // 5
+        u"    " + Q + u"<Type>", // 6
+        u"    <Content> | <Row> |", // 7
+        u"    | <Quoted row> |", // 8
+        u"    " + Q, // 9
+        u"  # <comment>", // 10
+        u"  When I eat <Count> of <Count>", // 11
+        u"  Then I should have <New Quantity> and <>, y < 5", // 12
+        u"  Examples: <examples name>", // 13
+        u"    | a < b | c > d | <examples cell> |", // 14
+        u"  @<tag>", // 15
+        u"  Examples:", // 16
     }));
-    EXPECT_EQ(CollectPlaceholders(analysis, 5),
-        (PlaceholderList { u"New Quantity", u"", u"Count", u"Count", u"Quantity" }));
-    EXPECT_EQ(CollectPlaceholders(analysis, 2), PlaceholderList {});
+    const PlaceholderList expected { u"New Quantity", u"", u"Count", u"Count", u"Quoted row", u"Content",
+        u"Row", u"Type", u"Cell", u"Quantity", u"Name" };
+    EXPECT_EQ(CollectPlaceholders(analysis, 16), expected);
+    EXPECT_EQ(CollectPlaceholders(analysis, 13), expected);
+    EXPECT_EQ(CollectPlaceholders(analysis, 2), PlaceholderList { u"other scenario" });
     const std::u16string name(200000, u'n');
-    EXPECT_EQ(
-        CollectPlaceholders(Analysed(u"Given <" + name + u"> and <" + name), 0), PlaceholderList { name });
+    EXPECT_EQ(CollectPlaceholders(Analysed(Crlf({ u"Given <" + name + u"> and <" + name, u"Examples:" })), 1),
+        PlaceholderList { name });
 
     const auto merged = [](LineList lines, const PlaceholderList& placeholders) {
         MergePlaceholdersIntoHeader(lines, placeholders);
@@ -117,6 +130,49 @@ TEST_F(PlaceholdersTest, CollectedBottomUpAndMergedKeepingEveryCellUnderItsHeade
         (CellMatrix { { u"a", u"", u"a", u"Count" }, { u"1", u"2", u"", u"" }, { u"1", u"2", u"3", u"" } }));
     // Names are compared as the header writes them.
     EXPECT_EQ(merged({ u"| a \\| b |" }, { u"a | b", u"c|d" }), (CellMatrix { { u"a \\| b", u"c\\|d" } }));
+}
+
+// From a step or an Examples line: the table Cucumber gives it, past the
+// comments and empty lines after the step, or the Examples' description; or a
+// new one where no row would end that description. Indentation as written.
+TEST_F(FindBlockTest, TheTableCucumberGivesAStepOrExamplesLineWithItsIndentation)
+{
+    const std::u16string outline = Crlf({ u"  Scenario Outline: o", u"    Given <a>", u"    Examples: e",
+        u"      Some words | not a row", u"      # a comment", u"", u"        | a |", u"      | 1 |" });
+    EXPECT_EQ(AfterOk(outline, 2, FindTableAtLine, TableUnchanged),
+        Crlf({ u"  Scenario Outline: o", u"    Given <a>", u"    Examples: e",
+            u"      Some words | not a row", u"      # a comment", u"", u"    | a  |", u"    | 1  |" }));
+    const LineAnalysis analysis = Analysed(outline);
+    for (int line = 0; line < analysis.analysedLineCount; ++line)
+        EXPECT_EQ(ExamplesLineOfTable(analysis, line), line == 2 || line >= 6 ? 2 : -1) << line;
+    EXPECT_EQ(ExamplesLineOfTable(Analysed(Crlf({ u"Examples:", u"| a |", u"# c", u"| 1 |" })), 3), -1)
+        << "the run of rows below a comment is no table's start";
+    EXPECT_EQ(ExamplesLineOfTable(Analysed(Crlf({ u"Examples:", u"Given x", u"| a |" })), 2), 0)
+        << "a step there is description";
+
+    struct Case {
+        std::u16string text;
+        int line;
+        std::u16string after;
+    };
+    const Case cases[] = {
+        { Crlf({ u"  Examples: e", u"    words", u"", u"  Scenario: next" }), 0,
+            Crlf({ u"  Examples: e", u"    words", u"  |   |   |", u"  |   |   |", u"",
+                u"  Scenario: next" }) },
+        { Crlf({ u"    Given a", u"    # c", u"", u"      | x |" }), 0,
+            Crlf({ u"    Given a", u"    # c", u"", u"    | x  |" }) },
+        { Crlf({ u"    Given a", u"    # c", u"    " + Q, u"    |in|", u"    " + Q, u"      |x|" }), 0,
+            Crlf({ u"    Given a", u"    # c", u"    " + Q, u"    |in|", u"    " + Q, u"    | x  |" }) },
+        { Crlf({ u"    Given a", u"    # c", u"    When b" }), 0,
+            Crlf({ u"    Given a", u"    |   |   |", u"    |   |   |", u"", u"    # c", u"    When b" }) },
+        { Crlf({ u"\tGiven a", u"\t \t| x | y |" }), 1, Crlf({ u"\tGiven a", u"\t \t| x  | y  |" }) },
+        { Crlf({ u"\tGiven a", u"\t \t| x | y |" }), 0, Crlf({ u"\tGiven a", u"\t| x  | y  |" }) },
+        { Crlf({ u"\xFEFF\tGiven a", u"" }), 0,
+            Crlf({ u"\xFEFF\tGiven a", u"\t|   |   |", u"\t|   |   |", u"" }) },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AfterOk(c.text, c.line, FindTableAtLine, TableUnchanged), c.after)
+            << testing::PrintToString(c.text);
 }
 
 using WriteBackTest = English;

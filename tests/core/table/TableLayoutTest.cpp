@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -53,11 +54,62 @@ TEST(DisplayWidth, CountsColumnsOfTheView)
 
 using AlignWholeTextTest = English;
 
-TEST_F(AlignWholeTextTest, LinesPastTheAnalysedOnesStayAsTheyAre)
+// Only what Cucumber reads as a table is laid out, all its rows as one table
+// around the comment and empty lines among them; a table Cucumber reads
+// otherwise than the grid stays as it is, and the result aligns to itself.
+TEST_F(AlignWholeTextTest, AlignsWhatCucumberReadsAsATableAndNothingElse)
 {
-    const std::u16string text = Crlf({ u"|a|", u"|bb|", u"|c|" });
-    EXPECT_EQ(
-        AlignWholeText(TextLineSource(text), Analysed(text, 2)), Crlf({ u"| a   |", u"| bb  |", u"|c|" }));
+    const std::u16string Q = u"\"\"\"";
+    struct Case {
+        const char* name;
+        std::vector<std::u16string_view> lines;
+        std::vector<std::u16string_view> aligned; // empty: as they were
+        std::vector<UnalignedTable> leftAlone = {};
+    };
+    const Case cases[] = {
+        { "rows after a step, across comment and empty lines",
+            { u"Given x", u"  # before", u"\t|a|bb|", u"", u"  # between", u"    |ccc|d|", u"# after" },
+            { u"Given x", u"  # before", u"\t| a    | bb  |", u"", u"  # between", u"\t| ccc  | d   |",
+                u"# after" } },
+        { "after an Examples line and its description",
+            { u"Examples:", u"  Given text", u"  text | not a row", Q, Q, u"|a|", u"|bb|" },
+            { u"Examples:", u"  Given text", u"  text | not a row", Q, Q, u"| a   |", u"| bb  |" } },
+        { "after a step's doc string", { u"Given x", Q, u"|in|", Q, u"|a|" },
+            { u"Given x", Q, u"|in|", Q, u"| a  |" } },
+        { "in descriptions, after text, after a step's table and doc string",
+            { u"Feature: f", u"|a|", u"Scenario: s", u"|a|", u"Given x", u"text", u"|a|", u"When y", u"|a|",
+                Q, Q, u"|b|" },
+            { u"Feature: f", u"|a|", u"Scenario: s", u"|a|", u"Given x", u"text", u"|a|", u"When y",
+                u"| a  |", Q, Q, u"|b|" } },
+        { "text after the last pipe", { u"Given x", u"|a|", u"# c", u"| b | c" }, {},
+            { { 3, TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR } } },
+        { "an escaped last pipe", { u"Given x", u"|a\\|  ", u"|b|" }, {},
+            { { 1, TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR } } },
+        { "an escaped backslash before the last pipe", { u"Given x", u"|a\\\\|", u"|bb|" },
+            { u"Given x", u"| a\\\\  |", u"| bb   |" } },
+        { "uneven rows", { u"Given x", u"|a|b|", u"|a||", u"|c|" }, {},
+            { { 3, TableLeftAlone::UNEVEN_ROWS, 1, 2 } } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::u16string text = Crlf(c.lines);
+        const std::u16string aligned = c.aligned.empty() ? text : Crlf(c.aligned);
+        const LineAnalysis analysis = Analysed(text);
+        EXPECT_EQ(AlignWholeText(TextLineSource(text), analysis), aligned);
+        EXPECT_EQ(AlignWholeText(TextLineSource(aligned), Analysed(aligned)), aligned);
+        const auto left = TablesLeftAlone(analysis);
+        ASSERT_EQ(left.size(), c.leftAlone.size());
+        for (std::size_t k = 0; k < left.size(); ++k) {
+            EXPECT_EQ(left[k].line, c.leftAlone[k].line);
+            EXPECT_EQ(left[k].reason, c.leftAlone[k].reason);
+            EXPECT_EQ(left[k].cells, c.leftAlone[k].cells);
+            EXPECT_EQ(left[k].firstRowCells, c.leftAlone[k].firstRowCells);
+        }
+    }
+    // Lines past the analysed ones stay as they are.
+    const std::u16string text = Crlf({ u"Given x", u"|a|", u"|bb|", u"|c|" });
+    EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, 3)),
+        Crlf({ u"Given x", u"| a   |", u"| bb  |", u"|c|" }));
 }
 
 TEST(ParseClipboardTable, GivesRowsAndShape)

@@ -2,5 +2,7 @@ Feature: Escaped pipes in table rows
   Scenario: s
     Given rows
       | a \| b | \\\|c |
-      | a \|
       |x\\|y\\\\|
+    When a row's last pipe is escaped, the table is left as it is
+      | a \| b |
+      | a \|

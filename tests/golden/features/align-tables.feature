@@ -3,10 +3,10 @@ Feature: Tables aligned in place, columns as wide as the view shows them
     Given there are <start> cucumbers
 	  |start|eat|left|
 	  |  12 |5|7|
-    # a comment ends a run of rows
-      |   名前 | x
-      | a \| b |\\|   c
-      |
+    # a comment between rows: they are still one table
+      |   名前 | x |  y  |
+
+      | a \| b |\\|   c|
     """
     |in|a doc string|
     """
@@ -15,6 +15,6 @@ Feature: Tables aligned in place, columns as wide as the view shows them
   |a||b|   
   |c| |d|
     And characters of every width
-  | é | 😀 |
-  |a|
+  | é | 😀 | |
+  |a|||
   |각|ä‍️­|😀𐌰|

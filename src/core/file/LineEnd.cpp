@@ -1,0 +1,41 @@
+#include "LineEnd.h"
+
+#include "Utf8.h"
+
+#include <cstddef>
+
+std::u16string_view FirstLineEnd(std::u16string_view text)
+{
+    const std::size_t at = text.find_first_of(u"\r\n");
+    if (at == std::u16string_view::npos)
+        return u"\r\n";
+    if (text[at] == u'\n')
+        return u"\n";
+    return at + 1 < text.size() && text[at + 1] == u'\n' ? u"\r\n" : u"\r";
+}
+
+std::string EncodeWithLineEnds(std::u16string_view text, char16_t lineBreak, std::u16string_view lineEnd)
+{
+    const std::string end = Utf16ToUtf8(lineEnd);
+    // Measured first, so that a large text is encoded into one allocation.
+    std::size_t length = 0;
+    for (std::size_t from = 0;;) {
+        const std::size_t at = text.find(lineBreak, from);
+        length += Utf8Length(text.substr(from, at - from));
+        if (at == std::u16string_view::npos)
+            break;
+        length += end.size();
+        from = at + 1;
+    }
+    std::string bytes(length, '\0');
+    char* out = bytes.data();
+    for (std::size_t from = 0;;) {
+        const std::size_t at = text.find(lineBreak, from);
+        out = EncodeUtf8(text.substr(from, at - from), out);
+        if (at == std::u16string_view::npos)
+            break;
+        out += end.copy(out, end.size());
+        from = at + 1;
+    }
+    return bytes;
+}
