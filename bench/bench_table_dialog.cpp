@@ -5,7 +5,7 @@
 #include "table/CGridDialog.h"
 
 #include <QApplication>
-#include <QFontDatabase>
+#include <QFont>
 #include <QMenu>
 #include <QTest>
 
@@ -49,7 +49,8 @@ void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 struct SheetDialog {
     SheetDialog()
     {
-        QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        // The editor's face, as the Table command hands it on.
+        QFont font(QStringLiteral("Courier New"));
         font.setPixelSize(16);
         dialog.m_gridFont = font;
         dialog.SetTableLines(SheetLines());

@@ -131,7 +131,10 @@ int CWidestText::Add(const CTextMeasure& measure, const QString& text, int extra
         m_widest = std::max(m_widest, size.width() + extra);
         return size.height();
     }
-    if (bound + extra > m_widest)
+    // In a fixed-pitch font the bound is the width itself.
+    if (measure.IsFixedPitch())
+        m_widest = std::max(m_widest, bound + extra);
+    else if (bound + extra > m_widest)
         m_candidates.push_back({ bound + extra, &measure, &text, extra });
     return measure.LineHeight();
 }

@@ -46,6 +46,9 @@ public:
     // The height of a line of text in this font.
     int LineHeight() const { return m_metrics.height(); }
 
+    // Whether the font is of fixed pitch, where WidthBound is the exact width.
+    bool IsFixedPitch() const { return m_fixedPitch; }
+
 private:
     // The advance of a character, or -1 when it is not one the bound covers.
     float Advance(char16_t c) const;
