@@ -42,6 +42,10 @@ public:
     // "<file name> - Quillmark" with the modified mark.
     void UpdateTitle();
 
+    // How long passing news of the document's (a reload, a UTF-16 file
+    // saved as UTF-8) stays in the status bar.
+    static constexpr int passingMessageMs = 5000;
+
 signals:
     void settingsRequested();
 
@@ -65,6 +69,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void ShowTitle(QString name, bool modified);
+    void ShowPassingMessage(const QString& text);
     void UpdateRecentFileMenu();
     // A drag or drop of local files, on the window or on the text: accepted,
     // and the first file opened as File Open does once the drop is over (this

@@ -39,6 +39,7 @@ Commands:
                              accepts but runs wrongly, "FILE:LINE:COLUMN:
                              warning: MESSAGE [name]", in line order.
   --help, -h, help           This text.
+  --version                  The version of the tool, which is the editor's.
 
 For format, unformat, align and check, a FILE may be a folder, which stands for every
 *.feature file below it, or "-", standard input. The result is printed on

@@ -64,7 +64,7 @@ TEST_F(CheckCommand, PrintsEveryErrorOfCucumbersBadFilesAsItReportsThem)
 
 TEST_F(CheckCommand, FindsNoErrorInCucumbersGoodFilesNorTheCorpus)
 {
-    for (const std::filesystem::path folder :
+    for (const std::filesystem::path& folder :
         { GHERKIN_DATA / "good", std::filesystem::path(QUILLMARK_CORPUS_DIR) }) {
         if (FeatureFiles(folder).empty())
             continue;
