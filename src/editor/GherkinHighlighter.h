@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/language/LineType.h"
+#include "grid/WideCharacters.h"
 
 class LineAnalysis;
 class QTextBlock;
@@ -26,6 +27,9 @@ struct PaintedLine {
 // painted from (a PaintedLine), so the view can tell which blocks a new
 // analysis has made stale.
 //
+// Wide characters are drawn two columns of the view's font wide
+// (CWideCharacters), so that aligned tables line up.
+//
 // Blocks are painted in batches: the document is told of the repainted range
 // once, so the blocks are laid out again when they are next shown rather than
 // one by one at once, which keeps a full repaint of 1998 lines within a few
@@ -33,6 +37,9 @@ struct PaintedLine {
 class GherkinHighlighter {
 public:
     GherkinHighlighter(QTextDocument* document, const LineAnalysis& analysis, const LineFormats& formats);
+
+    // The view's font, which the wide characters are drawn two columns of.
+    void SetFont(const QFont& font) { wide_ = CWideCharacters(font); }
 
     // Paints blocks first .. last-1 (clipped to the document).
     void PaintBlocks(int first, int last);
@@ -47,4 +54,5 @@ private:
     QTextDocument* document_;
     const LineAnalysis& analysis_;
     const LineFormats& formats_;
+    CWideCharacters wide_ { QFont() };
 };

@@ -24,6 +24,8 @@ public:
 
     void setVisible(bool visible) override;
     void accept() override;
+    // Asks before a changed text is thrown away (MessageBoxAsk).
+    void reject() override;
 
     // How the text shows: the editor's doc-string format, with the editor's
     // font set on it (the format's colour and font, where it sets them, over

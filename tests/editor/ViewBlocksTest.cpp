@@ -97,7 +97,15 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
                 EXPECT_EQ(help.findChild<QTextEdit*>()->toPlainText(), tableHelp);
                 help.accept();
             });
+        // A changed block is thrown away only when the user says so.
+        MessageBoxRecorder boxes;
+        boxes.answers = { QMessageBox::Yes };
         Run(command);
+        const bool discarded = *typed && button != std::string_view("okButton");
+        const QString question = command == Command::Table
+            ? QStringLiteral("Discard the changes to this table?")
+            : QStringLiteral("Discard the changes to this doc string?");
+        EXPECT_EQ(boxes.texts, discarded ? QStringList { question } : QStringList());
         EXPECT_EQ(view.WholeText(), written.isEmpty() ? text : after.arg(written));
         if (!written.isEmpty()) {
             EXPECT_EQ(GetClipboardText(), written);
