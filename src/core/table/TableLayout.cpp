@@ -1,5 +1,6 @@
 #include "core/table/TableLayout.h"
 
+#include "core/LineBreaks.h"
 #include "core/table/DisplayWidth.h"
 #include "core/table/TableRow.h"
 
@@ -10,8 +11,7 @@ namespace {
 
 bool NeedsEscapes(std::u16string_view cell)
 {
-    return std::any_of(
-        cell.begin(), cell.end(), [](char16_t c) { return c == u'|' || c == u'\r' || c == u'\n'; });
+    return std::any_of(cell.begin(), cell.end(), [](char16_t c) { return c == u'|' || IsLineBreak(c); });
 }
 
 void AppendWrittenCellText(std::u16string& out, std::u16string_view cell)
@@ -23,9 +23,8 @@ void AppendWrittenCellText(std::u16string& out, std::u16string_view cell)
     std::size_t backslashes = 0;
     for (std::size_t at = 0; at < cell.size(); ++at) {
         const char16_t c = cell[at];
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && at + 1 < cell.size() && cell[at + 1] == u'\n')
-                ++at;
+        if (IsLineBreak(c)) {
+            at += LineBreakLength(cell, at) - 1;
             out += u"\\n";
             backslashes = 0;
             continue;
