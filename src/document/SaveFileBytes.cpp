@@ -1,6 +1,7 @@
 #include "SaveFileBytes.h"
 
 #include "SaveCopy.h"
+#include "core/file/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,10 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -50,13 +54,16 @@ bool OpenForWriting(QSaveFile& file, QString& reason)
 
 bool SaveFileBytes(const QString& path, QByteArrayView bytes, const QString& backupFolder, QString& reason)
 {
-    {
-        QSaveFile file(path);
-        if (OpenForWriting(file, reason))
-            return WriteAndCommit(file, bytes, reason);
-    }
-
-    if (!QFileInfo(path).isFile())
+    std::string error;
+    const SaveOutcome outcome = SaveFileSafely(
+        QFile::encodeName(path).toStdString(),
+        [bytes](
+            int fd) { return WriteAllBytes(fd, std::string_view(bytes.data(), std::size_t(bytes.size()))); },
+        error);
+    if (outcome == SaveOutcome::Saved)
+        return true;
+    reason = QString::fromLocal8Bit(error);
+    if (outcome == SaveOutcome::Failed || !QFileInfo(path).isFile())
         return false;
     KeptCopy copy(path, backupFolder);
     if (copy.CopyPath().isEmpty())
