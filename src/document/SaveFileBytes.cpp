@@ -54,12 +54,14 @@ bool OpenForWriting(QSaveFile& file, QString& reason)
 
 bool SaveFileBytes(const QString& path, QByteArrayView bytes, const QString& backupFolder, QString& reason)
 {
+    const std::string name = QFile::encodeName(path).toStdString();
+    // What a save killed part way left beside the file goes, as the command
+    // line's --write removes it too.
+    RemoveAbandonedTemporaries(name);
+    const std::string_view contents(bytes.data(), static_cast<std::size_t>(bytes.size()));
     std::string error;
     const SaveOutcome outcome = SaveFileSafely(
-        QFile::encodeName(path).toStdString(),
-        [bytes](
-            int fd) { return WriteAllBytes(fd, std::string_view(bytes.data(), std::size_t(bytes.size()))); },
-        error);
+        name, [contents](int fd) { return WriteAllBytes(fd, contents); }, error);
     if (outcome == SaveOutcome::Saved)
         return true;
     reason = QString::fromLocal8Bit(error);

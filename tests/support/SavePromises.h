@@ -16,7 +16,8 @@
 // it holds `newText`, and says whether it did. A read-only file is refused
 // (the tests run as root in CI, where access() lets everything through); a
 // link stays a link and its target is written; the mode stays; and nothing
-// but the file is left beside it.
+// but the file is left beside it, not even what a save killed part way had
+// left there.
 inline void ExpectSavePromises(const std::function<bool(const std::string& path)>& save,
     const std::string& oldText, const std::string& newText)
 {
@@ -45,6 +46,7 @@ inline void ExpectSavePromises(const std::function<bool(const std::string& path)
         const fs::path target = folder / "target.feature";
         const fs::path link = folder / "link.feature";
         std::ofstream(target, std::ios::binary) << oldText;
+        std::ofstream(folder / ".target.feature.quillmark-AbC123") << "left by a killed save";
         fs::permissions(target, c.mode);
         std::set<std::string> names { target.filename().string() };
         if (c.throughLink) {

@@ -51,6 +51,7 @@ TEST_F(SafeSave, KeepsThePromisesOfEverySave)
 {
     ExpectSavePromises(
         [](const std::string& path) {
+            RemoveAbandonedTemporaries(path);
             std::string error;
             return SaveFileSafely(path, WriteNew, error) == SaveOutcome::Saved;
         },
