@@ -44,8 +44,9 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # Profiles of their own, so that stored settings and sessions change nothing.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" GSETTINGS_BACKEND=memory
-mkdir -p "$XDG_CONFIG_HOME"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    GSETTINGS_BACKEND=memory
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 
 editors=("quillmark2=$program")
 # Another build beside it, to compare before and after in one run:
