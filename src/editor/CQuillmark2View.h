@@ -130,6 +130,9 @@ private:
     // Replaces all text without analysing it; RefreshAllLines follows.
     void SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress = {});
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
+    // The blocks that took new colours in the middle of an edit, beyond what
+    // the edit itself changed, are drawn again where they are on screen.
+    void RepaintRecolouredInEdit();
     // The edit of the view's own commands, which run RefreshAllLines right
     // after: positions start .. end become `text` (CR LF line breaks) in one
     // undoable edit, and `text` goes on the clipboard, as after a paste of
