@@ -154,6 +154,10 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
     QTextLayout* layout = block.layout();
     if (PaintedFrom(block) == entries && SameRanges(layout->formats(), ranges))
         return;
+    // A coloured line keeps its glyphs once they are shaped: every keystroke
+    // draws the lines that touch the typed one's rectangle again, which would
+    // otherwise be shaped anew, a run for each colour, each time.
+    layout->setCacheEnabled(true);
     layout->setFormats(ranges);
     auto* state = static_cast<PaintedState*>(block.userData());
     if (state == nullptr) {
