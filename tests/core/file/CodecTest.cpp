@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -61,6 +62,9 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
             Utf8, { u'a', R, R, R, u'x', R, u'y', R, R, u'z' }, 6 },
         { "LE, zero unit and pair kept", "a\0\0\0\x3D\xD8\0\xDE"s, Utf16LittleEndian,
             u"a\0\xD83D\xDE00\r\n"s },
+        { "BE mark, line ends, pairs",
+            "\xFE\xFF" + Utf16(u"ab\r\n\xD83D\xDE00\rc\n\nd\xD83D\xDE00", Utf16BigEndian), Utf16BigEndian,
+            u"ab\r\n\xD83D\xDE00\rc\r\n\r\nd\xD83D\xDE00\r\n" },
         // A single line of another script has too few zero bytes to tell.
         { "one line of Cyrillic", oneCyrillicLine, Utf8, Widened(oneCyrillicLine), 0, true },
         { "odd length", "a\0b"s, Utf8, u"a\0b"s, 0, true },
@@ -76,6 +80,17 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         EXPECT_EQ(decoded.text, c.text);
         EXPECT_EQ(decoded.replacedSequences, c.replaced);
         EXPECT_EQ(decoded.unrecognisedEncoding, c.unrecognised);
+        // A piece at a time, whatever falls on the pieces' edges, the same.
+        for (std::size_t pieceBytes = 4; pieceBytes <= 9; ++pieceBytes) {
+            std::u16string text;
+            const DecodedFeatureFile pieces = DecodeFeatureFile(
+                c.bytes, pieceBytes, [&text](std::u16string_view piece) { text += piece; });
+            EXPECT_EQ(text, c.text) << pieceBytes;
+            EXPECT_EQ(std::tuple(pieces.encoding, pieces.replacedSequences, pieces.unrecognisedEncoding,
+                          pieces.text),
+                std::tuple(c.encoding, c.replaced, c.unrecognised, std::u16string()))
+                << pieceBytes;
+        }
         // UTF-8 read without a fault is written back as it was.
         const bool clean = c.encoding == Utf8 && c.replaced == 0 && !c.unrecognised;
         EXPECT_TRUE(!clean || EncodeFeatureFile(c.text) == c.bytes);
