@@ -82,16 +82,27 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     }
     const FileWatch::ContentHash contentHash
         = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
-    bytes = std::string();
-    m_lineEnd = toQString(std::u16string(FirstLineEnd(decoded.text)));
-
-    // The view takes the text straight from the decoded string.
-    m_view.LoadText(QStringView(decoded.text.data(), static_cast<qsizetype>(decoded.text.size())),
-        [this, &fileName](qsizetype done, qsizetype total) {
-            emit loadProgress(fileName, static_cast<int>(100 * done / std::max<qsizetype>(total, 1)));
-        });
-    decoded.text = std::u16string();
+    // The text goes into the view as it is decoded, a piece at a time, and
+    // the bytes go once it is all in: neither the whole decoded text nor the
+    // bytes beside the view's text and its baseline.
+    constexpr std::size_t pieceBytes = 1 << 20;
+    const std::size_t totalBytes = bytes.size();
+    DecodedFeatureFile decoded;
+    FirstLineEndFinder lineEnd;
+    m_view.LoadText(
+        [&](const TextControl::Append& append) {
+            std::size_t done = 0;
+            decoded = DecodeFeatureFile(bytes, pieceBytes, [&](std::u16string_view piece) {
+                lineEnd.See(piece);
+                append(QStringView(piece.data(), qsizetype(piece.size())));
+                done = std::min(totalBytes, done + pieceBytes);
+                emit loadProgress(
+                    fileName, static_cast<int>(100 * done / std::max<std::size_t>(totalBytes, 1)));
+            });
+            bytes = std::string();
+        },
+        qsizetype(totalBytes));
+    m_lineEnd = toQString(std::u16string(lineEnd.LineEnd()));
     emit loadProgress(fileName, 100);
     SetPathName(path);
     m_fileWatch.Watch(path, contentHash);

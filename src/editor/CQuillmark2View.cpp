@@ -132,10 +132,10 @@ QString CQuillmark2View::WholeText() const
     return m_control.GetWholeText();
 }
 
-void CQuillmark2View::SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress)
+void CQuillmark2View::SetTextBeforeRefresh(const TextControl::TextWriter& write, qsizetype expectedLength)
 {
     const ChangeTracker::WriteScope writing(m_changes);
-    m_control.SetWholeText(wholeText, progress);
+    m_control.SetWholeText(write, expectedLength);
     // Every block is new: none can hold colours of another line.
     m_changes.ForgetWrites();
 }

@@ -45,6 +45,9 @@ public:
     // undo history starts afresh. A large text goes in a piece at a time,
     // `progress` hearing of each.
     void LoadText(QStringView wholeText, const TextControl::LoadProgress& progress = {});
+    // The same for a text handed over a piece at a time, so that a large one
+    // need not exist whole (TextControl::SetWholeText).
+    void LoadText(const TextControl::TextWriter& write, qsizetype expectedLength);
 
     // The font size setting, in points, which the application hands over.
     void SetFontSize(int points);
@@ -128,7 +131,7 @@ private:
     // The caret and the selection never stand in front of a byte-order mark.
     void KeepCaretBehindMark();
     // Replaces all text without analysing it; RefreshAllLines follows.
-    void SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress = {});
+    void SetTextBeforeRefresh(const TextControl::TextWriter& write, qsizetype expectedLength);
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
     // The blocks that took new colours in the middle of an edit, beyond what
     // the edit itself changed, are drawn again where they are on screen.

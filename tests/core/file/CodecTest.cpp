@@ -124,8 +124,16 @@ TEST(Encode, WritesEveryLineBreakAsTheTextsFirstLineEnd)
     const std::pair<std::u16string, std::u16string> firstEnds[]
         = { { u"a\r\nb\n", u"\r\n" }, { u"a\nb\r\n", u"\n" }, { u"a\rb\n", u"\r" }, { u"a\r", u"\r" },
               { u"a", u"\r\n" }, { u"", u"\r\n" } };
-    for (const auto& [text, end] : firstEnds)
+    for (const auto& [text, end] : firstEnds) {
         EXPECT_EQ(FirstLineEnd(text), end) << std::string(text.begin(), text.end());
+        // Seen in two pieces, cut anywhere.
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            FirstLineEndFinder finder;
+            finder.See(text.substr(0, cut));
+            finder.See(text.substr(cut));
+            EXPECT_EQ(finder.LineEnd(), end) << std::string(text.begin(), text.end()) << " cut at " << cut;
+        }
+    }
 
     EXPECT_EQ(EncodeWithLineEnds(u"\u00E9\u2029\u2029x\u2029", u'\u2029', u"\n"), "\xC3\xA9\n\nx\n");
     EXPECT_EQ(EncodeWithLineEnds(u"\xD83D\u2029\xDE00", u'\u2029', u"\r\n"), "\xEF\xBF\xBD\r\n\xEF\xBF\xBD");
