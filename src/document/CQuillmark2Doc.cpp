@@ -16,13 +16,38 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 QString Shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// Gives the memory of the first `done` bytes, read for the last time, back to
+// the system while the rest are still being decoded, so that a large file's
+// bytes and its text in the view are not held whole at once. The bytes keep
+// their place; only their pages go, whole ones.
+void ForgetBytesBefore(std::string& bytes, std::size_t done)
+{
+#ifdef __linux__
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t first = (start + page - 1) / page * page;
+    const std::uintptr_t end = (start + done) / page * page;
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+#else
+    (void)bytes;
+    (void)done;
+#endif
 }
 
 } // namespace
@@ -83,22 +108,23 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     const FileWatch::ContentHash contentHash
         = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     // The text goes into the view as it is decoded, a piece at a time, and
-    // the bytes go once it is all in: neither the whole decoded text nor the
-    // bytes beside the view's text and its baseline.
+    // the bytes go as they are decoded: neither the whole decoded text nor
+    // all the bytes are held beside the view's text.
     constexpr std::size_t pieceBytes = 1 << 20;
     const std::size_t totalBytes = bytes.size();
     DecodedFeatureFile decoded;
     FirstLineEndFinder lineEnd;
     m_view.LoadText(
         [&](const TextControl::Append& append) {
-            std::size_t done = 0;
-            decoded = DecodeFeatureFile(bytes, pieceBytes, [&](std::u16string_view piece) {
-                lineEnd.See(piece);
-                append(QStringView(piece.data(), qsizetype(piece.size())));
-                done = std::min(totalBytes, done + pieceBytes);
-                emit loadProgress(
-                    fileName, static_cast<int>(100 * done / std::max<std::size_t>(totalBytes, 1)));
-            });
+            decoded
+                = DecodeFeatureFile(bytes, pieceBytes, [&](std::u16string_view piece, std::size_t bytesLeft) {
+                      lineEnd.See(piece);
+                      append(QStringView(piece.data(), qsizetype(piece.size())));
+                      ForgetBytesBefore(bytes, totalBytes - bytesLeft);
+                      emit loadProgress(fileName,
+                          static_cast<int>(
+                              100 * (totalBytes - bytesLeft) / std::max<std::size_t>(totalBytes, 1)));
+                  });
             bytes = std::string();
         },
         qsizetype(totalBytes));

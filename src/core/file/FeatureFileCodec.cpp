@@ -124,9 +124,9 @@ std::size_t DecodeUtf8Pieces(
             length -= OpenUtf8Sequence(bytes.substr(0, length));
         text.clear();
         replaced += AppendUtf8AsUtf16(bytes.substr(0, length), text);
-        if (piece)
-            piece(text);
         bytes.remove_prefix(length);
+        if (piece)
+            piece(text, bytes.size());
     }
     return replaced;
 }
@@ -150,7 +150,7 @@ std::size_t DecodeUtf16Pieces(
         const std::size_t lines
             = bytes.empty() ? units.size() : (feed == std::u16string::npos ? 0 : feed + 1);
         if (lines > 0) {
-            piece(WithCrLfLineEnds(units.substr(0, lines)));
+            piece(WithCrLfLineEnds(units.substr(0, lines)), bytes.size());
             units.erase(0, lines);
         }
     }

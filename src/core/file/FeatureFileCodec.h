@@ -47,8 +47,9 @@ DecodedFeatureFile DecodeFeatureFile(std::string_view bytes);
 // DecodeFeatureFile gives, whatever falls on a piece's edge, and the result
 // holds the rest (its text stays empty). So a large file's decoded text
 // never exists whole. A UTF-16 piece ends with a line, so that a line's
-// end is never cut from it.
-using FeatureFileTextPiece = std::function<void(std::u16string_view piece)>;
+// end is never cut from it. With each piece comes the number of bytes at the
+// end of `bytes` not decoded yet: those before them are not read again.
+using FeatureFileTextPiece = std::function<void(std::u16string_view piece, std::size_t bytesLeft)>;
 DecodedFeatureFile DecodeFeatureFile(
     std::string_view bytes, std::size_t pieceBytes, const FeatureFileTextPiece& piece);
 std::string EncodeFeatureFile(const std::u16string& text);

@@ -83,9 +83,15 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         // A piece at a time, whatever falls on the pieces' edges, the same.
         for (std::size_t pieceBytes = 4; pieceBytes <= 9; ++pieceBytes) {
             std::u16string text;
+            std::size_t left = c.bytes.size();
             const DecodedFeatureFile pieces = DecodeFeatureFile(
-                c.bytes, pieceBytes, [&text](std::u16string_view piece) { text += piece; });
+                c.bytes, pieceBytes, [&](std::u16string_view piece, std::size_t bytesLeft) {
+                    text += piece;
+                    EXPECT_LE(bytesLeft, left);
+                    left = bytesLeft;
+                });
             EXPECT_EQ(text, c.text) << pieceBytes;
+            EXPECT_EQ(left, c.text.empty() ? c.bytes.size() : 0) << pieceBytes;
             EXPECT_EQ(std::tuple(pieces.encoding, pieces.replacedSequences, pieces.unrecognisedEncoding,
                           pieces.text),
                 std::tuple(c.encoding, c.replaced, c.unrecognised, std::u16string()))
