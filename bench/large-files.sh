@@ -13,7 +13,9 @@
 #             found nowhere else)
 #   peak_mb   the largest resident set of the process (/usr/bin/time -v)
 # The medians follow each size, and the ratios of the medians to the first
-# program's.
+# program's; then, from each run's own ratio, the editor beside the peers its
+# aims name: shown no later than featherpad, peak memory at most mousepad's
+# (the aims are for the 50 MB file).
 # Usage: bench/large-files.sh [path/to/quillmark2] [runs] [sizes...]
 #        sizes are line counts; "50MB" is a file of 50 MB.
 set -euo pipefail
@@ -155,5 +157,16 @@ for size in "${sizes[@]}"; do
             line+=" $name=$value (x$ratio)"
         done
         echo "$line"
+    done
+    # Paired: the ratio within each run, then the median of the ratios.
+    for aim in "shown_ms featherpad 2" "peak_mb mousepad 4"; do
+        read -r label peer column <<< "$aim"
+        ratio=$(awk -v p="$peer" -v c="$column" -v n="$first" '
+            $1 == n { mine[++m] = $c }
+            $1 == p { theirs[++t] = $c }
+            END { for (i = 1; i <= m && i <= t; ++i)
+                      if (mine[i] != "-" && theirs[i] != "-" && theirs[i] > 0) printf "%.3f\n", mine[i] / theirs[i] }' \
+            "$work/results" | median)
+        echo "ratio $label $first/$peer: $ratio (aim: at most 1)"
     done
 done

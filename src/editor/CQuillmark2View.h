@@ -42,9 +42,8 @@ public:
     // new-document template, whose title is then selected, and any other has
     // its first line's language directive applied; then every line is
     // analysed and painted once, and the text is the unmodified one. The
-    // undo history starts afresh. A large text goes in a piece at a time,
-    // `progress` hearing of each.
-    void LoadText(QStringView wholeText, const TextControl::LoadProgress& progress = {});
+    // undo history starts afresh. A large text goes in a piece at a time.
+    void LoadText(QStringView wholeText);
     // The same for a text handed over a piece at a time, so that a large one
     // need not exist whole (TextControl::SetWholeText).
     void LoadText(const TextControl::TextWriter& write, qsizetype expectedLength);

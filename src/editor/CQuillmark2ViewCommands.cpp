@@ -12,18 +12,16 @@
 #include "platform/MessageBox.h"
 #include "platform/StringConvert.h"
 
-void CQuillmark2View::LoadText(QStringView wholeText, const TextControl::LoadProgress& progress)
+#include <algorithm>
+
+void CQuillmark2View::LoadText(QStringView wholeText)
 {
     LoadText(
-        [wholeText, &progress](const TextControl::Append& append) {
+        [wholeText](const TextControl::Append& append) {
+            // Handed over in pieces, so that a large text is not copied whole.
             constexpr qsizetype piece = 1 << 20;
-            for (qsizetype done = 0; done < wholeText.size();) {
-                const qsizetype length = std::min(piece, wholeText.size() - done);
-                append(wholeText.sliced(done, length));
-                done += length;
-                if (progress)
-                    progress(done, wholeText.size());
-            }
+            for (qsizetype done = 0; done < wholeText.size(); done += piece)
+                append(wholeText.sliced(done, std::min(piece, wholeText.size() - done)));
         },
         wholeText.size());
 }

@@ -55,8 +55,7 @@ public:
     // that it need not exist whole: `write` hands each piece, cut anywhere, to
     // the function it is given, and the text goes into the control a piece
     // at a time. `expectedLength`, a guess being enough, tells whether the
-    // text is a large one. `progress` hears how much of a text is in.
-    using LoadProgress = std::function<void(qsizetype done, qsizetype total)>;
+    // text is a large one.
     using Append = std::function<void(QStringView piece)>;
     using TextWriter = std::function<void(const Append& append)>;
     void SetWholeText(const TextWriter& write, qsizetype expectedLength);
