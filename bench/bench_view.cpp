@@ -63,6 +63,17 @@ void BM_TypedCharacter(benchmark::State& state)
 }
 BENCHMARK(BM_TypedCharacter)->Unit(benchmark::kMicrosecond);
 
+// The check that follows a pause in the typing on a text this long: the
+// whole text taken from the document, read as Cucumber reads it, and its
+// problems compared with the ones marked.
+void BM_CheckProblems(benchmark::State& state)
+{
+    RealisticView fixture;
+    for (auto _ : state)
+        fixture.view.problems().CheckNow();
+}
+BENCHMARK(BM_CheckProblems)->Unit(benchmark::kMicrosecond);
+
 // Enter and Backspace: the line count changes with every keystroke.
 void BM_TypedLineBreak(benchmark::State& state)
 {

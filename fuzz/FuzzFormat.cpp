@@ -45,9 +45,10 @@ std::u16string Content(std::u16string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::u16string text = TextLineSource(DecodeFeatureFile(bytes).text).wholeText();
+    const TextLineSource source(DecodeFeatureFile(bytes).text);
+    const std::u16string text = source.wholeText();
     SetLanguage(u"en");
-    ApplyDocumentLanguage(text);
+    ApplyDocumentLanguage(source.lineCount(), [&source](int line) { return source.lineText(line); });
 
     const std::u16string formatted = Rebuilt(text, Rebuild::Format);
     const std::u16string unformatted = Rebuilt(text, Rebuild::Unformat);

@@ -1,43 +1,62 @@
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// A whole text (UTF-16, two bytes a unit) whose first line may name a language.
+// A whole text (UTF-16, two bytes a unit) whose opening lines may name a language.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < size; i += 2)
         text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
 
+    // The lines as the editor's control gives them: each without its line
+    // feed, a carriage return before it kept.
+    std::vector<std::u16string> lines;
+    for (std::size_t from = 0;;) {
+        const std::size_t lineFeed = text.find(u'\n', from);
+        lines.push_back(
+            text.substr(from, lineFeed == std::u16string::npos ? std::u16string::npos : lineFeed - from));
+        if (lineFeed == std::u16string::npos)
+            break;
+        from = lineFeed + 1;
+    }
+    const int lineCount = static_cast<int>(lines.size());
+
     // Start from a language other than English, so that a file without a
     // directive visibly switches back.
     if (!SetLanguage(u"fr"))
         std::abort();
-    const std::size_t lineFeed = text.find(u'\n');
-    const std::optional<std::u16string> message = ApplyDocumentLanguage(text);
-    if (lineFeed == std::u16string::npos || lineFeed == 0) {
-        // Only a first line that ends with a line break is looked at.
-        if (message || currentLanguageCode != u"fr")
+    const std::optional<LanguageDirectiveProblem> problem = ApplyDocumentLanguage(
+        lineCount, [&lines](int line) { return lines.at(static_cast<std::size_t>(line)); });
+    if (lineCount == 1) {
+        // Only lines that end with a line break are looked at.
+        if (problem || currentLanguageCode != u"fr")
             std::abort();
         return 0;
     }
-    const std::u16string line = text.substr(0, lineFeed);
-    if (message) {
+    if (problem) {
         // A name the dictionary lacks leaves the language as it was.
         const std::u16string_view prefix = u"Cannot set language to ";
-        if (!message->starts_with(prefix) || message->size() == prefix.size()
-            || FindLanguage(message->substr(prefix.size())) != -1 || currentLanguageCode != u"fr"
-            || line.find(u"language:") == std::u16string::npos)
+        const std::u16string& message = problem->message;
+        if (!message.starts_with(prefix) || message.size() == prefix.size()
+            || FindLanguage(message.substr(prefix.size())) != -1 || currentLanguageCode != u"fr"
+            || problem->line < 0 || problem->line >= lineCount - 1
+            || lines[static_cast<std::size_t>(problem->line)].find(u"language") == std::u16string::npos)
             std::abort();
-    } else if (FindLanguage(currentLanguageCode) == -1) {
-        std::abort();
-    } else if (line.find(u"language:") == std::u16string::npos && currentLanguageCode != u"en") {
-        std::abort();
+        return 0;
     }
+    if (FindLanguage(currentLanguageCode) == -1)
+        std::abort();
+    const bool named = std::any_of(lines.begin(), lines.end() - 1,
+        [](const std::u16string& line) { return line.find(u"language") != std::u16string::npos; });
+    if (!named && currentLanguageCode != u"en")
+        std::abort();
     return 0;
 }

@@ -45,6 +45,7 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateProblemViews();
 
     // Files dropped on the text open like File Open instead of being pasted
     // into it as their names.
@@ -66,6 +67,15 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     connect(m_documents, &DocumentManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
     connect(m_documents, &DocumentManager::statusMessage, statusBar(),
         [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_documents, &DocumentManager::passingStatusMessage, this, &CMainFrame::ShowPassingMessage);
+    connect(m_document, &CQuillmark2Doc::passingStatusMessage, this, &CMainFrame::ShowPassingMessage);
+    // A large file takes a while to load; the title names it from the start.
+    connect(m_document, &CQuillmark2Doc::loadProgress, this, [this](const QString& fileName, int percent) {
+        if (percent <= 0)
+            ShowTitle(fileName, false);
+        else if (percent >= 100)
+            UpdateTitle();
+    });
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
     connect(m_view, &QPlainTextEdit::undoAvailable, this, &CMainFrame::UpdateToolBar);
     WhenClipboardChanges(this, [this] { UpdateToolBar(); });
@@ -114,11 +124,20 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::UpdateTitle()
 {
+    ShowTitle(m_document->GetTitle(), m_document->IsModified());
+}
+
+void CMainFrame::ShowTitle(QString name, bool modified)
+{
     // "[*]" is the modified mark's place; one inside a file name must stay text.
-    QString name = m_document->GetTitle();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, AppInfo::applicationName));
-    setWindowModified(m_document->IsModified());
+    setWindowModified(modified);
+}
+
+void CMainFrame::ShowPassingMessage(const QString& text)
+{
+    statusBar()->showMessage(text, passingMessageMs);
 }
 
 void CMainFrame::UpdateRecentFileMenu()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ProblemMarks.h"
+
 #include <QMainWindow>
 #include <QPoint>
 
@@ -11,6 +13,7 @@ class CommandTable;
 class DocumentManager;
 class FindReplace;
 class PrintController;
+class ProblemsDock;
 class QMenu;
 class QToolBar;
 class RecentFileList;
@@ -39,6 +42,10 @@ public:
     // "<file name> - Quillmark" with the modified mark.
     void UpdateTitle();
 
+    // How long passing news of the document's (a reload, a UTF-16 file
+    // saved as UTF-8) stays in the status bar.
+    static constexpr int passingMessageMs = 5000;
+
 signals:
     void settingsRequested();
 
@@ -53,10 +60,17 @@ private:
     void CreateCommands();
     // Find, Replace and printing, whose dialogs keep state between commands.
     void CreateDialogCommands();
+    // F8 and Shift+F8, and the Problems list; see CMainFrameProblems.cpp.
+    void CreateProblemCommands();
+    void CreateProblemViews();
+    // The caret to the first of the mark's characters, its message in the status bar.
+    void GoToProblem(const ProblemMarks::Mark* mark);
     PrintController& Printer();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void ShowTitle(QString name, bool modified);
+    void ShowPassingMessage(const QString& text);
     void UpdateRecentFileMenu();
     // A drag or drop of local files, on the window or on the text: accepted,
     // and the first file opened as File Open does once the drop is over (this
@@ -80,4 +94,5 @@ private:
     // from one command to the next.
     FindReplace* m_findReplace = nullptr;
     std::unique_ptr<PrintController> m_printer;
+    ProblemsDock* m_problemsDock = nullptr;
 };

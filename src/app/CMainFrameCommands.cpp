@@ -74,4 +74,5 @@ void CMainFrame::CreateCommands()
         [view] { return CanEditIncludeFile(view->analysis(), view->CaretLine()); });
 
     CreateDialogCommands();
+    CreateProblemCommands();
 }

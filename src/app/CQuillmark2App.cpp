@@ -1,6 +1,7 @@
 #include "CQuillmark2App.h"
 
 #include "CMainFrame.h"
+#include "CommandLine.h"
 #include "core/language/KeywordDictionary.h"
 #include "dialogs/CSettingsDialog.h"
 #include "document/DocumentManager.h"
@@ -87,6 +88,14 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
         m_frame->statusBar()->setVisible(profile.GetProfileInt(workspace, statusBarEntry, 1) != 0);
     }
     DocumentManager& documents = m_frame->Documents();
+    // Written as it changes, so that a crash or a killed session keeps it.
+    connect(&documents, &DocumentManager::recentFilesChanged, this, [this] {
+        if (!m_saveStateAtExit)
+            return;
+        Profile profile = UserProfile();
+        m_recentFiles.WriteList(profile);
+        profile.Flush();
+    });
     if (!documents.NewDocumentWithoutPrompt())
         return false;
     m_frame->show();
@@ -97,7 +106,7 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     // file waits until the window is painted too, so that the user sees the
     // program at once; a small one is in before the first paint would be.
     // A file that cannot be read leaves the new document.
-    const QString path = arguments.value(1);
+    const QString path = FileToOpen(arguments);
     if (!path.isEmpty()) {
         if (QFileInfo(path).size() > paintFirstBytes)
             PaintShownWindow(*m_frame);
@@ -131,6 +140,10 @@ void CQuillmark2App::LoadCustomState()
     const Profile profile = UserProfile();
     m_fontSize = profile.GetProfileInt(configuration, fontSizeEntry, defaultFontSize);
     m_languageID = profile.GetProfileString(configuration, languageEntry, defaultLanguage);
+    // A code that no language has (a hand-edited or damaged profile) would
+    // leave the templates without a keyword to write.
+    if (FindLanguage(toU16(m_languageID)) < 0)
+        m_languageID = defaultLanguage;
     SelectLanguageSetting(toU16(m_languageID));
 }
 

@@ -15,9 +15,9 @@ class CMainFrame;
 //
 // Settings live in the profile's "Configuration" section as "fontSize" and
 // "languageID"; they are read at start-up and written only at exit, so a run
-// that does not end normally leaves the stored values as they were. Values are
-// taken as stored: a size the Settings dialog does not offer, or a language
-// code the dictionary does not know, is kept and written back unchanged.
+// that does not end normally leaves the stored values as they were. A size the
+// Settings dialog does not offer is taken as stored; a language code the
+// dictionary does not know gives way to English, the default.
 class CQuillmark2App : public QObject {
     Q_OBJECT
 public:
@@ -39,16 +39,17 @@ public:
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
 
-    // Whether ExitInstance writes anything; the start-up probe turns it off
-    // so that measuring leaves the user's profile alone.
+    // Whether the profile is written at all (the recent files as they change,
+    // the rest at exit); the start-up probe turns it off so that measuring
+    // leaves the user's profile alone.
     void SetSaveStateAtExit(bool save) { m_saveStateAtExit = save; }
 
     int m_fontSize = 12;
     QString m_languageID;
 
 private:
-    // Reads the two settings and selects the language; no message when the
-    // code is unknown (the dictionary then selects nothing).
+    // Reads the two settings and selects the language; an unknown code is
+    // replaced by the default without a message.
     void LoadCustomState();
     void SaveCustomState();
 

@@ -27,11 +27,14 @@ inline constexpr int ID_EDIT_SELECT_ALL = 57642;
 inline constexpr int ID_EDIT_UNDO = 57643;
 inline constexpr int ID_EDIT_FORMAT = 32815;
 inline constexpr int ID_EDIT_UNFORMAT = 32816;
+inline constexpr int ID_EDIT_NEXT_PROBLEM = 32900;
+inline constexpr int ID_EDIT_PREVIOUS_PROBLEM = 32901;
 
 // View
 inline constexpr int ID_VIEW_TOOLBAR = 59392;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
 inline constexpr int ID_VIEW_REFRESH = 32789;
+inline constexpr int ID_VIEW_PROBLEMS = 32902;
 
 // Settings and Help
 inline constexpr int ID_SETTINGS = 32813;

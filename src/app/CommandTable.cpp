@@ -64,11 +64,14 @@ std::vector<CommandInfo> BuildCatalog()
         { ID_EDIT_REPLACE, "R&eplace", "Ctrl+H", "Replace specific text with different text", "Replace", "" },
         { ID_EDIT_FORMAT, "Format", "", "", "", "" },
         { ID_EDIT_UNFORMAT, "Unformat", "", "", "", "" },
+        { ID_EDIT_NEXT_PROBLEM, "&Next Problem", "F8", "", "", "" },
+        { ID_EDIT_PREVIOUS_PROBLEM, "Pre&vious Problem", "Shift+F8", "", "", "" },
 
         // The one bar the window has, listed under "Toolbars and Docking Windows".
         { ID_VIEW_TOOLBAR, "Standard", "", "", "", "" },
         { ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "Toggle Status Bar", "" },
         { ID_VIEW_REFRESH, "Refresh ", "", "", "", "" },
+        { ID_VIEW_PROBLEMS, "&Problems", "", "", "", "" },
 
         { ID_SETTINGS, "Settings", "", "", "", "" },
         { ID_SETTINGS_NO_MENU, "Settings", "", "", "", "" },

@@ -1,15 +1,20 @@
 #include "CQuillmark2App.h"
+#include "CommandLine.h"
 #include "StartupProbe.h"
 #include "platform/AppInfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <optional>
+
 int main(int argc, char* argv[])
 {
     QElapsedTimer sinceLaunch;
     sinceLaunch.start();
 
+    if (const std::optional<int> status = AnswerWithoutWindow(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(AppInfo::organizationName);
     QApplication::setApplicationName(AppInfo::applicationName);

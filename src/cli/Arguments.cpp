@@ -19,6 +19,7 @@ const std::map<std::string, CliCommand>& CommandNames()
         { "format", CliCommand::Format },
         { "unformat", CliCommand::Unformat },
         { "align", CliCommand::Align },
+        { "check", CliCommand::Check },
     };
     return names;
 }
@@ -28,9 +29,14 @@ bool RewritesFiles(CliCommand command)
     return command == CliCommand::Format || command == CliCommand::Unformat || command == CliCommand::Align;
 }
 
+bool TakesFiles(CliCommand command)
+{
+    return RewritesFiles(command) || command == CliCommand::Check;
+}
+
 bool TakesFile(CliCommand command)
 {
-    return command == CliCommand::Classify || command == CliCommand::Analyse || RewritesFiles(command);
+    return command == CliCommand::Classify || command == CliCommand::Analyse || TakesFiles(command);
 }
 
 bool IsOption(const std::string& arg, const std::string& name)
@@ -88,6 +94,8 @@ std::optional<CliArguments> ParseArguments(const std::vector<std::string>& args,
             parsed.languageCode = value;
         } else if (RewritesFiles(parsed.command) && arg == "--check") {
             parsed.check = true;
+        } else if (parsed.command == CliCommand::Check && arg == "--strict") {
+            parsed.strict = true;
         } else if (RewritesFiles(parsed.command) && arg == "--write") {
             parsed.write = true;
         } else if (RewritesFiles(parsed.command) && IsOption(arg, "--line-ends")) {
@@ -119,7 +127,7 @@ std::optional<CliArguments> ParseArguments(const std::vector<std::string>& args,
         error = commandName + " needs " + operandName;
         return std::nullopt;
     }
-    if (operands.size() > wanted && !RewritesFiles(parsed.command)) {
+    if (operands.size() > wanted && !TakesFiles(parsed.command)) {
         error = "unexpected argument '" + operands[wanted] + "' for " + commandName;
         return std::nullopt;
     }

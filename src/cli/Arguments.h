@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Languages, Keywords, Classify, Analyse, Format, Unformat, Align };
+enum class CliCommand { Help, Languages, Keywords, Classify, Analyse, Format, Unformat, Align, Check };
 
 // The line ends of what format, unformat and align put out.
 enum class LineEnds {
@@ -17,11 +17,12 @@ struct CliArguments {
     CliCommand command = CliCommand::Help;
     // keywords: the code asked for; file commands: the --language code, if any.
     std::optional<std::string> languageCode;
-    // classify and analyse: exactly one file. format, unformat and align: one
-    // or more files and folders, "-" standing for standard input.
+    // classify and analyse: exactly one file. format, unformat, align and
+    // check: one or more files and folders, "-" standing for standard input.
     std::vector<std::string> files;
     bool check = false; // format, unformat and align only
     bool write = false; // the same; never together with check
+    bool strict = false; // check only: warnings count as errors
     LineEnds lineEnds = LineEnds::AsInput;
 };
 

@@ -37,17 +37,8 @@ std::string DisplayName(const std::string& file)
     return file == "-" ? "standard input" : file;
 }
 
-std::optional<FeatureDocument> OpenFeatureDocument(
-    const std::string& file, const std::optional<std::string>& languageCode)
+std::optional<DecodedFeatureFile> ReadFeatureInput(const std::string& file)
 {
-    // The editor's language setting defaults to English; the tool has no setting.
-    SetLanguage(u"en");
-    if (languageCode && !SetLanguage(FromUtf8(*languageCode))) {
-        ReportProblem(
-            "unknown language code '" + *languageCode + "' (quillmark-cli languages lists the codes)");
-        return std::nullopt;
-    }
-
     DecodedFeatureFile decoded;
     std::string reason;
     bool read = false;
@@ -75,9 +66,25 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     if (decoded.unrecognisedEncoding)
         ReportProblem("warning: " + DisplayName(file)
             + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
+    return decoded;
+}
 
-    FeatureDocument document { TextLineSource(std::move(decoded.text)), decoded.replacedSequences,
-        decoded.unrecognisedEncoding };
+std::optional<FeatureDocument> OpenFeatureDocument(
+    const std::string& file, const std::optional<std::string>& languageCode)
+{
+    // The editor's language setting defaults to English; the tool has no setting.
+    SetLanguage(u"en");
+    if (languageCode && !SetLanguage(FromUtf8(*languageCode))) {
+        ReportProblem(
+            "unknown language code '" + *languageCode + "' (quillmark-cli languages lists the codes)");
+        return std::nullopt;
+    }
+
+    std::optional<DecodedFeatureFile> decoded = ReadFeatureInput(file);
+    if (!decoded)
+        return std::nullopt;
+    FeatureDocument document { TextLineSource(std::move(decoded->text)), decoded->replacedSequences,
+        decoded->unrecognisedEncoding };
     if (!languageCode) {
         // As on opening a document; a directive naming no language leaves the
         // language as it was.

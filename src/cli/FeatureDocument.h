@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/editor/TextLineSource.h"
+#include "core/file/FeatureFileCodec.h"
 
 #include <cstddef>
 #include <optional>
@@ -18,6 +19,10 @@ struct FeatureDocument {
 
 // The name a file goes by in messages: "standard input" for "-".
 std::string DisplayName(const std::string& file);
+
+// Reads a file ("-": standard input) through the codec. Problems are reported
+// on stderr, warnings about its bytes too; returns nothing when it cannot be read.
+std::optional<DecodedFeatureFile> ReadFeatureInput(const std::string& file);
 
 // Opens a file ("-": standard input) as the editor opens a document: reads it
 // through the codec, splits it into the control's lines, and selects the

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// The files that format, unformat and align work through, in the order
+// The files that format, unformat, align and check work through, in the order
 // given: a folder stands for every "*.feature" file below it, in sorted
 // order; a file or "-" stands for itself. Below a folder, links to folders
 // are not followed, and a link to a file only when that file lies inside one

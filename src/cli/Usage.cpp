@@ -32,9 +32,16 @@ Commands:
                              changed: rows in descriptions and doc strings are
                              text, and a table whose rows Cucumber reads
                              otherwise is left alone and named on stderr.
+  check [--strict] [--language CODE] FILE...
+                             Each FILE read as Cucumber reads it: one line for
+                             each error Cucumber reports, "FILE:LINE:COLUMN:
+                             error: MESSAGE", and each warning about what it
+                             accepts but runs wrongly, "FILE:LINE:COLUMN:
+                             warning: MESSAGE [name]", in line order.
   --help, -h, help           This text.
+  --version                  The version of the tool, which is the editor's.
 
-For format, unformat and align, a FILE may be a folder, which stands for every
+For format, unformat, align and check, a FILE may be a folder, which stands for every
 *.feature file below it, or "-", standard input. The result is printed on
 standard output as UTF-8, with the line ends of its input (the first line end
 found; CR LF for a file without one).
@@ -43,16 +50,19 @@ Options:
   --language CODE            Read FILE in that language (see "languages") instead
                              of the one its "# language: fr" line names (the
                              first among the comment lines at its top);
-                             without either, English.
+                             without either, English. check knows the 80
+                             languages of Cucumber's own keyword table.
   --check                    Print nothing; name each FILE that would change on
                              stderr and exit with 1 if there is one, 0 if not.
   --write                    Rewrite each FILE that would change in place (as
                              UTF-8, never half written); "-" is still printed.
   --line-ends crlf|lf        Write these line ends instead of the input's.
+  --strict                   check: warnings count as errors.
 
 FILE may be UTF-8 (with or without a byte-order mark) or UTF-16.
 
-Exit status: 0 done; 1 --check found a file to change; 2 bad arguments, an
-unknown language code, or a file that cannot be read or written.
+Exit status: 0 done; 1 --check found a file to change, or check found an
+error (with --strict, an error or a warning); 2 bad arguments, an unknown
+language code, or a file that cannot be read or written.
 )";
 }

@@ -2,9 +2,12 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include <QuillmarkVersion.h>
+
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -27,8 +30,21 @@ int RunCommand(const CliArguments& arguments)
     case CliCommand::Unformat:
     case CliCommand::Align:
         return RunRewrite(arguments);
+    case CliCommand::Check:
+        return RunCheck(arguments);
     }
     return STATUS_FAILURE;
+}
+
+// Output that could not be written is a failure, whatever the command said.
+int Finished(int status)
+{
+    std::string reason;
+    if (!FinishOutput(reason)) {
+        ReportProblem("cannot write the output: " + reason);
+        return STATUS_FAILURE;
+    }
+    return status;
 }
 
 } // namespace
@@ -38,6 +54,10 @@ int main(int argc, char** argv)
     if (argc < 2) {
         WriteBytes(stderr, UsageText());
         return STATUS_FAILURE;
+    }
+    if (std::string_view(argv[1]) == "--version") {
+        WriteBytes(stdout, std::string("quillmark-cli ") + quillmarkVersion + "\n");
+        return Finished(STATUS_OK);
     }
     std::string error;
     const auto arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), error);
@@ -54,10 +74,5 @@ int main(int argc, char** argv)
                                                : "not enough memory to read " + arguments->files.front());
         return STATUS_FAILURE;
     }
-    std::string reason;
-    if (!FinishOutput(reason)) {
-        ReportProblem("cannot write the output: " + reason);
-        return STATUS_FAILURE;
-    }
-    return status;
+    return Finished(status);
 }

@@ -3,11 +3,28 @@
 #include "platform/AppInfo.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+namespace {
+
+// The README goes with the programs, in the doc folder beside their bin folder.
+QString DocumentationLine()
+{
+    const QString installed
+        = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/quillmark"));
+    if (QFileInfo::exists(installed + QStringLiteral("/README.md")))
+        return CAboutDlg::tr("Help: the Help menu, and README.md in %1")
+            .arg(QDir::toNativeSeparators(installed));
+    return CAboutDlg::tr("Help: the Help menu, and README.md among Quillmark's sources");
+}
+
+} // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
@@ -27,8 +44,9 @@ CAboutDlg::CAboutDlg(QWidget* parent)
         tr("Quillmark, Version %1").arg(AppInfo::versionText),
         tr("Copyright (C) 2026 the Quillmark developers. All rights reserved."),
         tr("The table grid was written for Quillmark by its developers."),
-        tr("Web: https://quillmark.example.org"),
-        tr("Feedback and issues are welcome at feedback@quillmark.example.org"),
+        DocumentationLine(),
+        tr("To report a problem, tell whoever gave you Quillmark what you did, what you "
+           "expected and what happened instead, with the version above."),
     };
     auto* text = new QVBoxLayout;
     for (const QString& line : lines) {

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-// The About box: the program's icon, version, notice, credits, web site and
-// where to send feedback. Run it with exec().
+// The About box: the program's icon, version, notice, credits, where its
+// documentation is and how to report a problem. Run it with exec().
 class CAboutDlg : public QDialog {
     Q_OBJECT
 

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -63,6 +64,7 @@ bool CQuillmark2Doc::OnNewDocument(const QString& pathName)
 {
     m_view.LoadText(QString());
     m_lineEnd = QStringLiteral("\r\n");
+    m_readAsUtf16 = false;
     SetPathName(pathName);
     m_fileWatch.Watch(pathName);
     return true;
@@ -132,6 +134,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     emit loadProgress(fileName, 100);
     SetPathName(path);
     m_fileWatch.Watch(path, contentHash);
+    m_readAsUtf16 = decoded.encoding != FeatureFileEncoding::Utf8;
     if (decoded.replacedSequences > 0)
         emit loadWarning(
             QStringLiteral("%1 invalid byte sequences in %2 were replaced by U+FFFD; saving will "
@@ -175,6 +178,9 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
     m_view.SetBaselineToSavedText(text, controlText);
     SetPathName(path);
     m_fileWatch.Watch(path, contentHash);
+    if (std::exchange(m_readAsUtf16, false))
+        emit passingStatusMessage(QStringLiteral("%1 was read as UTF-16 and has been saved as UTF-8.")
+                                      .arg(QFileInfo(path).fileName()));
     return true;
 }
 
@@ -194,6 +200,7 @@ void CQuillmark2Doc::OnRestoreDocument(const QString& path, const QString& whole
 {
     m_view.LoadText(wholeText);
     m_lineEnd = lineEnd;
+    m_readAsUtf16 = false;
     SetPathName(path);
     m_fileWatch.Watch(path);
     m_view.MarkModifiedUntilSaved();

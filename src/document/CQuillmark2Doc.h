@@ -63,6 +63,9 @@ signals:
     // While a file is opened: 0 before it is read, then the percentage of
     // its text in the view, 100 once it is all in or the open has failed.
     void loadProgress(const QString& fileName, int percent);
+    // News that leaves the status bar after a few seconds: the first save of
+    // a file read as UTF-16 wrote it as UTF-8.
+    void passingStatusMessage(const QString& text);
 
 private:
     void SetPathName(const QString& path);
@@ -71,4 +74,6 @@ private:
     QString m_pathName;
     QString m_lineEnd = QStringLiteral("\r\n");
     FileWatch m_fileWatch;
+    // Until the first save, which writes UTF-8 and says so.
+    bool m_readAsUtf16 = false;
 };

@@ -206,8 +206,8 @@ void DocumentManager::OnChangedOnDisk()
 void DocumentManager::Reload()
 {
     if (m_document.ReloadDocument())
-        emit statusMessage(QStringLiteral("%1 was changed by another program and has been reloaded.")
-                               .arg(Shown(m_document.GetPathName())));
+        emit passingStatusMessage(QStringLiteral("%1 was changed by another program and has been reloaded.")
+                                      .arg(Shown(m_document.GetPathName())));
 }
 
 void DocumentManager::OnDeletedOnDisk()

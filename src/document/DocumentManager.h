@@ -49,8 +49,11 @@ public:
 signals:
     // The list changed (a file was opened or saved, or an entry failed).
     void recentFilesChanged();
-    // News for the status bar: the file was reloaded, or deleted on disk.
+    // News for the status bar that stands until other news replaces it: the
+    // file was deleted on disk, or changed while a dialog was open.
     void statusMessage(const QString& text);
+    // News that leaves the status bar after a few seconds: the file was reloaded.
+    void passingStatusMessage(const QString& text);
 
 private:
     bool DoSave(const QString& path);

@@ -36,6 +36,7 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     , m_lineSource(UseEditorDocument(this))
     , m_formats(MakeLineFormats())
     , m_highlighter(document(), m_analysis, m_formats)
+    , m_problems(new ProblemMarks(*this))
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // The colours of the formats are fixed, so the page they are shown on is

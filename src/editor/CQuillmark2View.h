@@ -5,6 +5,7 @@
 #include "DocumentLineSource.h"
 #include "GherkinHighlighter.h"
 #include "LineFormats.h"
+#include "ProblemMarks.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
 #include "platform/GuardedPasteEdit.h"
@@ -72,6 +73,9 @@ public:
     const LineAnalysis& analysis() const { return m_analysis; }
     TextControl& control() { return m_control; }
     const TextControl& control() const { return m_control; }
+    // What Cucumber would reject or run wrongly, marked in the text.
+    ProblemMarks& problems() { return *m_problems; }
+    const ProblemMarks& problems() const { return *m_problems; }
 
     // The line that holds the caret, as the pop-up menu's rules ask it.
     int CaretLine() const;
@@ -159,6 +163,7 @@ private:
     const LineFormats m_formats;
     GherkinHighlighter m_highlighter;
     ChangeTracker m_changes;
+    ProblemMarks* m_problems;
 
     BaselineText m_baselineText;
     bool m_modified = false;

@@ -102,4 +102,6 @@ void CQuillmark2View::ApplySettings(int fontSize)
     SetFontSize(fontSize);
     ColorLines(0, m_analysis.analysedLineCount);
     viewport()->update();
+    // A file without a language line is read in the language just chosen.
+    m_problems->CheckNow();
 }

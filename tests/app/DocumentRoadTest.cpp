@@ -72,8 +72,9 @@ TEST_P(SavePromptTest, AsksOnceAndActsOnTheAnswer)
     EXPECT_EQ(Doc().IsModified(), stays || (road == "Close" && answer == QMessageBox::No))
         << "Cancel keeps the document with its changes";
     EXPECT_EQ(Doc().GetPathName(), stays || road == "Close" ? m_edited : road == "New" ? "" : m_openChoice);
-    if (stays)
+    if (stays) {
         EXPECT_EQ(Text(), m_typed);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SavePromptTest,
@@ -201,6 +202,38 @@ TEST_F(DocumentRoadTest, TypingAtTheStartOfAMarkedFileGoesBehindTheMark)
     QTest::keyClicks(&View(), "Y");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFY");
+}
+
+// The first save of a file read as UTF-16 writes UTF-8, and the status bar says so once.
+TEST_F(DocumentRoadTest, AFileReadAsUtf16IsSavedAsUtf8AndTheStatusBarSaysSoOnce)
+{
+    StartApp();
+    const QString path = OpenFile("wide.feature",
+        QByteArray("\xFF\xFE"
+                   "F\0:\0\r\0\n\0",
+            10));
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(ReadBytes(path), "F:\r\n");
+    EXPECT_EQ(Status(), "wide.feature was read as UTF-16 and has been saved as UTF-8.");
+    Frame().statusBar()->clearMessage();
+    TypeAtEnd("x");
+    ASSERT_TRUE(Execute(ID_FILE_SAVE));
+    EXPECT_EQ(Status(), QString());
+}
+
+// A large file is named in the title while it loads, not only once it is in.
+TEST_F(DocumentRoadTest, TheTitleNamesALargeFileWhileItLoads)
+{
+    StartApp();
+    const QString path = WriteFile("large.feature", QByteArray("    Given a step\r\n").repeated(70000));
+    QStringList titles;
+    QObject::connect(&Doc(), &CQuillmark2Doc::loadProgress, &Frame(), [&](const QString&, int percent) {
+        if (percent > 0 && percent < 100)
+            titles << Frame().windowTitle();
+    });
+    ASSERT_TRUE(Frame().Documents().OpenDocumentFile(path));
+    ASSERT_FALSE(titles.isEmpty());
+    EXPECT_EQ(titles.first(), "large.feature[*] - Quillmark");
 }
 
 // The bar is cleared once the file is in, or the open has failed.

@@ -40,6 +40,8 @@ TEST_F(FileOnDisk, AnotherProgramsChangeReloadsOrAsksUntilItDeletesTheFile)
     EXPECT_EQ(m_boxes.texts, QStringList());
     EXPECT_EQ(View().CaretLine(), 2) << "the caret stays on its line";
     EXPECT_EQ(Status(), reloaded);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Status().isEmpty(); }, CMainFrame::passingMessageMs + 1000))
+        << "the news passes";
 
     const std::tuple<const char*, bool, QMessageBox::StandardButton> changes[] // Yes is Reload
         = { { original, false, QMessageBox::Yes }, { theirs, true, QMessageBox::No },
@@ -90,7 +92,7 @@ TEST_F(FileOnDisk, AChangeWhileADialogIsOpenWaitsUntilItsResultIsWritten)
     DialogAnswers dialogs;
     dialogs.Then<CGridDialog>([&](CGridDialog& dialog) {
         WriteFile("table.feature", theirs);
-        QTest::qWaitFor([&] { return Status() == noted || Text() == theirs; }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Status() == noted || Text() == theirs; }, 5000));
         EXPECT_EQ(Status(), noted);
         dialog.accept();
     });

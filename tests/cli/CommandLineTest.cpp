@@ -1,19 +1,26 @@
 #include "CliRunner.h"
 
+#include <QuillmarkVersion.h>
+
 #include <algorithm>
 
 namespace {
 
 using CommandLine = CliTest;
 
-TEST_F(CommandLine, HelpDescribesEveryCommand)
+TEST_F(CommandLine, HelpDescribesEveryCommandAndVersionNamesTheVersion)
 {
     const CliResult help = Run({ "--help" });
     EXPECT_EQ(help.status, 0);
     for (const char* command : { "--i18n-keywords CODE", "analyse [--language CODE] FILE",
-             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE..." })
+             "align [--check | --write] [--line-ends crlf|lf] [--language CODE] FILE...",
+             "check [--strict] [--language CODE] FILE..." })
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     EXPECT_EQ(Run({ "-h" }).out, help.out);
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+    const CliResult version = Run({ "--version" });
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("quillmark-cli ") + quillmarkVersion + "\n");
     const CliResult bare = Run({});
     EXPECT_EQ(bare.status, 2);
     EXPECT_EQ(bare.out, "");

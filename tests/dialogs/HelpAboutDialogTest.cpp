@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -42,6 +43,8 @@ TEST(AboutDialog, ShowsTheVersionLineAndTheMainWindowsIconAndClosesWithOk)
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         lines << label->text();
     EXPECT_TRUE(lines.contains("Quillmark, Version 1.0")) << lines.join(" | ").toStdString();
+    // No web or mail address: none has been set up for the program.
+    EXPECT_FALSE(lines.join(' ').contains(QRegularExpression("://|@"))) << lines.join(" | ").toStdString();
     const QImage icon = dialog.findChild<QLabel*>(QStringLiteral("icon"))->pixmap().toImage();
     EXPECT_EQ(icon.convertToFormat(QImage::Format_RGB32).pixelColor(16, 16), QColor(Qt::red));
     ExpectClosedBy(dialog, "okButton");

@@ -20,8 +20,9 @@ TEST(SettingsDialog, OffersEveryLanguageSortedByItsTextWithItsCode)
         const QString text = list.itemText(i);
         // Sorting must keep each text with its own code.
         EXPECT_TRUE(text.endsWith(" (" + list.itemData(i).toString() + ')')) << text.toStdString();
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(list.itemText(i - 1).compare(text, Qt::CaseInsensitive), 0) << text.toStdString();
+        }
     }
 }
 

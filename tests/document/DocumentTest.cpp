@@ -174,8 +174,9 @@ TEST_F(Document, AReplacementIsToldByItsContentNotBySizeAndTime)
         ASSERT_TRUE(
             file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
         file.close();
-        if (c.byRename)
+        if (c.byRename) {
             ASSERT_EQ(std::rename(written.toLocal8Bit(), path.toLocal8Bit()), 0);
+        }
         EXPECT_EQ(document.GetFileWatch().ChangedOnDisk(), c.changed);
     }
 }

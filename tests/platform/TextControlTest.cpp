@@ -40,8 +40,9 @@ TEST_F(TextControlTest, WholeTextLinesAndPositionsAgree)
         for (int line = 0; line < lines.size(); ++line) {
             EXPECT_EQ(control.GetLine(line), lines[line]) << "line " << line;
             EXPECT_EQ(control.LineFromChar(control.LineIndex(line)), line);
-            if (line > 0)
+            if (line > 0) {
                 EXPECT_EQ(control.LineIndex(line - 1) + lines[line - 1].size(), control.LineIndex(line));
+            }
         }
         EXPECT_EQ(control.LineIndex(lines.size()), -1);
         EXPECT_EQ(control.GetLine(lines.size()), QString());

@@ -1,6 +1,7 @@
 #include "print/Printing.h"
 #include "support/DialogAnswers.h"
 #include "support/FileBytes.h"
+#include "support/MessageBoxRecorder.h"
 
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -48,8 +50,62 @@ TEST(Printing, PrintTakesThePageSetupChosenBeforeAndLeavesTheEditorAsItWas)
 
     // A print that cannot be written, or has no text, fails.
     controller.printer().setOutputFileName(folder.filePath("no/such/folder/out.pdf"));
-    EXPECT_FALSE(PrintDocument(&view, controller.printer()));
-    EXPECT_FALSE(PrintDocument(nullptr, controller.printer()));
+    EXPECT_EQ(PrintDocument(&view, controller.printer()), PrintResult::Failed);
+    EXPECT_EQ(PrintDocument(nullptr, controller.printer()), PrintResult::Failed);
+}
+
+// Qt's text layout cannot place text below a certain height, and what lies
+// past it would print as one blank page: such a text is refused, whether it
+// has very many lines or fewer that each wrap over many.
+TEST(Printing, TextTallerThanTheLayoutCanPlaceIsRefusedNotPrintedBlank)
+{
+    struct Case {
+        const char* name;
+        int points;
+        QString line;
+        int lines;
+    };
+    const Case cases[] = {
+        { "many short lines", 72, QStringLiteral("Given"), 30000 },
+        { "few lines, each wrapped over ten", 72, QString(120, QLatin1Char('x')), 3000 },
+    };
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("long.pdf");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QPlainTextEdit view;
+        view.setFont(QFont(QStringLiteral("Courier New"), c.points));
+        view.setPlainText((c.line + '\n').repeated(c.lines));
+        PrintController controller;
+        controller.printer().setOutputFormat(QPrinter::PdfFormat);
+        controller.printer().setOutputFileName(pdf);
+        EXPECT_EQ(PrintDocument(&view, controller.printer()), PrintResult::TooLong);
+        EXPECT_FALSE(QFile::exists(pdf)) << "a blank page was printed";
+    }
+
+    // Print and Print Preview say so; the preview closes again.
+    QPlainTextEdit view;
+    view.setFont(QFont(QStringLiteral("Courier New"), cases[0].points));
+    view.setPlainText((cases[0].line + '\n').repeated(cases[0].lines));
+    PrintController controller;
+    controller.printer().setOutputFormat(QPrinter::PdfFormat);
+    MessageBoxRecorder boxes;
+    {
+        DialogAnswers answers;
+        answers.Then<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+        EXPECT_FALSE(controller.Print(&view, nullptr, pdf));
+    }
+    QTimer::singleShot(30000, [] {
+        if (QWidget* preview = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "the preview stayed open";
+            preview->close();
+        }
+    });
+    controller.PrintPreview(&view, nullptr, pdf);
+    const QString message = TooLongToPrintMessage(controller.printer());
+    EXPECT_TRUE(message.startsWith("This document is too long to print")) << message.toStdString();
+    EXPECT_EQ(boxes.texts, QStringList({ message, message }));
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 } // namespace

@@ -1,0 +1,12 @@
+Feature: x
+  Background:
+    Given a
+  bad
+  Examples:
+  Rule: r
+    Background:
+      Given b
+        """
+        """
+      bad
+    Background:

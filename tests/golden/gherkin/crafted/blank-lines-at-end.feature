@@ -1,0 +1,4 @@
+Feature: x
+@t
+
+

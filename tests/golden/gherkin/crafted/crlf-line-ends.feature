@@ -1,0 +1,5 @@
+Feature: x
+  Scenario: y
+    Given z
+  bad
+@t

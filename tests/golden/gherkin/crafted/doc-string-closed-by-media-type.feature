@@ -1,0 +1,11 @@
+Feature: x
+  Scenario: y
+    Given z
+      """
+      a
+      """xml
+      """
+      ```
+      """
+      ```
+      ```

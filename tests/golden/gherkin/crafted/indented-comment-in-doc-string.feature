@@ -1,0 +1,9 @@
+Feature: x
+  Scenario: y
+    Given z
+      """
+      # not a comment
+      @not a tag
+      """
+  # a comment
+  @a b

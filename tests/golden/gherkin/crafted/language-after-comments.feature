@@ -1,0 +1,7 @@
+# hello
+
+  # language: fr
+Fonctionnalité: x
+  Scénario: y
+    Soit z
+  bad

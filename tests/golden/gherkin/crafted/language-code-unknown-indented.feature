@@ -1,0 +1,5 @@
+   #  language : no_such  
+Feature: x
+  Scenario: y
+    Given z
+  bad

@@ -1,0 +1,2 @@
+#language: x1
+Fonctionnalité: x

@@ -1,0 +1,1 @@
+Feature: x  Scenario: y    Given z  bad

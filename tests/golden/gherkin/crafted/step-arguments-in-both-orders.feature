@@ -1,0 +1,14 @@
+Feature: x
+  Scenario: y
+    Given a
+      |a|
+      """
+      """
+      bad
+      |a|
+    Given b
+      """
+      """
+      |a|
+      bad
+      """

@@ -1,0 +1,6 @@
+Feature: x
+  Scenario: y
+    Given z
+    Given 
+    Given
+    Given	z

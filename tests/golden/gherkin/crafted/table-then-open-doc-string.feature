@@ -1,0 +1,6 @@
+Feature: x
+  Scenario: y
+    Given a
+      | a | b |
+      | a |
+      """

@@ -1,0 +1,8 @@
+Feature: x
+  @a	b
+  @😐 @a b
+  Scenario: y
+    Given z
+  @ 
+  @a b
+  Scenario: w

@@ -1,0 +1,5 @@
+Feature: x
+  Rule: r
+  @t
+  Background:
+  Scenario: s

@@ -1,0 +1,3 @@
+#language:no-such
+Fonctionnalité: x
+  bad line
