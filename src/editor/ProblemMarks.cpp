@@ -30,10 +30,15 @@ bool SameProblems(const std::vector<GherkinProblem>& problems, const std::vector
 // joined by line feeds.
 std::u16string CheckedText(const QTextDocument& document)
 {
-    const QString raw = document.toRawText();
-    std::u16string text(static_cast<std::size_t>(raw.size()), u'\0');
-    std::transform(raw.begin(), raw.end(), text.begin(),
-        [](QChar c) { return c == QChar::ParagraphSeparator ? u'\n' : static_cast<char16_t>(c.unicode()); });
+    // Built block by block: the text of a large file is not copied twice.
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(document.characterCount()));
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            text += u'\n';
+        const QString line = block.text();
+        text.append(reinterpret_cast<const char16_t*>(line.utf16()), static_cast<std::size_t>(line.size()));
+    }
     return text;
 }
 
