@@ -2,8 +2,8 @@
 # Typing as a user feels it, beside featherpad and a bare QPlainTextEdit (the
 # floor: bare-editor, built with the benchmarks). Each editor in turn (A B C A
 # B C ...) opens the 1998-line sample under a virtual X server, its window
-# set to the same size, the caret at the end of the step on line 13; then an
-# "x" that stays (the text is a changed one, as while a user types), and "x"
+# set to the same size, the caret at the end of the step on line 13; then two
+# "x" that stay (the text is a changed one, as while a user types), and "x"
 # and BackSpace in turn; each run gives:
 #   latency_ms    the median over the keystrokes of the time from the X key
 #                 event until the line on screen has changed
@@ -94,8 +94,8 @@ measure() {
                 callgrind_control -d "$pid" > /dev/null 2>&1
                 local total
                 total=$(awk '/^summary:/ { print $2 }' "$work/callgrind.$pid.1" 2> /dev/null || true)
-                # The first keystroke, which finds the rows, is counted too.
-                [ -n "$total" ] && figure=$((total / (keystrokes + 1)))
+                # The two keystrokes that find the rows are counted too.
+                [ -n "$total" ] && figure=$((total / (keystrokes + 2)))
             fi
         elif bench/keystroke-latency.py "$window" "$keystrokes" "$timeout_s" > "$work/latencies"; then
             figure=$(median < "$work/latencies")
