@@ -78,6 +78,7 @@ CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
     });
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateToolBar);
     connect(m_view, &QPlainTextEdit::undoAvailable, this, &CMainFrame::UpdateToolBar);
+    connect(m_view, &QPlainTextEdit::redoAvailable, this, &CMainFrame::UpdateToolBar);
     WhenClipboardChanges(this, [this] { UpdateToolBar(); });
 
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.svg")));
@@ -168,7 +169,7 @@ void CMainFrame::UpdateRecentFileMenu()
 void CMainFrame::UpdateToolBar()
 {
     m_commands->Update(m_toolBar->actions());
-    m_commands->Update({ m_commands->Action(ID_EDIT_UNDO) });
+    m_commands->Update({ m_commands->Action(ID_EDIT_UNDO), m_commands->Action(ID_EDIT_REDO) });
 }
 
 void CMainFrame::ShowViewPopupMenu(const QPoint& globalPos)

@@ -11,6 +11,7 @@
 #include "platform/Clipboard.h"
 
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 
 using namespace CommandId;
@@ -34,6 +35,8 @@ void CMainFrame::CreateCommands()
     // Edit: the text control's own operations, enabled as it can do them.
     table.Bind(
         ID_EDIT_UNDO, [view] { view->undo(); }, [view] { return view->control().CanUndo(); });
+    table.Bind(
+        ID_EDIT_REDO, [view] { view->redo(); }, [view] { return view->document()->isRedoAvailable(); });
     table.Bind(
         ID_EDIT_CUT, [view] { view->cut(); }, [view] { return view->textCursor().hasSelection(); });
     table.Bind(

@@ -25,6 +25,7 @@ inline constexpr int ID_EDIT_REPEAT = 57640; // Find Next
 inline constexpr int ID_EDIT_REPLACE = 57641;
 inline constexpr int ID_EDIT_SELECT_ALL = 57642;
 inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_REDO = 57644;
 inline constexpr int ID_EDIT_FORMAT = 32815;
 inline constexpr int ID_EDIT_UNFORMAT = 32816;
 inline constexpr int ID_EDIT_NEXT_PROBLEM = 32900;

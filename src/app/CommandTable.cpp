@@ -53,6 +53,7 @@ std::vector<CommandInfo> BuildCatalog()
         { ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save documents", "Exit", "" },
 
         { ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "Undo", "" },
+        { ID_EDIT_REDO, "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redo the previously undone action", "Redo", "" },
         { ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "Cut",
             "edit-cut" },
         { ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "Copy",

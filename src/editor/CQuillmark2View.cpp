@@ -83,6 +83,7 @@ void CQuillmark2View::SetFontSize(int points)
 {
     m_fontSize = points;
     setFont(EditorFont(points));
+    m_highlighter.SetFont(font());
     // Tab stops at whole columns of the fixed-pitch font, so that text after a
     // tab stays in the columns the status bar counts.
     setTabStopDistance(TAB_COLUMNS * QFontMetricsF(font()).horizontalAdvance(u' '));

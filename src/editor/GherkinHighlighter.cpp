@@ -145,6 +145,8 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
         ranges.append({ start, end - start, *keywordFormat });
     if (end < length)
         ranges.append({ end, length - end, formats_.defaultFormat });
+    // Over the colours: the wide characters' face and stretch.
+    ranges.append(wide_.Ranges(block.text()));
 
     // A block whose colours and entries are already these is left alone:
     // its colours depend on nothing else, and a change of its text has

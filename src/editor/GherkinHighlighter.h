@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/language/LineType.h"
+#include "grid/WideCharacters.h"
 
 #include <utility>
 #include <vector>
@@ -28,6 +29,9 @@ struct PaintedLine {
 // count as a change of the text. A block's user state records what it was
 // painted from (a PaintedLine), so the view can tell which blocks a new
 // analysis has made stale.
+//
+// Wide characters are drawn two columns of the view's font wide
+// (CWideCharacters), so that aligned tables line up.
 //
 // Blocks are painted in batches: the document is told of the repainted range
 // once, so the blocks are laid out again when they are next shown rather than
@@ -57,6 +61,8 @@ public:
     // The numbers of the blocks painted in the middle of edits since the last
     // call, in no particular order.
     std::vector<int> TakeRepaintedInEdits() { return std::exchange(repaintedInEdits_, {}); }
+    // The view's font, which the wide characters are drawn two columns of.
+    void SetFont(const QFont& font) { wide_ = CWideCharacters(font); }
 
     // Paints blocks first .. last-1 (clipped to the document).
     void PaintBlocks(int first, int last);
@@ -73,4 +79,5 @@ private:
     const LineFormats& formats_;
     bool editing_ = false;
     std::vector<int> repaintedInEdits_;
+    CWideCharacters wide_ { QFont() };
 };

@@ -1,33 +1,21 @@
 #pragma once
 
-#include "grid/CGridCellBase.h"
+#include <QString>
 
-#include <optional>
+#include <cstdint>
 
-// The cell every position of the grid holds: an empty text and no attributes of
-// its own until they are set.
-class CGridCell : public CGridCellBase {
+// One cell of the grid: its text and the flags it keeps itself, read-only and
+// modified (CellState). Focus, selection and fixedness follow from the cell's
+// place and are the grid's (CGridModel::GetItemState).
+class CGridCell {
 public:
-    const QString& GetText() const override { return m_text; }
-    void SetText(const QString& text) override { m_text = text; }
+    const QString& GetText() const { return m_text; }
+    void SetText(const QString& text) { m_text = text; }
 
-    std::uint32_t GetFormat() const override { return m_format; }
-    QColor GetTextColour() const override { return m_textColour; }
-    QColor GetBackColour() const override { return m_backColour; }
-    const QFont* GetFont() const override { return m_font ? &*m_font : nullptr; }
-    int GetMargin() const override { return m_margin; }
-
-    void SetFormat(std::uint32_t format) { m_format = format; }
-    void SetTextColour(const QColor& colour) { m_textColour = colour; }
-    void SetBackColour(const QColor& colour) { m_backColour = colour; }
-    virtual void SetFont(const QFont& font) { m_font = font; }
-    void SetMargin(int margin) { m_margin = margin; }
+    std::uint32_t GetState() const { return m_state; }
+    void SetState(std::uint32_t state) { m_state = state; }
 
 private:
     QString m_text;
-    std::uint32_t m_format = FORMAT_FROM_DEFAULT;
-    QColor m_textColour;
-    QColor m_backColour;
-    std::optional<QFont> m_font;
-    int m_margin = -1;
+    std::uint32_t m_state = 0;
 };

@@ -2,17 +2,18 @@
 
 #include "grid/CGridModel.h"
 #include "grid/CInPlaceEdit.h"
+#include "grid/GridMouse.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>
-#include <QTimer>
 
 #include <optional>
 #include <vector>
 
 class QAction;
 class QPainter;
-class CTextMeasures;
+class QScrollBar;
+class CTextMeasure;
 
 // The answer of a receiver of beginEdit or endEdit: setting `vetoed` refuses
 // the edit (beginEdit) or puts the old text back (endEdit).
@@ -48,7 +49,7 @@ public:
     bool SetFixedColumnCount(int fixedCols);
 
     // Cells.
-    CGridCellBase* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
+    const CGridCell* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
     QString GetItemText(int row, int col) const { return m_model.GetItemText(row, col); }
     bool SetItemText(int row, int col, const QString& text);
     std::uint32_t GetItemState(int row, int col) const { return m_model.GetItemState(row, col); }
@@ -56,9 +57,11 @@ public:
     void SetModified(int row = -1, int col = -1) { m_model.SetModified(row, col); }
     bool IsModified() const { return m_model.IsModified(); }
 
-    // Rows.
+    // Rows and columns (CGridModel::Insert, Delete).
     int InsertRow(int row);
     bool DeleteRow(int row);
+    int InsertColumn(int col);
+    bool DeleteColumn(int col);
 
     // Sizes and geometry; rectangles are in the coordinates of the client area
     // (the viewport).
@@ -76,10 +79,14 @@ public:
     void EnsureVisible(int row, int col);
     void ResetScrollBars();
 
-    bool AutoSizeColumn(int col, int style = AUTOSIZE_DEFAULT);
+    bool AutoSizeColumn(int col);
     bool AutoSizeRow(int row);
     void AutoSizeColumns();
     void AutoSize();
+    // Columns too narrow for the texts of the range widen to fit them, unless
+    // the user sized them by hand (CGridModel::WidenColumnsToFit). Typing and
+    // the grid's own Paste do it for the cells they change.
+    void WidenColumnsToFit(const CCellRange& cells);
 
     // The font of the cells (see CGridModel::SetGridFont).
     void SetGridFont(const QFont& font);
@@ -89,13 +96,8 @@ public:
     CCellID GetFocusCell() const { return m_model.GetFocusCell(); }
     void SetFocusCell(int row, int col);
     CCellRange GetSelectedRange() const { return m_model.GetSelectedRange(); }
-    void SetSelectedRange(const CCellRange& range);
+    void SetSelectedRange(const CCellRange& range, SelectionKind kind = SelectionKind::Cells);
     bool IsCellSelected(int row, int col) const { return m_model.IsCellSelected(row, col); }
-
-    bool IsEditable() const { return m_editable; }
-    void SetEditable(bool editable) { m_editable = editable; }
-    // Whether Tab moves between cells (the default) or to the next control.
-    void SetHandleTabKey(bool handle) { m_handleTabKey = handle; }
 
     // In-place editing.
     virtual void EditCell(int row, int col, const EditStartKey& start);
@@ -123,7 +125,10 @@ public:
 
 signals:
     // The notifications, each with the cell concerned.
-    void rightClicked(int row, int col); // (-1, -1) outside every cell
+    // A right click, (-1, -1) outside every cell; the menu key (or Shift+F10)
+    // reports it too, on the header of the rows or columns selected whole,
+    // on the corner when everything is, and otherwise on the focus cell.
+    void rightClicked(int row, int col);
     void clicked(int row, int col);
     void doubleClicked(int row, int col);
     void selectionChanging(int row, int col);
@@ -132,9 +137,10 @@ signals:
     void endEdit(int row, int col, GridEditResult* result);
     // Once before each command of the user's that may change cell texts (an
     // editor opening on a cell, a paste, a cut, a Delete), however many cells
-    // it then reports through beginEdit and endEdit: an owner that undoes
-    // commands takes its snapshot here.
+    // it then changes: an owner that undoes commands starts a step here.
     void cellsAboutToChange();
+    // After each cell text such a command changed, with the text it had.
+    void cellChanged(int row, int col, const QString& oldText);
 
 protected:
     bool event(QEvent* event) override;
@@ -150,48 +156,31 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    enum MouseMode {
-        MOUSE_NOTHING,
-        MOUSE_SELECT_ALL,
-        MOUSE_SELECT_COL,
-        MOUSE_SELECT_ROW,
-        MOUSE_SELECT_CELLS,
-        MOUSE_OVER_ROW_DIVIDE,
-        MOUSE_SIZING_ROW,
-        MOUSE_OVER_COL_DIVIDE,
-        MOUSE_SIZING_COL,
-        MOUSE_PREPARE_EDIT,
-    };
-
     // The focus cell's frame, drawn inside its grid lines; an open editor
     // stands inside it.
     static constexpr int FOCUS_FRAME_WIDTH = 2;
 
-    // A visible row or column: its index, where it starts and its size.
-    struct Span {
-        int index;
-        int start;
-        int size;
-    };
-
-    // Layout.
-    int RowTop(int row) const;
-    int ColumnLeft(int col) const;
-    // The row (column) under a position of the client area; -1 for none.
-    int RowAt(int y) const;
-    int ColumnAt(int x) const;
-    std::vector<Span> VisibleRows() const;
-    std::vector<Span> VisibleColumns() const;
+    // Layout, along one direction: the scroll bar that scrolls it, where a
+    // row (column) starts in the client area, the one under a position of
+    // the client area (-1 for none) and the visible ones.
+    QScrollBar* ScrollBar(Axis axis) const;
+    int StartOf(Axis axis, int i) const;
+    int IndexAt(Axis axis, int pos) const;
+    std::vector<Span> VisibleSpans(Axis axis) const;
     QRect DataArea() const;
     void Refresh();
+    // Runs a change of the model's counts or sizes: an edit in progress ends
+    // first, and the scroll bars and the painting follow.
+    template <typename Change> auto Reshape(Change change);
 
     // Painting (CGridCtrlPaint.cpp).
-    void DrawCell(QPainter& painter, CTextMeasures& measures, int row, int col, const QRect& rect);
+    void DrawCell(QPainter& painter, const CTextMeasure& measure, int row, int col, const QRect& rect);
     void DrawFocusFrame(QPainter& painter);
 
     // Mouse (CGridCtrlMouse.cpp).
-    int ColumnDividerAt(const QPoint& point) const;
-    int RowDividerAt(const QPoint& point) const;
+    // The divider under a point: columns are resized from the header rows,
+    // rows from the header columns; -1 for none.
+    int DividerAt(Axis axis, const QPoint& point) const;
     CCellID DataCellNear(const QPoint& point) const;
     // The selection as the mouse mode makes it, from the selection start cell
     // to `cell`: cells, whole rows or columns, or everything.
@@ -207,6 +196,10 @@ private:
     bool HandleCommandKey(const QKeyEvent* event);
     // Moves the focus as a navigation key does; false for any other key.
     bool MoveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
+    // Shift+Space and Ctrl+Space: the rows (columns) of the selection, whole.
+    void SelectWhole(SelectionKind kind);
+    // The menu key: a right click on the cell that stands for the selection.
+    void ReportMenuKey();
     // Where a navigation key takes the focus (appending a row for Right or
     // Tab in the last cell); nothing for another key.
     std::optional<CCellID> NextCellForKey(int key, Qt::KeyboardModifiers modifiers);
@@ -227,16 +220,7 @@ private:
     CCellID PasteTarget() const;
 
     CGridModel m_model;
-    bool m_editable = true;
-    bool m_handleTabKey = true;
-
-    MouseMode m_mouseMode = MOUSE_NOTHING;
-    CCellID m_leftClickDownCell;
-    QPoint m_leftClickDownPoint;
-    QPoint m_lastMousePoint;
-    int m_resizeIndex = -1; // the row or column whose divider is dragged
-    int m_trackingPos = -1; // where the tracking line of a resize stands
-    QTimer m_autoScrollTimer;
+    GridMouse m_mouse;
 
     QPointer<CInPlaceEdit> m_inPlaceEdit;
 

@@ -27,10 +27,10 @@ void CGridCtrl::UpdateActionStates()
     const bool selection = !m_model.GetSelection().IsEmpty();
     const CCellID focus = m_model.GetFocusCell();
     m_copyAction->setEnabled(selection);
-    m_cutAction->setEnabled(selection && m_editable);
-    m_deleteAction->setEnabled(selection && m_editable);
-    m_pasteAction->setEnabled(m_model.IsValid(focus) && m_editable
-        && !m_model.IsCellReadOnly(focus.row, focus.col) && !GetClipboardText().isEmpty());
+    m_cutAction->setEnabled(selection);
+    m_deleteAction->setEnabled(selection);
+    m_pasteAction->setEnabled(m_model.IsValid(focus) && !m_model.IsCellReadOnly(focus.row, focus.col)
+        && !GetClipboardText().isEmpty());
 }
 
 bool CGridCtrl::CopySelection()
@@ -39,7 +39,8 @@ bool CGridCtrl::CopySelection()
     if (!range.IsValid())
         return false;
     // Unselected cells inside the range keep their place as empty texts;
-    // hidden rows and columns leave no trace, not even a separator.
+    // hidden rows and columns leave no trace, not even a separator. A cell
+    // with a tab, a line break or a quote is quoted as spreadsheets do.
     QString text;
     bool firstRow = true;
     for (int row = range.minRow; row <= range.maxRow; ++row) {
@@ -56,7 +57,7 @@ bool CGridCtrl::CopySelection()
                 text += u'\t';
             firstCol = false;
             if (m_model.IsCellSelected(row, col))
-                text += m_model.GetCell(row, col)->GetText();
+                text += toQString(QuoteClipboardCell(toU16(m_model.GetItemText(row, col))));
         }
     }
     return CopyTextToClipboard(text);
@@ -65,14 +66,12 @@ bool CGridCtrl::CopySelection()
 void CGridCtrl::CutSelection()
 {
     // Only what reached the clipboard is cleared.
-    if (m_editable && CopySelection())
+    if (CopySelection())
         ClearSelectedCells();
 }
 
 void CGridCtrl::ClearSelectedCells()
 {
-    if (!m_editable)
-        return;
     emit cellsAboutToChange();
     // A copy: the receivers of the notifications may change the selection.
     const CCellSelection selection = m_model.GetSelection();
@@ -94,8 +93,6 @@ CCellID CGridCtrl::PasteTarget() const
 
 void CGridCtrl::PasteClipboard()
 {
-    if (!m_editable)
-        return;
     const CCellID target = PasteTarget();
     if (m_inPlaceEdit && m_inPlaceEdit->GetRow() == target.row && m_inPlaceEdit->GetColumn() == target.col) {
         m_inPlaceEdit->PasteClipboardText();
@@ -131,6 +128,7 @@ void CGridCtrl::PasteClipboard()
     if (lastRow >= 0) {
         m_model.ForgetKeptSelection();
         m_model.SelectRange({ target.row, target.col, lastRow, lastCol });
+        WidenColumnsToFit({ target.row, target.col, lastRow, lastCol });
     }
     viewport()->update();
 }
@@ -140,7 +138,7 @@ void CGridCtrl::SelectAllCells()
     const CCellID focus = m_model.GetFocusCell();
     emit selectionChanging(focus.row, focus.col);
     m_model.ForgetKeptSelection();
-    m_model.SelectRange(m_model.GetDataRange());
+    m_model.SelectRange(m_model.GetDataRange(), SelectionKind::All);
     emit selectionChanged(focus.row, focus.col);
     viewport()->update();
 }

@@ -2,7 +2,7 @@
 
 void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
 {
-    if (!m_model.IsValid(row, col) || !m_editable || m_model.IsCellReadOnly(row, col))
+    if (!m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
         return;
     EndEditing();
     EnsureVisible(row, col);
@@ -17,8 +17,8 @@ void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
     // Inside the focus frame and the grid lines, its text where the cell's was.
     const int frame = FOCUS_FRAME_WIDTH;
     m_inPlaceEdit = new CInPlaceEdit(viewport(), rect.adjusted(frame, frame, -frame - 1, -frame - 1),
-        m_model.GetCellFont(row, col), m_model.GetCellMargin(row, col) - frame, row, col,
-        m_model.GetItemText(row, col), start, viewport()->width());
+        m_model.GetGridFont(), m_model.GetCellMargin() - frame, row, col, m_model.GetItemText(row, col),
+        start, viewport()->width());
     connect(m_inPlaceEdit, &CInPlaceEdit::editEnded, this, &CGridCtrl::OnEditEnded);
     // The frame follows the editor as it widens.
     connect(m_inPlaceEdit, &QLineEdit::textChanged, viewport(), qOverload<>(&QWidget::update));
@@ -45,10 +45,6 @@ void CGridCtrl::OnEditEnded(int row, int col, const QString& text, int key, Qt::
     EndEditCell(row, col, text);
 
     const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
-    if (tab && !m_handleTabKey) {
-        focusNextPrevChild(key == Qt::Key_Tab);
-        return;
-    }
     if (!tab && !IsNavigationKey(key))
         return;
     // Editing goes on in the cell the key moves to.
@@ -61,45 +57,49 @@ void CGridCtrl::OnEditEnded(int row, int col, const QString& text, int key, Qt::
 
 void CGridCtrl::EndEditCell(int row, int col, const QString& text)
 {
-    CGridCellBase* cell = m_model.GetCell(row, col);
+    CGridCell* cell = m_model.GetCell(row, col);
     if (cell == nullptr || cell->GetText() == text)
         return;
     const QString oldText = cell->GetText();
     cell->SetText(text);
-    AcceptNewText(row, col, oldText);
+    if (AcceptNewText(row, col, oldText))
+        WidenColumnsToFit({ row, col, row, col });
     viewport()->update();
 }
 
-bool CGridCtrl::ValidateEdit(int row, int col, const QString& text)
+bool CGridCtrl::ValidateEdit(int row, int col, const QString&)
 {
-    CGridCellBase* cell = m_model.GetCell(row, col);
-    return cell != nullptr && cell->ValidateEdit(text);
+    return m_model.IsValid(row, col);
 }
 
 bool CGridCtrl::AcceptNewText(int row, int col, const QString& oldText)
 {
-    CGridCellBase* cell = m_model.GetCell(row, col);
     GridEditResult result;
-    if (ValidateEdit(row, col, cell->GetText()))
+    if (ValidateEdit(row, col, m_model.GetItemText(row, col)))
         emit endEdit(row, col, &result);
     else
         result.vetoed = true;
+    // The receivers may have reshaped the grid: the cell is looked up anew.
+    CGridCell* cell = m_model.GetCell(row, col);
+    if (cell == nullptr)
+        return false;
     if (result.vetoed) {
         // Refused: the cell is as it was, and nothing is marked modified.
         cell->SetText(oldText);
         return false;
     }
     m_model.SetModified(row, col);
+    emit cellChanged(row, col, oldText);
     return true;
 }
 
 void CGridCtrl::SetItemTextNotified(int row, int col, const QString& text)
 {
-    if (!m_editable || !m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
+    if (!m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
         return;
     GridEditResult result;
     emit beginEdit(row, col, &result);
-    CGridCellBase* cell = m_model.GetCell(row, col);
+    CGridCell* cell = m_model.GetCell(row, col);
     if (result.vetoed || cell == nullptr || cell->GetText() == text)
         return;
     const QString oldText = cell->GetText();

@@ -8,7 +8,18 @@
 
 namespace {
 
-enum class CommandKey { None, Copy, Cut, Paste, SelectAll, Clear, SizeColumns };
+enum class CommandKey {
+    None,
+    Copy,
+    Cut,
+    Paste,
+    SelectAll,
+    SelectRows,
+    SelectColumns,
+    Clear,
+    SizeColumns,
+    Menu
+};
 
 CommandKey CommandKeyOf(const QKeyEvent* event)
 {
@@ -31,6 +42,15 @@ CommandKey CommandKeyOf(const QKeyEvent* event)
         return modifiers == Qt::NoModifier ? CommandKey::Clear : CommandKey::None;
     case Qt::Key_Plus:
         return ctrl && (event->modifiers() & Qt::KeypadModifier) ? CommandKey::SizeColumns : CommandKey::None;
+    // As in spreadsheets: Shift+Space selects rows, Ctrl+Space columns.
+    case Qt::Key_Space:
+        if (ctrl)
+            return CommandKey::SelectColumns;
+        return modifiers == Qt::ShiftModifier ? CommandKey::SelectRows : CommandKey::None;
+    case Qt::Key_Menu:
+        return modifiers == Qt::NoModifier ? CommandKey::Menu : CommandKey::None;
+    case Qt::Key_F10:
+        return modifiers == Qt::ShiftModifier ? CommandKey::Menu : CommandKey::None;
     default:
         return CommandKey::None;
     }
@@ -58,6 +78,15 @@ bool CGridCtrl::HandleCommandKey(const QKeyEvent* event)
     case CommandKey::SelectAll:
         SelectAllCells();
         return true;
+    case CommandKey::SelectRows:
+        SelectWhole(SelectionKind::Rows);
+        return true;
+    case CommandKey::SelectColumns:
+        SelectWhole(SelectionKind::Columns);
+        return true;
+    case CommandKey::Menu:
+        ReportMenuKey();
+        return true;
     case CommandKey::Clear:
         ClearSelectedCells();
         return true;
@@ -68,6 +97,43 @@ bool CGridCtrl::HandleCommandKey(const QKeyEvent* event)
         break;
     }
     return false;
+}
+
+void CGridCtrl::SelectWhole(SelectionKind kind)
+{
+    const CCellID focus = m_model.GetFocusCell();
+    CCellRange range = m_model.GetSelectedRange();
+    if (!range.IsValid())
+        range = { focus.row, focus.col, focus.row, focus.col };
+    const CCellRange data = m_model.GetDataRange();
+    if (kind == SelectionKind::Rows)
+        range = { range.minRow, data.minCol, range.maxRow, data.maxCol };
+    else
+        range = { data.minRow, range.minCol, data.maxRow, range.maxCol };
+    emit selectionChanging(focus.row, focus.col);
+    m_model.ForgetKeptSelection();
+    m_model.SelectRange(range, kind);
+    emit selectionChanged(focus.row, focus.col);
+    viewport()->update();
+}
+
+void CGridCtrl::ReportMenuKey()
+{
+    const CCellID focus = m_model.GetFocusCell();
+    switch (m_model.GetSelectionKind()) {
+    case SelectionKind::All:
+        emit rightClicked(0, 0);
+        break;
+    case SelectionKind::Rows:
+        emit rightClicked(focus.row, 0);
+        break;
+    case SelectionKind::Columns:
+        emit rightClicked(0, focus.col);
+        break;
+    case SelectionKind::Cells:
+        emit rightClicked(focus.row, focus.col);
+        break;
+    }
 }
 
 void CGridCtrl::keyPressEvent(QKeyEvent* event)
@@ -88,8 +154,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     }
     if (MoveFocusByKey(key, modifiers))
         return;
-    const bool mouseBusy = m_mouseMode != MOUSE_NOTHING && m_mouseMode != MOUSE_OVER_COL_DIVIDE
-        && m_mouseMode != MOUSE_OVER_ROW_DIVIDE;
+    const bool mouseBusy = m_mouse.IsBusy();
     const bool commandModifier = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!mouseBusy && !commandModifier) {
         if (key == Qt::Key_Backspace) {
@@ -190,7 +255,7 @@ int CGridCtrl::PageRows() const
     const int height = DataArea().height();
     int rows = 0;
     int used = 0;
-    for (const Span& row : VisibleRows()) {
+    for (const Span& row : VisibleSpans(Axis::Row)) {
         if (row.index < m_model.GetFixedRowCount())
             continue;
         used += row.size;
@@ -203,9 +268,7 @@ int CGridCtrl::PageRows() const
 
 void CGridCtrl::MoveFocusTo(const CCellID& cell, bool extend)
 {
-    const bool mouseSelecting = m_mouseMode == MOUSE_SELECT_CELLS || m_mouseMode == MOUSE_SELECT_COL
-        || m_mouseMode == MOUSE_SELECT_ROW || m_mouseMode == MOUSE_SELECT_ALL;
-    if (!mouseSelecting)
+    if (!m_mouse.IsSelecting())
         m_model.ForgetKeptSelection();
     if (!extend || !m_model.IsValid(m_model.GetSelectionStart()))
         m_model.SetSelectionStart(extend ? m_model.GetFocusCell() : cell);

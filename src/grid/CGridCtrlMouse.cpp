@@ -5,63 +5,33 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
 // How near a divider the pointer must be to grab it, in pixels.
 constexpr int RESIZE_CAPTURE_RANGE = 3;
 
-// The divider within reach of `pos` along one direction: the far edge of one of
-// `count` rows (columns). The last one in reach wins: a hidden column's
-// divider lies on its neighbour's, and dragging it shows the column again.
-template <typename SizeOf> int DividerAt(int pos, int count, int fixedCount, int scroll, SizeOf sizeOf)
-{
-    int found = -1;
-    int edge = 0;
-    int fixedSize = 0;
-    for (int i = 0; i < count; ++i) {
-        if (i == fixedCount) {
-            fixedSize = edge;
-            edge -= scroll;
-        }
-        edge += sizeOf(i);
-        if (i >= fixedCount && edge < fixedSize)
-            continue; // scrolled away under the fixed ones
-        if (edge > pos + RESIZE_CAPTURE_RANGE)
-            break;
-        if (std::abs(pos - edge) <= RESIZE_CAPTURE_RANGE)
-            found = i;
-    }
-    return found;
-}
-
 } // namespace
 
-int CGridCtrl::ColumnDividerAt(const QPoint& point) const
+int CGridCtrl::DividerAt(Axis axis, const QPoint& point) const
 {
     // Columns are resized from the header rows, rows from the header columns,
     // as in a spreadsheet: a click in a data cell always means the cell.
-    if (point.y() < 0 || point.y() >= m_model.GetFixedRowHeight())
+    const bool columns = axis == Axis::Column;
+    const int across = columns ? point.y() : point.x();
+    const int headers = columns ? m_model.GetFixedRowHeight() : m_model.GetFixedColumnWidth();
+    if (across < 0 || across >= headers)
         return -1;
-    return DividerAt(point.x(), m_model.GetColumnCount(), m_model.GetFixedColumnCount(),
-        horizontalScrollBar()->value(), [this](int col) { return m_model.GetColumnWidth(col); });
-}
-
-int CGridCtrl::RowDividerAt(const QPoint& point) const
-{
-    if (point.x() < 0 || point.x() >= m_model.GetFixedColumnWidth())
-        return -1;
-    return DividerAt(point.y(), m_model.GetRowCount(), m_model.GetFixedRowCount(),
-        verticalScrollBar()->value(), [this](int row) { return m_model.GetRowHeight(row); });
+    return m_model.GetAxis(axis).DividerAt(
+        columns ? point.x() : point.y(), ScrollBar(axis)->value(), RESIZE_CAPTURE_RANGE);
 }
 
 CCellID CGridCtrl::DataCellNear(const QPoint& point) const
 {
     // A pointer beyond the data area points at the edge cell in its direction.
     const QRect area = DataArea();
-    int row = RowAt(std::clamp(point.y(), area.top(), area.bottom()));
-    int col = ColumnAt(std::clamp(point.x(), area.left(), area.right()));
+    int row = IndexAt(Axis::Row, std::clamp(point.y(), area.top(), area.bottom()));
+    int col = IndexAt(Axis::Column, std::clamp(point.x(), area.left(), area.right()));
     if (row < 0)
         row = m_model.VisibleRowFrom(m_model.GetRowCount() - 1, -1);
     if (col < 0)
@@ -84,17 +54,19 @@ void CGridCtrl::SelectFromStartTo(const CCellID& cell)
 {
     const CCellID start = m_model.GetSelectionStart();
     const CCellRange data = m_model.GetDataRange();
-    switch (m_mouseMode) {
-    case MOUSE_SELECT_ALL:
-        m_model.SelectRange(data);
+    switch (m_mouse.mode) {
+    case GridMouse::SELECT_ALL:
+        m_model.SelectRange(data, SelectionKind::All);
         break;
-    case MOUSE_SELECT_COL:
+    case GridMouse::SELECT_COL:
         m_model.SelectRange(
-            { data.minRow, std::min(start.col, cell.col), data.maxRow, std::max(start.col, cell.col) });
+            { data.minRow, std::min(start.col, cell.col), data.maxRow, std::max(start.col, cell.col) },
+            SelectionKind::Columns);
         break;
-    case MOUSE_SELECT_ROW:
+    case GridMouse::SELECT_ROW:
         m_model.SelectRange(
-            { std::min(start.row, cell.row), data.minCol, std::max(start.row, cell.row), data.maxCol });
+            { std::min(start.row, cell.row), data.minCol, std::max(start.row, cell.row), data.maxCol },
+            SelectionKind::Rows);
         break;
     default:
         m_model.SelectRange(CCellRange::Spanning(start, cell));
@@ -109,25 +81,19 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     EndEditing();
     const QPoint point = event->position().toPoint();
-    m_leftClickDownPoint = point;
-    m_lastMousePoint = point;
+    m_mouse.lastPoint = point;
     const CCellID cell = GetCellFromPt(point);
-    m_leftClickDownCell = cell;
+    m_mouse.downCell = cell;
 
     // Dividers first: the one after the last column lies outside every cell.
-    m_resizeIndex = ColumnDividerAt(point);
-    if (m_resizeIndex >= 0) {
-        m_mouseMode = MOUSE_SIZING_COL;
-        m_trackingPos = point.x();
-        viewport()->update();
-        return;
-    }
-    m_resizeIndex = RowDividerAt(point);
-    if (m_resizeIndex >= 0) {
-        m_mouseMode = MOUSE_SIZING_ROW;
-        m_trackingPos = point.y();
-        viewport()->update();
-        return;
+    for (const Axis axis : { Axis::Column, Axis::Row }) {
+        m_mouse.resizeIndex = DividerAt(axis, point);
+        if (m_mouse.resizeIndex >= 0) {
+            m_mouse.mode = axis == Axis::Column ? GridMouse::SIZING_COL : GridMouse::SIZING_ROW;
+            m_mouse.trackingPos = axis == Axis::Column ? point.x() : point.y();
+            viewport()->update();
+            return;
+        }
     }
     if (!m_model.IsValid(cell))
         return;
@@ -141,8 +107,8 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
         m_model.SetSelectionStart(m_model.IsValid(focus) ? focus : cell);
 
     const bool fixed = m_model.IsFixed(cell.row, cell.col);
-    if (cell == focus && !ctrl && !fixed && m_editable && !m_model.IsCellReadOnly(cell.row, cell.col)) {
-        m_mouseMode = MOUSE_PREPARE_EDIT; // the edit starts on release
+    if (cell == focus && !ctrl && !fixed && !m_model.IsCellReadOnly(cell.row, cell.col)) {
+        m_mouse.mode = GridMouse::PREPARE_EDIT; // the edit starts on release
         return;
     }
     if (m_model.IsCellSelected(cell.row, cell.col)) {
@@ -166,60 +132,61 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
     const bool inFixedRow = cell.row < m_model.GetFixedRowCount();
     const bool inFixedCol = cell.col < m_model.GetFixedColumnCount();
     if (inFixedRow && inFixedCol)
-        m_mouseMode = MOUSE_SELECT_ALL;
+        m_mouse.mode = GridMouse::SELECT_ALL;
     else if (inFixedRow)
-        m_mouseMode = MOUSE_SELECT_COL;
+        m_mouse.mode = GridMouse::SELECT_COL;
     else if (inFixedCol)
-        m_mouseMode = MOUSE_SELECT_ROW;
+        m_mouse.mode = GridMouse::SELECT_ROW;
     else
-        m_mouseMode = MOUSE_SELECT_CELLS;
-    if (m_mouseMode != MOUSE_SELECT_ALL)
-        m_autoScrollTimer.start();
+        m_mouse.mode = GridMouse::SELECT_CELLS;
+    if (m_mouse.mode != GridMouse::SELECT_ALL)
+        m_mouse.autoScroll.start();
     SelectFromStartTo(cell);
 }
 
 void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
-    m_lastMousePoint = point;
+    m_mouse.lastPoint = point;
     if (!(event->buttons() & Qt::LeftButton)) {
-        if (ColumnDividerAt(point) >= 0) {
-            m_mouseMode = MOUSE_OVER_COL_DIVIDE;
+        if (DividerAt(Axis::Column, point) >= 0) {
+            m_mouse.mode = GridMouse::OVER_COL_DIVIDE;
             viewport()->setCursor(Qt::SizeHorCursor);
-        } else if (RowDividerAt(point) >= 0) {
-            m_mouseMode = MOUSE_OVER_ROW_DIVIDE;
+        } else if (DividerAt(Axis::Row, point) >= 0) {
+            m_mouse.mode = GridMouse::OVER_ROW_DIVIDE;
             viewport()->setCursor(Qt::SizeVerCursor);
         } else {
-            m_mouseMode = MOUSE_NOTHING;
+            m_mouse.mode = GridMouse::NOTHING;
             viewport()->unsetCursor();
         }
         return;
     }
-    if (m_mouseMode == MOUSE_PREPARE_EDIT && GetCellFromPt(point) != m_leftClickDownCell) {
+    const CCellID down = m_mouse.downCell;
+    if (m_mouse.mode == GridMouse::PREPARE_EDIT && GetCellFromPt(point) != down) {
         // Dragging away from the focused cell selects rather than edits.
-        emit selectionChanging(m_leftClickDownCell.row, m_leftClickDownCell.col);
+        emit selectionChanging(down.row, down.col);
         m_model.ForgetKeptSelection();
-        m_mouseMode = MOUSE_SELECT_CELLS;
-        m_autoScrollTimer.start();
+        m_mouse.mode = GridMouse::SELECT_CELLS;
+        m_mouse.autoScroll.start();
     }
     const QRect client = viewport()->rect();
-    switch (m_mouseMode) {
-    case MOUSE_SIZING_COL:
+    switch (m_mouse.mode) {
+    case GridMouse::SIZING_COL:
         // The line stays inside the client area, as the pointer would.
-        m_trackingPos = std::clamp(point.x(), client.left(), client.right());
+        m_mouse.trackingPos = std::clamp(point.x(), client.left(), client.right());
         viewport()->update();
         break;
-    case MOUSE_SIZING_ROW:
-        m_trackingPos = std::clamp(point.y(), client.top(), client.bottom());
+    case GridMouse::SIZING_ROW:
+        m_mouse.trackingPos = std::clamp(point.y(), client.top(), client.bottom());
         viewport()->update();
         break;
-    case MOUSE_SELECT_CELLS:
-    case MOUSE_SELECT_COL:
-    case MOUSE_SELECT_ROW: {
+    case GridMouse::SELECT_CELLS:
+    case GridMouse::SELECT_COL:
+    case GridMouse::SELECT_ROW: {
         const CCellID cell = DataCellNear(point);
         if (!m_model.IsValid(cell))
             break;
-        if (m_mouseMode == MOUSE_SELECT_CELLS)
+        if (m_mouse.mode == GridMouse::SELECT_CELLS)
             m_model.SetFocusCell(cell);
         SelectFromStartTo(cell);
         break;
@@ -232,14 +199,14 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
 void CGridCtrl::OnAutoScroll()
 {
     const QRect area = DataArea();
-    const QPoint point = m_lastMousePoint;
-    if (m_mouseMode != MOUSE_SELECT_COL) {
+    const QPoint point = m_mouse.lastPoint;
+    if (m_mouse.mode != GridMouse::SELECT_COL) {
         if (point.y() > area.bottom())
             verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         else if (point.y() < area.top())
             verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     }
-    if (m_mouseMode != MOUSE_SELECT_ROW) {
+    if (m_mouse.mode != GridMouse::SELECT_ROW) {
         if (point.x() > area.right())
             horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         else if (point.x() < area.left())
@@ -248,7 +215,7 @@ void CGridCtrl::OnAutoScroll()
     const CCellID cell = DataCellNear(point);
     if (!m_model.IsValid(cell))
         return;
-    if (m_mouseMode == MOUSE_SELECT_CELLS)
+    if (m_mouse.mode == GridMouse::SELECT_CELLS)
         m_model.SetFocusCell(cell);
     SelectFromStartTo(cell);
 }
@@ -262,28 +229,28 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return;
-    m_autoScrollTimer.stop();
-    const MouseMode mode = m_mouseMode;
-    m_mouseMode = MOUSE_NOTHING;
-    const CCellID down = m_leftClickDownCell;
+    m_mouse.autoScroll.stop();
+    const GridMouse::Mode mode = m_mouse.mode;
+    m_mouse.mode = GridMouse::NOTHING;
+    const CCellID down = m_mouse.downCell;
     switch (mode) {
-    case MOUSE_SIZING_COL:
-        m_model.SetColumnWidth(m_resizeIndex, std::max(0, m_trackingPos - ColumnLeft(m_resizeIndex)));
+    case GridMouse::SIZING_COL:
+    case GridMouse::SIZING_ROW: {
+        const Axis axis = mode == GridMouse::SIZING_COL ? Axis::Column : Axis::Row;
+        const int index = m_mouse.resizeIndex;
+        m_model.SetSizeByHand(axis, index, std::max(0, m_mouse.trackingPos - StartOf(axis, index)));
         Refresh();
         break;
-    case MOUSE_SIZING_ROW:
-        m_model.SetRowHeight(m_resizeIndex, std::max(0, m_trackingPos - RowTop(m_resizeIndex)));
-        Refresh();
-        break;
-    case MOUSE_PREPARE_EDIT:
+    }
+    case GridMouse::PREPARE_EDIT:
         emit clicked(down.row, down.col);
         if (GetCellFromPt(point) == down)
             EditCell(down.row, down.col, EditStartKey::LeftButton());
         break;
-    case MOUSE_SELECT_ALL:
-    case MOUSE_SELECT_COL:
-    case MOUSE_SELECT_ROW:
-    case MOUSE_SELECT_CELLS: {
+    case GridMouse::SELECT_ALL:
+    case GridMouse::SELECT_COL:
+    case GridMouse::SELECT_ROW:
+    case GridMouse::SELECT_CELLS: {
         const CCellID focus = m_model.GetFocusCell();
         emit selectionChanged(focus.row, focus.col);
         emit clicked(down.row, down.col);
@@ -299,12 +266,12 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint point = event->position().toPoint();
-    m_mouseMode = MOUSE_NOTHING;
-    if (const int col = ColumnDividerAt(point); col >= 0) {
+    m_mouse.mode = GridMouse::NOTHING;
+    if (const int col = DividerAt(Axis::Column, point); col >= 0) {
         AutoSizeColumn(col);
         return;
     }
-    if (const int row = RowDividerAt(point); row >= 0) {
+    if (const int row = DividerAt(Axis::Row, point); row >= 0) {
         AutoSizeRow(row);
         return;
     }
@@ -334,10 +301,7 @@ void CGridCtrl::OnRightButtonUp(const QPoint& point)
 
 void CGridCtrl::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The mouse's right click is reported on release; the keyboard's menu key
-    // reports the focus cell.
+    // The mouse's right click is reported on release, and the menu key on
+    // its key press (ReportMenuKey), which some systems follow with this.
     event->accept();
-    const CCellID focus = m_model.GetFocusCell();
-    if (event->reason() == QContextMenuEvent::Keyboard && m_model.IsValid(focus))
-        emit rightClicked(focus.row, focus.col);
 }

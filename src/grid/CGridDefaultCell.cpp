@@ -1,24 +1,21 @@
 #include "grid/CGridDefaultCell.h"
 
-#include "grid/CellState.h"
-
 #include <QFontDatabase>
 #include <QFontMetrics>
 
 CGridDefaultCell::CGridDefaultCell()
 {
-    SetFormat(TEXT_DEFAULT_FORMAT);
     SetFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 void CGridDefaultCell::SetFont(const QFont& font)
 {
-    CGridCell::SetFont(font);
+    m_font = font;
     // The text is measured with its terminating null, which the font draws as
     // its missing-character box: that box is the margin, and part of the width.
     const QFontMetrics metrics(font);
     const QChar terminator(u'\0');
-    SetMargin(metrics.horizontalAdvance(QString(terminator)));
+    m_margin = metrics.horizontalAdvance(QString(terminator));
     const QSize extent = metrics.size(Qt::TextSingleLine, QStringLiteral(" XXXXXXXXXXXX") + terminator);
     m_width = extent.width();
     m_height = extent.height() * 3 / 2;

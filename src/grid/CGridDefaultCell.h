@@ -1,23 +1,21 @@
 #pragma once
 
-#include "grid/CGridCell.h"
+#include <QFont>
 
-// The attributes of one kind of cell (normal, in a fixed row, in a fixed
-// column, or both) that its cells do not set themselves, and the size a new
-// row or column of the grid gets.
-class CGridDefaultCell : public CGridCell {
+// What every cell of the grid shares: the font of its text, the margin beside
+// the text, and the size a new row or column gets.
+class CGridDefaultCell {
 public:
-    // Left-aligned single-line text in the system's user-interface font. Needs
-    // the application object (QGuiApplication) to measure the font.
+    // The system's user-interface font. Needs the application object
+    // (QGuiApplication) to measure the font.
     CGridDefaultCell();
 
     // Takes the font and measures from it the margin (the width of one
     // character, the terminating null of an empty text) and the size of a
     // cell of thirteen characters.
-    void SetFont(const QFont& font) override;
-
-    // A default cell always has a font.
-    const QFont& GetDefaultFont() const { return *GetFont(); }
+    void SetFont(const QFont& font);
+    const QFont& GetFont() const { return m_font; }
+    int GetMargin() const { return m_margin; }
 
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
@@ -25,6 +23,8 @@ public:
     void SetHeight(int height) { m_height = height; }
 
 private:
+    QFont m_font;
+    int m_margin = 3;
     int m_width = 30;
     int m_height = 10;
 };

@@ -1,32 +1,41 @@
 #include "grid/CGridModel.h"
+#include "grid/CellText.h"
 #include "grid/TextMeasure.h"
 
 #include <QFontInfo>
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 
-// Short texts are measured as three wide letters, so that a column of one-
-// or two-letter texts still gives room to type.
-const QString& MeasuredText(const QString& text)
-{
-    static const QString www = QStringLiteral("WWW");
-    return text.size() < 3 ? www : text;
-}
+// The texts as the auto-size operations measure them: as the cells show
+// them, a line break as its mark, and a text shorter than three characters
+// as three wide letters, so that a column of one- or two-letter texts still
+// gives room to type. A text handed out lives as long as this object.
+class MeasuredTexts {
+public:
+    const QString& Of(const QString& text)
+    {
+        static const QString www = QStringLiteral("WWW");
+        if (text.size() < 3)
+            return www;
+        return HasLineBreak(text) ? m_shown.emplace_back(ShownCellText(text)) : text;
+    }
+
+private:
+    std::deque<QString> m_shown;
+};
 
 } // namespace
 
 void CGridModel::SetGridFont(const QFont& font)
 {
     const int height = QFontInfo(font).pixelSize() * 5 / 2;
-    for (CGridDefaultCell& defaultCell : m_defaultCells) {
-        defaultCell.SetFont(font);
-        defaultCell.SetHeight(height);
-        defaultCell.SetWidth(height * 3 / 2);
-    }
-    std::fill(m_rowHeights.begin(), m_rowHeights.end(), height);
-    m_autoSizeStyle = AUTOSIZE_BOTH;
+    m_defaultCell.SetFont(font);
+    m_defaultCell.SetHeight(height);
+    m_defaultCell.SetWidth(height * 3 / 2);
+    m_rowAxis.SetAll(height);
     AutoSizeColumns();
 }
 
@@ -34,83 +43,93 @@ QSize CGridModel::GetCellExtent(int row, int col) const
 {
     if (!IsValid(row, col))
         return {};
-    const int margins = 2 * GetCellMargin(row, col);
-    const QSize text = CTextMeasure(GetCellFont(row, col)).Size(MeasuredText(GetItemText(row, col)));
+    const int margins = 2 * GetCellMargin();
+    MeasuredTexts texts;
+    const QSize text = CTextMeasure(GetGridFont()).Size(texts.Of(m_cells[row][col].GetText()));
     return { text.width() + margins, text.height() + margins };
 }
 
-std::pair<int, int> CGridModel::RowsOfStyle(int style) const
+bool CGridModel::AutoSizeColumn(int col)
 {
-    if (style == AUTOSIZE_DEFAULT)
-        style = m_autoSizeStyle;
-    const int first = (style & AUTOSIZE_HEADER) != 0 ? 0 : m_fixedRows;
-    const int end = (style & AUTOSIZE_DATA) != 0 ? m_rowCount : m_fixedRows;
-    return { first, end };
-}
-
-bool CGridModel::AutoSizeColumn(int col, int style)
-{
-    if (col < 0 || col >= m_colCount)
+    if (col < 0 || col >= GetColumnCount())
         return false;
-    const auto [first, end] = RowsOfStyle(style);
-    CTextMeasures measures;
+    const CTextMeasure measure(GetGridFont());
+    MeasuredTexts texts;
     CWidestText widest;
     bool measured = false;
-    for (int row = first; row < end; ++row) {
+    for (int row = 0; row < GetRowCount(); ++row) {
         if (!IsRowVisible(row))
             continue;
-        widest.Add(measures.For(GetCellFont(row, col)), MeasuredText(m_rows[row][col]->GetText()),
-            2 * GetCellMargin(row, col));
+        widest.Add(measure, texts.Of(m_cells[row][col].GetText()), 2 * GetCellMargin());
         measured = true;
     }
     // A column with no row to measure keeps its width rather than vanish.
     if (measured)
-        m_colWidths[col] = widest.Width();
+        m_colAxis.SetSize(col, widest.Width());
+    m_colAxis.SetSizedByHand(col, false);
     return true;
 }
 
 bool CGridModel::AutoSizeRow(int row)
 {
-    if (row < 0 || row >= m_rowCount)
+    if (row < 0 || row >= GetRowCount())
         return false;
     int height = 0;
-    for (int col = 0; col < m_colCount; ++col)
+    for (int col = 0; col < GetColumnCount(); ++col)
         if (IsColumnVisible(col))
             height = std::max(height, GetCellExtent(row, col).height());
     if (height > 0)
-        m_rowHeights[row] = height;
+        m_rowAxis.SetSize(row, height);
     return true;
 }
 
-void CGridModel::AutoSizeColumns(int style)
+void CGridModel::AutoSizeColumns()
 {
-    for (int col = 0; col < m_colCount; ++col)
+    for (int col = 0; col < GetColumnCount(); ++col)
         if (IsColumnVisible(col))
-            AutoSizeColumn(col, style);
+            AutoSizeColumn(col);
 }
 
-void CGridModel::AutoSize(int style)
+void CGridModel::AutoSize()
 {
-    const auto [first, end] = RowsOfStyle(style);
-    for (int& height : m_rowHeights)
-        if (height > 0)
-            height = 1;
-    CTextMeasures measures;
+    for (int row = 0; row < GetRowCount(); ++row)
+        if (IsRowVisible(row))
+            m_rowAxis.SetSize(row, 1);
+    const CTextMeasure measure(GetGridFont());
+    const int margins = 2 * GetCellMargin();
+    MeasuredTexts texts;
     CWidestText widest;
-    for (int col = 0; col < m_colCount; ++col) {
+    for (int col = 0; col < GetColumnCount(); ++col) {
         if (!IsColumnVisible(col))
             continue;
         bool measured = false;
-        for (int row = first; row < end; ++row) {
+        for (int row = 0; row < GetRowCount(); ++row) {
             if (!IsRowVisible(row))
                 continue;
-            const int margins = 2 * GetCellMargin(row, col);
-            const int textHeight = widest.Add(
-                measures.For(GetCellFont(row, col)), MeasuredText(m_rows[row][col]->GetText()), margins);
-            m_rowHeights[row] = std::max(m_rowHeights[row], textHeight + margins);
+            const int textHeight = widest.Add(measure, texts.Of(m_cells[row][col].GetText()), margins);
+            m_rowAxis.SetSize(row, std::max(GetRowHeight(row), textHeight + margins));
             measured = true;
         }
         if (measured)
-            m_colWidths[col] = widest.Width();
+            m_colAxis.SetSize(col, widest.Width());
+        m_colAxis.SetSizedByHand(col, false);
+    }
+}
+
+void CGridModel::WidenColumnsToFit(const CCellRange& cells)
+{
+    const CCellRange range = cells.Intersect({ 0, 0, GetRowCount() - 1, GetColumnCount() - 1 });
+    if (!range.IsValid())
+        return;
+    const CTextMeasure measure(GetGridFont());
+    MeasuredTexts texts;
+    CWidestText widest;
+    for (int col = range.minCol; col <= range.maxCol; ++col) {
+        if (!IsColumnVisible(col) || m_colAxis.IsSizedByHand(col))
+            continue;
+        for (int row = range.minRow; row <= range.maxRow; ++row)
+            if (IsRowVisible(row))
+                widest.Add(measure, texts.Of(m_cells[row][col].GetText()), 2 * GetCellMargin());
+        m_colAxis.SetSize(col, std::max(GetColumnWidth(col), widest.Width()));
     }
 }

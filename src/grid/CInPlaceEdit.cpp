@@ -1,12 +1,12 @@
 #include "grid/CInPlaceEdit.h"
 
+#include "grid/CellText.h"
 #include "platform/Clipboard.h"
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -60,7 +60,7 @@ CInPlaceEdit::CInPlaceEdit(QWidget* parent, const QRect& rect, const QFont& font
     initStyleOption(&option);
     const int inset = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).left() + 2;
     setTextMargins(std::max(0, textLeft - inset), 0, 0, 0);
-    setText(text);
+    setText(ShownCellText(text));
     connect(this, &QLineEdit::textChanged, this, &CInPlaceEdit::Widen);
     Start(start);
     Widen();
@@ -121,14 +121,21 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Alt+Enter breaks the line, as in spreadsheets.
+        if (event->modifiers() & Qt::AltModifier) {
+            insert(QString(QChar(LINE_BREAK_MARK)));
+            return;
+        }
+        End(key, event->modifiers());
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
         End(key, event->modifiers());
         return;
     case Qt::Key_Escape:
-        setText(m_initialText);
+        setText(ShownCellText(m_initialText));
         End(key, event->modifiers());
         return;
     default:
@@ -198,12 +205,11 @@ void CInPlaceEdit::contextMenuEvent(QContextMenuEvent* event)
 void CInPlaceEdit::PasteClipboardText()
 {
     // A spreadsheet's cell comes with a line break after it; breaks inside the
-    // text become blanks.
-    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+    // text are the cell's own and show as their mark.
     QString pasted = GetClipboardText();
     while (pasted.endsWith(u'\n') || pasted.endsWith(u'\r'))
         pasted.chop(1);
-    insert(pasted.replace(lineBreaks, QStringLiteral(" ")));
+    insert(ShownCellText(pasted));
 }
 
 void CInPlaceEdit::CopySelectedText()
@@ -224,7 +230,9 @@ void CInPlaceEdit::End(int key, Qt::KeyboardModifiers modifiers)
         return;
     s_endingEdit = true;
     m_ended = true;
-    emit editEnded(m_row, m_col, text(), key, modifiers);
+    // Esc hands back the very text the editor started with.
+    emit editEnded(
+        m_row, m_col, key == Qt::Key_Escape ? m_initialText : CellTextFromShown(text()), key, modifiers);
     hide();
     deleteLater();
     s_endingEdit = false;

@@ -31,8 +31,9 @@ bool IsNavigationKey(int key);
 // opened by a key or when Ctrl is held (otherwise they move the caret). Losing
 // the focus ends it. At the end it reports editEnded once and closes.
 //
-// Its clipboard commands go through the clipboard layer, and a pasted text
-// loses its line breaks: a cell holds one line.
+// The text shows on one line, each line break as its mark (CellText.h);
+// Alt+Enter types one. Its clipboard commands go through the clipboard layer,
+// and a pasted text's line breaks show as marks, but for the one that ends it.
 class CInPlaceEdit : public QLineEdit {
     Q_OBJECT
 
@@ -50,7 +51,7 @@ public:
     // Ends the edit keeping the text, as losing the focus does.
     void EndEdit() { End(0, Qt::NoModifier); }
 
-    // The clipboard's text in place of the selection, as one line.
+    // The clipboard's text in place of the selection, its line breaks as marks.
     void PasteClipboardText();
 
 signals:

@@ -1,9 +1,12 @@
 #include "grid/TextMeasure.h"
 
 #include <QFontInfo>
+#include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -16,6 +19,7 @@ constexpr int MOST_EXACT_MEASUREMENTS = 32;
 
 CTextMeasure::CTextMeasure(const QFont& font)
     : m_font(font)
+    , m_wide(font)
     , m_fixedPitch(QFontInfo(font).fixedPitch())
     , m_metrics(font)
     , m_metricsF(font)
@@ -23,9 +27,67 @@ CTextMeasure::CTextMeasure(const QFont& font)
 {
 }
 
+namespace {
+
+// The text laid out on one line with its wide characters' formats.
+struct WideLine {
+    WideLine(const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats)
+        : layout(text, font)
+    {
+        layout.setFormats(formats);
+        layout.beginLayout();
+        line = layout.createLine();
+        layout.endLayout();
+    }
+    QTextLayout layout;
+    QTextLine line;
+};
+
+} // namespace
+
 QSize CTextMeasure::Size(const QString& text) const
 {
-    return m_metrics.size(Qt::TextSingleLine, text);
+    const QList<QTextLayout::FormatRange> wide = m_wide.Ranges(text);
+    if (wide.isEmpty())
+        return m_metrics.size(Qt::TextSingleLine, text);
+    const WideLine laidOut(text, m_font, wide);
+    return { static_cast<int>(std::ceil(laidOut.line.naturalTextWidth())),
+        static_cast<int>(std::ceil(laidOut.line.height())) };
+}
+
+void CTextMeasure::Draw(QPainter& painter, const QRect& rect, const QString& text) const
+{
+    const QList<QTextLayout::FormatRange> wide = m_wide.Ranges(text);
+    painter.setFont(m_font);
+    if (wide.isEmpty()) {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        return;
+    }
+    const WideLine laidOut(text, m_font, wide);
+    const qreal top = rect.top() + (rect.height() - laidOut.line.height()) / 2;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    laidOut.layout.draw(&painter, QPointF(rect.left(), top));
+    painter.restore();
+}
+
+QString CTextMeasure::Elided(const QString& text, int width) const
+{
+    if (m_wide.Ranges(text).isEmpty())
+        return m_metrics.elidedText(text, Qt::ElideRight, width);
+    if (Size(text).width() <= width)
+        return text;
+    // The longest start of the text that fits with the ellipsis after it.
+    const QString ellipsis(QChar(0x2026));
+    qsizetype fits = 0;
+    qsizetype fails = text.size();
+    while (fails - fits > 1) {
+        const qsizetype middle = (fits + fails) / 2;
+        (Size(text.left(middle) + ellipsis).width() <= width ? fits : fails) = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits;
+    return text.left(fits) + ellipsis;
 }
 
 float CTextMeasure::Advance(char16_t c) const
@@ -69,7 +131,10 @@ int CWidestText::Add(const CTextMeasure& measure, const QString& text, int extra
         m_widest = std::max(m_widest, size.width() + extra);
         return size.height();
     }
-    if (bound + extra > m_widest)
+    // In a fixed-pitch font the bound is the width itself.
+    if (measure.IsFixedPitch())
+        m_widest = std::max(m_widest, bound + extra);
+    else if (bound + extra > m_widest)
         m_candidates.push_back({ bound + extra, &measure, &text, extra });
     return measure.LineHeight();
 }
@@ -89,18 +154,5 @@ int CWidestText::Width()
         m_widest = std::max(m_widest, candidate.measure->Size(*candidate.text).width() + candidate.extra);
     }
     m_candidates.clear();
-    return m_widest;
-}
-
-const CTextMeasure& CTextMeasures::For(const QFont& font)
-{
-    if (&font == m_lastFont)
-        return *m_last;
-    auto found = std::find_if(m_measures.begin(), m_measures.end(),
-        [&font](const std::unique_ptr<CTextMeasure>& measure) { return measure->GetFont() == font; });
-    if (found == m_measures.end())
-        found = m_measures.insert(m_measures.end(), std::make_unique<CTextMeasure>(font));
-    m_lastFont = &font;
-    m_last = found->get();
-    return *m_last;
+    return std::exchange(m_widest, 0);
 }

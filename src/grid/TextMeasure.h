@@ -1,13 +1,17 @@
 #pragma once
 
+#include "grid/WideCharacters.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
-#include <memory>
 #include <vector>
+
+class QPainter;
 
 // Sizes of single-line cell texts in one font.
 //
@@ -17,7 +21,8 @@
 // advances, plus a little for kerning, bounds the exact width from above (in a
 // fixed-pitch font, which does not kern, it is the exact width); the
 // auto-size operations and the painter use the bound to skip most exact
-// measurements.
+// measurements. Wide characters are measured and drawn two columns wide
+// (CWideCharacters).
 class CTextMeasure {
 public:
     explicit CTextMeasure(const QFont& font);
@@ -27,24 +32,29 @@ public:
     // The exact size of the text on one line.
     QSize Size(const QString& text) const;
 
+    // Draws the text on one line, left aligned and vertically centred in
+    // `rect`, in the painter's pen.
+    void Draw(QPainter& painter, const QRect& rect, const QString& text) const;
+
     // At least the text's exact width; -1 when the text holds a character
     // that needs shaping, a fallback font, a tab stop or no width of its own.
     int WidthBound(const QString& text) const;
 
     // The text cut short with an ellipsis at its end to fit `width`.
-    QString Elided(const QString& text, int width) const
-    {
-        return m_metrics.elidedText(text, Qt::ElideRight, width);
-    }
+    QString Elided(const QString& text, int width) const;
 
     // The height of a line of text in this font.
     int LineHeight() const { return m_metrics.height(); }
+
+    // Whether the font is of fixed pitch, where WidthBound is the exact width.
+    bool IsFixedPitch() const { return m_fixedPitch; }
 
 private:
     // The advance of a character, or -1 when it is not one the bound covers.
     float Advance(char16_t c) const;
 
     QFont m_font;
+    CWideCharacters m_wide;
     bool m_fixedPitch;
     QFontMetrics m_metrics;
     QFontMetricsF m_metricsF;
@@ -64,7 +74,8 @@ public:
     // the text must live until Width() is asked. Returns the text's height.
     int Add(const CTextMeasure& measure, const QString& text, int extra);
 
-    // The widest text's width plus its extra pixels; 0 when none.
+    // The widest text's width plus its extra pixels; 0 when none. The texts
+    // counted so far are then forgotten, ready for the next column.
     int Width();
 
 private:
@@ -76,16 +87,4 @@ private:
     };
     std::vector<Candidate> m_candidates;
     int m_widest = 0;
-};
-
-// The measures of the fonts met so far, one for each font.
-class CTextMeasures {
-public:
-    const CTextMeasure& For(const QFont& font);
-
-private:
-    std::vector<std::unique_ptr<CTextMeasure>> m_measures;
-    // Cells of one kind share one font object: asking for it again is quick.
-    const QFont* m_lastFont = nullptr;
-    const CTextMeasure* m_last = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "table/CGridDialog.h"
 
 #include "core/table/TableLayout.h"
+#include "platform/MessageBox.h"
 #include "table/DialogLayout.h"
 
 #include <QAction>
@@ -38,14 +39,41 @@ CGridDialog::CGridDialog(QWidget* parent)
 
     connect(&m_grid, &CGridCtrl::rightClicked, this, &CGridDialog::OnGridRightClick);
     connect(&m_grid, &CGridCtrl::cellsAboutToChange, this, &CGridDialog::OnCellsAboutToChange);
-    connect(&m_grid, &CGridCtrl::endEdit, this, &CGridDialog::OnCellEdited);
+    connect(&m_grid, &CGridCtrl::cellChanged, this, &CGridDialog::OnCellChanged);
 
-    // Inside a cell's editor Ctrl+Z undoes the typing: the line edit claims
-    // the key before any shortcut sees it.
-    auto* undo = new QAction(this);
-    undo->setShortcut(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, this, &CGridDialog::OnUndo);
-    addAction(undo);
+    // Inside a cell's editor Ctrl+Z and Ctrl+Shift+Z undo and redo the typing:
+    // the line edit claims those keys before any shortcut sees them.
+    const auto addShortcuts = [this](const QList<QKeySequence>& keys, void (CGridDialog::*command)()) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, command);
+        addAction(action);
+    };
+    addShortcuts(QKeySequence::keyBindings(QKeySequence::Undo), &CGridDialog::OnUndo);
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) },
+        &CGridDialog::OnRedo);
+    // Ctrl+Enter is OK wherever the focus is, a cell's editor included.
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter) },
+        &CGridDialog::accept);
+    // Tab moves between the cells; Ctrl+Tab leaves the grid for the buttons
+    // and comes back.
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Tab) }, &CGridDialog::FocusNextControl);
+    addShortcuts({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) },
+        &CGridDialog::FocusPreviousControl);
+}
+
+void CGridDialog::FocusNextControl()
+{
+    // An open editor ends first and hands the focus back to the grid.
+    m_grid.EndEditing();
+    focusNextPrevChild(true);
+}
+
+void CGridDialog::FocusPreviousControl()
+{
+    m_grid.EndEditing();
+    focusNextPrevChild(false);
 }
 
 CGridDialog::~CGridDialog() = default;
@@ -88,6 +116,18 @@ QSize CGridDialog::InitialSize() const
     if (table.width() > screen.width())
         table.rheight() += bar;
     return BoundedToScreen(*this, base.expandedTo(table));
+}
+
+void CGridDialog::reject()
+{
+    // Cancel, Esc and the close button: typing still open in a cell is a
+    // change too, and changes are not thrown away unasked.
+    m_grid.EndEditing();
+    if (m_history.CanUndo()
+        && !MessageBoxAsk(
+            tr("Discard the changes to this table?"), tr("Discard"), tr("Keep editing"), false, this))
+        return;
+    QDialog::reject();
 }
 
 void CGridDialog::done(int result)
@@ -135,5 +175,5 @@ void CGridDialog::keyPressEvent(QKeyEvent* event)
 
 LineList CGridDialog::GetTableLines() const
 {
-    return CellMatrixToLines(PadColumns(GridToCellMatrix()));
+    return CellMatrixToLines(PadColumns(WrittenCells()));
 }

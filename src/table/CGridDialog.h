@@ -3,12 +3,14 @@
 #include "core/table/CellMatrix.h"
 #include "core/table/ClipboardTable.h"
 #include "grid/CGridCtrl.h"
+#include "table/TableHistory.h"
 
 #include <QDialog>
 #include <QFont>
 
-#include <deque>
-#include <optional>
+#include <map>
+#include <string>
+#include <vector>
 
 class QMenu;
 class QPushButton;
@@ -21,7 +23,8 @@ class QPushButton;
 // cell opens the menu of its row, its column or (the corner) the whole table;
 // on a data cell the grid's own Copy, Paste and Cut. Every command that
 // changes the table, typing into cells included, can be undone, one step at a
-// time, from the menus or with Ctrl+Z while no cell is being edited.
+// time, from the menus or with Ctrl+Z while no cell is being edited, and done
+// again with Redo (Ctrl+Y, Ctrl+Shift+Z) until a new change is made.
 //
 // The Table command sets m_gridFont (and may set m_clickedRow and
 // m_clickedColumn), loads the table with SetTableLines, runs the dialog with
@@ -37,10 +40,12 @@ public:
 
     // Loads a table: one grid row per line, as many data columns as the
     // longest row has cells; the cells a short row does not reach are empty.
+    // Each cell shows its value, its escapes read (CellValue).
     void SetTableLines(const LineList& lines);
-    // The data cells as aligned table lines without indentation, one per row.
+    // The data cells as aligned table lines without indentation, one per row,
+    // each value escaped again as the file writes it.
     LineList GetTableLines() const;
-    // The data cells as a rectangle of (rows - 1) x (columns - 1) texts.
+    // The data cells' values as a rectangle of (rows - 1) x (columns - 1) texts.
     CellMatrix GridToCellMatrix() const;
     // Writes `matrix` from cell (1, 1), growing the grid to hold it; with
     // `exact` a grid larger than the matrix also shrinks to it. Cells the
@@ -49,6 +54,8 @@ public:
 
     void setVisible(bool visible) override;
     void done(int result) override;
+    // Asks before a changed table is thrown away (MessageBoxAsk).
+    void reject() override;
 
     // The grid cell of the last right-click on the grid.
     int m_clickedRow = 1;
@@ -69,23 +76,26 @@ private:
     void OnInitDialog();
     QSize InitialSize() const;
     void LayoutControls();
+    void FocusNextControl();
+    void FocusPreviousControl();
 
-    // Undo (CGridDialogCells.cpp). The row and column commands push a
-    // snapshot before they change the grid; a command of the grid's own on
-    // cells (typing, a paste, a cut, a Delete) pushes the one it took when it
-    // began, once, when it actually changes a cell.
-    void SaveUndoSnapshot();
+    // Undo and Redo (CGridDialogCells.cpp). Each command that changes the
+    // table records one step of what it did; a command of the grid's own on
+    // cells (typing, a paste, a cut, a Delete) records its step when it
+    // changes its first cell, and adds the cells it changes after that.
+    void Record(TableStep step);
     void OnCellsAboutToChange();
-    void OnCellEdited();
+    void OnCellChanged(int row, int col, const QString& oldText);
+    // Sets a cell's text as the dialog's own commands do, into `step`.
+    void SetCellText(int row, int col, const QString& text, TableStep& step);
+    void AfterHistory(const CCellRange& changed);
 
     // Cells (CGridDialogCells.cpp).
     CellMatrix RowToCellMatrix(int row) const;
     CellMatrix ColumnToCellMatrix(int col) const;
-    // Move the texts and widths of the columns from `col` on one column right,
-    // leaving `col` empty at the default width (after the count has grown),
-    // or one column left over `col` (before it shrinks).
-    void ShiftColumnsRight(int col);
-    void ShiftColumnsLeft(int col);
+    // The data cells as the file writes them: the text a cell was loaded
+    // from while its value is the same, its value escaped otherwise.
+    CellMatrix WrittenCells() const;
     // After a command that may have taken the focus cell or the selection
     // away, a data cell near the click has the focus and the focus cell is
     // selected, so that the keys and Copy go on working.
@@ -111,15 +121,19 @@ private:
     void OnPasteTable();
     void OnTransform();
     void OnUndo();
+    void OnRedo();
 
-    // Snapshots of the grid's data cells, the newest at the back; no limit.
-    std::deque<CellMatrix> m_undoStack;
+    TableHistory m_history;
+    // Values whose loaded text escaped more than it needed (as "\\" before a
+    // letter), with that text: the file keeps what the user did not change.
+    std::map<std::u16string, std::u16string> m_writtenAs;
     CGridCtrl m_grid;
     QPushButton* m_okButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QPushButton* m_helpButton = nullptr;
-    // Taken when a command of the grid's on cells begins; pushed when it
-    // changes the first cell.
-    std::optional<CellMatrix> m_cellSnapshot;
+    // A command of the grid's on cells has begun, and it has recorded its step
+    // (it has changed a cell), which later cells join.
+    bool m_cellCommandBegun = false;
+    bool m_cellStepRecorded = false;
     bool m_initialised = false;
 };

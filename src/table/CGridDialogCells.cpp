@@ -1,7 +1,9 @@
 #include "table/CGridDialog.h"
 
+#include "core/table/CellValue.h"
 #include "core/table/TableRow.h"
 #include "platform/StringConvert.h"
+#include "table/GridTexts.h"
 
 #include <algorithm>
 
@@ -28,9 +30,29 @@ void CGridDialog::SetTableLines(const LineList& lines)
         const CellRow& cells = matrix[row - 1];
         for (int col = 1; col < m_grid.GetColumnCount(); ++col) {
             const auto index = static_cast<std::size_t>(col - 1);
-            m_grid.SetItemText(row, col, index < cells.size() ? toQString(cells[index]) : QString());
+            if (index >= cells.size()) {
+                m_grid.SetItemText(row, col, QString());
+                continue;
+            }
+            // The cell shows its value; a value the file wrote otherwise than
+            // it would be written now keeps the file's text.
+            std::u16string value = CellValue(cells[index]);
+            if (WrittenCell(value) != cells[index])
+                m_writtenAs.emplace(value, cells[index]);
+            m_grid.SetItemText(row, col, toQString(value));
         }
     }
+}
+
+CellMatrix CGridDialog::WrittenCells() const
+{
+    CellMatrix matrix = GridToCellMatrix();
+    for (CellRow& cells : matrix)
+        for (std::u16string& cell : cells) {
+            const auto kept = m_writtenAs.find(cell);
+            cell = kept != m_writtenAs.end() ? kept->second : WrittenCell(cell);
+        }
+    return matrix;
 }
 
 CellMatrix CGridDialog::GridToCellMatrix() const
@@ -48,16 +70,11 @@ CellMatrix CGridDialog::GridToCellMatrix() const
 
 void CGridDialog::LoadCellMatrix(const CellMatrix& matrix, bool exact)
 {
-    const int needRows = static_cast<int>(matrix.size()) + 1;
-    const int needCols = LongestRow(matrix) + 1;
-    if (m_grid.GetRowCount() < needRows || (exact && m_grid.GetRowCount() > needRows))
-        m_grid.SetRowCount(needRows);
-    if (m_grid.GetColumnCount() < needCols || (exact && m_grid.GetColumnCount() > needCols))
-        m_grid.SetColumnCount(needCols);
+    TextMatrix texts(matrix.size());
     for (std::size_t row = 0; row < matrix.size(); ++row)
-        for (std::size_t col = 0; col < matrix[row].size(); ++col)
-            m_grid.SetItemText(
-                static_cast<int>(row) + 1, static_cast<int>(col) + 1, toQString(matrix[row][col]));
+        for (const std::u16string& cell : matrix[row])
+            texts[row].push_back(toQString(cell));
+    LoadGridTexts(m_grid, texts, exact);
 }
 
 CellMatrix CGridDialog::RowToCellMatrix(int row) const
@@ -76,32 +93,6 @@ CellMatrix CGridDialog::ColumnToCellMatrix(int col) const
     return matrix;
 }
 
-void CGridDialog::ShiftColumnsRight(int col)
-{
-    if (col <= 0)
-        return;
-    // The header row moves too: whatever the headers hold stays with its column.
-    for (int c = m_grid.GetColumnCount() - 1; c > col; --c) {
-        for (int row = 0; row < m_grid.GetRowCount(); ++row)
-            m_grid.SetItemText(row, c, m_grid.GetItemText(row, c - 1));
-        m_grid.SetColumnWidth(c, m_grid.GetColumnWidth(c - 1));
-    }
-    for (int row = 0; row < m_grid.GetRowCount(); ++row)
-        m_grid.SetItemText(row, col, QString());
-    m_grid.SetColumnWidth(col, m_grid.GetDefaultCellWidth());
-}
-
-void CGridDialog::ShiftColumnsLeft(int col)
-{
-    if (col <= 0)
-        return;
-    for (int c = col; c < m_grid.GetColumnCount() - 1; ++c) {
-        for (int row = 0; row < m_grid.GetRowCount(); ++row)
-            m_grid.SetItemText(row, c, m_grid.GetItemText(row, c + 1));
-        m_grid.SetColumnWidth(c, m_grid.GetColumnWidth(c + 1));
-    }
-}
-
 void CGridDialog::KeepFocusCell()
 {
     CCellID focus = m_grid.GetFocusCell();
@@ -115,37 +106,61 @@ void CGridDialog::KeepFocusCell()
         m_grid.SetSelectedRange({ focus.row, focus.col, focus.row, focus.col });
 }
 
-void CGridDialog::SaveUndoSnapshot()
+void CGridDialog::Record(TableStep step)
 {
-    m_cellSnapshot.reset();
-    m_undoStack.push_back(GridToCellMatrix());
+    m_cellCommandBegun = false;
+    m_history.Push(std::move(step));
 }
 
 void CGridDialog::OnCellsAboutToChange()
 {
-    m_cellSnapshot = GridToCellMatrix();
+    m_cellCommandBegun = true;
+    m_cellStepRecorded = false;
 }
 
-void CGridDialog::OnCellEdited()
+void CGridDialog::OnCellChanged(int row, int col, const QString& oldText)
 {
-    // The first cell a command changes pushes what the grid was before it;
-    // the rest of a paste or a cut belongs to the same step.
-    if (m_cellSnapshot) {
-        m_undoStack.push_back(std::move(*m_cellSnapshot));
-        m_cellSnapshot.reset();
+    // The first cell a command changes records its step; the rest of a paste
+    // or a cut belongs to the same step.
+    if (!m_cellCommandBegun || !m_cellStepRecorded) {
+        m_history.Push(TableStep::Cells());
+        m_cellStepRecorded = true;
+        m_cellCommandBegun = true;
     }
+    m_history.Newest().AddCell(row, col, oldText);
+}
+
+void CGridDialog::SetCellText(int row, int col, const QString& text, TableStep& step)
+{
+    const QString old = m_grid.GetItemText(row, col);
+    if (old == text)
+        return;
+    m_grid.SetItemText(row, col, text);
+    step.AddCell(row, col, old);
 }
 
 void CGridDialog::OnUndo()
 {
-    if (m_undoStack.empty())
-        return;
     // An editor still open would write its text over the restored cell.
     m_grid.EndEditing();
-    m_cellSnapshot.reset();
-    const CellMatrix snapshot = std::move(m_undoStack.back());
-    m_undoStack.pop_back();
-    LoadCellMatrix(snapshot, true);
+    m_cellCommandBegun = false;
+    if (m_history.CanUndo())
+        AfterHistory(m_history.Undo(m_grid));
+}
+
+void CGridDialog::OnRedo()
+{
+    // Text still open in an editor is a change of its own, which leaves
+    // nothing to redo.
+    m_grid.EndEditing();
+    m_cellCommandBegun = false;
+    if (m_history.CanRedo())
+        AfterHistory(m_history.Redo(m_grid));
+}
+
+void CGridDialog::AfterHistory(const CCellRange& changed)
+{
+    m_grid.WidenColumnsToFit(changed);
     KeepFocusCell();
     update();
 }

@@ -44,13 +44,13 @@ void CGridDialog::OnGridRightClick(int row, int col)
     const int lastCol = m_grid.GetColumnCount() - 1;
     switch (menu) {
     case GridMenuId::IDR_ROW_MENU:
-        m_grid.SetSelectedRange({ row, 1, row, lastCol });
+        m_grid.SetSelectedRange({ row, 1, row, lastCol }, SelectionKind::Rows);
         break;
     case GridMenuId::IDR_COLUMN_MENU:
-        m_grid.SetSelectedRange({ 1, col, lastRow, col });
+        m_grid.SetSelectedRange({ 1, col, lastRow, col }, SelectionKind::Columns);
         break;
     case GridMenuId::IDR_TABLE_MENU:
-        m_grid.SetSelectedRange({ 1, 1, lastRow, lastCol });
+        m_grid.SetSelectedRange({ 1, 1, lastRow, lastCol }, SelectionKind::All);
         break;
     default:
         if (row >= 1 && col >= 1 && !m_grid.IsCellSelected(row, col))
@@ -111,7 +111,9 @@ bool CGridDialog::IsCommandEnabled(int command, ClipboardShape clipboardShape) c
     case ID_PASTE_TABLE:
         return clipboardShape == CLIP_TABLE;
     case ID_UNDO:
-        return !m_undoStack.empty();
+        return m_history.CanUndo();
+    case ID_REDO:
+        return m_history.CanRedo();
     default:
         return true;
     }
@@ -164,6 +166,9 @@ void CGridDialog::OnCommand(int command)
     case ID_UNDO:
         OnUndo();
         break;
+    case ID_REDO:
+        OnRedo();
+        break;
     default:
         break;
     }
@@ -171,23 +176,24 @@ void CGridDialog::OnCommand(int command)
 
 void CGridDialog::OnInsertRowAbove()
 {
-    SaveUndoSnapshot();
-    m_grid.InsertRow(m_clickedRow);
+    const int row = m_grid.InsertRow(m_clickedRow);
+    Record(row >= 0 ? TableStep::LineAdded(Axis::Row, row) : TableStep::Cells());
     KeepFocusCell();
 }
 
 void CGridDialog::OnInsertRowBelow()
 {
-    SaveUndoSnapshot();
-    m_grid.InsertRow(m_clickedRow < m_grid.GetRowCount() - 1 ? m_clickedRow + 1 : -1);
+    const int row = m_grid.InsertRow(m_clickedRow < m_grid.GetRowCount() - 1 ? m_clickedRow + 1 : -1);
+    Record(row >= 0 ? TableStep::LineAdded(Axis::Row, row) : TableStep::Cells());
     KeepFocusCell();
 }
 
 void CGridDialog::OnDeleteRow()
 {
-    SaveUndoSnapshot();
-    if (m_clickedRow < m_grid.GetRowCount())
-        m_grid.DeleteRow(m_clickedRow);
+    // A command that changes nothing is still a step, and Undo shows the
+    // grid as it stands.
+    const bool valid = m_clickedRow >= 0 && m_clickedRow < m_grid.GetRowCount();
+    Record(valid ? TableStep::RemoveLine(m_grid, Axis::Row, m_clickedRow) : TableStep::Cells());
     KeepFocusCell();
 }
 
@@ -198,37 +204,39 @@ void CGridDialog::OnCopyRow()
 
 void CGridDialog::OnPasteRow()
 {
-    SaveUndoSnapshot();
     // Every parsed row goes to the clicked row; cells past the last column
     // are dropped, and the grid does not grow.
+    TableStep step = TableStep::Cells();
     for (const CellRow& cells : ClipboardAsTable().matrix) {
         const int count = std::min(static_cast<int>(cells.size()), m_grid.GetColumnCount() - 1);
         for (int col = 1; col <= count; ++col)
-            m_grid.SetItemText(m_clickedRow, col, toQString(cells[col - 1]));
+            SetCellText(m_clickedRow, col, toQString(cells[col - 1]), step);
     }
+    Record(std::move(step));
+    m_grid.WidenColumnsToFit({ m_clickedRow, 1, m_clickedRow, m_grid.GetColumnCount() - 1 });
 }
 
 void CGridDialog::OnInsertColumnBefore()
 {
-    SaveUndoSnapshot();
-    m_grid.SetColumnCount(m_grid.GetColumnCount() + 1);
-    ShiftColumnsRight(m_clickedColumn);
+    const int col = m_clickedColumn >= 1 ? m_grid.InsertColumn(m_clickedColumn) : -1;
+    Record(col >= 0 ? TableStep::LineAdded(Axis::Column, col) : TableStep::Cells());
     KeepFocusCell();
 }
 
 void CGridDialog::OnInsertColumnAfter()
 {
-    SaveUndoSnapshot();
-    m_grid.SetColumnCount(m_grid.GetColumnCount() + 1);
-    ShiftColumnsRight(m_clickedColumn + 1);
+    const int after = m_clickedColumn + 1;
+    int col = -1;
+    if (after >= 1)
+        col = m_grid.InsertColumn(after < m_grid.GetColumnCount() ? after : -1);
+    Record(col >= 0 ? TableStep::LineAdded(Axis::Column, col) : TableStep::Cells());
     KeepFocusCell();
 }
 
 void CGridDialog::OnDeleteColumn()
 {
-    SaveUndoSnapshot();
-    ShiftColumnsLeft(m_clickedColumn);
-    m_grid.SetColumnCount(m_grid.GetColumnCount() - 1);
+    const bool valid = m_clickedColumn >= 1 && m_clickedColumn < m_grid.GetColumnCount();
+    Record(valid ? TableStep::RemoveLine(m_grid, Axis::Column, m_clickedColumn) : TableStep::Cells());
     KeepFocusCell();
 }
 
@@ -239,9 +247,9 @@ void CGridDialog::OnCopyColumn()
 
 void CGridDialog::OnPasteColumn()
 {
-    SaveUndoSnapshot();
     // Parsed row k goes to grid row k from the clicked column on; what
     // reaches past the last row or column is dropped.
+    TableStep step = TableStep::Cells();
     const CellMatrix matrix = ClipboardAsTable().matrix;
     const int rows = std::min(static_cast<int>(matrix.size()), m_grid.GetRowCount() - 1);
     for (int row = 1; row <= rows; ++row) {
@@ -250,23 +258,27 @@ void CGridDialog::OnPasteColumn()
             const int col = m_clickedColumn + static_cast<int>(k);
             if (col >= m_grid.GetColumnCount())
                 break;
-            m_grid.SetItemText(row, col, toQString(cells[k]));
+            SetCellText(row, col, toQString(cells[k]), step);
         }
     }
+    Record(std::move(step));
+    m_grid.WidenColumnsToFit({ 1, m_clickedColumn, rows, m_grid.GetColumnCount() - 1 });
 }
 
 void CGridDialog::OnPasteTable()
 {
-    SaveUndoSnapshot();
+    TableStep step = TableStep::WholeTable(m_grid);
     LoadCellMatrix(ClipboardAsTable().matrix, false);
+    Record(std::move(step));
     m_grid.AutoSize();
     KeepFocusCell();
 }
 
 void CGridDialog::OnTransform()
 {
-    SaveUndoSnapshot();
+    TableStep step = TableStep::WholeTable(m_grid);
     LoadCellMatrix(TransposeCellMatrix(GridToCellMatrix()), true);
+    Record(std::move(step));
     m_grid.AutoSize();
     KeepFocusCell();
 }

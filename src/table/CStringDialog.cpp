@@ -1,8 +1,11 @@
 #include "table/CStringDialog.h"
 
+#include "platform/MessageBox.h"
 #include "table/DialogLayout.h"
 #include "table/MyEditCtrl.h"
+#include "table/WideCharacterHighlighter.h"
 
+#include <QAction>
 #include <QPalette>
 #include <QPushButton>
 #include <QTextDocument>
@@ -45,6 +48,12 @@ CStringDialog::CStringDialog(QWidget* parent)
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(m_okButton, &QPushButton::clicked, this, &CStringDialog::accept);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter in the box starts a line: Ctrl+Enter is OK.
+    auto* confirm = new QAction(this);
+    confirm->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter) });
+    connect(confirm, &QAction::triggered, this, &CStringDialog::accept);
+    addAction(confirm);
     setMinimumSize(OK_RIGHT_MARGIN + m_okButton->width() + CANCEL_RIGHT_MARGIN,
         4 * m_okButton->height() + BUTTON_BOTTOM_MARGIN);
 }
@@ -60,6 +69,7 @@ void CStringDialog::OnInitDialog()
 {
     m_initialised = true;
     m_edit->setFont(m_charFormat.font().resolve(m_edit->font()));
+    new WideCharacterHighlighter(m_edit->document(), m_edit->font());
     if (m_charFormat.hasProperty(QTextFormat::ForegroundBrush)) {
         QPalette palette = m_edit->palette();
         palette.setColor(QPalette::Text, m_charFormat.foreground().color());
@@ -74,8 +84,27 @@ void CStringDialog::OnInitDialog()
 
 void CStringDialog::accept()
 {
-    m_text = TextOfBox(*m_edit);
+    const QString text = TextOfBox(*m_edit);
+    if (m_problemWith) {
+        if (const QString problem = m_problemWith(text); !problem.isEmpty()) {
+            MessageBoxOk(problem, this);
+            return;
+        }
+    }
+    m_text = text;
     QDialog::accept();
+}
+
+void CStringDialog::reject()
+{
+    // Cancel, Esc and the close button: a changed text is not thrown away
+    // unasked.
+    const bool changed = ForBox(TextOfBox(*m_edit)) != ForBox(m_text);
+    if (changed
+        && !MessageBoxAsk(
+            tr("Discard the changes to this doc string?"), tr("Discard"), tr("Keep editing"), false, this))
+        return;
+    QDialog::reject();
 }
 
 void CStringDialog::resizeEvent(QResizeEvent* event)

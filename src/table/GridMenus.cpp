@@ -39,6 +39,7 @@ constexpr GridMenuItem TABLE_MENU[] = {
     { ID_TRANSFORM, u"Transform" },
     { 0, {} },
     { ID_UNDO, u"Undo" },
+    { ID_REDO, u"Redo" },
 };
 
 } // namespace

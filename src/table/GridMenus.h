@@ -31,6 +31,7 @@ inline constexpr int ID_PASTE_COLUMN = 32791;
 inline constexpr int ID_TRANSFORM = 32793;
 inline constexpr int ID_PASTE_TABLE = 32794;
 inline constexpr int ID_UNDO = 32799;
+inline constexpr int ID_REDO = 32800;
 
 } // namespace GridCommandId
 

@@ -79,11 +79,12 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     for (const QAction* action : Frame().findChildren<QAction*>())
         for (const QKeySequence& key : action->shortcuts())
             EXPECT_TRUE(bound.insert(key.toString()).second) << key.toString().toStdString() << " twice";
-    EXPECT_EQ(bound.size(), 18u);
+    EXPECT_EQ(bound.size(), 20u);
 
     EXPECT_EQ(Menu("Settings"), QStringList { "Settings (32813)" }) << "a command on the bar";
     EXPECT_EQ(Menu("&Help"), (QStringList { "&About Quillmark2... (57664)", "Help (32810)" }));
-    EXPECT_EQ(Menu("&Edit").mid(10),
+    EXPECT_EQ(Menu("&Edit").mid(0, 2), (QStringList { "&Undo (57643)", "&Redo (57644)" }));
+    EXPECT_EQ(Menu("&Edit").mid(11),
         (QStringList { "-", "&Next Problem (32900)", "Pre&vious Problem (32901)", "-", "Format (32815)",
             "Unformat (32816)" }));
     EXPECT_TRUE(Menu("&View").contains("Refresh  (32789)")) << "the trailing blank stays";
@@ -100,6 +101,30 @@ TEST_F(MenuTest, TheWindowIsBuiltFromTheCommandTable)
     EXPECT_EQ(buttons, (QList<int> { 57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664 }));
     EXPECT_EQ(Panes(), (QStringList { "Ready", "Ln 1, Col 17", "CAP", "NUM", "SCRL" }))
         << "the caret after the selected title";
+}
+
+// Ctrl+Y and Ctrl+Shift+Z redo what Undo took back, as Edit's Redo does; a
+// new edit leaves nothing to redo.
+TEST_F(MenuTest, RedoDoesAgainWhatUndoTookBack)
+{
+    View().setFocus();
+    QTest::keyClicks(&View(), QStringLiteral("xy"));
+    const QString typed = View().WholeText();
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
+    for (const QKeyCombination redo :
+        { Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z }) {
+        QTest::keyClick(&View(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_NE(View().WholeText(), typed);
+        EXPECT_TRUE(Enabled(ID_EDIT_REDO));
+        QTest::keyClick(&View(), redo.key(), redo.keyboardModifiers());
+        EXPECT_EQ(View().WholeText(), typed);
+    }
+    ASSERT_TRUE(Execute(ID_EDIT_UNDO));
+    ASSERT_TRUE(Execute(ID_EDIT_REDO));
+    EXPECT_EQ(View().WholeText(), typed);
+    ASSERT_TRUE(Execute(ID_EDIT_UNDO));
+    QTest::keyClicks(&View(), QStringLiteral("z"));
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
 }
 
 TEST_F(MenuTest, PasteFollowsTheClipboardWithoutAMenuOpening)

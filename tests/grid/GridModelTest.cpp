@@ -1,10 +1,14 @@
 #include "grid/CGridModel.h"
 #include "grid/TextMeasure.h"
+#include "grid/WideCharacters.h"
 
 #include "GridTestSupport.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
@@ -144,13 +148,11 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setPixelSize(16);
     grid.SetGridFont(font);
-    for (const bool fixed : { false, true }) {
-        const CGridDefaultCell& cell = grid.GetDefaultCell(fixed, !fixed);
-        EXPECT_EQ(cell.GetHeight(), 40);
-        EXPECT_EQ(cell.GetWidth(), 60);
-        // The margin is the width the font gives a null character.
-        EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
-    }
+    const CGridDefaultCell& cell = grid.GetDefaultCell();
+    EXPECT_EQ(cell.GetHeight(), 40);
+    EXPECT_EQ(cell.GetWidth(), 60);
+    // The margin is the width the font gives a null character.
+    EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
     EXPECT_EQ(grid.GetRowHeight(9), 40);
 
     grid.SetItemText(0, 2, QStringLiteral("Quantity"));
@@ -170,11 +172,20 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     EXPECT_EQ(row.GetColumnWidth(0), row.GetColumnWidth(1));
     EXPECT_LT(row.GetColumnWidth(2), row.GetColumnWidth(1));
 
-    // A style that counts no row leaves a column as wide as it was.
-    CGridModel headerless(1, 2, 1, 0);
-    headerless.SetColumnWidth(1, 77);
-    headerless.AutoSizeColumn(1, AUTOSIZE_DATA);
-    EXPECT_EQ(headerless.GetColumnWidth(1), 77);
+    // Each column is as wide as its own texts, whatever its neighbours hold.
+    CGridModel pair(2, 2, 0, 0);
+    pair.SetItemText(0, 0, QStringLiteral("a much longer text than the other"));
+    pair.SetItemText(1, 1, QStringLiteral("short"));
+    pair.AutoSize();
+    EXPECT_EQ(
+        pair.GetColumnWidth(1), std::max(pair.GetCellExtent(0, 1).width(), pair.GetCellExtent(1, 1).width()));
+
+    // A column with no visible row to measure stays as wide as it was.
+    CGridModel hidden(1, 2, 1, 0);
+    hidden.SetRowHeight(0, 0);
+    hidden.SetColumnWidth(1, 77);
+    hidden.AutoSizeColumn(1);
+    EXPECT_EQ(hidden.GetColumnWidth(1), 77);
 }
 
 // The widest text of many, found with few exact measurements, must never be
@@ -199,7 +210,9 @@ TEST(TextMeasure, WidestTextIsNeverNarrowerThanTheWidestMeasured)
         int widest = 0;
         int widestBound = 0;
         for (const QString& text : texts) {
-            const int exact = metrics.size(Qt::TextSingleLine, text).width();
+            // Wide characters are laid out two columns wide (below).
+            const int exact = text.startsWith(u'\u4e2d') ? measure.Size(text).width()
+                                                         : metrics.size(Qt::TextSingleLine, text).width();
             const int bound = measure.WidthBound(text);
             if (bound >= 0) {
                 ASSERT_GE(bound, exact) << text.toStdString();
@@ -214,6 +227,37 @@ TEST(TextMeasure, WidestTextIsNeverNarrowerThanTheWidestMeasured)
         }
         EXPECT_GE(all.Width(), widest);
         EXPECT_LE(all.Width(), widestBound);
+    }
+}
+
+// Chinese, Japanese and Korean characters, stretched from whatever face draws
+// them, each take two columns of a fixed-pitch font, as a table's layout
+// counts them; a cell draws its text so.
+TEST(TextMeasure, WideCharactersTakeTwoColumnsOfAFixedPitchFont)
+{
+    for (const int pixels : { 13, 16, 21 }) {
+        QFont font(QStringLiteral("Liberation Mono"));
+        font.setPixelSize(pixels);
+        const qreal column = QFontMetricsF(font).horizontalAdvance(u'0');
+        for (const auto& [text, columns] : { std::pair { u"\u4e2d\u6587\u5b57", 6 },
+                 { u"\uae40\ucca0\uc218", 6 }, { u"\u6771\u4eac x \u3042", 9 }, { u"abc", 3 } }) {
+            const QString string = QString::fromUtf16(text);
+            QTextLayout layout(string, font);
+            layout.setFormats(CWideCharacters(font).Ranges(string));
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            EXPECT_NEAR(line.naturalTextWidth(), columns * column, 0.1 * columns) << pixels << " " << columns;
+            const CTextMeasure measure(font);
+            const int width = measure.Size(string).width();
+            EXPECT_EQ(width, qCeil(line.naturalTextWidth()));
+            // Cut short only where it does not fit, and then to fit.
+            EXPECT_EQ(measure.Elided(string, width), string);
+            const QString elided = measure.Elided(string, width - 1);
+            EXPECT_TRUE(elided.endsWith(QChar(0x2026)));
+            EXPECT_LE(measure.Size(elided).width(),
+                std::max(width - 1, measure.Size(QString(QChar(0x2026))).width()));
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "GridTestSupport.h"
 
+#include "platform/Clipboard.h"
+
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -127,6 +129,32 @@ TEST(GridMouse, DividersInTheHeadersResizeAndDoubleClicksFitThem)
     const QPoint rowDivider(rowHeader.center().x(), rowHeader.bottom() + 1);
     shown.Drag(rowDivider, rowDivider + QPoint(0, 15));
     EXPECT_EQ(shown.grid.GetRowHeight(4), rowHeader.height() + 15);
+}
+
+// Text typed or pasted that outgrows its column widens it, never narrows it;
+// a column the user sized by hand keeps the user's width.
+TEST(GridMouse, ColumnsWidenToFitWhatIsTypedOrPastedUnlessSizedByHand)
+{
+    ShownGrid shown(CCellID(2, 2));
+    const QString wide = QStringLiteral("a text much wider than the column was");
+    const int width = shown.grid.GetColumnWidth(2);
+    Type(wide + u'\r');
+    EXPECT_GT(shown.grid.GetColumnWidth(2), width);
+    EXPECT_EQ(shown.grid.GetColumnWidth(2), shown.grid.Model().GetCellExtent(2, 2).width());
+    shown.FocusOn(3, 2);
+    Type(QStringLiteral("abc\r"));
+    EXPECT_EQ(shown.grid.GetColumnWidth(2), shown.grid.Model().GetCellExtent(2, 2).width());
+
+    ASSERT_TRUE(CopyTextToClipboard(wide));
+    shown.Press({ 5, 4, 5, 4 }, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown.grid.GetColumnWidth(4), shown.grid.Model().GetCellExtent(5, 4).width());
+
+    const QRect header = shown.Rect(0, 3);
+    const QPoint divider(header.right() + 1, header.center().y());
+    shown.Drag(divider, divider + QPoint(-5, 0));
+    shown.FocusOn(2, 3);
+    Type(wide + u'\r');
+    EXPECT_EQ(shown.grid.GetColumnWidth(3), header.width() - 5);
 }
 
 } // namespace

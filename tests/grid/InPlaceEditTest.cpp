@@ -88,11 +88,16 @@ TEST(InPlaceEdit, BeginEditVetoKeepsTheCellClosedAndEndEditVetoRestoresIt)
     EXPECT_FALSE(shown.grid.GetItemState(2, 2) & CELL_MODIFIED);
 }
 
-TEST(InPlaceEdit, PastesTheClipboardAsOneLineAndWidensWithItsTextUpToTheClientArea)
+// A line break shows as its mark; Alt+Enter types one and a pasted one
+// arrives the same way, but for the break that ends the clipboard's text.
+TEST(InPlaceEdit, ShowsLineBreaksAsMarksAndWidensWithItsTextUpToTheClientArea)
 {
     ShownGrid shown(CCellID(2, 3));
+    shown.grid.SetItemText(2, 3, QStringLiteral("a\nb"));
     Key(Qt::Key_F2);
+    EXPECT_EQ(shown.Editor()->text(), QStringLiteral("a\u23CEb"));
     const int cellWidth = shown.Editor()->width();
+    Key(Qt::Key_Return, Qt::AltModifier);
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("first\r\nsecond\r\n")));
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_GT(shown.Editor()->width(), cellWidth);
@@ -101,9 +106,14 @@ TEST(InPlaceEdit, PastesTheClipboardAsOneLineAndWidensWithItsTextUpToTheClientAr
     Type(QString(200, u'w'));
     EXPECT_EQ(shown.Editor()->geometry().right(), shown.grid.viewport()->width() - 1);
     Key(Qt::Key_Return);
-    EXPECT_EQ(
-        shown.grid.GetItemText(2, 3), QStringLiteral("r2c3first secondfirst second") + QString(200, u'w'));
-    EXPECT_EQ(shown.grid.GetItemText(3, 3), QStringLiteral("r3c3"));
+    EXPECT_EQ(shown.grid.GetItemText(2, 3),
+        QStringLiteral("a\nb\nfirst\nsecondfirst\nsecond") + QString(200, u'w'));
+    // Esc gives back the very text the cell had.
+    shown.grid.SetItemText(3, 3, QStringLiteral("c\r\nd"));
+    shown.FocusOn(3, 3);
+    Type(QStringLiteral("x"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(shown.grid.GetItemText(3, 3), QStringLiteral("c\r\nd"));
 }
 
 } // namespace

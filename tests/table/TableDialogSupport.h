@@ -81,11 +81,14 @@ struct ShownGridDialog {
         return enabled;
     }
 
-    // Undoes from the corner's menu while it can; answers how many steps that took.
-    int UndoAll() const
+    // Undoes (redoes) from the corner's menu while it can; answers how many
+    // steps that took.
+    int UndoAll() const { return ChooseWhileEnabled("Undo"); }
+    int RedoAll() const { return ChooseWhileEnabled("Redo"); }
+    int ChooseWhileEnabled(const char* caption) const
     {
         int steps = 0;
-        while (Choose(0, 0, "Undo"))
+        while (Choose(0, 0, caption))
             ++steps;
         return steps;
     }

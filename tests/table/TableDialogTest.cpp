@@ -1,5 +1,6 @@
 #include "TableDialogSupport.h"
 #include "editor/VanishingClipboard.h"
+#include "support/MessageBoxRecorder.h"
 
 #include <QScreen>
 #include <QScrollBar>
@@ -59,10 +60,35 @@ TEST(GridDialog, EachCommandOnCellsThatChangesOneIsOneStepOfUndo)
         EXPECT_EQ(shown.Cells(), cells);
         EXPECT_EQ(shown.UndoAll(), steps);
         EXPECT_EQ(shown.Cells(), NINE_CELLS);
+        // Ctrl+Y and Ctrl+Shift+Z redo one step each, and only as many as were undone.
+        for (int step = 0; step <= steps; ++step)
+            Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(shown.Cells(), cells);
+        EXPECT_EQ(shown.UndoAll(), steps);
+        for (int step = 0; step <= steps; ++step)
+            Key(Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(shown.Cells(), cells);
         ASSERT_TRUE(shown.dialog.isVisible());
         Key(Qt::Key_Return);
         EXPECT_EQ(shown.dialog.result(), QDialog::Accepted);
     }
+}
+
+// A cell shows its value as Cucumber reads it and is written back escaped, so
+// that what was typed comes back; a cell left alone keeps its text.
+TEST(GridDialog, CellsShowTheirValuesAndAreWrittenBackEscaped)
+{
+    ShownGridDialog shown({ u"| a \\| b | back\\\\slash | x\\ny |" });
+    EXPECT_EQ(shown.Cells(), "a | b,back\\slash,x\ny");
+    Type(QStringLiteral("x|y\r"));
+    shown.grid->SetFocusCell(1, 3);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Return, Qt::AltModifier);
+    Type(QStringLiteral("z\r"));
+    const LineList lines = shown.dialog.GetTableLines();
+    EXPECT_EQ(lines, LineList { u"| x\\|y  | back\\\\slash  | x\\ny\\nz  |" });
+    ShownGridDialog reopened(lines);
+    EXPECT_EQ(reopened.Cells(), "x|y,back\\slash,x\ny\nz");
 }
 
 // Esc, too, is the dialog's once no cell is being edited: Cancel.
@@ -120,7 +146,7 @@ TEST(GridDialogMenus, TheClickedCellChoosesTheMenuWhichOpensAtItsTopRightWithIts
 {
     // The cell clicked, the menu's captions (a separator as "-"), the cells then selected.
     const std::tuple<const char*, int, int, const char*, CCellRange> cases[] = {
-        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo")", { 1, 1, 3, 3 } },
+        { "the corner", 0, 0, R"(- "Paste Table" "Transform" - "Undo" "Redo")", { 1, 1, 3, 3 } },
         { "a header row cell", 0, 2,
             R"("Insert Column Before" "Insert Column After" - "Delete Column " "Copy Column" "Paste Column" - "Undo")",
             { 1, 2, 3, 2 } },
@@ -168,6 +194,7 @@ TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
             "p,q,c/r,s,f/g,h,i" },
         { "Paste Table grows the grid", "1,2,3,4\n5,6,7,8\n9,10,11,12\n13,14,15,16", 0, 0, "Paste Table",
             "1,2,3,4/5,6,7,8/9,10,11,12/13,14,15,16" },
+        { "Transform", "", 0, 0, "Transform", "a,d,g/b,e,h/c,f,i" },
     };
     for (const auto& [name, clipboard, row, col, caption, cells] : cases) {
         SCOPED_TRACE(name);
@@ -185,6 +212,15 @@ TEST(GridDialogMenus, RowColumnAndTableCommandsAreEachOneStepOfUndo)
         EXPECT_NE(GetClipboardText().toStdString(), "before");
         EXPECT_EQ(shown.UndoAll(), 1);
         EXPECT_EQ(shown.Cells(), NINE_CELLS);
+        EXPECT_EQ(shown.RedoAll(), 1);
+        EXPECT_EQ(shown.Cells(), cells);
+        // Undone again, and then a new change: nothing is left to redo.
+        EXPECT_EQ(shown.UndoAll(), 1);
+        shown.grid->SetSelectedRange({ 1, 1, 1, 1 });
+        Key(Qt::Key_Delete);
+        EXPECT_FALSE(shown.Choose(0, 0, "Redo", false));
+        EXPECT_EQ(shown.UndoAll(), 1);
+        EXPECT_EQ(shown.Cells(), NINE_CELLS);
     }
 }
 
@@ -195,7 +231,7 @@ TEST(GridDialogMenus, TransformOfAnOblongTableSwapsItsSides)
     EXPECT_EQ(shown.Cells(), "a,c,e/b,d,f");
 }
 
-TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
+TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthTheOthersAndADeletedOneUndoneKeepTheirs)
 {
     ShownGridDialog shown({ u"| a | a much longer text | c |" });
     const int second = shown.grid->GetColumnWidth(2);
@@ -204,6 +240,11 @@ TEST(GridDialogMenus, AnInsertedColumnHasTheDefaultWidthAndTheOthersKeepTheirs)
     EXPECT_EQ(shown.grid->GetColumnWidth(2), shown.grid->GetDefaultCellWidth());
     EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
     EXPECT_EQ(shown.grid->GetColumnWidth(4), third);
+    // A deleted column comes back with its width.
+    ASSERT_TRUE(shown.Choose(0, 3, "Delete Column "));
+    EXPECT_EQ(shown.grid->GetColumnWidth(3), third);
+    ASSERT_TRUE(shown.Choose(0, 0, "Undo"));
+    EXPECT_EQ(shown.grid->GetColumnWidth(3), second);
 }
 
 // Copy Row and Copy Column copy tab-separated lines; the cell menu is the
@@ -220,6 +261,119 @@ TEST(GridDialogMenus, CopyItemsCopyAndOnlyPasteAndCutChangeCells)
     ASSERT_TRUE(shown.Choose(1, 2, "Cut "));
     EXPECT_EQ(shown.Cells(), "a,,c/d,e,f/g,h,e");
     EXPECT_EQ(shown.UndoAll(), 2);
+}
+
+// Chooses an item of the open menu (which takes the keys while it is open)
+// with the arrow keys and Enter.
+void ChooseWithKeys(QMenu& menu, const char* caption)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isEnabled())
+            continue;
+        QTest::keyClick(&menu, Qt::Key_Down);
+        if (action->text() == QString::fromUtf8(caption))
+            break;
+    }
+    QTest::keyClick(&menu, Qt::Key_Return);
+}
+
+// Shift+Space selects rows, Ctrl+Space columns and Ctrl+A everything; the
+// menu key and Shift+F10 open the menu of what is selected, and its items
+// are chosen with the arrows and Enter.
+TEST(GridDialogMenus, EveryMenuOpensAndServesFromTheKeyboard)
+{
+    // The table, the keys from the focus cell (1, 1) (Shift with Space or F10,
+    // Ctrl with Space or A), the menu and its item, the cells then.
+    const std::tuple<const char*, LineList, std::vector<QKeyCombination>, const char*, const char*,
+        const char*>
+        cases[] = {
+            { "a cell", NINE, { Qt::Key_Down, Qt::Key_Right, Qt::ShiftModifier | Qt::Key_F10 }, "gridMenu129",
+                "Cut ", "a,b,c/d,,f/g,h,i" },
+            { "rows", NINE, { Qt::Key_Down, Qt::ShiftModifier | Qt::Key_Space, Qt::Key_Menu }, "gridMenu130",
+                "Insert Row Below", "a,b,c/d,e,f/,,/g,h,i" },
+            { "columns", NINE,
+                { Qt::Key_Right, Qt::ControlModifier | Qt::Key_Space, Qt::ShiftModifier | Qt::Key_F10 },
+                "gridMenu131", "Delete Column ", "a,c/d,f/g,i" },
+            { "everything", NINE, { Qt::ControlModifier | Qt::Key_A, Qt::Key_Menu }, "gridMenu132",
+                "Transform", "a,d,g/b,e,h/c,f,i" },
+            { "the one row of a table", { u"| a | b |" }, { Qt::ShiftModifier | Qt::Key_Space, Qt::Key_Menu },
+                "gridMenu130", "Insert Row Above", ",/a,b" },
+        };
+    for (const auto& [name, lines, keys, menuName, caption, cells] : cases) {
+        SCOPED_TRACE(name);
+        ShownGridDialog shown(lines);
+        for (const QKeyCombination key : keys)
+            Key(key.key(), key.keyboardModifiers());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName().toStdString(), menuName);
+        ChooseWithKeys(*menu, caption);
+        EXPECT_EQ(shown.Cells(), cells);
+    }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the buttons and come back,
+// ending an edit with its text; Ctrl+Enter is OK, from a cell's editor too.
+TEST(GridDialog, CtrlTabLeavesTheGridAndCtrlEnterConfirms)
+{
+    ShownGridDialog shown(NINE);
+    Type(QStringLiteral("x"));
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Button(shown.dialog, "okButton"));
+    Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), shown.grid);
+    EXPECT_EQ(shown.grid->GetItemText(1, 1), QStringLiteral("x"));
+    Key(Qt::Key_Right);
+    Type(QStringLiteral("y"));
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(shown.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(shown.Cells(), "x,y,c/d,e,f/g,h,i");
+
+    ShownStringDialog string(QStringLiteral("end"));
+    QTest::keyClicks(string.box, QStringLiteral("more "));
+    Key(Qt::Key_Enter, Qt::ControlModifier);
+    EXPECT_EQ(string.dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(string.dialog.m_text, QStringLiteral("more end"));
+}
+
+// Cancel, Esc and the close button ask before changes are thrown away, and
+// only then: Keep editing (the default) leaves the dialog open as it was.
+template <typename Shown, typename Content>
+void ExpectAskBeforeDiscarding(const Content& content, const char* question)
+{
+    MessageBoxRecorder boxes;
+    {
+        // Typed and taken back is no change.
+        Shown shown(content);
+        Type(QStringLiteral("x\r"));
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Escape);
+        EXPECT_FALSE(shown.dialog.isVisible());
+        EXPECT_TRUE(boxes.texts.isEmpty());
+    }
+    Shown shown(content);
+    Type(QStringLiteral("y\r"));
+    boxes.answers = { QMessageBox::No, QMessageBox::No, QMessageBox::Yes };
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(shown.dialog.isVisible());
+    shown.dialog.close();
+    EXPECT_TRUE(shown.dialog.isVisible());
+    QTest::mouseClick(Button(shown.dialog, "cancelButton"), Qt::LeftButton);
+    EXPECT_FALSE(shown.dialog.isVisible());
+    EXPECT_EQ(shown.dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(boxes.texts, QStringList(3, QString::fromUtf8(question)));
+}
+
+TEST(GridAndStringDialog, AskBeforeDiscardingChangesAndOnlyThen)
+{
+    {
+        SCOPED_TRACE("table");
+        ExpectAskBeforeDiscarding<ShownGridDialog>(NINE, "Discard the changes to this table?");
+    }
+    SCOPED_TRACE("doc string");
+    ExpectAskBeforeDiscarding<ShownStringDialog>(
+        QStringLiteral("text"), "Discard the changes to this doc string?");
 }
 
 // Whichever break ends a line; OK hands each back as CR LF.

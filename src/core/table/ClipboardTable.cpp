@@ -48,40 +48,6 @@ private:
     std::size_t m_pendingEmptyLines = 0;
 };
 
-bool IsBlankOrTab(char16_t c)
-{
-    return IsTableWhiteSpace(c) && c != u'\n' && c != u'\r';
-}
-
-// Spreadsheets copy cells as lines of tab-separated texts; quotes mean nothing.
-CellMatrix ParseTabSeparated(Text text)
-{
-    RowCollector rows;
-    std::size_t lineStart = 0;
-    while (lineStart < text.size()) {
-        std::size_t lineEnd = text.find(u'\n', lineStart);
-        if (lineEnd == Text::npos)
-            lineEnd = text.size();
-        Text line = text.substr(lineStart, lineEnd - lineStart);
-        if (!line.empty() && line.back() == u'\r')
-            line.remove_suffix(1);
-        lineStart = lineEnd + 1;
-        if (line.empty()) {
-            rows.AddEmptyLine();
-            continue;
-        }
-        CellRow row;
-        std::size_t cellStart = 0;
-        while (cellStart < line.size()) {
-            const std::size_t tab = std::min(line.find(u'\t', cellStart), line.size());
-            row.emplace_back(TrimWhiteSpace(line.substr(cellStart, tab - cellStart)));
-            cellStart = tab + 1;
-        }
-        rows.AddRow(std::move(row));
-    }
-    return rows.Take();
-}
-
 // Where the quoted cell opened at `open` closes, or npos when it never does.
 std::size_t ClosingQuote(Text text, std::size_t open)
 {
@@ -96,10 +62,35 @@ std::size_t ClosingQuote(Text text, std::size_t open)
     return Text::npos;
 }
 
-// CSV: cells between commas, a quoted cell may hold commas, quotes ("") and
-// line breaks.
-CellMatrix ParseCommaSeparated(Text text)
+// The text of a quoted cell: "" stands for one quotation mark, and a line
+// break of any kind is a line feed, as a cell holds it.
+std::u16string Unquoted(Text quoted)
 {
+    std::u16string cell;
+    for (std::size_t k = 0; k < quoted.size(); ++k) {
+        const char16_t c = quoted[k];
+        if (c == u'"')
+            ++k; // the second quote of a doubled one
+        if (c == u'\r') {
+            if (k + 1 < quoted.size() && quoted[k + 1] == u'\n')
+                ++k;
+            cell += u'\n';
+            continue;
+        }
+        cell += c;
+    }
+    return cell;
+}
+
+// Cells between separators, one row a line. A cell whose first character
+// (after blanks) is a quotation mark runs to the closing one and may hold
+// separators, quotes ("") and line breaks; the rest of the cell after it is
+// taken as it stands.
+CellMatrix ParseSeparated(Text text, char16_t separator)
+{
+    const auto isBlank = [separator](char16_t c) {
+        return c != separator && IsTableWhiteSpace(c) && c != u'\n' && c != u'\r';
+    };
     RowCollector rows;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -111,27 +102,23 @@ CellMatrix ParseCommaSeparated(Text text)
         CellRow row;
         for (;;) {
             std::size_t first = at;
-            while (first < text.size() && IsBlankOrTab(text[first]))
+            while (first < text.size() && isBlank(text[first]))
                 ++first;
             std::u16string cell;
             std::size_t close = Text::npos;
             if (first < text.size() && text[first] == u'"')
                 close = ClosingQuote(text, first);
             if (close != Text::npos) {
-                for (std::size_t k = first + 1; k < close; ++k) {
-                    cell += text[k];
-                    if (text[k] == u'"')
-                        ++k; // the second quote of a doubled one
-                }
+                cell = Unquoted(text.substr(first + 1, close - first - 1));
                 at = close + 1;
             }
             std::size_t end = at;
-            while (!IsLineEnd(text, end) && text[end] != u',')
+            while (!IsLineEnd(text, end) && text[end] != separator)
                 ++end;
             cell += TrimWhiteSpace(text.substr(at, end - at));
             row.push_back(std::move(cell));
             at = end;
-            if (at < text.size() && text[at] == u',') {
+            if (at < text.size() && text[at] == separator) {
                 ++at;
                 if (!IsLineEnd(text, at))
                     continue;
@@ -161,9 +148,24 @@ ClipboardShape ShapeOf(const CellMatrix& rows)
 ClipboardTable ParseClipboardTable(std::u16string_view text)
 {
     ClipboardTable table;
-    table.matrix = text.find(u'\t') != Text::npos ? ParseTabSeparated(text) : ParseCommaSeparated(text);
+    table.matrix = ParseSeparated(text, text.find(u'\t') != Text::npos ? u'\t' : u',');
     table.shape = ShapeOf(table.matrix);
     return table;
+}
+
+std::u16string QuoteClipboardCell(std::u16string_view cell)
+{
+    const bool plain = cell.find_first_of(u"\t\r\n\"") == Text::npos
+        && (cell.empty() || (!IsTableWhiteSpace(cell.front()) && !IsTableWhiteSpace(cell.back())));
+    if (plain)
+        return std::u16string(cell);
+    std::u16string quoted = u"\"";
+    for (const char16_t c : cell) {
+        quoted += c;
+        if (c == u'"')
+            quoted += u'"';
+    }
+    return quoted + u'"';
 }
 
 std::u16string CellMatrixToClipboardText(const CellMatrix& matrix)
@@ -173,7 +175,7 @@ std::u16string CellMatrixToClipboardText(const CellMatrix& matrix)
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0)
                 text += u'\t';
-            text += row[c];
+            text += QuoteClipboardCell(row[c]);
         }
         text += u"\r\n";
     }

@@ -24,12 +24,12 @@ struct ClipboardTable {
 
 // Reads clipboard text as table rows, one row a line.
 //
-// A text that holds a tab is tab-separated, as spreadsheets copy their cells:
-// only tabs separate, and quotation marks are ordinary characters. A text
-// without a tab is comma-separated with CSV quoting: a cell that starts with a
-// quotation mark runs to the closing one and may hold commas and line breaks,
-// and "" inside it stands for one quotation mark; an opening mark that is
-// never closed is an ordinary character.
+// A text that holds a tab is tab-separated, as spreadsheets copy their cells;
+// any other text is comma-separated. Either way a cell that starts with a
+// quotation mark runs to the closing one and may hold separators and line
+// breaks, and "" inside it stands for one quotation mark, as spreadsheets and
+// CSV quote a cell; a line break in it arrives as a line feed. A quotation
+// mark anywhere else, or one that is never closed, is an ordinary character.
 //
 // Lines end at a line feed, a carriage return before it included. An empty
 // line is a row of one empty cell, as a spreadsheet copies a blank cell of a
@@ -39,6 +39,11 @@ struct ClipboardTable {
 // of a line gives no cell after it.
 ClipboardTable ParseClipboardTable(std::u16string_view text);
 
+// A cell as spreadsheets put it among tab-separated cells: as it is, or, when
+// it holds a tab, a line break or a quotation mark, or starts or ends with
+// white space, between quotation marks with each inner one doubled.
+std::u16string QuoteClipboardCell(std::u16string_view cell);
+
 // The matrix as the clipboard text that the table dialog copies: each row's
-// cells joined by tabs and followed by CR LF.
+// cells quoted as a spreadsheet does, joined by tabs and followed by CR LF.
 std::u16string CellMatrixToClipboardText(const CellMatrix& matrix);

@@ -106,10 +106,13 @@ TEST_F(AlignWholeTextTest, AlignsWhatCucumberReadsAsATableAndNothingElse)
             EXPECT_EQ(left[k].firstRowCells, c.leftAlone[k].firstRowCells);
         }
     }
-    // Lines past the analysed ones stay as they are.
-    const std::u16string text = Crlf({ u"Given x", u"|a|", u"|bb|", u"|c|" });
-    EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, 3)),
-        Crlf({ u"Given x", u"| a   |", u"| bb  |", u"|c|" }));
+    // Lines past the analysed ones stay as they are, and so does a table that
+    // may go on past them: laid out in part, its columns would not line up.
+    const std::u16string text = Crlf({ u"Given x", u"|a|", u"|bb|", u"# c", u"|c|", u"Given d", u"|d|" });
+    EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, 6)),
+        Crlf({ u"Given x", u"| a   |", u"| bb  |", u"# c", u"| c   |", u"Given d", u"|d|" }));
+    for (const int limit : { 3, 4 })
+        EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, limit)), text) << limit;
 }
 
 TEST(ParseClipboardTable, GivesRowsAndShape)
@@ -117,9 +120,14 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
     const std::tuple<const char*, std::u16string, CellMatrix, ClipboardShape> cases[] = {
         { "empty", u"", {}, CLIP_EMPTY },
         { "a blank line is one empty cell", u"  ", { { u"" } }, CLIP_CELL },
-        // Tab-separated, as spreadsheets copy: only tabs separate, quotes are text.
-        { "a tab row keeps commas and quotes", u" \"Smith, John\" \t42", { { u"\"Smith, John\"", u"42" } },
-            CLIP_ROW },
+        // Tab-separated, as spreadsheets copy: only tabs separate, and a quote
+        // that opens a cell quotes it.
+        { "a tab row keeps commas", u" Smith, John \t42", { { u"Smith, John", u"42" } }, CLIP_ROW },
+        { "quoted cells hold a tab, a line break and a quote",
+            u"\"a\tb\"\tc\r\n\"line1\r\nline2\"\t\"say \"\"hi\"\"\"",
+            { { u"a\tb", u"c" }, { u"line1\nline2", u"say \"hi\"" } }, CLIP_TABLE },
+        { "a quote inside a cell or never closed is text", u"5\" pipe\t\"open\r\nx\ty",
+            { { u"5\" pipe", u"\"open" }, { u"x", u"y" } }, CLIP_TABLE },
         { "tabs adjacent and at the end", u"a\t\tb\t\r\n\tc", { { u"a", u"", u"b" }, { u"", u"c" } },
             CLIP_TABLE },
         // A blank cell of a copied column keeps the rows below it in place.
@@ -140,9 +148,13 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         EXPECT_EQ(table.matrix, rows) << name;
         EXPECT_EQ(table.shape, shape) << name;
     }
-    // Cells the grid dialog copies paste back unchanged, commas, quotes and empty cells too.
-    const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"" }, { u"", u"b", u"c" } };
-    EXPECT_EQ(ParseClipboardTable(CellMatrixToClipboardText(copied)).matrix, copied);
+    // Cells the grid dialog copies paste back unchanged: commas, quotes, tabs,
+    // line breaks, blanks at the ends and empty cells too.
+    const CellMatrix copied
+        = { { u"Smith, John", u"", u"\"q\"", u"a\tb" }, { u"", u"two\nlines", u" c", u"plain" } };
+    const std::u16string text = CellMatrixToClipboardText(copied);
+    EXPECT_EQ(text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n");
+    EXPECT_EQ(ParseClipboardTable(text).matrix, copied);
 }
 
 } // namespace

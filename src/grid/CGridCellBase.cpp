@@ -1,6 +1,0 @@
-#include "grid/CGridCellBase.h"
-
-bool CGridCellBase::ValidateEdit(const QString&)
-{
-    return true;
-}

@@ -1,0 +1,22 @@
+#include "grid/CellText.h"
+
+bool HasLineBreak(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+QString ShownCellText(const QString& text)
+{
+    if (!HasLineBreak(text))
+        return text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    shown.replace(u'\n', QChar(LINE_BREAK_MARK));
+    return shown;
+}
+
+QString CellTextFromShown(QString shown)
+{
+    return shown.replace(QChar(LINE_BREAK_MARK), u'\n');
+}
