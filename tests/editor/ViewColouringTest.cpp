@@ -96,12 +96,14 @@ TEST_F(ViewColouring, AKeystrokeRedrawsTheLinesItRecolouredAndNoOthers)
     type(Qt::Key_Backspace);
     expectDrawn({ 2 });
     QTest::keyClicks(&view, QStringLiteral("\"\""));
-    type(Qt::Key_QuoteDbl); // a doc string opens
+    // A doc string opens: the step inside it and the table row after the
+    // delimiter it now closes change colour; the delimiter keeps its own.
+    type(Qt::Key_QuoteDbl);
     ASSERT_EQ(ColourAt(3, 2), docString);
-    expectDrawn({ 2, 3, 5 });
+    expectDrawn({ 2, 3, 4, 5, 7 });
     type(Qt::Key_Backspace);
     ASSERT_EQ(ColourAt(3, 2), black);
-    expectDrawn({ 2, 3, 5 });
+    expectDrawn({ 2, 3, 4, 5, 7 });
 }
 
 using ViewLargeText = ViewTest;
