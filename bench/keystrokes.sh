@@ -54,7 +54,11 @@ export GSETTINGS_BACKEND=memory
 
 editors=("quillmark2=$program")
 [ -n "${KEYSTROKES_ALSO:-}" ] && editors+=("$KEYSTROKES_ALSO")
-command -v featherpad > /dev/null && editors+=("featherpad=$(command -v featherpad)")
+if command -v featherpad > /dev/null; then
+    editors+=("featherpad=$(command -v featherpad)")
+else
+    echo "keystrokes.sh: featherpad is missing and left out (apt-get install featherpad; scripts/bench installs it)" >&2
+fi
 editors+=("bare=$bare")
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }

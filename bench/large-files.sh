@@ -15,7 +15,8 @@
 # The medians follow each size, and the ratios of the medians to the first
 # program's; then, from each run's own ratio, the editor beside the peers its
 # aims name: shown no later than featherpad, peak memory at most mousepad's
-# (the aims are for the 50 MB file).
+# (the aims are for the 50 MB file), and beside the build LARGE_FILES_ALSO
+# names on every figure.
 # Usage: bench/large-files.sh [path/to/quillmark2] [runs] [sizes...]
 #        sizes are line counts; "50MB" is a file of 50 MB.
 set -euo pipefail
@@ -57,6 +58,8 @@ editors=("quillmark2=$program")
 for other in featherpad mousepad; do
     if command -v "$other" > /dev/null; then
         editors+=("$other=$(command -v "$other")")
+    else
+        echo "large-files.sh: $other is missing and left out (apt-get install $other; scripts/bench installs it)" >&2
     fi
 done
 
@@ -159,14 +162,24 @@ for size in "${sizes[@]}"; do
         echo "$line"
     done
     # Paired: the ratio within each run, then the median of the ratios.
-    for aim in "shown_ms featherpad 2" "peak_mb mousepad 4"; do
-        read -r label peer column <<< "$aim"
+    pairs=("shown_ms featherpad 2 1" "peak_mb mousepad 4 1")
+    # The build beside it, on every figure.
+    if [ -n "${LARGE_FILES_ALSO:-}" ]; then
+        also="${LARGE_FILES_ALSO%%=*}"
+        pairs+=("shown_ms $also 2 -" "ready_ms $also 3 -" "peak_mb $also 4 -")
+    fi
+    for pair in "${pairs[@]}"; do
+        read -r label peer column aim <<< "$pair"
         ratio=$(awk -v p="$peer" -v c="$column" -v n="$first" '
             $1 == n { mine[++m] = $c }
             $1 == p { theirs[++t] = $c }
             END { for (i = 1; i <= m && i <= t; ++i)
                       if (mine[i] != "-" && theirs[i] != "-" && theirs[i] > 0) printf "%.3f\n", mine[i] / theirs[i] }' \
             "$work/results" | median)
-        echo "ratio $label $first/$peer: $ratio (aim: at most 1)"
+        if [ "$aim" = - ]; then
+            echo "ratio $label $first/$peer: $ratio"
+        else
+            echo "ratio $label $first/$peer: $ratio (aim: at most $aim)"
+        fi
     done
 done
