@@ -12,6 +12,9 @@
 #             reads the clipboard until it holds the file's last line (a line
 #             found nowhere else)
 #   peak_mb   the largest resident set of the process (/usr/bin/time -v)
+#   cpu_s     the processor time (user and system) the process took until it
+#             was closed, once ready: the work of opening, which the load of a
+#             shared machine changes far less than the times above
 # The medians follow each size, and the ratios of the medians to the first
 # program's; then, from each run's own ratio, the editor beside the peers its
 # aims name: shown no later than featherpad, peak memory at most mousepad's
@@ -84,8 +87,8 @@ generate() {
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# One run: prints "shown_ms ready_ms peak_mb", or "- - -" when the program
-# gave no window or never got ready within the time allowed.
+# One run: prints "shown_ms ready_ms peak_mb cpu_s", the first two "-" when
+# the program gave no window or never got ready within the time allowed.
 measure() {
     local binary="$1" file="$2" marker="$3" limit_ms="$4"
     xclip -selection clipboard -i /dev/null
@@ -119,9 +122,10 @@ measure() {
     done
     [ -n "$pid" ] && kill "$pid" 2> /dev/null || true
     wait "$timer" 2> /dev/null || true
-    local peak_kb
+    local peak_kb cpu
     peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
-    echo "$shown $ready $((peak_kb / 1024))"
+    cpu=$(awk -F': ' '/(User|System) time \(seconds\)/ { s += $2 } END { printf "%.2f", s }' "$work/time.txt")
+    echo "$shown $ready $((peak_kb / 1024)) $cpu"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
@@ -142,12 +146,12 @@ for size in "${sizes[@]}"; do
             name="${entry%%=*}"
             figures=$(measure "${entry#*=}" "$file" "$marker" "$limit_ms")
             echo "$name $figures" >> "$work/results"
-            printf 'run %d %-11s shown_ms=%s ready_ms=%s peak_mb=%s\n' "$run" "$name" $figures
+            printf 'run %d %-11s shown_ms=%s ready_ms=%s peak_mb=%s cpu_s=%s\n' "$run" "$name" $figures
         done
     done
     first="${editors[0]%%=*}"
-    for column in 2 3 4; do
-        label=$(echo "- shown_ms ready_ms peak_mb" | cut -d' ' -f"$column")
+    for column in 2 3 4 5; do
+        label=$(echo "- shown_ms ready_ms peak_mb cpu_s" | cut -d' ' -f"$column")
         base=$(awk -v n="$first" -v c="$column" '$1 == n && $c != "-" { print $c }' "$work/results" | median)
         line="median $label:"
         for entry in "${editors[@]}"; do
@@ -166,7 +170,7 @@ for size in "${sizes[@]}"; do
     # The build beside it, on every figure.
     if [ -n "${LARGE_FILES_ALSO:-}" ]; then
         also="${LARGE_FILES_ALSO%%=*}"
-        pairs+=("shown_ms $also 2 -" "ready_ms $also 3 -" "peak_mb $also 4 -")
+        pairs+=("shown_ms $also 2 -" "ready_ms $also 3 -" "peak_mb $also 4 -" "cpu_s $also 5 -")
     fi
     for pair in "${pairs[@]}"; do
         read -r label peer column aim <<< "$pair"
