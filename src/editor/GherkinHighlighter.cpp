@@ -10,11 +10,13 @@
 
 #include <algorithm>
 
-// Collects the blocks painted and tells the document of their range once.
+// Collects the blocks painted and tells the document of their range once, or,
+// in the middle of an edit, notes each of them.
 class GherkinHighlighter::Batch {
 public:
-    explicit Batch(QTextDocument* document)
-        : document_(document)
+    explicit Batch(GherkinHighlighter& highlighter)
+        : document_(highlighter.document_)
+        , notes_(highlighter.editing_ ? &highlighter.repaintedInEdits_ : nullptr)
     {
     }
     ~Batch()
@@ -30,6 +32,10 @@ public:
     // Blocks are added in document order.
     void Add(const QTextBlock& block)
     {
+        if (notes_ != nullptr) {
+            notes_->push_back(block.blockNumber());
+            return;
+        }
         if (!first_.isValid())
             first_ = block;
         last_ = block;
@@ -37,6 +43,7 @@ public:
 
 private:
     QTextDocument* document_;
+    std::vector<int>* notes_;
     QTextBlock first_;
     QTextBlock last_;
 };
@@ -51,7 +58,7 @@ GherkinHighlighter::GherkinHighlighter(
 
 void GherkinHighlighter::PaintBlocks(int first, int last)
 {
-    Batch batch(document_);
+    Batch batch(*this);
     first = std::max(first, 0);
     QTextBlock block = document_->findBlockByNumber(first);
     for (int line = first; block.isValid() && line < last; ++line, block = block.next())
@@ -98,7 +105,7 @@ bool SameRanges(const QList<QTextLayout::FormatRange>& painted, const QList<QTex
 
 void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
 {
-    Batch batch(document_);
+    Batch batch(*this);
     first = std::max(first, 0);
     QTextBlock block = document_->findBlockByNumber(first);
     for (int line = first; block.isValid() && line < last; ++line, block = block.next()) {
@@ -149,6 +156,10 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
     QTextLayout* layout = block.layout();
     if (PaintedFrom(block) == entries && SameRanges(layout->formats(), ranges))
         return;
+    // A coloured line keeps its glyphs once they are shaped: every keystroke
+    // draws the lines that touch the typed one's rectangle again, which would
+    // otherwise be shaped anew, a run for each colour, each time.
+    layout->setCacheEnabled(true);
     layout->setFormats(ranges);
     auto* state = static_cast<PaintedState*>(block.userData());
     if (state == nullptr) {

@@ -8,26 +8,23 @@ namespace {
 
 constexpr QChar lineBreak(PARAGRAPH_MARK);
 
-std::array<QStringView, 3> Pieces(const TextSnapshot& text)
-{
-    const QStringView baseline(text.baseline);
-    return { baseline.first(text.head), QStringView(text.middle), baseline.last(text.tail) };
-}
-
 } // namespace
 
 QString TextSnapshot::ControlText() const
 {
     QString text;
     text.reserve(head + middle.size() + tail);
-    for (const QStringView piece : Pieces(*this))
-        text += piece;
+    baseline->AppendTo(text, 0, head);
+    text += middle;
+    baseline->AppendTo(text, baseline->size() - tail, tail);
     return text;
 }
 
 QString TextSnapshot::WholeText() const
 {
-    const auto pieces = Pieces(*this);
+    const QString first = baseline->Mid(0, head);
+    const QString last = baseline->Mid(baseline->size() - tail, tail);
+    const std::array<QStringView, 3> pieces { first, middle, last };
     qsizetype length = 0;
     for (const QStringView piece : pieces)
         length += piece.size() + piece.count(lineBreak);
