@@ -6,8 +6,8 @@ namespace {
 
 using LineAnalysisTest = English;
 
-// The same word later in the line must not move the keyword. The context pass is
-// in the golden files (tests/golden) and, after edits, in the view's colouring tests.
+// The same word later in the line must not move the keyword, and entries past
+// a shorter text no longer count.
 TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPastTheText)
 {
     LineAnalysis a = Analysed(Crlf({ u" \tAnd And again", u"  | a | b |", u"plain" }));
@@ -62,8 +62,7 @@ TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
         std::pair(a.lineType[4], a.lineKeyword[4]), std::pair(SCENARIO_LINE, std::u16string(u"Scenario")));
 }
 
-// The pop-up's Table and String items, on the lines that the view's Table and
-// String commands and the pop-up's own test do not try.
+// The pop-up's Table and String items of a step follow the line below it.
 TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
 {
     const LineAnalysis a = Analysed(Crlf({
