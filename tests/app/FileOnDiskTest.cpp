@@ -1,7 +1,10 @@
 #include "support/ShellFixture.h"
 #include "table/CGridDialog.h"
 
+#include <QTimer>
+
 #include <filesystem>
+#include <utility>
 
 namespace {
 

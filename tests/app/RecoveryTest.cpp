@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <QProcess>
+#include <QTimer>
 
 #include <linux/capability.h>
 #include <sys/resource.h>

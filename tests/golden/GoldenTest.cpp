@@ -12,6 +12,11 @@
 #include "core/language/LanguageDirective.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace {
 
