@@ -1,5 +1,6 @@
 #include "EditorTestSupport.h"
 
+#include "core/editor/LineColours.h"
 #include "core/editor/PopupRules.h"
 
 namespace {
@@ -76,6 +77,15 @@ TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
     // A step before a doc string takes no table; a step before a step takes either block.
     EXPECT_EQ(std::pair(CanEditTable(a, 1), CanEditString(a, 1)), std::pair(false, true));
     EXPECT_EQ(std::pair(CanEditTable(a, 4), CanEditString(a, 4)), std::pair(true, true));
+}
+
+// Tables made before the last edit may put a keyword past the end of the
+// line it is painted on; its span stays within the line.
+TEST(ColourSpan, NeverLeavesTheLine)
+{
+    EXPECT_EQ(ColourSpanOf(STEP_LINE, 8, 5, 6), (ColourSpan { 6, 6, LineColour::Step }));
+    EXPECT_EQ(ColourSpanOf(STEP_LINE, 2, 5, 4), (ColourSpan { 2, 4, LineColour::Step }));
+    EXPECT_EQ(ColourSpanOf(TABLE_LINE, -1, 1, 4), (ColourSpan { 0, 4, LineColour::Table }));
 }
 
 } // namespace
