@@ -2,6 +2,7 @@
 
 #include "LineFormats.h"
 #include "core/editor/LineAnalysis.h"
+#include "core/editor/LineColours.h"
 
 #include <QList>
 #include <QTextBlock>
@@ -121,30 +122,19 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
     if (line >= analysis_.analysedLineCount && block.userData() == nullptr)
         return;
     const int length = block.length() - 1;
-    int start = length;
-    int end = length;
-    const QTextCharFormat* keywordFormat = nullptr;
-    if (line < analysis_.analysedLineCount) {
-        const LinePaint paint = PaintFor(formats_, analysis_.lineType[line]);
-        if (paint.keywordFormat != nullptr) {
-            // The blanks before the keyword keep the default format. The span
-            // is clipped to the block, whatever the tables say.
-            keywordFormat = paint.keywordFormat;
-            start = std::clamp(analysis_.keywordPosition[line], 0, length);
-            end = paint.keywordOnly
-                ? std::min(start + static_cast<int>(analysis_.lineKeyword[line].size()), length)
-                : length;
-        }
-    }
+    const ColourSpan span = line < analysis_.analysedLineCount
+        ? ColourSpanOf(analysis_.lineType[line], analysis_.keywordPosition[line],
+            static_cast<int>(analysis_.lineKeyword[line].size()), length)
+        : ColourSpan { length, length, LineColour::Default };
     // Empty ranges colour nothing and are left out.
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(3);
-    if (start > 0)
-        ranges.append({ 0, start, formats_.defaultFormat });
-    if (keywordFormat != nullptr && end > start)
-        ranges.append({ start, end - start, *keywordFormat });
-    if (end < length)
-        ranges.append({ end, length - end, formats_.defaultFormat });
+    if (span.start > 0)
+        ranges.append({ 0, span.start, formats_.defaultFormat });
+    if (span.end > span.start)
+        ranges.append({ span.start, span.end - span.start, FormatOf(formats_, span.colour) });
+    if (span.end < length)
+        ranges.append({ span.end, length - span.end, formats_.defaultFormat });
     // Over the colours: the wide characters' face and stretch.
     ranges.append(wide_.Ranges(block.text()));
 

@@ -35,8 +35,7 @@ std::u16string Widened(const std::string& bytes)
 }
 
 // Without a mark, where zero bytes stand tells UTF-16 of either byte order from
-// bytes that are neither, read as UTF-8 and flagged. UTF-16 files of several
-// scripts, marks and line ends are in the golden files (utf16-*).
+// bytes that are neither, read as UTF-8 and flagged.
 TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
 {
     const std::string fewZeros = "F\0abcdefghijklmnopqrstuvwxyz"s;
@@ -147,8 +146,7 @@ TEST(Encode, WritesEveryLineBreakAsTheTextsFirstLineEnd)
 }
 
 // Read piece by piece, whatever falls on a piece's edge, a file decodes as all its
-// bytes at once. What cannot be read is the command-line tests' to show, but for
-// the limit, which only the editor sets.
+// bytes at once.
 TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
 {
     constexpr std::size_t piece = 1 << 16;

@@ -1,5 +1,4 @@
-// Rows laid out, and cells to and from the clipboard's text. Rows as files
-// hold them, split at their pipes and aligned in place, are in the golden files.
+// Rows laid out, and cells to and from the clipboard's text.
 #include "core/table/TableLayout.h"
 #include "core/editor/EditorTestSupport.h"
 #include "core/table/AlignTables.h"
@@ -43,7 +42,7 @@ TEST(AlignCellMatrix, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 }
 
 // A lone surrogate, which no file holds, one column; a tab to the next stop, at
-// least one column. Widths of what files hold are in the align golden file.
+// least one column; a combining mark none, a wide character or an emoji two.
 TEST(DisplayWidth, CountsColumnsOfTheView)
 {
     EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1);
