@@ -10,11 +10,8 @@
 
 namespace {
 
-constexpr char16_t FIRST_SHAPED = 0x0590;
 constexpr char16_t FIRST_PRINTABLE_ASCII = 0x20;
 constexpr char16_t LAST_PRINTABLE_ASCII = 0x7E;
-constexpr float NOT_MEASURED = -2.0f;
-constexpr float NOT_COVERED = -1.0f;
 constexpr int MOST_EXACT_MEASUREMENTS = 32;
 constexpr int NOT_KNOWN = -2;
 // Sums of 64ths of a pixel below this many 64ths are exact in a float.
@@ -95,14 +92,6 @@ QString CTextMeasure::Elided(const QString& text, int width) const
     if (fits > 0 && text[fits - 1].isHighSurrogate())
         --fits;
     return text.left(fits) + ellipsis;
-}
-
-float CTextMeasure::Advance(char16_t c) const
-{
-    if (c >= FIRST_SHAPED)
-        return NOT_COVERED;
-    const float advance = m_advances[c];
-    return advance != NOT_MEASURED ? advance : MeasureAdvance(c);
 }
 
 float CTextMeasure::MeasureAdvance(char16_t c) const

@@ -50,8 +50,19 @@ public:
     bool IsFixedPitch() const { return m_fixedPitch; }
 
 private:
-    // The advance of a character, or -1 when it is not one the bound covers.
-    float Advance(char16_t c) const;
+    static constexpr char16_t FIRST_SHAPED = 0x0590;
+    static constexpr float NOT_MEASURED = -2.0f;
+    static constexpr float NOT_COVERED = -1.0f;
+
+    // The advance of a character, or -1 when it is not one the bound covers;
+    // inline, as WidthBound asks it of every character.
+    float Advance(char16_t c) const
+    {
+        if (c >= FIRST_SHAPED)
+            return NOT_COVERED;
+        const float advance = m_advances[c];
+        return advance != NOT_MEASURED ? advance : MeasureAdvance(c);
+    }
     float MeasureAdvance(char16_t c) const;
     // The one advance, in 64ths of a pixel, of every printable ASCII
     // character in a fixed-pitch font whose ASCII characters all have it;
