@@ -1,3 +1,4 @@
+#include "core/editor/DocStringIndent.h"
 #include "core/editor/Format.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/TextLineSource.h"
@@ -28,13 +29,14 @@ std::u16string Rebuilt(const std::u16string& wholeText, Rebuild rebuild)
                                       : UnformatWholeText(source, analysis, docStringColumn);
 }
 
-// The characters that indentation and line breaks are made of go; the rest is
-// the content that no rebuild may drop, add or reorder.
+// White space goes (the indentation, the line breaks, and what Cucumber
+// takes for the indentation of a doc string's lines); the rest is the content
+// that no rebuild may drop, add or reorder.
 std::u16string Content(std::u16string_view text)
 {
     std::u16string content;
     for (char16_t c : text)
-        if (c != u' ' && c != u'\t' && c != u'\r' && c != u'\n')
+        if (!IsDocStringIndentSpace(c))
             content.push_back(c);
     return content;
 }

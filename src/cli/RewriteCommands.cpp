@@ -44,6 +44,12 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
     analysis.AnalyseAll(source);
+    if (source.lineCount() > analysis.analysedLineCount) {
+        ReportProblem("note: " + DisplayName(file) + " has " + std::to_string(source.lineCount())
+            + " lines; only the first " + std::to_string(analysis.analysedLineCount)
+            + " are analysed, so lines " + std::to_string(analysis.RelayableLineCount() + 1) + " to "
+            + std::to_string(source.lineCount()) + " were left as they were");
+    }
     if (arguments.command == CliCommand::Align)
         ReportTablesLeftAlone(file, analysis);
     const std::u16string_view lineEnd = OutputLineEnd(arguments.lineEnds, source.text());

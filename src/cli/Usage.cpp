@@ -44,7 +44,9 @@ Commands:
 For format, unformat, align and check, a FILE may be a folder, which stands for every
 *.feature file below it, or "-", standard input. The result is printed on
 standard output as UTF-8, with the line ends of its input (the first line end
-found; CR LF for a file without one).
+found; CR LF for a file without one). Lines past the first 1998, and a doc
+string or table that runs on past them, are left as they are, with a note on
+standard error.
 
 Options:
   --language CODE            Read FILE in that language (see "languages") instead

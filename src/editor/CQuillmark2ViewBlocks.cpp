@@ -33,7 +33,12 @@ void CQuillmark2View::OnTable()
     const int caretLine = CaretLine();
     BlockLocation block = FindTableAtLine(m_analysis, caretLine);
     if (block.lines.empty()) {
-        MessageBoxOk(QStringLiteral("No table allowed here"), this);
+        MessageBoxOk(block.noBlock == NoBlock::PastLimit
+                ? QStringLiteral("This table runs past line %1, the last line Quillmark analyses; it cannot "
+                                 "be edited as a grid.")
+                      .arg(m_analysis.maxAnalysedLines)
+                : QStringLiteral("No table allowed here"),
+            this);
         return;
     }
 
@@ -61,7 +66,24 @@ void CQuillmark2View::OnString()
     m_analysis.AnalyseAll(m_lineSource);
     const BlockLocation block = FindDocStringAtLine(m_analysis, CaretLine());
     if (block.lines.empty()) {
-        MessageBoxOk(QStringLiteral("No string allowed here"), this);
+        switch (block.noBlock) {
+        case NoBlock::PastLimit:
+            MessageBoxOk(
+                QStringLiteral("This doc string runs past line %1, the last line Quillmark analyses; "
+                               "it cannot be edited in the String dialog.")
+                    .arg(m_analysis.maxAnalysedLines),
+                this);
+            break;
+        case NoBlock::NotClosed:
+            MessageBoxOk(
+                QStringLiteral("This doc string is never closed, so Cucumber reads no text in it. Add "
+                               "its closing line, then use String again."),
+                this);
+            break;
+        case NoBlock::NotAllowed:
+            MessageBoxOk(QStringLiteral("No string allowed here"), this);
+            break;
+        }
         return;
     }
 
@@ -70,11 +92,22 @@ void CQuillmark2View::OnString()
     // The doc-string colour in the editor's face and size.
     dialog.m_charFormat = m_formats.docStringFormat;
     dialog.m_charFormat.setFont(font());
+    const QString delimiter = toQString(std::u16string(DocStringDelimiterOf(block.lines)));
+    dialog.m_problemWith = [&delimiter](const QString& typed) {
+        const auto line = UnwritableDocStringLine(toU16(typed), toU16(delimiter));
+        if (!line)
+            return QString();
+        QString escaped;
+        for (const QChar c : delimiter)
+            escaped.append(u'\\').append(c);
+        return QStringLiteral("Line %1 holds %2 with no %3 before it. Cucumber reads that as %3 in this "
+                              "doc string, so the line cannot be written as it stands.")
+            .arg(*line + 1)
+            .arg(escaped, delimiter);
+    };
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The opening delimiter keeps a content type written after its quotes.
-    const LineList lines = TextToDocStringLines(toU16(dialog.m_text), DocStringOpening(block.lines));
-    WriteBlockBack(block.start, block.end, toQString(BuildBlockText(lines, block)));
+    WriteBlockBack(block.start, block.end, toQString(BuildDocStringText(toU16(dialog.m_text), block)));
 }
 
 void CQuillmark2View::WriteBlockBack(int start, int end, const QString& text)

@@ -43,7 +43,7 @@ void CQuillmark2View::OnInsert(InsertTemplate kind)
 {
     m_analysis.AnalyseAll(m_lineSource);
     const TemplateInsertion insertion
-        = PrepareInsertCommand(m_analysis, kind, m_control.LineFromChar(-1), m_control.GetWholeTextLength());
+        = PrepareInsertCommand(m_lineSource, m_analysis, kind, m_control.LineFromChar(-1));
     ReplaceRange(insertion.insertionPoint, insertion.insertionPoint, toQString(insertion.text));
     m_control.SetSel(insertion.selectionStart, insertion.selectionEnd);
     RefreshAllLines();

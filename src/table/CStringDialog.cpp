@@ -84,7 +84,14 @@ void CStringDialog::OnInitDialog()
 
 void CStringDialog::accept()
 {
-    m_text = TextOfBox(*m_edit);
+    const QString text = TextOfBox(*m_edit);
+    if (m_problemWith) {
+        if (const QString problem = m_problemWith(text); !problem.isEmpty()) {
+            MessageBoxOk(problem, this);
+            return;
+        }
+    }
+    m_text = text;
     QDialog::accept();
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTextCharFormat>
 
+#include <functional>
+
 class MyEditCtrl;
 class QPushButton;
 
@@ -32,6 +34,10 @@ public:
     // The text shown on opening and, after OK, as the user left it; lines are
     // separated by CR LF.
     QString m_text;
+    // Asked on OK with the text as the user left it: what keeps it from being
+    // written, or an empty string. OK then says so and the dialog stays open
+    // with the text as it is.
+    std::function<QString(const QString& text)> m_problemWith;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -209,14 +209,36 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
     EXPECT_EQ(Read("good.feature"), "* s\n| a  |\n");
 }
 
+// Lines past the analysed ones are left as they were, and so is a doc string
+// that runs on past them, from its first line; each command says so, naming
+// the file.
+TEST_F(RewriteCommands, LinesLeftAsTheyWereAtTheLimitAreNamed)
+{
+    std::string head = "Feature: f\n";
+    for (int line = 1; line < 1996; ++line)
+        head += "Given s\n";
+    const std::string tail = " \"\"\"\n   x\n \"\"\"\n    Then t\n";
+    Write("long.feature", head + tail);
+    for (const std::string command : { "format", "unformat", "align" }) {
+        SCOPED_TRACE(command);
+        const CliResult result = Run({ command, "long.feature" });
+        EXPECT_EQ(result.status, 0);
+        EXPECT_TRUE(result.out.ends_with("s\n" + tail)) << result.out.substr(result.out.size() - 40);
+        EXPECT_EQ(result.err,
+            "quillmark-cli: note: long.feature has 2001 lines; only the first 1998 are analysed, so lines "
+            "1997 to 2001 were left as they were\n");
+    }
+}
+
 // The new text goes to the file as it is made: a write that fails part way
 // (here at a limit on the size of files) leaves the old file as it was and
 // no temporary file behind, and says why.
 TEST_F(RewriteCommands, WriteThatFailsPartWayLeavesTheFile)
 {
+    // Within the analysed lines, where align changes every row.
     std::string text = "Feature: f\n  * s\n";
     while (text.size() < 200000)
-        text += "|a|bb|\n";
+        text += "|a|" + std::string(110, 'b') + "|\n";
     Write("big.feature", text);
     const CliResult result = Run({ "align", "--write", "big.feature" }, "trap '' XFSZ; ulimit -f 64; ");
     EXPECT_EQ(result.status, 2);

@@ -4,6 +4,7 @@
 #include "support/DialogAnswers.h"
 #include "table/TableDialogSupport.h"
 
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 #include <string_view>
@@ -43,8 +44,8 @@ protected:
     DialogAnswers answers;
 };
 
-// OK on a block in the editor's layout (where an empty doc-string line keeps
-// its indentation) changes nothing; Cancel or Esc, whatever was changed, keeps
+// OK on a table in the editor's layout, or on any doc string as it was
+// written, changes nothing; Cancel or Esc, whatever was changed, keeps
 // selection and clipboard too; an edit is one undoable edit, also copied. A
 // new Examples table has a column for each of the outline's placeholders, and
 // so has one below a description.
@@ -53,9 +54,10 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     view.SetFontSize(11);
     const QString given = feature + "    Given g\r\n";
     const QString outline = "Feature: f\r\n  Scenario Outline: o\r\n    Given <a> and <b>\r\n    Examples:";
-    const QString laidOut = given
-        + "    \"\"\"json\r\n    one\u00a0more\r\n    \r\n      two\r\n    \t\r\n    \"\"\"\r\n\r\n    When "
-          "w\r\n";
+    const QString asWritten = given
+        + "    \"\"\"json\r\n    one\u00a0more\r\n\t\t\t\ttwo\r\n\r\n      \\\"\\\"\\\"\r\n  three\r\n    "
+          "\t\r\n     "
+          "\"\"\" note\r\n    When w\r\n";
     const QString blocks = given + "      | a |\r\n    When w\r\n      \"\"\"\r\n      x\r\n      \"\"\"\r\n";
     // The command on a line, typed into its dialog, the button ("": Esc), then
     // the lines written and the text with them in place of "%1"; nothing
@@ -64,8 +66,8 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     const Case cases[] = {
         { "OK on an Examples table ending the text, from its Examples line", Command::Table,
             outline + "\r\n    | a  | b  |\r\n    | 1  | 2  |", 3, "", "okButton", "", "" },
-        { "OK on a doc string, from its closing delimiter", Command::String, laidOut, 8, "", "okButton", "",
-            "" },
+        { "OK on a doc string, from its closing delimiter", Command::String, asWritten, 10, "", "okButton",
+            "", "" },
         { "Cancel on a changed table", Command::Table, blocks, 3, "changed", "cancelButton", "", "" },
         { "Esc on a changed doc string", Command::String, blocks, 6, "changed", "", "", "" },
         { "a new table typed into on a step", Command::Table, given + "    When w", 2, "x", "okButton",
@@ -120,12 +122,73 @@ TEST_F(ViewBlocks, TheAnswerGoesInAsOneUndoableEditOrLeavesEverything)
     }
 }
 
+// What is typed is what Cucumber reads, in either kind of doc string: a line
+// that would end it goes in escaped and is shown as typed again; a line that
+// no escape can write is refused, and the dialog stays open with the text.
+TEST_F(ViewBlocks, TheStringDialogWritesWhatCucumberReadsInEitherDelimiter)
+{
+    const auto typedThenOk = [this](std::vector<QString> texts) {
+        answers.Then<CStringDialog>([texts](CStringDialog& dialog) {
+            auto* box = dialog.findChild<QPlainTextEdit*>(QStringLiteral("textBox"));
+            for (const QString& text : texts) {
+                box->setPlainText(text);
+                QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
+            }
+            EXPECT_FALSE(dialog.isVisible());
+        });
+    };
+    const QString ticks = "```", quotes = "\"\"\"", escapedTicks = "\\`\\`\\`",
+                  escapedQuotes = "\\\"\\\"\\\"";
+    for (const auto& [delimiter, escaped, other] :
+        { std::tuple { ticks, escapedTicks, quotes }, std::tuple { quotes, escapedQuotes, ticks } }) {
+        SCOPED_TRACE(delimiter.toStdString());
+        const QString before = feature + "    Given g\r\n      " + delimiter + "json\r\n      a " + other
+            + "\r\n      " + delimiter + "\r\n    When w";
+        Show(before, 3);
+        EXPECT_EQ(ColourAt(3, 6), docString);
+        EXPECT_EQ(ColourAt(4, 6), docString);
+        MessageBoxRecorder boxes;
+        typedThenOk({ delimiter + "\n" + escaped, delimiter + "\n" + other });
+        view.OnString();
+        EXPECT_EQ(boxes.texts,
+            QStringList { "Line 2 holds " + escaped + " with no " + delimiter
+                + " before it. Cucumber reads that as " + delimiter
+                + " in this doc string, so the line cannot be written as it stands." });
+        EXPECT_EQ(view.WholeText(),
+            feature + "    Given g\r\n      " + delimiter + "json\r\n      " + escaped + "\r\n      " + other
+                + "\r\n      " + delimiter + "\r\n    When w");
+        Select(4, 0);
+        answers.Then<CStringDialog>([&](CStringDialog& dialog) {
+            EXPECT_EQ(dialog.findChild<QPlainTextEdit*>(QStringLiteral("textBox"))->toPlainText(),
+                delimiter + "\n" + other + "\n");
+            dialog.reject();
+        });
+        view.OnString();
+    }
+}
+
+// A block that the last analysed line cuts through, and a doc string that
+// nothing closes, are left alone with a word of why.
 TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
 {
     const QString text = feature + "    Given g\r\n      | a |";
-    for (const auto& [command, line, message] : { std::tuple { Command::Table, 0, "No table allowed here" },
-             { Command::String, 3, "No string allowed here" } }) {
-        SCOPED_TRACE(message);
+    const QString steps = feature + QString("    Given g\r\n").repeated(1994);
+    const QString pastLimit
+        = "This %1 runs past line 1998, the last line Quillmark analyses; it cannot be edited %2.";
+    const std::tuple<QString, Command, int, QString> cases[] = {
+        { text, Command::Table, 0, "No table allowed here" },
+        { text, Command::String, 3, "No string allowed here" },
+        { steps + "      | a |\r\n      | b |\r\n      | c |", Command::Table, 1997,
+            pastLimit.arg("table", "as a grid") },
+        { steps + "      \"\"\"\r\n      x\r\n      \"\"\"", Command::String, 1995,
+            pastLimit.arg("doc string", "in the String dialog") },
+        { feature + "    Given g\r\n      ```\r\n      x", Command::String, 2,
+            "This doc string is never closed, so Cucumber reads no text in it. Add its closing line, then "
+            "use "
+            "String again." },
+    };
+    for (const auto& [text, command, line, message] : cases) {
+        SCOPED_TRACE(message.toStdString());
         Show(text, line);
         MessageBoxRecorder boxes;
         Run(command);

@@ -37,8 +37,8 @@ TEST_F(ViewColouring, EveryKeystrokeRecoloursAtOnceWhatItChanged)
     EXPECT_EQ(ColourAt(1, 2), table);
 }
 
-// As far down as the change of context reaches, a step inside included, and
-// back when taken back.
+// As far down as the change of context reaches, a step inside coloured as
+// the doc string's text, and back when taken back.
 TEST_F(ViewColouring, TypingADelimiterRecoloursTheLinesBelowAndBackAgain)
 {
     Show(Crlf({ "Scenario: s", "  Given a", "  ", "  text", "  When in", "  more", "  \"\"\"" }), 2, 2);
@@ -48,7 +48,7 @@ TEST_F(ViewColouring, TypingADelimiterRecoloursTheLinesBelowAndBackAgain)
     const std::vector before = { black, step, black, docString };
     ASSERT_EQ(below(), before);
     QTest::keyClicks(&view, QStringLiteral("\"\"\""));
-    EXPECT_EQ(below(), (std::vector { docString, step, docString, docString }));
+    EXPECT_EQ(below(), (std::vector { docString, docString, docString, docString }));
     for (int i = 0; i < 3; ++i)
         Press(Qt::Key_Backspace);
     EXPECT_EQ(below(), before);

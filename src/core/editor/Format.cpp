@@ -1,5 +1,6 @@
 #include "Format.h"
 
+#include "DocStringIndent.h"
 #include "TextLineSource.h"
 
 #include <algorithm>
@@ -57,29 +58,25 @@ std::optional<int> ContentOffset(
             docStringColumn = *at - static_cast<int>(from);
         return at;
     }
-    case DOC_STRING_LINE: {
-        // The cut at the delimiter's column only ever removes blanks and tabs:
-        // a line whose text starts left of that column keeps all of its text.
-        const int column = std::max(docStringColumn, 0);
-        const std::size_t firstContent = text.find_first_not_of(u" \t");
-        if (firstContent != std::u16string::npos && firstContent < static_cast<std::size_t>(column))
-            return static_cast<int>(firstContent);
-        return column;
-    }
+    case DOC_STRING_LINE:
+        // The cut removes what Cucumber takes for indentation and no more, so
+        // the content it reads stays the same behind the new indentation; the
+        // cut of an empty line (or one of white space only) leaves nothing.
+        return static_cast<int>(DocStringContentStart(text, docStringColumn));
     default:
         return FirstOccurrence(text, analysis.lineKeyword[line], from);
     }
 }
 
-// Rebuilds the analysed lines, with or without the indentation of their type.
-std::u16string RebuildLines(const LineAnalysis& analysis, int& docStringColumn, bool indent)
+// Rebuilds the first `count` analysed lines, with or without the indentation of their type.
+std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStringColumn, bool indent)
 {
     std::u16string result;
     std::size_t estimate = 0;
-    for (int i = 0; i < analysis.analysedLineCount; ++i)
+    for (int i = 0; i < count; ++i)
         estimate += analysis.lineText[i].size() + 5;
     result.reserve(estimate);
-    for (int i = 0; i < analysis.analysedLineCount; ++i) {
+    for (int i = 0; i < count; ++i) {
         const std::u16string& text = analysis.lineText[i];
         // Only the line after the text's final line break is empty; writing
         // it out would add a line break on every run.
@@ -126,11 +123,12 @@ std::u16string RebuildWholeText(
         analysis = &fresh;
     }
 
-    std::u16string result = RebuildLines(*analysis, docStringColumn, indent);
+    const int relaid = analysis->RelayableLineCount();
+    std::u16string result = RebuildLines(*analysis, relaid, docStringColumn, indent);
     // Every rebuilt line ends with CR LF, so the rest follows directly: its
     // lines as they are, each break written as CR LF, the last one as it ends.
     const int count = source.lineCount();
-    for (int i = analysis->analysedLineCount; i < count; ++i)
+    for (int i = relaid; i < count; ++i)
         AppendAsWholeText(result, source.lineText(i));
     return result;
 }

@@ -19,10 +19,10 @@
 // Where a line's content starts: for tags, comments and text, at the first
 // character that is not a blank (a tab is content, so is the closing CR); for
 // doc-string delimiters at their keyword, whose column becomes
-// docStringColumn; for doc-string lines at docStringColumn, or at the line's
-// first character that is neither blank nor tab when that lies further left,
-// so that the cut removes blanks and tabs only, never text; for every other
-// type at its keyword. A byte-order mark at the start of the text stays in
+// docStringColumn; for doc-string lines past the white space that Cucumber
+// takes for their indentation (at most docStringColumn characters of it, see
+// DocStringContentStart), so that the content Cucumber reads stays as it was;
+// for every other type at its keyword. A byte-order mark at the start of the text stays in
 // front of the first line's indentation, and counts no column for the cut of
 // a doc string that opens there. Carriage returns are removed and each
 // rebuilt line ends with CR LF. A line without content (blanks only, without
@@ -32,8 +32,11 @@
 
 // The complete new whole text (CR LF line breaks) for the Format and Unformat
 // commands and the command-line tool: the rebuilt analysed lines followed by
-// every line beyond the analysed ones exactly as `source` holds it, joined so
-// that no line break is lost or doubled at the seam.
+// every line beyond them exactly as `source` holds it, joined so that no line
+// break is lost or doubled at the seam. A doc string or table that runs on
+// past the analysed lines is carried over as it stands too, from its first
+// line (LineAnalysis::RelayableLineCount): half of it re-laid would no
+// longer be what Cucumber reads.
 //
 // The view replaces all of its text with this text in one edit. The tables
 // should describe `source` as it stands (the view keeps them so); if they do

@@ -17,6 +17,8 @@ void LineAnalysis::EnsureEntries(int count)
     classifiedType.resize(needed, NOT_ANALYSED);
     lineKeyword.resize(needed);
     keywordPosition.resize(needed, 0);
+    classifiedKeyword.resize(needed);
+    classifiedKeywordPosition.resize(needed, 0);
 }
 
 int LineAnalysis::AnalysableLineCount(const LineSource& source) const
@@ -40,7 +42,9 @@ void LineAnalysis::AnalyseLine(const LineSource& source, int i)
     // first occurrence is where the keyword is drawn and where content starts.
     const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword, mark);
     keywordPosition[i] = at == std::u16string::npos ? 0 : static_cast<int>(at);
-    lineKeyword[i] = std::move(keyword);
+    classifiedKeywordPosition[i] = keywordPosition[i];
+    lineKeyword[i] = keyword;
+    classifiedKeyword[i] = std::move(keyword);
 }
 
 void LineAnalysis::AnalyseLines(const LineSource& source, int first, int last)
@@ -50,6 +54,14 @@ void LineAnalysis::AnalyseLines(const LineSource& source, int first, int last)
     const int end = std::min(last, analysedLineCount);
     for (int i = std::max(first, 0); i < end; ++i)
         AnalyseLine(source, i);
+    textLineCount = source.lineCount();
+    textAfterLimit.clear();
+    typeAfterLimit = NOT_ANALYSED;
+    if (analysedLineCount < textLineCount) {
+        textAfterLimit = source.lineText(analysedLineCount);
+        std::u16string keyword;
+        typeAfterLimit = ClassifyLine(textAfterLimit, keyword);
+    }
     ContextPass();
 }
 
@@ -61,34 +73,71 @@ void LineAnalysis::AnalyseAll(const LineSource& source)
 void LineAnalysis::ContextPass()
 {
     bool inDescription = false;
-    bool inDocString = false;
+    // The delimiter that opened the doc string the walk is in; none outside.
+    const std::u16string* openedBy = nullptr;
+    openDocString = -1;
     for (int i = 0; i < analysedLineCount; ++i) {
         LineType type = classifiedType[i];
-        switch (type) {
-        case FEATURE_LINE:
-        case SCENARIO_LINE:
-        case BACKGROUND_LINE:
-        case SCENARIO_OUTLINE_LINE:
-            inDescription = true;
-            break;
-        case STEP_LINE:
-            inDescription = false;
-            break;
-        case DOC_STRING_DELIMITER_LINE:
-            inDocString = !inDocString;
-            break;
-        case TEXT_LINE:
-            if (inDescription)
-                type = COMMENT_LINE;
-            // Inside a doc string the doc-string type wins over description.
-            if (inDocString)
+        if (openedBy != nullptr) {
+            if (type == DOC_STRING_DELIMITER_LINE && classifiedKeyword[i] == *openedBy) {
+                openedBy = nullptr;
+                openDocString = -1;
+            } else {
                 type = DOC_STRING_LINE;
-            break;
-        default:
-            break;
+            }
+        } else {
+            switch (type) {
+            case FEATURE_LINE:
+            case SCENARIO_LINE:
+            case BACKGROUND_LINE:
+            case SCENARIO_OUTLINE_LINE:
+                inDescription = true;
+                break;
+            case STEP_LINE:
+                inDescription = false;
+                break;
+            case DOC_STRING_DELIMITER_LINE:
+                openedBy = &classifiedKeyword[i];
+                openDocString = i;
+                break;
+            case TEXT_LINE:
+                if (inDescription)
+                    type = COMMENT_LINE;
+                break;
+            default:
+                break;
+            }
         }
         lineType[i] = type;
+        // Content has no keyword; a line that is no longer content gets its own back.
+        if (type == DOC_STRING_LINE) {
+            lineKeyword[i].clear();
+            keywordPosition[i] = 0;
+        } else if (lineKeyword[i].size() != classifiedKeyword[i].size()) {
+            lineKeyword[i] = classifiedKeyword[i];
+            keywordPosition[i] = classifiedKeywordPosition[i];
+        }
     }
+}
+
+int LineAnalysis::BlockRunningPastLimit() const
+{
+    if (analysedLineCount >= textLineCount || analysedLineCount == 0)
+        return -1;
+    if (openDocString >= 0)
+        return openDocString;
+    int first = analysedLineCount - 1;
+    if (lineType[first] != TABLE_LINE || typeAfterLimit != TABLE_LINE)
+        return -1;
+    while (first > 0 && lineType[first - 1] == TABLE_LINE)
+        --first;
+    return first;
+}
+
+int LineAnalysis::RelayableLineCount() const
+{
+    const int block = BlockRunningPastLimit();
+    return block >= 0 ? block : analysedLineCount;
 }
 
 LineType LineAnalysis::TypeOf(int line) const

@@ -35,11 +35,26 @@ public:
     std::vector<int> lineStart; // control position of the line's first character
     std::vector<LineType> lineType; // in context, after the context pass; 0 when never analysed
     std::vector<LineType> classifiedType; // as ClassifyLine gave it, before the context pass
-    std::vector<std::u16string> lineKeyword;
+    std::vector<std::u16string> lineKeyword; // in context: none inside a doc string
     std::vector<int> keywordPosition; // first occurrence of lineKeyword in lineText; 0 when empty
+    std::vector<std::u16string> classifiedKeyword; // as ClassifyLine gave it
+    std::vector<int> classifiedKeywordPosition;
 
     int maxAnalysedLines = MAX_ANALYSED_LINES;
     int analysedLineCount = 0;
+
+    // What the last AnalyseLines saw past the analysed lines: the source's
+    // line count, and the first line past them, its text and the type
+    // ClassifyLine gives it (empty and NOT_ANALYSED when the text ends within
+    // them). A table or doc string may run on into lines that are not
+    // analysed; whatever rewrites a block or the whole text must not cut
+    // through one, nor miss what follows it.
+    int textLineCount = 0;
+    std::u16string textAfterLimit;
+    LineType typeAfterLimit = NOT_ANALYSED;
+    // The opening delimiter line of the doc string that is still open after
+    // the last analysed line, or -1; set by the context pass.
+    int openDocString = -1;
 
     // Fills entry i from the source: its text (read in full, however long),
     // its start, and the type and keyword that ClassifyLine gives it against
@@ -61,16 +76,29 @@ public:
     // AnalyseLines over every analysable line.
     void AnalyseAll(const LineSource& source);
 
-    // One walk over lines 0 .. analysedLineCount-1 with two flags, from the
-    // classified types to the types in context: description text (TEXT_LINE
-    // after a Feature, Rule, Scenario, Background or Scenario Outline heading,
-    // up to the next step) becomes COMMENT_LINE; TEXT_LINE between doc-string
-    // delimiters becomes DOC_STRING_LINE. Every other line keeps its
-    // classified type; lines inside a doc string that are something else (a
-    // step, a table row) still move the flags. Each pass starts afresh from
-    // the classified types, so a line is description text exactly while the
-    // lines above make it one, whichever lines were read again.
+    // One walk over lines 0 .. analysedLineCount-1, from the classified types
+    // to the types in context. A doc-string delimiter outside a doc string
+    // opens one, and only a delimiter of the same three characters closes it,
+    // whatever follows them on the line; every line between, whatever it
+    // says (a step, a table row, a comment, the other delimiter), is
+    // DOC_STRING_LINE without a keyword, as Cucumber reads it: text. Outside
+    // doc strings, description text (TEXT_LINE after a Feature, Rule,
+    // Scenario, Background or Scenario Outline heading, up to the next step)
+    // becomes COMMENT_LINE, and every other line keeps its classified type.
+    // Each pass starts afresh from the classified types and keywords, so a
+    // line is description or doc-string text exactly while the lines above
+    // make it one, whichever lines were read again.
     void ContextPass();
+
+    // The first line of the doc string or table that the analysed lines end
+    // in and that runs on past them (a doc string still open, a table whose
+    // next row is the first line past them), or -1. Commands that rewrite the
+    // whole text re-lay only the lines before it, and the block commands
+    // leave such a block alone: the part past the limit cannot be read.
+    int BlockRunningPastLimit() const;
+    // The number of leading lines a whole-text rewrite may re-lay: the lines
+    // before BlockRunningPastLimit, or else all analysed lines.
+    int RelayableLineCount() const;
 
     // min(source line count, maxAnalysedLines)
     int AnalysableLineCount(const LineSource& source) const;

@@ -172,57 +172,57 @@ std::u16string TranslateTemplate(std::u16string text)
     return text;
 }
 
-int TemplateInsertionPoint(const LineAnalysis& analysis, int searchStartLine, int wholeTextLength)
+int TemplateInsertionPoint(const LineSource& source, const LineAnalysis& analysis, int searchStartLine)
 {
     const int n = analysis.analysedLineCount;
     const auto endOfLine = [&analysis](int i) {
         return analysis.lineStart[i] + static_cast<int>(analysis.lineText[i].size());
     };
+    const int lastLine = source.lineCount() - 1;
+    const int textEnd = source.lineStart(lastLine) + static_cast<int>(source.lineText(lastLine).size());
 
-    int point = n > 0 ? endOfLine(n - 1) : 0;
     for (int i = std::max(searchStartLine, 1); i < n; ++i) {
         const LineType type = analysis.lineType[i];
-        if (type == SCENARIO_LINE || type == SCENARIO_OUTLINE_LINE) {
-            point = endOfLine(i - 1);
-            break;
-        }
+        if (type == SCENARIO_LINE || type == SCENARIO_OUTLINE_LINE)
+            return std::clamp(endOfLine(i - 1), 0, textEnd);
     }
-
-    // The point is a control position (a line break counts one) while the
-    // length counts each break as CR LF, so only tables that no longer
-    // describe the text could put it beyond the end.
-    return std::clamp(point, 0, std::max(wholeTextLength, 0));
+    // Past the analysed lines a fragment would land in whatever scenario runs
+    // on there, and its later steps would belong to the fragment; at the end
+    // of the text it is in front of nothing. Right after the last analysed
+    // line it goes only when a heading follows there.
+    const LineType next = analysis.typeAfterLimit;
+    const bool headingFollows = next == SCENARIO_LINE || next == SCENARIO_OUTLINE_LINE;
+    if (n == 0 || analysis.textLineCount <= n || (searchStartLine < n && headingFollows))
+        return std::clamp(n > 0 ? endOfLine(n - 1) : 0, 0, textEnd);
+    return textEnd;
 }
 
 namespace {
 
-// Whether `point` is the end of a last analysed line that holds text and no
-// line break: a fragment put there would be glued onto that line.
-bool EndsAnUnbrokenLine(const LineAnalysis& analysis, int point)
+// Whether `point` is the end of a last line that holds text: a fragment put
+// there would be glued onto that line, which has no line break.
+bool EndsAnUnbrokenLine(const LineSource& source, int point)
 {
-    const int n = analysis.analysedLineCount;
-    if (n == 0)
-        return false;
-    const std::u16string& last = analysis.lineText[n - 1];
-    return !last.empty() && last.back() != u'\r'
-        && point == analysis.lineStart[n - 1] + static_cast<int>(last.size());
+    const int lastLine = source.lineCount() - 1;
+    const std::u16string last = source.lineText(lastLine);
+    return !last.empty() && point == source.lineStart(lastLine) + static_cast<int>(last.size());
 }
 
 } // namespace
 
 TemplateInsertion PrepareInsertCommand(
-    const LineAnalysis& analysis, InsertTemplate kind, int caretLine, int wholeTextLength)
+    const LineSource& source, const LineAnalysis& analysis, InsertTemplate kind, int caretLine)
 {
     const TemplateInfo& info = TemplateFor(kind);
     const int searchStartLine = info.searchStart == SearchStart::FirstLine ? 0 : caretLine;
     const std::u16string fragment = TranslateTemplate(JoinTemplate(info.lines));
     TemplateInsertion insertion;
-    insertion.insertionPoint = TemplateInsertionPoint(analysis, searchStartLine, wholeTextLength);
+    insertion.insertionPoint = TemplateInsertionPoint(source, analysis, searchStartLine);
     insertion.text = fragment;
     // The fragment's first character, in control positions: a line break in
     // front of it counts one.
     int blockStart = insertion.insertionPoint;
-    if (EndsAnUnbrokenLine(analysis, insertion.insertionPoint)) {
+    if (EndsAnUnbrokenLine(source, insertion.insertionPoint)) {
         insertion.text.insert(0, u"\r\n");
         ++blockStart;
     }

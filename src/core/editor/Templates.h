@@ -66,12 +66,14 @@ std::u16string JoinTemplate(const std::vector<std::u16string_view>& lines);
 std::u16string TranslateTemplate(std::u16string text);
 
 // The control position where a fragment goes: in front of the first Scenario,
-// Rule or Scenario Outline heading at or below `searchStartLine` (a heading on
-// line 0 never counts), else just after the last analysed line.
-// `wholeTextLength` is the length of the whole text as the control gives it
-// out in one piece (each line break CR LF, two characters); the point never
-// lies beyond it, nor before 0. The analysis must be fresh (AnalyseAll).
-int TemplateInsertionPoint(const LineAnalysis& analysis, int searchStartLine, int wholeTextLength);
+// Rule or Scenario Outline heading at or below `searchStartLine` among the
+// analysed lines (a heading on line 0 never counts), else just after the last
+// analysed line. When the text runs on past the analysed lines, the fragment
+// goes there only if the first line past them is such a heading and the
+// search started among them; otherwise at the end of the text, so that it
+// never splits a scenario it cannot see. The point never lies beyond the end
+// of the text, nor before 0. The analysis must be fresh (AnalyseAll).
+int TemplateInsertionPoint(const LineSource& source, const LineAnalysis& analysis, int searchStartLine);
 
 // The edit of one Insert command.
 struct TemplateInsertion {
@@ -90,7 +92,7 @@ struct TemplateInsertion {
 // fragment's first line holds it, so CR LF versus single breaks do not shift
 // it), or an empty selection at the fragment's first character.
 TemplateInsertion PrepareInsertCommand(
-    const LineAnalysis& analysis, InsertTemplate kind, int caretLine, int wholeTextLength);
+    const LineSource& source, const LineAnalysis& analysis, InsertTemplate kind, int caretLine);
 
 // The whole text (CR LF line breaks) a new, empty document is filled with:
 // the skeleton in the current language, behind the line "# language: <code>"

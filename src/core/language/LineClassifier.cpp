@@ -63,7 +63,9 @@ constexpr Marker markers[] = {
     { u"*", STEP_LINE },
     { u"@", TAG_LINE },
     { u"#", COMMENT_LINE },
+    // A doc string opens with three double quotes or three backticks.
     { u"\"\"\"", DOC_STRING_DELIMITER_LINE },
+    { u"```", DOC_STRING_DELIMITER_LINE },
 };
 
 } // namespace

@@ -113,6 +113,22 @@ void AppendLine(std::u16string& text, std::u16string_view line)
     }
 }
 
+// Whether the table may go on past the analysed lines: it reaches into the
+// lines of a block that runs past them, or only lines Cucumber passes over
+// stand between its last row and the first line past them, itself a row or
+// such a line. Laid out in part, its columns would no longer line up.
+bool MayRunPastLimit(const LineAnalysis& analysis, const TableRows& table)
+{
+    if (table.last >= analysis.RelayableLineCount())
+        return true;
+    if (analysis.textLineCount <= analysis.analysedLineCount)
+        return false;
+    for (int j = table.last + 1; j < analysis.analysedLineCount; ++j)
+        if (!IsCommentOrEmpty(analysis.lineText[j]))
+            return false;
+    return analysis.typeAfterLimit == TABLE_LINE || IsCommentOrEmpty(analysis.textAfterLimit);
+}
+
 } // namespace
 
 std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& analysis)
@@ -120,7 +136,7 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
     std::u16string text;
     int next = 0; // the first line not yet in the text
     for (const TableRows& table : FindTables(analysis)) {
-        if (table.leftAlone)
+        if (table.leftAlone || MayRunPastLimit(analysis, table))
             continue;
         for (; next < table.first; ++next)
             AppendLine(text, source.lineText(next));

@@ -35,8 +35,9 @@ struct UnalignedTable {
 // anywhere else (in a description, in a doc string) are text and stay, and so
 // does every table of TablesLeftAlone. No placeholders are merged and no line
 // is added; each row keeps its own line break, so a last row without one stays
-// without. Lines past the analysed ones stay as they are. `analysis` must
-// describe `source` (AnalyseAll). Aligning the result again changes nothing.
+// without. Lines past the analysed ones stay as they are, and so does a table
+// that may go on past them. `analysis` must describe `source` (AnalyseAll).
+// Aligning the result again changes nothing.
 std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& analysis);
 
 // The tables that AlignWholeText leaves as they stand, top to bottom.

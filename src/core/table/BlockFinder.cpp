@@ -31,9 +31,12 @@ bool HasLineBreak(const LineAnalysis& analysis, int i)
 void NoteSurroundings(const LineAnalysis& analysis, int lastLine, BlockLocation& block)
 {
     block.endsText = !HasLineBreak(analysis, lastLine);
+    // The line after the last analysed one is known too.
     const int next = lastLine + 1;
-    block.emptyLineAfter = !block.endsText && next < analysis.analysedLineCount
-        && TrimWhiteSpace(analysis.lineText[next]).empty();
+    const std::u16string* nextText = next < analysis.analysedLineCount ? &analysis.lineText[next]
+        : next < analysis.textLineCount                                ? &analysis.textAfterLimit
+                                                                       : nullptr;
+    block.emptyLineAfter = !block.endsText && nextText != nullptr && TrimWhiteSpace(*nextText).empty();
 }
 
 // The white space in front of line i's keyword, delimiter or "|", as written.
@@ -109,19 +112,16 @@ std::optional<DocStringSpan> ClosedDocStringAt(const LineAnalysis& analysis, int
     return std::nullopt;
 }
 
-// A doc string without a closing delimiter: the run of doc-string lines
-// around line i, indented to its topmost delimiter.
-BlockLocation UnclosedDocStringRun(const LineAnalysis& analysis, int i)
+BlockLocation NoBlockBecause(NoBlock reason)
 {
-    int first = i;
-    int indentLine = analysis.lineType[i] == DOC_STRING_DELIMITER_LINE ? i : -1;
-    while (first > 0 && IsDocStringType(analysis.lineType[first - 1])) {
-        --first;
-        if (analysis.lineType[first] == DOC_STRING_DELIMITER_LINE)
-            indentLine = first;
-    }
-    return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsDocStringType),
-        indentLine < 0 ? std::u16string() : IndentationOf(analysis, indentLine));
+    BlockLocation block;
+    block.noBlock = reason;
+    return block;
+}
+
+bool TextRunsPastLimit(const LineAnalysis& analysis)
+{
+    return analysis.textLineCount > analysis.analysedLineCount;
 }
 
 bool IsRow(LineType type)
@@ -168,9 +168,28 @@ TableBelow FindTableBelow(const LineAnalysis& analysis, int anchor)
     return below;
 }
 
-} // namespace
+// Whether a table may go on past the analysed lines from `block`: it ends at
+// the last analysed line, or a new one goes where only lines Cucumber passes
+// over stand between it and that line; and the first line past them is a row,
+// or such a line with more text after it.
+bool MayRunPastLimit(const LineAnalysis& analysis, const BlockLocation& block)
+{
+    if (!TextRunsPastLimit(analysis))
+        return false;
+    const int last = analysis.analysedLineCount - 1;
+    if (block.end != EndOfLine(analysis, last)) {
+        if (block.start != block.end)
+            return false;
+        for (int j = last; j >= 0 && analysis.lineStart[j] >= block.end; --j)
+            if (!IsCommentOrEmpty(analysis.lineText[j]))
+                return false;
+    }
+    return analysis.typeAfterLimit == TABLE_LINE
+        || (IsCommentOrEmpty(analysis.textAfterLimit)
+            && analysis.textLineCount > analysis.analysedLineCount + 1);
+}
 
-BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
+BlockLocation TableAtLine(const LineAnalysis& analysis, int i)
 {
     if (i < 0 || i >= analysis.analysedLineCount)
         return {};
@@ -192,6 +211,18 @@ BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
     return {};
 }
 
+} // namespace
+
+BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i)
+{
+    // Rows past the limit would be lost from the grid, or a new table put in
+    // front of them.
+    const BlockLocation block = TableAtLine(analysis, i);
+    if (!block.lines.empty() && MayRunPastLimit(analysis, block))
+        return NoBlockBecause(NoBlock::PastLimit);
+    return block;
+}
+
 int ExamplesLineOfTable(const LineAnalysis& analysis, int i)
 {
     if (i < 0 || i >= analysis.analysedLineCount)
@@ -210,23 +241,28 @@ int ExamplesLineOfTable(const LineAnalysis& analysis, int i)
 
 BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i)
 {
-    if (i < 0 || i >= analysis.analysedLineCount)
+    const int n = analysis.analysedLineCount;
+    if (i < 0 || i >= n)
         return {};
-    if (const auto span = ClosedDocStringAt(analysis, i))
-        return ExistingBlock(analysis, span->open, span->close, IndentationOf(analysis, span->open));
+    // A line of the doc string: line i, or the opening delimiter below a step.
+    int inside = i;
     const LineType type = analysis.lineType[i];
-    if (IsDocStringType(type))
-        return UnclosedDocStringRun(analysis, i);
-    if (type != STEP_LINE)
+    if (type == STEP_LINE) {
+        inside = i + 1;
+        const LineType below = inside < n ? analysis.lineType[inside] : analysis.typeAfterLimit;
+        if (below != DOC_STRING_DELIMITER_LINE)
+            return NewBlockAfter(
+                analysis, i, MakeDefaultDocString(analysis.keywordPosition[i]), IndentationOf(analysis, i));
+    } else if (!IsDocStringType(type)) {
         return {};
-    const int below = i + 1;
-    if (below < analysis.analysedLineCount && IsDocStringType(analysis.lineType[below])) {
-        const auto span = ClosedDocStringAt(analysis, below);
-        const int last = span ? span->close : EndOfRun(analysis, below, IsDocStringType);
-        return ExistingBlock(analysis, below, last, IndentationOf(analysis, i));
     }
-    return NewBlockAfter(
-        analysis, i, MakeDefaultDocString(analysis.keywordPosition[i]), IndentationOf(analysis, i));
+    if (inside < n) {
+        if (const auto span = ClosedDocStringAt(analysis, inside))
+            return ExistingBlock(analysis, span->open, span->close, IndentationOf(analysis, span->open));
+    }
+    // Cucumber reads no doc string that is never closed; one closed past the
+    // limit cannot be read whole.
+    return NoBlockBecause(TextRunsPastLimit(analysis) ? NoBlock::PastLimit : NoBlock::NotClosed);
 }
 
 LineList MakeDefaultTable(int indent)

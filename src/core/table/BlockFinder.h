@@ -7,7 +7,10 @@
 // i, read from the per-line tables as they stand. A line outside the analysed
 // lines finds nothing. The block's lines are the analysis' own, each with its
 // carriage return. A block's indentation is the white space in front of the
-// line it takes its column from, copied as written, tabs and all.
+// line it takes its column from, copied as written, tabs and all. A block that
+// may run on past the analysed lines, or a new one that would go in front of
+// such a block, is no block to edit (NoBlock::PastLimit): the part that is not
+// analysed would be cut off or split from it.
 
 // A table row: the run of rows around it, indented as the run's first row is.
 // A step or Examples line: the table Cucumber gives it, the run of rows that
@@ -23,13 +26,13 @@ BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i);
 int ExamplesLineOfTable(const LineAnalysis& analysis, int i);
 
 // A delimiter or any line inside a doc string: the whole doc string from its
-// opening to its closing delimiter, paired from the top as the analysis pairs
-// them, whatever lines it holds; indented to the opening delimiter's column.
-// A step outside a doc string: the doc string that opens right below it,
-// indented to the step's keyword column, or else a new MakeDefaultDocString
-// placed right after the step. A doc string that is never closed among the
-// analysed lines stretches over the run of doc-string lines around the caret
-// (or below the step). Anything else: no block.
+// opening to its closing delimiter, paired as the analysis pairs them,
+// whatever lines it holds, indented as its opening delimiter is, from which
+// column Cucumber reads its content. A step: the doc string that opens right
+// below it, or else a new MakeDefaultDocString placed right after the step,
+// indented as the step is. A doc string that no delimiter closes is no block
+// (NoBlock::NotClosed): Cucumber reads no content in it. Anything else: no
+// block.
 BlockLocation FindDocStringAtLine(const LineAnalysis& analysis, int i);
 
 // Two rows of two empty cells, "| | |", each behind `indent` blanks.

@@ -19,9 +19,17 @@ using CellMatrix = std::vector<CellRow>;
 // Placeholder names in the order they were found; duplicates remain.
 using PlaceholderList = std::vector<std::u16string>;
 
+// Why a block finder found no block to edit.
+enum class NoBlock {
+    NotAllowed, // the line takes no block of that kind
+    PastLimit, // the block runs on past the last analysed line
+    NotClosed, // a doc string that no delimiter below closes
+};
+
 // A table or doc string found at the caret, or the default block that goes
-// where none exists yet. An empty `lines` means that no block is allowed at
-// that line; the other members are then meaningless.
+// where none exists yet. An empty `lines` means that there is no block to
+// edit, for the reason `noBlock` gives; the other members are then
+// meaningless.
 struct BlockLocation {
     LineList lines;
     // Control positions: the block occupies start .. end - 1. A new block has
@@ -43,4 +51,5 @@ struct BlockLocation {
     // The line after the block is empty (or blanks only) already, so writing
     // the block back adds no empty line of its own.
     bool emptyLineAfter = false;
+    NoBlock noBlock = NoBlock::NotAllowed;
 };

@@ -5,6 +5,7 @@
 #include "support/Corpus.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -38,6 +39,35 @@ TEST_F(FormatTest, LinesPastTheLimitAreCarriedOverWithoutLosingOrDoublingALineBr
         EXPECT_EQ(Rebuilt(text, true, 2), u"  Given a\r\n  Given b\r\n" + rest);
         EXPECT_EQ(Rebuilt(text, false, 2), u"Given a\r\nGiven b\r\n" + rest);
     }
+}
+
+// Re-laid, half of such a block would no longer be what Cucumber reads.
+TEST_F(FormatTest, ABlockRunningPastTheLimitIsCarriedOverWithAllAfterIt)
+{
+    const std::u16string docString = Crlf({ u"Given a", u" \"\"\"", u"   x", u" \"\"\"", u"Given b" });
+    const std::u16string table = Crlf({ u"Given a", u" | a |", u" | b |", u"Given c" });
+    const std::tuple<const char*, std::u16string, int, std::u16string> cases[] = {
+        { "a doc string open at the limit", docString, 3, u"  Given a\r\n" + docString.substr(9) },
+        { "closed at the limit", docString, 4,
+            Crlf({ u"  Given a", u"    \"\"\"", u"      x", u"    \"\"\"", u"Given b" }) },
+        { "a table whose next row is past the limit", table, 2, u"  Given a\r\n" + table.substr(9) },
+        { "a table that ends at the limit", table, 3,
+            Crlf({ u"  Given a", u"    | a |", u"    | b |", u"Given c" }) },
+    };
+    for (const auto& [name, text, limit, formatted] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Rebuilt(text, true, limit), formatted);
+    }
+}
+
+// Cucumber cuts as much white space from a content line as the opening
+// delimiter is indented, no-break spaces and tabs included; the cut follows.
+TEST_F(FormatTest, ADocStringLineKeepsTheContentCucumberReads)
+{
+    const std::u16string text = Crlf({ u"Given a", u"      \"\"\"", u"\u00a0\u00a0\u00a0a", u"  \t  b",
+        u"\t\t\t\t\t\t\tc", u"", u"      \"\"\"" });
+    EXPECT_EQ(Rebuilt(text, true),
+        Crlf({ u"  Given a", u"    \"\"\"", u"    a", u"    b", u"    \tc", u"    ", u"    \"\"\"", u"" }));
 }
 
 TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)

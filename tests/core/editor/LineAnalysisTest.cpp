@@ -21,6 +21,47 @@ TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPast
     EXPECT_EQ(a.TypeOf(-1), NOT_ANALYSED);
 }
 
+// Inside a doc string every line is text, whatever it says, and moves no flag;
+// only the delimiter that opened it closes it, whatever follows on the line.
+TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
+{
+    const std::vector<std::pair<std::u16string_view, LineType>> lines = {
+        { u"Scenario: s", SCENARIO_LINE },
+        { u"  Given a", STEP_LINE },
+        { u"    \"\"\"", DOC_STRING_DELIMITER_LINE },
+        { u"    Given | # @", DOC_STRING_LINE },
+        { u"    Scenario: not a heading", DOC_STRING_LINE },
+        { u"    | a |", DOC_STRING_LINE },
+        { u"    ```", DOC_STRING_LINE },
+        { u"    \"\"\" closing note", DOC_STRING_DELIMITER_LINE },
+        { u"  text after a step, no description", TEXT_LINE },
+        { u"    ```json", DOC_STRING_DELIMITER_LINE },
+        { u"    \"\"\"", DOC_STRING_LINE },
+        { u"    ````", DOC_STRING_DELIMITER_LINE },
+        { u"    # comment", COMMENT_LINE },
+    };
+    std::vector<std::u16string_view> texts;
+    for (const auto& line : lines)
+        texts.push_back(line.first);
+    const std::u16string text = Crlf(texts);
+    LineAnalysis a = Analysed(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(LineTypeName(a.lineType[i]), std::string(LineTypeName(lines[i].second)));
+        if (a.lineType[i] == DOC_STRING_LINE) {
+            EXPECT_EQ(std::pair(a.lineKeyword[i], a.keywordPosition[i]), std::pair(std::u16string(), 0));
+        }
+    }
+    EXPECT_EQ(a.lineKeyword[9], u"```");
+
+    // Once its opening delimiter is text, the lines below are what they say again.
+    texts[2] = u"    x";
+    a.AnalyseLines(TextLineSource(Crlf(texts)), 2, 3);
+    EXPECT_EQ(std::pair(a.lineType[3], a.keywordPosition[3]), std::pair(STEP_LINE, 4));
+    EXPECT_EQ(
+        std::pair(a.lineType[4], a.lineKeyword[4]), std::pair(SCENARIO_LINE, std::u16string(u"Scenario")));
+}
+
 // The pop-up's Table and String items, on the lines that the view's Table and
 // String commands and the pop-up's own test do not try.
 TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)

@@ -54,7 +54,8 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
     currentLanguage = LanguageKeywords {};
     currentLanguageCode.clear();
     // The placeholder is selected where it stands in the translated text.
-    const TemplateInsertion s = PrepareInsertCommand(Analysed(u"Feature: f\r\n"), Rule, 0, 12);
+    const TemplateInsertion s
+        = PrepareInsertCommand(TextLineSource(u"Feature: f\r\n"), Analysed(u"Feature: f\r\n"), Rule, 0);
     EXPECT_EQ(s.text, u"WORD TYPE NOT FOUND: [Title]\r\n\r\n\r\n");
     EXPECT_EQ(s.insertionPoint, 11);
     EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
@@ -81,17 +82,39 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
     };
     for (const auto& [name, text, kind, caretLine, point] : cases) {
         SCOPED_TRACE(name);
-        const int length = static_cast<int>(TextLineSource(text).wholeText().size());
-        const TemplateInsertion s = PrepareInsertCommand(Analysed(text), kind, caretLine, length);
+        const TemplateInsertion s
+            = PrepareInsertCommand(TextLineSource(text), Analysed(text), kind, caretLine);
         EXPECT_EQ(s.insertionPoint, point);
         EXPECT_EQ(s.text, Translated(kind));
         const bool title = TemplateFor(kind).selectionAfter == SelectionAfter::Title;
         EXPECT_EQ(s.selectionStart, point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
         EXPECT_EQ(s.selectionEnd, s.selectionStart + (title ? 7 : 0));
     }
-    // Only analysed lines count: the fragment goes after the last of them.
-    const std::u16string late = Crlf({ u"Given g", u"Given g", u"Scenario: late" });
-    EXPECT_EQ(PrepareInsertCommand(Analysed(late, 1), Scenario, 0, 32).insertionPoint, 8);
+}
+
+// Past the analysed lines a fragment would split the scenario that runs on
+// there: it goes at the end of the text, unless a heading follows the last
+// analysed line and the caret is above it. The break put in front of it is
+// the one a last line without break needs.
+TEST_F(TemplatesTest, WhereTheAnalysedLinesEndAFragmentSplitsNoScenario)
+{
+    const std::u16string text = Crlf({ u"Scenario: a", u"Given g", u"Given h", u"Scenario: b", u"Then t" });
+    const TextLineSource source(text);
+    const std::tuple<int, int, int, int> cases[] = {
+        // limit, caret line: the point, and the caret after the fragment
+        { 3, 1, 28, 28 }, // a heading follows the last analysed line
+        { 3, 3, 46, 47 }, // the caret past the analysed lines
+        { 2, 0, 46, 47 }, // a step follows the last analysed line
+        { 5, 1, 28, 28 }, // all analysed: in front of the heading
+    };
+    for (const auto& [limit, caretLine, point, caret] : cases) {
+        SCOPED_TRACE(limit * 10 + caretLine);
+        const TemplateInsertion s
+            = PrepareInsertCommand(source, Analysed(text, limit), SampleScenario, caretLine);
+        EXPECT_EQ(s.insertionPoint, point);
+        EXPECT_EQ(s.selectionStart, caret);
+        EXPECT_EQ(s.text.starts_with(u"\r\n"), caret != point);
+    }
 }
 
 // The title selected behind the language line is the document tests' to show.

@@ -17,16 +17,21 @@
 namespace {
 
 const std::u16string Q = u"\"\"\"";
+const std::u16string B = u"```";
 
-// The whole text after OK wrote back `edit` of the block `find` gives at `line`,
-// pasted as WriteBlockBack does over control positions, where a break is one CR.
+using Writer = std::function<std::u16string(const BlockLocation&)>;
+
+// The whole text after OK wrote back what `write` makes of the block `find`
+// gives at `line`, pasted as WriteBlockBack does over control positions, where
+// a break is one CR.
 std::u16string AfterOk(const std::u16string& wholeText, int line,
-    const std::function<BlockLocation(const LineAnalysis&, int)>& find,
-    const std::function<LineList(const BlockLocation&)>& edit)
+    const std::function<BlockLocation(const LineAnalysis&, int)>& find, const Writer& write,
+    int limit = MAX_ANALYSED_LINES)
 {
-    const BlockLocation block = find(Analysed(wholeText), line);
+    const BlockLocation block = find(Analysed(wholeText, limit), line);
+    EXPECT_FALSE(block.lines.empty()) << "no block at line " << line;
     std::u16string pasted, control;
-    for (char16_t c : BuildBlockText(edit(block), block))
+    for (char16_t c : write(block))
         if (c != u'\n')
             pasted += c;
     const TextLineSource source(wholeText);
@@ -37,15 +42,26 @@ std::u16string AfterOk(const std::u16string& wholeText, int line,
     return TextLineSource(control).wholeText();
 }
 
-LineList TableUnchanged(const BlockLocation& block)
+std::u16string TableUnchanged(const BlockLocation& block)
 {
-    return AlignTableLines(block.lines);
+    return BuildBlockText(AlignTableLines(block.lines), block);
 }
 
-LineList DocStringUnchanged(const BlockLocation& block)
+std::u16string DocStringUnchanged(const BlockLocation& block)
 {
-    return TextToDocStringLines(
-        DocStringLinesToText(block.lines, block.indent), DocStringOpening(block.lines));
+    return BuildDocStringText(DocStringLinesToText(block.lines, block.indent), block);
+}
+
+Writer DocStringTyped(std::u16string text)
+{
+    return [text](const BlockLocation& block) { return BuildDocStringText(text, block); };
+}
+
+// What the String dialog shows of the doc string at `line`.
+std::u16string Shown(const std::u16string& wholeText, int line)
+{
+    const BlockLocation block = FindDocStringAtLine(Analysed(wholeText), line);
+    return DocStringLinesToText(block.lines, block.indent);
 }
 
 using FindBlockTest = English;
@@ -60,28 +76,144 @@ TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
     EXPECT_EQ(AfterOk(text, 2, FindTableAtLine, TableUnchanged),
         Crlf({ u"  Given a", u"      | x  | y  |", u"      | 1  | 2  |", u"", u"  When b",
             u"    " + Q + u"json", u"    Given not a step", u"    " + Q }));
-    // Whatever a line inside says, the doc string runs from delimiter to delimiter.
+    // Whatever a line inside says, the doc string runs from delimiter to delimiter;
+    // from its step too, it is cut where Cucumber cuts it, at the opening's column.
     EXPECT_EQ(AfterOk(text, 5, FindDocStringAtLine, DocStringUnchanged), text);
-    // Unclosed, it is the run of doc-string lines around the caret.
-    EXPECT_EQ(AfterOk(Crlf({ u"Given a", u"  " + Q, u"  x", u"  # c", u"  y" }), 2, FindDocStringAtLine,
-                  DocStringUnchanged),
-        Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"", u"  # c", u"  y" }));
+    EXPECT_EQ(Shown(text, 3), u"Given not a step\r\n");
 }
 
-// The String command's text is the lines between the delimiters without the indent;
-// every break of the text handed back ends a line, and the opening keeps its type.
-TEST(DocStringText, TheLinesBetweenTheDelimitersWithoutTheIndentAndBack)
+// A block that runs on past the analysed lines, or a new one in front of such
+// a block, is left alone; so is a doc string that nothing closes.
+TEST_F(FindBlockTest, NoBlockWhereItWouldBeCutAtTheLimitOrIsNeverClosed)
 {
-    // At most the indent is cut, and only blanks and tabs.
-    EXPECT_EQ(
-        DocStringLinesToText({ u"    " + Q, u"      x\r", u"  y\r", u"\t\tz", u"wrong\r", u"    " + Q }, 4),
-        u"  x\r\ny\r\nz\r\nwrong\r\n");
-    // Quotes inside are text; only the block's own delimiters go.
-    EXPECT_EQ(DocStringLinesToText({ Q, u"say " + Q + u"hi", Q, u"b", Q }, 0),
-        u"say " + Q + u"hi\r\n" + Q + u"\r\nb\r\n");
-    EXPECT_EQ(TextToDocStringLines(u"a\r\n\r\n  b\n\nc\rd\r\r", Q + u"json"),
-        (LineList { Q + u"json", u"a", u"", u"  b", u"", u"c", u"d", u"", Q }));
-    EXPECT_EQ(DocStringOpening({ u"    " + Q + u"json  \r", u"x", Q }), Q + u"json");
+    const std::u16string table = Crlf({ u"Given a", u"  | a |", u"  | b |", u"Given c" });
+    const std::u16string docString = Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"Given c" });
+    using Find = BlockLocation (*)(const LineAnalysis&, int);
+    const std::tuple<const char*, std::u16string, int, Find, int, std::optional<NoBlock>> cases[] = {
+        { "a row of a table running on", table, 2, FindTableAtLine, 1, NoBlock::PastLimit },
+        { "its step", table, 2, FindTableAtLine, 0, NoBlock::PastLimit },
+        { "a step whose table starts past the limit", table, 1, FindTableAtLine, 0, NoBlock::PastLimit },
+        { "a table that ends at the limit", table, 3, FindTableAtLine, 1, std::nullopt },
+        { "a step whose table may start past comments at the limit",
+            Crlf({ u"Given a", u"  # c", u"  | a |" }), 2, FindTableAtLine, 0, NoBlock::PastLimit },
+        { "a table whose rows may go on past a comment at the limit",
+            Crlf({ u"Given a", u"  | a |", u"  # c", u"  | b |" }), 2, FindTableAtLine, 1,
+            NoBlock::PastLimit },
+        { "inside a doc string running on", docString, 3, FindDocStringAtLine, 2, NoBlock::PastLimit },
+        { "its step", docString, 3, FindDocStringAtLine, 0, NoBlock::PastLimit },
+        { "a step whose doc string opens past the limit", docString, 1, FindDocStringAtLine, 0,
+            NoBlock::PastLimit },
+        { "a doc string closed at the limit", docString, 4, FindDocStringAtLine, 0, std::nullopt },
+        { "a doc string never closed", docString.substr(0, docString.find(u"  x") + 3), 4,
+            FindDocStringAtLine, 1, NoBlock::NotClosed },
+        { "its step", docString.substr(0, docString.find(u"  x") + 3), 4, FindDocStringAtLine, 0,
+            NoBlock::NotClosed },
+    };
+    for (const auto& [name, text, limit, find, line, reason] : cases) {
+        SCOPED_TRACE(name);
+        const BlockLocation block = find(Analysed(text, limit), line);
+        EXPECT_EQ(block.lines.empty(), reason.has_value());
+        if (reason) {
+            EXPECT_EQ(block.noBlock, *reason);
+        }
+    }
+}
+
+// The String command shows the content as Cucumber reads it: at most the
+// opening delimiter's column of white space cut, the first escape of the
+// block's own delimiter unescaped.
+TEST(DocStringText, ShownAsCucumberReadsIt)
+{
+    EXPECT_EQ(DocStringLinesToText({ u"    " + Q, u"      x\r", u"  y\r", u"\t\t\t\t\tz", u"\u00a0w\r", u"\r",
+                                       u"    " + Q + u" note" },
+                  4),
+        u"  x\r\ny\r\n\tz\r\nw\r\n\r\n");
+    const std::u16string escapedQ = u"\\\"\\\"\\\"", escapedB = u"\\`\\`\\`";
+    EXPECT_EQ(DocStringLinesToText({ B + u"json", escapedB + u" " + escapedB, escapedQ, Q, B }, 0),
+        B + u" " + escapedB + u"\r\n" + escapedQ + u"\r\n" + Q + u"\r\n");
+    EXPECT_EQ(DocStringLinesToText({ Q, u"say " + escapedQ + u" " + B, B, Q }, 0),
+        u"say " + Q + u" " + B + u"\r\n" + B + u"\r\n");
+    EXPECT_EQ(DocStringTextLines(u"a\r\n\r\n  b\n\nc\rd\r\r"),
+        (LineList { u"a", u"", u"  b", u"", u"c", u"d", u"" }));
+}
+
+using DocStringWriteBack = English;
+
+// What is typed is what Cucumber reads: a line that would end the doc string
+// goes in escaped, as does one whose escape would otherwise be read; the
+// dialog shows it again as typed. An escape with no delimiter before it
+// cannot be written at all.
+TEST_F(DocStringWriteBack, TypedLinesComeBackAsTypedThroughCucumbersEscape)
+{
+    const std::u16string escapedQ = u"\\\"\\\"\\\"", escapedB = u"\\`\\`\\`";
+    // Typed, and written in a doc string of quotes; of backticks the same with the two swapped.
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        { Q, escapedQ },
+        { u"  " + Q + u"json", u"  " + escapedQ + u"json" },
+        { u"\u00a0" + Q, u"\u00a0" + escapedQ },
+        { u"say " + Q, u"say " + Q },
+        { Q + u" and " + escapedQ, escapedQ + u" and " + escapedQ },
+        { B, B },
+        { u"\\" + Q, u"\\" + Q },
+    };
+    for (const bool backticks : { false, true }) {
+        const auto swapped = [backticks](std::u16string text) {
+            if (backticks)
+                for (char16_t& c : text)
+                    c = c == u'"' ? u'`' : c == u'`' ? u'"' : c;
+            return text;
+        };
+        const std::u16string step = Crlf({ u"Given a", u"  " + swapped(Q), u"  " + swapped(Q), u"" });
+        for (const auto& [typed, written] : cases) {
+            SCOPED_TRACE(&typed - &cases[0].first);
+            const std::u16string after
+                = AfterOk(step, 1, FindDocStringAtLine, DocStringTyped(swapped(typed)));
+            EXPECT_EQ(after,
+                Crlf({ u"Given a", u"  " + swapped(Q), u"  " + swapped(written), u"  " + swapped(Q), u"" }));
+            EXPECT_EQ(Shown(after, 1), swapped(typed) + u"\r\n");
+            EXPECT_EQ(UnwritableDocStringLine(swapped(typed), swapped(Q)), std::nullopt);
+        }
+        EXPECT_EQ(UnwritableDocStringLine(u"ok\r\n" + swapped(escapedQ), swapped(Q)), 1u);
+        EXPECT_EQ(UnwritableDocStringLine(u"a " + swapped(escapedQ) + u" " + swapped(Q), swapped(Q)), 0u);
+    }
+}
+
+// OK on an unchanged doc string writes it back byte for byte, from any of its
+// lines, whatever its indentation, escapes, content type or closing note; an
+// edit keeps the unchanged lines at either end as they were.
+TEST_F(DocStringWriteBack, UnchangedBytesStayAsTheyWere)
+{
+    const std::u16string text = Crlf({ u"  Given a", u"      " + Q + u"json", u"\t\t\t\t\t\tfirst", u"",
+        u"   ", u"  short", u"      say \\\"\\\"\\\" " + Q, u"      last", u"       " + Q + u" closing note",
+        u"  When b", u"    " + B, u"    " + Q, u"    " + B });
+    for (int line = 0; line < 13; ++line) {
+        if (line == 9)
+            continue;
+        SCOPED_TRACE(line);
+        EXPECT_EQ(AfterOk(text, line, FindDocStringAtLine, DocStringUnchanged), text);
+    }
+    EXPECT_EQ(AfterOk(text, 3, FindDocStringAtLine,
+                  DocStringTyped(u"first\r\nnew\r\n\r\nsay " + Q + u" " + Q + u"\r\nlast")),
+        Crlf({ u"  Given a", u"      " + Q + u"json", u"\t\t\t\t\t\tfirst", u"      new", u"",
+            u"      say \\\"\\\"\\\" " + Q, u"      last", u"       " + Q + u" closing note", u"  When b",
+            u"    " + B, u"    " + Q, u"    " + B }));
+}
+
+// Cucumber closes a doc string at the first line that starts with its
+// delimiter, whatever follows: such a line, meant to open the next doc string,
+// stays as it is, and no line below is pulled in.
+TEST_F(DocStringWriteBack, ADelimiterWithTextAfterItClosesAndStays)
+{
+    const std::u16string text
+        = Crlf({ u"Given a", u"  " + Q, u"  x", u"Given b", u"  " + Q + u"json", u"  y", u"  " + Q, u"" });
+    EXPECT_EQ(Shown(text, 2), u"x\r\nGiven b\r\n");
+    EXPECT_EQ(AfterOk(text, 2, FindDocStringAtLine, DocStringUnchanged), text);
+    const std::u16string edited = AfterOk(text, 2, FindDocStringAtLine, DocStringTyped(u"x\r\nGiven b\r\nz"));
+    EXPECT_EQ(edited,
+        Crlf({ u"Given a", u"  " + Q, u"  x", u"Given b", u"  z", u"  " + Q + u"json", u"  y", u"  " + Q,
+            u"" }));
+    EXPECT_EQ(Shown(edited, 1), u"x\r\nGiven b\r\nz\r\n");
+    EXPECT_EQ(FindDocStringAtLine(Analysed(text), 6).noBlock, NoBlock::NotClosed);
 }
 
 using PlaceholdersTest = English;
@@ -177,9 +309,9 @@ TEST_F(FindBlockTest, TheTableCucumberGivesAStepOrExamplesLineWithItsIndentation
 
 using WriteBackTest = English;
 
-// From each step and Examples line of the corpus: once OK has laid a block out
-// (closing what was left open), another OK changes nothing, adding no second
-// empty line after the block and no line break where the text had none.
+// From each step and Examples line of the corpus: once OK has laid a table
+// out, another OK changes nothing, adding no second empty line after it and no
+// line break where the text had none; OK on a doc string changes nothing at all.
 TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
 {
     for (const auto& file : CorpusFiles()) {
@@ -198,23 +330,29 @@ TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
             };
             if (type == STEP_LINE || type == EXAMPLES_LINE)
                 expectOkAgainChangesNothing(FindTableAtLine, TableUnchanged);
-            if (type == STEP_LINE)
-                expectOkAgainChangesNothing(FindDocStringAtLine, DocStringUnchanged);
+            const BlockLocation docString = FindDocStringAtLine(analysis, line);
+            if (type == STEP_LINE && !docString.lines.empty() && docString.start != docString.end) {
+                EXPECT_EQ(AfterOk(decoded.text, line, FindDocStringAtLine, DocStringUnchanged),
+                    TextLineSource(decoded.text).wholeText())
+                    << "from line " << line;
+            }
         }
     }
 }
 
 // A new block after a last line without a break goes on a line of its own, none
-// after it; one after a step with an empty line below goes before that line.
+// after it; one after a step with an empty line below goes before that line,
+// and so does a block written back.
 TEST_F(WriteBackTest, NewBlocksAndBlocksAtTheEnd)
 {
     const std::u16string text = Crlf({ u"Scenario: S", u"    Given a", u"    When b" });
-    const auto empty
-        = [](const BlockLocation& block) { return TextToDocStringLines(u"", DocStringOpening(block.lines)); };
-    EXPECT_EQ(AfterOk(text, 2, FindDocStringAtLine, empty),
+    EXPECT_EQ(AfterOk(text, 2, FindDocStringAtLine, DocStringTyped(u"")),
         Crlf({ u"Scenario: S", u"    Given a", u"    When b", u"    " + Q, u"    " + Q }));
     EXPECT_EQ(AfterOk(Crlf({ u"  Given a", u"", u"  When b" }), 0, FindTableAtLine, TableUnchanged),
         Crlf({ u"  Given a", u"  |   |   |", u"  |   |   |", u"", u"  When b" }));
+    // The empty line may be the first past the analysed lines.
+    EXPECT_EQ(AfterOk(Crlf({ u"  Given a", u"  | x |", u"" }), 0, FindTableAtLine, TableUnchanged, 2),
+        Crlf({ u"  Given a", u"  | x  |", u"" }));
 }
 
 } // namespace

@@ -106,10 +106,13 @@ TEST_F(AlignWholeTextTest, AlignsWhatCucumberReadsAsATableAndNothingElse)
             EXPECT_EQ(left[k].firstRowCells, c.leftAlone[k].firstRowCells);
         }
     }
-    // Lines past the analysed ones stay as they are.
-    const std::u16string text = Crlf({ u"Given x", u"|a|", u"|bb|", u"|c|" });
-    EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, 3)),
-        Crlf({ u"Given x", u"| a   |", u"| bb  |", u"|c|" }));
+    // Lines past the analysed ones stay as they are, and so does a table that
+    // may go on past them: laid out in part, its columns would not line up.
+    const std::u16string text = Crlf({ u"Given x", u"|a|", u"|bb|", u"# c", u"|c|", u"Given d", u"|d|" });
+    EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, 6)),
+        Crlf({ u"Given x", u"| a   |", u"| bb  |", u"# c", u"| c   |", u"Given d", u"|d|" }));
+    for (const int limit : { 3, 4 })
+        EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, limit)), text) << limit;
 }
 
 TEST(ParseClipboardTable, GivesRowsAndShape)
@@ -148,10 +151,11 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
     }
     // Cells the grid dialog copies paste back unchanged: commas, quotes, tabs,
     // line breaks, blanks at the ends and empty cells too.
-    const CellMatrix copied
-        = { { u"Smith, John", u"", u"\"q\"", u"a\tb" }, { u"", u"two\nlines", u" c", u"plain" } };
+    const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"", u"a\tb" },
+        { u"", u"two\nlines", u" c", u"plain" }, { u"", u"", u"", u"" } };
     const std::u16string text = CellMatrixToClipboardText(copied);
-    EXPECT_EQ(text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n");
+    EXPECT_EQ(
+        text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n\t\t\t\"\"\r\n");
     EXPECT_EQ(ParseClipboardTable(text).matrix, copied);
 }
 

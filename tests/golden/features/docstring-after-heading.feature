@@ -4,6 +4,6 @@ Feature: f
   """
   y goes on as description
   """
-  * a step inside ends it
+  * a step inside is text
   """
-  z
+  z goes on as description too
