@@ -4,6 +4,7 @@
 #include "SaveFileBytes.h"
 #include "UndecodableFileName.h"
 
+#include "core/LineBreaks.h"
 #include "core/file/FeatureFileCodec.h"
 #include "core/file/LineEnd.h"
 #include "editor/CQuillmark2View.h"
@@ -126,7 +127,7 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
         RunOffInterfaceThread([&] {
             controlText = text.ControlText();
             const std::string encoded = EncodeWithLineEnds(
-                std::u16string_view(QStringView(controlText).utf16(), controlText.size()), u'\u2029',
+                std::u16string_view(QStringView(controlText).utf16(), controlText.size()), PARAGRAPH_MARK,
                 lineEnd);
             const QByteArrayView bytes(encoded.data(), qsizetype(encoded.size()));
             contentHash = FileWatch::HashOf(bytes);

@@ -8,6 +8,7 @@
 #include "ProblemMarks.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
+#include "dialogs/FontSize.h"
 #include "platform/GuardedPasteEdit.h"
 #include "platform/TextControl.h"
 
@@ -171,5 +172,5 @@ private:
 
     // The font size setting, in points, as last handed over; the table
     // dialog's cells take it.
-    int m_fontSize = 12;
+    int m_fontSize = DEFAULT_FONT_SIZE;
 };

@@ -1,5 +1,6 @@
 #include "ProblemMarks.h"
 
+#include "core/LineBreaks.h"
 #include "core/gherkin/GherkinDialect.h"
 #include "core/gherkin/GherkinText.h"
 #include "core/language/KeywordDictionary.h"
@@ -33,7 +34,7 @@ std::u16string CheckedText(const QTextDocument& document)
     const QString raw = document.toRawText();
     std::u16string text(static_cast<std::size_t>(raw.size()), u'\0');
     std::transform(raw.begin(), raw.end(), text.begin(),
-        [](QChar c) { return c == QChar::ParagraphSeparator ? u'\n' : static_cast<char16_t>(c.unicode()); });
+        [](QChar c) { return c == PARAGRAPH_MARK ? u'\n' : static_cast<char16_t>(c.unicode()); });
     return text;
 }
 

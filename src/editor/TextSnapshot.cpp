@@ -1,10 +1,12 @@
 #include "TextSnapshot.h"
 
+#include "core/LineBreaks.h"
+
 #include <array>
 
 namespace {
 
-constexpr QChar lineBreak = QChar::ParagraphSeparator;
+constexpr QChar lineBreak(PARAGRAPH_MARK);
 
 std::array<QStringView, 3> Pieces(const TextSnapshot& text)
 {
@@ -35,7 +37,7 @@ QString TextSnapshot::WholeText() const
         qsizetype from = 0;
         for (qsizetype at; (at = piece.indexOf(lineBreak, from)) >= 0; from = at + 1) {
             text += piece.sliced(from, at - from);
-            text += u"\r\n";
+            text += QStringView(WHOLE_TEXT_LINE_BREAK);
         }
         text += piece.sliced(from);
     }

@@ -1,8 +1,14 @@
 #include "TextControl.h"
 
+#include "core/LineBreaks.h"
+
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
 
 namespace {
 
@@ -14,13 +20,9 @@ constexpr qsizetype pieceLength = 512 * 1024;
 // LF is never cut in two), or at the end of the text.
 qsizetype PieceEnd(QStringView text, qsizetype start)
 {
-    for (qsizetype at = start + pieceLength; at < text.size(); ++at) {
-        if (text[at] == u'\n')
-            return at + 1;
-        if (text[at] == u'\r')
-            return at + 1 < text.size() && text[at + 1] == u'\n' ? at + 2 : at + 1;
-    }
-    return text.size();
+    const std::u16string_view units(text.utf16(), static_cast<std::size_t>(text.size()));
+    const std::size_t at = FindLineBreak(units, std::min<std::size_t>(start + pieceLength, units.size()));
+    return static_cast<qsizetype>(at + LineBreakLength(units, at));
 }
 
 QString Piece(QStringView text, qsizetype start, qsizetype end)

@@ -174,5 +174,5 @@ void CGridDialog::keyPressEvent(QKeyEvent* event)
 
 LineList CGridDialog::GetTableLines() const
 {
-    return CellMatrixToLines(PadColumns(WrittenCells()));
+    return AlignCellMatrix(WrittenCells());
 }

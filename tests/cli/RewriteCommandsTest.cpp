@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "support/SavePromises.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -246,6 +247,16 @@ TEST_F(RewriteCommands, WriteThatFailsPartWayLeavesTheFile)
     EXPECT_EQ(Read("big.feature"), text);
     for (const auto& entry : fs::directory_iterator(folder_))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".big")) << entry.path();
+}
+
+// --write saves as the editor does, with the same promises.
+TEST_F(RewriteCommands, WriteKeepsThePromisesOfEverySave)
+{
+    ExpectSavePromises(
+        [&](const std::string& path) {
+            return Run({ "align", "--write", path }).status == 0;
+        },
+        "* s\n|a|\n", "* s\n| a  |\n");
 }
 
 } // namespace

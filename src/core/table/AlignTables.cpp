@@ -1,5 +1,6 @@
 #include "core/table/AlignTables.h"
 
+#include "core/LineBreaks.h"
 #include "core/table/TableContext.h"
 #include "core/table/TableLayout.h"
 #include "core/table/TableRow.h"
@@ -102,17 +103,6 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
     return tables;
 }
 
-// A line of the source as the whole text holds it: its closing CR as CR LF.
-void AppendLine(std::u16string& text, std::u16string_view line)
-{
-    if (!line.empty() && line.back() == u'\r') {
-        text += line.substr(0, line.size() - 1);
-        text += u"\r\n";
-    } else {
-        text += line;
-    }
-}
-
 // Whether the table may go on past the analysed lines: it reaches into the
 // lines of a block that runs past them, or only lines Cucumber passes over
 // stand between its last row and the first line past them, itself a row or
@@ -139,7 +129,7 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
         if (table.leftAlone || MayRunPastLimit(analysis, table))
             continue;
         for (; next < table.first; ++next)
-            AppendLine(text, source.lineText(next));
+            AppendAsWholeLine(text, source.lineText(next));
         LineList rows;
         for (int j = table.first; j <= table.last; ++j)
             if (analysis.lineType[j] == TABLE_LINE)
@@ -152,17 +142,17 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
         for (; next <= table.last; ++next) {
             const std::u16string& line = analysis.lineText[next];
             if (analysis.lineType[next] != TABLE_LINE) {
-                AppendLine(text, line);
+                AppendAsWholeLine(text, line);
                 continue;
             }
             text += indentation;
             text += aligned[row++];
-            if (!line.empty() && line.back() == u'\r')
-                text += u"\r\n";
+            if (WithoutControlLineEnd(line).size() < line.size())
+                text += WHOLE_TEXT_LINE_BREAK;
         }
     }
     for (const int count = source.lineCount(); next < count; ++next)
-        AppendLine(text, source.lineText(next));
+        AppendAsWholeLine(text, source.lineText(next));
     return text;
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 // Unescaped pipes and line breaks are written so that the row keeps its columns,
 // widths counting them as written; the rows read back and AlignTableLines keeps them.
-TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
+TEST(AlignCellMatrix, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 {
     // A matrix, its first row the longest, and the lines written of it.
     const std::tuple<const char*, CellMatrix, LineList> cases[] = {
@@ -33,7 +33,7 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
     };
     for (const auto& [name, matrix, lines] : cases) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(CellMatrixToLines(PadColumns(PadToRectangle(matrix))), lines);
+        EXPECT_EQ(AlignCellMatrix(matrix), lines);
         EXPECT_EQ(AlignTableLines(lines), lines);
         CellMatrix written = PadToRectangle(matrix);
         for (CellRow& row : written)
