@@ -146,6 +146,7 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         const ClipboardTable table = ParseClipboardTable(text);
         EXPECT_EQ(table.matrix, rows) << name;
         EXPECT_EQ(table.shape, shape) << name;
+        EXPECT_EQ(ClipboardTableShape(text), shape) << name;
     }
     // Cells the grid dialog copies paste back unchanged: commas, quotes, tabs,
     // line breaks, blanks at the ends and empty cells too.
@@ -155,6 +156,34 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
     EXPECT_EQ(
         text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n\t\t\t\"\"\r\n");
     EXPECT_EQ(ParseClipboardTable(text).matrix, copied);
+}
+
+// Cells of every length up to 17, so that each separator and line end falls
+// at each place among the units looked at together; between them characters
+// that end no cell: control characters, units above U+8000, a lone carriage
+// return.
+TEST(ParseClipboardTable, FindsEachCellsEndWhereverItFalls)
+{
+    const std::u16string filler = u"x\x01\u00e9\u8000;\uffff\x0e\u2028";
+    const auto cell = [&filler](std::size_t length, std::size_t shift) {
+        std::u16string text;
+        for (std::size_t i = 0; i < length; ++i)
+            text += filler[(i + shift) % filler.size()];
+        return text;
+    };
+    for (const char16_t separator : { u'\t', u',' }) {
+        CellMatrix rows;
+        std::u16string text;
+        for (std::size_t length = 0; length <= 17; ++length) {
+            rows.push_back({ cell(length, length), cell(17 - length, 1), u"r\rs" });
+            for (const std::u16string& each : rows.back())
+                text += each + separator;
+            text.back() = u'\n';
+            if (length % 2 == 0)
+                text.insert(text.size() - 1, 1, u'\r');
+        }
+        EXPECT_EQ(ParseClipboardTable(text).matrix, rows) << (separator == u'\t' ? "tabs" : "commas");
+    }
 }
 
 } // namespace
