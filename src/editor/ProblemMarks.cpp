@@ -2,7 +2,6 @@
 
 #include "core/gherkin/GherkinDialect.h"
 #include "core/gherkin/GherkinText.h"
-#include "core/language/KeywordDictionary.h"
 #include "platform/StringConvert.h"
 
 #include <QHelpEvent>
@@ -39,10 +38,10 @@ std::u16string CheckedText(const QTextDocument& document)
 
 // The file is read in the editor's language unless it names its own; a
 // language Cucumber lacks leaves English.
-const GherkinDialect& EditorDialect()
+const GherkinDialect& EditorDialect(const Language& language)
 {
     const GherkinKeywordTable& table = CucumberKeywordTable();
-    const GherkinDialect* dialect = table.Find(currentLanguageCode);
+    const GherkinDialect* dialect = table.Find(language.Code());
     return dialect ? *dialect : *table.Find(u"en");
 }
 
@@ -73,9 +72,10 @@ QTextCursor Span(const QTextBlock& block, const GherkinProblem& problem)
 
 } // namespace
 
-ProblemMarks::ProblemMarks(QPlainTextEdit& view)
+ProblemMarks::ProblemMarks(QPlainTextEdit& view, const Language& language)
     : QObject(&view)
     , m_view(view)
+    , m_language(language)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ProblemMarks::CheckNow);
@@ -97,7 +97,7 @@ void ProblemMarks::CheckNow()
 {
     m_timer.stop();
     const std::u16string text = CheckedText(*m_view.document());
-    Show(CheckGherkin(text, CucumberKeywordTable(), EditorDialect()));
+    Show(CheckGherkin(text, CucumberKeywordTable(), EditorDialect(m_language)));
 }
 
 void ProblemMarks::Show(std::vector<GherkinProblem> problems)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeywordDictionary.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,7 +17,7 @@ struct LanguageDirectiveProblem {
     std::u16string message;
 };
 
-// Opening a document: selects the language its "# language: xx" directive
+// Opening a document: selects into `language` the one its "# language: xx" directive
 // names, as Cucumber finds the directive: the first one among the comment and
 // empty lines that open the file, so that a licence header may stand above
 // it. "#language:xx" and "#  language  :  xx" are directives too. The name is
@@ -28,4 +30,5 @@ struct LanguageDirectiveProblem {
 // is returned as a problem. Only the first 1000 characters of a line are
 // searched, so an endless line cannot exhaust the stack of the regular-
 // expression matcher.
-std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(int lineCount, const LineReader& lineText);
+std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(
+    Language& language, int lineCount, const LineReader& lineText);
