@@ -175,7 +175,10 @@ std::u16string CellMatrixToClipboardText(const CellMatrix& matrix)
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0)
                 text += u'\t';
-            text += QuoteClipboardCell(row[c]);
+            // A trailing separator gives no cell when read back, so an empty
+            // last cell is written as an empty quoted one.
+            const bool emptyLast = c > 0 && c + 1 == row.size() && row[c].empty();
+            text += emptyLast ? std::u16string(u"\"\"") : QuoteClipboardCell(row[c]);
         }
         text += u"\r\n";
     }

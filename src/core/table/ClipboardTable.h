@@ -45,5 +45,6 @@ ClipboardTable ParseClipboardTable(std::u16string_view text);
 std::u16string QuoteClipboardCell(std::u16string_view cell);
 
 // The matrix as the clipboard text that the table dialog copies: each row's
-// cells quoted as a spreadsheet does, joined by tabs and followed by CR LF.
+// cells quoted as a spreadsheet does, joined by tabs and followed by CR LF. An
+// empty last cell of a row of several is written "", so that it reads back.
 std::u16string CellMatrixToClipboardText(const CellMatrix& matrix);

@@ -150,10 +150,11 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
     }
     // Cells the grid dialog copies paste back unchanged: commas, quotes, tabs,
     // line breaks, blanks at the ends and empty cells too.
-    const CellMatrix copied
-        = { { u"Smith, John", u"", u"\"q\"", u"a\tb" }, { u"", u"two\nlines", u" c", u"plain" } };
+    const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"", u"a\tb" },
+        { u"", u"two\nlines", u" c", u"plain" }, { u"", u"", u"", u"" } };
     const std::u16string text = CellMatrixToClipboardText(copied);
-    EXPECT_EQ(text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n");
+    EXPECT_EQ(
+        text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n\t\t\t\"\"\r\n");
     EXPECT_EQ(ParseClipboardTable(text).matrix, copied);
 }
 
