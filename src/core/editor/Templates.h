@@ -11,8 +11,9 @@
 // The ready-made Gherkin fragments of the editor: the skeleton of a new
 // document and the fourteen Insert commands. Templates write keywords only as
 // upper-case type words ("SCENARIO", "GIVEN"); TranslateTemplate turns them
-// into the keywords of the language they are written in. Everything here is a function of text
-// and of the per-line tables; the view does the selecting and pasting.
+// into the keywords of the language they are written in. Everything here is a
+// function of text, of a language and of the per-line tables; the view does
+// the selecting and pasting.
 
 // Templates that want a name carry this once, on their first line; after the
 // insertion the view selects it so that typing replaces it.
@@ -87,11 +88,12 @@ struct TemplateInsertion {
     ControlRange selection; // then select this
 };
 
-// The fragment joined and translated into `language`, its insertion point searched from
-// `caretLine` (the line holding the start of the selection) or from line 0,
-// as the template says, and what to select afterwards: the placeholder (the
-// fragment's first line holds it, so CR LF versus single breaks do not shift
-// it), or an empty selection at the fragment's first character.
+// The fragment joined and translated into `language`, its insertion point
+// searched from `caretLine` (the line holding the start of the selection) or
+// from line 0, as the template says, and what to select afterwards: the
+// placeholder (the fragment's first line holds it, so CR LF versus single
+// breaks do not shift it), or an empty selection at the fragment's first
+// character.
 TemplateInsertion PrepareInsertCommand(const Language& language, const LineSource& source,
     const LineAnalysis& analysis, InsertTemplate kind, int caretLine);
 

@@ -32,10 +32,12 @@ extern const std::array<LanguageKeywords, LANGUAGE_COUNT> languageTable;
 // Same order as languageTable.
 extern const std::array<LanguageListEntry, LANGUAGE_COUNT> languageList;
 
-// A language the core works in, a value each document, view or file keeps
-// for itself: the dictionary record it selected, its slots ordered longest
-// keyword first, and the code most recently given for selection. Copying
-// one is cheap; the ordered records are built once and shared.
+// The language a text is read in, a value its holder passes to whatever
+// reads the text (the editor holds its one current language, quillmark-cli
+// one for each file): the dictionary record it selected, its slots ordered
+// longest keyword first, and the code most recently given for selection.
+// Copying one is cheap; the ordered records are built once for the process
+// and shared.
 class Language {
 public:
     // No language yet: every slot empty, so no keyword is recognised, and an
