@@ -105,11 +105,6 @@ bool FileWatch::ChangedOnDisk() const
     return *hash != *m_knownHash;
 }
 
-bool FileWatch::DeletedOnDisk() const
-{
-    return m_known.exists && !CurrentStamp().exists;
-}
-
 void FileWatch::HoldNoticesWhile(std::function<bool()> held)
 {
     m_holdWhile = std::move(held);

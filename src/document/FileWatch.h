@@ -39,8 +39,6 @@ public:
 
     // The file exists and its content is not the one the editor last read or wrote.
     bool ChangedOnDisk() const;
-    // The file the editor knew is gone.
-    bool DeletedOnDisk() const;
 
     // While `held` says so, a change is not reported yet but looked at again
     // a moment later, until it may be: a dialog's result must be written into

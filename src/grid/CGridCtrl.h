@@ -123,8 +123,6 @@ public:
     QAction* CopyAction() const { return m_copyAction; }
     QAction* CutAction() const { return m_cutAction; }
     QAction* PasteAction() const { return m_pasteAction; }
-    QAction* SelectAllAction() const { return m_selectAllAction; }
-    QAction* DeleteAction() const { return m_deleteAction; }
     void UpdateActionStates();
 
 signals:
@@ -247,6 +245,4 @@ private:
     QAction* m_copyAction = nullptr;
     QAction* m_cutAction = nullptr;
     QAction* m_pasteAction = nullptr;
-    QAction* m_selectAllAction = nullptr;
-    QAction* m_deleteAction = nullptr;
 };

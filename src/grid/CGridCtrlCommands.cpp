@@ -18,8 +18,6 @@ void CGridCtrl::CreateActions()
     m_copyAction = add(tr("&Copy"), [this] { CopySelection(); });
     m_cutAction = add(tr("Cu&t"), [this] { CutSelection(); });
     m_pasteAction = add(tr("&Paste"), [this] { PasteClipboard(); });
-    m_selectAllAction = add(tr("Select &All"), [this] { SelectAllCells(); });
-    m_deleteAction = add(tr("&Delete"), [this] { ClearSelectedCells(); });
 }
 
 void CGridCtrl::UpdateActionStates()
@@ -28,7 +26,6 @@ void CGridCtrl::UpdateActionStates()
     const CCellID focus = m_model.GetFocusCell();
     m_copyAction->setEnabled(selection);
     m_cutAction->setEnabled(selection);
-    m_deleteAction->setEnabled(selection);
     m_pasteAction->setEnabled(m_model.IsValid(focus) && !m_model.IsCellReadOnly(focus.row, focus.col)
         && !GetClipboardText().isEmpty());
 }

@@ -120,9 +120,6 @@ public:
     bool SetSizeByHand(Axis axis, int i, int size);
     bool IsRowVisible(int row) const { return m_rowAxis.IsVisible(row); }
     bool IsColumnVisible(int col) const { return m_colAxis.IsVisible(col); }
-    // Top of a row and left of a column as if nothing were scrolled.
-    int GetRowTop(int row) const { return m_rowAxis.Start(row); }
-    int GetColumnLeft(int col) const { return m_colAxis.Start(col); }
     int GetFixedRowHeight() const { return m_rowAxis.FixedSize(); }
     int GetFixedColumnWidth() const { return m_colAxis.FixedSize(); }
     int GetTotalHeight() const { return m_rowAxis.Total(); }
@@ -130,7 +127,6 @@ public:
 
     // What all cells share: the font, the margin beside the text, and the
     // size of new rows and columns.
-    const CGridDefaultCell& GetDefaultCell() const { return m_defaultCell; }
     int GetDefaultCellWidth() const { return m_defaultCell.GetWidth(); }
     int GetDefaultCellHeight() const { return m_defaultCell.GetHeight(); }
     int GetCellMargin() const { return m_defaultCell.GetMargin(); }

@@ -66,8 +66,6 @@ private:
 class TableHistory {
 public:
     void Push(TableStep step);
-    // The newest step done, to add cells to while one command goes on.
-    TableStep& Newest() { return m_done.back(); }
 
     bool CanUndo() const { return !m_done.empty(); }
     bool CanRedo() const { return !m_undone.empty(); }

@@ -148,11 +148,10 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setPixelSize(16);
     grid.SetGridFont(font);
-    const CGridDefaultCell& cell = grid.GetDefaultCell();
-    EXPECT_EQ(cell.GetHeight(), 40);
-    EXPECT_EQ(cell.GetWidth(), 60);
+    EXPECT_EQ(grid.GetDefaultCellHeight(), 40);
+    EXPECT_EQ(grid.GetDefaultCellWidth(), 60);
     // The margin is the width the font gives a null character.
-    EXPECT_EQ(cell.GetMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
+    EXPECT_EQ(grid.GetCellMargin(), QFontMetrics(font).horizontalAdvance(QString(QChar(u'\0'))));
     EXPECT_EQ(grid.GetRowHeight(9), 40);
 
     grid.SetItemText(0, 2, QStringLiteral("Quantity"));

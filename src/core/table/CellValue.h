@@ -8,7 +8,7 @@
 // "|", "\\" a "\" and "\n" a line break; a backslash before anything else,
 // or at the end, is itself.
 
-// The value of a cell as written (SplitTableRow gives it so).
+// The value of a cell as written (SplitTableRowInto gives it so).
 std::u16string CellValue(std::u16string_view written);
 
 // The shortest text that reads as `value`: "|" and a line break (LF, CR LF or

@@ -39,13 +39,6 @@ void SplitTableRowInto(std::u16string_view line, std::vector<std::u16string_view
     }
 }
 
-CellRow SplitTableRow(std::u16string_view line)
-{
-    std::vector<std::u16string_view> views;
-    SplitTableRowInto(line, views);
-    return CellRow(views.begin(), views.end());
-}
-
 CellMatrix LinesToCellMatrix(const LineList& lines)
 {
     CellMatrix rows;

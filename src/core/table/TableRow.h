@@ -16,11 +16,10 @@
 // does not start with one is a cell too, and text after the last "|" is a
 // last cell taken as it stands, with its leading blanks: "| a | b" gives "a"
 // and " b". A line of "|" alone, and an empty line, give no cell.
-CellRow SplitTableRow(std::u16string_view line);
-
-// The same cells as views into `line`, into `cells` (cleared first), for
-// passes over many rows that need no copies.
+//
+// The cells are views into `line`, put into `cells` (cleared first), so that
+// passes over many rows need no copies.
 void SplitTableRowInto(std::u16string_view line, std::vector<std::u16string_view>& cells);
 
-// SplitTableRow of each line in order; no lines give no rows.
+// The cells of each line in order; no lines give no rows.
 CellMatrix LinesToCellMatrix(const LineList& lines);

@@ -32,7 +32,8 @@ TEST(CellValue, ReadsTheEscapesAndWritesTheValueBackSoThatItReadsTheSame)
     }
     // Any line break of a value is one escape; the written cell stays in its cell.
     EXPECT_EQ(WrittenCell(u"a\r\nb\rc"), u"a\\nb\\nc");
-    EXPECT_EQ(SplitTableRow(u"| " + WrittenCell(u"x|y\\") + u"  | z |"), (CellRow { u"x\\|y\\", u"z" }));
+    EXPECT_EQ(LinesToCellMatrix({ u"| " + WrittenCell(u"x|y\\") + u"  | z |" }),
+        (CellMatrix { { u"x\\|y\\", u"z" } }));
 }
 
 } // namespace
