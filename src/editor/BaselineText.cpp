@@ -11,26 +11,26 @@ void BaselineText::Take(const TextControl& control)
     PackedText::Builder packed;
     for (int start = 0; start < length; start += int(PackedText::PIECE))
         packed.Append(control.GetControlText(start, std::min(length, start + int(PackedText::PIECE))));
-    text_ = packed.Finish();
-    samePrefix_ = length;
-    sameSuffix_ = length;
+    m_text = packed.Finish();
+    m_samePrefix = length;
+    m_sameSuffix = length;
 }
 
 bool BaselineText::Take(const TextSnapshot& saved, const QString& controlText)
 {
-    if (saved.revision != changes_)
+    if (saved.revision != m_changes)
         return false;
-    text_ = PackedText::Pack(controlText);
-    samePrefix_ = static_cast<int>(text_->size());
-    sameSuffix_ = static_cast<int>(text_->size());
+    m_text = PackedText::Pack(controlText);
+    m_samePrefix = static_cast<int>(m_text->size());
+    m_sameSuffix = static_cast<int>(m_text->size());
     return true;
 }
 
 void BaselineText::SeeChange(int position, int added, int length)
 {
-    ++changes_;
-    samePrefix_ = std::clamp(position, 0, samePrefix_);
-    sameSuffix_ = std::clamp(length - position - added, 0, sameSuffix_);
+    ++m_changes;
+    m_samePrefix = std::clamp(position, 0, m_samePrefix);
+    m_sameSuffix = std::clamp(length - position - added, 0, m_sameSuffix);
 }
 
 namespace {
@@ -52,20 +52,20 @@ bool BaselineText::Differs(const TextControl& control)
     // The control keeps its length, so a length that differs (the usual case
     // after an edit) settles it without reading the text.
     const int length = control.GetTextLength();
-    if (length != text_->size())
+    if (length != m_text->size())
         return true;
-    const auto [start, end] = Changed(length, samePrefix_, sameSuffix_);
-    if (control.GetControlText(start, end) != text_->Mid(start, end - start))
+    const auto [start, end] = Changed(length, m_samePrefix, m_sameSuffix);
+    if (control.GetControlText(start, end) != m_text->Mid(start, end - start))
         return true;
     // Equal again as a whole: later edits are compared from here on.
-    samePrefix_ = length;
-    sameSuffix_ = length;
+    m_samePrefix = length;
+    m_sameSuffix = length;
     return false;
 }
 
 TextSnapshot BaselineText::Snapshot(const TextControl& control) const
 {
     const int length = control.GetTextLength();
-    const auto [start, end] = Changed(length, samePrefix_, sameSuffix_);
-    return { text_, start, control.GetControlText(start, end), length - end, changes_ };
+    const auto [start, end] = Changed(length, m_samePrefix, m_sameSuffix);
+    return { m_text, start, control.GetControlText(start, end), length - end, m_changes };
 }

@@ -34,10 +34,10 @@ public:
     TextSnapshot Snapshot(const TextControl& control) const;
 
 private:
-    std::shared_ptr<const PackedText> text_ = PackedText::Pack({});
-    // The current text's first `samePrefix_` and last `sameSuffix_`
+    std::shared_ptr<const PackedText> m_text = PackedText::Pack({});
+    // The current text's first `m_samePrefix` and last `m_sameSuffix`
     // characters are the baseline's, as far as the changes seen tell.
-    int samePrefix_ = 0;
-    int sameSuffix_ = 0;
-    quint64 changes_ = 0;
+    int m_samePrefix = 0;
+    int m_sameSuffix = 0;
+    quint64 m_changes = 0;
 };

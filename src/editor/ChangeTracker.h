@@ -17,34 +17,34 @@ public:
     class WriteScope {
     public:
         explicit WriteScope(ChangeTracker& tracker)
-            : tracker_(tracker)
+            : m_tracker(tracker)
         {
-            tracker_.writing_ = true;
+            m_tracker.m_writing = true;
         }
-        ~WriteScope() { tracker_.writing_ = false; }
+        ~WriteScope() { m_tracker.m_writing = false; }
         WriteScope(const WriteScope&) = delete;
         WriteScope& operator=(const WriteScope&) = delete;
 
     private:
-        ChangeTracker& tracker_;
+        ChangeTracker& m_tracker;
     };
 
-    bool Writing() const { return writing_; }
+    bool Writing() const { return m_writing; }
 
     // How many lines came or went since the last change seen; takes `count`
     // as the line count from now on.
     int SeeLineCount(int count)
     {
-        const int shift = std::abs(count - lineCount_);
-        lineCount_ = count;
+        const int shift = std::abs(count - m_lineCount);
+        m_lineCount = count;
         return shift;
     }
 
     // A change during a write, reaching down to `lastLine`.
     void NoteWrite(int lastLine, int shift)
     {
-        pendingLastLine_ = std::max(pendingLastLine_, lastLine);
-        pendingShift_ += shift;
+        m_pendingLastLine = std::max(m_pendingLastLine, lastLine);
+        m_pendingShift += shift;
     }
 
     // Where the blocks that may hold another line's colours end after the
@@ -54,28 +54,28 @@ public:
     int TakeStaleEnd(int analysed)
     {
         int end = analysed;
-        if (pendingLastLine_ >= analysed || pendingShift_ > 0)
-            end = std::max(pendingLastLine_ + 1, analysed + pendingShift_);
-        pendingLastLine_ = -1;
-        pendingShift_ = 0;
+        if (m_pendingLastLine >= analysed || m_pendingShift > 0)
+            end = std::max(m_pendingLastLine + 1, analysed + m_pendingShift);
+        m_pendingLastLine = -1;
+        m_pendingShift = 0;
         return end;
     }
 
     // Forgets the writes noted, after a write that made every block anew.
     void ForgetWrites()
     {
-        pendingLastLine_ = -1;
-        pendingShift_ = 0;
+        m_pendingLastLine = -1;
+        m_pendingShift = 0;
     }
 
     // Room for the types of the analysed lines before a keystroke's analysis,
     // kept so that each keystroke does not allocate it anew.
-    std::vector<LineType>& TypesBefore() { return typesBefore_; }
+    std::vector<LineType>& TypesBefore() { return m_typesBefore; }
 
 private:
-    bool writing_ = false;
-    int lineCount_ = 1;
-    int pendingLastLine_ = -1;
-    int pendingShift_ = 0;
-    std::vector<LineType> typesBefore_;
+    bool m_writing = false;
+    int m_lineCount = 1;
+    int m_pendingLastLine = -1;
+    int m_pendingShift = 0;
+    std::vector<LineType> m_typesBefore;
 };

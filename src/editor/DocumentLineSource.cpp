@@ -7,76 +7,76 @@
 
 QTextBlock DocumentLineSource::BlockOf(int line) const
 {
-    const int revision = document_->revision();
-    if (revision == lastRevision_ && lastLine_ >= 0) {
-        if (line == lastLine_)
-            return lastBlock_;
-        if (line == lastLine_ + 1) {
-            lastBlock_ = lastBlock_.next();
-            lastLine_ = lastBlock_.isValid() ? line : -1;
-            return lastBlock_;
+    const int revision = m_document->revision();
+    if (revision == m_lastRevision && m_lastLine >= 0) {
+        if (line == m_lastLine)
+            return m_lastBlock;
+        if (line == m_lastLine + 1) {
+            m_lastBlock = m_lastBlock.next();
+            m_lastLine = m_lastBlock.isValid() ? line : -1;
+            return m_lastBlock;
         }
     }
-    lastBlock_ = document_->findBlockByNumber(line);
-    lastLine_ = lastBlock_.isValid() ? line : -1;
-    lastRevision_ = revision;
-    return lastBlock_;
+    m_lastBlock = m_document->findBlockByNumber(line);
+    m_lastLine = m_lastBlock.isValid() ? line : -1;
+    m_lastRevision = revision;
+    return m_lastBlock;
 }
 
 void DocumentLineSource::TakeCopy(int lineLimit) const
 {
-    copyEndLine_ = document_->blockCount();
-    if (lineLimit != allLines && lineLimit < copyEndLine_) {
+    m_copyEndLine = m_document->blockCount();
+    if (lineLimit != allLines && lineLimit < m_copyEndLine) {
         // The lines before the limit, each with its separator.
-        QTextCursor prefix(const_cast<QTextDocument*>(document_));
-        prefix.setPosition(document_->findBlockByNumber(lineLimit).position(), QTextCursor::KeepAnchor);
-        copy_ = prefix.selectedText();
-        copyEndLine_ = lineLimit;
+        QTextCursor prefix(const_cast<QTextDocument*>(m_document));
+        prefix.setPosition(m_document->findBlockByNumber(lineLimit).position(), QTextCursor::KeepAnchor);
+        m_copy = prefix.selectedText();
+        m_copyEndLine = lineLimit;
     } else {
-        copy_ = document_->toRawText();
+        m_copy = m_document->toRawText();
     }
-    copyStarts_.assign(1, 0);
-    copyComplete_ = false;
-    copyRevision_ = document_->revision();
+    m_copyStarts.assign(1, 0);
+    m_copyComplete = false;
+    m_copyRevision = m_document->revision();
 }
 
 void DocumentLineSource::ReleaseCopy() const
 {
-    copy_ = QString();
-    copyStarts_.clear();
-    copyComplete_ = false;
-    copyRevision_ = -1;
-    copyEndLine_ = 0;
+    m_copy = QString();
+    m_copyStarts.clear();
+    m_copyComplete = false;
+    m_copyRevision = -1;
+    m_copyEndLine = 0;
 }
 
 bool DocumentLineSource::CopiedLine(int line, QStringView& text, int& start) const
 {
-    if (copyStarts_.empty() || copyRevision_ != document_->revision() || line >= copyEndLine_)
+    if (m_copyStarts.empty() || m_copyRevision != m_document->revision() || line >= m_copyEndLine)
         return false;
     // The starts are found as far as the lines asked for, so a copy taken
     // for the first lines of a long text is not searched to its end.
-    while (!copyComplete_ && static_cast<int>(copyStarts_.size()) <= line + 1) {
-        const qsizetype separator = copy_.indexOf(QChar(PARAGRAPH_MARK), copyStarts_.back());
+    while (!m_copyComplete && static_cast<int>(m_copyStarts.size()) <= line + 1) {
+        const qsizetype separator = m_copy.indexOf(QChar(PARAGRAPH_MARK), m_copyStarts.back());
         if (separator < 0) {
-            copyStarts_.push_back(static_cast<int>(copy_.size()) + 1);
-            copyComplete_ = true;
+            m_copyStarts.push_back(static_cast<int>(m_copy.size()) + 1);
+            m_copyComplete = true;
         } else {
-            copyStarts_.push_back(static_cast<int>(separator) + 1);
+            m_copyStarts.push_back(static_cast<int>(separator) + 1);
         }
     }
-    if (line < 0 || line + 1 >= static_cast<int>(copyStarts_.size())) {
+    if (line < 0 || line + 1 >= static_cast<int>(m_copyStarts.size())) {
         text = {};
         start = -1;
         return true;
     }
-    start = copyStarts_[line];
-    text = QStringView(copy_).sliced(start, copyStarts_[line + 1] - 1 - start);
+    start = m_copyStarts[line];
+    text = QStringView(m_copy).sliced(start, m_copyStarts[line + 1] - 1 - start);
     return true;
 }
 
 int DocumentLineSource::lineCount() const
 {
-    return document_->blockCount();
+    return m_document->blockCount();
 }
 
 std::u16string DocumentLineSource::lineText(int line) const
@@ -88,7 +88,7 @@ std::u16string DocumentLineSource::lineText(int line) const
     if (CopiedLine(line, copied, start)) {
         if (start < 0)
             return {};
-        last = start + copied.size() == copy_.size();
+        last = start + copied.size() == m_copy.size();
     } else {
         const QTextBlock block = BlockOf(line);
         if (!block.isValid())
@@ -113,5 +113,5 @@ int DocumentLineSource::lineStart(int line) const
     if (CopiedLine(line, copied, start) && start >= 0)
         return start;
     const QTextBlock block = BlockOf(line);
-    return block.isValid() ? block.position() : document_->characterCount() - 1;
+    return block.isValid() ? block.position() : m_document->characterCount() - 1;
 }

@@ -16,7 +16,7 @@ class QTextDocument;
 class DocumentLineSource final : public LineSource {
 public:
     explicit DocumentLineSource(const QTextDocument* document)
-        : document_(document)
+        : m_document(document)
     {
     }
 
@@ -24,7 +24,7 @@ public:
     // calls it on every change of the text, before anything reads a line.
     void Invalidate() const
     {
-        lastLine_ = -1;
+        m_lastLine = -1;
         ReleaseCopy();
     }
 
@@ -42,16 +42,16 @@ public:
     class CopyScope {
     public:
         explicit CopyScope(const DocumentLineSource& source, int lineLimit = allLines)
-            : source_(source)
+            : m_source(source)
         {
-            source_.TakeCopy(lineLimit);
+            m_source.TakeCopy(lineLimit);
         }
-        ~CopyScope() { source_.ReleaseCopy(); }
+        ~CopyScope() { m_source.ReleaseCopy(); }
         CopyScope(const CopyScope&) = delete;
         CopyScope& operator=(const CopyScope&) = delete;
 
     private:
-        const DocumentLineSource& source_;
+        const DocumentLineSource& m_source;
     };
 
     int lineCount() const override;
@@ -68,16 +68,16 @@ private:
     // The copy's line, or false when there is no valid copy.
     bool CopiedLine(int line, QStringView& text, int& start) const;
 
-    const QTextDocument* document_;
+    const QTextDocument* m_document;
     // The copy: the raw text (blocks joined by U+2029), the starts of the
     // lines found in it so far, and the revision it was taken at.
-    mutable QString copy_;
-    mutable std::vector<int> copyStarts_;
-    mutable bool copyComplete_ = false;
+    mutable QString m_copy;
+    mutable std::vector<int> m_copyStarts;
+    mutable bool m_copyComplete = false;
     // Lines from this one on are not in the copy.
-    mutable int copyEndLine_ = 0;
-    mutable int copyRevision_ = -1;
-    mutable QTextBlock lastBlock_;
-    mutable int lastLine_ = -1;
-    mutable int lastRevision_ = -1;
+    mutable int m_copyEndLine = 0;
+    mutable int m_copyRevision = -1;
+    mutable QTextBlock m_lastBlock;
+    mutable int m_lastLine = -1;
+    mutable int m_lastRevision = -1;
 };

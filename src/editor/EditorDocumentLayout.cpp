@@ -9,15 +9,15 @@ EditorDocumentLayout::EditorDocumentLayout(QTextDocument* document)
     // its layout; the colours are set in between.
     connect(
         document, &QTextDocument::contentsChange, this, [this](int from, int charsRemoved, int charsAdded) {
-            edit_ = Edit { from, charsRemoved, charsAdded };
+            m_edit = Edit { from, charsRemoved, charsAdded };
         });
 }
 
 void EditorDocumentLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
-    if (edit_) {
-        const Edit edit = *edit_;
-        edit_.reset();
+    if (m_edit) {
+        const Edit edit = *m_edit;
+        m_edit.reset();
         QPlainTextDocumentLayout::documentChanged(edit.from, edit.charsRemoved, edit.charsAdded);
         return;
     }

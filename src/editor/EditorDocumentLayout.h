@@ -31,5 +31,5 @@ private:
         int charsRemoved;
         int charsAdded;
     };
-    std::optional<Edit> edit_;
+    std::optional<Edit> m_edit;
 };

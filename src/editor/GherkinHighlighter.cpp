@@ -16,16 +16,16 @@
 class GherkinHighlighter::Batch {
 public:
     explicit Batch(GherkinHighlighter& highlighter)
-        : document_(highlighter.document_)
-        , notes_(highlighter.editing_ ? &highlighter.repaintedInEdits_ : nullptr)
+        : m_document(highlighter.m_document)
+        , m_notes(highlighter.m_editing ? &highlighter.m_repaintedInEdits : nullptr)
     {
     }
     ~Batch()
     {
-        if (!first_.isValid())
+        if (!m_first.isValid())
             return;
-        const int from = first_.position();
-        document_->markContentsDirty(from, last_.position() + last_.length() - from);
+        const int from = m_first.position();
+        m_document->markContentsDirty(from, m_last.position() + m_last.length() - from);
     }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
@@ -33,27 +33,27 @@ public:
     // Blocks are added in document order.
     void Add(const QTextBlock& block)
     {
-        if (notes_ != nullptr) {
-            notes_->push_back(block.blockNumber());
+        if (m_notes != nullptr) {
+            m_notes->push_back(block.blockNumber());
             return;
         }
-        if (!first_.isValid())
-            first_ = block;
-        last_ = block;
+        if (!m_first.isValid())
+            m_first = block;
+        m_last = block;
     }
 
 private:
-    QTextDocument* document_;
-    std::vector<int>* notes_;
-    QTextBlock first_;
-    QTextBlock last_;
+    QTextDocument* m_document;
+    std::vector<int>* m_notes;
+    QTextBlock m_first;
+    QTextBlock m_last;
 };
 
 GherkinHighlighter::GherkinHighlighter(
     QTextDocument* document, const LineAnalysis& analysis, const LineFormats& formats)
-    : document_(document)
-    , analysis_(analysis)
-    , formats_(formats)
+    : m_document(document)
+    , m_analysis(analysis)
+    , m_formats(formats)
 {
 }
 
@@ -61,7 +61,7 @@ void GherkinHighlighter::PaintBlocks(int first, int last)
 {
     Batch batch(*this);
     first = std::max(first, 0);
-    QTextBlock block = document_->findBlockByNumber(first);
+    QTextBlock block = m_document->findBlockByNumber(first);
     for (int line = first; block.isValid() && line < last; ++line, block = block.next())
         Paint(block, line, batch);
 }
@@ -108,9 +108,9 @@ void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, in
 {
     Batch batch(*this);
     first = std::max(first, 0);
-    QTextBlock block = document_->findBlockByNumber(first);
+    QTextBlock block = m_document->findBlockByNumber(first);
     for (int line = first; block.isValid() && line < last; ++line, block = block.next()) {
-        if ((line < skipFirst || line > skipLast) && PaintedFrom(block) != EntriesOf(analysis_, line))
+        if ((line < skipFirst || line > skipLast) && PaintedFrom(block) != EntriesOf(m_analysis, line))
             Paint(block, line, batch);
     }
 }
@@ -119,30 +119,30 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
 {
     // A line past the analysed ones that was never painted shows no colours
     // already; its layout is left to be made when the line is shown.
-    if (line >= analysis_.analysedLineCount && block.userData() == nullptr)
+    if (line >= m_analysis.analysedLineCount && block.userData() == nullptr)
         return;
     const int length = block.length() - 1;
-    const ColourSpan span = line < analysis_.analysedLineCount
-        ? ColourSpanOf(analysis_.lineType[line], analysis_.keywordPosition[line],
-            static_cast<int>(analysis_.lineKeyword[line].size()), length)
+    const ColourSpan span = line < m_analysis.analysedLineCount
+        ? ColourSpanOf(m_analysis.lineType[line], m_analysis.keywordPosition[line],
+            static_cast<int>(m_analysis.lineKeyword[line].size()), length)
         : ColourSpan { length, length, LineColour::Default };
     // Empty ranges colour nothing and are left out.
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(3);
     if (span.start > 0)
-        ranges.append({ 0, span.start, formats_.defaultFormat });
+        ranges.append({ 0, span.start, m_formats.defaultFormat });
     if (span.end > span.start)
-        ranges.append({ span.start, span.end - span.start, FormatOf(formats_, span.colour) });
+        ranges.append({ span.start, span.end - span.start, FormatOf(m_formats, span.colour) });
     if (span.end < length)
-        ranges.append({ span.end, length - span.end, formats_.defaultFormat });
+        ranges.append({ span.end, length - span.end, m_formats.defaultFormat });
     // Over the colours: the wide characters' face and stretch.
-    ranges.append(wide_.Ranges(block.text()));
+    ranges.append(m_wide.Ranges(block.text()));
 
     // A block whose colours and entries are already these is left alone:
     // its colours depend on nothing else, and a change of its text has
     // already invalidated its layout. Setting them again would only throw a
     // layout away.
-    const PaintedLine entries = EntriesOf(analysis_, line);
+    const PaintedLine entries = EntriesOf(m_analysis, line);
     QTextLayout* layout = block.layout();
     if (PaintedFrom(block) == entries && SameRanges(layout->formats(), ranges))
         return;

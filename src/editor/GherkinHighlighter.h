@@ -47,22 +47,22 @@ public:
     class EditScope {
     public:
         explicit EditScope(GherkinHighlighter& highlighter)
-            : highlighter_(highlighter)
+            : m_highlighter(highlighter)
         {
-            highlighter_.editing_ = true;
+            m_highlighter.m_editing = true;
         }
-        ~EditScope() { highlighter_.editing_ = false; }
+        ~EditScope() { m_highlighter.m_editing = false; }
         EditScope(const EditScope&) = delete;
         EditScope& operator=(const EditScope&) = delete;
 
     private:
-        GherkinHighlighter& highlighter_;
+        GherkinHighlighter& m_highlighter;
     };
     // The numbers of the blocks painted in the middle of edits since the last
     // call, in no particular order.
-    std::vector<int> TakeRepaintedInEdits() { return std::exchange(repaintedInEdits_, {}); }
+    std::vector<int> TakeRepaintedInEdits() { return std::exchange(m_repaintedInEdits, {}); }
     // The view's font, which the wide characters are drawn two columns of.
-    void SetFont(const QFont& font) { wide_ = CWideCharacters(font); }
+    void SetFont(const QFont& font) { m_wide = CWideCharacters(font); }
 
     // Paints blocks first .. last-1 (clipped to the document).
     void PaintBlocks(int first, int last);
@@ -74,10 +74,10 @@ private:
     class Batch;
     void Paint(QTextBlock& block, int line, Batch& batch) const;
 
-    QTextDocument* document_;
-    const LineAnalysis& analysis_;
-    const LineFormats& formats_;
-    bool editing_ = false;
-    std::vector<int> repaintedInEdits_;
-    CWideCharacters wide_ { QFont() };
+    QTextDocument* m_document;
+    const LineAnalysis& m_analysis;
+    const LineFormats& m_formats;
+    bool m_editing = false;
+    std::vector<int> m_repaintedInEdits;
+    CWideCharacters m_wide { QFont() };
 };

@@ -14,14 +14,14 @@ constexpr int compressionLevel = 1;
 void PackedText::Builder::Append(QStringView text)
 {
     while (!text.isEmpty()) {
-        const qsizetype take = std::min(text.size(), PIECE - pending_.size());
-        if (pending_.isEmpty() && take == PIECE) {
-            packed_->AddPiece(text.first(take));
+        const qsizetype take = std::min(text.size(), PIECE - m_pending.size());
+        if (m_pending.isEmpty() && take == PIECE) {
+            m_packed->AddPiece(text.first(take));
         } else {
-            pending_ += text.first(take);
-            if (pending_.size() == PIECE) {
-                packed_->AddPiece(pending_);
-                pending_.clear();
+            m_pending += text.first(take);
+            if (m_pending.size() == PIECE) {
+                m_packed->AddPiece(m_pending);
+                m_pending.clear();
             }
         }
         text = text.sliced(take);
@@ -30,10 +30,10 @@ void PackedText::Builder::Append(QStringView text)
 
 std::shared_ptr<const PackedText> PackedText::Builder::Finish()
 {
-    if (!pending_.isEmpty())
-        packed_->AddPiece(pending_);
-    pending_.clear();
-    return std::exchange(packed_, std::make_shared<PackedText>());
+    if (!m_pending.isEmpty())
+        m_packed->AddPiece(m_pending);
+    m_pending.clear();
+    return std::exchange(m_packed, std::make_shared<PackedText>());
 }
 
 std::shared_ptr<const PackedText> PackedText::Pack(QStringView text)
@@ -50,14 +50,14 @@ void PackedText::AddPiece(QStringView piece)
     // qCompress leaves room for the worst case; a copy of the size needed
     // lets that room go whole, to be taken by the next piece, where shrinking
     // it would leave a hole too small for the next piece behind every one.
-    pieces_.emplace_back(packed.constData(), packed.size());
-    size_ += piece.size();
+    m_pieces.emplace_back(packed.constData(), packed.size());
+    m_size += piece.size();
 }
 
 void PackedText::AppendTo(QString& out, qsizetype start, qsizetype length) const
 {
     while (length > 0) {
-        const QByteArray piece = qUncompress(pieces_[std::size_t(start / PIECE)]);
+        const QByteArray piece = qUncompress(m_pieces[std::size_t(start / PIECE)]);
         const QStringView characters(reinterpret_cast<const char16_t*>(piece.constData()), piece.size() / 2);
         const qsizetype from = start % PIECE;
         const qsizetype take = std::min(length, characters.size() - from);

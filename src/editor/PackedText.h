@@ -23,12 +23,12 @@ public:
         std::shared_ptr<const PackedText> Finish();
 
     private:
-        std::shared_ptr<PackedText> packed_ = std::make_shared<PackedText>();
-        QString pending_;
+        std::shared_ptr<PackedText> m_packed = std::make_shared<PackedText>();
+        QString m_pending;
     };
     static std::shared_ptr<const PackedText> Pack(QStringView text);
 
-    qsizetype size() const { return size_; }
+    qsizetype size() const { return m_size; }
     // Characters start .. start + length (within the text) appended to `out`.
     void AppendTo(QString& out, qsizetype start, qsizetype length) const;
     QString Mid(qsizetype start, qsizetype length) const;
@@ -36,6 +36,6 @@ public:
 private:
     void AddPiece(QStringView piece);
 
-    std::vector<QByteArray> pieces_;
-    qsizetype size_ = 0;
+    std::vector<QByteArray> m_pieces;
+    qsizetype m_size = 0;
 };

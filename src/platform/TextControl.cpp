@@ -24,35 +24,35 @@ constexpr QChar blockSeparator(PARAGRAPH_MARK);
 } // namespace
 
 TextControl::TextControl(QPlainTextEdit* edit)
-    : edit_(edit)
+    : m_edit(edit)
 {
 }
 
 int TextControl::GetLineCount() const
 {
-    return edit_->document()->blockCount();
+    return m_edit->document()->blockCount();
 }
 
 int TextControl::LineIndex(int line) const
 {
     if (line == -1)
-        return edit_->textCursor().block().position();
-    const QTextBlock block = edit_->document()->findBlockByNumber(line);
+        return m_edit->textCursor().block().position();
+    const QTextBlock block = m_edit->document()->findBlockByNumber(line);
     return block.isValid() ? block.position() : -1;
 }
 
 int TextControl::LineFromChar(int pos) const
 {
     if (pos == -1)
-        pos = edit_->textCursor().selectionStart();
-    const QTextDocument* document = edit_->document();
+        pos = m_edit->textCursor().selectionStart();
+    const QTextDocument* document = m_edit->document();
     pos = std::clamp(pos, 0, document->characterCount() - 1);
     return document->findBlock(pos).blockNumber();
 }
 
 QString TextControl::GetLine(int line) const
 {
-    const QTextBlock block = edit_->document()->findBlockByNumber(line);
+    const QTextBlock block = m_edit->document()->findBlockByNumber(line);
     if (!block.isValid())
         return {};
     QString text = block.text();
@@ -79,14 +79,14 @@ QString TextControl::GetWholeText() const
 
 QString TextControl::GetControlText() const
 {
-    return edit_->document()->toRawText();
+    return m_edit->document()->toRawText();
 }
 
 QString TextControl::GetControlText(int start, int end) const
 {
     if (start >= end)
         return {};
-    QTextCursor range(edit_->document());
+    QTextCursor range(m_edit->document());
     range.setPosition(start);
     range.setPosition(end, QTextCursor::KeepAnchor);
     // A selection's text is the raw text, blocks joined by U+2029.
@@ -95,36 +95,36 @@ QString TextControl::GetControlText(int start, int end) const
 
 QString TextControl::GetPlainText() const
 {
-    return edit_->document()->toPlainText();
+    return m_edit->document()->toPlainText();
 }
 
 QString TextControl::GetSelectedText() const
 {
-    return edit_->textCursor().selectedText();
+    return m_edit->textCursor().selectedText();
 }
 
 int TextControl::GetWholeTextLength() const
 {
     // Every line break is one position in the control and two characters in
     // the whole text.
-    const QTextDocument* document = edit_->document();
+    const QTextDocument* document = m_edit->document();
     return GetTextLength() + document->blockCount() - 1;
 }
 
 void TextControl::SetWholeText(const QString& text)
 {
-    edit_->setPlainText(text);
+    m_edit->setPlainText(text);
 }
 
 int TextControl::GetTextLength() const
 {
     // characterCount() includes the paragraph mark that closes the last block.
-    return edit_->document()->characterCount() - 1;
+    return m_edit->document()->characterCount() - 1;
 }
 
 void TextControl::GetSel(int& start, int& end) const
 {
-    const QTextCursor cursor = edit_->textCursor();
+    const QTextCursor cursor = m_edit->textCursor();
     start = cursor.selectionStart();
     end = cursor.selectionEnd();
 }
@@ -136,34 +136,34 @@ void TextControl::SetSel(int start, int end)
         end = length;
     start = std::clamp(start, 0, length);
     end = std::clamp(end, 0, length);
-    QTextCursor cursor = edit_->textCursor();
+    QTextCursor cursor = m_edit->textCursor();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    edit_->setTextCursor(cursor);
+    m_edit->setTextCursor(cursor);
 }
 
 int TextControl::GetFirstVisibleLine() const
 {
     // Without wrapping the vertical scroll bar counts lines.
-    return edit_->verticalScrollBar()->value();
+    return m_edit->verticalScrollBar()->value();
 }
 
 void TextControl::LineScroll(int lines)
 {
-    QScrollBar* bar = edit_->verticalScrollBar();
+    QScrollBar* bar = m_edit->verticalScrollBar();
     bar->setValue(bar->value() + lines);
 }
 
 bool TextControl::CanUndo() const
 {
-    return edit_->document()->isUndoAvailable();
+    return m_edit->document()->isUndoAvailable();
 }
 
 void TextControl::ReplaceEach(const std::vector<std::pair<int, int>>& ranges, const QString& text)
 {
     if (ranges.empty())
         return;
-    QTextCursor cursor(edit_->document());
+    QTextCursor cursor(m_edit->document());
     cursor.beginEditBlock();
     // From the last range back, so that every earlier position still holds.
     for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
@@ -176,9 +176,9 @@ void TextControl::ReplaceEach(const std::vector<std::pair<int, int>>& ranges, co
 
 std::unique_ptr<QTextDocument> TextControl::CopyWithColours() const
 {
-    const QTextDocument* original = edit_->document();
+    const QTextDocument* original = m_edit->document();
     std::unique_ptr<QTextDocument> copy(original->clone());
-    copy->setDefaultFont(edit_->font());
+    copy->setDefaultFont(m_edit->font());
     copy->setDefaultTextOption(original->defaultTextOption());
     // The colours are not part of the text but of each line's layout.
     for (QTextBlock from = original->begin(), to = copy->begin(); from.isValid() && to.isValid();
@@ -266,7 +266,7 @@ void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAft
     const QString replacement = ToControlForm(text);
     const QString old = GetControlText().mid(start, end - start);
 
-    QTextCursor cursor = edit_->textCursor();
+    QTextCursor cursor = m_edit->textCursor();
     cursor.beginEditBlock();
     const std::vector<qsizetype> oldBreaks = LineBreaks(old);
     const std::vector<qsizetype> newBreaks = LineBreaks(replacement);
@@ -292,5 +292,5 @@ void TextControl::ReplaceRange(int start, int end, const QString& text, CaretAft
     if (caret == CaretAfterReplace::Unmoved)
         return;
     cursor.setPosition(start + static_cast<int>(replacement.size()));
-    edit_->setTextCursor(cursor);
+    m_edit->setTextCursor(cursor);
 }

@@ -22,7 +22,7 @@ class TextControl {
 public:
     explicit TextControl(QPlainTextEdit* edit);
 
-    QPlainTextEdit* edit() const { return edit_; }
+    QPlainTextEdit* edit() const { return m_edit; }
 
     // Number of lines; an empty text has one.
     int GetLineCount() const;
@@ -96,5 +96,5 @@ public:
     void ReplaceEach(const std::vector<std::pair<int, int>>& ranges, const QString& text);
 
 private:
-    QPlainTextEdit* edit_;
+    QPlainTextEdit* m_edit;
 };

@@ -33,10 +33,10 @@ void TextControl::SetWholeText(const TextWriter& write, qsizetype expectedLength
     // A change of the view's width lays every block out anew, one layout
     // each, even the lines never shown; the scroll bar that a text of many
     // pieces needs is therefore there before the text, not once it is in.
-    const Qt::ScrollBarPolicy scrollBarPolicy = edit_->verticalScrollBarPolicy();
+    const Qt::ScrollBarPolicy scrollBarPolicy = m_edit->verticalScrollBarPolicy();
     if (expectedLength > pieceLength)
-        edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QTextDocument* document = edit_->document();
+        m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QTextDocument* document = m_edit->document();
     QTextCursor end;
     const auto insert = [&](const QString& lines) {
         if (end.isNull()) {
@@ -44,7 +44,7 @@ void TextControl::SetWholeText(const TextWriter& write, qsizetype expectedLength
             // control (caret, scroll position, formats, undo history); the
             // others are added behind it, outside the undo history, as one
             // text would have been.
-            edit_->setPlainText(lines);
+            m_edit->setPlainText(lines);
             document->setUndoRedoEnabled(false);
             end = QTextCursor(document);
             end.movePosition(QTextCursor::End);
@@ -66,6 +66,8 @@ void TextControl::SetWholeText(const TextWriter& write, qsizetype expectedLength
     });
     insert(pending);
     document->setUndoRedoEnabled(true);
+    // The pieces added behind the first one mark the document modified; a
+    // text set in pieces is as unmodified as one set whole.
     document->setModified(false);
-    edit_->setVerticalScrollBarPolicy(scrollBarPolicy);
+    m_edit->setVerticalScrollBarPolicy(scrollBarPolicy);
 }

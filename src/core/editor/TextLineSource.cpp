@@ -59,10 +59,10 @@ std::size_t NextBreak(const char16_t* text, std::size_t at, std::size_t size)
 } // namespace
 
 TextLineSource::TextLineSource(std::u16string wholeText)
-    : text_(std::move(wholeText))
+    : m_text(std::move(wholeText))
 {
-    const char16_t* const text = text_.data();
-    const std::size_t size = text_.size();
+    const char16_t* const text = m_text.data();
+    const std::size_t size = m_text.size();
     // Room for lines of some sixteen characters: lines of feature files are
     // longer, and room that is never filled takes no memory.
     std::vector<int> offsets;
@@ -74,7 +74,7 @@ TextLineSource::TextLineSource(std::u16string wholeText)
     // How many breaks of each kind: CR LF, CR, LF.
     std::size_t kinds[3] = {};
     for (std::size_t at = 0, end; (end = NextBreak(text, at, size)) < size;) {
-        const std::size_t length = LineBreakLength(text_, end);
+        const std::size_t length = LineBreakLength(m_text, end);
         ++kinds[length == 2 ? 0 : text[end] == u'\r' ? 1 : 2];
         starts.push_back(starts.back() + static_cast<int>(end - at) + 1);
         at = end + length;
@@ -82,28 +82,28 @@ TextLineSource::TextLineSource(std::u16string wholeText)
     }
     const std::size_t breaks = offsets.size() - 1;
     if (breaks > 0 && kinds[0] == breaks)
-        commonBreak_ = CR_LF;
+        m_commonBreak = CR_LF;
     else if (breaks > 0 && kinds[1] == breaks)
-        commonBreak_ = CR;
+        m_commonBreak = CR;
     else if (breaks > 0 && kinds[2] == breaks)
-        commonBreak_ = LF;
-    offsets_ = std::move(offsets);
-    starts_ = std::move(starts);
+        m_commonBreak = LF;
+    m_offsets = std::move(offsets);
+    m_starts = std::move(starts);
 }
 
 int TextLineSource::lineCount() const
 {
-    return static_cast<int>(offsets_.size());
+    return static_cast<int>(m_offsets.size());
 }
 
 std::u16string_view TextLineSource::lineContent(int line) const
 {
     if (line < 0 || line >= lineCount())
         return {};
-    const std::size_t begin = offsets_[line];
+    const std::size_t begin = m_offsets[line];
     const std::size_t length
-        = line + 1 < lineCount() ? starts_[line + 1] - starts_[line] - 1 : text_.size() - begin;
-    return std::u16string_view(text_).substr(begin, length);
+        = line + 1 < lineCount() ? m_starts[line + 1] - m_starts[line] - 1 : m_text.size() - begin;
+    return std::u16string_view(m_text).substr(begin, length);
 }
 
 std::u16string TextLineSource::lineText(int line) const
@@ -126,7 +126,7 @@ int TextLineSource::lineStart(int line) const
 {
     if (line < 0 || line >= lineCount())
         return -1;
-    return starts_[line];
+    return m_starts[line];
 }
 
 std::size_t TextLineSource::lineOffset(int line) const
@@ -134,19 +134,19 @@ std::size_t TextLineSource::lineOffset(int line) const
     if (line < 0)
         return 0;
     if (line >= lineCount())
-        return text_.size();
-    return offsets_[line];
+        return m_text.size();
+    return m_offsets[line];
 }
 
 std::u16string_view TextLineSource::commonLineBreak() const
 {
-    return commonBreak_;
+    return m_commonBreak;
 }
 
 std::u16string TextLineSource::wholeText() const
 {
     std::u16string whole;
-    whole.reserve(text_.size() + offsets_.size());
+    whole.reserve(m_text.size() + m_offsets.size());
     for (int line = 0; line < lineCount(); ++line) {
         if (line > 0)
             whole += WHOLE_TEXT_LINE_BREAK;

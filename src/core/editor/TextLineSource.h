@@ -25,7 +25,7 @@ public:
     // The line without its line break, as it stands in text().
     std::u16string_view lineContent(int line) const;
     // The text as given, and where in it a line begins.
-    const std::u16string& text() const { return text_; }
+    const std::u16string& text() const { return m_text; }
     std::size_t lineOffset(int line) const;
     // The line break that every line of the text but the last ends with (CR
     // LF, LF or CR); empty when they differ or the text has one line.
@@ -35,10 +35,10 @@ public:
     std::u16string wholeText() const;
 
 private:
-    std::u16string text_;
-    std::vector<int> offsets_; // where each line begins in text_
-    std::vector<int> starts_; // and its position, a line break counting one
-    std::u16string_view commonBreak_;
+    std::u16string m_text;
+    std::vector<int> m_offsets; // where each line begins in m_text
+    std::vector<int> m_starts; // and its position, a line break counting one
+    std::u16string_view m_commonBreak;
 };
 
 // Appends `controlText`, in which every line break is a single CR as the

@@ -19,7 +19,7 @@ std::u16string_view StepKeywordTypeName(StepKeywordType type)
 
 const GherkinDialect* GherkinKeywordTable::Find(std::u16string_view code) const
 {
-    for (const GherkinDialect& dialect : dialects_) {
+    for (const GherkinDialect& dialect : m_dialects) {
         if (dialect.code == code)
             return &dialect;
     }

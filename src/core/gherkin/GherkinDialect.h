@@ -35,15 +35,15 @@ struct GherkinDialect {
 class GherkinKeywordTable {
 public:
     constexpr explicit GherkinKeywordTable(std::span<const GherkinDialect> dialects)
-        : dialects_(dialects)
+        : m_dialects(dialects)
     {
     }
-    std::span<const GherkinDialect> dialects() const { return dialects_; }
+    std::span<const GherkinDialect> dialects() const { return m_dialects; }
     // The language with exactly that code, or nullptr.
     const GherkinDialect* Find(std::u16string_view code) const;
 
 private:
-    std::span<const GherkinDialect> dialects_;
+    std::span<const GherkinDialect> m_dialects;
 };
 
 // Cucumber's current table of 80 languages, built into the program.

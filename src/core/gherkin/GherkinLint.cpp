@@ -32,7 +32,7 @@ std::u16string Number(int value)
 class Linter {
 public:
     explicit Linter(std::span<const std::u16string_view> lines)
-        : lines_(lines)
+        : m_lines(lines)
     {
     }
 
@@ -49,18 +49,18 @@ public:
                     Rule(*rule);
             }
         }
-        std::stable_sort(warnings_.begin(), warnings_.end(), [](const auto& a, const auto& b) {
+        std::stable_sort(m_warnings.begin(), m_warnings.end(), [](const auto& a, const auto& b) {
             return std::pair(a.location.line, a.location.column)
                 < std::pair(b.location.line, b.location.column);
         });
-        return std::move(warnings_);
+        return std::move(m_warnings);
     }
 
 private:
     std::u16string_view Line(int number) const
     {
-        return number >= 1 && static_cast<std::size_t>(number) <= lines_.size() ? lines_[number - 1]
-                                                                                : std::u16string_view();
+        return number >= 1 && static_cast<std::size_t>(number) <= m_lines.size() ? m_lines[number - 1]
+                                                                                 : std::u16string_view();
     }
 
     // The characters of a line from a column to its last one that is not blank.
@@ -72,7 +72,7 @@ private:
 
     void Warn(GherkinLocation location, int length, std::u16string message, std::string_view name)
     {
-        warnings_.push_back({ location, length, std::move(message), name });
+        m_warnings.push_back({ location, length, std::move(message), name });
     }
 
     void Rule(const GherkinRule& rule)
@@ -198,8 +198,8 @@ private:
         }
     }
 
-    std::span<const std::u16string_view> lines_;
-    std::vector<GherkinWarning> warnings_;
+    std::span<const std::u16string_view> m_lines;
+    std::vector<GherkinWarning> m_warnings;
 };
 
 } // namespace

@@ -175,33 +175,33 @@ class Parser {
 public:
     Parser(std::span<const std::u16string_view> lines, const GherkinKeywordTable& table,
         const GherkinDialect& dialect, std::vector<GherkinToken>* tokens)
-        : table_(table)
-        , dialect_(&dialect)
-        , tokens_(tokens)
-        , lines_(lines)
+        : m_table(table)
+        , m_dialect(&dialect)
+        , m_tokens(tokens)
+        , m_lines(lines)
     {
     }
 
     GherkinParseResult Run()
     {
-        for (std::size_t index = 0; index < lines_.size() && !stopped_; ++index)
+        for (std::size_t index = 0; index < m_lines.size() && !m_stopped; ++index)
             ReadLine(index);
-        if (!stopped_)
+        if (!m_stopped)
             ReadEndOfFile();
-        result_.readToEnd = !stopped_;
-        return std::move(result_);
+        m_result.readToEnd = !m_stopped;
+        return std::move(m_result);
     }
 
 private:
-    bool InBackground() const { return background_ != nullptr; }
+    bool InBackground() const { return m_background != nullptr; }
 
     void ReadLine(std::size_t index)
     {
-        const GherkinLine line(lines_[index], static_cast<int>(index) + 1);
-        for (const T type : Expected(state_, InBackground())) {
+        const GherkinLine line(m_lines[index], static_cast<int>(index) + 1);
+        for (const T type : Expected(m_state, InBackground())) {
             if (type != T::EndOfFile && Match(type, line, index))
                 return;
-            if (stopped_)
+            if (m_stopped)
                 return;
         }
         Unexpected(line);
@@ -209,50 +209,50 @@ private:
 
     void ReadEndOfFile()
     {
-        const int line = static_cast<int>(lines_.size()) + 1;
-        const std::span<const T> expected = Expected(state_, InBackground());
+        const int line = static_cast<int>(m_lines.size()) + 1;
+        const std::span<const T> expected = Expected(m_state, InBackground());
         if (std::find(expected.begin(), expected.end(), T::EndOfFile) == expected.end()) {
             std::u16string message = u"unexpected end of file, expected: ";
             AppendExpected(message, expected);
             AddError({ { line, 0 }, 0, std::move(message) });
             return;
         }
-        if (tokens_) {
+        if (m_tokens) {
             GherkinToken end;
             end.type = T::EndOfFile;
             end.location = { line, 0 };
-            tokens_->push_back(std::move(end));
+            m_tokens->push_back(std::move(end));
         }
         LeaveState(T::EndOfFile);
-        state_ = State::Finished;
+        m_state = State::Finished;
     }
 
     // Whether the line is of that kind; if it is, the parser takes it.
     bool Match(T type, const GherkinLine& line, std::size_t index)
     {
-        const GherkinDialect& d = *dialect_;
+        const GherkinDialect& d = *m_dialect;
         switch (type) {
         case T::Empty:
-            return MatchEmpty(line, token_) && Take(type, index);
+            return MatchEmpty(line, m_token) && Take(type, index);
         case T::Comment:
-            return MatchComment(line, token_) && Take(type, index);
+            return MatchComment(line, m_token) && Take(type, index);
         case T::Other:
-            if (IsDocStringState(state_))
-                MatchDocStringLine(line, docStringIndent_, docStringDelimiter_, token_);
+            if (IsDocStringState(m_state))
+                MatchDocStringLine(line, m_docStringIndent, m_docStringDelimiter, m_token);
             else
-                MatchOther(line, token_);
+                MatchOther(line, m_token);
             return Take(type, index);
         case T::Language: {
             const GherkinDialect* named = nullptr;
-            switch (MatchLanguage(line, table_, token_, named)) {
+            switch (MatchLanguage(line, m_table, m_token, named)) {
             case LanguageMatch::NotLanguage:
                 return false;
             case LanguageMatch::Unsupported:
                 AddError({ { line.number, line.column() }, CodePointCount(line.trimmed),
-                    u"Language not supported: " + token_.text });
+                    u"Language not supported: " + m_token.text });
                 return false;
             case LanguageMatch::Matched:
-                dialect_ = named;
+                m_dialect = named;
                 return Take(type, index);
             }
             return false;
@@ -260,7 +260,7 @@ private:
         case T::TagLine: {
             GherkinLocation bad;
             int badLength = 0;
-            switch (MatchTagLine(line, token_, bad, badLength)) {
+            switch (MatchTagLine(line, m_token, bad, badLength)) {
             case TagMatch::NotTags:
                 return false;
             case TagMatch::Whitespace:
@@ -272,25 +272,25 @@ private:
             return false;
         }
         case T::FeatureLine:
-            return MatchTitleLine(line, d.feature, type, token_) && Take(type, index);
+            return MatchTitleLine(line, d.feature, type, m_token) && Take(type, index);
         case T::RuleLine:
-            return MatchTitleLine(line, d.rule, type, token_) && Take(type, index);
+            return MatchTitleLine(line, d.rule, type, m_token) && Take(type, index);
         case T::BackgroundLine:
-            return MatchTitleLine(line, d.background, type, token_) && Take(type, index);
+            return MatchTitleLine(line, d.background, type, m_token) && Take(type, index);
         case T::ScenarioLine:
-            return (MatchTitleLine(line, d.scenario, type, token_)
-                       || MatchTitleLine(line, d.scenarioOutline, type, token_))
+            return (MatchTitleLine(line, d.scenario, type, m_token)
+                       || MatchTitleLine(line, d.scenarioOutline, type, m_token))
                 && Take(type, index);
         case T::ExamplesLine:
-            return MatchTitleLine(line, d.examples, type, token_) && Take(type, index);
+            return MatchTitleLine(line, d.examples, type, m_token) && Take(type, index);
         case T::StepLine:
-            return MatchStepLine(line, d, token_) && Take(type, index);
+            return MatchStepLine(line, d, m_token) && Take(type, index);
         case T::DocStringSeparator:
-            return MatchDocStringSeparator(
-                       line, IsDocStringState(state_) ? docStringDelimiter_ : std::u16string_view(), token_)
+            return MatchDocStringSeparator(line,
+                       IsDocStringState(m_state) ? m_docStringDelimiter : std::u16string_view(), m_token)
                 && Take(type, index);
         case T::TableRow:
-            return MatchTableRow(line, token_) && Take(type, index);
+            return MatchTableRow(line, m_token) && Take(type, index);
         case T::EndOfFile:
             break;
         }
@@ -303,15 +303,15 @@ private:
     bool LooksAhead(std::size_t index, T target)
     {
         GherkinToken probe;
-        for (std::size_t next = index + 1; next < lines_.size(); ++next) {
-            const GherkinLine line(lines_[next], static_cast<int>(next) + 1);
+        for (std::size_t next = index + 1; next < m_lines.size(); ++next) {
+            const GherkinLine line(m_lines[next], static_cast<int>(next) + 1);
             if (line.trimmed.empty() || line.trimmed.starts_with(u'#'))
                 continue;
-            if (target == T::ExamplesLine && MatchTitleLine(line, dialect_->examples, target, probe))
+            if (target == T::ExamplesLine && MatchTitleLine(line, m_dialect->examples, target, probe))
                 return true;
             if (target == T::ScenarioLine
-                && (MatchTitleLine(line, dialect_->scenario, target, probe)
-                    || MatchTitleLine(line, dialect_->scenarioOutline, target, probe)))
+                && (MatchTitleLine(line, m_dialect->scenario, target, probe)
+                    || MatchTitleLine(line, m_dialect->scenarioOutline, target, probe)))
                 return true;
             GherkinLocation bad;
             int badLength = 0;
@@ -325,14 +325,14 @@ private:
     // builds what the token starts.
     bool Take(T type, std::size_t index)
     {
-        if (tokens_)
-            tokens_->push_back(token_);
+        if (m_tokens)
+            m_tokens->push_back(m_token);
         LeaveState(type);
-        if (stopped_)
+        if (m_stopped)
             return true;
         switch (type) {
         case T::Language:
-            state_ = State::AfterLanguage;
+            m_state = State::AfterLanguage;
             break;
         case T::TagLine:
             TakeTags(index);
@@ -362,8 +362,8 @@ private:
             TakeTableRow();
             break;
         case T::Comment:
-            result_.document.comments.push_back({ token_.location, std::move(token_.text) });
-            state_ = DescriptionOf(state_);
+            m_result.document.comments.push_back({ m_token.location, std::move(m_token.text) });
+            m_state = DescriptionOf(m_state);
             break;
         case T::Other:
             TakeOther();
@@ -382,18 +382,18 @@ private:
         if (type == T::Other || type == T::Comment || type == T::Empty)
             return;
         FinishDescription();
-        if (IsTableState(state_) && type != T::TableRow)
+        if (IsTableState(m_state) && type != T::TableRow)
             FinishTable();
     }
 
     void TakeTags(std::size_t index)
     {
-        std::move(token_.tags.begin(), token_.tags.end(), std::back_inserter(pendingTags_));
-        switch (state_) {
+        std::move(m_token.tags.begin(), m_token.tags.end(), std::back_inserter(m_pendingTags));
+        switch (m_state) {
         case State::Start:
         case State::AfterLanguage:
         case State::FeatureTags:
-            state_ = State::FeatureTags;
+            m_state = State::FeatureTags;
             return;
         case State::RuleTags:
         case State::ScenarioTags:
@@ -402,214 +402,215 @@ private:
         default:
             break;
         }
-        if (scenario_ && LooksAhead(index, T::ExamplesLine)) {
-            state_ = State::ExamplesTags;
+        if (m_scenario && LooksAhead(index, T::ExamplesLine)) {
+            m_state = State::ExamplesTags;
         } else if (LooksAhead(index, T::ScenarioLine)) {
-            state_ = State::ScenarioTags;
+            m_state = State::ScenarioTags;
         } else {
-            state_ = State::RuleTags;
+            m_state = State::RuleTags;
         }
     }
 
-    std::vector<GherkinTag> TakePendingTags() { return std::exchange(pendingTags_, {}); }
+    std::vector<GherkinTag> TakePendingTags() { return std::exchange(m_pendingTags, {}); }
 
     void StartFeature()
     {
-        GherkinFeature& feature = result_.document.feature.emplace();
-        feature.location = token_.location;
+        GherkinFeature& feature = m_result.document.feature.emplace();
+        feature.location = m_token.location;
         feature.tags = TakePendingTags();
-        feature.language = dialect_->code;
-        feature.keyword = token_.keyword;
-        feature.name = std::move(token_.text);
+        feature.language = m_dialect->code;
+        feature.keyword = m_token.keyword;
+        feature.name = std::move(m_token.text);
         StartDescription(feature.description);
-        state_ = State::FeatureHeader;
+        m_state = State::FeatureHeader;
     }
 
     void CloseSection()
     {
-        background_ = nullptr;
-        scenario_ = nullptr;
-        step_ = nullptr;
-        examples_ = nullptr;
+        m_background = nullptr;
+        m_scenario = nullptr;
+        m_step = nullptr;
+        m_examples = nullptr;
     }
 
     void StartRule()
     {
         CloseSection();
-        auto& children = result_.document.feature->children;
-        rule_ = &std::get<GherkinRule>(children.emplace_back(std::in_place_type<GherkinRule>));
-        rule_->location = token_.location;
-        rule_->tags = TakePendingTags();
-        rule_->keyword = token_.keyword;
-        rule_->name = std::move(token_.text);
-        StartDescription(rule_->description);
-        state_ = State::RuleHeader;
+        auto& children = m_result.document.feature->children;
+        m_rule = &std::get<GherkinRule>(children.emplace_back(std::in_place_type<GherkinRule>));
+        m_rule->location = m_token.location;
+        m_rule->tags = TakePendingTags();
+        m_rule->keyword = m_token.keyword;
+        m_rule->name = std::move(m_token.text);
+        StartDescription(m_rule->description);
+        m_state = State::RuleHeader;
     }
 
     // The children of the rule being read, or of the feature.
     template <typename Child> Child& AddChild()
     {
         CloseSection();
-        if (rule_)
-            return std::get<Child>(rule_->children.emplace_back(std::in_place_type<Child>));
-        return std::get<Child>(result_.document.feature->children.emplace_back(std::in_place_type<Child>));
+        if (m_rule)
+            return std::get<Child>(m_rule->children.emplace_back(std::in_place_type<Child>));
+        return std::get<Child>(m_result.document.feature->children.emplace_back(std::in_place_type<Child>));
     }
 
     void StartBackground()
     {
-        background_ = &AddChild<GherkinBackground>();
-        background_->location = token_.location;
-        background_->keyword = token_.keyword;
-        background_->name = std::move(token_.text);
-        StartDescription(background_->description);
-        state_ = State::BackgroundHeader;
+        m_background = &AddChild<GherkinBackground>();
+        m_background->location = m_token.location;
+        m_background->keyword = m_token.keyword;
+        m_background->name = std::move(m_token.text);
+        StartDescription(m_background->description);
+        m_state = State::BackgroundHeader;
     }
 
     void StartScenario()
     {
-        scenario_ = &AddChild<GherkinScenario>();
-        scenario_->location = token_.location;
-        scenario_->tags = TakePendingTags();
-        scenario_->keyword = token_.keyword;
-        const auto& outlines = dialect_->scenarioOutline;
-        scenario_->outlineKeyword
-            = std::find(outlines.begin(), outlines.end(), token_.keyword) != outlines.end();
-        scenario_->name = std::move(token_.text);
-        StartDescription(scenario_->description);
-        state_ = State::ScenarioHeader;
+        m_scenario = &AddChild<GherkinScenario>();
+        m_scenario->location = m_token.location;
+        m_scenario->tags = TakePendingTags();
+        m_scenario->keyword = m_token.keyword;
+        const auto& outlines = m_dialect->scenarioOutline;
+        m_scenario->outlineKeyword
+            = std::find(outlines.begin(), outlines.end(), m_token.keyword) != outlines.end();
+        m_scenario->name = std::move(m_token.text);
+        StartDescription(m_scenario->description);
+        m_state = State::ScenarioHeader;
     }
 
     void StartExamples()
     {
-        step_ = nullptr;
-        examples_ = &scenario_->examples.emplace_back();
-        examples_->location = token_.location;
-        examples_->tags = TakePendingTags();
-        examples_->keyword = token_.keyword;
-        examples_->name = std::move(token_.text);
-        StartDescription(examples_->description);
-        state_ = State::ExamplesHeader;
+        m_step = nullptr;
+        m_examples = &m_scenario->examples.emplace_back();
+        m_examples->location = m_token.location;
+        m_examples->tags = TakePendingTags();
+        m_examples->keyword = m_token.keyword;
+        m_examples->name = std::move(m_token.text);
+        StartDescription(m_examples->description);
+        m_state = State::ExamplesHeader;
     }
 
     void StartStep()
     {
-        auto& steps = background_ ? background_->steps : scenario_->steps;
-        step_ = &steps.emplace_back();
-        step_->location = token_.location;
-        step_->keyword = token_.keyword;
-        step_->keywordType = token_.keywordType;
-        step_->text = std::move(token_.text);
-        state_ = State::Step;
+        auto& steps = m_background ? m_background->steps : m_scenario->steps;
+        m_step = &steps.emplace_back();
+        m_step->location = m_token.location;
+        m_step->keyword = m_token.keyword;
+        m_step->keywordType = m_token.keywordType;
+        m_step->text = std::move(m_token.text);
+        m_state = State::Step;
     }
 
     void TakeDocStringSeparator()
     {
-        switch (state_) {
+        switch (m_state) {
         case State::StepDocString:
-            state_ = State::StepAfterDocString;
+            m_state = State::StepAfterDocString;
             return;
         case State::StepTableDocString:
-            state_ = State::StepTableAfterDocString;
+            m_state = State::StepTableAfterDocString;
             return;
         default:
             break;
         }
-        GherkinDocString& docString = step_->docString.emplace();
-        docString.location = token_.location;
-        docString.delimiter = token_.keyword;
-        docString.mediaType = std::move(token_.text);
-        docStringDelimiter_ = token_.keyword;
-        docStringIndent_ = token_.location.column - 1;
-        docStringLines_ = 0;
-        state_ = state_ == State::Step ? State::StepDocString : State::StepTableDocString;
+        GherkinDocString& docString = m_step->docString.emplace();
+        docString.location = m_token.location;
+        docString.delimiter = m_token.keyword;
+        docString.mediaType = std::move(m_token.text);
+        m_docStringDelimiter = m_token.keyword;
+        m_docStringIndent = m_token.location.column - 1;
+        m_docStringLines = 0;
+        m_state = m_state == State::Step ? State::StepDocString : State::StepTableDocString;
     }
 
     void TakeTableRow()
     {
-        GherkinTableRow row { token_.location, std::move(token_.cells) };
+        GherkinTableRow row { m_token.location, std::move(m_token.cells) };
         const int cellCount = static_cast<int>(row.cells.size());
-        switch (state_) {
+        switch (m_state) {
         case State::Step:
         case State::StepAfterDocString:
-            step_->dataTable.emplace().location = token_.location;
+            m_step->dataTable.emplace().location = m_token.location;
             StartTable(cellCount);
-            state_ = state_ == State::Step ? State::StepTable : State::StepDocStringTable;
-            step_->dataTable->rows.push_back(std::move(row));
+            m_state = m_state == State::Step ? State::StepTable : State::StepDocStringTable;
+            m_step->dataTable->rows.push_back(std::move(row));
             return;
         case State::ExamplesHeader:
         case State::ExamplesDescription:
             StartTable(cellCount);
-            state_ = State::ExamplesTable;
-            examples_->tableHeader = std::move(row);
+            m_state = State::ExamplesTable;
+            m_examples->tableHeader = std::move(row);
             return;
         default:
             break;
         }
-        if (cellCount != tableCellCount_ && !tableMismatch_) {
-            tableMismatch_ = row.location;
-            tableMismatchLength_ = CodePointCount(GherkinLine(lines_[row.location.line - 1], 0).trimmed);
+        if (cellCount != m_tableCellCount && !m_tableMismatch) {
+            m_tableMismatch = row.location;
+            m_tableMismatchLength = CodePointCount(GherkinLine(m_lines[row.location.line - 1], 0).trimmed);
         }
-        if (state_ == State::ExamplesTable)
-            examples_->tableBody.push_back(std::move(row));
+        if (m_state == State::ExamplesTable)
+            m_examples->tableBody.push_back(std::move(row));
         else
-            step_->dataTable->rows.push_back(std::move(row));
+            m_step->dataTable->rows.push_back(std::move(row));
     }
 
     void StartTable(int cellCount)
     {
-        tableCellCount_ = cellCount;
-        tableMismatch_.reset();
+        m_tableCellCount = cellCount;
+        m_tableMismatch.reset();
     }
 
     // Cucumber counts a table's cells when the table is over, and names the first row that differs.
     void FinishTable()
     {
-        if (tableMismatch_)
-            AddError({ *tableMismatch_, tableMismatchLength_, u"inconsistent cell count within the table" });
-        tableMismatch_.reset();
+        if (m_tableMismatch)
+            AddError(
+                { *m_tableMismatch, m_tableMismatchLength, u"inconsistent cell count within the table" });
+        m_tableMismatch.reset();
     }
 
     void TakeOther()
     {
-        if (IsDocStringState(state_)) {
-            std::u16string& content = step_->docString->content;
-            if (docStringLines_++ > 0)
+        if (IsDocStringState(m_state)) {
+            std::u16string& content = m_step->docString->content;
+            if (m_docStringLines++ > 0)
                 content += u'\n';
-            content += token_.text;
+            content += m_token.text;
             return;
         }
-        AddDescriptionLine(token_.text);
-        state_ = DescriptionOf(state_);
+        AddDescriptionLine(m_token.text);
+        m_state = DescriptionOf(m_state);
     }
 
     void StartDescription(std::u16string& description)
     {
-        description_ = &description;
-        descriptionLines_ = 0;
-        descriptionKept_ = 0;
+        m_description = &description;
+        m_descriptionLines = 0;
+        m_descriptionKept = 0;
     }
 
     void AddDescriptionLine(std::u16string_view line)
     {
-        if (descriptionLines_++ > 0)
-            *description_ += u'\n';
-        *description_ += line;
+        if (m_descriptionLines++ > 0)
+            *m_description += u'\n';
+        *m_description += line;
         if (!TrimGherkin(line).empty())
-            descriptionKept_ = description_->size();
+            m_descriptionKept = m_description->size();
     }
 
     // A description ends at its last line that is not blank.
     void FinishDescription()
     {
-        if (description_)
-            description_->resize(descriptionKept_);
-        description_ = nullptr;
+        if (m_description)
+            m_description->resize(m_descriptionKept);
+        m_description = nullptr;
     }
 
     void Unexpected(const GherkinLine& line)
     {
         std::u16string message = u"expected: ";
-        AppendExpected(message, Expected(state_, InBackground()));
+        AppendExpected(message, Expected(m_state, InBackground()));
         message += u", got '";
         message += line.trimmed;
         message += u'\'';
@@ -629,39 +630,39 @@ private:
 
     void AddError(GherkinError error)
     {
-        result_.errors.push_back(std::move(error));
-        if (result_.errors.size() >= MOST_ERRORS)
-            stopped_ = true;
+        m_result.errors.push_back(std::move(error));
+        if (m_result.errors.size() >= MOST_ERRORS)
+            m_stopped = true;
     }
 
-    const GherkinKeywordTable& table_;
-    const GherkinDialect* dialect_;
-    std::vector<GherkinToken>* tokens_;
-    std::span<const std::u16string_view> lines_;
-    GherkinParseResult result_;
-    GherkinToken token_;
-    State state_ = State::Start;
-    bool stopped_ = false;
+    const GherkinKeywordTable& m_table;
+    const GherkinDialect* m_dialect;
+    std::vector<GherkinToken>* m_tokens;
+    std::span<const std::u16string_view> m_lines;
+    GherkinParseResult m_result;
+    GherkinToken m_token;
+    State m_state = State::Start;
+    bool m_stopped = false;
 
     // The open elements; every one but the last of each list is complete.
-    std::vector<GherkinTag> pendingTags_;
-    GherkinRule* rule_ = nullptr;
-    GherkinBackground* background_ = nullptr;
-    GherkinScenario* scenario_ = nullptr;
-    GherkinStep* step_ = nullptr;
-    GherkinExamples* examples_ = nullptr;
+    std::vector<GherkinTag> m_pendingTags;
+    GherkinRule* m_rule = nullptr;
+    GherkinBackground* m_background = nullptr;
+    GherkinScenario* m_scenario = nullptr;
+    GherkinStep* m_step = nullptr;
+    GherkinExamples* m_examples = nullptr;
 
-    std::u16string* description_ = nullptr;
-    int descriptionLines_ = 0;
-    std::size_t descriptionKept_ = 0;
+    std::u16string* m_description = nullptr;
+    int m_descriptionLines = 0;
+    std::size_t m_descriptionKept = 0;
 
-    std::u16string_view docStringDelimiter_;
-    int docStringIndent_ = 0;
-    int docStringLines_ = 0;
+    std::u16string_view m_docStringDelimiter;
+    int m_docStringIndent = 0;
+    int m_docStringLines = 0;
 
-    int tableCellCount_ = 0;
-    std::optional<GherkinLocation> tableMismatch_;
-    int tableMismatchLength_ = 0;
+    int m_tableCellCount = 0;
+    std::optional<GherkinLocation> m_tableMismatch;
+    int m_tableMismatchLength = 0;
 };
 
 } // namespace

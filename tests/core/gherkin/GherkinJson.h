@@ -14,64 +14,64 @@ public:
     static std::u16string Of(const GherkinDocument& document)
     {
         GherkinJson json;
-        json.out_ += u"{\"gherkinDocument\":{\"comments\":[";
+        json.m_out += u"{\"gherkinDocument\":{\"comments\":[";
         for (const GherkinComment& comment : document.comments) {
             json.Separate();
-            json.out_ += u"{";
+            json.m_out += u"{";
             json.Location(comment.location);
             json.Field(u"text", comment.text, false);
-            json.out_ += u"}";
+            json.m_out += u"}";
         }
-        json.out_ += u"]";
+        json.m_out += u"]";
         if (document.feature)
             json.Feature(*document.feature);
-        json.out_ += u"}}";
-        return json.out_;
+        json.m_out += u"}}";
+        return json.m_out;
     }
 
 private:
     void Separate()
     {
-        if (out_.back() != u'[' && out_.back() != u'{')
-            out_ += u',';
+        if (m_out.back() != u'[' && m_out.back() != u'{')
+            m_out += u',';
     }
 
     void Key(std::u16string_view key)
     {
         Separate();
-        (((out_ += u'"') += key) += u'"') += u':';
+        (((m_out += u'"') += key) += u'"') += u':';
     }
 
     void String(std::u16string_view text)
     {
-        out_ += u'"';
+        m_out += u'"';
         for (const char16_t c : text) {
             switch (c) {
             case u'"':
-                out_ += u"\\\"";
+                m_out += u"\\\"";
                 break;
             case u'\\':
-                out_ += u"\\\\";
+                m_out += u"\\\\";
                 break;
             case u'\n':
-                out_ += u"\\n";
+                m_out += u"\\n";
                 break;
             case u'\r':
-                out_ += u"\\r";
+                m_out += u"\\r";
                 break;
             case u'\t':
-                out_ += u"\\t";
+                m_out += u"\\t";
                 break;
             default:
                 if (c < 0x20) {
                     static constexpr char16_t HEX[] = u"0123456789abcdef";
-                    ((out_ += u"\\u00") += HEX[c >> 4]) += HEX[c & 15];
+                    ((m_out += u"\\u00") += HEX[c >> 4]) += HEX[c & 15];
                 } else {
-                    out_ += c;
+                    m_out += c;
                 }
             }
         }
-        out_ += u'"';
+        m_out += u'"';
     }
 
     void Field(std::u16string_view key, std::u16string_view value, bool omitEmpty)
@@ -85,7 +85,7 @@ private:
     void Location(const GherkinLocation& location)
     {
         Key(u"location");
-        out_ += u"{\"column\":" + Number(location.column) + u",\"line\":" + Number(location.line) + u"}";
+        m_out += u"{\"column\":" + Number(location.column) + u",\"line\":" + Number(location.line) + u"}";
     }
 
     static std::u16string Number(int value)
@@ -97,75 +97,75 @@ private:
     void Tags(const std::vector<GherkinTag>& tags)
     {
         Key(u"tags");
-        out_ += u"[";
+        m_out += u"[";
         for (const GherkinTag& tag : tags) {
             Separate();
-            out_ += u"{";
+            m_out += u"{";
             Location(tag.location);
             Field(u"name", tag.name, false);
-            out_ += u"}";
+            m_out += u"}";
         }
-        out_ += u"]";
+        m_out += u"]";
     }
 
     void Row(const GherkinTableRow& row)
     {
-        out_ += u"{";
+        m_out += u"{";
         Key(u"cells");
-        out_ += u"[";
+        m_out += u"[";
         for (const GherkinTableCell& cell : row.cells) {
             Separate();
-            out_ += u"{";
+            m_out += u"{";
             Location(cell.location);
             Field(u"value", cell.value, false);
-            out_ += u"}";
+            m_out += u"}";
         }
-        out_ += u"]";
+        m_out += u"]";
         Location(row.location);
-        out_ += u"}";
+        m_out += u"}";
     }
 
     void Rows(std::u16string_view key, const std::vector<GherkinTableRow>& rows)
     {
         Key(key);
-        out_ += u"[";
+        m_out += u"[";
         for (const GherkinTableRow& row : rows) {
             Separate();
             Row(row);
         }
-        out_ += u"]";
+        m_out += u"]";
     }
 
     void Steps(const std::vector<GherkinStep>& steps)
     {
         Key(u"steps");
-        out_ += u"[";
+        m_out += u"[";
         for (const GherkinStep& step : steps) {
             Separate();
-            out_ += u"{";
+            m_out += u"{";
             if (step.dataTable) {
                 Key(u"dataTable");
-                out_ += u"{";
+                m_out += u"{";
                 Location(step.dataTable->location);
                 Rows(u"rows", step.dataTable->rows);
-                out_ += u"}";
+                m_out += u"}";
             }
             if (step.docString) {
                 Key(u"docString");
-                out_ += u"{";
+                m_out += u"{";
                 Field(u"content", step.docString->content, false);
                 Field(u"delimiter", step.docString->delimiter, false);
                 Location(step.docString->location);
                 Field(u"mediaType", step.docString->mediaType, true);
-                out_ += u"}";
+                m_out += u"}";
             }
             Field(u"keyword", step.keyword, false);
             Field(u"keywordType", StepKeywordTypeName(step.keywordType), false);
             Location(step.location);
             Field(u"text", step.text, false);
-            out_ += u"}";
+            m_out += u"}";
         }
-        out_ += u"]";
+        m_out += u"]";
     }
 
     // The fields every element has before and after its own.
@@ -181,22 +181,22 @@ private:
     void Background(const GherkinBackground& background)
     {
         Key(u"background");
-        out_ += u"{";
+        m_out += u"{";
         Heading(background.description, background.keyword, background.location, background.name);
         Steps(background.steps);
-        out_ += u"}";
+        m_out += u"}";
     }
 
     void Scenario(const GherkinScenario& scenario)
     {
         Key(u"scenario");
-        out_ += u"{";
+        m_out += u"{";
         Field(u"description", scenario.description, false);
         Key(u"examples");
-        out_ += u"[";
+        m_out += u"[";
         for (const GherkinExamples& examples : scenario.examples) {
             Separate();
-            out_ += u"{";
+            m_out += u"{";
             Heading(examples.description, examples.keyword, examples.location, examples.name);
             Rows(u"tableBody", examples.tableBody);
             if (examples.tableHeader) {
@@ -204,28 +204,28 @@ private:
                 Row(*examples.tableHeader);
             }
             Tags(examples.tags);
-            out_ += u"}";
+            m_out += u"}";
         }
-        out_ += u"]";
+        m_out += u"]";
         Field(u"keyword", scenario.keyword, false);
         Location(scenario.location);
         Field(u"name", scenario.name, false);
         Steps(scenario.steps);
         Tags(scenario.tags);
-        out_ += u"}";
+        m_out += u"}";
     }
 
     template <typename Child> void Children(const std::vector<Child>& children)
     {
         Key(u"children");
-        out_ += u"[";
+        m_out += u"[";
         for (const Child& child : children) {
             Separate();
-            out_ += u"{";
+            m_out += u"{";
             std::visit([this](const auto& element) { Element(element); }, child);
-            out_ += u"}";
+            m_out += u"}";
         }
-        out_ += u"]";
+        m_out += u"]";
     }
 
     void Element(const GherkinBackground& background) { Background(background); }
@@ -233,17 +233,17 @@ private:
     void Element(const GherkinRule& rule)
     {
         Key(u"rule");
-        out_ += u"{";
+        m_out += u"{";
         Children(rule.children);
         Heading(rule.description, rule.keyword, rule.location, rule.name);
         Tags(rule.tags);
-        out_ += u"}";
+        m_out += u"}";
     }
 
     void Feature(const GherkinFeature& feature)
     {
         Key(u"feature");
-        out_ += u"{";
+        m_out += u"{";
         Children(feature.children);
         Field(u"description", feature.description, false);
         Field(u"keyword", feature.keyword, false);
@@ -251,8 +251,8 @@ private:
         Location(feature.location);
         Field(u"name", feature.name, false);
         Tags(feature.tags);
-        out_ += u"}";
+        m_out += u"}";
     }
 
-    std::u16string out_;
+    std::u16string m_out;
 };
