@@ -17,10 +17,10 @@ With --check it writes nothing and fails when the committed file differs
 from what it would write; the test suite runs it that way.
 """
 
-import json
 import pathlib
 import sys
-import unicodedata
+
+from generated_source import literal, write_or_check
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DEFAULT_JSON = ROOT / "data" / "cucumber" / "gherkin-languages.json"
@@ -29,22 +29,6 @@ DEFAULT_OUTPUT = ROOT / "src" / "core" / "gherkin" / "GherkinDialects.cpp"
 TITLE_KEYS = ["feature", "background", "rule", "scenario", "scenarioOutline", "examples"]
 STEP_KINDS = [("given", "Context"), ("when", "Action"), ("then", "Outcome"), ("and", "Conjunction"),
               ("but", "Conjunction")]
-
-
-def literal(text):
-    """A u"" literal; invisible characters are escaped so that a reader sees them."""
-    out = []
-    for ch in text:
-        category = unicodedata.category(ch)
-        if ch in '"\\':
-            out.append("\\" + ch)
-        elif category == "Cc":
-            out.append(f"\\{ord(ch):03o}")
-        elif category in ("Cf", "Zs") and ch != " ":
-            out.append(f"\\u{ord(ch):04X}" if ord(ch) <= 0xFFFF else f"\\U{ord(ch):08X}")
-        else:
-            out.append(ch)
-    return 'u"' + "".join(out) + '"'
 
 
 def utf16_length(text):
@@ -118,21 +102,5 @@ def generate(languages):
     return "\n".join(lines) + "\n"
 
 
-def main():
-    arguments = sys.argv[1:]
-    check = "--check" in arguments
-    arguments = [a for a in arguments if a != "--check"]
-    source = pathlib.Path(arguments[0]) if len(arguments) > 0 else DEFAULT_JSON
-    target = pathlib.Path(arguments[1]) if len(arguments) > 1 else DEFAULT_OUTPUT
-    languages = json.loads(source.read_text(encoding="utf-8"))
-    text = generate(languages)
-    if check:
-        current = target.read_text(encoding="utf-8") if target.exists() else ""
-        if current != text:
-            sys.exit(f"{target} is out of date: run tools/generate_gherkin_dialects.py")
-        return
-    target.write_text(text, encoding="utf-8", newline="\n")
-
-
 if __name__ == "__main__":
-    main()
+    write_or_check(lambda source, languages: generate(languages), DEFAULT_JSON, DEFAULT_OUTPUT)
