@@ -44,13 +44,13 @@ void BM_AnalyseOnly(benchmark::State& state)
 }
 BENCHMARK(BM_AnalyseOnly)->Unit(benchmark::kMillisecond);
 
-void BM_ColorOnly(benchmark::State& state)
+void BM_ColourOnly(benchmark::State& state)
 {
     RealisticView fixture;
     for (auto _ : state)
         fixture.view.ColorLines(0, 1998);
 }
-BENCHMARK(BM_ColorOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ColourOnly)->Unit(benchmark::kMillisecond);
 
 // Alternately types a character into a step in the middle of the document and
 // takes it back with Backspace; each iteration is one keystroke.
