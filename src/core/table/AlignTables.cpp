@@ -1,5 +1,6 @@
 #include "core/table/AlignTables.h"
 
+#include "core/editor/ExamplesDescription.h"
 #include "core/table/TableContext.h"
 #include "core/table/TableLayout.h"
 #include "core/table/TableRow.h"

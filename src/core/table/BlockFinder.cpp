@@ -1,5 +1,6 @@
 #include "core/table/BlockFinder.h"
 
+#include "core/editor/ExamplesDescription.h"
 #include "core/table/TableContext.h"
 #include "core/table/WhiteSpace.h"
 

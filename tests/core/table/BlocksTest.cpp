@@ -288,6 +288,8 @@ TEST_F(FindBlockTest, TheTableCucumberGivesAStepOrExamplesLineWithItsIndentation
         std::u16string after;
     };
     const Case cases[] = {
+        { Crlf({ u"  Examples: e", u"    " + Q, u"    words", u"    |a|", u"    |1|" }), 0,
+            Crlf({ u"  Examples: e", u"    " + Q, u"    words", u"  | a  |", u"  | 1  |" }) },
         { Crlf({ u"  Examples: e", u"    words", u"", u"  Scenario: next" }), 0,
             Crlf({ u"  Examples: e", u"    words", u"  |   |   |", u"  |   |   |", u"",
                 u"  Scenario: next" }) },
