@@ -90,6 +90,13 @@ void LineAnalysis::ContextPass()
             }
         } else {
             inExamplesDescription = inExamplesDescription && MayStandBeforeExamplesTable(type);
+            // Cucumber reads a heading, step or delimiter there as the
+            // description it stands in: one taken for a step would be offered
+            // a doc string or table that Cucumber never sees.
+            if (inExamplesDescription
+                && (type == FEATURE_LINE || type == BACKGROUND_LINE || type == STEP_LINE
+                    || type == DOC_STRING_DELIMITER_LINE))
+                type = TEXT_LINE;
             switch (type) {
             case FEATURE_LINE:
             case SCENARIO_LINE:
@@ -101,17 +108,15 @@ void LineAnalysis::ContextPass()
                 inDescription = false;
                 break;
             case EXAMPLES_LINE:
-                inExamplesDescription = true;
+                // In the description under a heading, before any step, it is
+                // just more of that description.
+                inExamplesDescription = !inDescription;
                 break;
             case DOC_STRING_DELIMITER_LINE:
                 // Cucumber looks for no doc string in a description: there the
                 // delimiter is text like any other.
                 if (inDescription) {
                     type = COMMENT_LINE;
-                    break;
-                }
-                if (inExamplesDescription) {
-                    type = TEXT_LINE;
                     break;
                 }
                 openedBy = &classifiedKeyword[i];

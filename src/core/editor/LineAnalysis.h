@@ -84,10 +84,11 @@ public:
     // other delimiter), is DOC_STRING_LINE without a keyword, as Cucumber
     // reads it: text. Outside doc strings, description text (TEXT_LINE after
     // a Feature, Rule, Scenario, Background or Scenario Outline heading, up to
-    // the next step) becomes COMMENT_LINE, and so does a delimiter there; a
-    // delimiter in the description of an Examples line (below it, up to its
-    // table) becomes TEXT_LINE, as the text around it stays; every other line
-    // keeps its classified type.
+    // the next step) becomes COMMENT_LINE, and so does a delimiter there. In
+    // the description of an Examples line after a step (below it, up to its
+    // table) a Feature or Background heading, a step or a delimiter is
+    // TEXT_LINE, text like the lines around it. Every other line keeps its
+    // classified type.
     // Each pass starts afresh from the classified types and keywords, so a
     // line is description or doc-string text exactly while the lines above
     // make it one, whichever lines were read again.

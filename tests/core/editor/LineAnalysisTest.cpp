@@ -63,7 +63,8 @@ TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
 }
 
 // Cucumber looks for a doc string only after a step: in a description, under
-// a heading or an Examples line, a delimiter is text like the lines around it.
+// a heading or an Examples line, a delimiter is text like the lines around it,
+// and so is a step in an Examples line's description.
 TEST_F(LineAnalysisTest, ADelimiterInADescriptionIsText)
 {
     const std::vector<std::pair<std::u16string_view, LineType>> lines = {
@@ -75,7 +76,8 @@ TEST_F(LineAnalysisTest, ADelimiterInADescriptionIsText)
         { u"    Given <a>", STEP_LINE },
         { u"    Examples: e", EXAMPLES_LINE },
         { u"      \"\"\"", TEXT_LINE },
-        { u"      Given not a step", STEP_LINE },
+        { u"      Given not a step", TEXT_LINE },
+        { u"      Background: nor a heading", TEXT_LINE },
         { u"      \"\"\"", TEXT_LINE },
         { u"      | a |", TABLE_LINE },
         { u"      \"\"\"", DOC_STRING_DELIMITER_LINE },
