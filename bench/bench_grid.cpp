@@ -1,6 +1,7 @@
 // The grid on a pasted spreadsheet of 10,000 rows by 20 columns: painting
 // a full viewport, AutoSize, and the paste itself.
 
+#include "Spreadsheet.h"
 #include "grid/CGridCtrl.h"
 #include "platform/Clipboard.h"
 
@@ -12,56 +13,23 @@
 
 namespace {
 
-constexpr int ROWS = 10000;
-constexpr int COLS = 20;
-
-// Texts of the kinds spreadsheets hold: names, numbers, dates, addresses,
-// flags; `variant` changes every one of them.
-QString CellText(int row, int col, int variant)
-{
-    const int n = row * COLS + col + variant * 7;
-    switch (col % 5) {
-    case 0:
-        return QStringLiteral("Customer %1").arg(n);
-    case 1:
-        return QString::number(n * 37 % 100000);
-    case 2:
-        return QStringLiteral("2024-%1-%2")
-            .arg(n % 12 + 1, 2, 10, QChar(u'0'))
-            .arg(n % 28 + 1, 2, 10, QChar(u'0'));
-    case 3:
-        return QStringLiteral("%1 Main Street, Springfield").arg(n % 997);
-    default:
-        return n % 3 == 0 ? QStringLiteral("yes") : QStringLiteral("no %1").arg(variant);
-    }
-}
-
-QString SheetText(int variant)
-{
-    QString text;
-    for (int row = 0; row < ROWS; ++row) {
-        for (int col = 0; col < COLS; ++col) {
-            if (col > 0)
-                text += u'\t';
-            text += CellText(row, col, variant);
-        }
-        text += QStringLiteral("\r\n");
-    }
-    return text;
-}
+using bench::SHEET_COLS;
+using bench::SHEET_ROWS;
+using bench::SheetCellText;
+using bench::SheetText;
 
 // The table editor's grid holding the sheet in the editor's font, in a
 // window of a large dialog's size, scrolled to the middle.
 struct SheetGrid {
     SheetGrid()
-        : grid(ROWS + 1, COLS + 1, 1, 1)
+        : grid(SHEET_ROWS + 1, SHEET_COLS + 1, 1, 1)
     {
         QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         font.setPixelSize(16);
         grid.SetGridFont(font);
-        for (int row = 0; row < ROWS; ++row)
-            for (int col = 0; col < COLS; ++col)
-                grid.SetItemText(row + 1, col + 1, CellText(row, col, 0));
+        for (int row = 0; row < SHEET_ROWS; ++row)
+            for (int col = 0; col < SHEET_COLS; ++col)
+                grid.SetItemText(row + 1, col + 1, SheetCellText(row, col, 0));
         grid.AutoSize();
         grid.resize(1200, 800);
         grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum() / 2);
@@ -86,7 +54,7 @@ void BM_AutoSize(benchmark::State& state)
     SheetGrid sheet;
     for (auto _ : state)
         sheet.grid.AutoSize();
-    state.counters["cells"] = static_cast<double>(ROWS) * COLS;
+    state.counters["cells"] = static_cast<double>(SHEET_ROWS) * SHEET_COLS;
 }
 BENCHMARK(BM_AutoSize)->Unit(benchmark::kMillisecond);
 
@@ -105,9 +73,9 @@ void BM_PasteSheet(benchmark::State& state)
         state.ResumeTiming();
         sheet.grid.PasteClipboard();
     }
-    if (sheet.grid.GetItemText(ROWS, COLS) != CellText(ROWS - 1, COLS - 1, next))
+    if (sheet.grid.GetItemText(SHEET_ROWS, SHEET_COLS) != SheetCellText(SHEET_ROWS - 1, SHEET_COLS - 1, next))
         state.SkipWithError("the paste did not reach the last cell");
-    state.counters["cells"] = static_cast<double>(ROWS) * COLS;
+    state.counters["cells"] = static_cast<double>(SHEET_ROWS) * SHEET_COLS;
 }
 BENCHMARK(BM_PasteSheet)->Unit(benchmark::kMillisecond);
 

@@ -12,8 +12,14 @@
 #             reads the clipboard until it holds the file's last line (a line
 #             found nowhere else)
 #   peak_mb   the largest resident set of the process (/usr/bin/time -v)
+#   cpu_s     the processor time (user and system) the process took until it
+#             was closed, once ready: the work of opening, which the load of a
+#             shared machine changes far less than the times above
 # The medians follow each size, and the ratios of the medians to the first
-# program's.
+# program's; then, from each run's own ratio, the editor beside the peers its
+# aims name: shown no later than featherpad, peak memory at most mousepad's
+# (the aims are for the 50 MB file), and beside the build LARGE_FILES_ALSO
+# names on every figure.
 # Usage: bench/large-files.sh [path/to/quillmark2] [runs] [sizes...]
 #        sizes are line counts; "50MB" is a file of 50 MB.
 set -euo pipefail
@@ -44,8 +50,9 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # Profiles of their own, so that stored settings and sessions change nothing.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" GSETTINGS_BACKEND=memory
-mkdir -p "$XDG_CONFIG_HOME"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    GSETTINGS_BACKEND=memory
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 
 editors=("quillmark2=$program")
 # Another build beside it, to compare before and after in one run:
@@ -54,6 +61,8 @@ editors=("quillmark2=$program")
 for other in featherpad mousepad; do
     if command -v "$other" > /dev/null; then
         editors+=("$other=$(command -v "$other")")
+    else
+        echo "large-files.sh: $other is missing and left out (apt-get install $other; scripts/bench installs it)" >&2
     fi
 done
 
@@ -78,8 +87,8 @@ generate() {
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# One run: prints "shown_ms ready_ms peak_mb", or "- - -" when the program
-# gave no window or never got ready within the time allowed.
+# One run: prints "shown_ms ready_ms peak_mb cpu_s", the first two "-" when
+# the program gave no window or never got ready within the time allowed.
 measure() {
     local binary="$1" file="$2" marker="$3" limit_ms="$4"
     xclip -selection clipboard -i /dev/null
@@ -113,9 +122,10 @@ measure() {
     done
     [ -n "$pid" ] && kill "$pid" 2> /dev/null || true
     wait "$timer" 2> /dev/null || true
-    local peak_kb
+    local peak_kb cpu
     peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
-    echo "$shown $ready $((peak_kb / 1024))"
+    cpu=$(awk -F': ' '/(User|System) time \(seconds\)/ { s += $2 } END { printf "%.2f", s }' "$work/time.txt")
+    echo "$shown $ready $((peak_kb / 1024)) $cpu"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
@@ -136,12 +146,12 @@ for size in "${sizes[@]}"; do
             name="${entry%%=*}"
             figures=$(measure "${entry#*=}" "$file" "$marker" "$limit_ms")
             echo "$name $figures" >> "$work/results"
-            printf 'run %d %-11s shown_ms=%s ready_ms=%s peak_mb=%s\n' "$run" "$name" $figures
+            printf 'run %d %-11s shown_ms=%s ready_ms=%s peak_mb=%s cpu_s=%s\n' "$run" "$name" $figures
         done
     done
     first="${editors[0]%%=*}"
-    for column in 2 3 4; do
-        label=$(echo "- shown_ms ready_ms peak_mb" | cut -d' ' -f"$column")
+    for column in 2 3 4 5; do
+        label=$(echo "- shown_ms ready_ms peak_mb cpu_s" | cut -d' ' -f"$column")
         base=$(awk -v n="$first" -v c="$column" '$1 == n && $c != "-" { print $c }' "$work/results" | median)
         line="median $label:"
         for entry in "${editors[@]}"; do
@@ -154,5 +164,26 @@ for size in "${sizes[@]}"; do
             line+=" $name=$value (x$ratio)"
         done
         echo "$line"
+    done
+    # Paired: the ratio within each run, then the median of the ratios.
+    pairs=("shown_ms featherpad 2 1" "peak_mb mousepad 4 1")
+    # The build beside it, on every figure.
+    if [ -n "${LARGE_FILES_ALSO:-}" ]; then
+        also="${LARGE_FILES_ALSO%%=*}"
+        pairs+=("shown_ms $also 2 -" "ready_ms $also 3 -" "peak_mb $also 4 -" "cpu_s $also 5 -")
+    fi
+    for pair in "${pairs[@]}"; do
+        read -r label peer column aim <<< "$pair"
+        ratio=$(awk -v p="$peer" -v c="$column" -v n="$first" '
+            $1 == n { mine[++m] = $c }
+            $1 == p { theirs[++t] = $c }
+            END { for (i = 1; i <= m && i <= t; ++i)
+                      if (mine[i] != "-" && theirs[i] != "-" && theirs[i] > 0) printf "%.3f\n", mine[i] / theirs[i] }' \
+            "$work/results" | median)
+        if [ "$aim" = - ]; then
+            echo "ratio $label $first/$peer: $ratio"
+        else
+            echo "ratio $label $first/$peer: $ratio (aim: at most $aim)"
+        fi
     done
 done

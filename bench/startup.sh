@@ -18,13 +18,15 @@ if [ ! -x "$program" ]; then
     exit 1
 fi
 
-# A profile of its own, so that stored settings do not change the figure.
-config="$(mktemp -d)"
-trap 'rm -rf "$config"' EXIT
+# Settings and application data of its own: stored settings would change the
+# figure, and a recovery copy left by another run would stop the start-up at
+# its question, which nobody answers here.
+home="$(mktemp -d)"
+trap 'rm -rf "$home"' EXIT
 
 for run in $(seq 1 "$runs"); do
     start=$(date +%s%N)
-    figure=$(XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen QUILLMARK_STARTUP_PROBE=1 \
+    figure=$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen QUILLMARK_STARTUP_PROBE=1 \
         "$program" "$sample" 2>/dev/null | grep '^startup_ms=')
     end=$(date +%s%N)
     printf 'run %d: %s wall_ms=%d\n' "$run" "$figure" $(( (end - start) / 1000000 ))

@@ -32,16 +32,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ClipboardTable table = ParseClipboardTable(text);
     if (table.shape != ShapeOf(table.matrix))
         std::abort();
-    // Tab-separated text: only tabs separate, so no cell holds one, and no
-    // row is empty.
-    const bool tabbed = text.find(u'\t') != std::u16string::npos;
-    for (const CellRow& row : table.matrix) {
+    for (const CellRow& row : table.matrix)
         if (row.empty())
             std::abort();
-        for (const std::u16string& cell : row)
-            if (tabbed && cell.find(u'\t') != std::u16string::npos)
-                std::abort();
-    }
-    CellMatrixToClipboardText(table.matrix);
+
+    // What the dialog copies reads back as the same cells, as long as it is
+    // tab-separated (a single column goes out without tabs and comes back as
+    // comma-separated text) and its last row is not a lone empty cell (the
+    // empty line that stands for it is the text's final line break). A bare
+    // carriage return inside a cell goes out quoted and comes back as the line
+    // feed a quoted cell holds.
+    const std::u16string copied = CellMatrixToClipboardText(table.matrix);
+    const CellRow lastRow = table.matrix.empty() ? CellRow() : table.matrix.back();
+    if (copied.find(u'\t') == std::u16string::npos || lastRow == CellRow { std::u16string() })
+        return 0;
+    CellMatrix expected = table.matrix;
+    for (CellRow& row : expected)
+        for (std::u16string& cell : row)
+            std::replace(cell.begin(), cell.end(), u'\r', u'\n');
+    if (ParseClipboardTable(copied).matrix != expected)
+        std::abort();
     return 0;
 }

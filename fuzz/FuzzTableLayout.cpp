@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         cells[i].resize(width);
     }
-    // The one-pass layout is the two stages in one.
-    if (CellMatrixToLines(PadColumns(cells)) != aligned)
+    // The cells as read lay out as the lines they were read from.
+    if (AlignCellMatrix(cells) != aligned)
         std::abort();
 
     SetLanguage(u"en");

@@ -24,7 +24,6 @@ namespace {
 const QString configuration = QStringLiteral("Configuration");
 const QString fontSizeEntry = QStringLiteral("fontSize");
 const QString languageEntry = QStringLiteral("languageID");
-constexpr int defaultFontSize = 12;
 const QString defaultLanguage = QStringLiteral("en");
 // Where the window was and which bars it showed, kept beside the settings.
 const QString workspace = QStringLiteral("Workspace");
@@ -138,7 +137,7 @@ int CQuillmark2App::ExitInstance()
 void CQuillmark2App::LoadCustomState()
 {
     const Profile profile = UserProfile();
-    m_fontSize = profile.GetProfileInt(configuration, fontSizeEntry, defaultFontSize);
+    m_fontSize = profile.GetProfileInt(configuration, fontSizeEntry, DEFAULT_FONT_SIZE);
     m_languageID = profile.GetProfileString(configuration, languageEntry, defaultLanguage);
     // A code that no language has (a hand-edited or damaged profile) would
     // leave the templates without a keyword to write.

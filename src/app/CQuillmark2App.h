@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/FontSize.h"
 #include "document/RecentFileList.h"
 
 #include <QObject>
@@ -44,7 +45,7 @@ public:
     // leaves the user's profile alone.
     void SetSaveStateAtExit(bool save) { m_saveStateAtExit = save; }
 
-    int m_fontSize = 12;
+    int m_fontSize = DEFAULT_FONT_SIZE;
     QString m_languageID;
 
 private:

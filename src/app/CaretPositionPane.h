@@ -13,6 +13,9 @@ public:
 
 private:
     void ShowCaretPosition();
+    int WidthFor(const QString& text) const;
 
     const CQuillmark2View& m_view;
+    // The longest text known to fit.
+    qsizetype m_fitting = 0;
 };

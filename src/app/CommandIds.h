@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EditCommandIds.h"
+
 // Command ids of the main window, its toolbar and the view's pop-up menu. The
 // numbers are fixed: the command table binds its handlers by them. The Insert
 // commands have their ids in their own table (CommandTable.h).
@@ -17,10 +19,10 @@ inline constexpr int ID_FILE_MRU_FILE1 = 57616; // up to 57631, one per recent f
 inline constexpr int ID_APP_EXIT = 57665;
 
 // Edit
-inline constexpr int ID_EDIT_COPY = 57634;
-inline constexpr int ID_EDIT_CUT = 57635;
+using EditCommandId::ID_EDIT_COPY;
+using EditCommandId::ID_EDIT_CUT;
 inline constexpr int ID_EDIT_FIND = 57636;
-inline constexpr int ID_EDIT_PASTE = 57637;
+using EditCommandId::ID_EDIT_PASTE;
 inline constexpr int ID_EDIT_REPEAT = 57640; // Find Next
 inline constexpr int ID_EDIT_REPLACE = 57641;
 inline constexpr int ID_EDIT_SELECT_ALL = 57642;

@@ -2,16 +2,28 @@
 
 #include <QStatusBar>
 
-LoadProgressMessage::LoadProgressMessage(QStatusBar* statusBar)
+#include <chrono>
+#include <utility>
+
+qint64 LoadProgressMessage::SteadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+LoadProgressMessage::LoadProgressMessage(QStatusBar* statusBar, Clock clock)
     : QObject(statusBar)
     , m_statusBar(statusBar)
+    , m_clock(std::move(clock))
 {
 }
 
 void LoadProgressMessage::Show(const QString& fileName, int percent)
 {
+    const qint64 now = m_clock();
     if (percent <= 0) {
-        m_sinceStart.start();
+        m_startMs = now;
         return;
     }
     if (percent >= 100) {
@@ -20,12 +32,12 @@ void LoadProgressMessage::Show(const QString& fileName, int percent)
         m_shownPercent = -1;
         return;
     }
-    if (percent == m_shownPercent || !m_sinceStart.isValid() || m_sinceStart.elapsed() < blinkMs)
+    if (percent == m_shownPercent || !m_startMs || now - *m_startMs < blinkMs)
         return;
-    if (m_shownPercent >= 0 && m_sinceShown.elapsed() < repaintMs)
+    if (m_shownPercent >= 0 && now - m_shownMs < repaintMs)
         return;
     m_shownPercent = percent;
-    m_sinceShown.start();
+    m_shownMs = now;
     m_statusBar->showMessage(QStringLiteral("Opening %1 (%2%)").arg(fileName).arg(percent));
     m_statusBar->repaint();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class QStatusBar;
 
@@ -14,7 +16,11 @@ class QStatusBar;
 class LoadProgressMessage : public QObject {
     Q_OBJECT
 public:
-    explicit LoadProgressMessage(QStatusBar* statusBar);
+    // Milliseconds on a clock that never goes back.
+    using Clock = std::function<qint64()>;
+    static qint64 SteadyMilliseconds();
+
+    explicit LoadProgressMessage(QStatusBar* statusBar, Clock clock = SteadyMilliseconds);
 
     // 0 when the opening starts, 100 when it is over.
     void Show(const QString& fileName, int percent);
@@ -26,7 +32,8 @@ public:
 
 private:
     QStatusBar* m_statusBar;
-    QElapsedTimer m_sinceStart;
-    QElapsedTimer m_sinceShown;
+    Clock m_clock;
+    std::optional<qint64> m_startMs;
+    qint64 m_shownMs = 0;
     int m_shownPercent = -1;
 };

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "FeatureDocument.h"
 #include "Output.h"
+#include "core/LineBreaks.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/language/LineClassifier.h"
 
@@ -42,7 +43,7 @@ int RunClassify(const CliArguments& arguments)
     for (int line = 0; line < source.lineCount(); ++line) {
         text.assign(source.lineContent(line));
         if (line + 1 < source.lineCount())
-            text += u'\r';
+            text += CONTROL_LINE_END;
         keyword.clear();
         const LineType type = ClassifyLine(text, keyword);
         PutRow(out, line, type, keyword);

@@ -1,5 +1,6 @@
 #include "LineEnds.h"
 
+#include "core/LineBreaks.h"
 #include "core/file/LineEnd.h"
 
 #include <cstddef>
@@ -15,12 +16,13 @@ std::u16string_view OutputLineEnd(LineEnds choice, std::u16string_view input)
 
 void PutWithLineEnds(std::u16string_view crlfText, std::u16string_view lineEnd, TextSink& sink)
 {
-    if (lineEnd == u"\r\n") {
+    if (lineEnd == WHOLE_TEXT_LINE_BREAK) {
         sink.Put(crlfText);
         return;
     }
     std::size_t at = 0;
-    for (std::size_t end; (end = crlfText.find(u"\r\n", at)) != std::u16string_view::npos; at = end + 2) {
+    for (std::size_t end; (end = crlfText.find(WHOLE_TEXT_LINE_BREAK, at)) != std::u16string_view::npos;
+         at = end + WHOLE_TEXT_LINE_BREAK.size()) {
         sink.Put(crlfText.substr(at, end - at));
         sink.Put(lineEnd);
     }

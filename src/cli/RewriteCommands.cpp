@@ -1,4 +1,3 @@
-#include "AtomicFile.h"
 #include "Commands.h"
 #include "FeatureDocument.h"
 #include "Inputs.h"
@@ -6,6 +5,7 @@
 #include "Output.h"
 #include "Rewritten.h"
 #include "core/editor/LineAnalysis.h"
+#include "core/file/SafeSave.h"
 #include "core/language/KeywordDictionary.h"
 #include "core/table/AlignTables.h"
 
@@ -99,7 +99,7 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
         return failure == 0;
     };
     std::string reason;
-    if (!WriteFileAtomically(file, writeContents, reason)) {
+    if (SaveFileSafely(file, writeContents, reason) != SaveOutcome::Saved) {
         ReportProblem("cannot write " + file + ": " + reason);
         return STATUS_FAILURE;
     }

@@ -4,6 +4,7 @@
 #include "SaveFileBytes.h"
 #include "UndecodableFileName.h"
 
+#include "core/LineBreaks.h"
 #include "core/file/FeatureFileCodec.h"
 #include "core/file/LineEnd.h"
 #include "editor/CQuillmark2View.h"
@@ -16,14 +17,39 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 QString Shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// Gives the memory of the first `done` bytes, read for the last time, back to
+// the system while the rest are still being decoded, so that a large file's
+// bytes and its text in the view are not held whole at once. The bytes keep
+// their place; only their pages go, whole ones.
+void ForgetBytesBefore(std::string& bytes, std::size_t done)
+{
+#ifdef __linux__
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t first = (start + page - 1) / page * page;
+    const std::uintptr_t end = (start + done) / page * page;
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+#else
+    (void)bytes;
+    (void)done;
+#endif
 }
 
 } // namespace
@@ -84,16 +110,28 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     }
     const FileWatch::ContentHash contentHash
         = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    DecodedFeatureFile decoded = DecodeFeatureFile(bytes);
-    bytes = std::string();
-    m_lineEnd = toQString(std::u16string(FirstLineEnd(decoded.text)));
-
-    // The view takes the text straight from the decoded string.
-    m_view.LoadText(QStringView(decoded.text.data(), static_cast<qsizetype>(decoded.text.size())),
-        [this, &fileName](qsizetype done, qsizetype total) {
-            emit loadProgress(fileName, static_cast<int>(100 * done / std::max<qsizetype>(total, 1)));
-        });
-    decoded.text = std::u16string();
+    // The text goes into the view as it is decoded, a piece at a time, and
+    // the bytes go as they are decoded: neither the whole decoded text nor
+    // all the bytes are held beside the view's text.
+    constexpr std::size_t pieceBytes = 1 << 20;
+    const std::size_t totalBytes = bytes.size();
+    DecodedFeatureFile decoded;
+    FirstLineEndFinder lineEnd;
+    m_view.LoadText(
+        [&](const TextControl::Append& append) {
+            decoded
+                = DecodeFeatureFile(bytes, pieceBytes, [&](std::u16string_view piece, std::size_t bytesLeft) {
+                      lineEnd.See(piece);
+                      append(QStringView(piece.data(), qsizetype(piece.size())));
+                      ForgetBytesBefore(bytes, totalBytes - bytesLeft);
+                      emit loadProgress(fileName,
+                          static_cast<int>(
+                              100 * (totalBytes - bytesLeft) / std::max<std::size_t>(totalBytes, 1)));
+                  });
+            bytes = std::string();
+        },
+        qsizetype(totalBytes));
+    m_lineEnd = toQString(std::u16string(lineEnd.LineEnd()));
     emit loadProgress(fileName, 100);
     SetPathName(path);
     m_fileWatch.Watch(path, contentHash);
@@ -126,7 +164,7 @@ bool CQuillmark2Doc::OnSaveDocument(const QString& path)
         RunOffInterfaceThread([&] {
             controlText = text.ControlText();
             const std::string encoded = EncodeWithLineEnds(
-                std::u16string_view(QStringView(controlText).utf16(), controlText.size()), u'\u2029',
+                std::u16string_view(QStringView(controlText).utf16(), controlText.size()), PARAGRAPH_MARK,
                 lineEnd);
             const QByteArrayView bytes(encoded.data(), qsizetype(encoded.size()));
             contentHash = FileWatch::HashOf(bytes);

@@ -59,7 +59,10 @@ RecoveryCopy::RecoveryCopy(CQuillmark2Doc& document, CQuillmark2View& view, QWid
     , m_document(document)
     , m_view(view)
     , m_dialogParent(dialogParent)
+    , m_timer(this)
 {
+    // By this name the tests find the timer and set it off rather than wait.
+    m_timer.setObjectName(QStringLiteral("recoveryCopyDelay"));
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryCopy::WriteNow);
     connect(&m_view, &QPlainTextEdit::textChanged, this, &RecoveryCopy::Schedule);

@@ -1,6 +1,7 @@
 #include "SaveFileBytes.h"
 
 #include "SaveCopy.h"
+#include "core/file/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,10 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -50,13 +54,18 @@ bool OpenForWriting(QSaveFile& file, QString& reason)
 
 bool SaveFileBytes(const QString& path, QByteArrayView bytes, const QString& backupFolder, QString& reason)
 {
-    {
-        QSaveFile file(path);
-        if (OpenForWriting(file, reason))
-            return WriteAndCommit(file, bytes, reason);
-    }
-
-    if (!QFileInfo(path).isFile())
+    const std::string name = QFile::encodeName(path).toStdString();
+    // What a save killed part way left beside the file goes, as the command
+    // line's --write removes it too.
+    RemoveAbandonedTemporaries(name);
+    const std::string_view contents(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    std::string error;
+    const SaveOutcome outcome = SaveFileSafely(
+        name, [contents](int fd) { return WriteAllBytes(fd, contents); }, error);
+    if (outcome == SaveOutcome::Saved)
+        return true;
+    reason = QString::fromLocal8Bit(error);
+    if (outcome == SaveOutcome::Failed || !QFileInfo(path).isFile())
         return false;
     KeptCopy copy(path, backupFolder);
     if (copy.CopyPath().isEmpty())

@@ -8,7 +8,9 @@
 // space left on device", "Permission denied").
 //
 // The bytes go to a temporary file beside the old one, which replaces it only
-// once they are all written. A folder that does not let us create that
+// once they are all written: SaveFileSafely (core/file/SafeSave.h), as the
+// command line saves, with its promises for read-only files, links and
+// permissions. A folder that does not let us create that
 // temporary file may still hold a file we may write: then the old bytes are
 // first copied into `backupFolder` (see SaveCopy.h) and the file is written in
 // place. Should that write fail half-way, the old bytes are put back from the

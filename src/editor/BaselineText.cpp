@@ -6,18 +6,23 @@
 
 void BaselineText::Take(const TextControl& control)
 {
-    text_ = control.GetControlText();
-    samePrefix_ = static_cast<int>(text_.size());
-    sameSuffix_ = static_cast<int>(text_.size());
+    // Read a piece at a time: a large text is not copied whole beside itself.
+    const int length = control.GetTextLength();
+    PackedText::Builder packed;
+    for (int start = 0; start < length; start += int(PackedText::PIECE))
+        packed.Append(control.GetControlText(start, std::min(length, start + int(PackedText::PIECE))));
+    text_ = packed.Finish();
+    samePrefix_ = length;
+    sameSuffix_ = length;
 }
 
 bool BaselineText::Take(const TextSnapshot& saved, const QString& controlText)
 {
     if (saved.revision != changes_)
         return false;
-    text_ = controlText;
-    samePrefix_ = static_cast<int>(text_.size());
-    sameSuffix_ = static_cast<int>(text_.size());
+    text_ = PackedText::Pack(controlText);
+    samePrefix_ = static_cast<int>(text_->size());
+    sameSuffix_ = static_cast<int>(text_->size());
     return true;
 }
 
@@ -47,10 +52,10 @@ bool BaselineText::Differs(const TextControl& control)
     // The control keeps its length, so a length that differs (the usual case
     // after an edit) settles it without reading the text.
     const int length = control.GetTextLength();
-    if (length != text_.size())
+    if (length != text_->size())
         return true;
     const auto [start, end] = Changed(length, samePrefix_, sameSuffix_);
-    if (control.GetControlText(start, end) != QStringView(text_).sliced(start, end - start))
+    if (control.GetControlText(start, end) != text_->Mid(start, end - start))
         return true;
     // Equal again as a whole: later edits are compared from here on.
     samePrefix_ = length;

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "PackedText.h"
 #include "TextSnapshot.h"
 
 #include <QString>
 
+#include <memory>
+
 class TextControl;
 
 // The text that counts as unchanged, in the control's own form (blocks
-// joined by U+2029), and the part of the current text an edit may have made
-// differ from it. Every change of the text is seen here, so that asking
-// whether the text differs compares only what the edits since the last
-// answer touched, not a whole large text; and a snapshot of the text copies
-// only that part too.
+// joined by U+2029) and packed, so that a large text is not held twice over,
+// and the part of the current text an edit may have made differ from it. Every change of the text is seen
+// here, so that asking whether the text differs compares only what the edits since the last answer touched,
+// not a whole large text; and a snapshot of the text copies only that part too.
 class BaselineText {
 public:
     // The control's text becomes the baseline.
@@ -32,7 +34,7 @@ public:
     TextSnapshot Snapshot(const TextControl& control) const;
 
 private:
-    QString text_;
+    std::shared_ptr<const PackedText> text_ = PackedText::Pack({});
     // The current text's first `samePrefix_` and last `sameSuffix_`
     // characters are the baseline's, as far as the changes seen tell.
     int samePrefix_ = 0;

@@ -1,5 +1,6 @@
 #include "CQuillmark2View.h"
 
+#include "EditorDocumentLayout.h"
 #include "core/table/DisplayWidth.h"
 #include "platform/Clipboard.h"
 #include "platform/StringConvert.h"
@@ -12,12 +13,27 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
+
+namespace {
+
+// Gives `edit` a document laid out by EditorDocumentLayout, before anything
+// holds on to its first one; returns it.
+QTextDocument* UseEditorDocument(QPlainTextEdit* edit)
+{
+    auto* document = new QTextDocument(edit);
+    document->setDocumentLayout(new EditorDocumentLayout(document));
+    edit->setDocument(document);
+    return document;
+}
+
+} // namespace
 
 CQuillmark2View::CQuillmark2View(QWidget* parent)
     : GuardedPasteEdit(parent)
     , m_control(this)
-    , m_lineSource(document())
+    , m_lineSource(UseEditorDocument(this))
     , m_formats(MakeLineFormats())
     , m_highlighter(document(), m_analysis, m_formats)
     , m_problems(new ProblemMarks(*this))
@@ -31,6 +47,8 @@ CQuillmark2View::CQuillmark2View(QWidget* parent)
     setPalette(page);
     // Every change is analysed first and painted second, by this handler.
     connect(document(), &QTextDocument::contentsChange, this, &CQuillmark2View::OnContentsChange);
+    // Sent once the edit is done and laid out, before anything is drawn.
+    connect(document(), &QTextDocument::contentsChanged, this, &CQuillmark2View::RepaintRecolouredInEdit);
     // Select All moves the caret without telling of it, so the selection's
     // own signal is heard too.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CQuillmark2View::KeepCaretBehindMark);
@@ -116,10 +134,10 @@ QString CQuillmark2View::WholeText() const
     return m_control.GetWholeText();
 }
 
-void CQuillmark2View::SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress)
+void CQuillmark2View::SetTextBeforeRefresh(const TextControl::TextWriter& write, qsizetype expectedLength)
 {
     const ChangeTracker::WriteScope writing(m_changes);
-    m_control.SetWholeText(wholeText, progress);
+    m_control.SetWholeText(write, expectedLength);
     // Every block is new: none can hold colours of another line.
     m_changes.ForgetWrites();
 }
@@ -196,6 +214,7 @@ void CQuillmark2View::SetModifiedFlag(bool modified)
 
 void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int charsAdded)
 {
+    const GherkinHighlighter::EditScope editing(m_highlighter);
     m_lineSource.Invalidate();
     if (charsRemoved == 0 && charsAdded == 0)
         return;
@@ -234,6 +253,33 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
                 m_highlighter.PaintStaleBlocks(line, line + 1, first, last);
     }
     UpdateModifiedFlag();
+}
+
+void CQuillmark2View::RepaintRecolouredInEdit()
+{
+    std::vector<int> blocks = m_highlighter.TakeRepaintedInEdits();
+    if (blocks.empty())
+        return;
+    std::sort(blocks.begin(), blocks.end());
+    blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+    // Only the blocks on screen, walked down as they are drawn: the others
+    // are laid out with their new colours when they are next shown.
+    QTextBlock block = firstVisibleBlock();
+    int number = block.blockNumber();
+    auto next = std::lower_bound(blocks.begin(), blocks.end(), number);
+    const int width = viewport()->width();
+    const int height = viewport()->height();
+    for (QPointF offset = contentOffset(); block.isValid() && next != blocks.end() && offset.y() < height;
+         block = block.next(), ++number) {
+        const QRectF rect = blockBoundingRect(block).translated(offset);
+        if (number == *next) {
+            // A pixel more on each side, for what antialiasing draws there.
+            const int top = static_cast<int>(std::floor(rect.top())) - 1;
+            viewport()->update(0, top, width, static_cast<int>(std::ceil(rect.bottom())) + 1 - top);
+            ++next;
+        }
+        offset.ry() += rect.height();
+    }
 }
 
 void CQuillmark2View::contextMenuEvent(QContextMenuEvent* event)

@@ -8,6 +8,7 @@
 #include "ProblemMarks.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
+#include "dialogs/FontSize.h"
 #include "platform/GuardedPasteEdit.h"
 #include "platform/TextControl.h"
 
@@ -43,9 +44,11 @@ public:
     // new-document template, whose title is then selected, and any other has
     // its first line's language directive applied; then every line is
     // analysed and painted once, and the text is the unmodified one. The
-    // undo history starts afresh. A large text goes in a piece at a time,
-    // `progress` hearing of each.
-    void LoadText(QStringView wholeText, const TextControl::LoadProgress& progress = {});
+    // undo history starts afresh. A large text goes in a piece at a time.
+    void LoadText(QStringView wholeText);
+    // The same for a text handed over a piece at a time, so that a large one
+    // need not exist whole (TextControl::SetWholeText).
+    void LoadText(const TextControl::TextWriter& write, qsizetype expectedLength);
 
     // The font size setting, in points, which the application hands over.
     void SetFontSize(int points);
@@ -132,8 +135,11 @@ private:
     // The caret and the selection never stand in front of a byte-order mark.
     void KeepCaretBehindMark();
     // Replaces all text without analysing it; RefreshAllLines follows.
-    void SetTextBeforeRefresh(QStringView wholeText, const TextControl::LoadProgress& progress = {});
+    void SetTextBeforeRefresh(const TextControl::TextWriter& write, qsizetype expectedLength);
     void OnContentsChange(int position, int charsRemoved, int charsAdded);
+    // The blocks that took new colours in the middle of an edit, beyond what
+    // the edit itself changed, are drawn again where they are on screen.
+    void RepaintRecolouredInEdit();
     // The edit of the view's own commands, which run RefreshAllLines right
     // after: positions start .. end become `text` (CR LF line breaks) in one
     // undoable edit, and `text` goes on the clipboard, as after a paste of
@@ -171,5 +177,5 @@ private:
 
     // The font size setting, in points, as last handed over; the table
     // dialog's cells take it.
-    int m_fontSize = 12;
+    int m_fontSize = DEFAULT_FONT_SIZE;
 };

@@ -12,15 +12,31 @@
 #include "platform/MessageBox.h"
 #include "platform/StringConvert.h"
 
-void CQuillmark2View::LoadText(QStringView wholeText, const TextControl::LoadProgress& progress)
+#include <algorithm>
+
+void CQuillmark2View::LoadText(QStringView wholeText)
 {
-    SetTextBeforeRefresh(wholeText, progress);
+    LoadText(
+        [wholeText](const TextControl::Append& append) {
+            // Handed over in pieces, so that a large text is not copied whole.
+            constexpr qsizetype piece = 1 << 20;
+            for (qsizetype done = 0; done < wholeText.size(); done += piece)
+                append(wholeText.sliced(done, std::min(piece, wholeText.size() - done)));
+        },
+        wholeText.size());
+}
+
+void CQuillmark2View::LoadText(const TextControl::TextWriter& write, qsizetype expectedLength)
+{
+    SetTextBeforeRefresh(write, expectedLength);
     // The skeleton fills an empty text whole, so it is set directly: putting
     // it through the clipboard would throw away whatever the user had copied
     // before starting the editor or choosing New.
     const bool templateInserted = m_control.GetTextLength() == 0;
     if (templateInserted) {
-        SetTextBeforeRefresh(toQString(NewDocumentText(currentLanguageCode)));
+        const QString skeleton = toQString(NewDocumentText(currentLanguageCode));
+        SetTextBeforeRefresh(
+            [&skeleton](const TextControl::Append& append) { append(skeleton); }, skeleton.size());
     } else {
         // Only the comment and empty lines at the top are read; building all of
         // a large file's text for them would be waste.

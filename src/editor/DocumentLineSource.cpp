@@ -1,5 +1,7 @@
 #include "DocumentLineSource.h"
 
+#include "core/LineBreaks.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -54,7 +56,7 @@ bool DocumentLineSource::CopiedLine(int line, QStringView& text, int& start) con
     // The starts are found as far as the lines asked for, so a copy taken
     // for the first lines of a long text is not searched to its end.
     while (!copyComplete_ && static_cast<int>(copyStarts_.size()) <= line + 1) {
-        const qsizetype separator = copy_.indexOf(QChar::ParagraphSeparator, copyStarts_.back());
+        const qsizetype separator = copy_.indexOf(QChar(PARAGRAPH_MARK), copyStarts_.back());
         if (separator < 0) {
             copyStarts_.push_back(static_cast<int>(copy_.size()) + 1);
             copyComplete_ = true;
@@ -100,7 +102,7 @@ std::u16string DocumentLineSource::lineText(int line) const
     text.reserve(static_cast<std::size_t>(copied.size()) + (last ? 0 : 1));
     text.append(reinterpret_cast<const char16_t*>(copied.utf16()), static_cast<std::size_t>(copied.size()));
     if (!last)
-        text += u'\r';
+        text += CONTROL_LINE_END;
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "LineFormats.h"
 #include "core/editor/LineAnalysis.h"
+#include "core/editor/LineColours.h"
 
 #include <QList>
 #include <QTextBlock>
@@ -10,11 +11,13 @@
 
 #include <algorithm>
 
-// Collects the blocks painted and tells the document of their range once.
+// Collects the blocks painted and tells the document of their range once, or,
+// in the middle of an edit, notes each of them.
 class GherkinHighlighter::Batch {
 public:
-    explicit Batch(QTextDocument* document)
-        : document_(document)
+    explicit Batch(GherkinHighlighter& highlighter)
+        : document_(highlighter.document_)
+        , notes_(highlighter.editing_ ? &highlighter.repaintedInEdits_ : nullptr)
     {
     }
     ~Batch()
@@ -30,6 +33,10 @@ public:
     // Blocks are added in document order.
     void Add(const QTextBlock& block)
     {
+        if (notes_ != nullptr) {
+            notes_->push_back(block.blockNumber());
+            return;
+        }
         if (!first_.isValid())
             first_ = block;
         last_ = block;
@@ -37,6 +44,7 @@ public:
 
 private:
     QTextDocument* document_;
+    std::vector<int>* notes_;
     QTextBlock first_;
     QTextBlock last_;
 };
@@ -51,7 +59,7 @@ GherkinHighlighter::GherkinHighlighter(
 
 void GherkinHighlighter::PaintBlocks(int first, int last)
 {
-    Batch batch(document_);
+    Batch batch(*this);
     first = std::max(first, 0);
     QTextBlock block = document_->findBlockByNumber(first);
     for (int line = first; block.isValid() && line < last; ++line, block = block.next())
@@ -98,7 +106,7 @@ bool SameRanges(const QList<QTextLayout::FormatRange>& painted, const QList<QTex
 
 void GherkinHighlighter::PaintStaleBlocks(int first, int last, int skipFirst, int skipLast)
 {
-    Batch batch(document_);
+    Batch batch(*this);
     first = std::max(first, 0);
     QTextBlock block = document_->findBlockByNumber(first);
     for (int line = first; block.isValid() && line < last; ++line, block = block.next()) {
@@ -114,30 +122,19 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
     if (line >= analysis_.analysedLineCount && block.userData() == nullptr)
         return;
     const int length = block.length() - 1;
-    int start = length;
-    int end = length;
-    const QTextCharFormat* keywordFormat = nullptr;
-    if (line < analysis_.analysedLineCount) {
-        const LinePaint paint = PaintFor(formats_, analysis_.lineType[line]);
-        if (paint.keywordFormat != nullptr) {
-            // The blanks before the keyword keep the default format. The span
-            // is clipped to the block, whatever the tables say.
-            keywordFormat = paint.keywordFormat;
-            start = std::clamp(analysis_.keywordPosition[line], 0, length);
-            end = paint.keywordOnly
-                ? std::min(start + static_cast<int>(analysis_.lineKeyword[line].size()), length)
-                : length;
-        }
-    }
+    const ColourSpan span = line < analysis_.analysedLineCount
+        ? ColourSpanOf(analysis_.lineType[line], analysis_.keywordPosition[line],
+            static_cast<int>(analysis_.lineKeyword[line].size()), length)
+        : ColourSpan { length, length, LineColour::Default };
     // Empty ranges colour nothing and are left out.
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(3);
-    if (start > 0)
-        ranges.append({ 0, start, formats_.defaultFormat });
-    if (keywordFormat != nullptr && end > start)
-        ranges.append({ start, end - start, *keywordFormat });
-    if (end < length)
-        ranges.append({ end, length - end, formats_.defaultFormat });
+    if (span.start > 0)
+        ranges.append({ 0, span.start, formats_.defaultFormat });
+    if (span.end > span.start)
+        ranges.append({ span.start, span.end - span.start, FormatOf(formats_, span.colour) });
+    if (span.end < length)
+        ranges.append({ span.end, length - span.end, formats_.defaultFormat });
     // Over the colours: the wide characters' face and stretch.
     ranges.append(wide_.Ranges(block.text()));
 
@@ -149,6 +146,10 @@ void GherkinHighlighter::Paint(QTextBlock& block, int line, Batch& batch) const
     QTextLayout* layout = block.layout();
     if (PaintedFrom(block) == entries && SameRanges(layout->formats(), ranges))
         return;
+    // A coloured line keeps its glyphs once they are shaped: every keystroke
+    // draws the lines that touch the typed one's rectangle again, which would
+    // otherwise be shaped anew, a run for each colour, each time.
+    layout->setCacheEnabled(true);
     layout->setFormats(ranges);
     auto* state = static_cast<PaintedState*>(block.userData());
     if (state == nullptr) {

@@ -3,6 +3,9 @@
 #include "core/language/LineType.h"
 #include "grid/WideCharacters.h"
 
+#include <utility>
+#include <vector>
+
 class LineAnalysis;
 class QTextBlock;
 class QTextDocument;
@@ -33,11 +36,31 @@ struct PaintedLine {
 // Blocks are painted in batches: the document is told of the repainted range
 // once, so the blocks are laid out again when they are next shown rather than
 // one by one at once, which keeps a full repaint of 1998 lines within a few
-// milliseconds.
+// milliseconds. In the middle of an edit the blocks painted are only noted
+// instead, for the view to repaint those it shows once the edit is done: the
+// document's layout repaints only what the edit itself changed.
 class GherkinHighlighter {
 public:
     GherkinHighlighter(QTextDocument* document, const LineAnalysis& analysis, const LineFormats& formats);
 
+    // While one lives, the document is in the middle of an edit.
+    class EditScope {
+    public:
+        explicit EditScope(GherkinHighlighter& highlighter)
+            : highlighter_(highlighter)
+        {
+            highlighter_.editing_ = true;
+        }
+        ~EditScope() { highlighter_.editing_ = false; }
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+    private:
+        GherkinHighlighter& highlighter_;
+    };
+    // The numbers of the blocks painted in the middle of edits since the last
+    // call, in no particular order.
+    std::vector<int> TakeRepaintedInEdits() { return std::exchange(repaintedInEdits_, {}); }
     // The view's font, which the wide characters are drawn two columns of.
     void SetFont(const QFont& font) { wide_ = CWideCharacters(font); }
 
@@ -54,5 +77,7 @@ private:
     QTextDocument* document_;
     const LineAnalysis& analysis_;
     const LineFormats& formats_;
+    bool editing_ = false;
+    std::vector<int> repaintedInEdits_;
     CWideCharacters wide_ { QFont() };
 };

@@ -47,30 +47,23 @@ LineFormats MakeLineFormats()
     return formats;
 }
 
-LinePaint PaintFor(const LineFormats& formats, LineType type)
+const QTextCharFormat& FormatOf(const LineFormats& formats, LineColour colour)
 {
-    switch (type) {
-    case FEATURE_LINE:
-    case SCENARIO_LINE:
-    case BACKGROUND_LINE:
-    case SCENARIO_OUTLINE_LINE:
-        return { &formats.headingFormat, true };
-    case STEP_LINE:
-    case EXAMPLES_LINE:
-        return { &formats.stepFormat, true };
-    case TAG_LINE:
-        return { &formats.tagFormat, false };
-    case TABLE_LINE:
-        return { &formats.tableFormat, false };
-    case DOC_STRING_DELIMITER_LINE:
-    case DOC_STRING_LINE:
-        return { &formats.docStringFormat, false };
-    case COMMENT_LINE:
-        return { &formats.commentFormat, false };
-    case TEXT_LINE:
-    case INCLUDE_LINE:
-    case NOT_ANALYSED:
+    switch (colour) {
+    case LineColour::Heading:
+        return formats.headingFormat;
+    case LineColour::Step:
+        return formats.stepFormat;
+    case LineColour::Tag:
+        return formats.tagFormat;
+    case LineColour::Table:
+        return formats.tableFormat;
+    case LineColour::DocString:
+        return formats.docStringFormat;
+    case LineColour::Comment:
+        return formats.commentFormat;
+    case LineColour::Default:
         break;
     }
-    return { nullptr, false };
+    return formats.defaultFormat;
 }

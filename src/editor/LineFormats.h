@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/language/LineType.h"
+#include "core/editor/LineColours.h"
 
 #include <QFont>
 #include <QTextCharFormat>
@@ -25,10 +25,5 @@ QFont EditorFont(int points);
 
 LineFormats MakeLineFormats();
 
-// How a line of a given type is painted: `keywordFormat` from the keyword's
-// start to `keywordOnly ? keyword end : line end`, the default format elsewhere.
-struct LinePaint {
-    const QTextCharFormat* keywordFormat; // nullptr: the whole line in the default format
-    bool keywordOnly;
-};
-LinePaint PaintFor(const LineFormats& formats, LineType type);
+// The format of one of the editor's colours.
+const QTextCharFormat& FormatOf(const LineFormats& formats, LineColour colour);

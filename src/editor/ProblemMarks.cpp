@@ -1,5 +1,6 @@
 #include "ProblemMarks.h"
 
+#include "core/LineBreaks.h"
 #include "core/gherkin/GherkinDialect.h"
 #include "core/gherkin/GherkinText.h"
 #include "core/language/KeywordDictionary.h"
@@ -27,13 +28,12 @@ bool SameProblems(const std::vector<GherkinProblem>& problems, const std::vector
 }
 
 // The text as Cucumber would read it from the saved file: the blocks' lines
-// joined by line feeds.
-std::u16string CheckedText(const QTextDocument& document)
+// joined by line feeds. The copy the document gives is changed in place: a
+// large text is copied once, in one stretch, not line by line.
+QString CheckedText(const QTextDocument& document)
 {
-    const QString raw = document.toRawText();
-    std::u16string text(static_cast<std::size_t>(raw.size()), u'\0');
-    std::transform(raw.begin(), raw.end(), text.begin(),
-        [](QChar c) { return c == QChar::ParagraphSeparator ? u'\n' : static_cast<char16_t>(c.unicode()); });
+    QString text = document.toRawText();
+    std::replace(text.begin(), text.end(), QChar(PARAGRAPH_MARK), QChar(u'\n'));
     return text;
 }
 
@@ -96,8 +96,9 @@ void ProblemMarks::Schedule()
 void ProblemMarks::CheckNow()
 {
     m_timer.stop();
-    const std::u16string text = CheckedText(*m_view.document());
-    Show(CheckGherkin(text, CucumberKeywordTable(), EditorDialect()));
+    const QString text = CheckedText(*m_view.document());
+    Show(CheckGherkin(std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())),
+        CucumberKeywordTable(), EditorDialect()));
 }
 
 void ProblemMarks::Show(std::vector<GherkinProblem> problems)

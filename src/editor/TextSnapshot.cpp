@@ -1,16 +1,12 @@
 #include "TextSnapshot.h"
 
+#include "core/LineBreaks.h"
+
 #include <array>
 
 namespace {
 
-constexpr QChar lineBreak = QChar::ParagraphSeparator;
-
-std::array<QStringView, 3> Pieces(const TextSnapshot& text)
-{
-    const QStringView baseline(text.baseline);
-    return { baseline.first(text.head), QStringView(text.middle), baseline.last(text.tail) };
-}
+constexpr QChar lineBreak(PARAGRAPH_MARK);
 
 } // namespace
 
@@ -18,14 +14,17 @@ QString TextSnapshot::ControlText() const
 {
     QString text;
     text.reserve(head + middle.size() + tail);
-    for (const QStringView piece : Pieces(*this))
-        text += piece;
+    baseline->AppendTo(text, 0, head);
+    text += middle;
+    baseline->AppendTo(text, baseline->size() - tail, tail);
     return text;
 }
 
 QString TextSnapshot::WholeText() const
 {
-    const auto pieces = Pieces(*this);
+    const QString first = baseline->Mid(0, head);
+    const QString last = baseline->Mid(baseline->size() - tail, tail);
+    const std::array<QStringView, 3> pieces { first, middle, last };
     qsizetype length = 0;
     for (const QStringView piece : pieces)
         length += piece.size() + piece.count(lineBreak);
@@ -35,7 +34,7 @@ QString TextSnapshot::WholeText() const
         qsizetype from = 0;
         for (qsizetype at; (at = piece.indexOf(lineBreak, from)) >= 0; from = at + 1) {
             text += piece.sliced(from, at - from);
-            text += u"\r\n";
+            text += QStringView(WHOLE_TEXT_LINE_BREAK);
         }
         text += piece.sliced(from);
     }

@@ -72,6 +72,18 @@ bool CGridCtrl::SetItemText(int row, int col, const QString& text)
     return done;
 }
 
+void CGridCtrl::SetItemTexts(int row, int col, TextMatrix&& texts)
+{
+    m_model.SetItemTexts(row, col, std::move(texts));
+    viewport()->update();
+}
+
+void CGridCtrl::ExchangeItemTexts(std::vector<GridCellText>& cells)
+{
+    m_model.ExchangeItemTexts(cells);
+    viewport()->update();
+}
+
 bool CGridCtrl::SetItemState(int row, int col, std::uint32_t state)
 {
     const bool done = m_model.SetItemState(row, col, state);

@@ -52,6 +52,10 @@ public:
     const CGridCell* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
     QString GetItemText(int row, int col) const { return m_model.GetItemText(row, col); }
     bool SetItemText(int row, int col, const QString& text);
+    // Many cells at once, each as SetItemText sets it, repainting once
+    // (CGridModel::SetItemTexts, ExchangeItemTexts).
+    void SetItemTexts(int row, int col, TextMatrix&& texts);
+    void ExchangeItemTexts(std::vector<GridCellText>& cells);
     std::uint32_t GetItemState(int row, int col) const { return m_model.GetItemState(row, col); }
     bool SetItemState(int row, int col, std::uint32_t state);
     void SetModified(int row = -1, int col = -1) { m_model.SetModified(row, col); }
@@ -135,12 +139,11 @@ signals:
     void selectionChanged(int row, int col);
     void beginEdit(int row, int col, GridEditResult* result);
     void endEdit(int row, int col, GridEditResult* result);
-    // Once before each command of the user's that may change cell texts (an
-    // editor opening on a cell, a paste, a cut, a Delete), however many cells
-    // it then changes: an owner that undoes commands starts a step here.
-    void cellsAboutToChange();
-    // After each cell text such a command changed, with the text it had.
-    void cellChanged(int row, int col, const QString& oldText);
+    // Once after each command of the user's that changed cell texts (an edit
+    // in a cell's editor, a paste, a cut, a Delete), however many it changed:
+    // each cell with the text it had, in the order they changed. An owner
+    // that undoes commands records a step here.
+    void cellsChanged(const std::vector<GridCellText>& before);
 
 protected:
     bool event(QEvent* event) override;
@@ -210,10 +213,27 @@ private:
 
     // Editing (CGridCtrlEdit.cpp).
     void OnEditEnded(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers);
+    // Whether beginEdit, endEdit and cellsChanged have receivers: a command
+    // on many cells asks once, and leaves out the signals nobody receives
+    // and the old texts nobody asks for.
+    struct EditReceivers {
+        bool begin;
+        bool end;
+        bool changed;
+    };
+    EditReceivers GetEditReceivers() const;
     // Sets a text the way paste and clear do: asks beginEdit, validates,
-    // reports endEdit, and keeps the old text on any refusal.
-    void SetItemTextNotified(int row, int col, const QString& text);
-    bool AcceptNewText(int row, int col, const QString& oldText);
+    // reports endEdit, and keeps the old text on any refusal. A text changed
+    // joins `changes`, with the text the cell had, when cellsChanged has
+    // receivers.
+    void SetItemTextNotified(int row, int col, QStringView text, const EditReceivers& receivers,
+        std::vector<GridCellText>& changes);
+    // The cell's new text, set in place of `oldText`, validated and reported;
+    // `oldText` goes back into the cell, or into `changes`.
+    bool AcceptNewText(int row, int col, QString& oldText, const EditReceivers& receivers,
+        std::vector<GridCellText>& changes);
+    // cellsChanged, when a command changed anything.
+    void ReportChanges(const std::vector<GridCellText>& changes);
 
     // Commands (CGridCtrlCommands.cpp).
     void CreateActions();

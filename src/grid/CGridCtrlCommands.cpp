@@ -72,13 +72,15 @@ void CGridCtrl::CutSelection()
 
 void CGridCtrl::ClearSelectedCells()
 {
-    emit cellsAboutToChange();
+    const EditReceivers receivers = GetEditReceivers();
+    std::vector<GridCellText> changes;
     // A copy: the receivers of the notifications may change the selection.
     const CCellSelection selection = m_model.GetSelection();
-    selection.ForEachCell([this](int row, int col) {
+    selection.ForEachCell([&](int row, int col) {
         if (m_model.IsRowVisible(row) && m_model.IsColumnVisible(col))
-            SetItemTextNotified(row, col, QString());
+            SetItemTextNotified(row, col, QStringView(), receivers, changes);
     });
+    ReportChanges(changes);
     viewport()->update();
 }
 
@@ -101,35 +103,42 @@ void CGridCtrl::PasteClipboard()
     EndEditing();
     if (!m_model.IsValid(target) || m_model.IsCellReadOnly(target.row, target.col))
         return;
-    emit cellsAboutToChange();
-    const ClipboardTable table = ParseClipboardTable(toU16(GetClipboardText()));
+    const QString text = GetClipboardText();
+    ClipboardCellReader cells(toU16View(text));
+    const EditReceivers receivers = GetEditReceivers();
+    std::vector<GridCellText> changes;
     // Rows and columns from the target on, hidden ones passed over; what
     // reaches beyond the last row or column is dropped: a paste never grows
     // the grid.
-    int row = target.row;
+    int nextRow = target.row;
+    int row = -1;
+    int col = -1;
     int lastRow = -1;
     int lastCol = -1;
-    for (const CellRow& cells : table.matrix) {
-        row = m_model.VisibleRowFrom(row, 1);
-        if (row < 0)
-            break;
-        int col = target.col;
-        for (const std::u16string& cell : cells) {
-            col = m_model.VisibleColumnFrom(col, 1);
-            if (col < 0)
+    while (cells.Next()) {
+        if (cells.Column() == 0) {
+            row = m_model.VisibleRowFrom(nextRow, 1);
+            if (row < 0)
                 break;
-            SetItemTextNotified(row, col, toQString(cell));
-            lastRow = std::max(lastRow, row);
-            lastCol = std::max(lastCol, col);
-            ++col;
+            nextRow = row + 1;
+            col = target.col;
         }
-        ++row;
+        if (col >= 0)
+            col = m_model.VisibleColumnFrom(col, 1);
+        if (col < 0)
+            continue;
+        const std::u16string_view cell = cells.Cell();
+        SetItemTextNotified(row, col, QStringView(cell.data(), cell.size()), receivers, changes);
+        lastRow = std::max(lastRow, row);
+        lastCol = std::max(lastCol, col);
+        ++col;
     }
     if (lastRow >= 0) {
         m_model.ForgetKeptSelection();
         m_model.SelectRange({ target.row, target.col, lastRow, lastCol });
         WidenColumnsToFit({ target.row, target.col, lastRow, lastCol });
     }
+    ReportChanges(changes);
     viewport()->update();
 }
 

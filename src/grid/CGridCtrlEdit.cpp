@@ -1,4 +1,7 @@
 #include "grid/CGridCtrl.h"
+#include "grid/CellState.h"
+
+#include <QMetaMethod>
 
 void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
 {
@@ -13,7 +16,6 @@ void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
     emit beginEdit(row, col, &result);
     if (result.vetoed)
         return;
-    emit cellsAboutToChange();
     // Inside the focus frame and the grid lines, its text where the cell's was.
     const int frame = FOCUS_FRAME_WIDTH;
     m_inPlaceEdit = new CInPlaceEdit(viewport(), rect.adjusted(frame, frame, -frame - 1, -frame - 1),
@@ -60,10 +62,11 @@ void CGridCtrl::EndEditCell(int row, int col, const QString& text)
     CGridCell* cell = m_model.GetCell(row, col);
     if (cell == nullptr || cell->GetText() == text)
         return;
-    const QString oldText = cell->GetText();
-    cell->SetText(text);
-    if (AcceptNewText(row, col, oldText))
+    QString oldText = cell->ExchangeText(QString(text));
+    std::vector<GridCellText> changes;
+    if (AcceptNewText(row, col, oldText, GetEditReceivers(), changes))
         WidenColumnsToFit({ row, col, row, col });
+    ReportChanges(changes);
     viewport()->update();
 }
 
@@ -72,37 +75,59 @@ bool CGridCtrl::ValidateEdit(int row, int col, const QString&)
     return m_model.IsValid(row, col);
 }
 
-bool CGridCtrl::AcceptNewText(int row, int col, const QString& oldText)
+CGridCtrl::EditReceivers CGridCtrl::GetEditReceivers() const
+{
+    return { isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::beginEdit)),
+        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::endEdit)),
+        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::cellsChanged)) };
+}
+
+bool CGridCtrl::AcceptNewText(
+    int row, int col, QString& oldText, const EditReceivers& receivers, std::vector<GridCellText>& changes)
 {
     GridEditResult result;
-    if (ValidateEdit(row, col, m_model.GetItemText(row, col)))
-        emit endEdit(row, col, &result);
-    else
+    if (!ValidateEdit(row, col, m_model.GetCell(row, col)->GetText()))
         result.vetoed = true;
+    else if (receivers.end)
+        emit endEdit(row, col, &result);
     // The receivers may have reshaped the grid: the cell is looked up anew.
     CGridCell* cell = m_model.GetCell(row, col);
     if (cell == nullptr)
         return false;
     if (result.vetoed) {
         // Refused: the cell is as it was, and nothing is marked modified.
-        cell->SetText(oldText);
+        cell->SetText(std::move(oldText));
         return false;
     }
-    m_model.SetModified(row, col);
-    emit cellChanged(row, col, oldText);
+    cell->SetState(cell->GetState() | CELL_MODIFIED);
+    m_model.SetModified(true);
+    if (receivers.changed)
+        changes.push_back({ row, col, std::move(oldText) });
     return true;
 }
 
-void CGridCtrl::SetItemTextNotified(int row, int col, const QString& text)
+void CGridCtrl::SetItemTextNotified(
+    int row, int col, QStringView text, const EditReceivers& receivers, std::vector<GridCellText>& changes)
 {
-    if (!m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
-        return;
-    GridEditResult result;
-    emit beginEdit(row, col, &result);
     CGridCell* cell = m_model.GetCell(row, col);
-    if (result.vetoed || cell == nullptr || cell->GetText() == text)
+    if (cell == nullptr || (cell->GetState() & CELL_READONLY) != 0)
         return;
-    const QString oldText = cell->GetText();
-    cell->SetText(text);
-    AcceptNewText(row, col, oldText);
+    if (receivers.begin) {
+        GridEditResult result;
+        emit beginEdit(row, col, &result);
+        // The receivers may have reshaped the grid.
+        cell = m_model.GetCell(row, col);
+        if (result.vetoed || cell == nullptr)
+            return;
+    }
+    if (QStringView(cell->GetText()) == text)
+        return;
+    QString oldText = cell->ExchangeText(text.toString());
+    AcceptNewText(row, col, oldText, receivers, changes);
+}
+
+void CGridCtrl::ReportChanges(const std::vector<GridCellText>& changes)
+{
+    if (!changes.empty())
+        emit cellsChanged(changes);
 }

@@ -57,16 +57,6 @@ bool CGridModel::SetFixedCount(Axis axis, int fixed)
     return true;
 }
 
-CGridCell* CGridModel::GetCell(int row, int col)
-{
-    return IsValid(row, col) ? &m_cells[row][col] : nullptr;
-}
-
-const CGridCell* CGridModel::GetCell(int row, int col) const
-{
-    return IsValid(row, col) ? &m_cells[row][col] : nullptr;
-}
-
 QString CGridModel::GetItemText(int row, int col) const
 {
     const CGridCell* cell = GetCell(row, col);
@@ -81,6 +71,34 @@ bool CGridModel::SetItemText(int row, int col, const QString& text)
     cell->SetText(text);
     SetModified(row, col);
     return true;
+}
+
+void CGridModel::SetItemTexts(int row, int col, TextMatrix&& texts)
+{
+    if (row < 0 || col < 0)
+        return;
+    const auto rows = std::min<std::size_t>(texts.size(), std::max(0, GetRowCount() - row));
+    for (std::size_t r = 0; r < rows; ++r) {
+        std::vector<CGridCell>& cells = m_cells[row + r];
+        const auto cols = std::min<std::size_t>(texts[r].size(), std::max(0, GetColumnCount() - col));
+        for (std::size_t c = 0; c < cols; ++c) {
+            CGridCell& cell = cells[col + c];
+            cell.SetText(std::move(texts[r][c]));
+            cell.SetState(cell.GetState() | CELL_MODIFIED);
+        }
+    }
+    m_modified = true;
+}
+
+void CGridModel::ExchangeItemTexts(std::vector<GridCellText>& cells)
+{
+    for (GridCellText& change : cells) {
+        if (CGridCell* cell = GetCell(change.row, change.col)) {
+            change.text = cell->ExchangeText(std::move(change.text));
+            cell->SetState(cell->GetState() | CELL_MODIFIED);
+        }
+    }
+    m_modified = true;
 }
 
 void CGridModel::SetModified(int row, int col)

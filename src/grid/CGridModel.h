@@ -14,6 +14,16 @@
 #include <cstdint>
 #include <vector>
 
+// Texts of a block of cells, row by row, as the grid takes them in bulk.
+using TextMatrix = std::vector<std::vector<QString>>;
+
+// A cell and a text of it: the text it had, as the grid reports a change.
+struct GridCellText {
+    int row;
+    int col;
+    QString text;
+};
+
 // What the user selected, as the grid's menu key reports it: cells, whole
 // rows (a click on their header, Shift+Space), whole columns (a click on
 // their header, Ctrl+Space), or everything (the corner, Ctrl+A).
@@ -59,11 +69,21 @@ public:
     bool IsFixed(int row, int col) const { return row < GetFixedRowCount() || col < GetFixedColumnCount(); }
 
     // Cells and their texts.
-    CGridCell* GetCell(int row, int col);
-    const CGridCell* GetCell(int row, int col) const;
+    CGridCell* GetCell(int row, int col) { return IsValid(row, col) ? &m_cells[row][col] : nullptr; }
+    const CGridCell* GetCell(int row, int col) const
+    {
+        return IsValid(row, col) ? &m_cells[row][col] : nullptr;
+    }
     QString GetItemText(int row, int col) const;
     // Sets the text and marks the cell and the grid modified.
     bool SetItemText(int row, int col, const QString& text);
+    // Moves the texts into the cells from (row, col) on, row by row, each
+    // as SetItemText sets it; texts beyond the grid are dropped.
+    void SetItemTexts(int row, int col, TextMatrix&& texts);
+    // Gives each cell the text beside it and keeps the cell's text there
+    // instead, marking the cell and the grid modified; cells outside the grid
+    // are passed over.
+    void ExchangeItemTexts(std::vector<GridCellText>& cells);
     // Marks the cell modified when it exists, and the grid in any case
     // (-1, -1 marks only the grid).
     void SetModified(int row, int col);

@@ -9,21 +9,46 @@
 
 namespace {
 
-// The texts as the auto-size operations measure them: as the cells show
-// them, a line break as its mark, and a text shorter than three characters
-// as three wide letters, so that a column of one- or two-letter texts still
-// gives room to type. A text handed out lives as long as this object.
-class MeasuredTexts {
+// The auto-size operations measure texts as the cells show them, a line
+// break as its mark, and a text shorter than three characters as three wide
+// letters, so that a column of one- or two-letter texts still gives room to
+// type.
+constexpr qsizetype SHORTEST_MEASURED = 3;
+
+const QString& ShortTextStandIn()
+{
+    static const QString www = QStringLiteral("WWW");
+    return www;
+}
+
+// The widest of cell texts so measured (CWidestText).
+class CWidestCellText {
 public:
-    const QString& Of(const QString& text)
+    CWidestCellText(const CTextMeasure& measure, int extra)
+        : m_measure(measure)
+        , m_extra(extra)
     {
-        static const QString www = QStringLiteral("WWW");
-        if (text.size() < 3)
-            return www;
-        return HasLineBreak(text) ? m_shown.emplace_back(ShownCellText(text)) : text;
     }
 
+    // Counts a cell's text, which must live until Width() is asked; returns
+    // its height.
+    int Add(const QString& text)
+    {
+        if (text.size() < SHORTEST_MEASURED)
+            return m_widest.Add(m_measure, ShortTextStandIn(), m_extra);
+        // A line break has no advance of its own: a text with a bound has none.
+        const int bound = m_measure.WidthBound(text);
+        if (bound < 0 && HasLineBreak(text))
+            return m_widest.Add(m_measure, m_shown.emplace_back(ShownCellText(text)), m_extra);
+        return m_widest.Add(m_measure, text, bound, m_extra);
+    }
+
+    int Width() { return m_widest.Width(); }
+
 private:
+    const CTextMeasure& m_measure;
+    int m_extra;
+    CWidestText m_widest;
     std::deque<QString> m_shown;
 };
 
@@ -44,8 +69,9 @@ QSize CGridModel::GetCellExtent(int row, int col) const
     if (!IsValid(row, col))
         return {};
     const int margins = 2 * GetCellMargin();
-    MeasuredTexts texts;
-    const QSize text = CTextMeasure(GetGridFont()).Size(texts.Of(m_cells[row][col].GetText()));
+    const QString& cell = m_cells[row][col].GetText();
+    const QSize text = CTextMeasure(GetGridFont())
+                           .Size(cell.size() < SHORTEST_MEASURED ? ShortTextStandIn() : ShownCellText(cell));
     return { text.width() + margins, text.height() + margins };
 }
 
@@ -54,13 +80,12 @@ bool CGridModel::AutoSizeColumn(int col)
     if (col < 0 || col >= GetColumnCount())
         return false;
     const CTextMeasure measure(GetGridFont());
-    MeasuredTexts texts;
-    CWidestText widest;
+    CWidestCellText widest(measure, 2 * GetCellMargin());
     bool measured = false;
     for (int row = 0; row < GetRowCount(); ++row) {
         if (!IsRowVisible(row))
             continue;
-        widest.Add(measure, texts.Of(m_cells[row][col].GetText()), 2 * GetCellMargin());
+        widest.Add(m_cells[row][col].GetText());
         measured = true;
     }
     // A column with no row to measure keeps its width rather than vanish.
@@ -97,8 +122,7 @@ void CGridModel::AutoSize()
             m_rowAxis.SetSize(row, 1);
     const CTextMeasure measure(GetGridFont());
     const int margins = 2 * GetCellMargin();
-    MeasuredTexts texts;
-    CWidestText widest;
+    CWidestCellText widest(measure, margins);
     for (int col = 0; col < GetColumnCount(); ++col) {
         if (!IsColumnVisible(col))
             continue;
@@ -106,7 +130,7 @@ void CGridModel::AutoSize()
         for (int row = 0; row < GetRowCount(); ++row) {
             if (!IsRowVisible(row))
                 continue;
-            const int textHeight = widest.Add(measure, texts.Of(m_cells[row][col].GetText()), margins);
+            const int textHeight = widest.Add(m_cells[row][col].GetText());
             m_rowAxis.SetSize(row, std::max(GetRowHeight(row), textHeight + margins));
             measured = true;
         }
@@ -122,14 +146,13 @@ void CGridModel::WidenColumnsToFit(const CCellRange& cells)
     if (!range.IsValid())
         return;
     const CTextMeasure measure(GetGridFont());
-    MeasuredTexts texts;
-    CWidestText widest;
+    CWidestCellText widest(measure, 2 * GetCellMargin());
     for (int col = range.minCol; col <= range.maxCol; ++col) {
         if (!IsColumnVisible(col) || m_colAxis.IsSizedByHand(col))
             continue;
         for (int row = range.minRow; row <= range.maxRow; ++row)
             if (IsRowVisible(row))
-                widest.Add(measure, texts.Of(m_cells[row][col].GetText()), 2 * GetCellMargin());
+                widest.Add(m_cells[row][col].GetText());
         m_colAxis.SetSize(col, std::max(GetColumnWidth(col), widest.Width()));
     }
 }

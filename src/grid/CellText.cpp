@@ -1,5 +1,7 @@
 #include "grid/CellText.h"
 
+#include "platform/LineFeeds.h"
+
 bool HasLineBreak(const QString& text)
 {
     return text.contains(u'\n') || text.contains(u'\r');
@@ -9,9 +11,7 @@ QString ShownCellText(const QString& text)
 {
     if (!HasLineBreak(text))
         return text;
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(u'\r', u'\n');
+    QString shown = WithLineFeeds(text);
     shown.replace(u'\n', QChar(LINE_BREAK_MARK));
     return shown;
 }

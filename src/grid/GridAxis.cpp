@@ -50,14 +50,6 @@ int GridAxis::Start(int i) const
     return std::accumulate(m_sizes.begin(), m_sizes.begin() + i, 0);
 }
 
-int GridAxis::VisibleFrom(int from, int step) const
-{
-    for (int i = from; i >= m_fixed && i < Count(); i += step)
-        if (m_sizes[i] > 0)
-            return i;
-    return -1;
-}
-
 int GridAxis::IndexAt(int pos, int scroll) const
 {
     if (pos < 0)

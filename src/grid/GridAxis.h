@@ -45,7 +45,13 @@ public:
 
     // The next visible one that is not fixed from `from` on in the direction
     // of `step` (+1 or -1), `from` itself included; -1 when there is none.
-    int VisibleFrom(int from, int step) const;
+    int VisibleFrom(int from, int step) const
+    {
+        for (int i = from; i >= m_fixed && i < Count(); i += step)
+            if (m_sizes[i] > 0)
+                return i;
+        return -1;
+    }
 
     // The one under a position; -1 outside all of them or on a hidden one.
     int IndexAt(int pos, int scroll) const;

@@ -44,23 +44,41 @@ public:
     QString Elided(const QString& text, int width) const;
 
     // The height of a line of text in this font.
-    int LineHeight() const { return m_metrics.height(); }
+    int LineHeight() const { return m_lineHeight; }
 
     // Whether the font is of fixed pitch, where WidthBound is the exact width.
     bool IsFixedPitch() const { return m_fixedPitch; }
 
 private:
-    // The advance of a character, or -1 when it is not one the bound covers.
-    float Advance(char16_t c) const;
+    static constexpr char16_t FIRST_SHAPED = 0x0590;
+    static constexpr float NOT_MEASURED = -2.0f;
+    static constexpr float NOT_COVERED = -1.0f;
+
+    // The advance of a character, or -1 when it is not one the bound covers;
+    // inline, as WidthBound asks it of every character.
+    float Advance(char16_t c) const
+    {
+        if (c >= FIRST_SHAPED)
+            return NOT_COVERED;
+        const float advance = m_advances[c];
+        return advance != NOT_MEASURED ? advance : MeasureAdvance(c);
+    }
+    float MeasureAdvance(char16_t c) const;
+    // The one advance, in 64ths of a pixel, of every printable ASCII
+    // character in a fixed-pitch font whose ASCII characters all have it;
+    // -1 otherwise.
+    int AsciiAdvance64() const;
 
     QFont m_font;
     CWideCharacters m_wide;
     bool m_fixedPitch;
     QFontMetrics m_metrics;
     QFontMetricsF m_metricsF;
+    int m_lineHeight;
     // Advances of the characters below U+0590 (Latin, Greek, Cyrillic,
     // Armenian), measured when first needed.
     mutable std::vector<float> m_advances;
+    mutable int m_asciiAdvance64;
 };
 
 // The width of the widest of many texts, measuring as few of them exactly as
@@ -72,7 +90,12 @@ class CWidestText {
 public:
     // Counts one text, measured in `measure`, with `extra` pixels beside it;
     // the text must live until Width() is asked. Returns the text's height.
-    int Add(const CTextMeasure& measure, const QString& text, int extra);
+    int Add(const CTextMeasure& measure, const QString& text, int extra)
+    {
+        return Add(measure, text, measure.WidthBound(text), extra);
+    }
+    // The same for a text whose WidthBound is known.
+    int Add(const CTextMeasure& measure, const QString& text, int bound, int extra);
 
     // The widest text's width plus its extra pixels; 0 when none. The texts
     // counted so far are then forgotten, ready for the next column.

@@ -1,6 +1,7 @@
 #include "GuardedPasteEdit.h"
 
 #include "Clipboard.h"
+#include "LineFeeds.h"
 
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -8,6 +9,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextCursor>
+
+#include <utility>
 
 GuardedPasteEdit::GuardedPasteEdit(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -75,8 +78,7 @@ void GuardedPasteEdit::InsertPastedText(QString text)
         return;
     // A line separator would break the line on the screen but not in the
     // file; every kind of line break becomes one of the box's lines.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
+    text = WithLineFeeds(std::move(text));
     text.replace(QChar::LineSeparator, u'\n');
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();

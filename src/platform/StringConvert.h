@@ -3,10 +3,11 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 // The one place where the UI's QString meets the core's std::u16string. Both
 // are UTF-16, so nothing is lost either way.
-inline QString toQString(const std::u16string& text)
+inline QString toQString(std::u16string_view text)
 {
     // Copied unit by unit: QString::fromStdU16String would take a leading
     // U+FEFF for a byte-order mark and drop it (a file's mark would be lost
@@ -18,4 +19,10 @@ inline QString toQString(const std::u16string& text)
 inline std::u16string toU16(const QString& text)
 {
     return text.toStdU16String();
+}
+
+// The text's units in place, for as long as `text` lives unchanged.
+inline std::u16string_view toU16View(const QString& text)
+{
+    return { reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()) };
 }

@@ -1,5 +1,7 @@
 #include "TextControl.h"
 
+#include "core/LineBreaks.h"
+
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -8,6 +10,8 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cstddef>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,7 +19,7 @@ namespace {
 
 // QTextDocument's raw text separates blocks by this character; the whole text
 // carries CR LF in its place.
-constexpr QChar blockSeparator = QChar::ParagraphSeparator;
+constexpr QChar blockSeparator(PARAGRAPH_MARK);
 
 } // namespace
 
@@ -53,7 +57,7 @@ QString TextControl::GetLine(int line) const
         return {};
     QString text = block.text();
     if (block.next().isValid())
-        text += u'\r';
+        text += CONTROL_LINE_END;
     return text;
 }
 
@@ -67,7 +71,7 @@ QString TextControl::GetWholeText() const
     qsizetype from = 0;
     for (qsizetype at; (at = control.indexOf(blockSeparator, from)) >= 0; from = at + 1) {
         text += QStringView(control).sliced(from, at - from);
-        text += u"\r\n";
+        text += QStringView(WHOLE_TEXT_LINE_BREAK);
     }
     text += QStringView(control).sliced(from);
     return text;
@@ -209,20 +213,12 @@ QString ToControlForm(const QString& text)
 {
     QString result(text.size(), Qt::Uninitialized);
     QChar* out = result.data();
-    const QChar* in = text.constData();
-    const qsizetype size = text.size();
+    const std::u16string_view in(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
     qsizetype written = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = in[i];
-        if (c == u'\r') {
-            out[written++] = blockSeparator;
-            if (i + 1 < size && in[i + 1] == u'\n')
-                ++i;
-        } else if (c == u'\n') {
-            out[written++] = blockSeparator;
-        } else {
-            out[written++] = c;
-        }
+    for (std::size_t i = 0; i < in.size();) {
+        const std::size_t lineBreak = LineBreakLength(in, i);
+        out[written++] = lineBreak > 0 ? blockSeparator : QChar(in[i]);
+        i += std::max<std::size_t>(lineBreak, 1);
     }
     result.truncate(written);
     return result;

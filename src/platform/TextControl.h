@@ -51,11 +51,14 @@ public:
     // Replaces all text; CR LF, a lone CR and a lone LF each end a line. Clears
     // the undo history.
     void SetWholeText(const QString& text);
-    // The same for a text that may be large: it goes in a piece at a time,
-    // straight from `text`, and `progress` hears after each piece how many of
-    // its characters are in.
-    using LoadProgress = std::function<void(qsizetype done, qsizetype total)>;
-    void SetWholeText(QStringView text, const LoadProgress& progress);
+    // The same for a text that may be large, handed over a piece at a time so
+    // that it need not exist whole: `write` hands each piece, cut anywhere, to
+    // the function it is given, and the text goes into the control a piece
+    // at a time. `expectedLength`, a guess being enough, tells whether the
+    // text is a large one.
+    using Append = std::function<void(QStringView piece)>;
+    using TextWriter = std::function<void(const Append& append)>;
+    void SetWholeText(const TextWriter& write, qsizetype expectedLength);
     // Number of control positions (line breaks count one).
     int GetTextLength() const;
 

@@ -1,8 +1,12 @@
 #include "TextControl.h"
 
+#include "core/LineBreaks.h"
+
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
@@ -10,56 +14,57 @@ namespace {
 // costs nothing extra, enough that its progress can be shown.
 constexpr qsizetype pieceLength = 512 * 1024;
 
-// Where the piece that starts at `start` ends: just after a line break (a CR
-// LF is never cut in two), or at the end of the text.
-qsizetype PieceEnd(QStringView text, qsizetype start)
+// Where the lines of `text` that can go in now end: just after its last line
+// break, a CR at its very end waiting for the LF that may follow it.
+qsizetype LinesEnd(QStringView text)
 {
-    for (qsizetype at = start + pieceLength; at < text.size(); ++at) {
-        if (text[at] == u'\n')
-            return at + 1;
-        if (text[at] == u'\r')
-            return at + 1 < text.size() && text[at + 1] == u'\n' ? at + 2 : at + 1;
+    for (qsizetype at = text.size(); at > 0; --at) {
+        const char16_t c = text[at - 1].unicode();
+        if (IsLineBreak(c) && (c == u'\n' || at < text.size()))
+            return at;
     }
-    return text.size();
-}
-
-QString Piece(QStringView text, qsizetype start, qsizetype end)
-{
-    // The piece is read in place: the document copies what it keeps.
-    return QString::fromRawData(text.data() + start, end - start);
+    return 0;
 }
 
 } // namespace
 
-void TextControl::SetWholeText(QStringView text, const LoadProgress& progress)
+void TextControl::SetWholeText(const TextWriter& write, qsizetype expectedLength)
 {
-    qsizetype done = PieceEnd(text, 0);
     // A change of the view's width lays every block out anew, one layout
     // each, even the lines never shown; the scroll bar that a text of many
     // pieces needs is therefore there before the text, not once it is in.
     const Qt::ScrollBarPolicy scrollBarPolicy = edit_->verticalScrollBarPolicy();
-    const bool manyPieces = done < text.size();
-    if (manyPieces)
+    if (expectedLength > pieceLength)
         edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The first piece goes in as every text does, which resets the control
-    // (caret, scroll position, formats, undo history); the others are added
-    // behind it, outside the undo history, as one text would have been.
-    edit_->setPlainText(Piece(text, 0, done));
-    if (progress)
-        progress(done, text.size());
-    if (!manyPieces)
-        return;
     QTextDocument* document = edit_->document();
-    document->setUndoRedoEnabled(false);
-    QTextCursor end(document);
-    end.movePosition(QTextCursor::End);
-    while (done < text.size()) {
-        const qsizetype pieceEnd = PieceEnd(text, done);
-        end.insertText(Piece(text, done, pieceEnd));
-        done = pieceEnd;
-        if (progress)
-            progress(done, text.size());
-    }
+    QTextCursor end;
+    const auto insert = [&](const QString& lines) {
+        if (end.isNull()) {
+            // The first piece goes in as every text does, which resets the
+            // control (caret, scroll position, formats, undo history); the
+            // others are added behind it, outside the undo history, as one
+            // text would have been.
+            edit_->setPlainText(lines);
+            document->setUndoRedoEnabled(false);
+            end = QTextCursor(document);
+            end.movePosition(QTextCursor::End);
+        } else {
+            end.insertText(lines);
+        }
+    };
+    // Whole lines go in, a CR LF never cut in two; the rest of a line waits.
+    QString pending;
+    write([&](QStringView piece) {
+        pending += piece;
+        if (pending.size() < pieceLength)
+            return;
+        const qsizetype lines = LinesEnd(pending);
+        if (lines == 0)
+            return;
+        insert(pending.first(lines));
+        pending.remove(0, lines);
+    });
+    insert(pending);
     document->setUndoRedoEnabled(true);
     document->setModified(false);
     edit_->setVerticalScrollBarPolicy(scrollBarPolicy);

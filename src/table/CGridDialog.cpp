@@ -38,8 +38,7 @@ CGridDialog::CGridDialog(QWidget* parent)
         4 * m_okButton->height() + BUTTON_BOTTOM_MARGIN);
 
     connect(&m_grid, &CGridCtrl::rightClicked, this, &CGridDialog::OnGridRightClick);
-    connect(&m_grid, &CGridCtrl::cellsAboutToChange, this, &CGridDialog::OnCellsAboutToChange);
-    connect(&m_grid, &CGridCtrl::cellChanged, this, &CGridDialog::OnCellChanged);
+    connect(&m_grid, &CGridCtrl::cellsChanged, this, &CGridDialog::OnCellsChanged);
 
     // Inside a cell's editor Ctrl+Z and Ctrl+Shift+Z undo and redo the typing:
     // the line edit claims those keys before any shortcut sees them.
@@ -175,5 +174,5 @@ void CGridDialog::keyPressEvent(QKeyEvent* event)
 
 LineList CGridDialog::GetTableLines() const
 {
-    return CellMatrixToLines(PadColumns(WrittenCells()));
+    return AlignCellMatrix(WrittenCells());
 }

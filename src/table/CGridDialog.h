@@ -80,12 +80,11 @@ private:
     void FocusPreviousControl();
 
     // Undo and Redo (CGridDialogCells.cpp). Each command that changes the
-    // table records one step of what it did; a command of the grid's own on
-    // cells (typing, a paste, a cut, a Delete) records its step when it
-    // changes its first cell, and adds the cells it changes after that.
+    // table records one step of what it did, a command of the grid's own on
+    // cells (typing, a paste, a cut, a Delete) too, when it reports the cells
+    // it changed.
     void Record(TableStep step);
-    void OnCellsAboutToChange();
-    void OnCellChanged(int row, int col, const QString& oldText);
+    void OnCellsChanged(const std::vector<GridCellText>& before);
     // Sets a cell's text as the dialog's own commands do, into `step`.
     void SetCellText(int row, int col, const QString& text, TableStep& step);
     void AfterHistory(const CCellRange& changed);
@@ -131,9 +130,5 @@ private:
     QPushButton* m_okButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QPushButton* m_helpButton = nullptr;
-    // A command of the grid's on cells has begun, and it has recorded its step
-    // (it has changed a cell), which later cells join.
-    bool m_cellCommandBegun = false;
-    bool m_cellStepRecorded = false;
     bool m_initialised = false;
 };

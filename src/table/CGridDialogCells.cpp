@@ -74,7 +74,7 @@ void CGridDialog::LoadCellMatrix(const CellMatrix& matrix, bool exact)
     for (std::size_t row = 0; row < matrix.size(); ++row)
         for (const std::u16string& cell : matrix[row])
             texts[row].push_back(toQString(cell));
-    LoadGridTexts(m_grid, texts, exact);
+    LoadGridTexts(m_grid, std::move(texts), exact);
 }
 
 CellMatrix CGridDialog::RowToCellMatrix(int row) const
@@ -108,26 +108,12 @@ void CGridDialog::KeepFocusCell()
 
 void CGridDialog::Record(TableStep step)
 {
-    m_cellCommandBegun = false;
     m_history.Push(std::move(step));
 }
 
-void CGridDialog::OnCellsAboutToChange()
+void CGridDialog::OnCellsChanged(const std::vector<GridCellText>& before)
 {
-    m_cellCommandBegun = true;
-    m_cellStepRecorded = false;
-}
-
-void CGridDialog::OnCellChanged(int row, int col, const QString& oldText)
-{
-    // The first cell a command changes records its step; the rest of a paste
-    // or a cut belongs to the same step.
-    if (!m_cellCommandBegun || !m_cellStepRecorded) {
-        m_history.Push(TableStep::Cells());
-        m_cellStepRecorded = true;
-        m_cellCommandBegun = true;
-    }
-    m_history.Newest().AddCell(row, col, oldText);
+    Record(TableStep::Cells(before));
 }
 
 void CGridDialog::SetCellText(int row, int col, const QString& text, TableStep& step)
@@ -143,7 +129,6 @@ void CGridDialog::OnUndo()
 {
     // An editor still open would write its text over the restored cell.
     m_grid.EndEditing();
-    m_cellCommandBegun = false;
     if (m_history.CanUndo())
         AfterHistory(m_history.Undo(m_grid));
 }
@@ -153,7 +138,6 @@ void CGridDialog::OnRedo()
     // Text still open in an editor is a change of its own, which leaves
     // nothing to redo.
     m_grid.EndEditing();
-    m_cellCommandBegun = false;
     if (m_history.CanRedo())
         AfterHistory(m_history.Redo(m_grid));
 }

@@ -17,7 +17,31 @@ namespace {
 
 ClipboardTable ClipboardAsTable()
 {
-    return ParseClipboardTable(toU16(GetClipboardText()));
+    const QString text = GetClipboardText();
+    return ParseClipboardTable(toU16View(text));
+}
+
+ClipboardShape ClipboardShapeNow()
+{
+    const QString text = GetClipboardText();
+    return ClipboardTableShape(toU16View(text));
+}
+
+// The clipboard's table as the grid's texts, each made once.
+TextMatrix ClipboardAsTexts()
+{
+    const QString text = GetClipboardText();
+    TextMatrix texts;
+    ClipboardCellReader cells(toU16View(text));
+    while (cells.Next()) {
+        if (cells.Column() == 0) {
+            // Rows of a table tend to be alike.
+            const std::size_t likely = texts.empty() ? 0 : texts.back().size();
+            texts.emplace_back().reserve(likely);
+        }
+        texts.back().push_back(toQString(cells.Cell()));
+    }
+    return texts;
 }
 
 void CopyMatrixToClipboard(const CellMatrix& matrix)
@@ -71,7 +95,7 @@ QMenu* CGridDialog::BuildContextMenu(int menu)
     // Gone once closed; a chosen item has run by then.
     connect(popup, &QMenu::aboutToHide, popup, &QObject::deleteLater);
     m_grid.UpdateActionStates();
-    const ClipboardShape shape = NeedsClipboardShape(menu) ? ClipboardAsTable().shape : CLIP_EMPTY;
+    const ClipboardShape shape = NeedsClipboardShape(menu) ? ClipboardShapeNow() : CLIP_EMPTY;
     for (const GridMenuItem& item : GridMenuItems(menu)) {
         if (item.command == 0) {
             popup->addSeparator();
@@ -268,7 +292,7 @@ void CGridDialog::OnPasteColumn()
 void CGridDialog::OnPasteTable()
 {
     TableStep step = TableStep::WholeTable(m_grid);
-    LoadCellMatrix(ClipboardAsTable().matrix, false);
+    LoadGridTexts(m_grid, ClipboardAsTexts(), false);
     Record(std::move(step));
     m_grid.AutoSize();
     KeepFocusCell();

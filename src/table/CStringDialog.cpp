@@ -1,5 +1,6 @@
 #include "table/CStringDialog.h"
 
+#include "platform/LineFeeds.h"
 #include "platform/MessageBox.h"
 #include "table/DialogLayout.h"
 #include "table/MyEditCtrl.h"
@@ -21,13 +22,6 @@ QString TextOfBox(const MyEditCtrl& edit)
     QString text = edit.document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return text;
-}
-
-QString ForBox(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
     return text;
 }
 
@@ -76,7 +70,7 @@ void CStringDialog::OnInitDialog()
         m_edit->setPalette(palette);
     }
     // Loading the text is no edit that Undo could take back.
-    m_edit->setPlainText(ForBox(m_text));
+    m_edit->setPlainText(WithLineFeeds(m_text));
     m_edit->setFocus(Qt::OtherFocusReason);
     resize(BoundedToScreen(*this, DialogUnitsToPixels(*this, { 537, 269 })));
     LayoutControls();
@@ -99,7 +93,7 @@ void CStringDialog::reject()
 {
     // Cancel, Esc and the close button: a changed text is not thrown away
     // unasked.
-    const bool changed = ForBox(TextOfBox(*m_edit)) != ForBox(m_text);
+    const bool changed = WithLineFeeds(TextOfBox(*m_edit)) != WithLineFeeds(m_text);
     if (changed
         && !MessageBoxAsk(
             tr("Discard the changes to this doc string?"), tr("Discard"), tr("Keep editing"), false, this))

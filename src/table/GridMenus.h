@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EditCommandIds.h"
+
 #include <span>
 #include <string_view>
 
@@ -9,9 +11,9 @@
 namespace GridCommandId {
 
 // Served by the grid itself.
-inline constexpr int ID_EDIT_COPY = 57634;
-inline constexpr int ID_EDIT_CUT = 57635;
-inline constexpr int ID_EDIT_PASTE = 57637;
+using EditCommandId::ID_EDIT_COPY;
+using EditCommandId::ID_EDIT_CUT;
+using EditCommandId::ID_EDIT_PASTE;
 
 // Rows, from the header column's menu.
 inline constexpr int ID_INSERT_ROW_ABOVE = 32776;

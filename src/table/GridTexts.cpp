@@ -6,17 +6,18 @@
 
 TextMatrix GridTexts(const CGridCtrl& grid)
 {
-    TextMatrix texts(std::max(0, grid.GetRowCount() - 1));
-    for (int row = 1; row < grid.GetRowCount(); ++row) {
+    const CGridModel& model = grid.Model();
+    TextMatrix texts(std::max(0, model.GetRowCount() - 1));
+    for (int row = 1; row < model.GetRowCount(); ++row) {
         std::vector<QString>& cells = texts[row - 1];
-        cells.reserve(grid.GetColumnCount() - 1);
-        for (int col = 1; col < grid.GetColumnCount(); ++col)
-            cells.push_back(grid.GetCell(row, col)->GetText());
+        cells.reserve(model.GetColumnCount() - 1);
+        for (int col = 1; col < model.GetColumnCount(); ++col)
+            cells.push_back(model.GetCell(row, col)->GetText());
     }
     return texts;
 }
 
-void LoadGridTexts(CGridCtrl& grid, const TextMatrix& texts, bool exact)
+void LoadGridTexts(CGridCtrl& grid, TextMatrix texts, bool exact)
 {
     std::size_t longest = 0;
     for (const std::vector<QString>& cells : texts)
@@ -30,7 +31,5 @@ void LoadGridTexts(CGridCtrl& grid, const TextMatrix& texts, bool exact)
         grid.SetColumnCount(cols);
     grid.SetRowCount(rows);
     grid.SetColumnCount(cols);
-    for (std::size_t row = 0; row < texts.size(); ++row)
-        for (std::size_t col = 0; col < texts[row].size(); ++col)
-            grid.SetItemText(static_cast<int>(row) + 1, static_cast<int>(col) + 1, texts[row][col]);
+    grid.SetItemTexts(1, 1, std::move(texts));
 }

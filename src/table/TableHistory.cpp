@@ -5,6 +5,13 @@
 #include <algorithm>
 #include <utility>
 
+TableStep TableStep::Cells(std::vector<GridCellText> before)
+{
+    TableStep step(CELLS);
+    step.m_cells = std::move(before);
+    return step;
+}
+
 TableStep TableStep::LineAdded(Axis axis, int index)
 {
     TableStep step(LINE);
@@ -33,21 +40,18 @@ CCellRange TableStep::Toggle(CGridCtrl& grid)
     case CELLS: {
         // Undone last to first, redone first to last, so that a cell changed
         // twice in one step ends where it should.
-        CCellRange changed;
-        for (Cell& cell : m_cells) {
-            QString shown = grid.GetItemText(cell.row, cell.col);
-            grid.SetItemText(cell.row, cell.col, cell.text);
-            cell.text = std::move(shown);
-            changed = changed.UnionWith({ cell.row, cell.col, cell.row, cell.col });
-        }
         std::reverse(m_cells.begin(), m_cells.end());
+        grid.ExchangeItemTexts(m_cells);
+        CCellRange changed;
+        for (const GridCellText& cell : m_cells)
+            changed = changed.UnionWith({ cell.row, cell.col, cell.row, cell.col });
         return changed;
     }
     case LINE:
         return ToggleLine(grid);
     case WHOLE: {
         TextMatrix shown = GridTexts(grid);
-        LoadGridTexts(grid, m_table, true);
+        LoadGridTexts(grid, std::move(m_table), true);
         m_table = std::move(shown);
         return { 1, 1, grid.GetRowCount() - 1, grid.GetColumnCount() - 1 };
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/CGridModel.h"
 #include "grid/CellID.h"
 #include "grid/GridAxis.h"
 #include "table/GridTexts.h"
@@ -21,6 +22,8 @@ class TableStep {
 public:
     // Cells whose texts changed; add each with the text it no longer shows.
     static TableStep Cells() { return TableStep(CELLS); }
+    // Cells whose texts changed, each with the text it had, in the order they changed.
+    static TableStep Cells(std::vector<GridCellText> before);
     // A row or column now at `index` of the grid, that the other side lacks.
     static TableStep LineAdded(Axis axis, int index);
     // Takes the row or column at `index` out of the grid, into the step.
@@ -36,11 +39,6 @@ public:
 
 private:
     enum Kind { CELLS, LINE, WHOLE };
-    struct Cell {
-        int row;
-        int col;
-        QString text;
-    };
 
     explicit TableStep(Kind kind)
         : m_kind(kind)
@@ -49,8 +47,9 @@ private:
     CCellRange ToggleLine(CGridCtrl& grid);
 
     Kind m_kind;
-    // CELLS: the cells in the order they changed.
-    std::vector<Cell> m_cells;
+    // CELLS: the cells in the order they changed, or the reverse order once
+    // undone.
+    std::vector<GridCellText> m_cells;
     // LINE: which one, whether the grid holds it now, and, while it does
     // not, its texts (from its header cell on) and its height or width.
     Axis m_axis = Axis::Row;

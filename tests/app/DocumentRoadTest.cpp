@@ -7,11 +7,12 @@
 #include <QFileDialog>
 #include <QMetaEnum>
 #include <QMimeData>
-#include <QThread>
 #include <QUrl>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <tuple>
 
 namespace {
 
@@ -236,22 +237,27 @@ TEST_F(DocumentRoadTest, TheTitleNamesALargeFileWhileItLoads)
     EXPECT_EQ(titles.first(), "large.feature[*] - Quillmark");
 }
 
-// The bar is cleared once the file is in, or the open has failed.
+// Shown once the opening takes longer than a blink, repainted at most so
+// often; the bar is cleared once the file is in, or the open has failed.
 TEST(LoadProgressMessage, ShowsTheFigureOfASlowOpenUntilItEnds)
 {
     QStatusBar bar;
-    LoadProgressMessage progress(&bar);
-    progress.Show("big.feature", 0);
-    QThread::msleep(LoadProgressMessage::blinkMs + 20);
-    progress.Show("big.feature", 40);
-    EXPECT_EQ(bar.currentMessage(), "Opening big.feature (40%)");
-    progress.Show("big.feature", 75);
-    EXPECT_EQ(bar.currentMessage(), "Opening big.feature (40%)") << "repainted at most so often";
-    QThread::msleep(LoadProgressMessage::repaintMs + 20);
-    progress.Show("big.feature", 80);
-    EXPECT_EQ(bar.currentMessage(), "Opening big.feature (80%)");
-    progress.Show("big.feature", 100);
-    EXPECT_EQ(bar.currentMessage(), QString());
+    qint64 now = 0;
+    LoadProgressMessage progress(&bar, [&now] { return now; });
+    const std::tuple<qint64, int, const char*> steps[] = {
+        { 0, 0, "" },
+        { LoadProgressMessage::blinkMs - 1, 20, "" },
+        { LoadProgressMessage::blinkMs, 40, "Opening big.feature (40%)" },
+        { LoadProgressMessage::blinkMs + LoadProgressMessage::repaintMs - 1, 75,
+            "Opening big.feature (40%)" },
+        { LoadProgressMessage::blinkMs + LoadProgressMessage::repaintMs, 80, "Opening big.feature (80%)" },
+        { LoadProgressMessage::blinkMs + LoadProgressMessage::repaintMs, 100, "" },
+    };
+    for (const auto& [at, percent, shown] : steps) {
+        now = at;
+        progress.Show("big.feature", percent);
+        EXPECT_EQ(bar.currentMessage(), shown) << percent << "% at " << at << " ms";
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <QProcess>
+#include <QTimer>
 
 #include <linux/capability.h>
 #include <sys/resource.h>
@@ -42,12 +43,21 @@ bool ObeyFilePermissions()
 
 class Recovery : public ShellFixture {
 protected:
-    // Types at the end and waits until the one copy holds the whole text.
-    void TypeAndWaitForCopy(const QString& text)
+    // The timer that takes the copy a while after a change.
+    QTimer& CopyTimer()
+    {
+        auto* timer = Frame().Recovery().findChild<QTimer*>("recoveryCopyDelay");
+        Q_ASSERT(timer != nullptr);
+        return *timer;
+    }
+    // Types at the end, sets the copy's timer off rather than wait for it, and
+    // waits until the one copy holds the whole text.
+    void TypeAndTakeCopy(const QString& text)
     {
         TypeAtEnd(text);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return OnlyCopy() && OnlyCopy()->wholeText == Text(); },
-            RecoveryCopy::delayMilliseconds + 3000))
+        ASSERT_TRUE(CopyTimer().isActive()) << "a change arms the timer";
+        CopyTimer().start(0);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return OnlyCopy() && OnlyCopy()->wholeText == Text(); }, 10'000))
             << text.toStdString();
     }
     // A copy as a killed editor leaves it, with no lock holding it.
@@ -61,25 +71,27 @@ protected:
 TEST_F(Recovery, AModifiedDocumentHasACopyUntilItIsSavedDiscardedOrClosed)
 {
     StartApp({ WriteFile("kept.feature", "Feature: kept\r\n") });
-    QTest::qWait(RecoveryCopy::delayMilliseconds + 300);
-    EXPECT_TRUE(Copies().isEmpty()) << "an unmodified document needs no copy";
+    EXPECT_FALSE(CopyTimer().isActive()) << "an unmodified document needs no copy";
 
-    // Typing that goes on does not put the copy off.
-    for (int key = 0; key < (RecoveryCopy::delayMilliseconds + 2000) / 200 && Copies().isEmpty(); ++key) {
-        TypeAtEnd("x");
-        QTest::qWait(200);
-    }
-    ASSERT_EQ(Copies().size(), 1) << "written while the user is still typing";
-    TypeAndWaitForCopy("");
+    // Typing that goes on does not put the copy off: a keystroke while the
+    // timer runs leaves it running as it was, not started again.
+    TypeAtEnd("x");
+    ASSERT_TRUE(CopyTimer().isActive());
+    QTest::qWait(500);
+    TypeAtEnd("x");
+    // A coarse timer ends up to 5% early or late: started again it would have
+    // at least 95% of the delay left, running on at most 105% less the wait.
+    EXPECT_LT(CopyTimer().remainingTime(), RecoveryCopy::delayMilliseconds * 90 / 100);
+    TypeAndTakeCopy("");
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_TRUE(Copies().isEmpty()) << "saved";
 
     m_boxes.answers << QMessageBox::No << QMessageBox::No;
-    TypeAndWaitForCopy("  Scenario: discarded\r\n");
+    TypeAndTakeCopy("  Scenario: discarded\r\n");
     ASSERT_TRUE(Execute(ID_FILE_NEW));
     EXPECT_TRUE(Copies().isEmpty()) << "discarded by New";
 
-    TypeAndWaitForCopy("  Scenario: closed\r\n");
+    TypeAndTakeCopy("  Scenario: closed\r\n");
     ASSERT_TRUE(Frame().close());
     m_app->ExitInstance();
     m_app.reset();
@@ -229,6 +241,7 @@ TEST_F(Recovery, ChildTypesAndWaitsToBeKilled)
     StartApp({ QFile::decodeName(file) });
     View().moveCursor(QTextCursor::End);
     QTest::keyClicks(&View(), "  Scenario: typed before the kill");
+    CopyTimer().start(0);
     std::puts("typed");
     std::fflush(stdout);
     QTest::qWait(60'000);
@@ -251,10 +264,9 @@ TEST_F(Recovery, TheTextTypedBeforeAKillIsOfferedAtTheNextStart)
     while (!output.contains("typed\n") && editor.waitForReadyRead(20'000))
         output += editor.readAllStandardOutput();
 
-    // The copy is there within the recovery delay of the last keystroke; then
-    // the editor is killed, as by kill -9.
-    ASSERT_TRUE(
-        QTest::qWaitFor([] { return OnlyCopy().has_value(); }, RecoveryCopy::delayMilliseconds + 3000));
+    // The copy, its timer set off in the child, is there; then the editor is
+    // killed, as by kill -9.
+    ASSERT_TRUE(QTest::qWaitFor([] { return OnlyCopy().has_value(); }, 10'000));
     ::kill(pid_t(editor.processId()), SIGKILL);
     ASSERT_TRUE(editor.waitForFinished());
 

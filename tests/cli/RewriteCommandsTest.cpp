@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "support/SavePromises.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -186,16 +187,21 @@ TEST_F(RewriteCommands, WhatIsNoRegularFileIsRefused)
     EXPECT_TRUE(fs::is_fifo(folder_ / "pipe.feature"));
 }
 
-// A file that cannot be read, whose damaged bytes a rewrite would lose, or that
-// is no text, is reported; the other files are still done, and the status says
-// it failed.
+// A file that cannot be read, whose damaged bytes a rewrite would lose, that
+// is no text, or that is read-only, is reported and left as it was; the other
+// files are still done, and the status says it failed.
 TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
 {
     Write("damaged.feature", "* s\n|caf\xE9|\n");
     Write("zeros.feature", std::string("* s\n|a\0|\n", 9));
+    Write("read-only.feature", "* s\n|a|\n");
+    fs::permissions(folder_ / "read-only.feature", fs::perms(0444));
     Write("good.feature", "* s\n|a|\n");
-    const CliResult result
-        = Run({ "align", "--write", "absent.feature", "damaged.feature", "zeros.feature", "good.feature" });
+    // Root writes over any file's permissions unless it gives up the right to.
+    const std::string asUser = ::geteuid() == 0 ? "setpriv --bounding-set=-dac_override " : "";
+    const CliResult result = Run({ "align", "--write", "absent.feature", "damaged.feature", "zeros.feature",
+                                     "read-only.feature", "good.feature" },
+        asUser);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(Lines(result.err),
         (std::vector<std::string> { "quillmark-cli: cannot read absent.feature: No such file or directory",
@@ -203,9 +209,12 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
             "quillmark-cli: damaged.feature not rewritten: bytes that could not be decoded would be lost",
             "quillmark-cli: warning: zeros.feature: neither UTF-8 nor UTF-16 text (it holds zero bytes); "
             "read as UTF-8",
-            "quillmark-cli: zeros.feature not rewritten: it is neither UTF-8 nor UTF-16 text" }));
+            "quillmark-cli: zeros.feature not rewritten: it is neither UTF-8 nor UTF-16 text",
+            "quillmark-cli: cannot write read-only.feature: Permission denied" }));
     EXPECT_EQ(Read("damaged.feature"), "* s\n|caf\xE9|\n");
     EXPECT_EQ(Read("zeros.feature"), std::string("* s\n|a\0|\n", 9));
+    EXPECT_EQ(Read("read-only.feature"), "* s\n|a|\n");
+    EXPECT_EQ(fs::status(folder_ / "read-only.feature").permissions(), fs::perms(0444));
     EXPECT_EQ(Read("good.feature"), "* s\n| a  |\n");
 }
 
@@ -255,6 +264,16 @@ TEST_F(RewriteCommands, WriteThatFailsPartWayLeavesTheFile)
     EXPECT_EQ(Read("big.feature"), text);
     for (const auto& entry : fs::directory_iterator(folder_))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".big")) << entry.path();
+}
+
+// --write saves as the editor does, with the same promises.
+TEST_F(RewriteCommands, WriteKeepsThePromisesOfEverySave)
+{
+    ExpectSavePromises(
+        [&](const std::string& path) {
+            return Run({ "align", "--write", path }).status == 0;
+        },
+        "* s\n|a|\n", "* s\n| a  |\n");
 }
 
 } // namespace

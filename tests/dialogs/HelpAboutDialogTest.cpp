@@ -20,7 +20,8 @@ void ExpectClosedBy(QDialog& dialog, const char* button)
     EXPECT_FALSE(dialog.isVisible());
 }
 
-// Which text each help shows is the help text test's to check.
+// A help text longer than the box opens scrolled to its title, not to wherever
+// the text ends.
 TEST(HelpDialog, OpensAtTheTitleOfATextTooLongForTheBoxAndClosesWithClose)
 {
     CHelpDialog dialog(HelpText::Editor);

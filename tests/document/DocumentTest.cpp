@@ -15,8 +15,11 @@ namespace {
 // to the very bytes it was read from.
 TEST_F(Document, EveryCorpusFileSavesToItsOwnBytes)
 {
+    const auto files = CorpusFiles();
+    if (files.empty())
+        GTEST_SKIP() << CorpusMissing();
     const QString output = folder.filePath("out.feature");
-    for (const auto& path : CorpusFiles()) {
+    for (const auto& path : files) {
         SCOPED_TRACE(path.filename().string());
         const QString original = QString::fromStdString(path.string());
         if (ReadBytes(original).isEmpty())
@@ -57,6 +60,45 @@ TEST_F(Document, ASaveWritesEveryLineWithTheFilesFirstLineEnd)
     ASSERT_TRUE(document.OnSaveDocument(folder.filePath("new.feature")));
     EXPECT_EQ(ReadBytes(folder.filePath("new.feature")), view.WholeText().toUtf8());
     EXPECT_TRUE(view.WholeText().contains("\r\n"));
+}
+
+// A file larger than the pieces it is decoded and put into the view in saves
+// to its own bytes, a character whose bytes straddle the first piece's edge
+// included; one in UTF-16 is saved as the same text in UTF-8.
+TEST_F(Document, ALargeFileSavesUnchangedWhateverFallsOnThePiecesEdges)
+{
+    const QString sample = QStringLiteral("  Given caf\u00E9 \u65E5\u672C\U0001F600 step");
+    // A face (one character of two UTF-16 units) starts at `faceAt`.
+    const auto largeText = [&](const QString& lineEnd, int faceAt) {
+        const QString first = QStringLiteral("Feature: large") + lineEnd;
+        QString text = first + QString(faceAt - first.size(), u'x') + QStringLiteral("\U0001F600") + lineEnd;
+        for (int line = 0; text.size() < 1400 * 1024; ++line)
+            text += sample + QString::number(line) + lineEnd;
+        return text;
+    };
+    constexpr int mebibyte = 1024 * 1024;
+    const QString output = folder.filePath("out.feature");
+    const auto expectSavedAs = [&](const QByteArray& bytes, const QByteArray& saved) {
+        ASSERT_TRUE(document.OnOpenDocument(Write("large.feature", bytes)));
+        EXPECT_FALSE(document.IsModified());
+        ASSERT_TRUE(document.OnSaveDocument(output));
+        EXPECT_TRUE(ReadBytes(output) == saved)
+            << "saved " << ReadBytes(output).size() << " bytes of " << saved.size();
+    };
+    for (const char* lineEnd : { "\n", "\r\n", "\r" })
+        for (const QByteArray& mark : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
+            SCOPED_TRACE(QByteArray(lineEnd).toHex().toStdString() + (mark.isEmpty() ? "" : " marked"));
+            const QByteArray bytes
+                = mark + largeText(QString::fromLatin1(lineEnd), mebibyte - 2 - int(mark.size())).toUtf8();
+            ASSERT_EQ(bytes.mid(mebibyte - 2, 4), "\xF0\x9F\x98\x80");
+            expectSavedAs(bytes, bytes);
+        }
+    SCOPED_TRACE("UTF-16");
+    // Its high surrogate ends the first mebibyte after the mark.
+    const QString text = largeText(QStringLiteral("\r\n"), mebibyte / 2 - 1);
+    QByteArray utf16 = "\xFF\xFE";
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    expectSavedAs(utf16, text.toUtf8());
 }
 
 TEST_F(Document, AByteOrderMarkIsKeptFromOpenToSave)

@@ -1,6 +1,7 @@
 #include "DocumentTestSupport.h"
 
 #include "document/SaveFileBytes.h"
+#include "support/SavePromises.h"
 
 #include <QDir>
 
@@ -98,6 +99,19 @@ TEST(SaveFileBytes, InAReadOnlyFolderTheFileIsWrittenInPlaceAndAFailureLeavesItA
         EXPECT_EQ(
             QDir(disk.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "x.feature" });
     }
+}
+
+// The editor saves as the command line does, with the same promises.
+TEST(SaveFileBytes, KeepsThePromisesOfEverySave)
+{
+    QTemporaryDir copies;
+    ExpectSavePromises(
+        [&](const std::string& path) {
+            QString reason;
+            return SaveFileBytes(
+                QFile::decodeName(path.c_str()), QByteArrayView("new\n"), copies.path(), reason);
+        },
+        "old\n", "new\n");
 }
 
 } // namespace

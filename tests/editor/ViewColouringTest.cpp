@@ -1,8 +1,12 @@
 #include "ViewTestSupport.h"
 #include "editor/DocumentLineSource.h"
 
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -52,6 +56,54 @@ TEST_F(ViewColouring, TypingADelimiterRecoloursTheLinesBelowAndBackAgain)
     for (int i = 0; i < 3; ++i)
         Press(Qt::Key_Backspace);
     EXPECT_EQ(below(), before);
+}
+
+// What a widget was asked to draw.
+class PaintedRegion : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
+
+// A keystroke draws again the lines whose colours it changed, wherever they
+// are on screen, and leaves the others as they stand.
+TEST_F(ViewColouring, AKeystrokeRedrawsTheLinesItRecolouredAndNoOthers)
+{
+    Show(Crlf({ "Scenario: s", "  Given a", "  x", "  text", "  When in", "  more", "  \"\"\"", "  | t |" }),
+        2, 3);
+    ShowOnScreen(400, 300);
+    PaintedRegion painted;
+    view.viewport()->installEventFilter(&painted);
+    const auto drawn = [&](int line) {
+        const QRect caret = view.cursorRect(QTextCursor(view.document()->findBlockByNumber(line)));
+        return painted.region.contains(QPoint(view.viewport()->width() / 2, caret.center().y()));
+    };
+    const auto type = [&](Qt::Key key) {
+        painted.region = {};
+        Press(key);
+        QApplication::processEvents();
+    };
+    const auto expectDrawn = [&](const std::vector<int>& lines) {
+        for (int line = 0; line < 8; ++line)
+            EXPECT_EQ(drawn(line), std::count(lines.begin(), lines.end(), line) == 1) << "line " << line;
+    };
+
+    type(Qt::Key_Backspace);
+    expectDrawn({ 2 });
+    QTest::keyClicks(&view, QStringLiteral("\"\""));
+    // A doc string opens: the step inside it and the table row after the
+    // delimiter it now closes change colour; the delimiter keeps its own.
+    type(Qt::Key_QuoteDbl);
+    ASSERT_EQ(ColourAt(3, 2), docString);
+    expectDrawn({ 2, 3, 4, 5, 7 });
+    type(Qt::Key_Backspace);
+    ASSERT_EQ(ColourAt(3, 2), black);
+    expectDrawn({ 2, 3, 4, 5, 7 });
 }
 
 using ViewLargeText = ViewTest;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -71,6 +72,27 @@ TEST(GridClipboard, PasteCutAndDeletePassOverHiddenAndRefusedCellsAndCopyKeepsHo
     shown.Press({ 1, 4, 1, 4 }, Qt::Key_Insert, Qt::ControlModifier);
     shown.Press({ 3, 1, 3, 1 }, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(shown.Rows(3, 3), "c | r3c2 | r3c3 | r3c4\n");
+}
+
+// A paste and a Delete each tell once which cells they changed, with the
+// texts they had, in the order they changed them; a cell that already had its
+// new text is left out.
+TEST(GridClipboard, ACommandReportsTheCellsItChangedOnce)
+{
+    ShownGrid shown;
+    std::vector<std::string> reports;
+    QObject::connect(
+        &shown.grid, &CGridCtrl::cellsChanged, [&reports](const std::vector<GridCellText>& before) {
+            std::string report;
+            for (const GridCellText& cell : before)
+                report += std::to_string(cell.row) + ',' + std::to_string(cell.col) + ' '
+                    + cell.text.toStdString() + ';';
+            reports.push_back(report);
+        });
+    ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x\tr2c3\r\ny\tz")));
+    shown.Press({ 2, 2, 2, 2 }, Qt::Key_V, Qt::ControlModifier);
+    shown.Press({ 2, 2, 3, 2 }, Qt::Key_Delete);
+    EXPECT_EQ(reports, (std::vector<std::string> { "2,2 r2c2;3,2 r3c2;3,3 r3c3;", "2,2 x;3,2 y;" }));
 }
 
 // The texts of the actions enabled as the grid now stands.

@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <vector>
 
-// The folder of real-world feature files beside the project; none when it is missing.
+#include <string>
+
+// The folder of real-world feature files beside the project; none when it is
+// missing, and a test over them then skips with CorpusMissing() as its reason.
 inline std::vector<std::filesystem::path> CorpusFiles()
 {
     std::vector<std::filesystem::path> files;
@@ -14,4 +17,9 @@ inline std::vector<std::filesystem::path> CorpusFiles()
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     return files;
+}
+
+inline std::string CorpusMissing()
+{
+    return "no feature files in " QUILLMARK_CORPUS_DIR " (QUILLMARK_CORPUS_DIR)";
 }

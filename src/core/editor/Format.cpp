@@ -2,6 +2,7 @@
 
 #include "DocStringIndent.h"
 #include "TextLineSource.h"
+#include "core/LineBreaks.h"
 
 #include <algorithm>
 #include <optional>
@@ -92,12 +93,12 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStr
         if (offset) {
             // Carriage returns go wherever they stand; the line break is written anew.
             for (auto k = static_cast<std::size_t>(std::max(*offset, 0)); k < text.size();) {
-                const std::size_t cr = std::min(text.find(u'\r', k), text.size());
+                const std::size_t cr = std::min(text.find(CONTROL_LINE_END, k), text.size());
                 result.append(text, k, cr - k);
                 k = cr + 1;
             }
         }
-        result += u"\r\n";
+        result += WHOLE_TEXT_LINE_BREAK;
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #include "TextLineSource.h"
 
+#include "core/LineBreaks.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -47,14 +49,11 @@ std::size_t NextBreak(const char16_t* text, std::size_t at, std::size_t size)
             continue;
         }
         at += firstMarks != 0 ? FirstMarked(firstMarks) : 4 + FirstMarked(secondMarks);
-        if (text[at] == u'\r' || text[at] == u'\n')
+        if (IsLineBreak(text[at]))
             return at;
         ++at; // a tab or another control character
     }
-    for (; at < size; ++at)
-        if (text[at] == u'\r' || text[at] == u'\n')
-            return at;
-    return size;
+    return FindLineBreak(std::u16string_view(text, size), at);
 }
 
 } // namespace
@@ -75,12 +74,10 @@ TextLineSource::TextLineSource(std::u16string wholeText)
     // How many breaks of each kind: CR LF, CR, LF.
     std::size_t kinds[3] = {};
     for (std::size_t at = 0, end; (end = NextBreak(text, at, size)) < size;) {
-        // CR LF is one break; a lone CR or LF is one too.
-        const bool cr = text[end] == u'\r';
-        const bool crLf = cr && end + 1 < size && text[end + 1] == u'\n';
-        ++kinds[crLf ? 0 : cr ? 1 : 2];
+        const std::size_t length = LineBreakLength(text_, end);
+        ++kinds[length == 2 ? 0 : text[end] == u'\r' ? 1 : 2];
         starts.push_back(starts.back() + static_cast<int>(end - at) + 1);
-        at = end + (crLf ? 2 : 1);
+        at = end + length;
         offsets.push_back(static_cast<int>(at));
     }
     const std::size_t breaks = offsets.size() - 1;
@@ -116,12 +113,12 @@ std::u16string TextLineSource::lineText(int line) const
         return std::u16string(content);
     // A line that ends with a CR in the text too is cut out whole.
     const char16_t* const end = content.data() + content.size();
-    if (*end == u'\r')
+    if (*end == CONTROL_LINE_END)
         return std::u16string(content.data(), content.size() + 1);
     std::u16string text;
     text.reserve(content.size() + 1);
     text += content;
-    text += u'\r';
+    text += CONTROL_LINE_END;
     return text;
 }
 
@@ -152,7 +149,7 @@ std::u16string TextLineSource::wholeText() const
     whole.reserve(text_.size() + offsets_.size());
     for (int line = 0; line < lineCount(); ++line) {
         if (line > 0)
-            whole += CR_LF;
+            whole += WHOLE_TEXT_LINE_BREAK;
         whole += lineContent(line);
     }
     return whole;
@@ -161,10 +158,10 @@ std::u16string TextLineSource::wholeText() const
 void AppendAsWholeText(std::u16string& whole, std::u16string_view controlText)
 {
     for (std::size_t at = 0; at < controlText.size();) {
-        const std::size_t cr = std::min(controlText.find(u'\r', at), controlText.size());
+        const std::size_t cr = std::min(controlText.find(CONTROL_LINE_END, at), controlText.size());
         whole.append(controlText.substr(at, cr - at));
         if (cr < controlText.size())
-            whole += CR_LF;
+            whole += WHOLE_TEXT_LINE_BREAK;
         at = cr + 1;
     }
 }

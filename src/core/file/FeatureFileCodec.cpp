@@ -3,6 +3,9 @@
 #include "Utf16.h"
 #include "Utf16Evidence.h"
 #include "Utf8.h"
+#include "core/Surrogates.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -102,6 +105,99 @@ DecodedFeatureFile DecodeFeatureFile(std::string_view bytes)
         return DecodeUtf16(bytes, FeatureFileEncoding::Utf16LittleEndian);
     if (bigEndian == Utf16Verdict::Yes || (!utf8Fits && bigEndian == Utf16Verdict::UnlessUtf8))
         return DecodeUtf16(bytes, FeatureFileEncoding::Utf16BigEndian);
+    decoded.unrecognisedEncoding = true;
+    return decoded;
+}
+
+namespace {
+
+// UTF-8 a piece at a time: a sequence that a piece's end cuts goes with the
+// next piece, which decodes the bytes as all at once.
+std::size_t DecodeUtf8Pieces(
+    std::string_view bytes, std::size_t pieceBytes, const FeatureFileTextPiece& piece)
+{
+    std::u16string text;
+    std::size_t replaced = 0;
+    while (!bytes.empty()) {
+        std::size_t length = std::min(pieceBytes, bytes.size());
+        if (length < bytes.size())
+            length -= OpenUtf8Sequence(bytes.substr(0, length));
+        text.clear();
+        replaced += AppendUtf8AsUtf16(bytes.substr(0, length), text);
+        bytes.remove_prefix(length);
+        if (piece)
+            piece(text, bytes.size());
+    }
+    return replaced;
+}
+
+// UTF-16 a piece at a time: a high surrogate at a piece's end waits for its
+// partner, and the part of a line not ended yet for the rest of the line, so
+// that each line is given its CR LF as when all the bytes are read at once.
+std::size_t DecodeUtf16Pieces(
+    std::string_view bytes, ByteOrder order, std::size_t pieceBytes, const FeatureFileTextPiece& piece)
+{
+    pieceBytes = std::max<std::size_t>(pieceBytes & ~std::size_t(1), 4);
+    std::u16string units;
+    std::size_t replaced = 0;
+    while (!bytes.empty()) {
+        std::size_t length = std::min(pieceBytes, bytes.size());
+        if (length < bytes.size() && IsHighSurrogate(Utf16UnitAt(bytes, length / 2 - 1, order)))
+            length -= 2;
+        replaced += AppendUtf16Bytes(bytes.substr(0, length), order, units);
+        bytes.remove_prefix(length);
+        const std::size_t feed = units.rfind(u'\n');
+        const std::size_t lines
+            = bytes.empty() ? units.size() : (feed == std::u16string::npos ? 0 : feed + 1);
+        if (lines > 0) {
+            piece(WithCrLfLineEnds(units.substr(0, lines)), bytes.size());
+            units.erase(0, lines);
+        }
+    }
+    return replaced;
+}
+
+} // namespace
+
+DecodedFeatureFile DecodeFeatureFile(
+    std::string_view bytes, std::size_t pieceBytes, const FeatureFileTextPiece& piece)
+{
+    pieceBytes = std::max<std::size_t>(pieceBytes, 4);
+    const auto utf16 = [&](std::string_view units, FeatureFileEncoding encoding) {
+        DecodedFeatureFile decoded;
+        decoded.encoding = encoding;
+        const ByteOrder order = encoding == FeatureFileEncoding::Utf16BigEndian ? ByteOrder::BigEndian
+                                                                                : ByteOrder::LittleEndian;
+        decoded.replacedSequences = DecodeUtf16Pieces(units, order, pieceBytes, piece);
+        return decoded;
+    };
+    // The decisions are DecodeFeatureFile's, in the same order.
+    if (bytes.size() >= 2) {
+        const auto first = static_cast<unsigned char>(bytes[0]);
+        const auto second = static_cast<unsigned char>(bytes[1]);
+        if (first == 0xFF && second == 0xFE)
+            return utf16(bytes.substr(2), FeatureFileEncoding::Utf16LittleEndian);
+        if (first == 0xFE && second == 0xFF)
+            return utf16(bytes.substr(2), FeatureFileEncoding::Utf16BigEndian);
+    }
+    DecodedFeatureFile decoded;
+    if (bytes.find('\0') == std::string_view::npos) {
+        decoded.replacedSequences = DecodeUtf8Pieces(bytes, pieceBytes, piece);
+        return decoded;
+    }
+    const Utf16Verdict littleEndian = JudgeUtf16(bytes, ByteOrder::LittleEndian);
+    if (littleEndian == Utf16Verdict::Yes)
+        return utf16(bytes, FeatureFileEncoding::Utf16LittleEndian);
+    const Utf16Verdict bigEndian = JudgeUtf16(bytes, ByteOrder::BigEndian);
+    if (bigEndian == Utf16Verdict::Yes && littleEndian == Utf16Verdict::No)
+        return utf16(bytes, FeatureFileEncoding::Utf16BigEndian);
+    // Whether the bytes fit UTF-8 is counted before any of the text goes out.
+    const bool utf8Fits = DecodeUtf8Pieces(bytes, pieceBytes, {}) == 0;
+    if (!utf8Fits && littleEndian == Utf16Verdict::UnlessUtf8)
+        return utf16(bytes, FeatureFileEncoding::Utf16LittleEndian);
+    if (bigEndian == Utf16Verdict::Yes || (!utf8Fits && bigEndian == Utf16Verdict::UnlessUtf8))
+        return utf16(bytes, FeatureFileEncoding::Utf16BigEndian);
+    decoded.replacedSequences = DecodeUtf8Pieces(bytes, pieceBytes, piece);
     decoded.unrecognisedEncoding = true;
     return decoded;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -40,6 +41,17 @@ struct DecodedFeatureFile {
 };
 
 DecodedFeatureFile DecodeFeatureFile(std::string_view bytes);
+
+// The same decoding, the text handed out a piece at a time, each from about
+// `pieceBytes` bytes (at least 4): the pieces put together are the text
+// DecodeFeatureFile gives, whatever falls on a piece's edge, and the result
+// holds the rest (its text stays empty). So a large file's decoded text
+// never exists whole. A UTF-16 piece ends with a line, so that a line's
+// end is never cut from it. With each piece comes the number of bytes at the
+// end of `bytes` not decoded yet: those before them are not read again.
+using FeatureFileTextPiece = std::function<void(std::u16string_view piece, std::size_t bytesLeft)>;
+DecodedFeatureFile DecodeFeatureFile(
+    std::string_view bytes, std::size_t pieceBytes, const FeatureFileTextPiece& piece);
 std::string EncodeFeatureFile(const std::u16string& text);
 
 // Reads a whole regular file. Returns false with a human-readable reason in

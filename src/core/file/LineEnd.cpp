@@ -1,17 +1,42 @@
 #include "LineEnd.h"
 
 #include "Utf8.h"
+#include "core/LineBreaks.h"
 
 #include <cstddef>
 
 std::u16string_view FirstLineEnd(std::u16string_view text)
 {
-    const std::size_t at = text.find_first_of(u"\r\n");
-    if (at == std::u16string_view::npos)
+    const std::size_t at = FindLineBreak(text, 0);
+    if (at == text.size())
+        return WHOLE_TEXT_LINE_BREAK;
+    if (LineBreakLength(text, at) == 2)
         return u"\r\n";
-    if (text[at] == u'\n')
-        return u"\n";
-    return at + 1 < text.size() && text[at + 1] == u'\n' ? u"\r\n" : u"\r";
+    return text[at] == u'\n' ? u"\n" : u"\r";
+}
+
+void FirstLineEndFinder::See(std::u16string_view piece)
+{
+    if (!found_.empty() || piece.empty())
+        return;
+    if (crAtEnd_) {
+        found_ = piece.front() == u'\n' ? u"\r\n" : u"\r";
+        return;
+    }
+    const std::size_t at = piece.find_first_of(u"\r\n");
+    if (at == std::u16string_view::npos)
+        return;
+    if (piece[at] == u'\r' && at + 1 == piece.size())
+        crAtEnd_ = true;
+    else
+        found_ = FirstLineEnd(piece.substr(at));
+}
+
+std::u16string_view FirstLineEndFinder::LineEnd() const
+{
+    if (!found_.empty())
+        return found_;
+    return crAtEnd_ ? u"\r" : u"\r\n";
 }
 
 std::string EncodeWithLineEnds(std::u16string_view text, char16_t lineBreak, std::u16string_view lineEnd)

@@ -9,6 +9,17 @@
 // command line both write by this rule.
 std::u16string_view FirstLineEnd(std::u16string_view text);
 
+// The same for a text seen a piece at a time.
+class FirstLineEndFinder {
+public:
+    void See(std::u16string_view piece);
+    std::u16string_view LineEnd() const;
+
+private:
+    std::u16string_view found_;
+    bool crAtEnd_ = false;
+};
+
 // The UTF-8 form of `text`, each `lineBreak` unit in it written as `lineEnd`
 // (the editor's text separates its lines by U+2029). A surrogate without its
 // partner is written as U+FFFD, as by EncodeFeatureFile.

@@ -1,13 +1,11 @@
 #include "GherkinLineScanner.h"
 
 #include "GherkinText.h"
+#include "core/DocStringDelimiters.h"
 
 #include <string>
 
 namespace {
-
-constexpr std::u16string_view QUOTES_DELIMITER = u"\"\"\"";
-constexpr std::u16string_view BACKTICKS_DELIMITER = u"```";
 
 void Begin(GherkinToken& token, GherkinTokenType type, const GherkinLine& line, int column)
 {
@@ -224,10 +222,10 @@ bool MatchDocStringSeparator(const GherkinLine& line, std::u16string_view openDe
     const std::u16string_view text = line.trimmed;
     std::u16string_view delimiter;
     if (openDelimiter.empty()) {
-        if (text.starts_with(QUOTES_DELIMITER))
-            delimiter = QUOTES_DELIMITER;
-        else if (text.starts_with(BACKTICKS_DELIMITER))
-            delimiter = BACKTICKS_DELIMITER;
+        if (text.starts_with(DOC_STRING_DELIMITER))
+            delimiter = DOC_STRING_DELIMITER;
+        else if (text.starts_with(DOC_STRING_BACKTICKS))
+            delimiter = DOC_STRING_BACKTICKS;
         else
             return false;
     } else if (text.starts_with(openDelimiter)) {
@@ -292,8 +290,8 @@ void MatchDocStringLine(
     token.text.assign(line.text.substr(start));
     if (token.text.find(u'\\') == std::u16string::npos)
         return;
-    if (delimiter == QUOTES_DELIMITER)
-        ReplaceAll(token.text, u"\\\"\\\"\\\"", QUOTES_DELIMITER);
+    if (delimiter == DOC_STRING_DELIMITER)
+        ReplaceAll(token.text, u"\\\"\\\"\\\"", DOC_STRING_DELIMITER);
     else
-        ReplaceAll(token.text, u"\\`\\`\\`", BACKTICKS_DELIMITER);
+        ReplaceAll(token.text, u"\\`\\`\\`", DOC_STRING_BACKTICKS);
 }

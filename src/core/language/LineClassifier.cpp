@@ -1,6 +1,7 @@
 #include "LineClassifier.h"
 
 #include "KeywordDictionary.h"
+#include "core/DocStringDelimiters.h"
 
 #include <string_view>
 
@@ -64,8 +65,8 @@ constexpr Marker markers[] = {
     { u"@", TAG_LINE },
     { u"#", COMMENT_LINE },
     // A doc string opens with three double quotes or three backticks.
-    { u"\"\"\"", DOC_STRING_DELIMITER_LINE },
-    { u"```", DOC_STRING_DELIMITER_LINE },
+    { DOC_STRING_DELIMITER, DOC_STRING_DELIMITER_LINE },
+    { DOC_STRING_BACKTICKS, DOC_STRING_DELIMITER_LINE },
 };
 
 } // namespace

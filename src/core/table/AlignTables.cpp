@@ -1,5 +1,6 @@
 #include "core/table/AlignTables.h"
 
+#include "core/LineBreaks.h"
 #include "core/editor/ExamplesDescription.h"
 #include "core/table/TableContext.h"
 #include "core/table/TableLayout.h"
@@ -121,17 +122,6 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
     return tables;
 }
 
-// A line of the source as the whole text holds it: its closing CR as CR LF.
-void AppendLine(std::u16string& text, std::u16string_view line)
-{
-    if (!line.empty() && line.back() == u'\r') {
-        text += line.substr(0, line.size() - 1);
-        text += u"\r\n";
-    } else {
-        text += line;
-    }
-}
-
 } // namespace
 
 std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& analysis)
@@ -142,7 +132,7 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
         if (table.leftAlone)
             continue;
         for (; next < table.first; ++next)
-            AppendLine(text, source.lineText(next));
+            AppendAsWholeLine(text, source.lineText(next));
         LineList rows;
         for (int j = table.first; j <= table.last; ++j)
             if (analysis.lineType[j] == TABLE_LINE)
@@ -155,17 +145,17 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
         for (; next <= table.last; ++next) {
             const std::u16string& line = analysis.lineText[next];
             if (analysis.lineType[next] != TABLE_LINE) {
-                AppendLine(text, line);
+                AppendAsWholeLine(text, line);
                 continue;
             }
             text += indentation;
             text += aligned[row++];
-            if (!line.empty() && line.back() == u'\r')
-                text += u"\r\n";
+            if (WithoutControlLineEnd(line).size() < line.size())
+                text += WHOLE_TEXT_LINE_BREAK;
         }
     }
     for (const int count = source.lineCount(); next < count; ++next)
-        AppendLine(text, source.lineText(next));
+        AppendAsWholeLine(text, source.lineText(next));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "core/table/BlockFinder.h"
 
+#include "core/DocStringDelimiters.h"
 #include "core/editor/ExamplesDescription.h"
 #include "core/table/TableContext.h"
 #include "core/table/WhiteSpace.h"
@@ -298,6 +299,7 @@ LineList MakeDefaultTable(int indent)
 
 LineList MakeDefaultDocString(int indent)
 {
-    const std::u16string delimiter = std::u16string(static_cast<std::size_t>(indent), u' ') + u"\"\"\"";
+    std::u16string delimiter(static_cast<std::size_t>(indent), u' ');
+    delimiter += DOC_STRING_DELIMITER;
     return { delimiter, delimiter };
 }

@@ -3,7 +3,10 @@
 #include "core/table/WhiteSpace.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -28,25 +31,62 @@ std::size_t SkipLineEnd(Text text, std::size_t at)
     return at;
 }
 
-// Empty lines stand for rows of one empty cell (a spreadsheet column copies
-// a blank cell as an empty line), but only those with a row below them: the
-// line break that ends the text, and empty lines after the last row, give no
-// row.
-class RowCollector {
-public:
-    void AddEmptyLine() { ++m_pendingEmptyLines; }
-    void AddRow(CellRow row)
-    {
-        m_rows.insert(m_rows.end(), m_pendingEmptyLines, CellRow { std::u16string() });
-        m_pendingEmptyLines = 0;
-        m_rows.push_back(std::move(row));
-    }
-    CellMatrix Take() { return std::move(m_rows); }
+// The last of the control characters among which a cell's stops are looked
+// for first: a line feed, a carriage return and a tab.
+constexpr char16_t LAST_CONTROL_STOP = u'\r';
 
-private:
-    CellMatrix m_rows;
-    std::size_t m_pendingEmptyLines = 0;
-};
+// Where a stop of a cell (its separator, a line feed or a carriage return) may
+// be, from `at` on: the text's size when there is none. Among the places it
+// answers are the stops, the first of them included; the one answered may be
+// another control character before it. Eight units are looked at together,
+// four to a word: a whole table goes by in a few instructions a cell.
+template <bool SEPARATOR_ABOVE_CONTROLS>
+std::size_t NextStopCandidate(Text text, std::size_t at, char16_t separator)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t LANES = 0x0001000100010001;
+        constexpr std::uint64_t HIGH_BITS = 0x8000800080008000;
+        // The high bit of each unit below `limit`; a unit flagged wrongly
+        // comes only after a unit flagged rightly.
+        const auto below = [](std::uint64_t units, std::uint64_t limit) {
+            return (units - LANES * limit) & ~units & HIGH_BITS;
+        };
+        const std::uint64_t separators = LANES * separator;
+        const auto stops = [&](const char16_t* four) {
+            std::uint64_t units = 0;
+            std::memcpy(&units, four, sizeof units);
+            std::uint64_t found = below(units, LAST_CONTROL_STOP + 1);
+            if constexpr (SEPARATOR_ABOVE_CONTROLS)
+                found |= below(units ^ separators, 1);
+            return found;
+        };
+        const auto lane
+            = [](std::uint64_t found) { return static_cast<std::size_t>(std::countr_zero(found)) / 16; };
+        for (; at + 8 <= text.size(); at += 8) {
+            const std::uint64_t first = stops(text.data() + at);
+            const std::uint64_t second = stops(text.data() + at + 4);
+            if ((first | second) != 0)
+                return first != 0 ? at + lane(first) : at + 4 + lane(second);
+        }
+    }
+    for (; at < text.size(); ++at)
+        if (text[at] <= LAST_CONTROL_STOP || text[at] == separator)
+            return at;
+    return text.size();
+}
+
+// Where the cell that goes on at `at` ends: at its separator or its line end.
+std::size_t CellEnd(Text text, std::size_t at, char16_t separator)
+{
+    for (;; ++at) {
+        at = separator <= LAST_CONTROL_STOP ? NextStopCandidate<false>(text, at, separator)
+                                            : NextStopCandidate<true>(text, at, separator);
+        if (at == text.size() || text[at] == separator || text[at] == u'\n')
+            return at;
+        if (text[at] == u'\r' && IsLineEnd(text, at))
+            return at;
+    }
+}
 
 // Where the quoted cell opened at `open` closes, or npos when it never does.
 std::size_t ClosingQuote(Text text, std::size_t open)
@@ -82,75 +122,127 @@ std::u16string Unquoted(Text quoted)
     return cell;
 }
 
-// Cells between separators, one row a line. A cell whose first character
-// (after blanks) is a quotation mark runs to the closing one and may hold
-// separators, quotes ("") and line breaks; the rest of the cell after it is
-// taken as it stands.
-CellMatrix ParseSeparated(Text text, char16_t separator)
+ClipboardShape ShapeOf(std::size_t rows, std::size_t widest)
 {
-    const auto isBlank = [separator](char16_t c) {
-        return c != separator && IsTableWhiteSpace(c) && c != u'\n' && c != u'\r';
-    };
-    RowCollector rows;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (IsLineEnd(text, at)) {
-            rows.AddEmptyLine();
-            at = SkipLineEnd(text, at);
-            continue;
-        }
-        CellRow row;
-        for (;;) {
-            std::size_t first = at;
-            while (first < text.size() && isBlank(text[first]))
-                ++first;
-            std::u16string cell;
-            std::size_t close = Text::npos;
-            if (first < text.size() && text[first] == u'"')
-                close = ClosingQuote(text, first);
-            if (close != Text::npos) {
-                cell = Unquoted(text.substr(first + 1, close - first - 1));
-                at = close + 1;
-            }
-            std::size_t end = at;
-            while (!IsLineEnd(text, end) && text[end] != separator)
-                ++end;
-            cell += TrimWhiteSpace(text.substr(at, end - at));
-            row.push_back(std::move(cell));
-            at = end;
-            if (at < text.size() && text[at] == separator) {
-                ++at;
-                if (!IsLineEnd(text, at))
-                    continue;
-            }
-            break;
-        }
-        rows.AddRow(std::move(row));
-        at = SkipLineEnd(text, at);
-    }
-    return rows.Take();
-}
-
-ClipboardShape ShapeOf(const CellMatrix& rows)
-{
-    if (rows.empty())
+    if (rows == 0)
         return CLIP_EMPTY;
-    std::size_t widest = 0;
-    for (const CellRow& row : rows)
-        widest = std::max(widest, row.size());
-    if (rows.size() == 1)
+    if (rows == 1)
         return widest > 1 ? CLIP_ROW : CLIP_CELL;
     return widest > 1 ? CLIP_TABLE : CLIP_COLUMN;
 }
 
 } // namespace
 
+ClipboardCellReader::ClipboardCellReader(std::u16string_view text)
+    : m_text(text)
+    , m_separator(text.find(u'\t') != Text::npos ? u'\t' : u',')
+{
+}
+
+bool ClipboardCellReader::Next()
+{
+    if (m_inRow) {
+        ++m_column;
+        ReadCell();
+        return true;
+    }
+    // Empty lines stand for rows of one empty cell (a spreadsheet column
+    // copies a blank cell as an empty line), but only those with a row below
+    // them: the line break that ends the text, and empty lines after the last
+    // row, give no row.
+    if (m_emptyLines == 0) {
+        while (m_at < m_text.size() && IsLineEnd(m_text, m_at)) {
+            ++m_emptyLines;
+            m_at = SkipLineEnd(m_text, m_at);
+        }
+        if (m_at >= m_text.size()) {
+            m_emptyLines = 0;
+            return false;
+        }
+    }
+    ++m_rows;
+    m_column = 0;
+    if (m_emptyLines > 0) {
+        --m_emptyLines;
+        m_cell = {};
+        return true;
+    }
+    ReadCell();
+    return true;
+}
+
+// A cell whose first character (after blanks) is a quotation mark runs to the
+// closing one and may hold separators, quotes ("") and line breaks; the rest
+// of the cell after it is taken as it stands.
+void ClipboardCellReader::ReadCell()
+{
+    const Text text = m_text;
+    std::size_t end = 0;
+    // A cell that starts with neither a blank nor a quotation mark, as most do,
+    // is its text up to its end, less blanks at its end.
+    if (const char16_t lead = text[m_at]; !IsTableWhiteSpace(lead) && lead != u'"') {
+        end = CellEnd(text, m_at, m_separator);
+        std::size_t last = end;
+        while (last > m_at && IsTableWhiteSpace(text[last - 1]))
+            --last;
+        m_cell = text.substr(m_at, last - m_at);
+    } else {
+        std::size_t first = m_at;
+        while (first < text.size() && text[first] != m_separator && text[first] != u'\n'
+            && text[first] != u'\r' && IsTableWhiteSpace(text[first]))
+            ++first;
+        const std::size_t close
+            = first < text.size() && text[first] == u'"' ? ClosingQuote(text, first) : Text::npos;
+        if (close != Text::npos) {
+            end = CellEnd(text, close + 1, m_separator);
+            m_quoted = Unquoted(text.substr(first + 1, close - first - 1));
+            m_quoted += TrimWhiteSpace(text.substr(close + 1, end - close - 1));
+            m_cell = m_quoted;
+        } else {
+            end = CellEnd(text, m_at, m_separator);
+            m_cell = TrimWhiteSpace(text.substr(m_at, end - m_at));
+        }
+    }
+    // A separator at the very end of a line gives no cell after it.
+    m_at = end;
+    m_inRow = false;
+    if (m_at < text.size() && text[m_at] == m_separator) {
+        ++m_at;
+        m_inRow = !IsLineEnd(text, m_at);
+    }
+    if (!m_inRow)
+        m_at = SkipLineEnd(text, m_at);
+}
+
 ClipboardTable ParseClipboardTable(std::u16string_view text)
 {
     ClipboardTable table;
-    table.matrix = ParseSeparated(text, text.find(u'\t') != Text::npos ? u'\t' : u',');
-    table.shape = ShapeOf(table.matrix);
+    ClipboardCellReader reader(text);
+    while (reader.Next()) {
+        if (reader.Column() == 0)
+            table.matrix.emplace_back();
+        table.matrix.back().emplace_back(reader.Cell());
+    }
+    std::size_t widest = 0;
+    for (const CellRow& row : table.matrix)
+        widest = std::max(widest, row.size());
+    table.shape = ShapeOf(table.matrix.size(), widest);
     return table;
+}
+
+ClipboardShape ClipboardTableShape(std::u16string_view text)
+{
+    ClipboardCellReader reader(text);
+    std::size_t rows = 0;
+    std::size_t widest = 0;
+    while (reader.Next()) {
+        rows = reader.Row() + 1;
+        widest = std::max(widest, reader.Column() + 1);
+        // Two rows, one of them with two cells: nothing after makes it other than a table.
+        if (rows > 1 && widest > 1)
+            break;
+    }
+    return ShapeOf(rows, widest);
 }
 
 std::u16string QuoteClipboardCell(std::u16string_view cell)
@@ -175,7 +267,10 @@ std::u16string CellMatrixToClipboardText(const CellMatrix& matrix)
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0)
                 text += u'\t';
-            text += QuoteClipboardCell(row[c]);
+            // A trailing separator gives no cell when read back, so an empty
+            // last cell is written as an empty quoted one.
+            const bool emptyLast = c > 0 && c + 1 == row.size() && row[c].empty();
+            text += emptyLast ? std::u16string(u"\"\"") : QuoteClipboardCell(row[c]);
         }
         text += u"\r\n";
     }

@@ -2,6 +2,7 @@
 
 #include "core/table/CellMatrix.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,11 +40,52 @@ struct ClipboardTable {
 // of a line gives no cell after it.
 ClipboardTable ParseClipboardTable(std::u16string_view text);
 
+// The shape ParseClipboardTable gives the text, found without keeping a cell
+// and, for a table, from its first rows alone: what the menus need to offer
+// the paste items that fit.
+ClipboardShape ClipboardTableShape(std::u16string_view text);
+
+// Reads clipboard text cell by cell as ParseClipboardTable reads it, copying
+// none of them: a pasted table of many cells goes into place with no more
+// than the copy its destination keeps. A cell is a view of the text, or of
+// the reader's own copy of it when it is quoted.
+class ClipboardCellReader {
+public:
+    // `text` must outlive the reader.
+    explicit ClipboardCellReader(std::u16string_view text);
+
+    // Moves to the next cell (to the first at the first call); false when no
+    // cell is left.
+    bool Next();
+
+    // The cell read last: its row and column, from 0, and its text, which
+    // lives until the next call of Next(). Each row has at least one cell.
+    std::size_t Row() const { return m_rows - 1; }
+    std::size_t Column() const { return m_column; }
+    std::u16string_view Cell() const { return m_cell; }
+
+private:
+    void ReadCell();
+
+    std::u16string_view m_text;
+    char16_t m_separator;
+    std::size_t m_at = 0;
+    // Empty lines passed that wait for a row after them to become rows.
+    std::size_t m_emptyLines = 0;
+    // The next cell goes on with the present row.
+    bool m_inRow = false;
+    std::size_t m_rows = 0;
+    std::size_t m_column = 0;
+    std::u16string_view m_cell;
+    std::u16string m_quoted;
+};
+
 // A cell as spreadsheets put it among tab-separated cells: as it is, or, when
 // it holds a tab, a line break or a quotation mark, or starts or ends with
 // white space, between quotation marks with each inner one doubled.
 std::u16string QuoteClipboardCell(std::u16string_view cell);
 
 // The matrix as the clipboard text that the table dialog copies: each row's
-// cells quoted as a spreadsheet does, joined by tabs and followed by CR LF.
+// cells quoted as a spreadsheet does, joined by tabs and followed by CR LF. An
+// empty last cell of a row of several is written "", so that it reads back.
 std::u16string CellMatrixToClipboardText(const CellMatrix& matrix);

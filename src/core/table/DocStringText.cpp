@@ -1,5 +1,6 @@
 #include "core/table/DocStringText.h"
 
+#include "core/LineBreaks.h"
 #include "core/editor/DocStringIndent.h"
 #include "core/table/BlockText.h"
 
@@ -7,11 +8,6 @@
 #include <cstddef>
 
 namespace {
-
-std::u16string_view WithoutCarriageReturn(std::u16string_view line)
-{
-    return !line.empty() && line.back() == u'\r' ? line.substr(0, line.size() - 1) : line;
-}
 
 // \"\"\" for """, \`\`\` for ```.
 std::u16string Escaped(std::u16string_view delimiter)
@@ -85,9 +81,9 @@ std::u16string DocStringLinesToText(const LineList& lines, int indent)
     const std::u16string_view delimiter = DocStringDelimiterOf(lines);
     std::u16string text;
     for (std::size_t k = 1; k + 1 < lines.size(); ++k) {
-        const std::u16string_view line = WithoutCarriageReturn(lines[k]);
+        const std::u16string_view line = WithoutControlLineEnd(lines[k]);
         text += Unescaped(line.substr(DocStringContentStart(line, indent)), delimiter);
-        text += u"\r\n";
+        text += WHOLE_TEXT_LINE_BREAK;
     }
     return text;
 }
@@ -97,13 +93,9 @@ LineList DocStringTextLines(std::u16string_view text)
     LineList lines;
     std::size_t at = 0;
     while (at < text.size()) {
-        const std::size_t lineEnd = std::min(text.find_first_of(u"\r\n", at), text.size());
+        const std::size_t lineEnd = FindLineBreak(text, at);
         lines.emplace_back(text.substr(at, lineEnd - at));
-        at = lineEnd;
-        if (at < text.size() && text[at] == u'\r')
-            ++at;
-        if (at < text.size() && text[at] == u'\n')
-            ++at;
+        at = lineEnd + LineBreakLength(text, lineEnd);
     }
     return lines;
 }
@@ -126,7 +118,7 @@ std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation&
     const std::size_t count = !isNew && block.lines.size() >= 2 ? block.lines.size() - 2 : 0;
     LineList stand, read;
     for (std::size_t k = 0; k < count; ++k) {
-        stand.emplace_back(WithoutCarriageReturn(block.lines[k + 1]));
+        stand.emplace_back(WithoutControlLineEnd(block.lines[k + 1]));
         read.push_back(Unescaped(
             std::u16string_view(stand.back()).substr(DocStringContentStart(stand.back(), block.indent)),
             delimiter));
@@ -144,7 +136,7 @@ std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation&
     // A new doc string's delimiters go where the step's keyword stands.
     const std::u16string newDelimiter = block.indentation + std::u16string(DOC_STRING_DELIMITER);
     LineList lines;
-    lines.emplace_back(isNew ? newDelimiter : WithoutCarriageReturn(block.lines.front()));
+    lines.emplace_back(isNew ? newDelimiter : WithoutControlLineEnd(block.lines.front()));
     lines.insert(lines.end(), stand.begin(), stand.begin() + static_cast<std::ptrdiff_t>(same));
     for (std::size_t k = same; k + sameAtEnd < wanted.size(); ++k) {
         if (wanted[k].empty()) {
@@ -156,7 +148,7 @@ std::u16string BuildDocStringText(std::u16string_view text, const BlockLocation&
         lines.push_back(block.indentation + ContentLineFor(wanted[k], delimiter).value_or(wanted[k]));
     }
     lines.insert(lines.end(), stand.end() - static_cast<std::ptrdiff_t>(sameAtEnd), stand.end());
-    lines.emplace_back(isNew ? newDelimiter : WithoutCarriageReturn(block.lines.back()));
+    lines.emplace_back(isNew ? newDelimiter : WithoutControlLineEnd(block.lines.back()));
 
     // The lines carry their own indentation. An existing doc string is
     // followed by what followed it; a new one as any new block.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocStringDelimiters.h"
 #include "core/table/CellMatrix.h"
 
 #include <optional>
@@ -10,11 +11,6 @@
 // content as Cucumber reads it. Written back, the text is again what
 // Cucumber reads, and a doc string whose text was not changed is written back
 // byte for byte as it stood.
-
-// The two delimiters a doc string opens and closes with; a doc string is
-// closed only by the one it was opened with.
-inline constexpr std::u16string_view DOC_STRING_DELIMITER = u"\"\"\"";
-inline constexpr std::u16string_view DOC_STRING_BACKTICKS = u"```";
 
 // The delimiter of a doc-string block: three backticks when its first line
 // opens with them, otherwise three double quotes (also for a new block).

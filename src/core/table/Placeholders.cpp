@@ -127,5 +127,5 @@ void MergePlaceholdersIntoHeader(LineList& lines, const PlaceholderList& placeho
             kept[r].emplace_back();
     }
 
-    lines = CellMatrixToLines(PadColumns(kept));
+    lines = AlignCellMatrix(kept);
 }

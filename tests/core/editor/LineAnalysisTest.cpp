@@ -1,13 +1,14 @@
 #include "EditorTestSupport.h"
 
+#include "core/editor/LineColours.h"
 #include "core/editor/PopupRules.h"
 
 namespace {
 
 using LineAnalysisTest = English;
 
-// The same word later in the line must not move the keyword. The context pass is
-// in the golden files (tests/golden) and, after edits, in the view's colouring tests.
+// The same word later in the line must not move the keyword, and entries past
+// a shorter text no longer count.
 TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPastTheText)
 {
     LineAnalysis a = Analysed(Crlf({ u" \tAnd And again", u"  | a | b |", u"plain" }));
@@ -96,8 +97,7 @@ TEST_F(LineAnalysisTest, ADelimiterInADescriptionIsText)
     }
 }
 
-// The pop-up's Table and String items, on the lines that the view's Table and
-// String commands and the pop-up's own test do not try.
+// The pop-up's Table and String items of a step follow the line below it.
 TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
 {
     const LineAnalysis a = Analysed(Crlf({
@@ -111,6 +111,15 @@ TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
     // A step before a doc string takes no table; a step before a step takes either block.
     EXPECT_EQ(std::pair(CanEditTable(a, 1), CanEditString(a, 1)), std::pair(false, true));
     EXPECT_EQ(std::pair(CanEditTable(a, 4), CanEditString(a, 4)), std::pair(true, true));
+}
+
+// Tables made before the last edit may put a keyword past the end of the
+// line it is painted on; its span stays within the line.
+TEST(ColourSpan, NeverLeavesTheLine)
+{
+    EXPECT_EQ(ColourSpanOf(STEP_LINE, 8, 5, 6), (ColourSpan { 6, 6, LineColour::Step }));
+    EXPECT_EQ(ColourSpanOf(STEP_LINE, 2, 5, 4), (ColourSpan { 2, 4, LineColour::Step }));
+    EXPECT_EQ(ColourSpanOf(TABLE_LINE, -1, 1, 4), (ColourSpan { 0, 4, LineColour::Table }));
 }
 
 } // namespace

@@ -64,7 +64,6 @@ TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 // The fragment goes before the first Scenario, Rule or Scenario Outline heading
 // from the caret's line (the first line for Background and Include File) or after
 // the last analysed line; then its placeholder is selected, or the caret put at its start.
-// The line break put before it after a last line without one is the view's Insert test's.
 TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
 {
     // What is inserted on which line of a text, and the point it goes in at.
@@ -117,7 +116,7 @@ TEST_F(TemplatesTest, WhereTheAnalysedLinesEndAFragmentSplitsNoScenario)
     }
 }
 
-// The title selected behind the language line is the document tests' to show.
+// Only a language other than English writes its directive above the translated skeleton.
 TEST_F(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglish)
 {
     EXPECT_EQ(NewDocumentText(u"en"), u"Feature: [Title]\r\n\r\n" + Translated(Scenario));

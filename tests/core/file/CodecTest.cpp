@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -34,8 +35,7 @@ std::u16string Widened(const std::string& bytes)
 }
 
 // Without a mark, where zero bytes stand tells UTF-16 of either byte order from
-// bytes that are neither, read as UTF-8 and flagged. UTF-16 files of several
-// scripts, marks and line ends are in the golden files (utf16-*).
+// bytes that are neither, read as UTF-8 and flagged.
 TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
 {
     const std::string fewZeros = "F\0abcdefghijklmnopqrstuvwxyz"s;
@@ -61,6 +61,9 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
             Utf8, { u'a', R, R, R, u'x', R, u'y', R, R, u'z' }, 6 },
         { "LE, zero unit and pair kept", "a\0\0\0\x3D\xD8\0\xDE"s, Utf16LittleEndian,
             u"a\0\xD83D\xDE00\r\n"s },
+        { "BE mark, line ends, pairs",
+            "\xFE\xFF" + Utf16(u"ab\r\n\xD83D\xDE00\rc\n\nd\xD83D\xDE00", Utf16BigEndian), Utf16BigEndian,
+            u"ab\r\n\xD83D\xDE00\rc\r\n\r\nd\xD83D\xDE00\r\n" },
         // A single line of another script has too few zero bytes to tell.
         { "one line of Cyrillic", oneCyrillicLine, Utf8, Widened(oneCyrillicLine), 0, true },
         { "odd length", "a\0b"s, Utf8, u"a\0b"s, 0, true },
@@ -76,6 +79,23 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
         EXPECT_EQ(decoded.text, c.text);
         EXPECT_EQ(decoded.replacedSequences, c.replaced);
         EXPECT_EQ(decoded.unrecognisedEncoding, c.unrecognised);
+        // A piece at a time, whatever falls on the pieces' edges, the same.
+        for (std::size_t pieceBytes = 4; pieceBytes <= 9; ++pieceBytes) {
+            std::u16string text;
+            std::size_t left = c.bytes.size();
+            const DecodedFeatureFile pieces = DecodeFeatureFile(
+                c.bytes, pieceBytes, [&](std::u16string_view piece, std::size_t bytesLeft) {
+                    text += piece;
+                    EXPECT_LE(bytesLeft, left);
+                    left = bytesLeft;
+                });
+            EXPECT_EQ(text, c.text) << pieceBytes;
+            EXPECT_EQ(left, c.text.empty() ? c.bytes.size() : 0) << pieceBytes;
+            EXPECT_EQ(std::tuple(pieces.encoding, pieces.replacedSequences, pieces.unrecognisedEncoding,
+                          pieces.text),
+                std::tuple(c.encoding, c.replaced, c.unrecognised, std::u16string()))
+                << pieceBytes;
+        }
         // UTF-8 read without a fault is written back as it was.
         const bool clean = c.encoding == Utf8 && c.replaced == 0 && !c.unrecognised;
         EXPECT_TRUE(!clean || EncodeFeatureFile(c.text) == c.bytes);
@@ -109,8 +129,16 @@ TEST(Encode, WritesEveryLineBreakAsTheTextsFirstLineEnd)
     const std::pair<std::u16string, std::u16string> firstEnds[]
         = { { u"a\r\nb\n", u"\r\n" }, { u"a\nb\r\n", u"\n" }, { u"a\rb\n", u"\r" }, { u"a\r", u"\r" },
               { u"a", u"\r\n" }, { u"", u"\r\n" } };
-    for (const auto& [text, end] : firstEnds)
+    for (const auto& [text, end] : firstEnds) {
         EXPECT_EQ(FirstLineEnd(text), end) << std::string(text.begin(), text.end());
+        // Seen in two pieces, cut anywhere.
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            FirstLineEndFinder finder;
+            finder.See(text.substr(0, cut));
+            finder.See(text.substr(cut));
+            EXPECT_EQ(finder.LineEnd(), end) << std::string(text.begin(), text.end()) << " cut at " << cut;
+        }
+    }
 
     EXPECT_EQ(EncodeWithLineEnds(u"\u00E9\u2029\u2029x\u2029", u'\u2029', u"\n"), "\xC3\xA9\n\nx\n");
     EXPECT_EQ(EncodeWithLineEnds(u"\xD83D\u2029\xDE00", u'\u2029', u"\r\n"), "\xEF\xBF\xBD\r\n\xEF\xBF\xBD");
@@ -118,8 +146,7 @@ TEST(Encode, WritesEveryLineBreakAsTheTextsFirstLineEnd)
 }
 
 // Read piece by piece, whatever falls on a piece's edge, a file decodes as all its
-// bytes at once. What cannot be read is the command-line tests' to show, but for
-// the limit, which only the editor sets.
+// bytes at once.
 TEST(ReadFeatureFile, DecodesAsAllOfTheBytesAtOnce)
 {
     constexpr std::size_t piece = 1 << 16;

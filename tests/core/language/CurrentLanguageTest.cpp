@@ -45,8 +45,8 @@ TEST_F(CurrentLanguage, EveryLanguageSelectedByItsExactCodeSortsLongestFirstAndK
     EXPECT_EQ(currentLanguageCode, u"fr");
 }
 
-// Lines files hold are in the golden files (tests/golden), a bare keyword's
-// trailing blank trimmed away in tamil; these are lines no file can hold.
+// Before a language is chosen only the markers are known; a carriage return
+// in front of a keyword is no blank.
 TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
 {
     std::u16string keyword;
@@ -75,9 +75,8 @@ std::optional<LanguageDirectiveProblem> Opened(const std::u16string& text)
         static_cast<int>(lines.size()), [&lines](int line) { return lines[static_cast<std::size_t>(line)]; });
 }
 
-// Directives on a first line that name a language are in the golden files
-// (language-*, emoji, french); here which line counts, and what stays when
-// none is named. The message is shown by the editor and by quillmark-cli.
+// Which of the opening lines holds the directive that counts, and what stays
+// when it names no language: the message the editor and quillmark-cli show.
 TEST_F(CurrentLanguage, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsTheName)
 {
     struct Case {

@@ -227,8 +227,7 @@ using PlaceholdersTest = English;
 
 // Only what Cucumber fills in counts: the steps, their tables cell by cell and
 // doc strings, and the name; lower lines first, the name last, left to right.
-// A "<" finds its ">" on its own line only. A new table's blank header giving
-// way to them is in the view's tests.
+// A "<" finds its ">" on its own line only.
 TEST_F(PlaceholdersTest, CollectedFromTheStepsTheirArgumentsAndTheNameOnly)
 {
     const LineAnalysis analysis = Analysed(Crlf({
@@ -323,7 +322,10 @@ using WriteBackTest = English;
 // line break where the text had none; OK on a doc string changes nothing at all.
 TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
 {
-    for (const auto& file : CorpusFiles()) {
+    const auto files = CorpusFiles();
+    if (files.empty())
+        GTEST_SKIP() << CorpusMissing();
+    for (const auto& file : files) {
         SCOPED_TRACE(file.filename().string());
         DecodedFeatureFile decoded;
         std::string error;

@@ -1,5 +1,4 @@
-// Rows laid out, and cells to and from the clipboard's text. Rows as files
-// hold them, split at their pipes and aligned in place, are in the golden files.
+// Rows laid out, and cells to and from the clipboard's text.
 #include "core/table/TableLayout.h"
 #include "core/editor/EditorTestSupport.h"
 #include "core/table/AlignTables.h"
@@ -19,7 +18,7 @@ namespace {
 
 // Unescaped pipes and line breaks are written so that the row keeps its columns,
 // widths counting them as written; the rows read back and AlignTableLines keeps them.
-TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
+TEST(AlignCellMatrix, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 {
     // A matrix, its first row the longest, and the lines written of it.
     const std::tuple<const char*, CellMatrix, LineList> cases[] = {
@@ -33,7 +32,7 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
     };
     for (const auto& [name, matrix, lines] : cases) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(CellMatrixToLines(PadColumns(PadToRectangle(matrix))), lines);
+        EXPECT_EQ(AlignCellMatrix(matrix), lines);
         EXPECT_EQ(AlignTableLines(lines), lines);
         CellMatrix written = PadToRectangle(matrix);
         for (CellRow& row : written)
@@ -43,7 +42,7 @@ TEST(CellMatrixToLines, PadsEveryColumnToItsWidestCellAndReadsBackAsWritten)
 }
 
 // A lone surrogate, which no file holds, one column; a tab to the next stop, at
-// least one column. Widths of what files hold are in the align golden file.
+// least one column; a combining mark none, a wide character or an emoji two.
 TEST(DisplayWidth, CountsColumnsOfTheView)
 {
     EXPECT_EQ(DisplayWidth(std::u16string(1, u'\xD800')), 1);
@@ -153,14 +152,44 @@ TEST(ParseClipboardTable, GivesRowsAndShape)
         const ClipboardTable table = ParseClipboardTable(text);
         EXPECT_EQ(table.matrix, rows) << name;
         EXPECT_EQ(table.shape, shape) << name;
+        EXPECT_EQ(ClipboardTableShape(text), shape) << name;
     }
     // Cells the grid dialog copies paste back unchanged: commas, quotes, tabs,
     // line breaks, blanks at the ends and empty cells too.
-    const CellMatrix copied
-        = { { u"Smith, John", u"", u"\"q\"", u"a\tb" }, { u"", u"two\nlines", u" c", u"plain" } };
+    const CellMatrix copied = { { u"Smith, John", u"", u"\"q\"", u"a\tb" },
+        { u"", u"two\nlines", u" c", u"plain" }, { u"", u"", u"", u"" } };
     const std::u16string text = CellMatrixToClipboardText(copied);
-    EXPECT_EQ(text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n");
+    EXPECT_EQ(
+        text, u"Smith, John\t\t\"\"\"q\"\"\"\t\"a\tb\"\r\n\t\"two\nlines\"\t\" c\"\tplain\r\n\t\t\t\"\"\r\n");
     EXPECT_EQ(ParseClipboardTable(text).matrix, copied);
+}
+
+// Cells of every length up to 17, so that each separator and line end falls
+// at each place among the units looked at together; between them characters
+// that end no cell: control characters, units above U+8000, a lone carriage
+// return.
+TEST(ParseClipboardTable, FindsEachCellsEndWhereverItFalls)
+{
+    const std::u16string filler = u"x\x01\u00e9\u8000;\uffff\x0e\u2028";
+    const auto cell = [&filler](std::size_t length, std::size_t shift) {
+        std::u16string text;
+        for (std::size_t i = 0; i < length; ++i)
+            text += filler[(i + shift) % filler.size()];
+        return text;
+    };
+    for (const char16_t separator : { u'\t', u',' }) {
+        CellMatrix rows;
+        std::u16string text;
+        for (std::size_t length = 0; length <= 17; ++length) {
+            rows.push_back({ cell(length, length), cell(17 - length, 1), u"r\rs" });
+            for (const std::u16string& each : rows.back())
+                text += each + separator;
+            text.back() = u'\n';
+            if (length % 2 == 0)
+                text.insert(text.size() - 1, 1, u'\r');
+        }
+        EXPECT_EQ(ParseClipboardTable(text).matrix, rows) << (separator == u'\t' ? "tabs" : "commas");
+    }
 }
 
 } // namespace
