@@ -20,12 +20,9 @@ inline QString RealisticText()
 
 // A view showing the realistic document after its initial update, in English.
 struct RealisticView {
-    RealisticView()
-    {
-        SetLanguage(u"en");
-        view.LoadText(RealisticText());
-    }
-    CQuillmark2View view;
+    RealisticView() { view.LoadText(RealisticText()); }
+    Language language = LanguageOf(u"en");
+    CQuillmark2View view { language };
 };
 
 // Types `keystroke` at the cursor and takes it back with Backspace in turn;

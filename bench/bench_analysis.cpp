@@ -29,11 +29,11 @@ const TextLineSource& RealisticSource()
 // line count or any command costs.
 void BM_AnalyseAllLines(benchmark::State& state)
 {
-    SetLanguage(u"en");
+    const Language english = LanguageOf(u"en");
     const TextLineSource& source = RealisticSource();
     LineAnalysis analysis;
     for (auto _ : state) {
-        analysis.AnalyseLines(source, 0, source.lineCount());
+        analysis.AnalyseLines(english, source, 0, source.lineCount());
         benchmark::DoNotOptimize(analysis.lineType.data());
     }
     state.counters["lines"] = analysis.analysedLineCount;
@@ -43,13 +43,13 @@ BENCHMARK(BM_AnalyseAllLines)->Unit(benchmark::kMicrosecond);
 // Three lines around the caret and the context pass over all: one keystroke.
 void BM_AnalyseAroundKeystroke(benchmark::State& state)
 {
-    SetLanguage(u"en");
+    const Language english = LanguageOf(u"en");
     const TextLineSource& source = RealisticSource();
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(english, source);
     const int caret = analysis.analysedLineCount / 2;
     for (auto _ : state) {
-        analysis.AnalyseLines(source, caret - 1, caret + 2);
+        analysis.AnalyseLines(english, source, caret - 1, caret + 2);
         benchmark::DoNotOptimize(analysis.lineType.data());
     }
 }
@@ -58,13 +58,13 @@ BENCHMARK(BM_AnalyseAroundKeystroke)->Unit(benchmark::kMicrosecond);
 // The whole command's text: the tables checked against the text, rebuilt, and the rest carried over.
 void BM_FormatWholeText(benchmark::State& state)
 {
-    SetLanguage(u"en");
+    const Language english = LanguageOf(u"en");
     const TextLineSource& source = RealisticSource();
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(english, source);
     int docStringColumn = 0;
     for (auto _ : state) {
-        std::u16string text = FormatWholeText(source, analysis, docStringColumn);
+        std::u16string text = FormatWholeText(english, source, analysis, docStringColumn);
         benchmark::DoNotOptimize(text.data());
     }
 }

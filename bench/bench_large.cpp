@@ -26,9 +26,9 @@ QString RepeatedText(int lines)
 
 void BM_LoadText(benchmark::State& state)
 {
-    SetLanguage(u"en");
+    Language english = LanguageOf(u"en");
     const QString text = RepeatedText(static_cast<int>(state.range(0)));
-    CQuillmark2View view;
+    CQuillmark2View view(english);
     for (auto _ : state)
         view.LoadText(text);
     state.counters["lines"] = view.control().GetLineCount();
@@ -40,8 +40,8 @@ BENCHMARK(BM_LoadText)->Arg(1998)->Arg(20000)->Arg(200000)->Unit(benchmark::kMil
 // count with every keystroke, a character does not.
 void TypeAtEnd(benchmark::State& state, const QString& keystroke)
 {
-    SetLanguage(u"en");
-    CQuillmark2View view;
+    Language english = LanguageOf(u"en");
+    CQuillmark2View view(english);
     view.LoadText(RepeatedText(static_cast<int>(state.range(0))));
     QTextCursor cursor(view.document());
     cursor.movePosition(QTextCursor::End);

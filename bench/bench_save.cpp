@@ -67,10 +67,10 @@ private:
 // long the save takes and how long the window is frozen during it.
 void BM_SaveLargeFile(benchmark::State& state)
 {
-    SetLanguage(u"en");
+    Language english = LanguageOf(u"en");
     const QTemporaryDir folder;
     const QString path = LargeFile(folder, int(state.range(0)));
-    CQuillmark2View view;
+    CQuillmark2View view(english);
     CQuillmark2Doc document(view);
     if (!document.OnOpenDocument(path)) {
         state.SkipWithError("the file could not be opened");
@@ -96,12 +96,12 @@ BENCHMARK(BM_SaveLargeFile)->Arg(50)->Iterations(3)->Unit(benchmark::kMillisecon
 // how many copies were written.
 void BM_TypingWhileRecoveryCopiesAreWritten(benchmark::State& state)
 {
-    SetLanguage(u"en");
+    Language english = LanguageOf(u"en");
     const QTemporaryDir folder;
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     const QString path = LargeFile(folder, int(state.range(0)));
     QWidget window;
-    CQuillmark2View view(&window);
+    CQuillmark2View view(english, &window);
     CQuillmark2Doc document(view);
     RecoveryCopy copies(document, view, &window);
     if (!document.OnOpenDocument(path)) {

@@ -68,12 +68,11 @@ BENCHMARK(BM_LayOutCells1000x10)->Unit(benchmark::kMicrosecond);
 // quillmark-cli align's own work on the 1998-line sample, without the process around it.
 void BM_AlignWholeText(benchmark::State& state)
 {
-    SetLanguage(u"en");
     std::ifstream in(QUILLMARK_SOURCE_DIR "/bench/data/realistic-1998.feature", std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const TextLineSource source(std::u16string(bytes.begin(), bytes.end()));
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(LanguageOf(u"en"), source);
     for (auto _ : state) {
         std::u16string text = AlignWholeText(source, analysis);
         benchmark::DoNotOptimize(text.data());

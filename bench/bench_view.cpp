@@ -38,7 +38,7 @@ void BM_AnalyseOnly(benchmark::State& state)
     LineAnalysis analysis;
     for (auto _ : state) {
         const DocumentLineSource::CopyScope copy(source);
-        analysis.AnalyseAll(source);
+        analysis.AnalyseAll(fixture.language, source);
     }
     state.counters["lines"] = analysis.analysedLineCount;
 }
@@ -125,8 +125,8 @@ void BM_Open1MB(benchmark::State& state)
         state.SkipWithError("cannot write the large file");
     file.close();
 
-    SetLanguage(u"en");
-    CQuillmark2View view;
+    Language english = LanguageOf(u"en");
+    CQuillmark2View view(english);
     CQuillmark2Doc document(view);
     for (auto _ : state)
         benchmark::DoNotOptimize(document.OnOpenDocument(path));

@@ -26,11 +26,11 @@ void Check(bool holds)
         std::abort();
 }
 
-LineAnalysis Analysed(const std::u16string& controlText, int limit)
+LineAnalysis Analysed(const Language& language, const std::u16string& controlText, int limit)
 {
     LineAnalysis analysis;
     analysis.maxAnalysedLines = limit;
-    analysis.AnalyseAll(TextLineSource(controlText));
+    analysis.AnalyseAll(language, TextLineSource(controlText));
     return analysis;
 }
 
@@ -70,9 +70,9 @@ void CheckOutsideKept(const std::u16string& before, const std::u16string& after,
 // The doc string found from `line` after OK on `typed`, written back again;
 // none when the written doc string runs past the limit.
 std::optional<std::u16string> OkAgain(
-    const std::u16string& text, int line, int limit, std::u16string_view typed)
+    const Language& language, const std::u16string& text, int line, int limit, std::u16string_view typed)
 {
-    const BlockLocation block = FindDocStringAtLine(Analysed(text, limit), line);
+    const BlockLocation block = FindDocStringAtLine(Analysed(language, text, limit), line);
     if (block.lines.empty())
         return std::nullopt;
     return Replaced(text, block, BuildDocStringText(typed, block));
@@ -82,7 +82,8 @@ std::optional<std::u16string> OkAgain(
 // new one so that OK again changes nothing; the dialog shows every doc string
 // as a text it can write, and after OK on a typed text shows that text again,
 // a line that would end the doc string included.
-void CheckDocString(const std::u16string& text, const LineAnalysis& analysis, int line, int limit)
+void CheckDocString(
+    const Language& language, const std::u16string& text, const LineAnalysis& analysis, int line, int limit)
 {
     const BlockLocation block = FindDocStringAtLine(analysis, line);
     if (block.lines.empty()) {
@@ -100,11 +101,11 @@ void CheckDocString(const std::u16string& text, const LineAnalysis& analysis, in
     if (!isNew)
         Check(after == text);
     else
-        Check(OkAgain(after, opening, limit, shown).value_or(after) == after);
+        Check(OkAgain(language, after, opening, limit, shown).value_or(after) == after);
 
     const std::u16string typed = shown + std::u16string(delimiter) + u"\r\n";
     const std::u16string edited = Replaced(text, block, BuildDocStringText(typed, block));
-    const BlockLocation again = FindDocStringAtLine(Analysed(edited, limit), opening);
+    const BlockLocation again = FindDocStringAtLine(Analysed(language, edited, limit), opening);
     // Lines added may carry the doc string past the limit, where it is not found.
     if (!again.lines.empty())
         Check(DocStringLinesToText(again.lines, again.indent) == typed);
@@ -114,7 +115,8 @@ void CheckDocString(const std::u16string& text, const LineAnalysis& analysis, in
 // empty cells; a second OK changes nothing, but for a last cell without a
 // closing "|" that starts with a blank, which the layout trims on its second
 // pass.
-void CheckTable(const std::u16string& text, const LineAnalysis& analysis, int line, int limit)
+void CheckTable(
+    const Language& language, const std::u16string& text, const LineAnalysis& analysis, int line, int limit)
 {
     const BlockLocation block = FindTableAtLine(analysis, line);
     if (block.lines.empty()) {
@@ -124,7 +126,7 @@ void CheckTable(const std::u16string& text, const LineAnalysis& analysis, int li
     const std::u16string after = Replaced(text, block, BuildBlockText(AlignTableLines(block.lines), block));
     CheckOutsideKept(text, after, block);
     // The rows stay as many, so `line` is still the step, Examples line or row it was.
-    const BlockLocation again = FindTableAtLine(Analysed(after, limit), line);
+    const BlockLocation again = FindTableAtLine(Analysed(language, after, limit), line);
     if (again.lines.empty())
         return;
     CellMatrix cells = LinesToCellMatrix(block.lines);
@@ -159,19 +161,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int limit = data[0] < 64 ? data[0] % 16 + 1 : MAX_ANALYSED_LINES;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const TextLineSource decoded(DecodeFeatureFile(bytes).text);
-    SetLanguage(u"en");
-    ApplyDocumentLanguage(decoded.lineCount(), [&decoded](int line) { return decoded.lineText(line); });
+    Language language = LanguageOf(u"en");
+    ApplyDocumentLanguage(
+        language, decoded.lineCount(), [&decoded](int line) { return decoded.lineText(line); });
     // The control's text: every line break one CR.
     std::u16string text;
     for (int i = 0; i < decoded.lineCount(); ++i)
         text += decoded.lineText(i);
 
-    const LineAnalysis analysis = Analysed(text, limit);
+    const LineAnalysis analysis = Analysed(language, text, limit);
     const int lines = analysis.analysedLineCount;
     const int step = std::max(1, lines / 48);
     for (int line = 0; line < lines; line += step) {
-        CheckDocString(text, analysis, line, limit);
-        CheckTable(text, analysis, line, limit);
+        CheckDocString(language, text, analysis, line, limit);
+        CheckTable(language, text, analysis, line, limit);
     }
     return 0;
 }

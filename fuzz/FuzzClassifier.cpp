@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    if (!SetLanguage(languageTable[data[0] % LANGUAGE_COUNT].code))
+    Language language;
+    if (!SetLanguage(language, languageTable[data[0] % LANGUAGE_COUNT].code))
         std::abort();
     std::u16string text;
     AppendUtf8AsUtf16(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), text);
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < source.lineCount(); ++i) {
         const std::u16string line = source.lineText(i);
         std::u16string keyword;
-        const LineType type = ClassifyLine(line, keyword);
+        const LineType type = ClassifyLine(language, line, keyword);
         if (!IsClassifierType(type))
             std::abort();
         // The keyword is what starts the line once blanks and tabs are
@@ -67,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         // Blanks and tabs in front never change the judgement.
         std::u16string indentedKeyword;
-        if (ClassifyLine(u" \t " + line, indentedKeyword) != type || indentedKeyword != keyword)
+        if (ClassifyLine(language, u" \t " + line, indentedKeyword) != type || indentedKeyword != keyword)
             std::abort();
     }
     return 0;

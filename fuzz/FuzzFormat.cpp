@@ -19,14 +19,14 @@ enum class Rebuild { Format, Unformat };
 // The whole text after Format or Unformat, run on freshly analysed tables as
 // the command does right after an edit; docStringColumn starts anew each time,
 // as in the command-line tool.
-std::u16string Rebuilt(const std::u16string& wholeText, Rebuild rebuild)
+std::u16string Rebuilt(const Language& language, const std::u16string& wholeText, Rebuild rebuild)
 {
     const TextLineSource source(wholeText);
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(language, source);
     int docStringColumn = 0;
-    return rebuild == Rebuild::Format ? FormatWholeText(source, analysis, docStringColumn)
-                                      : UnformatWholeText(source, analysis, docStringColumn);
+    return rebuild == Rebuild::Format ? FormatWholeText(language, source, analysis, docStringColumn)
+                                      : UnformatWholeText(language, source, analysis, docStringColumn);
 }
 
 // White space goes (the indentation, the line breaks, and what Cucumber
@@ -49,14 +49,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const TextLineSource source(DecodeFeatureFile(bytes).text);
     const std::u16string text = source.wholeText();
-    SetLanguage(u"en");
-    ApplyDocumentLanguage(source.lineCount(), [&source](int line) { return source.lineText(line); });
+    Language language = LanguageOf(u"en");
+    ApplyDocumentLanguage(
+        language, source.lineCount(), [&source](int line) { return source.lineText(line); });
 
-    const std::u16string formatted = Rebuilt(text, Rebuild::Format);
-    const std::u16string unformatted = Rebuilt(text, Rebuild::Unformat);
-    if (Rebuilt(formatted, Rebuild::Format) != formatted)
+    const std::u16string formatted = Rebuilt(language, text, Rebuild::Format);
+    const std::u16string unformatted = Rebuilt(language, text, Rebuild::Unformat);
+    if (Rebuilt(language, formatted, Rebuild::Format) != formatted)
         std::abort();
-    if (Rebuilt(formatted, Rebuild::Unformat) != unformatted)
+    if (Rebuilt(language, formatted, Rebuild::Unformat) != unformatted)
         std::abort();
     const std::u16string content = Content(text);
     if (Content(formatted) != content || Content(unformatted) != content)

@@ -31,13 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Start from a language other than English, so that a file without a
     // directive visibly switches back.
-    if (!SetLanguage(u"fr"))
+    Language language;
+    if (!SetLanguage(language, u"fr"))
         std::abort();
     const std::optional<LanguageDirectiveProblem> problem = ApplyDocumentLanguage(
-        lineCount, [&lines](int line) { return lines.at(static_cast<std::size_t>(line)); });
+        language, lineCount, [&lines](int line) { return lines.at(static_cast<std::size_t>(line)); });
+    const std::u16string& code = language.Code();
     if (lineCount == 1) {
         // Only lines that end with a line break are looked at.
-        if (problem || currentLanguageCode != u"fr")
+        if (problem || code != u"fr")
             std::abort();
         return 0;
     }
@@ -46,17 +48,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::u16string_view prefix = u"Cannot set language to ";
         const std::u16string& message = problem->message;
         if (!message.starts_with(prefix) || message.size() == prefix.size()
-            || FindLanguage(message.substr(prefix.size())) != -1 || currentLanguageCode != u"fr"
-            || problem->line < 0 || problem->line >= lineCount - 1
+            || FindLanguage(message.substr(prefix.size())) != -1 || code != u"fr" || problem->line < 0
+            || problem->line >= lineCount - 1
             || lines[static_cast<std::size_t>(problem->line)].find(u"language") == std::u16string::npos)
             std::abort();
         return 0;
     }
-    if (FindLanguage(currentLanguageCode) == -1)
+    if (FindLanguage(code) == -1)
         std::abort();
     const bool named = std::any_of(lines.begin(), lines.end() - 1,
         [](const std::u16string& line) { return line.find(u"language") != std::u16string::npos; });
-    if (!named && currentLanguageCode != u"en")
+    if (!named && code != u"en")
         std::abort();
     return 0;
 }

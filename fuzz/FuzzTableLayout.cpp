@@ -20,7 +20,7 @@ std::u16string Aligned(const std::u16string& wholeText)
 {
     const TextLineSource source(wholeText);
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(LanguageOf(u"en"), source);
     return AlignWholeText(source, analysis);
 }
 
@@ -72,7 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (AlignCellMatrix(cells) != aligned)
         std::abort();
 
-    SetLanguage(u"en");
     const std::u16string twice = Aligned(Aligned(TextLineSource(text).wholeText()));
     if (Aligned(twice) != twice)
         std::abort();

@@ -30,10 +30,10 @@
 
 using namespace CommandId;
 
-CMainFrame::CMainFrame(RecentFileList& recentFiles, QWidget* parent)
+CMainFrame::CMainFrame(RecentFileList& recentFiles, Language& language, QWidget* parent)
     : QMainWindow(parent)
     , m_recentFiles(recentFiles)
-    , m_view(new CQuillmark2View(this))
+    , m_view(new CQuillmark2View(language, this))
     , m_document(new CQuillmark2Doc(*m_view, this))
     , m_commands(new CommandTable(this))
     , m_documents(new DocumentManager(*m_document, recentFiles, this))

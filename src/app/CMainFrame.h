@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/language/KeywordDictionary.h"
 #include "editor/ProblemMarks.h"
 
 #include <QMainWindow>
@@ -28,7 +29,8 @@ class RecoveryCopy;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(RecentFileList& recentFiles, QWidget* parent = nullptr);
+    // The view works in `language`, the application's current one.
+    CMainFrame(RecentFileList& recentFiles, Language& language, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CQuillmark2View* GetActiveView() const { return m_view; }

@@ -77,7 +77,7 @@ bool CQuillmark2App::InitInstance(const QStringList& arguments)
     m_recentFiles.ReadList(UserProfile());
     LoadCustomState();
 
-    m_frame = std::make_unique<CMainFrame>(m_recentFiles);
+    m_frame = std::make_unique<CMainFrame>(m_recentFiles, m_language);
     m_frame->GetActiveView()->SetFontSize(m_fontSize);
     connect(m_frame.get(), &CMainFrame::settingsRequested, this, &CQuillmark2App::OnSettings);
     {
@@ -143,7 +143,7 @@ void CQuillmark2App::LoadCustomState()
     // leave the templates without a keyword to write.
     if (FindLanguage(toU16(m_languageID)) < 0)
         m_languageID = defaultLanguage;
-    SelectLanguageSetting(toU16(m_languageID));
+    SelectLanguageSetting(m_language, toU16(m_languageID));
 }
 
 void CQuillmark2App::SaveCustomState()
@@ -161,7 +161,7 @@ void CQuillmark2App::OnSettings()
         return;
     m_fontSize = dialog.fontSize();
     m_languageID = dialog.languageID();
-    SelectLanguageSetting(toU16(m_languageID));
+    SelectLanguageSetting(m_language, toU16(m_languageID));
     if (m_frame)
         m_frame->GetActiveView()->ApplySettings(m_fontSize);
 }

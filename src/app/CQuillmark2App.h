@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/language/KeywordDictionary.h"
 #include "dialogs/FontSize.h"
 #include "document/RecentFileList.h"
 
@@ -39,6 +40,9 @@ public:
     void OnSettings();
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
+    // The one current language of the program: the setting's, until a
+    // document's language directive chooses another.
+    const Language& CurrentLanguage() const { return m_language; }
 
     // Whether the profile is written at all (the recent files as they change,
     // the rest at exit); the start-up probe turns it off so that measuring
@@ -55,6 +59,8 @@ private:
     void SaveCustomState();
 
     RecentFileList m_recentFiles;
+    // Ahead of the window, whose view works in it until the window is gone.
+    Language m_language;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_saveStateAtExit = true;
 };

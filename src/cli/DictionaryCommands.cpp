@@ -19,7 +19,7 @@ int RunKeywords(const CliArguments& arguments)
             + "' (quillmark-cli languages lists the codes)");
         return STATUS_FAILURE;
     }
-    // The record as the dictionary holds it, not the current language's copy,
+    // The record as the dictionary holds it, not the copy a Language reads,
     // which is re-ordered longest keyword first.
     std::u16string table;
     for (const KeywordEntry& entry : languageTable[index].keywords) {

@@ -73,8 +73,8 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     const std::string& file, const std::optional<std::string>& languageCode)
 {
     // The editor's language setting defaults to English; the tool has no setting.
-    SetLanguage(u"en");
-    if (languageCode && !SetLanguage(FromUtf8(*languageCode))) {
+    Language language = LanguageOf(u"en");
+    if (languageCode && !SetLanguage(language, FromUtf8(*languageCode))) {
         ReportProblem(
             "unknown language code '" + *languageCode + "' (quillmark-cli languages lists the codes)");
         return std::nullopt;
@@ -83,14 +83,14 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     std::optional<DecodedFeatureFile> decoded = ReadFeatureInput(file);
     if (!decoded)
         return std::nullopt;
-    FeatureDocument document { TextLineSource(std::move(decoded->text)), decoded->replacedSequences,
-        decoded->unrecognisedEncoding };
+    FeatureDocument document { TextLineSource(std::move(decoded->text)), std::move(language),
+        decoded->replacedSequences, decoded->unrecognisedEncoding };
     if (!languageCode) {
         // As on opening a document; a directive naming no language leaves the
         // language as it was.
         const TextLineSource& source = document.source;
         const auto problem = ApplyDocumentLanguage(
-            source.lineCount(), [&source](int line) { return source.lineText(line); });
+            document.language, source.lineCount(), [&source](int line) { return source.lineText(line); });
         if (problem)
             ReportAt(DisplayName(file), problem->line, ToUtf8(problem->message));
     }

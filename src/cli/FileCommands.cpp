@@ -45,7 +45,7 @@ int RunClassify(const CliArguments& arguments)
         if (line + 1 < source.lineCount())
             text += CONTROL_LINE_END;
         keyword.clear();
-        const LineType type = ClassifyLine(text, keyword);
+        const LineType type = ClassifyLine(document->language, text, keyword);
         PutRow(out, line, type, keyword);
     }
     return STATUS_OK;
@@ -58,7 +58,7 @@ int RunAnalyse(const CliArguments& arguments)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(document->language, source);
     if (source.lineCount() > analysis.analysedLineCount) {
         ReportProblem("note: " + arguments.files.front() + " has " + std::to_string(source.lineCount())
             + " lines; only the first " + std::to_string(analysis.analysedLineCount) + " are analysed");

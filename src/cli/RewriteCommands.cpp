@@ -52,7 +52,7 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(document->language, source);
     if (source.lineCount() > analysis.analysedLineCount) {
         ReportProblem("note: " + DisplayName(file) + " has " + std::to_string(source.lineCount())
             + " lines; only the first " + std::to_string(analysis.analysedLineCount)
@@ -64,13 +64,13 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
     const std::u16string_view lineEnd = OutputLineEnd(arguments.lineEnds, source.text());
     if (!arguments.check && (!arguments.write || file == "-")) {
         Utf8Output out(stdout);
-        PutRewritten(arguments.command, source, analysis, lineEnd, out);
+        PutRewritten(arguments.command, document->language, source, analysis, lineEnd, out);
         return STATUS_OK;
     }
 
     // In form means that the output would be the input exactly, line ends included.
     TextComparison comparison(source.text());
-    PutRewritten(arguments.command, source, analysis, lineEnd, comparison);
+    PutRewritten(arguments.command, document->language, source, analysis, lineEnd, comparison);
     if (comparison.Same())
         return STATUS_OK;
     if (arguments.check) {
@@ -93,7 +93,7 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
                 if (failure == 0 && !WriteAllBytes(fd, bytes))
                     failure = errno != 0 ? errno : EIO;
             });
-            PutRewritten(arguments.command, source, analysis, lineEnd, out);
+            PutRewritten(arguments.command, document->language, source, analysis, lineEnd, out);
         }
         errno = failure;
         return failure == 0;

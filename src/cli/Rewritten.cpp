@@ -48,15 +48,15 @@ void PutLinesAsTheyStand(const TextLineSource& source, int first, std::u16string
 
 } // namespace
 
-void PutRewritten(CliCommand command, const TextLineSource& source, const LineAnalysis& analysis,
-    std::u16string_view lineEnd, TextSink& sink)
+void PutRewritten(CliCommand command, const Language& language, const TextLineSource& source,
+    const LineAnalysis& analysis, std::u16string_view lineEnd, TextSink& sink)
 {
     const FirstLines analysed(source, analysis.analysedLineCount);
     // A fresh view starts with no doc-string column remembered.
     int docStringColumn = 0;
     const std::u16string rebuilt = command == CliCommand::Align ? AlignWholeText(analysed, analysis)
-        : command == CliCommand::Unformat ? UnformatWholeText(analysed, analysis, docStringColumn)
-                                          : FormatWholeText(analysed, analysis, docStringColumn);
+        : command == CliCommand::Unformat ? UnformatWholeText(language, analysed, analysis, docStringColumn)
+                                          : FormatWholeText(language, analysed, analysis, docStringColumn);
     PutWithLineEnds(rebuilt, lineEnd, sink);
     PutLinesAsTheyStand(source, analysis.analysedLineCount, lineEnd, sink);
 }

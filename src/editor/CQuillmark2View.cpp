@@ -30,13 +30,14 @@ QTextDocument* UseEditorDocument(QPlainTextEdit* edit)
 
 } // namespace
 
-CQuillmark2View::CQuillmark2View(QWidget* parent)
+CQuillmark2View::CQuillmark2View(Language& language, QWidget* parent)
     : GuardedPasteEdit(parent)
+    , m_language(language)
     , m_control(this)
     , m_lineSource(UseEditorDocument(this))
     , m_formats(MakeLineFormats())
     , m_highlighter(document(), m_analysis, m_formats)
-    , m_problems(new ProblemMarks(*this))
+    , m_problems(new ProblemMarks(*this, language))
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // The colours of the formats are fixed, so the page they are shown on is
@@ -98,7 +99,7 @@ CQuillmark2View::CaretPosition CQuillmark2View::CaretLineAndColumn() const
 
 void CQuillmark2View::AnalyseLines(int first, int last)
 {
-    m_analysis.AnalyseLines(m_lineSource, first, last);
+    m_analysis.AnalyseLines(m_language, m_lineSource, first, last);
 }
 
 void CQuillmark2View::ColorLines(int first, int last)
@@ -111,7 +112,7 @@ void CQuillmark2View::RefreshAllLines()
 {
     {
         const DocumentLineSource::CopyScope copy(m_lineSource, m_analysis.maxAnalysedLines);
-        m_analysis.AnalyseAll(m_lineSource);
+        m_analysis.AnalyseAll(m_language, m_lineSource);
     }
     const int analysed = m_analysis.analysedLineCount;
     m_highlighter.PaintBlocks(0, analysed);
@@ -235,7 +236,7 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
         // ones as lines came or went) is repainted.
         {
             const DocumentLineSource::CopyScope copy(m_lineSource, m_analysis.maxAnalysedLines);
-            m_analysis.AnalyseAll(m_lineSource);
+            m_analysis.AnalyseAll(m_language, m_lineSource);
         }
         m_highlighter.PaintBlocks(first, last + 1);
         m_highlighter.PaintStaleBlocks(0, m_analysis.analysedLineCount + shift, first, last);
@@ -243,7 +244,7 @@ void CQuillmark2View::OnContentsChange(int position, int charsRemoved, int chars
         const int analysed = m_analysis.analysedLineCount;
         std::vector<LineType>& before = m_changes.TypesBefore();
         before.assign(m_analysis.lineType.begin(), m_analysis.lineType.begin() + analysed);
-        m_analysis.AnalyseLines(m_lineSource, first - 1, last + 2);
+        m_analysis.AnalyseLines(m_language, m_lineSource, first - 1, last + 2);
         m_highlighter.PaintBlocks(first, last + 1);
         m_highlighter.PaintStaleBlocks(first - 1, last + 2, first, last);
         // The context pass may have turned text further away into description

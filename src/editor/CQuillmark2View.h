@@ -8,6 +8,7 @@
 #include "ProblemMarks.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/Templates.h"
+#include "core/language/KeywordDictionary.h"
 #include "dialogs/FontSize.h"
 #include "platform/GuardedPasteEdit.h"
 #include "platform/TextControl.h"
@@ -36,7 +37,10 @@ class QKeyEvent;
 class CQuillmark2View : public GuardedPasteEdit {
     Q_OBJECT
 public:
-    explicit CQuillmark2View(QWidget* parent = nullptr);
+    // `language` is the application's current language, which outlives the
+    // view: the view analyses and fills new documents in it, and a text's
+    // language directive changes it.
+    explicit CQuillmark2View(Language& language, QWidget* parent = nullptr);
     ~CQuillmark2View() override;
 
     // The one road by which a text comes in, after every New and Open: the
@@ -158,6 +162,7 @@ private:
     void UpdateModifiedFlag();
     void SetModifiedFlag(bool modified);
 
+    Language& m_language;
     TextControl m_control;
     DocumentLineSource m_lineSource;
     LineAnalysis m_analysis;

@@ -29,7 +29,7 @@ bool CQuillmark2View::OnUpdateString() const
 
 void CQuillmark2View::OnTable()
 {
-    m_analysis.AnalyseAll(m_lineSource);
+    m_analysis.AnalyseAll(m_language, m_lineSource);
     const int caretLine = CaretLine();
     BlockLocation block = FindTableAtLine(m_analysis, caretLine);
     if (block.lines.empty()) {
@@ -74,7 +74,7 @@ void CQuillmark2View::OnTable()
 
 void CQuillmark2View::OnString()
 {
-    m_analysis.AnalyseAll(m_lineSource);
+    m_analysis.AnalyseAll(m_language, m_lineSource);
     const BlockLocation block = FindDocStringAtLine(m_analysis, CaretLine());
     if (block.lines.empty()) {
         switch (block.noBlock) {

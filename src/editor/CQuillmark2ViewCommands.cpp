@@ -7,7 +7,6 @@
 #include "CQuillmark2View.h"
 
 #include "core/editor/Format.h"
-#include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 #include "platform/MessageBox.h"
 #include "platform/StringConvert.h"
@@ -34,14 +33,14 @@ void CQuillmark2View::LoadText(const TextControl::TextWriter& write, qsizetype e
     // before starting the editor or choosing New.
     const bool templateInserted = m_control.GetTextLength() == 0;
     if (templateInserted) {
-        const QString skeleton = toQString(NewDocumentText(currentLanguageCode));
+        const QString skeleton = toQString(NewDocumentText(m_language));
         SetTextBeforeRefresh(
             [&skeleton](const TextControl::Append& append) { append(skeleton); }, skeleton.size());
     } else {
         // Only the comment and empty lines at the top are read; building all of
         // a large file's text for them would be waste.
-        const auto problem = ApplyDocumentLanguage(
-            m_control.GetLineCount(), [this](int line) { return toU16(m_control.GetLine(line)); });
+        const auto problem = ApplyDocumentLanguage(m_language, m_control.GetLineCount(),
+            [this](int line) { return toU16(m_control.GetLine(line)); });
         if (problem)
             MessageBoxOk(toQString(problem->message), this);
     }
@@ -50,18 +49,19 @@ void CQuillmark2View::LoadText(const TextControl::TextWriter& write, qsizetype e
     RefreshAllLines();
     if (templateInserted) {
         if (const auto title = InitialTitleSelection(toU16(WholeText())))
-            m_control.SetSel(title->start, title->end);
+            m_control.SetSel(title->start.value, title->end.value);
     }
     SetBaselineToCurrentText();
 }
 
 void CQuillmark2View::OnInsert(InsertTemplate kind)
 {
-    m_analysis.AnalyseAll(m_lineSource);
+    m_analysis.AnalyseAll(m_language, m_lineSource);
     const TemplateInsertion insertion
-        = PrepareInsertCommand(m_lineSource, m_analysis, kind, m_control.LineFromChar(-1));
-    ReplaceRange(insertion.insertionPoint, insertion.insertionPoint, toQString(insertion.text));
-    m_control.SetSel(insertion.selectionStart, insertion.selectionEnd);
+        = PrepareInsertCommand(m_language, m_lineSource, m_analysis, kind, m_control.LineFromChar(-1));
+    const int point = insertion.insertionPoint.value;
+    ReplaceRange(point, point, toQString(insertion.text));
+    m_control.SetSel(insertion.selection.start.value, insertion.selection.end.value);
     RefreshAllLines();
 }
 
@@ -76,7 +76,7 @@ void CQuillmark2View::OnFormat()
     {
         // The rebuild compares every analysed line with the text.
         const DocumentLineSource::CopyScope copy(m_lineSource);
-        text = toQString(FormatWholeText(m_lineSource, m_analysis, m_docStringColumn));
+        text = toQString(FormatWholeText(m_language, m_lineSource, m_analysis, m_docStringColumn));
     }
     ReplaceWholeTextKeepingCaretLine(text);
 }
@@ -86,14 +86,14 @@ void CQuillmark2View::OnUnformat()
     QString text;
     {
         const DocumentLineSource::CopyScope copy(m_lineSource);
-        text = toQString(UnformatWholeText(m_lineSource, m_analysis, m_docStringColumn));
+        text = toQString(UnformatWholeText(m_language, m_lineSource, m_analysis, m_docStringColumn));
     }
     ReplaceWholeTextKeepingCaretLine(text);
 }
 
 void CQuillmark2View::OnEditIncludeFile()
 {
-    m_analysis.AnalyseAll(m_lineSource);
+    m_analysis.AnalyseAll(m_language, m_lineSource);
     MessageBoxOk(QStringLiteral("Windows Store does not allow execution of other programs"), this);
 }
 

@@ -3,7 +3,6 @@
 #include "core/LineBreaks.h"
 #include "core/gherkin/GherkinDialect.h"
 #include "core/gherkin/GherkinText.h"
-#include "core/language/KeywordDictionary.h"
 #include "platform/StringConvert.h"
 
 #include <QHelpEvent>
@@ -39,10 +38,10 @@ QString CheckedText(const QTextDocument& document)
 
 // The file is read in the editor's language unless it names its own; a
 // language Cucumber lacks leaves English.
-const GherkinDialect& EditorDialect()
+const GherkinDialect& EditorDialect(const Language& language)
 {
     const GherkinKeywordTable& table = CucumberKeywordTable();
-    const GherkinDialect* dialect = table.Find(currentLanguageCode);
+    const GherkinDialect* dialect = table.Find(language.Code());
     return dialect ? *dialect : *table.Find(u"en");
 }
 
@@ -73,9 +72,10 @@ QTextCursor Span(const QTextBlock& block, const GherkinProblem& problem)
 
 } // namespace
 
-ProblemMarks::ProblemMarks(QPlainTextEdit& view)
+ProblemMarks::ProblemMarks(QPlainTextEdit& view, const Language& language)
     : QObject(&view)
     , m_view(view)
+    , m_language(language)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ProblemMarks::CheckNow);
@@ -98,7 +98,7 @@ void ProblemMarks::CheckNow()
     m_timer.stop();
     const QString text = CheckedText(*m_view.document());
     Show(CheckGherkin(std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())),
-        CucumberKeywordTable(), EditorDialect()));
+        CucumberKeywordTable(), EditorDialect(m_language)));
 }
 
 void ProblemMarks::Show(std::vector<GherkinProblem> problems)

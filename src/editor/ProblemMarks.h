@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/gherkin/GherkinCheck.h"
+#include "core/language/KeywordDictionary.h"
 
 #include <QObject>
 #include <QString>
@@ -31,7 +32,9 @@ public:
         int line = 0; // the block the mark is in, from 0
     };
 
-    explicit ProblemMarks(QPlainTextEdit& view);
+    // A text without a language line is checked in `language`, the editor's,
+    // which outlives the marks.
+    ProblemMarks(QPlainTextEdit& view, const Language& language);
     ~ProblemMarks() override;
 
     // Checks the whole text now, and marks what is found.
@@ -66,6 +69,7 @@ private:
     void Show(std::vector<GherkinProblem> problems);
 
     QPlainTextEdit& m_view;
+    const Language& m_language;
     QTimer m_timer;
     std::vector<Mark> m_marks;
     int m_errors = 0;

@@ -53,7 +53,8 @@ protected:
     // As the user meets them: the view's font and the keywords of the language.
     std::pair<int, QString> Settings() const
     {
-        return { View().font().pointSize(), QString::fromStdU16String(currentLanguage.code) };
+        return { View().font().pointSize(),
+            QString::fromStdU16String(m_app->CurrentLanguage().Keywords().code) };
     }
     // The Settings dialog picks the items whose data are `languageID` and `fontSize`, then OK or Cancel.
     void ChooseSettings(int command, const QString& languageID, int fontSize, bool accept) const
@@ -162,7 +163,6 @@ TEST_F(MenuTest, WhatTheUserChoseStaysAcrossARestart)
     EXPECT_EQ(Doc().GetPathName(), a);
 
     m_app->ExitInstance();
-    SelectLanguageSetting(u"en"); // the language is program-wide
     StartApp();
     EXPECT_TRUE(Toolbar().isHidden() && Frame().statusBar()->isHidden());
     const QStringList file = Menu("&File");
@@ -175,7 +175,6 @@ TEST_F(MenuTest, WhatTheUserChoseStaysAcrossARestart)
     m_app.reset();
     Stored().setValue("Configuration/fontSize", 13);
     Stored().setValue("Configuration/languageID", "xx-unknown");
-    SetLanguage(u"fr");
     StartApp();
     EXPECT_EQ(Settings(), std::pair(13, QString("en"))) << "though the dialog offers neither";
     EXPECT_TRUE(Text().startsWith("Feature: [Title]")) << Text().left(40).toStdString();

@@ -142,7 +142,7 @@ TEST_F(Recovery, ACopyLeftBehindIsOfferedAtStartUpOnceItsEditorHasEnded)
     m_boxes.answers << QMessageBox::Yes;
     StartApp();
     EXPECT_EQ(Text(), text);
-    EXPECT_EQ(currentLanguageCode, u"ru") << "the restored text's language line counts";
+    EXPECT_EQ(m_app->CurrentLanguage().Code(), u"ru") << "the restored text's language line counts";
     ASSERT_TRUE(Execute(ID_FILE_SAVE));
     EXPECT_EQ(ReadBytes(path), QString(text).replace("\r\n", "\n").toUtf8())
         << "saved over its file as the user would have saved it, with the file's line end";

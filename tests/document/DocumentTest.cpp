@@ -142,7 +142,7 @@ TEST_F(Document, NewDocumentAndEmptyFileShowTheUnmodifiedTemplate)
     EXPECT_TRUE(view.WholeText().startsWith(QStringLiteral("Feature: [Title]")));
     EXPECT_FALSE(document.IsModified());
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("copied before")));
-    ASSERT_TRUE(SetLanguage(u"de"));
+    ASSERT_TRUE(SetLanguage(language, u"de"));
     ASSERT_TRUE(document.OnNewDocument());
     EXPECT_EQ(Selected(), "[Title]");
     EXPECT_EQ(GetClipboardText(), "copied before");

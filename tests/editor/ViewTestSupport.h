@@ -41,8 +41,6 @@ inline QString LongText(int lines)
 // A view in English, showing a text after its initial update.
 class ViewTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SetLanguage(u"en")); }
-
     // The view holding `text`, the caret on `line` at `column`.
     void Show(const QString& text, int line = 0, int column = 0)
     {
@@ -86,5 +84,7 @@ protected:
     // Neither modified nor holding an edit to undo: as loaded.
     bool Untouched() const { return !view.IsTextModified() && !view.document()->isUndoAvailable(); }
 
-    CQuillmark2View view;
+    // The application's current language, as the view is given it.
+    Language language = LanguageOf(u"en");
+    CQuillmark2View view { language };
 };

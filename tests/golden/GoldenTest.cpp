@@ -42,10 +42,11 @@ std::string Colours(const std::filesystem::path& file)
         return "cannot read: " + error;
     const TextLineSource source(std::move(decoded.text));
     // The language as the editor opens the file with English as its setting.
-    SetLanguage(u"en");
-    ApplyDocumentLanguage(source.lineCount(), [&source](int line) { return source.lineText(line); });
+    Language language = LanguageOf(u"en");
+    ApplyDocumentLanguage(
+        language, source.lineCount(), [&source](int line) { return source.lineText(line); });
     LineAnalysis analysis;
-    analysis.AnalyseAll(source);
+    analysis.AnalyseAll(language, source);
     std::string colours;
     for (int line = 0; line < analysis.analysedLineCount; ++line) {
         const std::u16string_view text = source.lineContent(line);

@@ -4,7 +4,6 @@
 #include "app/CQuillmark2App.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
-#include "core/language/KeywordDictionary.h"
 #include "document/CQuillmark2Doc.h"
 #include "document/DocumentManager.h"
 #include "document/FileDialogs.h"
@@ -47,8 +46,6 @@ protected:
         SetOpenFileDialogHandler({});
         SetSaveFileDialogHandler({});
         qputenv("XDG_DATA_HOME", m_previousDataHome);
-        // The current language is program-wide; the next start begins from the default.
-        SelectLanguageSetting(u"en");
     }
 
     void StartApp(const QStringList& arguments = {})

@@ -113,14 +113,14 @@ bool TablesDescribe(const LineAnalysis& analysis, const LineSource& source)
     return true;
 }
 
-std::u16string RebuildWholeText(
-    const LineSource& source, const LineAnalysis& given, int& docStringColumn, bool indent)
+std::u16string RebuildWholeText(const Language& language, const LineSource& source, const LineAnalysis& given,
+    int& docStringColumn, bool indent)
 {
     const LineAnalysis* analysis = &given;
     LineAnalysis fresh;
     if (!TablesDescribe(given, source)) {
         fresh.maxAnalysedLines = given.maxAnalysedLines;
-        fresh.AnalyseAll(source);
+        fresh.AnalyseAll(language, source);
         analysis = &fresh;
     }
 
@@ -136,12 +136,14 @@ std::u16string RebuildWholeText(
 
 } // namespace
 
-std::u16string FormatWholeText(const LineSource& source, const LineAnalysis& analysis, int& docStringColumn)
+std::u16string FormatWholeText(
+    const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn)
 {
-    return RebuildWholeText(source, analysis, docStringColumn, true);
+    return RebuildWholeText(language, source, analysis, docStringColumn, true);
 }
 
-std::u16string UnformatWholeText(const LineSource& source, const LineAnalysis& analysis, int& docStringColumn)
+std::u16string UnformatWholeText(
+    const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn)
 {
-    return RebuildWholeText(source, analysis, docStringColumn, false);
+    return RebuildWholeText(language, source, analysis, docStringColumn, false);
 }

@@ -40,8 +40,9 @@
 //
 // The view replaces all of its text with this text in one edit. The tables
 // should describe `source` as it stands (the view keeps them so); if they do
-// not (line count or a line's text differs), the text is analysed afresh
-// first, so that no line is lost or doubled.
-std::u16string FormatWholeText(const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
+// not (line count or a line's text differs), the text is analysed afresh in
+// `language` first, so that no line is lost or doubled.
+std::u16string FormatWholeText(
+    const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
 std::u16string UnformatWholeText(
-    const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
+    const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);

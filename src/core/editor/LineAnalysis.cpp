@@ -27,7 +27,7 @@ int LineAnalysis::AnalysableLineCount(const LineSource& source) const
     return std::min(source.lineCount(), maxAnalysedLines);
 }
 
-void LineAnalysis::AnalyseLine(const LineSource& source, int i)
+void LineAnalysis::AnalyseLine(const Language& language, const LineSource& source, int i)
 {
     if (i < 0 || i >= AnalysableLineCount(source))
         return;
@@ -37,7 +37,7 @@ void LineAnalysis::AnalyseLine(const LineSource& source, int i)
     lineStart[i] = source.lineStart(i);
     std::u16string keyword;
     const std::size_t mark = ByteOrderMarkLength(i, lineText[i]);
-    classifiedType[i] = ClassifyLine(mark == 0 ? lineText[i] : lineText[i].substr(mark), keyword);
+    classifiedType[i] = ClassifyLine(language, mark == 0 ? lineText[i] : lineText[i].substr(mark), keyword);
     lineType[i] = classifiedType[i];
     // The classifier found the keyword at the start of the trimmed line, so its
     // first occurrence is where the keyword is drawn and where content starts.
@@ -48,27 +48,27 @@ void LineAnalysis::AnalyseLine(const LineSource& source, int i)
     classifiedKeyword[i] = std::move(keyword);
 }
 
-void LineAnalysis::AnalyseLines(const LineSource& source, int first, int last)
+void LineAnalysis::AnalyseLines(const Language& language, const LineSource& source, int first, int last)
 {
     analysedLineCount = AnalysableLineCount(source);
     EnsureEntries(analysedLineCount);
     const int end = std::min(last, analysedLineCount);
     for (int i = std::max(first, 0); i < end; ++i)
-        AnalyseLine(source, i);
+        AnalyseLine(language, source, i);
     textLineCount = source.lineCount();
     textAfterLimit.clear();
     typeAfterLimit = NOT_ANALYSED;
     if (analysedLineCount < textLineCount) {
         textAfterLimit = source.lineText(analysedLineCount);
         std::u16string keyword;
-        typeAfterLimit = ClassifyLine(textAfterLimit, keyword);
+        typeAfterLimit = ClassifyLine(language, textAfterLimit, keyword);
     }
     ContextPass();
 }
 
-void LineAnalysis::AnalyseAll(const LineSource& source)
+void LineAnalysis::AnalyseAll(const Language& language, const LineSource& source)
 {
-    AnalyseLines(source, 0, maxAnalysedLines);
+    AnalyseLines(language, source, 0, maxAnalysedLines);
 }
 
 void LineAnalysis::ContextPass()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LineSource.h"
+#include "core/language/KeywordDictionary.h"
 #include "core/language/LineType.h"
 
 #include <cstddef>
@@ -58,23 +59,24 @@ public:
 
     // Fills entry i from the source: its text (read in full, however long),
     // its start, and the type and keyword that ClassifyLine gives it against
-    // the current language, as classifiedType and, until a context pass,
+    // `language`, as classifiedType and, until a context pass,
     // lineType. Runs no context pass. Does nothing for an i outside
     // 0 .. AnalysableLineCount(source)-1.
-    void AnalyseLine(const LineSource& source, int i);
+    void AnalyseLine(const Language& language, const LineSource& source, int i);
 
     // Sets analysedLineCount from the source, analyses lines first .. last-1
     // (clipped to 0 .. analysedLineCount-1), then runs the context pass over
     // all analysed lines, whatever the range.
     //
     // For the view: after a keystroke that kept the line count, re-analyse the
-    // caret's line and its neighbours with AnalyseLines(source, cur - 1, cur + 2);
+    // caret's line and its neighbours with AnalyseLines(language, source,
+    // cur - 1, cur + 2);
     // after a change of line count, AnalyseAll. The context pass is one linear
     // walk over at most maxAnalysedLines entries.
-    void AnalyseLines(const LineSource& source, int first, int last);
+    void AnalyseLines(const Language& language, const LineSource& source, int first, int last);
 
     // AnalyseLines over every analysable line.
-    void AnalyseAll(const LineSource& source);
+    void AnalyseAll(const Language& language, const LineSource& source);
 
     // One walk over lines 0 .. analysedLineCount-1, from the classified types
     // to the types in context. A doc-string delimiter outside a doc string

@@ -165,14 +165,15 @@ std::u16string JoinTemplate(const std::vector<std::u16string_view>& lines)
     return text;
 }
 
-std::u16string TranslateTemplate(std::u16string text)
+std::u16string TranslateTemplate(const Language& language, std::u16string text)
 {
     for (int k = 0; k < WORD_TYPE_COUNT; ++k)
-        ReplaceAll(text, wordTypeNames[k], KeywordForType(static_cast<WordType>(k)));
+        ReplaceAll(text, wordTypeNames[k], KeywordForType(language, static_cast<WordType>(k)));
     return text;
 }
 
-int TemplateInsertionPoint(const LineSource& source, const LineAnalysis& analysis, int searchStartLine)
+ControlPosition TemplateInsertionPoint(
+    const LineSource& source, const LineAnalysis& analysis, int searchStartLine)
 {
     const int n = analysis.analysedLineCount;
     const auto endOfLine = [&analysis](int i) {
@@ -184,7 +185,7 @@ int TemplateInsertionPoint(const LineSource& source, const LineAnalysis& analysi
     for (int i = std::max(searchStartLine, 1); i < n; ++i) {
         const LineType type = analysis.lineType[i];
         if (type == SCENARIO_LINE || type == SCENARIO_OUTLINE_LINE)
-            return std::clamp(endOfLine(i - 1), 0, textEnd);
+            return ControlPosition { std::clamp(endOfLine(i - 1), 0, textEnd) };
     }
     // Past the analysed lines a fragment would land in whatever scenario runs
     // on there, and its later steps would belong to the fragment; at the end
@@ -193,69 +194,71 @@ int TemplateInsertionPoint(const LineSource& source, const LineAnalysis& analysi
     const LineType next = analysis.typeAfterLimit;
     const bool headingFollows = next == SCENARIO_LINE || next == SCENARIO_OUTLINE_LINE;
     if (n == 0 || analysis.textLineCount <= n || (searchStartLine < n && headingFollows))
-        return std::clamp(n > 0 ? endOfLine(n - 1) : 0, 0, textEnd);
-    return textEnd;
+        return ControlPosition { std::clamp(n > 0 ? endOfLine(n - 1) : 0, 0, textEnd) };
+    return ControlPosition { textEnd };
 }
 
 namespace {
 
 // Whether `point` is the end of a last line that holds text: a fragment put
 // there would be glued onto that line, which has no line break.
-bool EndsAnUnbrokenLine(const LineSource& source, int point)
+bool EndsAnUnbrokenLine(const LineSource& source, ControlPosition point)
 {
     const int lastLine = source.lineCount() - 1;
     const std::u16string last = source.lineText(lastLine);
-    return !last.empty() && point == source.lineStart(lastLine) + static_cast<int>(last.size());
+    return !last.empty() && point.value == source.lineStart(lastLine) + static_cast<int>(last.size());
 }
 
 } // namespace
 
-TemplateInsertion PrepareInsertCommand(
-    const LineSource& source, const LineAnalysis& analysis, InsertTemplate kind, int caretLine)
+TemplateInsertion PrepareInsertCommand(const Language& language, const LineSource& source,
+    const LineAnalysis& analysis, InsertTemplate kind, int caretLine)
 {
     const TemplateInfo& info = TemplateFor(kind);
     const int searchStartLine = info.searchStart == SearchStart::FirstLine ? 0 : caretLine;
-    const std::u16string fragment = TranslateTemplate(JoinTemplate(info.lines));
+    const std::u16string fragment = TranslateTemplate(language, JoinTemplate(info.lines));
     TemplateInsertion insertion;
     insertion.insertionPoint = TemplateInsertionPoint(source, analysis, searchStartLine);
     insertion.text = fragment;
-    // The fragment's first character, in control positions: a line break in
-    // front of it counts one.
-    int blockStart = insertion.insertionPoint;
+    // The fragment's first character: a line break in front of it counts one
+    // in the control.
+    ControlPosition blockStart = insertion.insertionPoint;
     if (EndsAnUnbrokenLine(source, insertion.insertionPoint)) {
         insertion.text.insert(0, u"\r\n");
-        ++blockStart;
+        ++blockStart.value;
     }
-    insertion.selectionStart = blockStart;
-    insertion.selectionEnd = blockStart;
+    insertion.selection = { blockStart, blockStart };
 
     const std::size_t title = fragment.find(TITLE_PLACEHOLDER);
     if (info.selectionAfter == SelectionAfter::Title && title != std::u16string::npos) {
-        insertion.selectionStart = blockStart + static_cast<int>(title);
-        insertion.selectionEnd = insertion.selectionStart + static_cast<int>(TITLE_PLACEHOLDER.size());
+        // The placeholder stands on the fragment's first line, behind no line break.
+        const WholeTextOffset start { static_cast<int>(title) };
+        const WholeTextOffset end { start.value + static_cast<int>(TITLE_PLACEHOLDER.size()) };
+        insertion.selection
+            = { PositionInControl(blockStart, start, 0), PositionInControl(blockStart, end, 0) };
     }
     return insertion;
 }
 
-std::u16string NewDocumentText(const std::u16string& languageCode)
+std::u16string NewDocumentText(const Language& language)
 {
     // The skeleton fills an empty text, so it is the whole text at once; it
     // starts with its Feature line, never with a line break.
-    std::u16string text = TranslateTemplate(JoinTemplate(newDocumentLines));
-    if (languageCode != u"en")
-        text.insert(0, u"# language: " + languageCode + u"\r\n");
+    std::u16string text = TranslateTemplate(language, JoinTemplate(newDocumentLines));
+    if (language.Code() != u"en")
+        text.insert(0, u"# language: " + language.Code() + u"\r\n");
     return text;
 }
 
-std::optional<TextRange> InitialTitleSelection(const std::u16string& wholeText)
+std::optional<ControlRange> InitialTitleSelection(const std::u16string& wholeText)
 {
     const std::size_t found = wholeText.find(TITLE_PLACEHOLDER);
     if (found == std::u16string::npos)
         return std::nullopt;
-    const int p = static_cast<int>(found);
-    const int length = static_cast<int>(TITLE_PLACEHOLDER.size());
+    const WholeTextOffset start { static_cast<int>(found) };
+    const WholeTextOffset end { start.value + static_cast<int>(TITLE_PLACEHOLDER.size()) };
     // The language line's break counts two in the whole text, one in the control.
-    if (wholeText.find(u"anguage:") != std::u16string::npos)
-        return TextRange { p - 1, p - 1 + length };
-    return TextRange { p, p + length };
+    const int breaksBefore = wholeText.find(u"anguage:") != std::u16string::npos ? 1 : 0;
+    return ControlRange { PositionInControl({}, start, breaksBefore),
+        PositionInControl({}, end, breaksBefore) };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LineAnalysis.h"
+#include "TextPosition.h"
 
 #include <optional>
 #include <string>
@@ -10,8 +11,9 @@
 // The ready-made Gherkin fragments of the editor: the skeleton of a new
 // document and the fourteen Insert commands. Templates write keywords only as
 // upper-case type words ("SCENARIO", "GIVEN"); TranslateTemplate turns them
-// into the current language's keywords. Everything here is a function of text
-// and of the per-line tables; the view does the selecting and pasting.
+// into the keywords of the language they are written in. Everything here is a
+// function of text, of a language and of the per-line tables; the view does
+// the selecting and pasting.
 
 // Templates that want a name carry this once, on their first line; after the
 // insertion the view selects it so that typing replaces it.
@@ -60,12 +62,12 @@ const TemplateInfo& TemplateFor(InsertTemplate kind);
 std::u16string JoinTemplate(const std::vector<std::u16string_view>& lines);
 
 // Replaces, for type k = 0 .. 11 in that order, every wordTypeNames[k] in
-// `text` by KeywordForType(k). The order matters: SCENARIOOUTLINE goes before
-// SCENARIO, its prefix. Types with no keyword in the current language become
-// "WORD TYPE NOT FOUND".
-std::u16string TranslateTemplate(std::u16string text);
+// `text` by KeywordForType(language, k). The order matters: SCENARIOOUTLINE
+// goes before SCENARIO, its prefix. Types with no keyword in `language`
+// become "WORD TYPE NOT FOUND".
+std::u16string TranslateTemplate(const Language& language, std::u16string text);
 
-// The control position where a fragment goes: in front of the first Scenario,
+// Where a fragment goes: in front of the first Scenario,
 // Rule or Scenario Outline heading at or below `searchStartLine` among the
 // analysed lines (a heading on line 0 never counts), else just after the last
 // analysed line. When the text runs on past the analysed lines, the fragment
@@ -73,39 +75,35 @@ std::u16string TranslateTemplate(std::u16string text);
 // search started among them; otherwise at the end of the text, so that it
 // never splits a scenario it cannot see. The point never lies beyond the end
 // of the text, nor before 0. The analysis must be fresh (AnalyseAll).
-int TemplateInsertionPoint(const LineSource& source, const LineAnalysis& analysis, int searchStartLine);
+ControlPosition TemplateInsertionPoint(
+    const LineSource& source, const LineAnalysis& analysis, int searchStartLine);
 
 // The edit of one Insert command.
 struct TemplateInsertion {
-    int insertionPoint; // control position: put an empty selection here and paste `text`
+    ControlPosition insertionPoint; // put an empty selection here and paste `text`
     // Joined and translated, with CR LF line breaks; behind a line break of
     // its own when it goes after a last line that has none, so that it never
     // lands on a line the user wrote.
     std::u16string text;
-    int selectionStart; // then select selectionStart .. selectionEnd
-    int selectionEnd;
+    ControlRange selection; // then select this
 };
 
-// The fragment joined and translated, its insertion point searched from
-// `caretLine` (the line holding the start of the selection) or from line 0,
-// as the template says, and what to select afterwards: the placeholder (the
-// fragment's first line holds it, so CR LF versus single breaks do not shift
-// it), or an empty selection at the fragment's first character.
-TemplateInsertion PrepareInsertCommand(
-    const LineSource& source, const LineAnalysis& analysis, InsertTemplate kind, int caretLine);
+// The fragment joined and translated into `language`, its insertion point
+// searched from `caretLine` (the line holding the start of the selection) or
+// from line 0, as the template says, and what to select afterwards: the
+// placeholder (the fragment's first line holds it, so CR LF versus single
+// breaks do not shift it), or an empty selection at the fragment's first
+// character.
+TemplateInsertion PrepareInsertCommand(const Language& language, const LineSource& source,
+    const LineAnalysis& analysis, InsertTemplate kind, int caretLine);
 
 // The whole text (CR LF line breaks) a new, empty document is filled with:
-// the skeleton in the current language, behind the line "# language: <code>"
-// when `languageCode` is not exactly "en".
-std::u16string NewDocumentText(const std::u16string& languageCode);
-
-struct TextRange {
-    int start;
-    int end;
-};
+// the skeleton in `language`, behind the line "# language: <code>" when the
+// language's code is not exactly "en".
+std::u16string NewDocumentText(const Language& language);
 
 // The control range the view selects once the new document is shown: the first
 // placeholder at offset p of the whole text gives p .. p+7, or p-1 .. p+6 when
 // the text holds "anguage:" anywhere (the language line's CR LF counts two in
 // the whole text, one in the control). Nothing when there is no placeholder.
-std::optional<TextRange> InitialTitleSelection(const std::u16string& wholeText);
+std::optional<ControlRange> InitialTitleSelection(const std::u16string& wholeText);

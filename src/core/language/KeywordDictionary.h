@@ -32,29 +32,51 @@ extern const std::array<LanguageKeywords, LANGUAGE_COUNT> languageTable;
 // Same order as languageTable.
 extern const std::array<LanguageListEntry, LANGUAGE_COUNT> languageList;
 
-// The one current language: a copy of the selected record with its slots
-// re-ordered longest keyword first. Empty (every slot empty) until the first
-// successful SetLanguage.
-extern LanguageKeywords currentLanguage;
-// The code most recently given for selection; starts empty. Only the two
-// functions below write it.
-extern std::u16string currentLanguageCode;
+// The language a text is read in, a value its holder passes to whatever
+// reads the text (the editor holds its one current language, quillmark-cli
+// one for each file): the dictionary record it selected, its slots ordered
+// longest keyword first, and the code most recently given for selection.
+// Copying one is cheap; the ordered records are built once for the process
+// and shared.
+class Language {
+public:
+    // No language yet: every slot empty, so no keyword is recognised, and an
+    // empty code. What holds until the first successful SetLanguage.
+    Language() = default;
+
+    // The selected record, slots longest keyword first; all empty before any
+    // selection.
+    const LanguageKeywords& Keywords() const;
+    // The code most recently given for selection, known or not.
+    const std::u16string& Code() const { return m_code; }
+
+private:
+    friend bool SetLanguage(Language& language, std::u16string code);
+    friend void SelectLanguageSetting(Language& language, const std::u16string& code);
+
+    const LanguageKeywords* m_keywords = nullptr;
+    std::u16string m_code;
+};
+
+// A fresh Language with `code` selected: no language when no record has it.
+Language LanguageOf(std::u16string code);
 
 // Makes the record whose code equals `code` exactly (case-sensitive, whole
-// string) current and returns true; returns false and changes nothing otherwise.
-bool SetLanguage(std::u16string code);
+// string) `language`'s own and returns true; returns false and changes
+// nothing otherwise.
+bool SetLanguage(Language& language, std::u16string code);
 
 // The road of the language setting, at start-up and after the Settings
-// command: the code is recorded as current whether or not a language has it,
-// then selected. An unknown code leaves the keywords as they were, so a new
-// document shows that code on its language line and finds no keyword for
-// its templates.
-void SelectLanguageSetting(const std::u16string& code);
+// command: the code is recorded as the language's code whether or not a
+// record has it, then selected. An unknown code leaves the keywords as they
+// were, so a new document shows that code on its language line and finds no
+// keyword for its templates.
+void SelectLanguageSetting(Language& language, const std::u16string& code);
 
-// The keyword of the first slot of currentLanguage with that type, in its
-// sorted order, or "WORD TYPE NOT FOUND". XXXXXXXXX gives "" once a language is
-// current (every record has empty slots).
-std::u16string KeywordForType(WordType type);
+// The keyword of the first slot of the language with that type, in its
+// sorted order, or "WORD TYPE NOT FOUND". XXXXXXXXX gives "" once a language
+// is selected (every record has empty slots).
+std::u16string KeywordForType(const Language& language, WordType type);
 
 // Index of the record with that code in languageTable, or -1.
 int FindLanguage(const std::u16string& code);

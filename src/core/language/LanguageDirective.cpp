@@ -55,13 +55,14 @@ bool MayStandAboveTheDirective(std::u16string_view content)
 
 } // namespace
 
-std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(int lineCount, const LineReader& lineText)
+std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(
+    Language& language, int lineCount, const LineReader& lineText)
 {
     for (int i = 0; i + 1 < lineCount; ++i) {
         const std::u16string line = lineText(i);
         const std::u16string_view content = Content(line, i);
         if (const auto name = i == 0 ? DirectiveName(line, true) : DirectiveName(content, false)) {
-            if (SetLanguage(*name))
+            if (SetLanguage(language, *name))
                 return std::nullopt;
             return LanguageDirectiveProblem { i, u"Cannot set language to " + *name };
         }
@@ -70,6 +71,6 @@ std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(int lineCount, con
     }
     // A text of one line is left alone; any other without a directive is English.
     if (lineCount > 1)
-        SetLanguage(u"en");
+        SetLanguage(language, u"en");
     return std::nullopt;
 }

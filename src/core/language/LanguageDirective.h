@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeywordDictionary.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,17 +17,18 @@ struct LanguageDirectiveProblem {
     std::u16string message;
 };
 
-// Opening a document: selects the language its "# language: xx" directive
+// Opening a document: makes `language` the one its "# language: xx" directive
 // names, as Cucumber finds the directive: the first one among the comment and
-// empty lines that open the file, so that a licence header may stand above
-// it. "#language:xx" and "#  language  :  xx" are directives too. The name is
+// empty lines that open the file, so that a licence header may stand above it.
+// "#language:xx" and "#  language  :  xx" are directives too. The name is
 // everything after the colon and the white space behind it, to the end of the
 // line, blanks included; "Language" with a capital is no directive. The first
 // line may hold its directive after other text, as it always could; a later
 // line must begin with it. Only lines closed by a line break are looked at, so
 // a text of one line leaves the language as it was. No directive selects
-// English. A directive naming no language leaves the language as it was and
-// is returned as a problem. Only the first 1000 characters of a line are
-// searched, so an endless line cannot exhaust the stack of the regular-
-// expression matcher.
-std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(int lineCount, const LineReader& lineText);
+// English. A directive naming no language leaves the language as it was and is
+// returned as a problem. Only the first 1000 characters of a line are
+// searched, so an endless line cannot exhaust the stack of the
+// regular-expression matcher.
+std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(
+    Language& language, int lineCount, const LineReader& lineText);

@@ -71,7 +71,7 @@ constexpr Marker markers[] = {
 
 } // namespace
 
-LineType ClassifyLine(const std::u16string& line, std::u16string& keyword)
+LineType ClassifyLine(const Language& language, const std::u16string& line, std::u16string& keyword)
 {
     const std::u16string_view text = Trimmed(line);
     if (text.empty())
@@ -79,7 +79,7 @@ LineType ClassifyLine(const std::u16string& line, std::u16string& keyword)
 
     // The slots are ordered longest keyword first, so the first keyword that
     // begins the line is the longest one; an empty slot ends the walk.
-    for (const KeywordEntry& slot : currentLanguage.keywords) {
+    for (const KeywordEntry& slot : language.Keywords().keywords) {
         if (!text.starts_with(slot.keyword))
             continue;
         keyword = slot.keyword;

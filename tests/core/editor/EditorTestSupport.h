@@ -19,17 +19,18 @@ inline std::u16string Crlf(const std::vector<std::u16string_view>& lines)
     return text.substr(0, text.size() - (text.empty() ? 0 : 2));
 }
 
-// The tables of `text`, analysed against the current language up to `limit` lines.
-inline LineAnalysis Analysed(const std::u16string& text, int limit = MAX_ANALYSED_LINES)
+// The tables of `text`, analysed in `language` up to `limit` lines.
+inline LineAnalysis Analysed(
+    const std::u16string& text, int limit = MAX_ANALYSED_LINES, const Language& language = LanguageOf(u"en"))
 {
     LineAnalysis analysis;
     analysis.maxAnalysedLines = limit;
-    analysis.AnalyseAll(TextLineSource(text));
+    analysis.AnalyseAll(language, TextLineSource(text));
     return analysis;
 }
 
 // Tests that read Gherkin in English.
 class English : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SetLanguage(u"en")); }
+    const Language english = LanguageOf(u"en");
 };

@@ -17,8 +17,9 @@ std::u16string Rebuilt(const std::u16string& text, bool format, int limit = MAX_
 {
     int docStringColumn = 0;
     const TextLineSource source(text);
-    return format ? FormatWholeText(source, Analysed(text, limit), docStringColumn)
-                  : UnformatWholeText(source, Analysed(text, limit), docStringColumn);
+    const Language english = LanguageOf(u"en");
+    return format ? FormatWholeText(english, source, Analysed(text, limit), docStringColumn)
+                  : UnformatWholeText(english, source, Analysed(text, limit), docStringColumn);
 }
 
 // The text without blanks, tabs and line breaks: what Format and Unformat must never change.
@@ -73,7 +74,7 @@ TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)
 {
     const std::u16string now = Crlf({ u"Scenario: s", u"Given a", u"When b", u"" });
     int column = 0;
-    EXPECT_EQ(FormatWholeText(TextLineSource(now), Analysed(u"Scenario: s\r\nGiven a"), column),
+    EXPECT_EQ(FormatWholeText(english, TextLineSource(now), Analysed(u"Scenario: s\r\nGiven a"), column),
         Crlf({ u"Scenario: s", u"  Given a", u"  When b", u"" }));
 }
 

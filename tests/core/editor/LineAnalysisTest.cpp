@@ -2,6 +2,10 @@
 
 #include "core/editor/LineColours.h"
 #include "core/editor/PopupRules.h"
+#include "core/language/LanguageDirective.h"
+
+#include <latch>
+#include <thread>
 
 namespace {
 
@@ -16,7 +20,7 @@ TEST_F(LineAnalysisTest, EntriesHoldTheKeywordWhereItFirstStandsAndNoneCountPast
     EXPECT_EQ(std::pair(a.lineKeyword[1], a.keywordPosition[1]), std::pair(std::u16string(u"|"), 2));
     EXPECT_EQ(std::pair(a.lineKeyword[2], a.keywordPosition[2]), std::pair(std::u16string(), 0));
     // A shorter text leaves old entries in the tables, but they no longer count.
-    a.AnalyseAll(TextLineSource(u"#include a"));
+    a.AnalyseAll(english, TextLineSource(u"#include a"));
     EXPECT_EQ(a.TypeOf(0), INCLUDE_LINE);
     EXPECT_EQ(a.TypeOf(2), NOT_ANALYSED);
     EXPECT_EQ(a.TypeOf(-1), NOT_ANALYSED);
@@ -57,7 +61,7 @@ TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
 
     // Once its opening delimiter is text, the lines below are what they say again.
     texts[2] = u"    x";
-    a.AnalyseLines(TextLineSource(Crlf(texts)), 2, 3);
+    a.AnalyseLines(english, TextLineSource(Crlf(texts)), 2, 3);
     EXPECT_EQ(std::pair(a.lineType[3], a.keywordPosition[3]), std::pair(STEP_LINE, 4));
     EXPECT_EQ(
         std::pair(a.lineType[4], a.lineKeyword[4]), std::pair(SCENARIO_LINE, std::u16string(u"Scenario")));
@@ -120,6 +124,50 @@ TEST(ColourSpan, NeverLeavesTheLine)
     EXPECT_EQ(ColourSpanOf(STEP_LINE, 8, 5, 6), (ColourSpan { 6, 6, LineColour::Step }));
     EXPECT_EQ(ColourSpanOf(STEP_LINE, 2, 5, 4), (ColourSpan { 2, 4, LineColour::Step }));
     EXPECT_EQ(ColourSpanOf(TABLE_LINE, -1, 1, 4), (ColourSpan { 0, 4, LineColour::Table }));
+}
+
+// Each document is read in its own language, so two opened and read at once,
+// each on its own thread, never see each other's keywords.
+TEST(LanguagePerDocument, TwoDocumentsReadAtOnceEachKeepTheirOwnLanguage)
+{
+    const std::u16string body = Crlf({ u"Fonctionnalité: f", u"Funktionalität: f", u"Soit a", u"Angenommen b",
+        u"Scénario: s", u"Szenario: t", u"Quand c", u"Wenn d" });
+    const auto source = [&body](const std::u16string& code) {
+        return TextLineSource(u"# language: " + code + u"\r\n" + body);
+    };
+    // Opened as the editor opens a document: its directive chooses the language.
+    const auto open = [](const TextLineSource& text) {
+        Language language;
+        ApplyDocumentLanguage(language, text.lineCount(), [&text](int line) { return text.lineText(line); });
+        return language;
+    };
+    const auto read = [](const Language& language, const TextLineSource& text) {
+        LineAnalysis analysis;
+        analysis.AnalyseAll(language, text);
+        return std::pair(analysis.lineType, analysis.lineKeyword);
+    };
+    const TextLineSource french = source(u"fr");
+    const TextLineSource german = source(u"de");
+    const auto frenchReading = read(open(french), french);
+    const auto germanReading = read(open(german), german);
+    ASSERT_NE(frenchReading, germanReading) << "the text must read differently in the two languages";
+
+    // Both are open before either is read, and then read again and again.
+    std::latch opened(2);
+    const auto readOften = [&](const TextLineSource& text, const auto& expected, int& differing) {
+        const Language language = open(text);
+        opened.arrive_and_wait();
+        for (int i = 0; i < 200; ++i)
+            differing += read(language, text) != expected ? 1 : 0;
+    };
+    int frenchDiffering = 0;
+    int germanDiffering = 0;
+    std::thread frenchReader([&] { readOften(french, frenchReading, frenchDiffering); });
+    std::thread germanReader([&] { readOften(german, germanReading, germanDiffering); });
+    frenchReader.join();
+    germanReader.join();
+    EXPECT_EQ(frenchDiffering, 0);
+    EXPECT_EQ(germanDiffering, 0);
 }
 
 } // namespace

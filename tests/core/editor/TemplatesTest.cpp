@@ -10,9 +10,9 @@ namespace {
 using enum InsertTemplate;
 using TemplatesTest = English;
 
-std::u16string Translated(InsertTemplate kind)
+std::u16string Translated(InsertTemplate kind, const Language& language = LanguageOf(u"en"))
 {
-    return TranslateTemplate(JoinTemplate(TemplateFor(kind).lines));
+    return TranslateTemplate(language, JoinTemplate(TemplateFor(kind).lines));
 }
 
 // In control positions, a break counting one: Scenario at 12, Rule at 32, Scenario Outline at 48.
@@ -31,7 +31,8 @@ TEST_F(TemplatesTest, EveryTemplateNamesItsTitleOnItsFirstLineAndLeavesNoTypeWor
         EXPECT_EQ(joined.find(TITLE_PLACEHOLDER) < firstLine, info.selectionAfter == SelectionAfter::Title);
         EXPECT_EQ(joined.find(TITLE_PLACEHOLDER, firstLine), std::u16string::npos);
         for (const std::u16string& word : wordTypeNames)
-            EXPECT_EQ(TranslateTemplate(joined).find(word), std::u16string::npos) << "a type word is left";
+            EXPECT_EQ(TranslateTemplate(english, joined).find(word), std::u16string::npos)
+                << "a type word is left";
     }
 }
 
@@ -39,26 +40,21 @@ TEST_F(TemplatesTest, EveryTemplateNamesItsTitleOnItsFirstLineAndLeavesNoTypeWor
 // first is written: "Scenario" before "Example", "Tha the" before "Tha".
 TEST_F(TemplatesTest, TranslationReplacesUpperCaseTypeWordsLongestFirst)
 {
-    EXPECT_EQ(TranslateTemplate(u"SCENARIOOUTLINE|SCENARIO|SCENARIOOUTLINES"),
+    EXPECT_EQ(TranslateTemplate(english, u"SCENARIOOUTLINE|SCENARIO|SCENARIOOUTLINES"),
         u"Scenario Outline|Scenario|Scenario OutlineS");
-    ASSERT_TRUE(SetLanguage(u"en-old"));
-    EXPECT_EQ(TranslateTemplate(u"THEN|WHEN"), u"Tha the|Tha");
-    ASSERT_TRUE(SetLanguage(u"fr"));
-    EXPECT_EQ(TranslateTemplate(u"GIVEN Given given AND BUTTER"),
+    EXPECT_EQ(TranslateTemplate(LanguageOf(u"en-old"), u"THEN|WHEN"), u"Tha the|Tha");
+    EXPECT_EQ(TranslateTemplate(LanguageOf(u"fr"), u"GIVEN Given given AND BUTTER"),
         u"Étant donné que Given given Et qu' Mais queTER");
     // German: two empty lines follow a fragment.
-    ASSERT_TRUE(SetLanguage(u"de"));
-    EXPECT_EQ(Translated(Scenario),
+    EXPECT_EQ(Translated(Scenario, LanguageOf(u"de")),
         Crlf({ u"Beispiel: [Title]", u"Gegeben seien", u"Wenn", u"Dann", u"", u"", u"" }));
-    // Before any language, type words say they were not found.
-    currentLanguage = LanguageKeywords {};
-    currentLanguageCode.clear();
-    // The placeholder is selected where it stands in the translated text.
-    const TemplateInsertion s
-        = PrepareInsertCommand(TextLineSource(u"Feature: f\r\n"), Analysed(u"Feature: f\r\n"), Rule, 0);
+    // Before any language, type words say they were not found; the placeholder
+    // is selected where it stands in the translated text.
+    const TemplateInsertion s = PrepareInsertCommand(
+        Language {}, TextLineSource(u"Feature: f\r\n"), Analysed(u"Feature: f\r\n"), Rule, 0);
     EXPECT_EQ(s.text, u"WORD TYPE NOT FOUND: [Title]\r\n\r\n\r\n");
-    EXPECT_EQ(s.insertionPoint, 11);
-    EXPECT_EQ(std::pair(s.selectionStart, s.selectionEnd), std::pair(11 + 21, 11 + 28));
+    EXPECT_EQ(s.insertionPoint.value, 11);
+    EXPECT_EQ(std::pair(s.selection.start.value, s.selection.end.value), std::pair(11 + 21, 11 + 28));
 }
 
 // The fragment goes before the first Scenario, Rule or Scenario Outline heading
@@ -82,12 +78,13 @@ TEST_F(TemplatesTest, InsertCommandPlacesTheFragmentAndSaysWhatToSelect)
     for (const auto& [name, text, kind, caretLine, point] : cases) {
         SCOPED_TRACE(name);
         const TemplateInsertion s
-            = PrepareInsertCommand(TextLineSource(text), Analysed(text), kind, caretLine);
-        EXPECT_EQ(s.insertionPoint, point);
+            = PrepareInsertCommand(english, TextLineSource(text), Analysed(text), kind, caretLine);
+        EXPECT_EQ(s.insertionPoint.value, point);
         EXPECT_EQ(s.text, Translated(kind));
         const bool title = TemplateFor(kind).selectionAfter == SelectionAfter::Title;
-        EXPECT_EQ(s.selectionStart, point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
-        EXPECT_EQ(s.selectionEnd, s.selectionStart + (title ? 7 : 0));
+        EXPECT_EQ(
+            s.selection.start.value, point + (title ? static_cast<int>(s.text.find(TITLE_PLACEHOLDER)) : 0));
+        EXPECT_EQ(s.selection.end.value, s.selection.start.value + (title ? 7 : 0));
     }
 }
 
@@ -109,9 +106,9 @@ TEST_F(TemplatesTest, WhereTheAnalysedLinesEndAFragmentSplitsNoScenario)
     for (const auto& [limit, caretLine, point, caret] : cases) {
         SCOPED_TRACE(limit * 10 + caretLine);
         const TemplateInsertion s
-            = PrepareInsertCommand(source, Analysed(text, limit), SampleScenario, caretLine);
-        EXPECT_EQ(s.insertionPoint, point);
-        EXPECT_EQ(s.selectionStart, caret);
+            = PrepareInsertCommand(english, source, Analysed(text, limit), SampleScenario, caretLine);
+        EXPECT_EQ(s.insertionPoint.value, point);
+        EXPECT_EQ(s.selection.start.value, caret);
         EXPECT_EQ(s.text.starts_with(u"\r\n"), caret != point);
     }
 }
@@ -119,10 +116,15 @@ TEST_F(TemplatesTest, WhereTheAnalysedLinesEndAFragmentSplitsNoScenario)
 // Only a language other than English writes its directive above the translated skeleton.
 TEST_F(TemplatesTest, NewDocumentHasALanguageLineUnlessEnglish)
 {
-    EXPECT_EQ(NewDocumentText(u"en"), u"Feature: [Title]\r\n\r\n" + Translated(Scenario));
-    ASSERT_TRUE(SetLanguage(u"de"));
-    EXPECT_TRUE(NewDocumentText(u"de").starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n"));
-    EXPECT_TRUE(NewDocumentText(u"en-au").starts_with(u"# language: en-au\r\n"));
+    EXPECT_EQ(NewDocumentText(english), u"Feature: [Title]\r\n\r\n" + Translated(Scenario));
+    EXPECT_TRUE(
+        NewDocumentText(LanguageOf(u"de")).starts_with(u"# language: de\r\nFunktionalität: [Title]\r\n"));
+    EXPECT_TRUE(NewDocumentText(LanguageOf(u"en-au")).starts_with(u"# language: en-au\r\n"));
+    // A setting no language has is written as it stands, over the keywords the
+    // language had before.
+    Language setting = LanguageOf(u"de");
+    SelectLanguageSetting(setting, u"xx");
+    EXPECT_TRUE(NewDocumentText(setting).starts_with(u"# language: xx\r\nFunktionalität: [Title]\r\n"));
 }
 
 } // namespace

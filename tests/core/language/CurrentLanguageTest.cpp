@@ -1,5 +1,5 @@
-// The current language: selecting it, asking it for keywords, judging lines
-// against it, and the "# language:" first line of a document that selects it.
+// A language: selecting it, asking it for keywords, judging lines against it,
+// and the "# language:" first line of a document that selects it.
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 #include "core/language/LineClassifier.h"
@@ -13,56 +13,50 @@
 
 namespace {
 
-// Each test starts as the program does, before any language is selected.
-class CurrentLanguage : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        currentLanguage = LanguageKeywords {};
-        currentLanguageCode.clear();
-    }
-};
-
 // Selected one after another, so that a slot the last language left behind
 // shows; only an exact code selects.
-TEST_F(CurrentLanguage, EveryLanguageSelectedByItsExactCodeSortsLongestFirstAndKeepsNothingOfTheLast)
+TEST(Language, EveryLanguageSelectedByItsExactCodeSortsLongestFirstAndKeepsNothingOfTheLast)
 {
     const auto same = [](const KeywordEntry& a, const KeywordEntry& b) {
         return a.type == b.type && a.keyword == b.keyword;
     };
     const auto longer
         = [](const KeywordEntry& a, const KeywordEntry& b) { return a.keyword.size() > b.keyword.size(); };
+    Language language;
     for (const LanguageKeywords& record : languageTable) {
         SCOPED_TRACE(testing::PrintToString(record.code));
-        ASSERT_TRUE(SetLanguage(record.code));
-        const auto& sorted = currentLanguage.keywords;
+        ASSERT_TRUE(SetLanguage(language, record.code));
+        const auto& sorted = language.Keywords().keywords;
         EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), longer));
         EXPECT_TRUE(std::is_permutation(sorted.begin(), sorted.end(), record.keywords.begin(), same));
     }
-    ASSERT_TRUE(SetLanguage(u"fr"));
+    ASSERT_TRUE(SetLanguage(language, u"fr"));
     for (const char16_t* code : { u"EN", u"", u"en-GB", u"en " })
-        EXPECT_FALSE(SetLanguage(code)) << testing::PrintToString(code);
-    EXPECT_EQ(currentLanguageCode, u"fr");
+        EXPECT_FALSE(SetLanguage(language, code)) << testing::PrintToString(code);
+    EXPECT_EQ(language.Code(), u"fr");
+    EXPECT_EQ(language.Keywords().code, u"fr");
 }
 
 // Before a language is chosen only the markers are known; a carriage return
 // in front of a keyword is no blank.
-TEST_F(CurrentLanguage, ClassifiesLinesNoFileHolds)
+TEST(Language, ClassifiesLinesNoFileHolds)
 {
     std::u16string keyword;
     // Before any language is selected only the markers are known.
-    EXPECT_EQ(ClassifyLine(u"Given x", keyword), TEXT_LINE);
-    EXPECT_EQ(ClassifyLine(u"* x", keyword), STEP_LINE);
+    const Language none;
+    EXPECT_EQ(ClassifyLine(none, u"Given x", keyword), TEXT_LINE);
+    EXPECT_EQ(ClassifyLine(none, u"* x", keyword), STEP_LINE);
     EXPECT_EQ(keyword, u"*");
-    EXPECT_EQ(ClassifyLine(u"#include f", keyword), INCLUDE_LINE);
+    EXPECT_EQ(ClassifyLine(none, u"#include f", keyword), INCLUDE_LINE);
     EXPECT_EQ(keyword, u"#include");
-    ASSERT_TRUE(SetLanguage(u"en"));
-    EXPECT_EQ(ClassifyLine(u"\rGiven x", keyword), TEXT_LINE) << "a carriage return is no blank";
+    const Language english = LanguageOf(u"en");
+    EXPECT_EQ(ClassifyLine(english, u"\rGiven x", keyword), TEXT_LINE) << "a carriage return is no blank";
     EXPECT_EQ(keyword, u"");
 }
 
-// The directive of a text opened, its lines split where the control splits them.
-std::optional<LanguageDirectiveProblem> Opened(const std::u16string& text)
+// The directive of a text opened in `language`, its lines split where the
+// control splits them.
+std::optional<LanguageDirectiveProblem> Opened(Language& language, const std::u16string& text)
 {
     std::vector<std::u16string> lines(1);
     for (char16_t c : text) {
@@ -71,17 +65,17 @@ std::optional<LanguageDirectiveProblem> Opened(const std::u16string& text)
         else
             lines.back() += c;
     }
-    return ApplyDocumentLanguage(
-        static_cast<int>(lines.size()), [&lines](int line) { return lines[static_cast<std::size_t>(line)]; });
+    return ApplyDocumentLanguage(language, static_cast<int>(lines.size()),
+        [&lines](int line) { return lines[static_cast<std::size_t>(line)]; });
 }
 
 // Which of the opening lines holds the directive that counts, and what stays
 // when it names no language: the message the editor and quillmark-cli show.
-TEST_F(CurrentLanguage, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsTheName)
+TEST(Language, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsTheName)
 {
     struct Case {
         std::u16string text;
-        std::u16string language; // current afterwards; "nl" was current before
+        std::u16string language; // selected afterwards; "nl" was before
         std::optional<int> problemLine = std::nullopt;
         std::u16string unknownName = u"";
     };
@@ -105,10 +99,10 @@ TEST_F(CurrentLanguage, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsThe
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.text));
-        ASSERT_TRUE(SetLanguage(u"nl")); // a language no directive names, to see what stays
-        const auto problem = Opened(c.text);
-        EXPECT_EQ(currentLanguageCode, c.language);
-        EXPECT_EQ(currentLanguage.code, c.language);
+        Language language = LanguageOf(u"nl"); // a language no directive names, to see what stays
+        const auto problem = Opened(language, c.text);
+        EXPECT_EQ(language.Code(), c.language);
+        EXPECT_EQ(language.Keywords().code, c.language);
         ASSERT_EQ(problem.has_value(), c.problemLine.has_value());
         if (problem) {
             EXPECT_EQ(problem->line, *c.problemLine);
@@ -116,7 +110,8 @@ TEST_F(CurrentLanguage, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsThe
         }
     }
     // An endless line: the matcher searches only its start, and the name stays readable.
-    const auto endless = Opened(u"# language: " + std::u16string(1'000'000, u'x') + u"\r\n");
+    Language language;
+    const auto endless = Opened(language, u"# language: " + std::u16string(1'000'000, u'x') + u"\r\n");
     ASSERT_TRUE(endless.has_value());
     EXPECT_LT(endless->message.size(), 2000u);
 }
