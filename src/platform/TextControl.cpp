@@ -103,14 +103,6 @@ QString TextControl::GetSelectedText() const
     return m_edit->textCursor().selectedText();
 }
 
-int TextControl::GetWholeTextLength() const
-{
-    // Every line break is one position in the control and two characters in
-    // the whole text.
-    const QTextDocument* document = m_edit->document();
-    return GetTextLength() + document->blockCount() - 1;
-}
-
 void TextControl::SetWholeText(const QString& text)
 {
     m_edit->setPlainText(text);

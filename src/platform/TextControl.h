@@ -46,8 +46,6 @@ public:
     // break as LF, at the same positions.
     QString GetPlainText() const;
     QString GetSelectedText() const;
-    // Length of GetWholeText(), without building it.
-    int GetWholeTextLength() const;
     // Replaces all text; CR LF, a lone CR and a lone LF each end a line. Clears
     // the undo history.
     void SetWholeText(const QString& text);
