@@ -32,19 +32,19 @@ protected:
     {
         std::string name = (fs::temp_directory_path() / "quillmark-safe-XXXXXX").string();
         ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        folder_ = name;
+        m_folder = name;
     }
-    void TearDown() override { fs::remove_all(folder_); }
+    void TearDown() override { fs::remove_all(m_folder); }
 
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
+        for (const auto& entry : fs::directory_iterator(m_folder))
             names.push_back(entry.path().filename().string());
         return names;
     }
 
-    fs::path folder_;
+    fs::path m_folder;
 };
 
 TEST_F(SafeSave, KeepsThePromisesOfEverySave)
@@ -62,7 +62,7 @@ TEST_F(SafeSave, KeepsThePromisesOfEverySave)
 // and says why in the system's words.
 TEST_F(SafeSave, AWriteCutShortLeavesTheFileAndNoTemporary)
 {
-    const fs::path file = folder_ / "x.feature";
+    const fs::path file = m_folder / "x.feature";
     std::ofstream(file, std::ios::binary) << "old\n";
     std::string error;
     const auto cutShort = [](int fd) {
@@ -83,10 +83,10 @@ TEST_F(SafeSave, ANewFileHasTheModeOfNewFiles)
 {
     const mode_t umask = ::umask(027);
     std::string error;
-    EXPECT_EQ(Save(folder_ / "new.feature", WriteNew, error), SaveOutcome::Saved);
+    EXPECT_EQ(Save(m_folder / "new.feature", WriteNew, error), SaveOutcome::Saved);
     ::umask(umask);
-    EXPECT_EQ(fs::status(folder_ / "new.feature").permissions(), fs::perms(0640));
-    EXPECT_EQ(Save(folder_ / "no folder" / "new.feature", WriteNew, error), SaveOutcome::NoTemporaryFile);
+    EXPECT_EQ(fs::status(m_folder / "new.feature").permissions(), fs::perms(0640));
+    EXPECT_EQ(Save(m_folder / "no folder" / "new.feature", WriteNew, error), SaveOutcome::NoTemporaryFile);
     EXPECT_EQ(error, "No such file or directory");
     EXPECT_EQ(Names(), std::vector<std::string> { "new.feature" });
 }
