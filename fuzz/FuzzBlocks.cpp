@@ -118,14 +118,6 @@ void CheckDocString(
 void CheckTable(
     const Language& language, const std::u16string& text, const LineAnalysis& analysis, int line, int limit)
 {
-    // A doc-string delimiter in an Examples line's description is description
-    // text to Cucumber but opens a doc string for the editor, which then
-    // cannot tell where the Examples table stands: left out.
-    if (analysis.lineType[line] == EXAMPLES_LINE) {
-        for (int j = line + 1; j < analysis.analysedLineCount && analysis.lineType[j] != TABLE_LINE; ++j)
-            if (analysis.lineType[j] == DOC_STRING_DELIMITER_LINE)
-                return;
-    }
     const BlockLocation block = FindTableAtLine(analysis, line);
     if (block.lines.empty()) {
         Check(block.noBlock != NoBlock::PastLimit || analysis.textLineCount > analysis.analysedLineCount);

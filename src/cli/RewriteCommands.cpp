@@ -24,12 +24,21 @@ std::string Cells(int count)
 void ReportTablesLeftAlone(const std::string& file, const LineAnalysis& analysis)
 {
     for (const UnalignedTable& table : TablesLeftAlone(analysis)) {
-        const std::string why = table.reason == TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR
-            ? "Cucumber ignores what follows the last \"|\" of this row; end the row with \"|\" to make that "
-              "a "
-              "cell"
-            : "this row has " + Cells(table.cells) + " and the table's first row "
+        std::string why;
+        switch (table.reason) {
+        case TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR:
+            why = "Cucumber ignores what follows the last \"|\" of this row; end the row with \"|\" to make "
+                  "that a cell";
+            break;
+        case TableLeftAlone::UNEVEN_ROWS:
+            why = "this row has " + Cells(table.cells) + " and the table's first row "
                 + Cells(table.firstRowCells) + ", which Cucumber reports as an error";
+            break;
+        case TableLeftAlone::MAY_RUN_PAST_LIMIT:
+            why = "its rows may go on past line " + std::to_string(analysis.maxAnalysedLines)
+                + ", the last line Quillmark analyses";
+            break;
+        }
         ReportAt(DisplayName(file), table.line, "table left as it is: " + why);
     }
 }

@@ -31,7 +31,8 @@ Commands:
                              Table command writes it back, and nothing else
                              changed: rows in descriptions and doc strings are
                              text, and a table whose rows Cucumber reads
-                             otherwise is left alone and named on stderr.
+                             otherwise, or whose rows may go on past line
+                             1998, is left alone and named on stderr.
   check [--strict] [--language CODE] FILE...
                              Each FILE read as Cucumber reads it: one line for
                              each error Cucumber reports, "FILE:LINE:COLUMN:

@@ -33,12 +33,23 @@ void CQuillmark2View::OnTable()
     const int caretLine = CaretLine();
     BlockLocation block = FindTableAtLine(m_analysis, caretLine);
     if (block.lines.empty()) {
-        MessageBoxOk(block.noBlock == NoBlock::PastLimit
-                ? QStringLiteral("This table runs past line %1, the last line Quillmark analyses; it cannot "
-                                 "be edited as a grid.")
-                      .arg(m_analysis.maxAnalysedLines)
-                : QStringLiteral("No table allowed here"),
-            this);
+        switch (block.noBlock) {
+        case NoBlock::PastLimit:
+            MessageBoxOk(QStringLiteral("This table runs past line %1, the last line Quillmark analyses; it "
+                                        "cannot be edited as a grid.")
+                             .arg(m_analysis.maxAnalysedLines),
+                this);
+            break;
+        case NoBlock::RowsApart:
+            MessageBoxOk(QStringLiteral("This table has comment or empty lines between its rows; it cannot "
+                                        "be edited as a grid."),
+                this);
+            break;
+        case NoBlock::NotAllowed:
+        case NoBlock::NotClosed:
+            MessageBoxOk(QStringLiteral("No table allowed here"), this);
+            break;
+        }
         return;
     }
 
@@ -81,6 +92,7 @@ void CQuillmark2View::OnString()
                 this);
             break;
         case NoBlock::NotAllowed:
+        case NoBlock::RowsApart:
             MessageBoxOk(QStringLiteral("No string allowed here"), this);
             break;
         }

@@ -237,6 +237,15 @@ TEST_F(RewriteCommands, LinesLeftAsTheyWereAtTheLimitAreNamed)
             "quillmark-cli: note: long.feature has 2001 lines; only the first 1998 are analysed, so lines "
             "1997 to 2001 were left as they were\n");
     }
+    // A table that the analysed lines end in, rows of which may follow behind a comment.
+    Write("rows.feature", head + "  |a|\n  |bb|\n  # c\n  |c|\n");
+    const CliResult align = Run({ "align", "rows.feature" });
+    EXPECT_EQ(align.out, head + "  |a|\n  |bb|\n  # c\n  |c|\n");
+    EXPECT_EQ(align.err,
+        "quillmark-cli: note: rows.feature has 2001 lines; only the first 1998 are analysed, so lines 1999 "
+        "to 2001 were left as they were\n"
+        "rows.feature:1997: table left as it is: its rows may go on past line 1998, the last line Quillmark "
+        "analyses\n");
 }
 
 // Past the analysed lines the file's own bytes go out, checked but not

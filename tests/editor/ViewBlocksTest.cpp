@@ -178,6 +178,8 @@ TEST_F(ViewBlocks, WhereNoBlockIsAllowedTheCommandSaysSo)
     const std::tuple<QString, Command, int, QString> cases[] = {
         { text, Command::Table, 0, "No table allowed here" },
         { text, Command::String, 3, "No string allowed here" },
+        { text + "\r\n      # c\r\n      | b |", Command::Table, 5,
+            "This table has comment or empty lines between its rows; it cannot be edited as a grid." },
         { steps + "      | a |\r\n      | b |\r\n      | c |", Command::Table, 1997,
             pastLimit.arg("table", "as a grid") },
         { steps + "      \"\"\"\r\n      x\r\n      \"\"\"", Command::String, 1995,

@@ -1,5 +1,6 @@
 #include "LineAnalysis.h"
 
+#include "ExamplesDescription.h"
 #include "core/language/LineClassifier.h"
 
 #include <algorithm>
@@ -73,6 +74,8 @@ void LineAnalysis::AnalyseAll(const Language& language, const LineSource& source
 void LineAnalysis::ContextPass()
 {
     bool inDescription = false;
+    // Under an Examples line, up to its table.
+    bool inExamplesDescription = false;
     // The delimiter that opened the doc string the walk is in; none outside.
     const std::u16string* openedBy = nullptr;
     openDocString = -1;
@@ -86,6 +89,14 @@ void LineAnalysis::ContextPass()
                 type = DOC_STRING_LINE;
             }
         } else {
+            inExamplesDescription = inExamplesDescription && MayStandBeforeExamplesTable(type);
+            // Cucumber reads a heading, step or delimiter there as the
+            // description it stands in: one taken for a step would be offered
+            // a doc string or table that Cucumber never sees.
+            if (inExamplesDescription
+                && (type == FEATURE_LINE || type == BACKGROUND_LINE || type == STEP_LINE
+                    || type == DOC_STRING_DELIMITER_LINE))
+                type = TEXT_LINE;
             switch (type) {
             case FEATURE_LINE:
             case SCENARIO_LINE:
@@ -96,7 +107,18 @@ void LineAnalysis::ContextPass()
             case STEP_LINE:
                 inDescription = false;
                 break;
+            case EXAMPLES_LINE:
+                // In the description under a heading, before any step, it is
+                // just more of that description.
+                inExamplesDescription = !inDescription;
+                break;
             case DOC_STRING_DELIMITER_LINE:
+                // Cucumber looks for no doc string in a description: there the
+                // delimiter is text like any other.
+                if (inDescription) {
+                    type = COMMENT_LINE;
+                    break;
+                }
                 openedBy = &classifiedKeyword[i];
                 openDocString = i;
                 break;
@@ -109,8 +131,9 @@ void LineAnalysis::ContextPass()
             }
         }
         lineType[i] = type;
-        // Content has no keyword; a line that is no longer content gets its own back.
-        if (type == DOC_STRING_LINE) {
+        // Text that its context made so has no keyword; a line that is itself
+        // again gets its own back.
+        if (type != classifiedType[i]) {
             lineKeyword[i].clear();
             keywordPosition[i] = 0;
         } else if (lineKeyword[i].size() != classifiedKeyword[i].size()) {

@@ -80,13 +80,17 @@ public:
 
     // One walk over lines 0 .. analysedLineCount-1, from the classified types
     // to the types in context. A doc-string delimiter outside a doc string
-    // opens one, and only a delimiter of the same three characters closes it,
-    // whatever follows them on the line; every line between, whatever it
-    // says (a step, a table row, a comment, the other delimiter), is
-    // DOC_STRING_LINE without a keyword, as Cucumber reads it: text. Outside
-    // doc strings, description text (TEXT_LINE after a Feature, Rule,
-    // Scenario, Background or Scenario Outline heading, up to the next step)
-    // becomes COMMENT_LINE, and every other line keeps its classified type.
+    // and outside a description opens one, and only a delimiter of the same
+    // three characters closes it, whatever follows them on the line; every
+    // line between, whatever it says (a step, a table row, a comment, the
+    // other delimiter), is DOC_STRING_LINE without a keyword, as Cucumber
+    // reads it: text. Outside doc strings, description text (TEXT_LINE after
+    // a Feature, Rule, Scenario, Background or Scenario Outline heading, up to
+    // the next step) becomes COMMENT_LINE, and so does a delimiter there. In
+    // the description of an Examples line after a step (below it, up to its
+    // table) a Feature or Background heading, a step or a delimiter is
+    // TEXT_LINE, text like the lines around it. Every other line keeps its
+    // classified type.
     // Each pass starts afresh from the classified types and keywords, so a
     // line is description or doc-string text exactly while the lines above
     // make it one, whichever lines were read again.

@@ -1,6 +1,7 @@
 #include "core/table/AlignTables.h"
 
 #include "core/LineBreaks.h"
+#include "core/editor/ExamplesDescription.h"
 #include "core/table/TableContext.h"
 #include "core/table/TableLayout.h"
 #include "core/table/TableRow.h"
@@ -59,6 +60,22 @@ std::optional<UnalignedTable> Misreading(const LineAnalysis& analysis, int first
     return std::nullopt;
 }
 
+// Whether the table may go on past the analysed lines: it reaches into the
+// lines of a block that runs past them, or only lines Cucumber passes over
+// stand between its last row and the first line past them, itself a row or
+// such a line. Laid out in part, its columns would no longer line up.
+bool MayRunPastLimit(const LineAnalysis& analysis, const TableRows& table)
+{
+    if (table.last >= analysis.RelayableLineCount())
+        return true;
+    if (analysis.textLineCount <= analysis.analysedLineCount)
+        return false;
+    for (int j = table.last + 1; j < analysis.analysedLineCount; ++j)
+        if (!IsCommentOrEmpty(analysis.lineText[j]))
+            return false;
+    return analysis.typeAfterLimit == TABLE_LINE || IsCommentOrEmpty(analysis.textAfterLimit);
+}
+
 std::vector<TableRows> FindTables(const LineAnalysis& analysis)
 {
     std::vector<TableRows> tables;
@@ -85,7 +102,9 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
                 else if (!IsCommentOrEmpty(analysis.lineText[k]))
                     break;
             }
-            table.leftAlone = Misreading(analysis, table.first, table.last);
+            table.leftAlone = MayRunPastLimit(analysis, table)
+                ? UnalignedTable { table.first, TableLeftAlone::MAY_RUN_PAST_LIMIT }
+                : Misreading(analysis, table.first, table.last);
             tables.push_back(table);
             // A doc string may still follow a step's table, but no rows after it.
             expecting = Expecting::NO_TABLE;
@@ -103,22 +122,6 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
     return tables;
 }
 
-// Whether the table may go on past the analysed lines: it reaches into the
-// lines of a block that runs past them, or only lines Cucumber passes over
-// stand between its last row and the first line past them, itself a row or
-// such a line. Laid out in part, its columns would no longer line up.
-bool MayRunPastLimit(const LineAnalysis& analysis, const TableRows& table)
-{
-    if (table.last >= analysis.RelayableLineCount())
-        return true;
-    if (analysis.textLineCount <= analysis.analysedLineCount)
-        return false;
-    for (int j = table.last + 1; j < analysis.analysedLineCount; ++j)
-        if (!IsCommentOrEmpty(analysis.lineText[j]))
-            return false;
-    return analysis.typeAfterLimit == TABLE_LINE || IsCommentOrEmpty(analysis.textAfterLimit);
-}
-
 } // namespace
 
 std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& analysis)
@@ -126,7 +129,7 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
     std::u16string text;
     int next = 0; // the first line not yet in the text
     for (const TableRows& table : FindTables(analysis)) {
-        if (table.leftAlone || MayRunPastLimit(analysis, table))
+        if (table.leftAlone)
             continue;
         for (; next < table.first; ++next)
             AppendAsWholeLine(text, source.lineText(next));

@@ -16,10 +16,14 @@ enum class TableLeftAlone {
     // Rows of different numbers of cells, which Cucumber reports as an
     // error, where the layout would fill the short rows.
     UNEVEN_ROWS,
+    // The rows may go on past the analysed lines, behind comment or empty
+    // lines or at the last of them: laid out in part, the columns would no
+    // longer line up.
+    MAY_RUN_PAST_LIMIT,
 };
 
 struct UnalignedTable {
-    int line = 0; // the row that makes the difference
+    int line = 0; // the row that makes the difference; MAY_RUN_PAST_LIMIT: the first row
     TableLeftAlone reason = TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR;
     int cells = 0; // UNEVEN_ROWS: that row's cells
     int firstRowCells = 0; // UNEVEN_ROWS: the table's first row's cells

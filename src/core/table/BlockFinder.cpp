@@ -1,6 +1,7 @@
 #include "core/table/BlockFinder.h"
 
 #include "core/DocStringDelimiters.h"
+#include "core/editor/ExamplesDescription.h"
 #include "core/table/TableContext.h"
 #include "core/table/WhiteSpace.h"
 
@@ -190,6 +191,31 @@ bool MayRunPastLimit(const LineAnalysis& analysis, const BlockLocation& block)
             && analysis.textLineCount > analysis.analysedLineCount + 1);
 }
 
+// Whether more rows stand past the comment or empty lines next to the run of
+// rows first .. last. Cucumber reads them all as one table, of which the grid
+// would show only the run: its edits would leave the rows uneven.
+bool RowsStandApart(const LineAnalysis& analysis, int first, int last)
+{
+    const auto rowPast = [&analysis](int from, int step) {
+        for (int j = from; j >= 0 && j < analysis.analysedLineCount; j += step) {
+            if (analysis.lineType[j] == TABLE_LINE)
+                return true;
+            if (!IsCommentOrEmpty(analysis.lineText[j]))
+                return false;
+        }
+        return false;
+    };
+    return rowPast(first - 1, -1) || rowPast(last + 1, 1);
+}
+
+BlockLocation ExistingTable(const LineAnalysis& analysis, int first, std::u16string indentation)
+{
+    const int last = EndOfRun(analysis, first, IsRow);
+    if (RowsStandApart(analysis, first, last))
+        return NoBlockBecause(NoBlock::RowsApart);
+    return ExistingBlock(analysis, first, last, std::move(indentation));
+}
+
 BlockLocation TableAtLine(const LineAnalysis& analysis, int i)
 {
     if (i < 0 || i >= analysis.analysedLineCount)
@@ -199,13 +225,12 @@ BlockLocation TableAtLine(const LineAnalysis& analysis, int i)
         int first = i;
         while (first > 0 && analysis.lineType[first - 1] == TABLE_LINE)
             --first;
-        return ExistingBlock(analysis, first, EndOfRun(analysis, i, IsRow), IndentationOf(analysis, first));
+        return ExistingTable(analysis, first, IndentationOf(analysis, first));
     }
     if (type == STEP_LINE || type == EXAMPLES_LINE) {
         const TableBelow below = FindTableBelow(analysis, i);
         if (below.firstRow >= 0)
-            return ExistingBlock(analysis, below.firstRow, EndOfRun(analysis, below.firstRow, IsRow),
-                IndentationOf(analysis, i));
+            return ExistingTable(analysis, below.firstRow, IndentationOf(analysis, i));
         return NewBlockAfter(analysis, below.lineBefore, MakeDefaultTable(analysis.keywordPosition[i]),
             IndentationOf(analysis, i));
     }

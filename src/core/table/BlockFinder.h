@@ -17,7 +17,9 @@
 // starts below the comments, empty lines and doc string after the step, or
 // below the Examples line's description, indented as the step or Examples line
 // is; or else a new MakeDefaultTable placed right after the step, or after the
-// Examples line's description. Anything else: no block.
+// Examples line's description. A table whose rows comment or empty lines
+// part is no block to edit (NoBlock::RowsApart): the grid holds one unbroken
+// run of rows. Anything else: no block.
 BlockLocation FindTableAtLine(const LineAnalysis& analysis, int i);
 
 // The Examples line whose table the Table command edits from line i: line i

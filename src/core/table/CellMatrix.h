@@ -24,6 +24,7 @@ enum class NoBlock {
     NotAllowed, // the line takes no block of that kind
     PastLimit, // the block runs on past the last analysed line
     NotClosed, // a doc string that no delimiter below closes
+    RowsApart, // comment or empty lines stand between a table's rows
 };
 
 // A table or doc string found at the caret, or the default block that goes

@@ -67,6 +67,40 @@ TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
         std::pair(a.lineType[4], a.lineKeyword[4]), std::pair(SCENARIO_LINE, std::u16string(u"Scenario")));
 }
 
+// Cucumber looks for a doc string only after a step: in a description, under
+// a heading or an Examples line, a delimiter is text like the lines around it,
+// and so is a step in an Examples line's description.
+TEST_F(LineAnalysisTest, ADelimiterInADescriptionIsText)
+{
+    const std::vector<std::pair<std::u16string_view, LineType>> lines = {
+        { u"Feature: f", FEATURE_LINE },
+        { u"  \"\"\"", COMMENT_LINE },
+        { u"  Scenario Outline: o", SCENARIO_OUTLINE_LINE },
+        { u"    ```", COMMENT_LINE },
+        { u"    | a |", TABLE_LINE },
+        { u"    Given <a>", STEP_LINE },
+        { u"    Examples: e", EXAMPLES_LINE },
+        { u"      \"\"\"", TEXT_LINE },
+        { u"      Given not a step", TEXT_LINE },
+        { u"      Background: nor a heading", TEXT_LINE },
+        { u"      \"\"\"", TEXT_LINE },
+        { u"      | a |", TABLE_LINE },
+        { u"      \"\"\"", DOC_STRING_DELIMITER_LINE },
+        { u"      x", DOC_STRING_LINE },
+    };
+    std::vector<std::u16string_view> texts;
+    for (const auto& line : lines)
+        texts.push_back(line.first);
+    const LineAnalysis a = Analysed(Crlf(texts));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(LineTypeName(a.lineType[i]), std::string(LineTypeName(lines[i].second)));
+        if (a.lineType[i] == COMMENT_LINE || a.lineType[i] == TEXT_LINE) {
+            EXPECT_EQ(std::pair(a.lineKeyword[i], a.keywordPosition[i]), std::pair(std::u16string(), 0));
+        }
+    }
+}
+
 // The pop-up's Table and String items of a step follow the line below it.
 TEST_F(LineAnalysisTest, PopupItemsFollowTheLineAndTheLineBelow)
 {

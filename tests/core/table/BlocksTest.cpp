@@ -83,9 +83,11 @@ TEST_F(FindBlockTest, BlocksFromTheLinesTheViewDoesNotTry)
 }
 
 // A block that runs on past the analysed lines, or a new one in front of such
-// a block, is left alone; so is a doc string that nothing closes.
-TEST_F(FindBlockTest, NoBlockWhereItWouldBeCutAtTheLimitOrIsNeverClosed)
+// a block, is left alone; so is a table whose rows comment or empty lines
+// part, which the grid would hold in part, and a doc string that nothing closes.
+TEST_F(FindBlockTest, NoBlockWhereItWouldBeCutOrIsNeverClosed)
 {
+    const std::u16string parted = Crlf({ u"Given a", u"  | a |", u"", u"  | b |", u"  # c", u"Given d" });
     const std::u16string table = Crlf({ u"Given a", u"  | a |", u"  | b |", u"Given c" });
     const std::u16string docString = Crlf({ u"Given a", u"  " + Q, u"  x", u"  " + Q, u"Given c" });
     using Find = BlockLocation (*)(const LineAnalysis&, int);
@@ -99,6 +101,11 @@ TEST_F(FindBlockTest, NoBlockWhereItWouldBeCutAtTheLimitOrIsNeverClosed)
         { "a table whose rows may go on past a comment at the limit",
             Crlf({ u"Given a", u"  | a |", u"  # c", u"  | b |" }), 2, FindTableAtLine, 1,
             NoBlock::PastLimit },
+        { "a step whose table's rows an empty line parts", parted, MAX_ANALYSED_LINES, FindTableAtLine, 0,
+            NoBlock::RowsApart },
+        { "the rows below it", parted, MAX_ANALYSED_LINES, FindTableAtLine, 3, NoBlock::RowsApart },
+        { "a comment after the last row", parted.substr(parted.find(u"  | b |")), MAX_ANALYSED_LINES,
+            FindTableAtLine, 0, std::nullopt },
         { "inside a doc string running on", docString, 3, FindDocStringAtLine, 2, NoBlock::PastLimit },
         { "its step", docString, 3, FindDocStringAtLine, 0, NoBlock::PastLimit },
         { "a step whose doc string opens past the limit", docString, 1, FindDocStringAtLine, 0,
@@ -287,6 +294,8 @@ TEST_F(FindBlockTest, TheTableCucumberGivesAStepOrExamplesLineWithItsIndentation
         std::u16string after;
     };
     const Case cases[] = {
+        { Crlf({ u"  Examples: e", u"    " + Q, u"    words", u"    |a|", u"    |1|" }), 0,
+            Crlf({ u"  Examples: e", u"    " + Q, u"    words", u"  | a  |", u"  | 1  |" }) },
         { Crlf({ u"  Examples: e", u"    words", u"", u"  Scenario: next" }), 0,
             Crlf({ u"  Examples: e", u"    words", u"  |   |   |", u"  |   |   |", u"",
                 u"  Scenario: next" }) },
@@ -330,7 +339,9 @@ TEST_F(WriteBackTest, OkAgainOnTheCorpusChangesNothing)
                     = AfterOk(AfterOk(decoded.text, line, find, edit), line, find, edit);
                 EXPECT_EQ(AfterOk(twice, line, find, edit), twice) << "from line " << line;
             };
-            if (type == STEP_LINE || type == EXAMPLES_LINE)
+            // A table whose rows stand apart is refused, as a test above shows.
+            if ((type == STEP_LINE || type == EXAMPLES_LINE)
+                && FindTableAtLine(analysis, line).noBlock != NoBlock::RowsApart)
                 expectOkAgainChangesNothing(FindTableAtLine, TableUnchanged);
             const BlockLocation docString = FindDocStringAtLine(analysis, line);
             if (type == STEP_LINE && !docString.lines.empty() && docString.start != docString.end) {

@@ -110,8 +110,14 @@ TEST_F(AlignWholeTextTest, AlignsWhatCucumberReadsAsATableAndNothingElse)
     const std::u16string text = Crlf({ u"Given x", u"|a|", u"|bb|", u"# c", u"|c|", u"Given d", u"|d|" });
     EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, 6)),
         Crlf({ u"Given x", u"| a   |", u"| bb  |", u"# c", u"| c   |", u"Given d", u"|d|" }));
-    for (const int limit : { 3, 4 })
-        EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, limit)), text) << limit;
+    EXPECT_TRUE(TablesLeftAlone(Analysed(text, 6)).empty());
+    for (const int limit : { 3, 4 }) {
+        SCOPED_TRACE(limit);
+        EXPECT_EQ(AlignWholeText(TextLineSource(text), Analysed(text, limit)), text);
+        const auto left = TablesLeftAlone(Analysed(text, limit));
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_EQ(std::pair(left[0].line, left[0].reason), std::pair(1, TableLeftAlone::MAY_RUN_PAST_LIMIT));
+    }
 }
 
 TEST(ParseClipboardTable, GivesRowsAndShape)

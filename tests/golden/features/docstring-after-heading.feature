@@ -1,9 +1,18 @@
 Feature: f
   """
-  the doc-string type wins over description
+  a delimiter under a heading is description, as Cucumber reads it
   """
-  y goes on as description
-  """
-  * a step inside is text
-  """
-  z goes on as description too
+  Scenario: s
+    ```
+    so is one under a scenario, up to its first step
+    * a step
+      """
+      the step's doc string
+      """
+  Scenario Outline: o
+    * <x>
+    Examples: e
+      """
+      and one in the description of Examples
+      |x|
+      |1|
