@@ -28,6 +28,10 @@ public:
         return line < count_ ? source_.lineText(line) : std::u16string();
     }
     int lineStart(int line) const override { return line < count_ ? source_.lineStart(line) : -1; }
+    bool lineTextIs(int line, std::u16string_view text) const override
+    {
+        return line < count_ ? source_.lineTextIs(line, text) : text.empty();
+    }
 
 private:
     const LineSource& source_;
