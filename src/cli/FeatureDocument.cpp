@@ -67,6 +67,8 @@ struct LineBreaks {
     std::size_t lf = 0;
     // Where the line after the first `lines` begins; the end when there are no more.
     std::size_t firstLinesEnd = 0;
+    // Whether the bytes past there are all ASCII, and so UTF-8 as they stand.
+    bool asciiPastFirstLines = false;
 
     std::size_t Count() const { return crLf + cr + lf; }
     std::u16string_view Common() const
@@ -80,13 +82,16 @@ struct LineBreaks {
 
 // The line breaks of bytes past those whose places matter: each CR LF pair,
 // and every CR and LF, counted sixteen bytes at a time where the processor
-// allows it. A CR at the end is no pair.
+// allows it. A CR at the end is no pair. Whether the bytes are all ASCII is
+// seen on the way.
 LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
 {
     std::size_t crs = 0;
     std::size_t lfs = 0;
     std::size_t pairs = 0;
+    unsigned char highBits = 0;
 #if defined(__SSE2__)
+    __m128i anyHighBit = _mm_setzero_si128();
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i zero = _mm_setzero_si128();
@@ -103,6 +108,7 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
         for (int round = 0; round < 255 && end - at > 16; ++round, at += 16) {
             const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
             const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+            anyHighBit = _mm_or_si128(anyHighBit, here);
             const __m128i isCr = _mm_cmpeq_epi8(here, cr);
             crCounters = _mm_sub_epi8(crCounters, isCr);
             lfCounters = _mm_sub_epi8(lfCounters, _mm_cmpeq_epi8(here, lf));
@@ -112,8 +118,10 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
         lfs += sum(lfCounters);
         pairs += sum(pairCounters);
     }
+    highBits = _mm_movemask_epi8(anyHighBit) != 0 ? 0x80 : 0;
 #endif
     for (; at < end; ++at) {
+        highBits |= static_cast<unsigned char>(*at);
         crs += *at == '\r' ? 1 : 0;
         lfs += *at == '\n' ? 1 : 0;
         pairs += *at == '\r' && end - at > 1 && at[1] == '\n' ? 1 : 0;
@@ -122,6 +130,7 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
     breaks.crLf = pairs;
     breaks.cr = crs - pairs;
     breaks.lf = lfs - pairs;
+    breaks.asciiPastFirstLines = (highBits & 0x80) == 0;
     return breaks;
 }
 
@@ -166,6 +175,7 @@ LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines)
     breaks.crLf += rest.crLf;
     breaks.cr += rest.cr;
     breaks.lf += rest.lf;
+    breaks.asciiPastFirstLines = rest.asciiPastFirstLines;
     return breaks;
 }
 
@@ -185,7 +195,7 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
         return false;
     std::u16string firstLines;
     if (AppendUtf8AsUtf16(bytes.substr(0, breaks.firstLinesEnd), firstLines) > 0
-        || !IsWellFormedUtf8(bytes.substr(breaks.firstLinesEnd)))
+        || (!breaks.asciiPastFirstLines && !IsWellFormedUtf8(bytes.substr(breaks.firstLinesEnd))))
         return false;
     document.source = TextLineSource(std::move(firstLines));
     document.lineCount = static_cast<int>(breaks.Count() + 1);
