@@ -5,6 +5,11 @@
 # both; each line gives the medians of both and the median of the pairs'
 # ratios. Peak memory is the tool's maximum resident set beyond what it holds
 # for an empty file, per byte of input. Start-up is `help` beside /bin/true.
+# The aims are printed beside their figures: each command at 200,000 lines
+# within 3 times cat, format of a folder of small files within 1.2 times cat
+# of them, and format of 2,000 lines at most 30 instructions per input byte
+# beyond what it runs for an empty file (start-up and the keyword
+# dictionary), counted by callgrind when valgrind is installed.
 # Usage: bench/cli.sh [path/to/quillmark-cli] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -69,9 +74,15 @@ paired() {
         ours+=("$a")
         ratios+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')")
     done
+    last_ratio=$(printf '%s\n' "${ratios[@]}" | median)
     printf '%-24s %9d us  %-10s %7d us  ratio %6s' "$label" \
         "$(printf '%s\n' "${ours[@]}" | median)" "${baseline[0]##*/}" \
-        "$(printf '%s\n' "${theirs[@]}" | median)" "$(printf '%s\n' "${ratios[@]}" | median)"
+        "$(printf '%s\n' "${theirs[@]}" | median)" "$last_ratio"
+}
+
+# aim LIMIT: says whether the last ratio is within LIMIT.
+aim() {
+    awk -v r="$last_ratio" -v l="$1" 'BEGIN { printf "  (aim at most %s: %s)", l, r <= l ? "met" : "not met" }'
 }
 
 echo "quillmark-cli beside cat, $runs pairs each (medians)"
@@ -83,8 +94,32 @@ for command in format align analyse classify; do
         file="$work/$lines.feature"
         bytes=$(wc -c <"$file")
         paired "$command $lines lines" cat "$file" -- "$program" "$command" "$file"
+        [ "$lines" = 200000 ] && aim 3
         peak=$(peak_kb "$program" "$command" "$file")
         awk -v p="$peak" -v e="$empty" -v b="$bytes" \
             'BEGIN { printf "  peak %6d KB, %.2f bytes per input byte\n", p, (p - e) * 1024 / b }'
     done
 done
+
+# Many small files, as a project's features folder holds them.
+mkdir "$work/folder"
+for i in $(seq 1 5000); do
+    head -n $((i % 40 + 10)) "$sample" >"$work/folder/$i.feature"
+done
+paired "format 5,000 small files" sh -c "cat $work/folder/*.feature" -- "$program" format "$work/folder"
+aim 1.2
+echo
+
+if command -v valgrind >/dev/null; then
+    instructions() {
+        valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+            sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+    }
+    base=$(instructions "$program" format "$work/empty.feature")
+    total=$(instructions "$program" format "$work/2000.feature")
+    bytes=$(wc -c <"$work/2000.feature")
+    awk -v t="$total" -v e="$base" -v b="$bytes" 'BEGIN {
+        r = (t - e) / b
+        printf "format 2000 lines: %d instructions, %d for an empty file, %.1f per input byte (aim at most 30: %s)\n",
+            t, e, r, r <= 30 ? "met" : "not met" }'
+fi

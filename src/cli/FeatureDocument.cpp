@@ -1,16 +1,23 @@
 #include "FeatureDocument.h"
 
 #include "Output.h"
+#include "core/editor/LineAnalysis.h"
 #include "core/file/FeatureFileCodec.h"
+#include "core/file/Utf8.h"
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <system_error>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -28,6 +35,188 @@ bool ReadStandardInput(std::string& bytes, std::string& error)
         return true;
     error = std::generic_category().message(errno != 0 ? errno : EIO);
     return false;
+}
+
+// Says why a file cannot be read, or warns of what its bytes lost; false when
+// the command cannot go on with it.
+bool AcceptRead(const std::string& file, bool read, std::string reason, const DecodedFeatureFile& decoded)
+{
+    // Positions in the text are ints, as the editor control's are.
+    if (read && decoded.text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        read = false;
+        reason = std::make_error_code(std::errc::file_too_large).message();
+    }
+    if (!read) {
+        ReportProblem("cannot read " + DisplayName(file) + ": " + reason);
+        return false;
+    }
+    if (decoded.replacedSequences > 0) {
+        const std::size_t count = decoded.replacedSequences;
+        ReportProblem("warning: " + DisplayName(file) + ": " + std::to_string(count)
+            + " invalid byte sequence" + (count == 1 ? "" : "s") + " could not be decoded");
+    }
+    if (decoded.unrecognisedEncoding)
+        ReportProblem("warning: " + DisplayName(file)
+            + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
+    return true;
+}
+
+struct LineBreaks {
+    std::size_t crLf = 0;
+    std::size_t cr = 0;
+    std::size_t lf = 0;
+    // Where the line after the first `lines` begins; the end when there are no more.
+    std::size_t firstLinesEnd = 0;
+    // Whether the bytes past there are all ASCII, and so UTF-8 as they stand.
+    bool asciiPastFirstLines = false;
+
+    std::size_t Count() const { return crLf + cr + lf; }
+    std::u16string_view Common() const
+    {
+        const std::size_t count = Count();
+        if (count == 0)
+            return {};
+        return crLf == count ? u"\r\n" : cr == count ? u"\r" : lf == count ? u"\n" : u"";
+    }
+};
+
+// The line breaks of bytes past those whose places matter: each CR LF pair,
+// and every CR and LF, counted sixteen bytes at a time where the processor
+// allows it. A CR at the end is no pair. Whether the bytes are all ASCII is
+// seen on the way.
+LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
+{
+    std::size_t crs = 0;
+    std::size_t lfs = 0;
+    std::size_t pairs = 0;
+    unsigned char highBits = 0;
+#if defined(__SSE2__)
+    __m128i anyHighBit = _mm_setzero_si128();
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i zero = _mm_setzero_si128();
+    const auto sum = [zero](__m128i counters) {
+        const __m128i sums = _mm_sad_epu8(counters, zero);
+        return static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+    };
+    // Each round reads the byte after its sixteen too.
+    while (end - at > 16) {
+        // Byte counters, summed before they could overflow.
+        __m128i crCounters = zero;
+        __m128i lfCounters = zero;
+        __m128i pairCounters = zero;
+        for (int round = 0; round < 255 && end - at > 16; ++round, at += 16) {
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+            anyHighBit = _mm_or_si128(anyHighBit, here);
+            const __m128i isCr = _mm_cmpeq_epi8(here, cr);
+            crCounters = _mm_sub_epi8(crCounters, isCr);
+            lfCounters = _mm_sub_epi8(lfCounters, _mm_cmpeq_epi8(here, lf));
+            pairCounters = _mm_sub_epi8(pairCounters, _mm_and_si128(isCr, _mm_cmpeq_epi8(after, lf)));
+        }
+        crs += sum(crCounters);
+        lfs += sum(lfCounters);
+        pairs += sum(pairCounters);
+    }
+    highBits = _mm_movemask_epi8(anyHighBit) != 0 ? 0x80 : 0;
+#endif
+    for (; at < end; ++at) {
+        highBits |= static_cast<unsigned char>(*at);
+        crs += *at == '\r' ? 1 : 0;
+        lfs += *at == '\n' ? 1 : 0;
+        pairs += *at == '\r' && end - at > 1 && at[1] == '\n' ? 1 : 0;
+    }
+    LineBreaks breaks;
+    breaks.crLf = pairs;
+    breaks.cr = crs - pairs;
+    breaks.lf = lfs - pairs;
+    breaks.asciiPastFirstLines = (highBits & 0x80) == 0;
+    return breaks;
+}
+
+// The line breaks of `bytes`, each CR LF, lone CR or lone LF. The first
+// `lines` are found with memchr, which passes over a line's other bytes in
+// bulk, so that where they end is known; the rest are only counted.
+LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines)
+{
+    LineBreaks breaks;
+    const char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    const auto next = [end](const char* from, char byte) {
+        const void* found = std::memchr(from, byte, static_cast<std::size_t>(end - from));
+        return found != nullptr ? static_cast<const char*>(found) : end;
+    };
+    breaks.firstLinesEnd = bytes.size();
+    const char* at = begin;
+    const char* lf = next(begin, '\n');
+    const char* cr = next(begin, '\r');
+    while (breaks.Count() < lines && (lf != end || cr != end)) {
+        if (cr < lf) {
+            if (cr + 1 == lf && lf != end) {
+                ++breaks.crLf;
+                at = lf + 1;
+            } else {
+                ++breaks.cr;
+                at = cr + 1;
+            }
+        } else {
+            ++breaks.lf;
+            at = lf + 1;
+        }
+        if (lf < at)
+            lf = next(at, '\n');
+        if (cr < at)
+            cr = next(at, '\r');
+    }
+    if (breaks.Count() < lines)
+        return breaks;
+    breaks.firstLinesEnd = static_cast<std::size_t>(at - begin);
+    const LineBreaks rest = CountRestOfLineBreaks(at, end);
+    breaks.crLf += rest.crLf;
+    breaks.cr += rest.cr;
+    breaks.lf += rest.lf;
+    breaks.asciiPastFirstLines = rest.asciiPastFirstLines;
+    return breaks;
+}
+
+// The document's lines from UTF-8 bytes with more lines than the analysis
+// reads: those decoded, the rest only checked and counted. False, and the
+// document as it was, when the bytes are not such a text: a byte-order mark
+// of UTF-16, zero bytes, a sequence that is not UTF-8, or too few lines.
+bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
+{
+    if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"))
+        return false;
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())
+        || bytes.find('\0') != std::string_view::npos)
+        return false;
+    const LineBreaks breaks = CountLineBreaks(bytes, MAX_ANALYSED_LINES + 1);
+    if (breaks.firstLinesEnd == bytes.size())
+        return false;
+    std::u16string firstLines;
+    if (AppendUtf8AsUtf16(bytes.substr(0, breaks.firstLinesEnd), firstLines) > 0
+        || (!breaks.asciiPastFirstLines && !IsWellFormedUtf8(bytes.substr(breaks.firstLinesEnd))))
+        return false;
+    document.source = TextLineSource(std::move(firstLines));
+    document.lineCount = static_cast<int>(breaks.Count() + 1);
+    document.commonLineBreak = breaks.Common();
+    return true;
+}
+
+void DecodeAll(DecodedFeatureFile decoded, FeatureDocument& document)
+{
+    document.source = TextLineSource(std::move(decoded.text));
+    document.replacedSequences = decoded.replacedSequences;
+    document.unrecognisedEncoding = decoded.unrecognisedEncoding;
+    document.lineCount = document.source.lineCount();
+    document.commonLineBreak = document.source.commonLineBreak();
+}
+
+// The bytes are the text's UTF-8 form exactly.
+bool IsUtf8Form(const DecodedFeatureFile& decoded)
+{
+    return decoded.encoding == FeatureFileEncoding::Utf8 && decoded.replacedSequences == 0
+        && !decoded.unrecognisedEncoding;
 }
 
 } // namespace
@@ -49,28 +238,13 @@ std::optional<DecodedFeatureFile> ReadFeatureInput(const std::string& file)
     } else {
         read = ReadFeatureFile(file, decoded, reason);
     }
-    // Positions in the text are ints, as the editor control's are.
-    if (read && decoded.text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        read = false;
-        reason = std::make_error_code(std::errc::file_too_large).message();
-    }
-    if (!read) {
-        ReportProblem("cannot read " + DisplayName(file) + ": " + reason);
+    if (!AcceptRead(file, read, reason, decoded))
         return std::nullopt;
-    }
-    if (decoded.replacedSequences > 0) {
-        const std::size_t count = decoded.replacedSequences;
-        ReportProblem("warning: " + DisplayName(file) + ": " + std::to_string(count)
-            + " invalid byte sequence" + (count == 1 ? "" : "s") + " could not be decoded");
-    }
-    if (decoded.unrecognisedEncoding)
-        ReportProblem("warning: " + DisplayName(file)
-            + ": neither UTF-8 nor UTF-16 text (it holds zero bytes); read as UTF-8");
     return decoded;
 }
 
 std::optional<FeatureDocument> OpenFeatureDocument(
-    const std::string& file, const std::optional<std::string>& languageCode)
+    const std::string& file, const std::optional<std::string>& languageCode, DecodedLines decodedLines)
 {
     // The editor's language setting defaults to English; the tool has no setting.
     Language language = LanguageOf(u"en");
@@ -80,19 +254,54 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         return std::nullopt;
     }
 
-    std::optional<DecodedFeatureFile> decoded = ReadFeatureInput(file);
-    if (!decoded)
-        return std::nullopt;
-    FeatureDocument document { TextLineSource(std::move(decoded->text)), std::move(language),
-        decoded->replacedSequences, decoded->unrecognisedEncoding };
+    FeatureDocument document { TextLineSource(std::u16string()), language, 0, false, {}, 0, {} };
+    std::string bytes;
+    // Whether the source holds the first lines only and, past them, one empty line.
+    bool firstLinesOnly = false;
+    if (decodedLines == DecodedLines::All) {
+        std::optional<DecodedFeatureFile> decoded = ReadFeatureInput(file);
+        if (!decoded)
+            return std::nullopt;
+        DecodeAll(std::move(*decoded), document);
+    } else {
+        std::string reason;
+        const bool read = file == "-" ? ReadStandardInput(bytes, reason) : ReadFileBytes(file, bytes, reason);
+        firstLinesOnly = read && DecodeAnalysedLines(bytes, document);
+        if (!firstLinesOnly) {
+            DecodedFeatureFile decoded;
+            if (read)
+                decoded = DecodeFeatureFile(bytes);
+            if (!AcceptRead(file, read, reason, decoded))
+                return std::nullopt;
+            if (!IsUtf8Form(decoded))
+                std::string().swap(bytes);
+            DecodeAll(std::move(decoded), document);
+        }
+    }
     if (!languageCode) {
         // As on opening a document; a directive naming no language leaves the
-        // language as it was.
+        // language as it was. Comment lines may stand above it past the lines
+        // decoded, and then the whole text is.
         const TextLineSource& source = document.source;
-        const auto problem = ApplyDocumentLanguage(
-            document.language, source.lineCount(), [&source](int line) { return source.lineText(line); });
+        const int decoded = source.lineCount() - (firstLinesOnly ? 1 : 0);
+        bool pastDecoded = false;
+        const auto read = [&](int line) {
+            if (line < decoded)
+                return source.lineText(line);
+            pastDecoded = true;
+            return std::u16string(u"Feature:");
+        };
+        std::optional<LanguageDirectiveProblem> problem
+            = ApplyDocumentLanguage(document.language, document.lineCount, read);
+        if (pastDecoded) {
+            DecodeAll(DecodeFeatureFile(bytes), document);
+            document.language = language;
+            problem = ApplyDocumentLanguage(
+                document.language, document.lineCount, [&source](int line) { return source.lineText(line); });
+        }
         if (problem)
             ReportAt(DisplayName(file), problem->line, ToUtf8(problem->message));
     }
+    document.utf8 = std::move(bytes);
     return document;
 }

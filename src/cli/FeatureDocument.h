@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/LineSource.h"
 #include "core/editor/TextLineSource.h"
 #include "core/file/FeatureFileCodec.h"
 #include "core/language/KeywordDictionary.h"
@@ -7,10 +8,12 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct FeatureDocument {
     // The lines of the editor's control, over the text as decoded from the
-    // file, line ends as they stand.
+    // file, line ends as they stand: every line, or only the first ones when
+    // `utf8` holds the rest.
     TextLineSource source;
     // The language the file is read in, its own: each file of a run chooses
     // afresh.
@@ -19,6 +22,38 @@ struct FeatureDocument {
     std::size_t replacedSequences = 0;
     // Zero bytes that make no UTF-16 text: the text is a last-resort UTF-8 reading.
     bool unrecognisedEncoding = false;
+    // The file's bytes when they are the UTF-8 form of its text exactly, so
+    // that lines no command changes go out as read; empty otherwise.
+    std::string utf8;
+    // The whole file's lines, and the line break that all its breaks are,
+    // as TextLineSource::commonLineBreak gives it.
+    int lineCount = 0;
+    std::u16string_view commonLineBreak;
+};
+
+// How much of a file's text is decoded when it is opened.
+enum class DecodedLines {
+    All,
+    // The lines that the analysis reads (MAX_ANALYSED_LINES and the line
+    // after them), as long as the rest is well-formed UTF-8: then the rest is
+    // only counted into lines and kept as bytes.
+    Analysed,
+};
+
+// The lines of a document as many as the whole file has, for the analysis:
+// of those past the document's source only the count is known.
+class DocumentLines final : public LineSource {
+public:
+    explicit DocumentLines(const FeatureDocument& document)
+        : document_(document)
+    {
+    }
+    int lineCount() const override { return document_.lineCount; }
+    std::u16string lineText(int line) const override { return document_.source.lineText(line); }
+    int lineStart(int line) const override { return document_.source.lineStart(line); }
+
+private:
+    const FeatureDocument& document_;
 };
 
 // The name a file goes by in messages: "standard input" for "-".
@@ -33,5 +68,5 @@ std::optional<DecodedFeatureFile> ReadFeatureInput(const std::string& file);
 // language (`languageCode`, else the file's "# language:" line, else
 // English). Problems are reported on stderr; returns nothing when the command
 // cannot go on with this file.
-std::optional<FeatureDocument> OpenFeatureDocument(
-    const std::string& file, const std::optional<std::string>& languageCode);
+std::optional<FeatureDocument> OpenFeatureDocument(const std::string& file,
+    const std::optional<std::string>& languageCode, DecodedLines decodedLines = DecodedLines::All);

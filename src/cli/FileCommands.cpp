@@ -53,14 +53,14 @@ int RunClassify(const CliArguments& arguments)
 
 int RunAnalyse(const CliArguments& arguments)
 {
-    const auto document = OpenFeatureDocument(arguments.files.front(), arguments.languageCode);
+    const auto document
+        = OpenFeatureDocument(arguments.files.front(), arguments.languageCode, DecodedLines::Analysed);
     if (!document)
         return STATUS_FAILURE;
-    const TextLineSource& source = document->source;
     LineAnalysis analysis;
-    analysis.AnalyseAll(document->language, source);
-    if (source.lineCount() > analysis.analysedLineCount) {
-        ReportProblem("note: " + arguments.files.front() + " has " + std::to_string(source.lineCount())
+    analysis.AnalyseAll(document->language, DocumentLines(*document));
+    if (document->lineCount > analysis.analysedLineCount) {
+        ReportProblem("note: " + arguments.files.front() + " has " + std::to_string(document->lineCount)
             + " lines; only the first " + std::to_string(analysis.analysedLineCount) + " are analysed");
     }
     Utf8Output out(stdout);

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,19 +39,21 @@ void AppendFeatureFilesBelow(const fs::path& top, const std::vector<fs::path>& f
     while (!waiting.empty()) {
         const fs::path folder = std::move(waiting.back());
         waiting.pop_back();
-        std::vector<fs::directory_entry> entries;
+        // Entries of one folder sort as their names do, and names compare
+        // far more cheaply than paths.
+        std::vector<std::pair<std::string, fs::directory_entry>> entries;
         std::error_code failure;
         for (fs::directory_iterator entry(folder, failure), end; !failure && entry != end;
              entry.increment(failure))
-            entries.push_back(*entry);
+            entries.emplace_back(entry->path().filename().native(), *entry);
         if (failure) {
             ReportProblem("cannot read " + folder.string() + ": " + failure.message());
             complete = false;
             continue;
         }
-        std::ranges::sort(entries);
+        std::ranges::sort(entries, {}, &std::pair<std::string, fs::directory_entry>::first);
         const std::size_t deeper = waiting.size();
-        for (const fs::directory_entry& entry : entries) {
+        for (const auto& [name, entry] : entries) {
             std::error_code typeError;
             const fs::file_status own = entry.symlink_status(typeError);
             if (fs::is_directory(own)) {

@@ -105,6 +105,16 @@ void Utf8Output::PutInPieces(std::u16string_view text)
     }
 }
 
+void Utf8Output::PutUtf8(std::string_view bytes)
+{
+    if (bytes.size() <= BYTES - size_) {
+        PutAscii(bytes);
+        return;
+    }
+    Flush();
+    write_(bytes);
+}
+
 void Utf8Output::PutAsciiInPieces(std::string_view text)
 {
     while (!text.empty()) {
@@ -129,7 +139,26 @@ void TextComparison::Put(std::u16string_view text)
 {
     if (!same_)
         return;
+    if (!originalUtf8_.empty()) {
+        encoded_.clear();
+        AppendUtf16AsUtf8(text, encoded_);
+        PutUtf8(encoded_);
+        return;
+    }
     same_
         = original_.size() - compared_ >= text.size() && original_.compare(compared_, text.size(), text) == 0;
     compared_ += text.size();
+}
+
+void TextComparison::PutUtf8(std::string_view bytes)
+{
+    if (!same_)
+        return;
+    if (originalUtf8_.empty()) {
+        Put(FromUtf8(bytes));
+        return;
+    }
+    same_ = originalUtf8_.size() - compared_ >= bytes.size()
+        && originalUtf8_.compare(compared_, bytes.size(), bytes) == 0;
+    compared_ += bytes.size();
 }

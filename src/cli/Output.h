@@ -37,6 +37,8 @@ class TextSink {
 public:
     virtual ~TextSink() = default;
     virtual void Put(std::u16string_view text) = 0;
+    // Text given in its UTF-8 form, which is well-formed.
+    virtual void PutUtf8(std::string_view bytes) = 0;
 };
 
 // Text written as UTF-8, in pieces of up to 32 KB, to a stream or to
@@ -59,6 +61,7 @@ public:
         else
             PutInPieces(text);
     }
+    void PutUtf8(std::string_view bytes) override;
     // Text that is ASCII already, such as numbers.
     void PutAscii(std::string_view text)
     {
@@ -82,18 +85,26 @@ private:
     std::size_t size_ = 0;
 };
 
-// Whether the text put is exactly `original`, without keeping it.
+// Whether the text put is exactly `original`, without keeping it; compared
+// as UTF-8 when `originalUtf8`, its UTF-8 form, is given (not empty).
 class TextComparison final : public TextSink {
 public:
-    explicit TextComparison(std::u16string_view original)
+    TextComparison(std::u16string_view original, std::string_view originalUtf8)
         : original_(original)
+        , originalUtf8_(originalUtf8)
     {
     }
     void Put(std::u16string_view text) override;
-    bool Same() const { return same_ && compared_ == original_.size(); }
+    void PutUtf8(std::string_view bytes) override;
+    bool Same() const
+    {
+        return same_ && compared_ == (originalUtf8_.empty() ? original_.size() : originalUtf8_.size());
+    }
 
 private:
     std::u16string_view original_;
+    std::string_view originalUtf8_;
+    std::string encoded_;
     std::size_t compared_ = 0;
     bool same_ = true;
 };

@@ -47,30 +47,30 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
 {
     if (arguments.write && file != "-")
         RemoveAbandonedTemporaries(file);
-    const auto document = OpenFeatureDocument(file, arguments.languageCode);
+    const auto document = OpenFeatureDocument(file, arguments.languageCode, DecodedLines::Analysed);
     if (!document)
         return STATUS_FAILURE;
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
-    analysis.AnalyseAll(document->language, source);
-    if (source.lineCount() > analysis.analysedLineCount) {
-        ReportProblem("note: " + DisplayName(file) + " has " + std::to_string(source.lineCount())
+    analysis.AnalyseAll(document->language, DocumentLines(*document));
+    if (document->lineCount > analysis.analysedLineCount) {
+        ReportProblem("note: " + DisplayName(file) + " has " + std::to_string(document->lineCount)
             + " lines; only the first " + std::to_string(analysis.analysedLineCount)
             + " are analysed, so lines " + std::to_string(analysis.RelayableLineCount() + 1) + " to "
-            + std::to_string(source.lineCount()) + " were left as they were");
+            + std::to_string(document->lineCount) + " were left as they were");
     }
     if (arguments.command == CliCommand::Align)
         ReportTablesLeftAlone(file, analysis);
     const std::u16string_view lineEnd = OutputLineEnd(arguments.lineEnds, source.text());
     if (!arguments.check && (!arguments.write || file == "-")) {
         Utf8Output out(stdout);
-        PutRewritten(arguments.command, document->language, source, analysis, lineEnd, out);
+        PutRewritten(arguments.command, *document, analysis, lineEnd, out);
         return STATUS_OK;
     }
 
     // In form means that the output would be the input exactly, line ends included.
-    TextComparison comparison(source.text());
-    PutRewritten(arguments.command, document->language, source, analysis, lineEnd, comparison);
+    TextComparison comparison(source.text(), document->utf8);
+    PutRewritten(arguments.command, *document, analysis, lineEnd, comparison);
     if (comparison.Same())
         return STATUS_OK;
     if (arguments.check) {
@@ -93,7 +93,7 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
                 if (failure == 0 && !WriteAllBytes(fd, bytes))
                     failure = errno != 0 ? errno : EIO;
             });
-            PutRewritten(arguments.command, document->language, source, analysis, lineEnd, out);
+            PutRewritten(arguments.command, *document, analysis, lineEnd, out);
         }
         errno = failure;
         return failure == 0;

@@ -2,9 +2,12 @@
 
 #include "LineEnds.h"
 #include "core/editor/Format.h"
+#include "core/file/Utf8.h"
 #include "core/table/AlignTables.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -25,17 +28,49 @@ public:
         return line < count_ ? source_.lineText(line) : std::u16string();
     }
     int lineStart(int line) const override { return line < count_ ? source_.lineStart(line) : -1; }
+    bool lineTextIs(int line, std::u16string_view text) const override
+    {
+        return line < count_ ? source_.lineTextIs(line, text) : text.empty();
+    }
 
 private:
     const LineSource& source_;
     int count_;
 };
 
-void PutLinesAsTheyStand(const TextLineSource& source, int first, std::u16string_view lineEnd, TextSink& sink)
+// The bytes of UTF-8 text with every line break written as `lineEnd`.
+void PutBytesWithLineEnds(std::string_view bytes, std::u16string_view lineEnd, TextSink& sink)
 {
-    if (first >= source.lineCount())
+    const std::string end = ToUtf8(lineEnd);
+    for (std::size_t at = 0;;) {
+        const std::size_t lineBreak = bytes.find_first_of("\r\n", at);
+        if (lineBreak == std::string_view::npos) {
+            sink.PutUtf8(bytes.substr(at));
+            return;
+        }
+        sink.PutUtf8(bytes.substr(at, lineBreak - at));
+        sink.PutUtf8(end);
+        at = lineBreak + (bytes.compare(lineBreak, 2, "\r\n") == 0 ? 2 : 1);
+    }
+}
+
+void PutLinesAsTheyStand(
+    const FeatureDocument& document, int first, std::u16string_view lineEnd, TextSink& sink)
+{
+    if (first >= document.lineCount)
         return;
-    if (source.commonLineBreak() == lineEnd) {
+    const TextLineSource& source = document.source;
+    if (!document.utf8.empty()) {
+        const std::u16string_view before
+            = std::u16string_view(source.text()).substr(0, source.lineOffset(first));
+        const std::string_view rest = std::string_view(document.utf8).substr(Utf8Length(before));
+        if (document.commonLineBreak == lineEnd)
+            sink.PutUtf8(rest);
+        else
+            PutBytesWithLineEnds(rest, lineEnd, sink);
+        return;
+    }
+    if (document.commonLineBreak == lineEnd) {
         sink.Put(std::u16string_view(source.text()).substr(source.lineOffset(first)));
         return;
     }
@@ -48,9 +83,11 @@ void PutLinesAsTheyStand(const TextLineSource& source, int first, std::u16string
 
 } // namespace
 
-void PutRewritten(CliCommand command, const Language& language, const TextLineSource& source,
-    const LineAnalysis& analysis, std::u16string_view lineEnd, TextSink& sink)
+void PutRewritten(CliCommand command, const FeatureDocument& document, const LineAnalysis& analysis,
+    std::u16string_view lineEnd, TextSink& sink)
 {
+    const Language& language = document.language;
+    const TextLineSource& source = document.source;
     const FirstLines analysed(source, analysis.analysedLineCount);
     // A fresh view starts with no doc-string column remembered.
     int docStringColumn = 0;
@@ -58,5 +95,5 @@ void PutRewritten(CliCommand command, const Language& language, const TextLineSo
         : command == CliCommand::Unformat ? UnformatWholeText(language, analysed, analysis, docStringColumn)
                                           : FormatWholeText(language, analysed, analysis, docStringColumn);
     PutWithLineEnds(rebuilt, lineEnd, sink);
-    PutLinesAsTheyStand(source, analysis.analysedLineCount, lineEnd, sink);
+    PutLinesAsTheyStand(document, analysis.analysedLineCount, lineEnd, sink);
 }

@@ -248,6 +248,58 @@ TEST_F(RewriteCommands, LinesLeftAsTheyWereAtTheLimitAreNamed)
         "analyses\n");
 }
 
+// Past the analysed lines the file's own bytes go out, checked but not
+// decoded: their line breaks counted and written as asked, a byte that is
+// not UTF-8 replaced as anywhere else, and the language directive still
+// found below blank or comment lines that run on past the limit.
+TEST_F(RewriteCommands, LinesPastTheLimitAsTheFileHasThem)
+{
+    const auto firstLines = [](const std::string& lineEnd) {
+        std::string lines = "Feature: f" + lineEnd;
+        for (int line = 1; line < 1999; ++line)
+            lines += "  Given s" + lineEnd;
+        return lines;
+    };
+    const std::string head = firstLines("\r\n");
+    const std::string blankLines(2000, '\n');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> options;
+        std::string out;
+        // --check compares with the text as read.
+        int check;
+        std::string err;
+    };
+    const std::string note
+        = "quillmark-cli: note: long.feature has 2002 lines; only the first 1998 are analysed, "
+          "so lines 1999 to 2002 were left as they were\n";
+    const std::vector<Case> cases = {
+        { "kept", head + "  caf\xC3\xA9\r\n\r\nx", {}, head + "  caf\xC3\xA9\r\n\r\nx", 0, note },
+        { "mixed", head + "a\rb\nc", {}, head + "a\r\nb\r\nc", 1, note },
+        { "asked", head + "a\r\nb\r\n", { "--line-ends", "lf" }, firstLines("\n") + "a\nb\n", 1, note },
+        { "not UTF-8", head + "a\xFF\r\nb\r\n", {}, head + "a\xEF\xBF\xBD\r\nb\r\n", 0,
+            "quillmark-cli: warning: long.feature: 1 invalid byte sequence could not be decoded\n" + note },
+        { "directive", blankLines + "# language: xx\n", {}, blankLines + "# language: xx\n", 0,
+            "long.feature:2001: Cannot set language to xx\n"
+            "quillmark-cli: note: long.feature has 2002 lines; only the first 1998 are analysed, so lines "
+            "1999 to 2002 were left as they were\n" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write("long.feature", c.bytes);
+        std::vector<std::string> args { "format" };
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back("long.feature");
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_TRUE(result.out == c.out) << result.out.substr(result.out.size() - 40);
+        EXPECT_EQ(result.err, c.err);
+        args.insert(args.begin() + 1, "--check");
+        EXPECT_EQ(Run(args).status, c.check);
+    }
+}
+
 // The new text goes to the file as it is made: a write that fails part way
 // (here at a limit on the size of files) leaves the old file as it was and
 // no temporary file behind, and says why.

@@ -108,7 +108,7 @@ bool TablesDescribe(const LineAnalysis& analysis, const LineSource& source)
     if (analysis.analysedLineCount != analysis.AnalysableLineCount(source))
         return false;
     for (int i = 0; i < analysis.analysedLineCount; ++i)
-        if (analysis.lineText[i] != source.lineText(i))
+        if (!source.lineTextIs(i, analysis.lineText[i]))
             return false;
     return true;
 }

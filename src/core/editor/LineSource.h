@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Where the analysis reads lines from: the editor's text control in the UI, a
 // plain buffer in tests and in the command-line tool.
@@ -19,4 +20,7 @@ public:
     virtual std::u16string lineText(int line) const = 0;
     // Position of the line's first character, counting a line break as one.
     virtual int lineStart(int line) const = 0;
+    // Whether lineText(line) is `text`; a source that holds its text can
+    // say so without making a copy of the line.
+    virtual bool lineTextIs(int line, std::u16string_view text) const { return lineText(line) == text; }
 };

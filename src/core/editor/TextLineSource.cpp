@@ -122,6 +122,15 @@ std::u16string TextLineSource::lineText(int line) const
     return text;
 }
 
+bool TextLineSource::lineTextIs(int line, std::u16string_view text) const
+{
+    const std::u16string_view content = lineContent(line);
+    if (line < 0 || line + 1 >= lineCount())
+        return text == content;
+    return text.size() == content.size() + 1 && text.back() == CONTROL_LINE_END
+        && text.substr(0, content.size()) == content;
+}
+
 int TextLineSource::lineStart(int line) const
 {
     if (line < 0 || line >= lineCount())

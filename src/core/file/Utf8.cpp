@@ -180,6 +180,26 @@ std::size_t AppendUtf8AsUtf16(std::string_view bytes, std::u16string& text)
     return replaced;
 }
 
+bool IsWellFormedUtf8(std::string_view bytes)
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        in += AsciiRun<unsigned char, ASCII_BYTES_MASK>(in, end);
+        if (in == end)
+            break;
+        const LeadInfo info = InfoForLead(*in);
+        if (info.length == 0 || end - in < info.length || in[1] < info.secondLow || in[1] > info.secondHigh)
+            return false;
+        for (int taken = 2; taken < info.length; ++taken) {
+            if (!IsContinuation(in[taken]))
+                return false;
+        }
+        in += info.length;
+    }
+    return true;
+}
+
 std::size_t OpenUtf8Sequence(std::string_view bytes)
 {
     // A sequence is at most four bytes long, so only one of the last three

@@ -14,6 +14,10 @@
 // bytes are ordinary characters. Returns the number of replacements made.
 std::size_t AppendUtf8AsUtf16(std::string_view bytes, std::u16string& text);
 
+// Whether `bytes` is well-formed UTF-8 throughout, so that AppendUtf8AsUtf16
+// would make no replacement in it.
+bool IsWellFormedUtf8(std::string_view bytes);
+
 // How many bytes of `bytes` at its end begin a sequence that is not complete
 // yet but that the bytes after them could complete (0 to 3). Text read piece
 // by piece keeps these for the next piece: decoding the pieces so cut gives

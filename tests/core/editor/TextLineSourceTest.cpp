@@ -25,7 +25,14 @@ void ExpectSplitAsOneByOne(const std::u16string& text)
         SCOPED_TRACE(line);
         ASSERT_LT(line, source.lineCount());
         EXPECT_EQ(source.lineContent(line), content);
-        EXPECT_EQ(source.lineText(line), breakLength == 0 ? content : content + u'\r');
+        const std::u16string lineText = breakLength == 0 ? content : content + u'\r';
+        EXPECT_EQ(source.lineText(line), lineText);
+        EXPECT_TRUE(source.lineTextIs(line, lineText));
+        EXPECT_FALSE(source.lineTextIs(line, lineText + u'\r'));
+        EXPECT_FALSE(source.lineTextIs(line, content + u'\n'));
+        if (!lineText.empty()) {
+            EXPECT_FALSE(source.lineTextIs(line, lineText.substr(1)));
+        }
         EXPECT_EQ(source.lineStart(line), start);
         EXPECT_EQ(source.lineOffset(line), begin);
         if (breakLength == 0)

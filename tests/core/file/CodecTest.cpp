@@ -1,6 +1,7 @@
 // Feature files' bytes to text and back, and files read from disk.
 #include "core/file/FeatureFileCodec.h"
 #include "core/file/LineEnd.h"
+#include "core/file/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,22 @@ TEST(Decode, GivesTextEncodingReplacementsAndWhetherTheEncodingWasRecognised)
 
 // A surrogate without its partner has no UTF-8 form; its three bytes would
 // give a file that no reader accepts. A zero unit ends nothing.
+// Well-formed exactly where decoding replaces nothing, a bad sequence after
+// a long run of ASCII too.
+TEST(Utf8, WellFormedWhereDecodingReplacesNothing)
+{
+    const std::string ascii(40, 'a');
+    for (const std::string bytes :
+        { "", "caf\xC3\xA9", "\xF0\x9F\x98\x80", "\xEF\xBB\xBF#", "\xC3", "\xC0\xAF", "\xE0\x80\x80",
+            "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xE2\x82x", "\xF0\x9F\x98x", "\x80", "\xFF" }) {
+        for (const std::string& text : { bytes, ascii + bytes, bytes + ascii }) {
+            SCOPED_TRACE(text);
+            std::u16string decoded;
+            EXPECT_EQ(IsWellFormedUtf8(text), AppendUtf8AsUtf16(text, decoded) == 0);
+        }
+    }
+}
+
 TEST(Encode, WritesALoneSurrogateAsTheReplacementCharacter)
 {
     EXPECT_EQ(EncodeFeatureFile(u"\xD83Dx\xDE00\xD83D"), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
