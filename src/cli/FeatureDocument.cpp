@@ -305,3 +305,12 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     document.utf8 = std::move(bytes);
     return document;
 }
+
+std::optional<std::string> UnanalysedLinesNote(
+    const FeatureDocument& document, const LineAnalysis& analysis, const std::string& name)
+{
+    if (document.lineCount <= analysis.analysedLineCount)
+        return std::nullopt;
+    return "note: " + name + " has " + std::to_string(document.lineCount) + " lines; only the first "
+        + std::to_string(analysis.analysedLineCount) + " are analysed";
+}

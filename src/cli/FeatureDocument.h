@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/LineAnalysis.h"
 #include "core/editor/LineSource.h"
 #include "core/editor/TextLineSource.h"
 #include "core/file/FeatureFileCodec.h"
@@ -70,3 +71,8 @@ std::optional<DecodedFeatureFile> ReadFeatureInput(const std::string& file);
 // cannot go on with this file.
 std::optional<FeatureDocument> OpenFeatureDocument(const std::string& file,
     const std::optional<std::string>& languageCode, DecodedLines decodedLines = DecodedLines::All);
+
+// Where `analysis` took fewer lines than the document has, the note that says
+// so, naming the file as `name`; nothing where it took them all.
+std::optional<std::string> UnanalysedLinesNote(
+    const FeatureDocument& document, const LineAnalysis& analysis, const std::string& name);

@@ -59,10 +59,8 @@ int RunAnalyse(const CliArguments& arguments)
         return STATUS_FAILURE;
     LineAnalysis analysis;
     analysis.AnalyseAll(document->language, DocumentLines(*document));
-    if (document->lineCount > analysis.analysedLineCount) {
-        ReportProblem("note: " + arguments.files.front() + " has " + std::to_string(document->lineCount)
-            + " lines; only the first " + std::to_string(analysis.analysedLineCount) + " are analysed");
-    }
+    if (const auto note = UnanalysedLinesNote(*document, analysis, arguments.files.front()))
+        ReportProblem(*note);
     Utf8Output out(stdout);
     for (int line = 0; line < analysis.analysedLineCount; ++line)
         PutRow(out, line, analysis.lineType[line], analysis.lineKeyword[line]);

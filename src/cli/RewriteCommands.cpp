@@ -53,10 +53,8 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
     const TextLineSource& source = document->source;
     LineAnalysis analysis;
     analysis.AnalyseAll(document->language, DocumentLines(*document));
-    if (document->lineCount > analysis.analysedLineCount) {
-        ReportProblem("note: " + DisplayName(file) + " has " + std::to_string(document->lineCount)
-            + " lines; only the first " + std::to_string(analysis.analysedLineCount)
-            + " are analysed, so lines " + std::to_string(analysis.RelayableLineCount() + 1) + " to "
+    if (const auto note = UnanalysedLinesNote(*document, analysis, DisplayName(file))) {
+        ReportProblem(*note + ", so lines " + std::to_string(analysis.RelayableLineCount() + 1) + " to "
             + std::to_string(document->lineCount) + " were left as they were");
     }
     if (arguments.command == CliCommand::Align)
