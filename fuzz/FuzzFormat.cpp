@@ -36,7 +36,7 @@ std::u16string Content(std::u16string_view text)
 {
     std::u16string content;
     for (char16_t c : text)
-        if (!IsDocStringIndentSpace(c))
+        if (!IsCucumberSpace(c))
             content.push_back(c);
     return content;
 }

@@ -74,6 +74,8 @@ void LineAnalysis::AnalyseAll(const Language& language, const LineSource& source
 void LineAnalysis::ContextPass()
 {
     bool inDescription = false;
+    // The heading whose description the walk is in.
+    LineType describedBy = NOT_ANALYSED;
     // Under an Examples line, up to its table.
     bool inExamplesDescription = false;
     // The delimiter that opened the doc string the walk is in; none outside.
@@ -103,14 +105,17 @@ void LineAnalysis::ContextPass()
             case BACKGROUND_LINE:
             case SCENARIO_OUTLINE_LINE:
                 inDescription = true;
+                describedBy = type;
                 break;
             case STEP_LINE:
                 inDescription = false;
                 break;
             case EXAMPLES_LINE:
-                // In the description under a heading, before any step, it is
-                // just more of that description.
-                inExamplesDescription = !inDescription;
+                // Cucumber looks for Examples in a scenario's description, but
+                // in a feature's or a background's it is just more of that
+                // description.
+                inExamplesDescription
+                    = !inDescription || (describedBy != FEATURE_LINE && describedBy != BACKGROUND_LINE);
                 break;
             case DOC_STRING_DELIMITER_LINE:
                 // Cucumber looks for no doc string in a description: there the

@@ -25,7 +25,7 @@ bool IsLanguageCodeCharacter(char16_t c)
 
 std::size_t SkipSpace(std::u16string_view text, std::size_t at)
 {
-    while (at < text.size() && IsGherkinSpace(text[at]))
+    while (at < text.size() && IsCucumberSpace(text[at]))
         ++at;
     return at;
 }
@@ -34,7 +34,7 @@ std::size_t SkipSpace(std::u16string_view text, std::size_t at)
 std::size_t TagCommentStart(std::u16string_view text)
 {
     for (std::size_t i = 1; i < text.size(); ++i) {
-        if (text[i] == u'#' && IsGherkinSpace(text[i - 1]))
+        if (text[i] == u'#' && IsCucumberSpace(text[i - 1]))
             return i - 1;
     }
     return text.size();
@@ -64,7 +64,7 @@ void ReadEscapedCell(std::u16string_view text, std::u16string& value)
             }
         }
         value += c;
-        if (!IsGherkinSpace(c))
+        if (!IsCucumberSpace(c))
             kept = value.size();
     }
     value.resize(kept);
@@ -169,7 +169,7 @@ TagMatch MatchTagLine(const GherkinLine& line, GherkinToken& token, GherkinLocat
         const std::u16string_view name = TrimGherkinEnd(text.substr(at + 1, next - at - 1));
         if (!name.empty()) {
             for (const char16_t c : name) {
-                if (IsGherkinSpace(c)) {
+                if (IsCucumberSpace(c)) {
                     bad = { line.number, column };
                     badLength = 1 + CodePointCount(name);
                     return TagMatch::Whitespace;
@@ -285,7 +285,7 @@ void MatchDocStringLine(
     Begin(token, GherkinTokenType::Other, line, 1);
     std::size_t start = 0;
     while (start < line.text.size() && start < static_cast<std::size_t>(indent)
-        && IsGherkinSpace(line.text[start]))
+        && IsCucumberSpace(line.text[start]))
         ++start;
     token.text.assign(line.text.substr(start));
     if (token.text.find(u'\\') == std::u16string::npos)

@@ -191,7 +191,7 @@ private:
                 continue;
             }
             const std::u16string_view name = line.substr(at + 1, close - at - 1);
-            if (!name.empty() && !IsGherkinSpace(name.front()) && !IsGherkinSpace(name.back()))
+            if (!name.empty() && !IsCucumberSpace(name.front()) && !IsCucumberSpace(name.back()))
                 found.push_back({ name, { from.line, CodePointCount(line.substr(0, at)) + 1 },
                     CodePointCount(name) + 2 });
             at = close + 1;

@@ -1,27 +1,15 @@
 #pragma once
 
+#include "core/CucumberSpace.h"
 #include "core/Surrogates.h"
 
 #include <cstddef>
 #include <string_view>
 
-// Cucumber trims, splits and indents lines by what JavaScript counts as white
-// space (its \s and trim()): the ASCII blanks and line breaks, the no-break
-// spaces, the Unicode space separators and the byte-order mark.
-constexpr bool IsGherkinSpace(char16_t c)
-{
-    if (c <= 0x20)
-        return c == 0x20 || (c >= 0x09 && c <= 0x0D);
-    if (c < 0xA0)
-        return false;
-    return c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029
-        || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
-}
-
 inline std::u16string_view TrimGherkinStart(std::u16string_view text)
 {
     std::size_t start = 0;
-    while (start < text.size() && IsGherkinSpace(text[start]))
+    while (start < text.size() && IsCucumberSpace(text[start]))
         ++start;
     return text.substr(start);
 }
@@ -29,7 +17,7 @@ inline std::u16string_view TrimGherkinStart(std::u16string_view text)
 inline std::u16string_view TrimGherkinEnd(std::u16string_view text)
 {
     std::size_t end = text.size();
-    while (end > 0 && IsGherkinSpace(text[end - 1]))
+    while (end > 0 && IsCucumberSpace(text[end - 1]))
         --end;
     return text.substr(0, end);
 }

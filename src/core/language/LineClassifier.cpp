@@ -1,6 +1,7 @@
 #include "LineClassifier.h"
 
 #include "KeywordDictionary.h"
+#include "core/CucumberSpace.h"
 #include "core/DocStringDelimiters.h"
 
 #include <string_view>
@@ -93,6 +94,19 @@ LineType ClassifyLine(const Language& language, const std::u16string& line, std:
         if (text.starts_with(marker.text)) {
             keyword = marker.text;
             return marker.type;
+        }
+    }
+    // Cucumber finds a doc string's delimiter behind any of its white space,
+    // so a vertical tab or a no-break space in front of one still opens or
+    // closes a doc string, and Format, which cuts that white space from the
+    // content lines, must not make a delimiter out of one that was not.
+    std::size_t first = 0;
+    while (first < text.size() && IsCucumberSpace(text[first]))
+        ++first;
+    for (const std::u16string_view delimiter : { DOC_STRING_DELIMITER, DOC_STRING_BACKTICKS }) {
+        if (text.substr(first).starts_with(delimiter)) {
+            keyword = delimiter;
+            return DOC_STRING_DELIMITER_LINE;
         }
     }
     return TEXT_LINE;

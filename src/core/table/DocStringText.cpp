@@ -35,7 +35,7 @@ std::u16string Unescaped(std::u16string_view content, std::u16string_view delimi
 bool Closes(std::u16string_view line, std::u16string_view delimiter)
 {
     std::size_t first = 0;
-    while (first < line.size() && IsDocStringIndentSpace(line[first]))
+    while (first < line.size() && IsCucumberSpace(line[first]))
         ++first;
     return line.substr(first).starts_with(delimiter);
 }

@@ -69,7 +69,8 @@ TEST_F(LineAnalysisTest, ADocStringHoldsTextUpToTheDelimiterItOpenedWith)
 
 // Cucumber looks for a doc string only after a step: in a description, under
 // a heading or an Examples line, a delimiter is text like the lines around it,
-// and so is a step in an Examples line's description.
+// and so is a step in an Examples line's description, even where that
+// Examples line stands in a scenario's description.
 TEST_F(LineAnalysisTest, ADelimiterInADescriptionIsText)
 {
     const std::vector<std::pair<std::u16string_view, LineType>> lines = {
@@ -87,6 +88,12 @@ TEST_F(LineAnalysisTest, ADelimiterInADescriptionIsText)
         { u"      | a |", TABLE_LINE },
         { u"      \"\"\"", DOC_STRING_DELIMITER_LINE },
         { u"      x", DOC_STRING_LINE },
+        { u"      \"\"\"", DOC_STRING_DELIMITER_LINE },
+        // Examples in a scenario's description are Examples all the same.
+        { u"  Scenario Outline: p", SCENARIO_OUTLINE_LINE },
+        { u"    Examples: in its description", EXAMPLES_LINE },
+        { u"    Given not a step either", COMMENT_LINE },
+        { u"    | a |", TABLE_LINE },
     };
     std::vector<std::u16string_view> texts;
     for (const auto& line : lines)

@@ -52,6 +52,12 @@ TEST(Language, ClassifiesLinesNoFileHolds)
     const Language english = LanguageOf(u"en");
     EXPECT_EQ(ClassifyLine(english, u"\rGiven x", keyword), TEXT_LINE) << "a carriage return is no blank";
     EXPECT_EQ(keyword, u"");
+    // Cucumber finds a doc string's delimiter behind any of its white space.
+    for (const char16_t* line : { u"\v \"\"\"", u"\u00A0```json", u"\uFEFF\"\"\"" }) {
+        EXPECT_EQ(ClassifyLine(english, line, keyword), DOC_STRING_DELIMITER_LINE)
+            << testing::PrintToString(line);
+        EXPECT_EQ(keyword.size(), 3U);
+    }
 }
 
 // The directive of a text opened in `language`, its lines split where the
