@@ -46,15 +46,15 @@ enum class DecodedLines {
 class DocumentLines final : public LineSource {
 public:
     explicit DocumentLines(const FeatureDocument& document)
-        : document_(document)
+        : m_document(document)
     {
     }
-    int lineCount() const override { return document_.lineCount; }
-    std::u16string lineText(int line) const override { return document_.source.lineText(line); }
-    int lineStart(int line) const override { return document_.source.lineStart(line); }
+    int lineCount() const override { return m_document.lineCount; }
+    std::u16string lineText(int line) const override { return m_document.source.lineText(line); }
+    int lineStart(int line) const override { return m_document.source.lineStart(line); }
 
 private:
-    const FeatureDocument& document_;
+    const FeatureDocument& m_document;
 };
 
 // The name a file goes by in messages: "standard input" for "-".

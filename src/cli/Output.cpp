@@ -77,8 +77,8 @@ Utf8Output::Utf8Output(std::FILE* stream)
 }
 
 Utf8Output::Utf8Output(ByteWriter write)
-    : write_(std::move(write))
-    , buffer_(new char[BYTES])
+    : m_write(std::move(write))
+    , m_buffer(new char[BYTES])
 {
 }
 
@@ -90,7 +90,7 @@ Utf8Output::~Utf8Output()
 void Utf8Output::PutInPieces(std::u16string_view text)
 {
     while (!text.empty()) {
-        const std::size_t room = (BYTES - size_) / 3;
+        const std::size_t room = (BYTES - m_size) / 3;
         if (room < std::min<std::size_t>(text.size(), 2)) {
             Flush();
             continue;
@@ -99,66 +99,66 @@ void Utf8Output::PutInPieces(std::u16string_view text)
         // The two halves of a pair go out together, or they would each be a lone surrogate.
         if (take < text.size() && IsHighSurrogate(text[take - 1]))
             --take;
-        size_ = static_cast<std::size_t>(
-            EncodeUtf8(text.substr(0, take), buffer_.get() + size_) - buffer_.get());
+        m_size = static_cast<std::size_t>(
+            EncodeUtf8(text.substr(0, take), m_buffer.get() + m_size) - m_buffer.get());
         text.remove_prefix(take);
     }
 }
 
 void Utf8Output::PutUtf8(std::string_view bytes)
 {
-    if (bytes.size() <= BYTES - size_) {
+    if (bytes.size() <= BYTES - m_size) {
         PutAscii(bytes);
         return;
     }
     Flush();
-    write_(bytes);
+    m_write(bytes);
 }
 
 void Utf8Output::PutAsciiInPieces(std::string_view text)
 {
     while (!text.empty()) {
-        if (size_ == BYTES)
+        if (m_size == BYTES)
             Flush();
-        const std::size_t take = std::min(text.size(), BYTES - size_);
-        std::memcpy(buffer_.get() + size_, text.data(), take);
-        size_ += take;
+        const std::size_t take = std::min(text.size(), BYTES - m_size);
+        std::memcpy(m_buffer.get() + m_size, text.data(), take);
+        m_size += take;
         text.remove_prefix(take);
     }
 }
 
 void Utf8Output::Flush()
 {
-    if (size_ == 0)
+    if (m_size == 0)
         return;
-    write_(std::string_view(buffer_.get(), size_));
-    size_ = 0;
+    m_write(std::string_view(m_buffer.get(), m_size));
+    m_size = 0;
 }
 
 void TextComparison::Put(std::u16string_view text)
 {
-    if (!same_)
+    if (!m_same)
         return;
-    if (!originalUtf8_.empty()) {
-        encoded_.clear();
-        AppendUtf16AsUtf8(text, encoded_);
-        PutUtf8(encoded_);
+    if (!m_originalUtf8.empty()) {
+        m_encoded.clear();
+        AppendUtf16AsUtf8(text, m_encoded);
+        PutUtf8(m_encoded);
         return;
     }
-    same_
-        = original_.size() - compared_ >= text.size() && original_.compare(compared_, text.size(), text) == 0;
-    compared_ += text.size();
+    m_same = m_original.size() - m_compared >= text.size()
+        && m_original.compare(m_compared, text.size(), text) == 0;
+    m_compared += text.size();
 }
 
 void TextComparison::PutUtf8(std::string_view bytes)
 {
-    if (!same_)
+    if (!m_same)
         return;
-    if (originalUtf8_.empty()) {
+    if (m_originalUtf8.empty()) {
         Put(FromUtf8(bytes));
         return;
     }
-    same_ = originalUtf8_.size() - compared_ >= bytes.size()
-        && originalUtf8_.compare(compared_, bytes.size(), bytes) == 0;
-    compared_ += bytes.size();
+    m_same = m_originalUtf8.size() - m_compared >= bytes.size()
+        && m_originalUtf8.compare(m_compared, bytes.size(), bytes) == 0;
+    m_compared += bytes.size();
 }

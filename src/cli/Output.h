@@ -56,8 +56,8 @@ public:
     void Put(std::u16string_view text) override
     {
         // Three bytes a unit are room enough for any text.
-        if (text.size() <= (BYTES - size_) / 3)
-            size_ = static_cast<std::size_t>(EncodeUtf8(text, buffer_.get() + size_) - buffer_.get());
+        if (text.size() <= (BYTES - m_size) / 3)
+            m_size = static_cast<std::size_t>(EncodeUtf8(text, m_buffer.get() + m_size) - m_buffer.get());
         else
             PutInPieces(text);
     }
@@ -65,9 +65,9 @@ public:
     // Text that is ASCII already, such as numbers.
     void PutAscii(std::string_view text)
     {
-        if (text.size() <= BYTES - size_) {
-            std::memcpy(buffer_.get() + size_, text.data(), text.size());
-            size_ += text.size();
+        if (text.size() <= BYTES - m_size) {
+            std::memcpy(m_buffer.get() + m_size, text.data(), text.size());
+            m_size += text.size();
         } else {
             PutAsciiInPieces(text);
         }
@@ -80,9 +80,9 @@ private:
     void PutInPieces(std::u16string_view text);
     void PutAsciiInPieces(std::string_view text);
 
-    ByteWriter write_;
-    std::unique_ptr<char[]> buffer_;
-    std::size_t size_ = 0;
+    ByteWriter m_write;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_size = 0;
 };
 
 // Whether the text put is exactly `original`, without keeping it; compared
@@ -90,21 +90,21 @@ private:
 class TextComparison final : public TextSink {
 public:
     TextComparison(std::u16string_view original, std::string_view originalUtf8)
-        : original_(original)
-        , originalUtf8_(originalUtf8)
+        : m_original(original)
+        , m_originalUtf8(originalUtf8)
     {
     }
     void Put(std::u16string_view text) override;
     void PutUtf8(std::string_view bytes) override;
     bool Same() const
     {
-        return same_ && compared_ == (originalUtf8_.empty() ? original_.size() : originalUtf8_.size());
+        return m_same && m_compared == (m_originalUtf8.empty() ? m_original.size() : m_originalUtf8.size());
     }
 
 private:
-    std::u16string_view original_;
-    std::string_view originalUtf8_;
-    std::string encoded_;
-    std::size_t compared_ = 0;
-    bool same_ = true;
+    std::u16string_view m_original;
+    std::string_view m_originalUtf8;
+    std::string m_encoded;
+    std::size_t m_compared = 0;
+    bool m_same = true;
 };

@@ -18,24 +18,24 @@ namespace {
 class FirstLines final : public LineSource {
 public:
     FirstLines(const LineSource& source, int count)
-        : source_(source)
-        , count_(count)
+        : m_source(source)
+        , m_count(count)
     {
     }
-    int lineCount() const override { return count_; }
+    int lineCount() const override { return m_count; }
     std::u16string lineText(int line) const override
     {
-        return line < count_ ? source_.lineText(line) : std::u16string();
+        return line < m_count ? m_source.lineText(line) : std::u16string();
     }
-    int lineStart(int line) const override { return line < count_ ? source_.lineStart(line) : -1; }
+    int lineStart(int line) const override { return line < m_count ? m_source.lineStart(line) : -1; }
     bool lineTextIs(int line, std::u16string_view text) const override
     {
-        return line < count_ ? source_.lineTextIs(line, text) : text.empty();
+        return line < m_count ? m_source.lineTextIs(line, text) : text.empty();
     }
 
 private:
-    const LineSource& source_;
-    int count_;
+    const LineSource& m_source;
+    int m_count;
 };
 
 // The bytes of UTF-8 text with every line break written as `lineEnd`.

@@ -36,15 +36,15 @@ protected:
         // A new folder for every test, apart from the runs of other builds on the same machine.
         std::string name = (std::filesystem::temp_directory_path() / "quillmark-cli-XXXXXX").string();
         ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        folder_ = name;
+        m_folder = name;
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
 
     // Writes a file, and the folders it is in, in the test's folder and returns its name there.
     std::string Write(const std::string& name, const std::string& bytes)
     {
-        std::filesystem::create_directories((folder_ / name).parent_path());
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+        std::filesystem::create_directories((m_folder / name).parent_path());
+        std::ofstream(m_folder / name, std::ios::binary) << bytes;
         return name;
     }
 
@@ -54,7 +54,7 @@ protected:
         const std::string& redirects = "")
     {
         std::string command
-            = "cd " + Quoted(folder_.string()) + " && " + shellPrefix + Quoted(QUILLMARK_CLI_PATH);
+            = "cd " + Quoted(m_folder.string()) + " && " + shellPrefix + Quoted(QUILLMARK_CLI_PATH);
         for (const auto& arg : args)
             command += ' ' + Quoted(arg);
         command += " > stdout.txt 2> stderr.txt < /dev/null " + redirects;
@@ -64,7 +64,7 @@ protected:
 
     std::string Read(const std::string& name)
     {
-        std::ifstream in(folder_ / name, std::ios::binary);
+        std::ifstream in(m_folder / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
@@ -76,5 +76,5 @@ protected:
         return quoted + '\'';
     }
 
-    std::filesystem::path folder_;
+    std::filesystem::path m_folder;
 };

@@ -73,10 +73,10 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
     Write("tree/three.feature", "* s\r\n|d|\r\n");
     Write("loose.txt", "* s\n|e|\n");
     Write("in.txt", "* s\n|f|\n");
-    fs::create_symlink("tree/three.feature", folder_ / "link.feature");
-    fs::permissions(folder_ / "tree/three.feature", fs::perms(0640));
+    fs::create_symlink("tree/three.feature", m_folder / "link.feature");
+    fs::permissions(m_folder / "tree/three.feature", fs::perms(0640));
     struct stat before { };
-    ASSERT_EQ(::stat((folder_ / "tree/a/one.feature").c_str(), &before), 0);
+    ASSERT_EQ(::stat((m_folder / "tree/a/one.feature").c_str(), &before), 0);
 
     const CliResult check = Run({ "align", "--check", "tree", "loose.txt", "-" }, "", "< in.txt");
     EXPECT_EQ(check.status, 1);
@@ -96,14 +96,14 @@ TEST_F(RewriteCommands, CheckAndWriteOverFilesAndFoldersAndStandardInput)
     EXPECT_EQ(Read("tree/three.feature"), "* s\r\n| d  |\r\n");
     EXPECT_EQ(Read("loose.txt"), "* s\n| e  |\n");
     EXPECT_EQ(Read("tree/a/not-a-feature.txt"), "* s\n|c|\n");
-    EXPECT_TRUE(fs::is_symlink(folder_ / "link.feature"));
-    EXPECT_EQ(fs::status(folder_ / "tree/three.feature").permissions(), fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(m_folder / "link.feature"));
+    EXPECT_EQ(fs::status(m_folder / "tree/three.feature").permissions(), fs::perms(0640));
     struct stat after { };
-    ASSERT_EQ(::stat((folder_ / "tree/a/one.feature").c_str(), &after), 0);
+    ASSERT_EQ(::stat((m_folder / "tree/a/one.feature").c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino) << "a file already in form is not written";
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
     EXPECT_EQ(Run({ "align", "--check", "tree", "loose.txt" }).status, 0);
-    EXPECT_FALSE(std::ranges::any_of(fs::recursive_directory_iterator(folder_), [](const auto& entry) {
+    EXPECT_FALSE(std::ranges::any_of(fs::recursive_directory_iterator(m_folder), [](const auto& entry) {
         return entry.path().filename().string().starts_with(".");
     })) << "no temporary file stays behind";
 }
@@ -117,15 +117,15 @@ TEST_F(RewriteCommands, WriteStaysInsideTheFoldersGiven)
     Write("tree/own.feature", "* s\n|a|bb|\n");
     Write("tree/locked/hidden.feature", "* s\n|a|bb|\n");
     Write("tree/z/deep.feature", "* s\n|a|bb|\n");
-    fs::create_symlink("../outside/script.feature", folder_ / "tree/escape.feature");
-    fs::create_symlink("../other/target.txt", folder_ / "tree/other.feature");
-    fs::permissions(folder_ / "tree/locked", fs::perms::none);
+    fs::create_symlink("../outside/script.feature", m_folder / "tree/escape.feature");
+    fs::create_symlink("../other/target.txt", m_folder / "tree/other.feature");
+    fs::permissions(m_folder / "tree/locked", fs::perms::none);
     // Root reads every folder unless it gives up the right to.
     const std::string asUser
         = ::geteuid() == 0 ? "setpriv --bounding-set=-dac_override,-dac_read_search " : "";
 
     const CliResult result = Run({ "align", "--write", "tree", "other" }, asUser);
-    fs::permissions(folder_ / "tree/locked", fs::perms::owner_all);
+    fs::permissions(m_folder / "tree/locked", fs::perms::owner_all);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(Lines(result.err),
         (std::vector<std::string> {
@@ -135,7 +135,7 @@ TEST_F(RewriteCommands, WriteStaysInsideTheFoldersGiven)
     for (const char* name : { "other/target.txt", "tree/own.feature", "tree/z/deep.feature" })
         EXPECT_EQ(Read(name), "* s\n| a  | bb  |\n") << name;
     EXPECT_EQ(Read("tree/locked/hidden.feature"), "* s\n|a|bb|\n");
-    EXPECT_TRUE(fs::is_symlink(folder_ / "tree/other.feature"));
+    EXPECT_TRUE(fs::is_symlink(m_folder / "tree/other.feature"));
 
     EXPECT_EQ(Run({ "align", "--write", "tree/escape.feature" }).status, 0) << "named, a link is followed";
     EXPECT_EQ(Read("outside/script.feature"), "* s\n| a  | bb  |\n");
@@ -150,16 +150,16 @@ TEST_F(RewriteCommands, WriteRemovesTheTemporaryFilesOfAKilledWrite)
     const std::string prefix = "in/.form.feature.";
     for (const char* name : { "quillmark-Ab12Cd", "quillmark-held00", "quillmark-Ab12C", "Ab12Cd" })
         Write(prefix + name, "|a|\n");
-    const int held = ::open((folder_ / (prefix + "quillmark-held00")).c_str(), O_RDONLY | O_CLOEXEC);
+    const int held = ::open((m_folder / (prefix + "quillmark-held00")).c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
     EXPECT_EQ(Run({ "align", "--check", "in" }).status, 0);
-    EXPECT_TRUE(fs::exists(folder_ / (prefix + "quillmark-Ab12Cd"))) << "--check writes nothing";
+    EXPECT_TRUE(fs::exists(m_folder / (prefix + "quillmark-Ab12Cd"))) << "--check writes nothing";
     EXPECT_EQ(Run({ "align", "--write", "in" }).status, 0);
     ::close(held);
     std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(folder_ / "in"))
+    for (const auto& entry : fs::directory_iterator(m_folder / "in"))
         left.push_back(entry.path().filename().string());
     std::ranges::sort(left);
     EXPECT_EQ(left,
@@ -171,7 +171,7 @@ TEST_F(RewriteCommands, WriteRemovesTheTemporaryFilesOfAKilledWrite)
 // nor replaced by a regular file.
 TEST_F(RewriteCommands, WhatIsNoRegularFileIsRefused)
 {
-    ASSERT_EQ(::mkfifo((folder_ / "pipe.feature").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((m_folder / "pipe.feature").c_str(), 0644), 0);
     // So that a reading would end: a writer behind the FIFO that gives up after a while, and bounded memory.
     const std::tuple<std::string, std::string, std::string> cases[] = {
         { "pipe.feature", "(timeout 2 sh -c \"printf '|a|bb|\\n' > pipe.feature\" &); ",
@@ -184,7 +184,7 @@ TEST_F(RewriteCommands, WhatIsNoRegularFileIsRefused)
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.err, "quillmark-cli: cannot read " + file + ": " + reason + "\n");
     }
-    EXPECT_TRUE(fs::is_fifo(folder_ / "pipe.feature"));
+    EXPECT_TRUE(fs::is_fifo(m_folder / "pipe.feature"));
 }
 
 // A file that cannot be read, whose damaged bytes a rewrite would lose, that
@@ -195,7 +195,7 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
     Write("damaged.feature", "* s\n|caf\xE9|\n");
     Write("zeros.feature", std::string("* s\n|a\0|\n", 9));
     Write("read-only.feature", "* s\n|a|\n");
-    fs::permissions(folder_ / "read-only.feature", fs::perms(0444));
+    fs::permissions(m_folder / "read-only.feature", fs::perms(0444));
     Write("good.feature", "* s\n|a|\n");
     // Root writes over any file's permissions unless it gives up the right to.
     const std::string asUser = ::geteuid() == 0 ? "setpriv --bounding-set=-dac_override " : "";
@@ -214,7 +214,7 @@ TEST_F(RewriteCommands, ProblemsWithOneFileLeaveTheOthersDone)
     EXPECT_EQ(Read("damaged.feature"), "* s\n|caf\xE9|\n");
     EXPECT_EQ(Read("zeros.feature"), std::string("* s\n|a\0|\n", 9));
     EXPECT_EQ(Read("read-only.feature"), "* s\n|a|\n");
-    EXPECT_EQ(fs::status(folder_ / "read-only.feature").permissions(), fs::perms(0444));
+    EXPECT_EQ(fs::status(m_folder / "read-only.feature").permissions(), fs::perms(0444));
     EXPECT_EQ(Read("good.feature"), "* s\n| a  |\n");
 }
 
@@ -314,7 +314,7 @@ TEST_F(RewriteCommands, WriteThatFailsPartWayLeavesTheFile)
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "quillmark-cli: cannot write big.feature: File too large\n");
     EXPECT_EQ(Read("big.feature"), text);
-    for (const auto& entry : fs::directory_iterator(folder_))
+    for (const auto& entry : fs::directory_iterator(m_folder))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".big")) << entry.path();
 }
 

@@ -17,26 +17,26 @@ std::u16string_view FirstLineEnd(std::u16string_view text)
 
 void FirstLineEndFinder::See(std::u16string_view piece)
 {
-    if (!found_.empty() || piece.empty())
+    if (!m_found.empty() || piece.empty())
         return;
-    if (crAtEnd_) {
-        found_ = piece.front() == u'\n' ? u"\r\n" : u"\r";
+    if (m_crAtEnd) {
+        m_found = piece.front() == u'\n' ? u"\r\n" : u"\r";
         return;
     }
     const std::size_t at = piece.find_first_of(u"\r\n");
     if (at == std::u16string_view::npos)
         return;
     if (piece[at] == u'\r' && at + 1 == piece.size())
-        crAtEnd_ = true;
+        m_crAtEnd = true;
     else
-        found_ = FirstLineEnd(piece.substr(at));
+        m_found = FirstLineEnd(piece.substr(at));
 }
 
 std::u16string_view FirstLineEndFinder::LineEnd() const
 {
-    if (!found_.empty())
-        return found_;
-    return crAtEnd_ ? u"\r" : u"\r\n";
+    if (!m_found.empty())
+        return m_found;
+    return m_crAtEnd ? u"\r" : u"\r\n";
 }
 
 std::string EncodeWithLineEnds(std::u16string_view text, char16_t lineBreak, std::u16string_view lineEnd)

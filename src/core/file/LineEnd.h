@@ -16,8 +16,8 @@ public:
     std::u16string_view LineEnd() const;
 
 private:
-    std::u16string_view found_;
-    bool crAtEnd_ = false;
+    std::u16string_view m_found;
+    bool m_crAtEnd = false;
 };
 
 // The UTF-8 form of `text`, each `lineBreak` unit in it written as `lineEnd`
