@@ -1,3 +1,4 @@
+#include "core/CucumberSpace.h"
 #include "core/editor/TextLineSource.h"
 #include "core/file/Utf8.h"
 #include "core/language/KeywordDictionary.h"
@@ -39,6 +40,15 @@ std::u16string_view Trimmed(std::u16string_view line)
     return line.substr(first, line.find_last_not_of(u" \t") + 1 - first);
 }
 
+// What is left of the line once Cucumber's white space in front is gone.
+std::u16string_view TrimmedAsCucumberDoes(std::u16string_view line)
+{
+    std::size_t first = 0;
+    while (first < line.size() && IsCucumberSpace(line[first]))
+        ++first;
+    return line.substr(first);
+}
+
 } // namespace
 
 // The first byte picks the language; the rest is UTF-8 text, whose every line
@@ -61,9 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!IsClassifierType(type))
             std::abort();
         // The keyword is what starts the line once blanks and tabs are
-        // trimmed, and so is where the analysis finds it again; a text line
-        // has none.
-        if (type == TEXT_LINE ? !keyword.empty() : keyword.empty() || !Trimmed(line).starts_with(keyword))
+        // trimmed, a doc string's delimiter once any of Cucumber's white space
+        // is, and so is where the analysis finds it again; a text line has none.
+        const bool keywordStarts = type == DOC_STRING_DELIMITER_LINE
+            ? TrimmedAsCucumberDoes(line).starts_with(keyword)
+            : Trimmed(line).starts_with(keyword);
+        if (type == TEXT_LINE ? !keyword.empty() : keyword.empty() || !keywordStarts)
             std::abort();
 
         // Blanks and tabs in front never change the judgement.
