@@ -89,8 +89,8 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
         = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     // The bytes go as they are decoded, and the text as it goes into the
     // view: the whole text is never held beside all the bytes or beside the
-    // view's text. While it is whole it is checked for problems, which would
-    // otherwise copy it out of the view once it is in.
+    // view's text. A large one is checked for problems while it is whole, as
+    // the check would otherwise copy it out of the view once it is in.
     constexpr std::size_t pieceBytes = 1 << 20;
     const std::size_t totalBytes = bytes.size();
     const auto percent = [totalBytes](std::size_t done) {
