@@ -108,7 +108,8 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
               ForgetPagesBefore(bytes.data(), totalBytes - bytesLeft);
               emit loadProgress(fileName, percent(totalBytes - bytesLeft) / 2);
           });
-    bytes = std::string();
+    // Assigning an empty string would keep the memory.
+    std::string().swap(bytes);
     ProblemMarks::Found found;
     if (text.size() > ProblemMarks::PAUSE_LENGTH) {
         found = m_view.problems().CheckBeforeLoad(text);
@@ -123,7 +124,7 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
                 ForgetPagesBefore(text.data(), (done + length) * sizeof(char16_t));
                 emit loadProgress(fileName, 50 + static_cast<int>(50 * (done + length) / text.size()));
             }
-            text = std::u16string();
+            std::u16string().swap(text);
         },
         qsizetype(text.size()));
     if (found.dialect)
