@@ -1,5 +1,6 @@
 #include "FeatureDocument.h"
 
+#include "FileBytes.h"
 #include "Output.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/file/FeatureFileCodec.h"
@@ -67,8 +68,10 @@ struct LineBreaks {
     std::size_t lf = 0;
     // Where the line after the first `lines` begins; the end when there are no more.
     std::size_t firstLinesEnd = 0;
-    // Whether the bytes past there are all ASCII, and so UTF-8 as they stand.
+    // Whether the bytes past there are all ASCII, and so UTF-8 as they stand,
+    // and whether one of them is a zero byte.
     bool asciiPastFirstLines = false;
+    bool zeroPastFirstLines = false;
 
     std::size_t Count() const { return crLf + cr + lf; }
     std::u16string_view Common() const
@@ -82,16 +85,18 @@ struct LineBreaks {
 
 // The line breaks of bytes past those whose places matter: each CR LF pair,
 // and every CR and LF, counted sixteen bytes at a time where the processor
-// allows it. A CR at the end is no pair. Whether the bytes are all ASCII is
-// seen on the way.
+// allows it. A CR at the end is no pair. Whether the bytes are all ASCII, and
+// whether one is a zero byte, is seen on the way.
 LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
 {
     std::size_t crs = 0;
     std::size_t lfs = 0;
     std::size_t pairs = 0;
     unsigned char highBits = 0;
+    bool zeroByte = false;
 #if defined(__SSE2__)
     __m128i anyHighBit = _mm_setzero_si128();
+    __m128i anyZero = _mm_setzero_si128();
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i zero = _mm_setzero_si128();
@@ -109,6 +114,7 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
             const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
             const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
             anyHighBit = _mm_or_si128(anyHighBit, here);
+            anyZero = _mm_or_si128(anyZero, _mm_cmpeq_epi8(here, zero));
             const __m128i isCr = _mm_cmpeq_epi8(here, cr);
             crCounters = _mm_sub_epi8(crCounters, isCr);
             lfCounters = _mm_sub_epi8(lfCounters, _mm_cmpeq_epi8(here, lf));
@@ -119,9 +125,11 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
         pairs += sum(pairCounters);
     }
     highBits = _mm_movemask_epi8(anyHighBit) != 0 ? 0x80 : 0;
+    zeroByte = _mm_movemask_epi8(anyZero) != 0;
 #endif
     for (; at < end; ++at) {
         highBits |= static_cast<unsigned char>(*at);
+        zeroByte = zeroByte || *at == '\0';
         crs += *at == '\r' ? 1 : 0;
         lfs += *at == '\n' ? 1 : 0;
         pairs += *at == '\r' && end - at > 1 && at[1] == '\n' ? 1 : 0;
@@ -131,6 +139,7 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
     breaks.cr = crs - pairs;
     breaks.lf = lfs - pairs;
     breaks.asciiPastFirstLines = (highBits & 0x80) == 0;
+    breaks.zeroPastFirstLines = zeroByte;
     return breaks;
 }
 
@@ -176,6 +185,7 @@ LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines)
     breaks.cr += rest.cr;
     breaks.lf += rest.lf;
     breaks.asciiPastFirstLines = rest.asciiPastFirstLines;
+    breaks.zeroPastFirstLines = rest.zeroPastFirstLines;
     return breaks;
 }
 
@@ -187,11 +197,11 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
 {
     if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"))
         return false;
-    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())
-        || bytes.find('\0') != std::string_view::npos)
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
     const LineBreaks breaks = CountLineBreaks(bytes, MAX_ANALYSED_LINES + 1);
-    if (breaks.firstLinesEnd == bytes.size())
+    if (breaks.firstLinesEnd == bytes.size() || breaks.zeroPastFirstLines
+        || bytes.substr(0, breaks.firstLinesEnd).find('\0') != std::string_view::npos)
         return false;
     std::u16string firstLines;
     if (AppendUtf8AsUtf16(bytes.substr(0, breaks.firstLinesEnd), firstLines) > 0
@@ -255,7 +265,7 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     }
 
     FeatureDocument document { TextLineSource(std::u16string()), language, 0, false, {}, 0, {} };
-    std::string bytes;
+    FileBytes bytes;
     // Whether the source holds the first lines only and, past them, one empty line.
     bool firstLinesOnly = false;
     if (decodedLines == DecodedLines::All) {
@@ -265,16 +275,23 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         DecodeAll(std::move(*decoded), document);
     } else {
         std::string reason;
-        const bool read = file == "-" ? ReadStandardInput(bytes, reason) : ReadFileBytes(file, bytes, reason);
-        firstLinesOnly = read && DecodeAnalysedLines(bytes, document);
+        bool read = false;
+        if (file == "-") {
+            std::string input;
+            read = ReadStandardInput(input, reason);
+            bytes = FileBytes(std::move(input));
+        } else {
+            read = FileBytes::Read(file, bytes, reason);
+        }
+        firstLinesOnly = read && DecodeAnalysedLines(bytes.View(), document);
         if (!firstLinesOnly) {
             DecodedFeatureFile decoded;
             if (read)
-                decoded = DecodeFeatureFile(bytes);
+                decoded = DecodeFeatureFile(bytes.View());
             if (!AcceptRead(file, read, reason, decoded))
                 return std::nullopt;
             if (!IsUtf8Form(decoded))
-                std::string().swap(bytes);
+                bytes = FileBytes();
             DecodeAll(std::move(decoded), document);
         }
     }
@@ -294,7 +311,7 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         std::optional<LanguageDirectiveProblem> problem
             = ApplyDocumentLanguage(document.language, document.lineCount, read);
         if (pastDecoded) {
-            DecodeAll(DecodeFeatureFile(bytes), document);
+            DecodeAll(DecodeFeatureFile(bytes.View()), document);
             document.language = language;
             problem = ApplyDocumentLanguage(
                 document.language, document.lineCount, [&source](int line) { return source.lineText(line); });

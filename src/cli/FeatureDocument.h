@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/LineSource.h"
 #include "core/editor/TextLineSource.h"
@@ -25,7 +26,7 @@ struct FeatureDocument {
     bool unrecognisedEncoding = false;
     // The file's bytes when they are the UTF-8 form of its text exactly, so
     // that lines no command changes go out as read; empty otherwise.
-    std::string utf8;
+    FileBytes utf8;
     // The whole file's lines, and the line break that all its breaks are,
     // as TextLineSource::commonLineBreak gives it.
     int lineCount = 0;

@@ -166,8 +166,8 @@ int RunClassify(const CliArguments& arguments)
         return STATUS_FAILURE;
     Utf8Output out(stdout);
     Rows rows(out);
-    if (!document->utf8.empty()) {
-        ClassifyUtf8Lines(document->language, document->utf8, rows);
+    if (!document->utf8.Empty()) {
+        ClassifyUtf8Lines(document->language, document->utf8.View(), rows);
         return STATUS_OK;
     }
     const TextLineSource& source = document->source;
