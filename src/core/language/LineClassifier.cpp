@@ -172,6 +172,13 @@ std::size_t CucumberSpaceLength(View<char> text, std::size_t at)
     return IsCucumberSpace(point) ? length : 0;
 }
 
+// Compared as bytes, which says the same as comparing the units one by one.
+template <typename Char> bool StartsWith(View<Char> text, View<Char> start)
+{
+    return text.size() >= start.size()
+        && std::memcmp(text.data(), start.data(), start.size() * sizeof(Char)) == 0;
+}
+
 template <typename Char> struct Found {
     LineType type = TEXT_LINE;
     View<Char> keyword;
@@ -195,7 +202,7 @@ template <typename Char> Found<Char> ClassifyTrimmed(const Dictionary& dictionar
     for (int k = groups.first[number]; k < groups.first[number + 1]; ++k) {
         const int slot = groups.slotIndices[k];
         const View<Char> keyword = SlotKeyword(dictionary, slot, unit);
-        if (!text.starts_with(keyword))
+        if (!StartsWith(text, keyword))
             continue;
         found.keyword = keyword;
         found.keywordSet = true;
@@ -212,7 +219,7 @@ template <typename Char> Found<Char> ClassifyTrimmed(const Dictionary& dictionar
 
     if (MayBeginMarker(text.front())) {
         for (const Marker& marker : markers) {
-            if (text.starts_with(TextOf(marker, unit))) {
+            if (StartsWith(text, TextOf(marker, unit))) {
                 found.keyword = TextOf(marker, unit);
                 found.keywordSet = true;
                 found.type = marker.type;
@@ -233,7 +240,7 @@ template <typename Char> Found<Char> ClassifyTrimmed(const Dictionary& dictionar
         return found;
     }
     for (const Marker* delimiter : { &quotes, &backticks }) {
-        if (text.substr(first).starts_with(TextOf(*delimiter, unit))) {
+        if (StartsWith(text.substr(first), TextOf(*delimiter, unit))) {
             found.keyword = TextOf(*delimiter, unit);
             found.keywordAt = first;
             found.keywordSet = true;
