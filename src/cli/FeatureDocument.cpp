@@ -213,6 +213,60 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
     return true;
 }
 
+// Whether `bytes` are the UTF-8 form of a text as the codec reads them: no
+// byte-order mark of UTF-16, no zero byte, nothing that is not UTF-8.
+bool IsUtf8Text(const FileBytes& bytes)
+{
+    const std::string_view view = bytes.View();
+    if (view.size() >= 2 && (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF"))
+        return false;
+    if (view.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return false;
+    return bytes.PlainAscii() || (view.find('\0') == std::string_view::npos && IsWellFormedUtf8(view));
+}
+
+// The lines of UTF-8 text one after another, each decoded as the editor's
+// control gives it, for the language directive. The last line, which the
+// directive's reading never reaches, and any past it read as a heading,
+// below which no directive stands.
+class Utf8DirectiveLines {
+public:
+    explicit Utf8DirectiveLines(std::string_view bytes)
+        : m_bytes(bytes)
+    {
+    }
+
+    std::u16string operator()(int line)
+    {
+        if (line < m_line) {
+            m_line = 0;
+            m_at = 0;
+        }
+        for (; m_line < line && m_at <= m_bytes.size(); ++m_line)
+            m_at = NextLine(m_at);
+        const std::size_t lineBreak = m_at > m_bytes.size() ? m_bytes.npos : m_bytes.find_first_of("\r\n", m_at);
+        if (lineBreak == m_bytes.npos)
+            return u"Feature:";
+        std::u16string text;
+        AppendUtf8AsUtf16(m_bytes.substr(m_at, lineBreak - m_at), text);
+        text += u'\r';
+        return text;
+    }
+
+private:
+    std::size_t NextLine(std::size_t at) const
+    {
+        const std::size_t lineBreak = m_bytes.find_first_of("\r\n", at);
+        if (lineBreak == m_bytes.npos)
+            return m_bytes.size() + 1;
+        return lineBreak + (m_bytes.compare(lineBreak, 2, "\r\n") == 0 ? 2 : 1);
+    }
+
+    std::string_view m_bytes;
+    int m_line = 0;
+    std::size_t m_at = 0;
+};
+
 void DecodeAll(DecodedFeatureFile decoded, FeatureDocument& document)
 {
     document.source = TextLineSource(std::move(decoded.text));
@@ -283,7 +337,17 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         } else {
             read = FileBytes::Read(file, bytes, reason);
         }
-        firstLinesOnly = read && DecodeAnalysedLines(bytes.View(), document);
+        if (read && decodedLines == DecodedLines::None && IsUtf8Text(bytes)) {
+            if (!languageCode) {
+                const std::optional<LanguageDirectiveProblem> problem = ApplyDocumentLanguage(
+                    document.language, std::numeric_limits<int>::max(), Utf8DirectiveLines(bytes.View()));
+                if (problem)
+                    ReportAt(DisplayName(file), problem->line, ToUtf8(problem->message));
+            }
+            document.utf8 = std::move(bytes);
+            return document;
+        }
+        firstLinesOnly = read && decodedLines == DecodedLines::Analysed && DecodeAnalysedLines(bytes.View(), document);
         if (!firstLinesOnly) {
             DecodedFeatureFile decoded;
             if (read)

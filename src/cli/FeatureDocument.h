@@ -40,6 +40,10 @@ enum class DecodedLines {
     // after them), as long as the rest is well-formed UTF-8: then the rest is
     // only counted into lines and kept as bytes.
     Analysed,
+    // None, when the bytes are the text's UTF-8 form: the language directive
+    // is read from them, and only `utf8` and `language` describe the
+    // document. Any other text is decoded whole.
+    None,
 };
 
 // The lines of a document as many as the whole file has, for the analysis:

@@ -19,10 +19,15 @@ public:
 
     std::string_view View() const { return m_mapping ? std::string_view(m_data, m_size) : m_string; }
     bool Empty() const { return View().empty(); }
+    // Whether every byte is ASCII and none is a zero byte: seen piece by
+    // piece as a large file is read, while each piece is still at hand.
+    bool PlainAscii() const { return m_mapping ? m_plainAscii : IsPlainAscii(m_string); }
 
     // Reads a whole regular file as ReadFileBytes does, with its reasons when
     // it cannot.
     static bool Read(const std::string& path, FileBytes& bytes, std::string& reason);
+
+    static bool IsPlainAscii(std::string_view bytes);
 
 private:
     struct Unmap {
@@ -34,4 +39,5 @@ private:
     std::unique_ptr<char, Unmap> m_mapping;
     const char* m_data = nullptr;
     std::size_t m_size = 0;
+    bool m_plainAscii = false;
 };

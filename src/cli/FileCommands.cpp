@@ -43,8 +43,8 @@ public:
             return;
         }
         char* at = Start(type);
-        for (const char byte : keyword)
-            *at++ = byte;
+        std::memcpy(at, keyword.data(), keyword.size());
+        at += keyword.size();
         *at++ = '\n';
         m_out.Advance(at);
     }
@@ -161,7 +161,7 @@ int RunClassify(const CliArguments& arguments)
     // A text whose bytes are its UTF-8 form is judged from them; any other is
     // decoded whole.
     const auto document
-        = OpenFeatureDocument(arguments.files.front(), arguments.languageCode, DecodedLines::Analysed);
+        = OpenFeatureDocument(arguments.files.front(), arguments.languageCode, DecodedLines::None);
     if (!document)
         return STATUS_FAILURE;
     Utf8Output out(stdout);

@@ -2,7 +2,9 @@
 
 #include "core/Surrogates.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -55,6 +57,9 @@ KeywordStarts StartsOf(const LanguageKeywords& record)
     starts.hasEmptySlot = false;
     for (int i = 0; i < KEYWORD_SLOTS; ++i) {
         starts.utf8[i] = ToUtf8(record.keywords[i].keyword);
+        const std::size_t head = std::min<std::size_t>(starts.utf8[i].size(), sizeof(std::uint64_t));
+        std::memcpy(&starts.utf8Head[i], starts.utf8[i].data(), head);
+        std::memset(&starts.utf8HeadBits[i], 0xFF, head);
         starts.hasEmptySlot = starts.hasEmptySlot || record.keywords[i].keyword.empty();
     }
     starts.byUtf16Unit

@@ -41,6 +41,11 @@ struct KeywordStarts {
     Groups byUtf8Byte;
     // Each slot's keyword as UTF-8.
     std::array<std::string, KEYWORD_SLOTS> utf8;
+    // Their first eight bytes (fewer for a shorter one) as one number, and
+    // the bits those bytes take, so that a keyword is mostly compared with a
+    // line at once.
+    std::array<std::uint64_t, KEYWORD_SLOTS> utf8Head {};
+    std::array<std::uint64_t, KEYWORD_SLOTS> utf8HeadBits {};
     // An empty slot ends the classifier's walk when no keyword begins the
     // line; every record has one.
     bool hasEmptySlot = true;

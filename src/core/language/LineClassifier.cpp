@@ -179,6 +179,22 @@ template <typename Char> bool StartsWith(View<Char> text, View<Char> start)
         && std::memcmp(text.data(), start.data(), start.size() * sizeof(Char)) == 0;
 }
 
+bool BeginsWithSlot(const Dictionary&, int, View<char16_t> text, View<char16_t> keyword)
+{
+    return StartsWith(text, keyword);
+}
+
+bool BeginsWithSlot(const Dictionary& dictionary, int slot, View<char> text, View<char> keyword)
+{
+    if (text.size() < sizeof(std::uint64_t))
+        return StartsWith(text, keyword);
+    std::uint64_t head;
+    std::memcpy(&head, text.data(), sizeof head);
+    if ((head & dictionary.starts.utf8HeadBits[slot]) != dictionary.starts.utf8Head[slot])
+        return false;
+    return keyword.size() <= sizeof head || StartsWith(text.substr(sizeof head), keyword.substr(sizeof head));
+}
+
 template <typename Char> struct Found {
     LineType type = TEXT_LINE;
     View<Char> keyword;
@@ -202,7 +218,7 @@ template <typename Char> Found<Char> ClassifyTrimmed(const Dictionary& dictionar
     for (int k = groups.first[number]; k < groups.first[number + 1]; ++k) {
         const int slot = groups.slotIndices[k];
         const View<Char> keyword = SlotKeyword(dictionary, slot, unit);
-        if (!StartsWith(text, keyword))
+        if (!BeginsWithSlot(dictionary, slot, text, keyword))
             continue;
         found.keyword = keyword;
         found.keywordSet = true;
