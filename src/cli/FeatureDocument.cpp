@@ -244,7 +244,8 @@ public:
         }
         for (; m_line < line && m_at <= m_bytes.size(); ++m_line)
             m_at = NextLine(m_at);
-        const std::size_t lineBreak = m_at > m_bytes.size() ? m_bytes.npos : m_bytes.find_first_of("\r\n", m_at);
+        const std::size_t lineBreak
+            = m_at > m_bytes.size() ? m_bytes.npos : m_bytes.find_first_of("\r\n", m_at);
         if (lineBreak == m_bytes.npos)
             return u"Feature:";
         std::u16string text;
@@ -335,7 +336,8 @@ std::optional<FeatureDocument> OpenFeatureDocument(
             read = ReadStandardInput(input, reason);
             bytes = FileBytes(std::move(input));
         } else {
-            read = FileBytes::Read(file, bytes, reason);
+            read = decodedLines == DecodedLines::None ? FileBytes::Map(file, bytes, reason)
+                                                      : FileBytes::Read(file, bytes, reason);
         }
         if (read && decodedLines == DecodedLines::None && IsUtf8Text(bytes)) {
             if (!languageCode) {
@@ -347,7 +349,8 @@ std::optional<FeatureDocument> OpenFeatureDocument(
             document.utf8 = std::move(bytes);
             return document;
         }
-        firstLinesOnly = read && decodedLines == DecodedLines::Analysed && DecodeAnalysedLines(bytes.View(), document);
+        firstLinesOnly
+            = read && decodedLines == DecodedLines::Analysed && DecodeAnalysedLines(bytes.View(), document);
         if (!firstLinesOnly) {
             DecodedFeatureFile decoded;
             if (read)

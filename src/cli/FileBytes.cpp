@@ -3,7 +3,9 @@
 #include "core/file/FeatureFileCodec.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <sys/mman.h>
@@ -55,6 +57,52 @@ bool FileBytes::IsPlainAscii(std::string_view bytes)
     return true;
 }
 
+namespace {
+
+// What is said when a mapped file is cut short: its pages past the new end
+// can no longer be read, and the system says so with SIGBUS. Only what a
+// signal handler may call is called.
+char cutShort[1024];
+std::size_t cutShortLength = 0;
+
+extern "C" void OnCutShort(int)
+{
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, cutShort, cutShortLength);
+    ::_exit(2);
+}
+
+} // namespace
+
+bool FileBytes::Map(const std::string& path, FileBytes& bytes, std::string& reason)
+{
+    bytes = FileBytes();
+    struct stat status { };
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
+        || static_cast<std::uintmax_t>(status.st_size) < LARGE_FILE_BYTES
+        || static_cast<std::uintmax_t>(status.st_size) > std::numeric_limits<int>::max())
+        return Read(path, bytes, reason);
+    const Descriptor file { ::open(path.c_str(), O_RDONLY | O_CLOEXEC) };
+    if (file.fd < 0 || ::fstat(file.fd, &status) != 0
+        || static_cast<std::uintmax_t>(status.st_size) < LARGE_FILE_BYTES)
+        return Read(path, bytes, reason);
+    const auto size = static_cast<std::size_t>(status.st_size);
+    void* const mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd, 0);
+    if (mapped == MAP_FAILED)
+        return Read(path, bytes, reason);
+    const std::string message
+        = "quillmark-cli: cannot read " + path + ": it was cut short while it was read\n";
+    cutShortLength = std::min(message.size(), sizeof cutShort);
+    std::memcpy(cutShort, message.data(), cutShortLength);
+    struct sigaction action { };
+    action.sa_handler = OnCutShort;
+    ::sigaction(SIGBUS, &action, nullptr);
+    bytes.m_mapping = std::unique_ptr<char, Unmap>(static_cast<char*>(mapped), Unmap { size });
+    bytes.m_data = static_cast<const char*>(mapped);
+    bytes.m_size = size;
+    bytes.m_plainAscii = IsPlainAscii(bytes.View());
+    return true;
+}
+
 void FileBytes::Unmap::operator()(char* start) const
 {
     ::munmap(start, length);
@@ -100,7 +148,8 @@ bool FileBytes::Read(const std::string& path, FileBytes& bytes, std::string& rea
             return readAsAnyFile();
         if (read == 0)
             break;
-        plainAscii = plainAscii && IsPlainAscii(std::string_view(start + got, static_cast<std::size_t>(read)));
+        plainAscii
+            = plainAscii && IsPlainAscii(std::string_view(start + got, static_cast<std::size_t>(read)));
         got += static_cast<std::size_t>(read);
         if (got > size)
             return readAsAnyFile();

@@ -26,6 +26,11 @@ public:
     // Reads a whole regular file as ReadFileBytes does, with its reasons when
     // it cannot.
     static bool Read(const std::string& path, FileBytes& bytes, std::string& reason);
+    // The same for a command that only reads the bytes, never the file's
+    // writer: a large file's are mapped as the system holds them, neither
+    // copied nor given memory of their own. Should the file be cut short while
+    // they are read, the program says so and ends with status 2.
+    static bool Map(const std::string& path, FileBytes& bytes, std::string& reason);
 
     static bool IsPlainAscii(std::string_view bytes);
 
