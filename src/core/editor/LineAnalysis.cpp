@@ -46,8 +46,10 @@ void LineAnalysis::AnalyseLine(const Language& language, const LineSource& sourc
     // occurrence: where the keyword is drawn and where content starts.
     keywordPosition[i] = keyword.empty() ? 0 : static_cast<int>(mark + found.keywordAt);
     classifiedKeywordPosition[i] = keywordPosition[i];
-    lineKeyword[i].assign(keyword);
-    classifiedKeyword[i].assign(keyword);
+    // Made afresh, which for a keyword short enough to be held in the string
+    // itself takes less work than assigning it.
+    lineKeyword[i] = std::u16string(keyword);
+    classifiedKeyword[i] = std::u16string(keyword);
 }
 
 void LineAnalysis::AnalyseLines(const Language& language, const LineSource& source, int first, int last)
