@@ -3,6 +3,8 @@
 
 #include <QMetaMethod>
 
+#include <utility>
+
 void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
 {
     if (!m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
@@ -62,15 +64,18 @@ void CGridCtrl::EndEditCell(int row, int col, const QString& text)
     CGridCell* cell = m_model.GetCell(row, col);
     if (cell == nullptr || cell->GetText() == text)
         return;
-    QString oldText = cell->ExchangeText(QString(text));
+    GridText oldText(text);
+    cell->ExchangeText(oldText);
     std::vector<GridCellText> changes;
-    if (AcceptNewText(row, col, oldText, GetEditReceivers(), changes))
+    if (AcceptNewText(*cell, row, col, oldText, GetEditReceivers())) {
+        changes.push_back({ row, col, std::move(oldText) });
         WidenColumnsToFit({ row, col, row, col });
+    }
     ReportChanges(changes);
     viewport()->update();
 }
 
-bool CGridCtrl::ValidateEdit(int row, int col, const QString&)
+bool CGridCtrl::ValidateEdit(int row, int col, QStringView)
 {
     return m_model.IsValid(row, col);
 }
@@ -78,52 +83,64 @@ bool CGridCtrl::ValidateEdit(int row, int col, const QString&)
 CGridCtrl::EditReceivers CGridCtrl::GetEditReceivers() const
 {
     return { isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::beginEdit)),
-        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::endEdit)),
-        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::cellsChanged)) };
+        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::endEdit)) };
 }
 
 bool CGridCtrl::AcceptNewText(
-    int row, int col, QString& oldText, const EditReceivers& receivers, std::vector<GridCellText>& changes)
+    CGridCell& changed, int row, int col, GridText& oldText, const EditReceivers& receivers)
 {
-    GridEditResult result;
-    if (!ValidateEdit(row, col, m_model.GetCell(row, col)->GetText()))
-        result.vetoed = true;
-    else if (receivers.end)
+    CGridCell* cell = &changed;
+    bool vetoed = !ValidateEdit(row, col, cell->GetText().View());
+    if (!vetoed && receivers.end) {
+        GridEditResult result;
         emit endEdit(row, col, &result);
-    // The receivers may have reshaped the grid: the cell is looked up anew.
-    CGridCell* cell = m_model.GetCell(row, col);
-    if (cell == nullptr)
-        return false;
-    if (result.vetoed) {
+        vetoed = result.vetoed;
+        // The receivers may have reshaped the grid: the cell is looked up anew.
+        cell = m_model.GetCell(row, col);
+        if (cell == nullptr)
+            return false;
+    }
+    if (vetoed) {
         // Refused: the cell is as it was, and nothing is marked modified.
         cell->SetText(std::move(oldText));
         return false;
     }
     cell->SetState(cell->GetState() | CELL_MODIFIED);
     m_model.SetModified(true);
-    if (receivers.changed)
-        changes.push_back({ row, col, std::move(oldText) });
     return true;
 }
 
-void CGridCtrl::SetItemTextNotified(
-    int row, int col, QStringView text, const EditReceivers& receivers, std::vector<GridCellText>& changes)
+void CGridCtrl::SetItemTextsNotified(std::vector<GridCellText>& cells)
+{
+    const EditReceivers receivers = GetEditReceivers();
+    auto changed = cells.begin();
+    for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+        if (!SetItemTextNotified(cell->row, cell->col, cell->text, receivers))
+            continue;
+        if (changed != cell)
+            *changed = std::move(*cell);
+        ++changed;
+    }
+    cells.erase(changed, cells.end());
+}
+
+bool CGridCtrl::SetItemTextNotified(int row, int col, GridText& text, const EditReceivers& receivers)
 {
     CGridCell* cell = m_model.GetCell(row, col);
     if (cell == nullptr || (cell->GetState() & CELL_READONLY) != 0)
-        return;
+        return false;
     if (receivers.begin) {
         GridEditResult result;
         emit beginEdit(row, col, &result);
         // The receivers may have reshaped the grid.
         cell = m_model.GetCell(row, col);
         if (result.vetoed || cell == nullptr)
-            return;
+            return false;
     }
-    if (QStringView(cell->GetText()) == text)
-        return;
-    QString oldText = cell->ExchangeText(text.toString());
-    AcceptNewText(row, col, oldText, receivers, changes);
+    if (cell->GetText() == text.View())
+        return false;
+    cell->ExchangeText(text);
+    return AcceptNewText(*cell, row, col, text, receivers);
 }
 
 void CGridCtrl::ReportChanges(const std::vector<GridCellText>& changes)
