@@ -219,18 +219,15 @@ private:
         bool end;
     };
     EditReceivers GetEditReceivers() const;
-    // Sets texts the way paste and clear do: each cell asks beginEdit,
-    // validates, reports endEdit, and keeps its old text on any refusal; a
-    // read-only cell, or one that has its text already, is passed over.
-    // Leaves in `cells` the ones that changed, in order, each with the text
-    // it had: the texts change places, and none is copied.
-    void SetItemTextsNotified(std::vector<GridCellText>& cells);
+    // Sets texts the way paste, clear and the end of an edit do: each cell
+    // asks beginEdit, validates, reports endEdit, and keeps its old text on
+    // any refusal; a read-only cell, or one that has its text already, is
+    // passed over. Leaves in `cells` the ones that changed, in order, each
+    // with the text it had: the texts change places, and none is copied.
+    void SetItemTextsNotified(std::vector<GridCellText>& cells, const EditReceivers& receivers);
     // One cell of those: true when it took `text`, which is then the text it
     // had.
     bool SetItemTextNotified(int row, int col, GridText& text, const EditReceivers& receivers);
-    // The new text of `cell` (at row, col), set in place of `oldText`,
-    // validated and reported; on a refusal `oldText` goes back into the cell.
-    bool AcceptNewText(CGridCell& cell, int row, int col, GridText& oldText, const EditReceivers& receivers);
     // cellsChanged, when a command changed anything.
     void ReportChanges(const std::vector<GridCellText>& changes);
 

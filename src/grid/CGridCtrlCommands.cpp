@@ -76,7 +76,7 @@ void CGridCtrl::ClearSelectedCells()
         if (m_model.IsRowVisible(row) && m_model.IsColumnVisible(col))
             cells.push_back({ row, col, GridText() });
     });
-    SetItemTextsNotified(cells);
+    SetItemTextsNotified(cells, GetEditReceivers());
     ReportChanges(cells);
     viewport()->update();
 }
@@ -105,6 +105,11 @@ void CGridCtrl::PasteClipboard()
     // The pasted texts share a few strings rather than take one each.
     GridTextArena arena;
     std::vector<GridCellText> cells;
+    // No more cells than the grid has room for from the target on, nor than
+    // the text has characters and one more.
+    const qsizetype room
+        = qsizetype(m_model.GetRowCount() - target.row) * (m_model.GetColumnCount() - target.col);
+    cells.reserve(static_cast<std::size_t>(std::min(room, text.size() + 1)));
     // Rows and columns from the target on, hidden ones passed over; what
     // reaches beyond the last row or column is dropped: a paste never grows
     // the grid.
@@ -131,7 +136,7 @@ void CGridCtrl::PasteClipboard()
         lastCol = std::max(lastCol, col);
         ++col;
     }
-    SetItemTextsNotified(cells);
+    SetItemTextsNotified(cells, GetEditReceivers());
     if (lastRow >= 0) {
         m_model.ForgetKeptSelection();
         m_model.SelectRange({ target.row, target.col, lastRow, lastCol });

@@ -61,16 +61,13 @@ void CGridCtrl::OnEditEnded(int row, int col, const QString& text, int key, Qt::
 
 void CGridCtrl::EndEditCell(int row, int col, const QString& text)
 {
-    CGridCell* cell = m_model.GetCell(row, col);
-    if (cell == nullptr || cell->GetText() == text)
-        return;
-    GridText oldText(text);
-    cell->ExchangeText(oldText);
-    std::vector<GridCellText> changes;
-    if (AcceptNewText(*cell, row, col, oldText, GetEditReceivers())) {
-        changes.push_back({ row, col, std::move(oldText) });
+    // beginEdit was asked as the editing began.
+    EditReceivers receivers = GetEditReceivers();
+    receivers.begin = false;
+    std::vector<GridCellText> changes { { row, col, GridText(text) } };
+    SetItemTextsNotified(changes, receivers);
+    if (!changes.empty())
         WidenColumnsToFit({ row, col, row, col });
-    }
     ReportChanges(changes);
     viewport()->update();
 }
@@ -86,33 +83,8 @@ CGridCtrl::EditReceivers CGridCtrl::GetEditReceivers() const
         isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::endEdit)) };
 }
 
-bool CGridCtrl::AcceptNewText(
-    CGridCell& changed, int row, int col, GridText& oldText, const EditReceivers& receivers)
+void CGridCtrl::SetItemTextsNotified(std::vector<GridCellText>& cells, const EditReceivers& receivers)
 {
-    CGridCell* cell = &changed;
-    bool vetoed = !ValidateEdit(row, col, cell->GetText().View());
-    if (!vetoed && receivers.end) {
-        GridEditResult result;
-        emit endEdit(row, col, &result);
-        vetoed = result.vetoed;
-        // The receivers may have reshaped the grid: the cell is looked up anew.
-        cell = m_model.GetCell(row, col);
-        if (cell == nullptr)
-            return false;
-    }
-    if (vetoed) {
-        // Refused: the cell is as it was, and nothing is marked modified.
-        cell->SetText(std::move(oldText));
-        return false;
-    }
-    cell->SetState(cell->GetState() | CELL_MODIFIED);
-    m_model.SetModified(true);
-    return true;
-}
-
-void CGridCtrl::SetItemTextsNotified(std::vector<GridCellText>& cells)
-{
-    const EditReceivers receivers = GetEditReceivers();
     auto changed = cells.begin();
     for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
         if (!SetItemTextNotified(cell->row, cell->col, cell->text, receivers))
@@ -140,7 +112,24 @@ bool CGridCtrl::SetItemTextNotified(int row, int col, GridText& text, const Edit
     if (cell->GetText() == text.View())
         return false;
     cell->ExchangeText(text);
-    return AcceptNewText(*cell, row, col, text, receivers);
+    bool vetoed = !ValidateEdit(row, col, cell->GetText().View());
+    if (!vetoed && receivers.end) {
+        GridEditResult result;
+        emit endEdit(row, col, &result);
+        vetoed = result.vetoed;
+        // The receivers may have reshaped the grid: the cell is looked up anew.
+        cell = m_model.GetCell(row, col);
+        if (cell == nullptr)
+            return false;
+    }
+    if (vetoed) {
+        // Refused: the cell is as it was, and nothing is marked modified.
+        cell->SetText(std::move(text));
+        return false;
+    }
+    cell->SetState(cell->GetState() | CELL_MODIFIED);
+    m_model.SetModified(true);
+    return true;
 }
 
 void CGridCtrl::ReportChanges(const std::vector<GridCellText>& changes)

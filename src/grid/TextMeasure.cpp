@@ -10,6 +10,10 @@
 #include <cstring>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr char16_t FIRST_PRINTABLE_ASCII = 0x20;
@@ -127,6 +131,23 @@ bool CTextMeasure::IsPrintableAscii(QStringView text)
                 > LAST_PRINTABLE_ASCII - FIRST_PRINTABLE_ASCII;
         return outside == 0;
     }
+#if defined(__SSE2__)
+    // Eight units at a time, with no early way out; the last eight may overlap
+    // the ones before them. As signed numbers, units from U+8000 on are below
+    // the first printable character.
+    if (size >= 8) {
+        const __m128i first = _mm_set1_epi16(FIRST_PRINTABLE_ASCII);
+        const __m128i last = _mm_set1_epi16(LAST_PRINTABLE_ASCII);
+        const auto outside = [&](const char16_t* eight) {
+            const __m128i word = _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
+            return _mm_or_si128(_mm_cmplt_epi16(word, first), _mm_cmpgt_epi16(word, last));
+        };
+        __m128i found = outside(units + size - 8);
+        for (qsizetype i = 0; i + 8 < size; i += 8)
+            found = _mm_or_si128(found, outside(units + i));
+        return _mm_movemask_epi8(found) == 0;
+    }
+#endif
     // Four units to a word, with no early way out; the last word may overlap
     // the one before it. A unit is outside when its high bit is set or its
     // other bits are below the first printable character or above the last:
