@@ -201,28 +201,14 @@ void ClipboardCellReader::ReadCell()
     std::size_t end = 0;
     // A cell that starts with neither a blank nor a quotation mark, as most do,
     // is its text up to its end, less blanks at its end.
-    if (const char16_t lead = text[m_at]; !IsTableWhiteSpace(lead) && lead != u'"') {
+    if (const char16_t lead = text[m_at]; !IsTableWhiteSpace(lead) && lead != u'"') [[likely]] {
         end = CellEnd(text, m_at, m_separator);
         std::size_t last = end;
         while (last > m_at && IsTableWhiteSpace(text[last - 1]))
             --last;
         m_cell = text.substr(m_at, last - m_at);
     } else {
-        std::size_t first = m_at;
-        while (first < text.size() && text[first] != m_separator && text[first] != u'\n'
-            && text[first] != u'\r' && IsTableWhiteSpace(text[first]))
-            ++first;
-        const std::size_t close
-            = first < text.size() && text[first] == u'"' ? ClosingQuote(text, first) : Text::npos;
-        if (close != Text::npos) {
-            end = CellEnd(text, close + 1, m_separator);
-            m_quoted = Unquoted(text.substr(first + 1, close - first - 1));
-            m_quoted += TrimWhiteSpace(text.substr(close + 1, end - close - 1));
-            m_cell = m_quoted;
-        } else {
-            end = CellEnd(text, m_at, m_separator);
-            m_cell = TrimWhiteSpace(text.substr(m_at, end - m_at));
-        }
+        end = ReadBlankOrQuotedCell();
     }
     // A separator at the very end of a line gives no cell after it.
     m_at = end;
@@ -233,6 +219,27 @@ void ClipboardCellReader::ReadCell()
     }
     if (!m_inRow)
         m_at = SkipLineEnd(text, m_at);
+}
+
+std::size_t ClipboardCellReader::ReadBlankOrQuotedCell()
+{
+    const Text text = m_text;
+    std::size_t first = m_at;
+    while (first < text.size() && text[first] != m_separator && text[first] != u'\n' && text[first] != u'\r'
+        && IsTableWhiteSpace(text[first]))
+        ++first;
+    const std::size_t close
+        = first < text.size() && text[first] == u'"' ? ClosingQuote(text, first) : Text::npos;
+    if (close == Text::npos) {
+        const std::size_t end = CellEnd(text, m_at, m_separator);
+        m_cell = TrimWhiteSpace(text.substr(m_at, end - m_at));
+        return end;
+    }
+    const std::size_t end = CellEnd(text, close + 1, m_separator);
+    m_quoted = Unquoted(text.substr(first + 1, close - first - 1));
+    m_quoted += TrimWhiteSpace(text.substr(close + 1, end - close - 1));
+    m_cell = m_quoted;
+    return end;
 }
 
 ClipboardTable ParseClipboardTable(std::u16string_view text)
