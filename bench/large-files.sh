@@ -4,8 +4,8 @@
 # turn on the same file (A B C A B C ...), under a virtual X server, and each
 # run gives:
 #   shown_ms  from launch until the program's window is mapped and painted
-#             (bench/wait-painted.py: its middle row mostly light, where an
-#             unpainted window shows the black root)
+#             (bench/wait-painted.py, started before the program: its middle
+#             row mostly light, where an unpainted window shows the black root)
 #   ready_ms  from launch until the last line of the file has been reached and
 #             copied: the script presses Ctrl+End, Shift+Home and Ctrl+C in
 #             the painted window (again every 3 s while nothing comes) and
@@ -92,18 +92,25 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 measure() {
     local binary="$1" file="$2" marker="$3" limit_ms="$4"
     xclip -selection clipboard -i /dev/null
+    # The watcher is up before the program starts, so that neither its own
+    # start nor a search for the program's process takes time from the
+    # program or counts in its figure.
+    local watch_out watch_in watcher
+    coproc WATCH { bench/wait-painted.py - $((limit_ms / 1000)); }
+    watch_out=${WATCH[0]} watch_in=${WATCH[1]} watcher=$WATCH_PID
+    # Its first line says it is ready.
+    read -r -t 30 _ <&"$watch_out" || true
     local start
     start=$(now_ms)
     /usr/bin/time -v -o "$work/time.txt" "$binary" "$file" > /dev/null 2>&1 &
     local timer=$!
     local pid="" window="" shown="-" ready="-"
-    while [ -z "$pid" ] && [ $(($(now_ms) - start)) -lt "$limit_ms" ]; do
-        pid=$(pgrep -P "$timer" | head -n 1 || true)
-    done
-    if [ -n "$pid" ]; then
-        window=$(bench/wait-painted.py "$pid" $((limit_ms / 1000)) || true)
-        [ -n "$window" ] && shown=$(($(now_ms) - start))
+    { echo "$timer" >&"$watch_in"; } 2> /dev/null || true
+    if read -r window <&"$watch_out"; then
+        shown=$(($(now_ms) - start))
     fi
+    wait "$watcher" 2> /dev/null || true
+    pid=$(pgrep -P "$timer" | head -n 1 || true)
     # The keys go again only after three seconds without the line: a program
     # busy loading takes them when it is done, and a heap of copies queued
     # behind the first would count against it.

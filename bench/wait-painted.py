@@ -4,7 +4,12 @@ _NET_WM_PID is the process and whose middle row is more than half light
 pixels (every channel above 200). A window that is mapped but not yet painted
 shows the black root of an X server started with -br.
 Usage: wait-painted.py PID TIMEOUT_SECONDS; prints the window's id and exits
-with status 0 once it is painted, 1 when the time runs out."""
+with status 0 once it is painted, 1 when the time runs out.
+With "-" for PID it first connects to the display and prints "ready", then
+reads the process id from its input, and takes a window of that process or
+of a child of it (a program started under /usr/bin/time): started before the
+program, its own start-up (a good part of a second on a busy machine) is no
+part of what is measured."""
 
 import ctypes
 import sys
@@ -65,6 +70,24 @@ def painted(display, window):
     return light * 2 > (width + 3) // 4
 
 
+def owned(window_pid, pid):
+    """Whether a window of process `window_pid` is one of process `pid`'s: its
+    own, or, when `CHILDREN_TOO`, a child's."""
+    if window_pid == pid:
+        return True
+    if not CHILDREN_TOO:
+        return False
+    try:
+        with open(f"/proc/{window_pid}/stat", encoding="ascii", errors="replace") as stat:
+            # The parent is the second field after the name in parentheses.
+            return int(stat.read().rsplit(")", 1)[1].split()[1]) == pid
+    except (OSError, ValueError, IndexError):
+        return False
+
+
+CHILDREN_TOO = False
+
+
 def windows_of(display, pid_atom, pid):
     """The top-level windows (children of the root: there is no window
     manager) whose _NET_WM_PID is `pid`."""
@@ -81,7 +104,7 @@ def windows_of(display, pid_atom, pid):
         if x11.XGetWindowProperty(display, window, pid_atom, 0, 1, 0, 0, ctypes.byref(kind),
                                   ctypes.byref(form), ctypes.byref(items), ctypes.byref(after),
                                   ctypes.byref(data)) == 0 and data.value:
-            if items.value == 1 and ctypes.cast(data, ctypes.POINTER(ctypes.c_ulong))[0] == pid:
+            if items.value == 1 and owned(ctypes.cast(data, ctypes.POINTER(ctypes.c_ulong))[0], pid):
                 found.append(window)
             x11.XFree(data)
     if children:
@@ -90,13 +113,19 @@ def windows_of(display, pid_atom, pid):
 
 
 def main():
-    pid = int(sys.argv[1])
-    deadline = time.monotonic() + float(sys.argv[2])
+    global CHILDREN_TOO
     display = x11.XOpenDisplay(None)
     if not display:
         return 1
     x11.XSetErrorHandler(ERROR_HANDLER)
     pid_atom = x11.XInternAtom(display, b"_NET_WM_PID", 0)
+    if sys.argv[1] == "-":
+        print("ready", flush=True)
+        pid = int(sys.stdin.readline())
+        CHILDREN_TOO = True
+    else:
+        pid = int(sys.argv[1])
+    deadline = time.monotonic() + float(sys.argv[2])
     while time.monotonic() < deadline:
         for window in windows_of(display, pid_atom, pid):
             if painted(display, window):

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "StartupProbe.h"
 #include "platform/AppInfo.h"
+#include "platform/ReleasedMemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer sinceLaunch;
     sinceLaunch.start();
+    KeepLargeBlocksOutOfTheHeap();
 
     if (const std::optional<int> status = AnswerWithoutWindow(argc, argv))
         return *status;

@@ -8,8 +8,10 @@
 #include "core/file/FeatureFileCodec.h"
 #include "core/file/LineEnd.h"
 #include "editor/CQuillmark2View.h"
+#include "editor/ProblemMarks.h"
 #include "platform/MessageBox.h"
 #include "platform/OffInterfaceThread.h"
+#include "platform/ReleasedMemory.h"
 #include "platform/StringConvert.h"
 
 #include <QDir>
@@ -17,39 +19,14 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <utility>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
 QString Shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// Gives the memory of the first `done` bytes, read for the last time, back to
-// the system while the rest are still being decoded, so that a large file's
-// bytes and its text in the view are not held whole at once. The bytes keep
-// their place; only their pages go, whole ones.
-void ForgetBytesBefore(std::string& bytes, std::size_t done)
-{
-#ifdef __linux__
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto start = reinterpret_cast<std::uintptr_t>(bytes.data());
-    const std::uintptr_t first = (start + page - 1) / page * page;
-    const std::uintptr_t end = (start + done) / page * page;
-    if (end > first)
-        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
-#else
-    (void)bytes;
-    (void)done;
-#endif
 }
 
 } // namespace
@@ -110,27 +87,48 @@ bool CQuillmark2Doc::OnOpenDocument(const QString& path)
     }
     const FileWatch::ContentHash contentHash
         = FileWatch::HashOf(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    // The text goes into the view as it is decoded, a piece at a time, and
-    // the bytes go as they are decoded: neither the whole decoded text nor
-    // all the bytes are held beside the view's text.
+    // The bytes go as they are decoded, and the text as it goes into the
+    // view: the whole text is never held beside all the bytes or beside the
+    // view's text. A large one is checked for problems while it is whole, as
+    // the check would otherwise copy it out of the view once it is in.
     constexpr std::size_t pieceBytes = 1 << 20;
     const std::size_t totalBytes = bytes.size();
-    DecodedFeatureFile decoded;
+    const auto percent = [totalBytes](std::size_t done) {
+        return static_cast<int>(100 * done / std::max<std::size_t>(totalBytes, 1));
+    };
+    std::u16string text;
+    // A UTF-8 file has no more characters than bytes, a UTF-16 file half as
+    // many: the text never moves while it grows.
+    text.reserve(totalBytes);
     FirstLineEndFinder lineEnd;
+    const DecodedFeatureFile decoded
+        = DecodeFeatureFile(bytes, pieceBytes, [&](std::u16string_view piece, std::size_t bytesLeft) {
+              lineEnd.See(piece);
+              text += piece;
+              ForgetPagesBefore(bytes.data(), totalBytes - bytesLeft);
+              emit loadProgress(fileName, percent(totalBytes - bytesLeft) / 2);
+          });
+    // Assigning an empty string would keep the memory.
+    std::string().swap(bytes);
+    ProblemMarks::Found found;
+    if (text.size() > ProblemMarks::PAUSE_LENGTH) {
+        found = m_view.problems().CheckBeforeLoad(text);
+        ReturnFreeHeapPages();
+    }
     m_view.LoadText(
         [&](const TextControl::Append& append) {
-            decoded
-                = DecodeFeatureFile(bytes, pieceBytes, [&](std::u16string_view piece, std::size_t bytesLeft) {
-                      lineEnd.See(piece);
-                      append(QStringView(piece.data(), qsizetype(piece.size())));
-                      ForgetBytesBefore(bytes, totalBytes - bytesLeft);
-                      emit loadProgress(fileName,
-                          static_cast<int>(
-                              100 * (totalBytes - bytesLeft) / std::max<std::size_t>(totalBytes, 1)));
-                  });
-            bytes = std::string();
+            constexpr std::size_t piece = 1 << 20;
+            for (std::size_t done = 0; done < text.size(); done += piece) {
+                const std::size_t length = std::min(piece, text.size() - done);
+                append(QStringView(text.data() + done, qsizetype(length)));
+                ForgetPagesBefore(text.data(), (done + length) * sizeof(char16_t));
+                emit loadProgress(fileName, 50 + static_cast<int>(50 * (done + length) / text.size()));
+            }
+            std::u16string().swap(text);
         },
-        qsizetype(totalBytes));
+        qsizetype(text.size()));
+    if (found.dialect)
+        m_view.problems().ShowFound(std::move(found));
     m_lineEnd = toQString(std::u16string(lineEnd.LineEnd()));
     emit loadProgress(fileName, 100);
     SetPathName(path);

@@ -3,6 +3,7 @@
 #include "core/LineBreaks.h"
 #include "core/gherkin/GherkinDialect.h"
 #include "core/gherkin/GherkinText.h"
+#include "core/language/LanguageDirective.h"
 #include "platform/StringConvert.h"
 
 #include <QHelpEvent>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -99,6 +101,58 @@ void ProblemMarks::CheckNow()
     const QString text = CheckedText(*m_view.document());
     Show(CheckGherkin(std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())),
         CucumberKeywordTable(), EditorDialect(m_language)));
+}
+
+ProblemMarks::Found ProblemMarks::CheckBeforeLoad(std::u16string& text) const
+{
+    // The view breaks a block where QTextCursor::insertText does; CheckedText
+    // gives each break as an LF, which a CR LF stands for as it is.
+    int lineCount = 1;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char16_t& c = text[at];
+        if ((c == u'\r' && (at + 1 == text.size() || text[at + 1] != u'\n')) || c == PARAGRAPH_MARK
+            || c == u'\uFDD0' || c == u'\uFDD1')
+            c = u'\n';
+        lineCount += c == u'\n' ? 1 : 0;
+    }
+    // A text without a language line is read in the language the view settles
+    // on from the text's first lines once it is in, as the view will read
+    // them: each closed by a CR. They are asked for in order.
+    Language settled = m_language;
+    std::size_t lineStart = 0;
+    int nextLine = 0;
+    ApplyDocumentLanguage(settled, lineCount, [&](int line) {
+        if (line < nextLine) {
+            lineStart = 0;
+            nextLine = 0;
+        }
+        for (; nextLine < line; ++nextLine)
+            lineStart = text.find(u'\n', lineStart) + 1;
+        const std::size_t end = std::min(text.find(u'\n', lineStart), text.size());
+        std::u16string lineText = text.substr(lineStart, end - lineStart);
+        if (!lineText.empty() && lineText.back() == u'\r')
+            lineText.pop_back();
+        if (line + 1 < lineCount)
+            lineText += CONTROL_LINE_END;
+        return lineText;
+    });
+    const GherkinDialect& dialect = EditorDialect(settled);
+    // On a thread of its own, whose heap goes back to the system whole once
+    // the check is over: the parse tree of a large file that reads to its end
+    // is several times the size of its text, in many small blocks, which in
+    // this thread's heap would leave room the view's arrays then grow into
+    // and hold. The problems are copied out of that heap, here.
+    std::vector<GherkinProblem> problems;
+    std::thread([&] { problems = CheckGherkin(text, CucumberKeywordTable(), dialect); }).join();
+    return { { problems.begin(), problems.end() }, &dialect };
+}
+
+void ProblemMarks::ShowFound(Found found)
+{
+    if (found.dialect != &EditorDialect(m_language))
+        return;
+    m_timer.stop();
+    Show(std::move(found.problems));
 }
 
 void ProblemMarks::Show(std::vector<GherkinProblem> problems)

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <string>
 #include <vector>
 
 class QPlainTextEdit;
@@ -39,6 +40,21 @@ public:
 
     // Checks the whole text now, and marks what is found.
     void CheckNow();
+
+    // The problems of a large text found before it goes into the view, while
+    // it is whole outside it, so that it is not copied out of the view again
+    // to be checked once it is in.
+    struct Found {
+        std::vector<GherkinProblem> problems;
+        const GherkinDialect* dialect = nullptr; // the one a text without a language line was read in
+    };
+    // Every line break the view reads in `text` (a lone CR, a paragraph or
+    // frame mark) is made an LF there, which the view reads the same.
+    Found CheckBeforeLoad(std::u16string& text) const;
+    // Marks what was found once that text is in the view, unless the editor's
+    // language has changed since (the text's language line chose another),
+    // in which case the text is checked as after any change.
+    void ShowFound(Found found);
     const std::vector<Mark>& Marks() const { return m_marks; }
     int ErrorCount() const { return m_errors; }
     int WarningCount() const { return m_warnings; }

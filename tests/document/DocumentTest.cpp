@@ -1,13 +1,17 @@
 #include "DocumentTestSupport.h"
 
 #include "document/RecentFileList.h"
+#include "editor/ProblemMarks.h"
 #include "platform/Clipboard.h"
+#include "platform/StringConvert.h"
 #include "support/Corpus.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
+
+#include <iterator>
 
 namespace {
 
@@ -220,6 +224,53 @@ TEST_F(Document, AReplacementIsToldByItsContentNotBySizeAndTime)
             ASSERT_EQ(std::rename(written.toLocal8Bit(), path.toLocal8Bit()), 0);
         }
         EXPECT_EQ(document.GetFileWatch().ChangedOnDisk(), c.changed);
+    }
+}
+
+// A large file is checked for problems while it is read, not copied out of
+// the view again once it is in: its marks are there as soon as it is open,
+// the same a check of the view's text finds, whatever breaks its lines and
+// whichever language it settles on.
+TEST_F(Document, ALargeFileIsMarkedAsSoonAsItIsOpen)
+{
+    const auto marks = [this] {
+        QStringList found;
+        for (const ProblemMarks::Mark& mark : view.problems().Marks())
+            found << QStringLiteral("%1:%2 %3")
+                         .arg(mark.line + 1)
+                         .arg(mark.problem.location.column)
+                         .arg(toQString(mark.problem.message));
+        return found;
+    };
+    // Every break the view reads, then a step that belongs nowhere and a row
+    // of too few cells near the end.
+    const QString breaks[] = { "\n", "\r\n", "\r", "\u2029", "\uFDD0", "\uFDD1", "\r\r\n" };
+    const auto large = [&](const QString& top, const QString& feature, const QString& scenario,
+                           const QString& given) {
+        QString text = top + feature + ": f\n  " + scenario + ": s\r\n";
+        for (int line = 0; line < 1400; ++line)
+            text += "    " + given + " step " + QString::number(line) + breaks[line % std::size(breaks)];
+        return text + "    | a | b |\n    | c |\nnonsense\r\n  " + scenario + ": t\r\n";
+    };
+    const struct {
+        const char* name;
+        const char16_t* editorLanguage;
+        QString text;
+    } cases[] = {
+        { "mixed line breaks", u"en", large("", "Feature", "Scenario", "Given") },
+        { "no language line, the editor in French", u"fr",
+            large("# a comment\r\n", "Feature", "Scenario", "Given") },
+        { "a French file, the editor in English", u"en",
+            large("# language: fr\n", "Fonctionnalit\u00E9", "Sc\u00E9nario", "Soit") },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelectLanguageSetting(language, c.editorLanguage);
+        ASSERT_TRUE(document.OnOpenDocument(Write("large.feature", c.text.toUtf8())));
+        const QStringList opened = marks();
+        EXPECT_EQ(opened.size(), 2) << opened.join("; ").toStdString();
+        view.problems().CheckNow();
+        EXPECT_EQ(opened, marks());
     }
 }
 
