@@ -131,7 +131,7 @@ void CGridCtrl::PasteClipboard()
         if (col < 0)
             continue;
         const std::u16string_view cell = reader.Cell();
-        cells.push_back({ row, col, arena.Add(QStringView(cell.data(), cell.size())) });
+        cells.emplace_back(row, col, arena.Add(QStringView(cell.data(), cell.size())));
         lastRow = std::max(lastRow, row);
         lastCol = std::max(lastCol, col);
         ++col;
