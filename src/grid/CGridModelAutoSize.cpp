@@ -38,7 +38,9 @@ public:
     {
         const QStringView text = cell.View();
         // Of the texts of printable ASCII only the longest needs measuring.
-        if (m_uniformAscii && (text.size() < SHORTEST_MEASURED || CTextMeasure::IsPrintableAscii(text))) {
+        if (m_uniformAscii
+            && (text.size() < SHORTEST_MEASURED || cell.IsKnownPrintableAscii()
+                || CTextMeasure::IsPrintableAscii(text))) {
             if (std::max(text.size(), SHORTEST_MEASURED) > m_longestAscii.size())
                 m_longestAscii = text.size() < SHORTEST_MEASURED ? QStringView(ShortTextStandIn()) : text;
             return m_measure.LineHeight();

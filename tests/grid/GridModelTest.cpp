@@ -209,6 +209,35 @@ TEST(GridText, TextsOfAnArenaKeepTheirCharacters)
     }
 }
 
+// The arena finds a text of printable ASCII as it copies it in, whatever its
+// length and wherever a character outside it stands; the column widths rely
+// on it. A text differs from another however little: a paste passes over
+// the cells that keep their texts.
+TEST(GridText, TheArenaKnowsATextOfPrintableAsciiAndTextsTellTheirDifferences)
+{
+    GridTextArena arena;
+    for (qsizetype size = 1; size <= 20; ++size) {
+        const QString plain = QStringLiteral(" ~abcdefghijklmnopqrs").left(size);
+        const GridText text = arena.Add(plain);
+        ASSERT_EQ(text.View(), plain) << size;
+        ASSERT_TRUE(text.IsKnownPrintableAscii()) << size;
+        ASSERT_TRUE(text == plain) << size;
+        ASSERT_FALSE(text == plain.left(size - 1)) << size;
+        for (qsizetype at = 0; at < size; ++at) {
+            for (const char16_t outside : { u'\x1f', u'\x7f', u'\t', u'\u00e9', u'\xd83d', u'\xffff' }) {
+                QString other = plain;
+                other[at] = QChar(outside);
+                const GridText made = arena.Add(other);
+                ASSERT_EQ(made.View(), other) << size << " " << at;
+                ASSERT_FALSE(made.IsKnownPrintableAscii()) << size << " " << at << " " << int(outside);
+                ASSERT_FALSE(made == plain) << size << " " << at;
+                ASSERT_FALSE(text == other) << size << " " << at;
+            }
+        }
+    }
+    EXPECT_FALSE(GridText(QStringLiteral("abc")).IsKnownPrintableAscii());
+}
+
 // In a font whose printable ASCII characters share one advance, only the
 // longest of a column's texts of them is measured; a shorter text of other
 // characters may still be the widest, and one of under three is as wide as
