@@ -141,8 +141,9 @@ signals:
     // Once after each command of the user's that changed cell texts (an edit
     // in a cell's editor, a paste, a cut, a Delete), however many it changed:
     // each cell with the text it had, in the order they changed. An owner
-    // that undoes commands records a step here.
-    void cellsChanged(const std::vector<GridCellText>& before);
+    // that undoes commands records a step here, and may take the list rather
+    // than copy it: the grid keeps none of those texts.
+    void cellsChanged(std::vector<GridCellText>& before);
 
 protected:
     bool event(QEvent* event) override;
@@ -225,11 +226,13 @@ private:
     // passed over. Leaves in `cells` the ones that changed, in order, each
     // with the text it had: the texts change places, and none is copied.
     void SetItemTextsNotified(std::vector<GridCellText>& cells, const EditReceivers& receivers);
-    // One cell of those: true when it took `text`, which is then the text it
-    // had.
-    bool SetItemTextNotified(int row, int col, GridText& text, const EditReceivers& receivers);
+    // beginEdit and endEdit for one cell of those: the cell as it is after
+    // the receivers, null when beginEdit was refused or the cell is gone.
+    CGridCell* CellAfterBeginEdit(int row, int col);
+    // `accepted` becomes false when endEdit was refused.
+    CGridCell* CellAfterEndEdit(int row, int col, bool& accepted);
     // cellsChanged, when a command changed anything.
-    void ReportChanges(const std::vector<GridCellText>& changes);
+    void ReportChanges(std::vector<GridCellText>& changes);
 
     // Commands (CGridCtrlCommands.cpp).
     void CreateActions();

@@ -113,9 +113,12 @@ void CGridCtrl::PasteClipboard()
     // Rows and columns from the target on, hidden ones passed over; what
     // reaches beyond the last row or column is dropped: a paste never grows
     // the grid.
+    std::vector<int> columns;
+    for (int col = m_model.VisibleColumnFrom(target.col, 1); col >= 0;
+         col = m_model.VisibleColumnFrom(col + 1, 1))
+        columns.push_back(col);
     int nextRow = target.row;
     int row = -1;
-    int col = -1;
     int lastRow = -1;
     int lastCol = -1;
     while (reader.Next()) {
@@ -124,17 +127,14 @@ void CGridCtrl::PasteClipboard()
             if (row < 0)
                 break;
             nextRow = row + 1;
-            col = target.col;
         }
-        if (col >= 0)
-            col = m_model.VisibleColumnFrom(col, 1);
-        if (col < 0)
+        if (reader.Column() >= columns.size())
             continue;
+        const int col = columns[reader.Column()];
         const std::u16string_view cell = reader.Cell();
         cells.emplace_back(row, col, arena.Add(QStringView(cell.data(), cell.size())));
-        lastRow = std::max(lastRow, row);
+        lastRow = row;
         lastCol = std::max(lastCol, col);
-        ++col;
     }
     SetItemTextsNotified(cells, GetEditReceivers());
     if (lastRow >= 0) {

@@ -85,55 +85,60 @@ CGridCtrl::EditReceivers CGridCtrl::GetEditReceivers() const
 
 void CGridCtrl::SetItemTextsNotified(std::vector<GridCellText>& cells, const EditReceivers& receivers)
 {
+    // One loop with the signals out of line: a paste runs it for every cell.
     auto changed = cells.begin();
-    for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
-        if (!SetItemTextNotified(cell->row, cell->col, cell->text, receivers))
+    for (auto change = cells.begin(); change != cells.end(); ++change) {
+        const int row = change->row;
+        const int col = change->col;
+        CGridCell* cell = m_model.GetCell(row, col);
+        if (cell == nullptr || (cell->GetState() & CELL_READONLY) != 0)
             continue;
-        if (changed != cell)
-            *changed = std::move(*cell);
+        if (receivers.begin && (cell = CellAfterBeginEdit(row, col)) == nullptr)
+            continue;
+        if (cell->GetText() == change->text.View())
+            continue;
+        cell->ExchangeText(change->text);
+        bool accepted = ValidateEdit(row, col, cell->GetText().View());
+        if (accepted && receivers.end && (cell = CellAfterEndEdit(row, col, accepted)) == nullptr)
+            continue;
+        if (!accepted) {
+            // Refused: the cell is as it was, and nothing is marked modified.
+            cell->SetText(std::move(change->text));
+            continue;
+        }
+        cell->SetState(cell->GetState() | CELL_MODIFIED);
+        m_model.SetModified(true);
+        if (changed != change)
+            *changed = std::move(*change);
         ++changed;
     }
     cells.erase(changed, cells.end());
 }
 
-bool CGridCtrl::SetItemTextNotified(int row, int col, GridText& text, const EditReceivers& receivers)
+CGridCell* CGridCtrl::CellAfterBeginEdit(int row, int col)
 {
-    CGridCell* cell = m_model.GetCell(row, col);
-    if (cell == nullptr || (cell->GetState() & CELL_READONLY) != 0)
-        return false;
-    if (receivers.begin) {
-        GridEditResult result;
-        emit beginEdit(row, col, &result);
-        // The receivers may have reshaped the grid.
-        cell = m_model.GetCell(row, col);
-        if (result.vetoed || cell == nullptr)
-            return false;
-    }
-    if (cell->GetText() == text.View())
-        return false;
-    cell->ExchangeText(text);
-    bool vetoed = !ValidateEdit(row, col, cell->GetText().View());
-    if (!vetoed && receivers.end) {
-        GridEditResult result;
-        emit endEdit(row, col, &result);
-        vetoed = result.vetoed;
-        // The receivers may have reshaped the grid: the cell is looked up anew.
-        cell = m_model.GetCell(row, col);
-        if (cell == nullptr)
-            return false;
-    }
-    if (vetoed) {
-        // Refused: the cell is as it was, and nothing is marked modified.
-        cell->SetText(std::move(text));
-        return false;
-    }
-    cell->SetState(cell->GetState() | CELL_MODIFIED);
-    m_model.SetModified(true);
-    return true;
+    GridEditResult result;
+    emit beginEdit(row, col, &result);
+    // The receivers may have reshaped the grid.
+    return result.vetoed ? nullptr : m_model.GetCell(row, col);
 }
 
-void CGridCtrl::ReportChanges(const std::vector<GridCellText>& changes)
+CGridCell* CGridCtrl::CellAfterEndEdit(int row, int col, bool& accepted)
 {
-    if (!changes.empty())
-        emit cellsChanged(changes);
+    GridEditResult result;
+    emit endEdit(row, col, &result);
+    accepted = !result.vetoed;
+    // The receivers may have reshaped the grid: the cell is looked up anew.
+    return m_model.GetCell(row, col);
+}
+
+void CGridCtrl::ReportChanges(std::vector<GridCellText>& changes)
+{
+    if (changes.empty())
+        return;
+    // A command reserves room for the most cells it could change; a receiver
+    // that keeps the list should not keep much more room than it uses.
+    if (changes.capacity() / 2 > changes.size())
+        changes.shrink_to_fit();
+    emit cellsChanged(changes);
 }

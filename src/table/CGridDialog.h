@@ -84,7 +84,7 @@ private:
     // cells (typing, a paste, a cut, a Delete) too, when it reports the cells
     // it changed.
     void Record(TableStep step);
-    void OnCellsChanged(const std::vector<GridCellText>& before);
+    void OnCellsChanged(std::vector<GridCellText>& before);
     // Sets a cell's text as the dialog's own commands do, into `step`.
     void SetCellText(int row, int col, const QString& text, TableStep& step);
     void AfterHistory(const CCellRange& changed);

@@ -6,6 +6,7 @@
 #include "table/GridTexts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -111,9 +112,9 @@ void CGridDialog::Record(TableStep step)
     m_history.Push(std::move(step));
 }
 
-void CGridDialog::OnCellsChanged(const std::vector<GridCellText>& before)
+void CGridDialog::OnCellsChanged(std::vector<GridCellText>& before)
 {
-    Record(TableStep::Cells(before));
+    Record(TableStep::Cells(std::move(before)));
 }
 
 void CGridDialog::SetCellText(int row, int col, const QString& text, TableStep& step)
