@@ -12,11 +12,10 @@
 
 namespace {
 
-std::optional<int> FirstOccurrence(
-    const std::u16string& text, const std::u16string& keyword, std::size_t from)
+std::optional<int> FirstOccurrence(std::u16string_view text, std::u16string_view keyword, std::size_t from)
 {
     const std::size_t at = text.find(keyword, from);
-    if (at == std::u16string::npos)
+    if (at == std::u16string_view::npos)
         return std::nullopt;
     return static_cast<int>(at);
 }
@@ -65,7 +64,7 @@ std::u16string_view IndentFor(LineType type)
 std::optional<int> ContentOffset(
     const LineAnalysis& analysis, int line, std::size_t from, int& docStringColumn)
 {
-    const std::u16string& text = analysis.lineText[line];
+    const std::u16string_view text = analysis.LineText(line);
     switch (analysis.lineType[line]) {
     case TAG_LINE:
     case COMMENT_LINE:
@@ -73,7 +72,7 @@ std::optional<int> ContentOffset(
         // Only blanks are indentation here: a tab is content, and so is the
         // closing carriage return of a blank line.
         const std::size_t at = text.find_first_not_of(u' ', from);
-        if (at == std::u16string::npos)
+        if (at == std::u16string_view::npos)
             return std::nullopt;
         return static_cast<int>(at);
     }
@@ -100,10 +99,10 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStr
     std::u16string result;
     std::size_t estimate = 0;
     for (int i = 0; i < count; ++i)
-        estimate += analysis.lineText[i].size() + 5;
+        estimate += analysis.LineText(i).size() + 5;
     result.reserve(estimate);
     for (int i = 0; i < count; ++i) {
-        const std::u16string& text = analysis.lineText[i];
+        const std::u16string_view text = analysis.LineText(i);
         // Only the line after the text's final line break is empty; writing
         // it out would add a line break on every run.
         if (text.empty())
@@ -133,7 +132,7 @@ bool TablesDescribe(const LineAnalysis& analysis, const LineSource& source)
     if (analysis.analysedLineCount != analysis.AnalysableLineCount(source))
         return false;
     for (int i = 0; i < analysis.analysedLineCount; ++i)
-        if (!source.lineTextIs(i, analysis.lineText[i]))
+        if (!source.lineTextIs(i, analysis.LineText(i)))
             return false;
     return true;
 }
