@@ -20,21 +20,29 @@ std::optional<int> FirstOccurrence(std::u16string_view text, std::u16string_view
     return static_cast<int>(at);
 }
 
-// Where the first carriage return at or after `from` stands, or the text's
-// size. A line has one at most, at its end, so four units at a time are let
-// pass while none of them is one.
-std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
+// Whether one of the four units read as one number is a carriage return.
+constexpr bool HoldsCarriageReturn(std::uint64_t units)
 {
     constexpr std::uint64_t ones = 0x0001000100010001u;
     constexpr std::uint64_t highBits = 0x8000800080008000u;
     constexpr std::uint64_t returns = CONTROL_LINE_END * ones;
-    for (; text.size() - from >= 4; from += 4) {
-        std::uint64_t units;
-        std::memcpy(&units, text.data() + from, sizeof units);
-        const std::uint64_t others = units ^ returns;
-        // A unit that is a carriage return is 0 here, and only such a unit
-        // sets its high bit before the first one does.
-        if (((others - ones) & ~others & highBits) != 0)
+    const std::uint64_t others = units ^ returns;
+    // A unit that is a carriage return is 0 here, and only such a unit
+    // sets its high bit before the first one does.
+    return ((others - ones) & ~others & highBits) != 0;
+}
+
+// Where the first carriage return at or after `from` stands, or the text's
+// size. A line has one at most, at its end, so eight units at a time are let
+// pass while none of them is one.
+std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
+{
+    for (; text.size() - from >= 8; from += 8) {
+        std::uint64_t first;
+        std::uint64_t second;
+        std::memcpy(&first, text.data() + from, sizeof first);
+        std::memcpy(&second, text.data() + from + 4, sizeof second);
+        if (HoldsCarriageReturn(first) || HoldsCarriageReturn(second))
             break;
     }
     for (; from < text.size(); ++from)
@@ -89,7 +97,9 @@ std::optional<int> ContentOffset(
         // cut of an empty line (or one of white space only) leaves nothing.
         return static_cast<int>(DocStringContentStart(text, docStringColumn));
     default:
-        return FirstOccurrence(text, analysis.lineKeyword[line], from);
+        // The analysis holds where the keyword first occurs; a line without
+        // one has its content from the start.
+        return analysis.lineKeyword[line].empty() ? static_cast<int>(from) : analysis.keywordPosition[line];
     }
 }
 
