@@ -45,6 +45,12 @@ std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
         if (HoldsCarriageReturn(first) || HoldsCarriageReturn(second))
             break;
     }
+    if (text.size() - from >= 4) {
+        std::uint64_t units;
+        std::memcpy(&units, text.data() + from, sizeof units);
+        if (!HoldsCarriageReturn(units))
+            from += 4;
+    }
     for (; from < text.size(); ++from)
         if (text[from] == CONTROL_LINE_END)
             return from;

@@ -44,7 +44,11 @@ void LineAnalysis::AnalyseLine(const Language& language, const LineSource& sourc
     if (i < 0 || i >= AnalysableLineCount(source))
         return;
     EnsureEntries(i + 1);
+    ReadLine(language, source, i);
+}
 
+void LineAnalysis::ReadLine(const Language& language, const LineSource& source, int i)
+{
     TextPlace& place = m_textPlaces[static_cast<std::size_t>(i)];
     m_entriesTextLength -= place.length;
     place.offset = m_texts.size();
@@ -94,7 +98,7 @@ void LineAnalysis::AnalyseLines(const Language& language, const LineSource& sour
             m_texts.reserve(static_cast<std::size_t>(start) + (end < source.lineCount() ? 0 : lastLineRoom));
     }
     for (int i = std::max(first, 0); i < end; ++i)
-        AnalyseLine(language, source, i);
+        ReadLine(language, source, i);
     textLineCount = source.lineCount();
     textAfterLimit.clear();
     typeAfterLimit = NOT_ANALYSED;

@@ -127,6 +127,8 @@ public:
 private:
     // Grows the tables to hold at least `count` entries.
     void EnsureEntries(int count);
+    // AnalyseLine for an entry that the tables hold and the source has.
+    void ReadLine(const Language& language, const LineSource& source, int i);
     // Writes the texts of all entries anew, without what reading lines again
     // left behind.
     void CompactTexts();
