@@ -216,17 +216,18 @@ private:
             std::u16string message = u"unexpected end of file, expected: ";
             AppendExpected(message, expected);
             AddError({ { line, 0 }, 0, std::move(message) });
-            return;
+        } else {
+            if (m_tokens) {
+                GherkinToken end;
+                end.type = T::EndOfFile;
+                end.location = { line, 0 };
+                m_tokens->push_back(std::move(end));
+            }
+            LeaveState(T::EndOfFile);
+            m_state = State::Finished;
         }
-        if (m_tokens) {
-            GherkinToken end;
-            end.type = T::EndOfFile;
-            end.location = { line, 0 };
-            m_tokens->push_back(std::move(end));
-        }
-        LeaveState(T::EndOfFile);
+        // The last part is as the tree keeps it, the end of the file expected or not.
         HandOverRule();
-        m_state = State::Finished;
     }
 
     // Whether the line is of that kind; if it is, the parser takes it.

@@ -170,9 +170,10 @@ private:
     GherkinFeature m_feature;
 };
 
-TEST_P(GoodFile, SinkIsHandedTheTreesPartsAndTheTreeKeepsNone)
+// A file read with a sink: it is handed the parts of the tree the parser
+// builds without one, each complete, and the tree keeps none of them.
+void ExpectPartsHandedOver(const std::u16string& text)
 {
-    const std::u16string text = ReadText(Path());
     const GherkinParseResult whole = ParseEnglish(text);
     std::vector<std::u16string> expected;
     if (whole.document.feature) {
@@ -195,12 +196,20 @@ TEST_P(GoodFile, SinkIsHandedTheTreesPartsAndTheTreeKeepsNone)
     }
     PartsSeen sink;
     const GherkinParseResult parsed = ParseGherkin(text, CucumberKeywordTable(), English(), nullptr, &sink);
+    EXPECT_EQ(ErrorLines(parsed.errors), ErrorLines(whole.errors));
+    ASSERT_EQ(parsed.readToEnd, whole.readToEnd);
+    if (!parsed.readToEnd)
+        return;
     EXPECT_EQ(sink.parts, expected);
-    EXPECT_TRUE(parsed.readToEnd);
     EXPECT_TRUE(parsed.document.comments.empty());
     if (parsed.document.feature) {
         EXPECT_TRUE(parsed.document.feature->children.empty());
     }
+}
+
+TEST_P(GoodFile, SinkIsHandedTheTreesPartsAndTheTreeKeepsNone)
+{
+    ExpectPartsHandedOver(ReadText(Path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cucumber, GoodFile, ::testing::ValuesIn(GherkinDataFiles("good")),
@@ -221,6 +230,11 @@ TEST_P(BadFile, ErrorsAreCucumbersInItsOrder)
         expected += Utf16ToUtf8(JsonString(std::u16string_view(json).substr(message + 10))) + "\n";
     }
     EXPECT_EQ(ErrorLines(ParseEnglish(ReadText(path)).errors), expected);
+}
+
+TEST_P(BadFile, SinkIsHandedTheTreesPartsAndTheTreeKeepsNone)
+{
+    ExpectPartsHandedOver(ReadText(GHERKIN_DATA / "bad" / GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cucumber, BadFile, ::testing::ValuesIn(GherkinDataFiles("bad")),
