@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::u16string text;
     AppendUtf8AsUtf16(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), text);
     const TextLineSource source(text);
+    const Utf8LineClassifier utf8Classifier(language);
 
     for (int i = 0; i < source.lineCount(); ++i) {
         const std::u16string line = source.lineText(i);
@@ -82,6 +83,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Blanks and tabs in front never change the judgement.
         std::u16string indentedKeyword;
         if (ClassifyLine(language, u" \t " + line, indentedKeyword) != type || indentedKeyword != keyword)
+            std::abort();
+
+        // The command line judges the same line from its UTF-8 form, and must say the same.
+        const bool lineEnd = i + 1 < source.lineCount();
+        const std::u16string_view content
+            = lineEnd ? std::u16string_view(line).substr(0, line.size() - 1) : std::u16string_view(line);
+        std::string_view utf8Keyword;
+        if (utf8Classifier.Classify(Utf16ToUtf8(content), lineEnd, utf8Keyword) != type
+            || utf8Keyword != Utf16ToUtf8(keyword))
             std::abort();
     }
     return 0;

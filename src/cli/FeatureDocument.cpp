@@ -1,5 +1,6 @@
 #include "FeatureDocument.h"
 
+#include "FileBytes.h"
 #include "Output.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/file/FeatureFileCodec.h"
@@ -67,8 +68,10 @@ struct LineBreaks {
     std::size_t lf = 0;
     // Where the line after the first `lines` begins; the end when there are no more.
     std::size_t firstLinesEnd = 0;
-    // Whether the bytes past there are all ASCII, and so UTF-8 as they stand.
+    // Whether the bytes past there are all ASCII, and so UTF-8 as they stand,
+    // and whether one of them is a zero byte.
     bool asciiPastFirstLines = false;
+    bool zeroPastFirstLines = false;
 
     std::size_t Count() const { return crLf + cr + lf; }
     std::u16string_view Common() const
@@ -82,16 +85,18 @@ struct LineBreaks {
 
 // The line breaks of bytes past those whose places matter: each CR LF pair,
 // and every CR and LF, counted sixteen bytes at a time where the processor
-// allows it. A CR at the end is no pair. Whether the bytes are all ASCII is
-// seen on the way.
+// allows it. A CR at the end is no pair. Whether the bytes are all ASCII, and
+// whether one is a zero byte, is seen on the way.
 LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
 {
     std::size_t crs = 0;
     std::size_t lfs = 0;
     std::size_t pairs = 0;
     unsigned char highBits = 0;
+    bool zeroByte = false;
 #if defined(__SSE2__)
     __m128i anyHighBit = _mm_setzero_si128();
+    __m128i anyZero = _mm_setzero_si128();
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i zero = _mm_setzero_si128();
@@ -109,6 +114,7 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
             const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
             const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
             anyHighBit = _mm_or_si128(anyHighBit, here);
+            anyZero = _mm_or_si128(anyZero, _mm_cmpeq_epi8(here, zero));
             const __m128i isCr = _mm_cmpeq_epi8(here, cr);
             crCounters = _mm_sub_epi8(crCounters, isCr);
             lfCounters = _mm_sub_epi8(lfCounters, _mm_cmpeq_epi8(here, lf));
@@ -119,9 +125,11 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
         pairs += sum(pairCounters);
     }
     highBits = _mm_movemask_epi8(anyHighBit) != 0 ? 0x80 : 0;
+    zeroByte = _mm_movemask_epi8(anyZero) != 0;
 #endif
     for (; at < end; ++at) {
         highBits |= static_cast<unsigned char>(*at);
+        zeroByte = zeroByte || *at == '\0';
         crs += *at == '\r' ? 1 : 0;
         lfs += *at == '\n' ? 1 : 0;
         pairs += *at == '\r' && end - at > 1 && at[1] == '\n' ? 1 : 0;
@@ -131,6 +139,7 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
     breaks.cr = crs - pairs;
     breaks.lf = lfs - pairs;
     breaks.asciiPastFirstLines = (highBits & 0x80) == 0;
+    breaks.zeroPastFirstLines = zeroByte;
     return breaks;
 }
 
@@ -176,6 +185,7 @@ LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines)
     breaks.cr += rest.cr;
     breaks.lf += rest.lf;
     breaks.asciiPastFirstLines = rest.asciiPastFirstLines;
+    breaks.zeroPastFirstLines = rest.zeroPastFirstLines;
     return breaks;
 }
 
@@ -187,11 +197,11 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
 {
     if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"))
         return false;
-    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())
-        || bytes.find('\0') != std::string_view::npos)
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
     const LineBreaks breaks = CountLineBreaks(bytes, MAX_ANALYSED_LINES + 1);
-    if (breaks.firstLinesEnd == bytes.size())
+    if (breaks.firstLinesEnd == bytes.size() || breaks.zeroPastFirstLines
+        || bytes.substr(0, breaks.firstLinesEnd).find('\0') != std::string_view::npos)
         return false;
     std::u16string firstLines;
     if (AppendUtf8AsUtf16(bytes.substr(0, breaks.firstLinesEnd), firstLines) > 0
@@ -202,6 +212,61 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
     document.commonLineBreak = breaks.Common();
     return true;
 }
+
+// Whether `bytes` are the UTF-8 form of a text as the codec reads them: no
+// byte-order mark of UTF-16, no zero byte, nothing that is not UTF-8.
+bool IsUtf8Text(const FileBytes& bytes)
+{
+    const std::string_view view = bytes.View();
+    if (view.size() >= 2 && (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF"))
+        return false;
+    if (view.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return false;
+    return bytes.PlainAscii() || (view.find('\0') == std::string_view::npos && IsWellFormedUtf8(view));
+}
+
+// The lines of UTF-8 text one after another, each decoded as the editor's
+// control gives it, for the language directive. The last line, which the
+// directive's reading never reaches, and any past it read as a heading,
+// below which no directive stands.
+class Utf8DirectiveLines {
+public:
+    explicit Utf8DirectiveLines(std::string_view bytes)
+        : m_bytes(bytes)
+    {
+    }
+
+    std::u16string operator()(int line)
+    {
+        if (line < m_line) {
+            m_line = 0;
+            m_at = 0;
+        }
+        for (; m_line < line && m_at <= m_bytes.size(); ++m_line)
+            m_at = NextLine(m_at);
+        const std::size_t lineBreak
+            = m_at > m_bytes.size() ? m_bytes.npos : m_bytes.find_first_of("\r\n", m_at);
+        if (lineBreak == m_bytes.npos)
+            return u"Feature:";
+        std::u16string text;
+        AppendUtf8AsUtf16(m_bytes.substr(m_at, lineBreak - m_at), text);
+        text += u'\r';
+        return text;
+    }
+
+private:
+    std::size_t NextLine(std::size_t at) const
+    {
+        const std::size_t lineBreak = m_bytes.find_first_of("\r\n", at);
+        if (lineBreak == m_bytes.npos)
+            return m_bytes.size() + 1;
+        return lineBreak + (m_bytes.compare(lineBreak, 2, "\r\n") == 0 ? 2 : 1);
+    }
+
+    std::string_view m_bytes;
+    int m_line = 0;
+    std::size_t m_at = 0;
+};
 
 void DecodeAll(DecodedFeatureFile decoded, FeatureDocument& document)
 {
@@ -255,7 +320,7 @@ std::optional<FeatureDocument> OpenFeatureDocument(
     }
 
     FeatureDocument document { TextLineSource(std::u16string()), language, 0, false, {}, 0, {} };
-    std::string bytes;
+    FileBytes bytes;
     // Whether the source holds the first lines only and, past them, one empty line.
     bool firstLinesOnly = false;
     if (decodedLines == DecodedLines::All) {
@@ -265,16 +330,35 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         DecodeAll(std::move(*decoded), document);
     } else {
         std::string reason;
-        const bool read = file == "-" ? ReadStandardInput(bytes, reason) : ReadFileBytes(file, bytes, reason);
-        firstLinesOnly = read && DecodeAnalysedLines(bytes, document);
+        bool read = false;
+        if (file == "-") {
+            std::string input;
+            read = ReadStandardInput(input, reason);
+            bytes = FileBytes(std::move(input));
+        } else {
+            read = decodedLines == DecodedLines::None ? FileBytes::Map(file, bytes, reason)
+                                                      : FileBytes::Read(file, bytes, reason);
+        }
+        if (read && decodedLines == DecodedLines::None && IsUtf8Text(bytes)) {
+            if (!languageCode) {
+                const std::optional<LanguageDirectiveProblem> problem = ApplyDocumentLanguage(
+                    document.language, std::numeric_limits<int>::max(), Utf8DirectiveLines(bytes.View()));
+                if (problem)
+                    ReportAt(DisplayName(file), problem->line, ToUtf8(problem->message));
+            }
+            document.utf8 = std::move(bytes);
+            return document;
+        }
+        firstLinesOnly
+            = read && decodedLines == DecodedLines::Analysed && DecodeAnalysedLines(bytes.View(), document);
         if (!firstLinesOnly) {
             DecodedFeatureFile decoded;
             if (read)
-                decoded = DecodeFeatureFile(bytes);
+                decoded = DecodeFeatureFile(bytes.View());
             if (!AcceptRead(file, read, reason, decoded))
                 return std::nullopt;
             if (!IsUtf8Form(decoded))
-                std::string().swap(bytes);
+                bytes = FileBytes();
             DecodeAll(std::move(decoded), document);
         }
     }
@@ -294,7 +378,7 @@ std::optional<FeatureDocument> OpenFeatureDocument(
         std::optional<LanguageDirectiveProblem> problem
             = ApplyDocumentLanguage(document.language, document.lineCount, read);
         if (pastDecoded) {
-            DecodeAll(DecodeFeatureFile(bytes), document);
+            DecodeAll(DecodeFeatureFile(bytes.View()), document);
             document.language = language;
             problem = ApplyDocumentLanguage(
                 document.language, document.lineCount, [&source](int line) { return source.lineText(line); });

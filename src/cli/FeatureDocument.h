@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "core/editor/LineAnalysis.h"
 #include "core/editor/LineSource.h"
 #include "core/editor/TextLineSource.h"
@@ -25,7 +26,7 @@ struct FeatureDocument {
     bool unrecognisedEncoding = false;
     // The file's bytes when they are the UTF-8 form of its text exactly, so
     // that lines no command changes go out as read; empty otherwise.
-    std::string utf8;
+    FileBytes utf8;
     // The whole file's lines, and the line break that all its breaks are,
     // as TextLineSource::commonLineBreak gives it.
     int lineCount = 0;
@@ -39,6 +40,10 @@ enum class DecodedLines {
     // after them), as long as the rest is well-formed UTF-8: then the rest is
     // only counted into lines and kept as bytes.
     Analysed,
+    // None, when the bytes are the text's UTF-8 form: the language directive
+    // is read from them, and only `utf8` and `language` describe the
+    // document. Any other text is decoded whole.
+    None,
 };
 
 // The lines of a document as many as the whole file has, for the analysis:

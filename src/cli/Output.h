@@ -72,6 +72,16 @@ public:
             PutAsciiInPieces(text);
         }
     }
+    // Room for up to ROOM bytes at the end of what is put, written in place
+    // and then taken with Advance.
+    static constexpr std::size_t ROOM = 1 << 12;
+    char* Room()
+    {
+        if (BYTES - m_size < ROOM)
+            Flush();
+        return m_buffer.get() + m_size;
+    }
+    void Advance(const char* end) { m_size = static_cast<std::size_t>(end - m_buffer.get()); }
     void Flush();
 
 private:

@@ -67,7 +67,7 @@ int RewriteOne(const CliArguments& arguments, const std::string& file)
     }
 
     // In form means that the output would be the input exactly, line ends included.
-    TextComparison comparison(source.text(), document->utf8);
+    TextComparison comparison(source.text(), document->utf8.View());
     PutRewritten(arguments.command, *document, analysis, lineEnd, comparison);
     if (comparison.Same())
         return STATUS_OK;

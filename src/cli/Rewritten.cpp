@@ -60,10 +60,10 @@ void PutLinesAsTheyStand(
     if (first >= document.lineCount)
         return;
     const TextLineSource& source = document.source;
-    if (!document.utf8.empty()) {
+    if (!document.utf8.Empty()) {
         const std::u16string_view before
             = std::u16string_view(source.text()).substr(0, source.lineOffset(first));
-        const std::string_view rest = std::string_view(document.utf8).substr(Utf8Length(before));
+        const std::string_view rest = document.utf8.View().substr(Utf8Length(before));
         if (document.commonLineBreak == lineEnd)
             sink.PutUtf8(rest);
         else

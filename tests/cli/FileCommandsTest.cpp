@@ -33,11 +33,11 @@ TEST_F(FileCommands, ClassifyInTheLanguageAskedForOrTheFilesOwn)
     }
 }
 
-// The file is read whole; one that does not fit in memory is refused with a
-// message instead of a crash.
+// The file is held whole, mapped or read; one that does not fit in memory is
+// refused with a message instead of a crash.
 TEST_F(FileCommands, FileTooLargeForMemoryIsRefused)
 {
-    Write("huge.feature", std::string(40'000'000, 'a'));
+    Write("huge.feature", std::string(90'000'000, 'a'));
     const CliResult result = Run({ "classify", "huge.feature" }, "ulimit -v 80000; ");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");

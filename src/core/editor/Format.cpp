@@ -5,6 +5,8 @@
 #include "core/LineBreaks.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -17,6 +19,29 @@ std::optional<int> FirstOccurrence(
     if (at == std::u16string::npos)
         return std::nullopt;
     return static_cast<int>(at);
+}
+
+// Where the first carriage return at or after `from` stands, or the text's
+// size. A line has one at most, at its end, so four units at a time are let
+// pass while none of them is one.
+std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
+{
+    constexpr std::uint64_t ones = 0x0001000100010001u;
+    constexpr std::uint64_t highBits = 0x8000800080008000u;
+    constexpr std::uint64_t returns = CONTROL_LINE_END * ones;
+    for (; text.size() - from >= 4; from += 4) {
+        std::uint64_t units;
+        std::memcpy(&units, text.data() + from, sizeof units);
+        const std::uint64_t others = units ^ returns;
+        // A unit that is a carriage return is 0 here, and only such a unit
+        // sets its high bit before the first one does.
+        if (((others - ones) & ~others & highBits) != 0)
+            break;
+    }
+    for (; from < text.size(); ++from)
+        if (text[from] == CONTROL_LINE_END)
+            return from;
+    return text.size();
 }
 
 std::u16string_view IndentFor(LineType type)
@@ -93,7 +118,7 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStr
         if (offset) {
             // Carriage returns go wherever they stand; the line break is written anew.
             for (auto k = static_cast<std::size_t>(std::max(*offset, 0)); k < text.size();) {
-                const std::size_t cr = std::min(text.find(CONTROL_LINE_END, k), text.size());
+                const std::size_t cr = NextCarriageReturn(text, k);
                 result.append(text, k, cr - k);
                 k = cr + 1;
             }

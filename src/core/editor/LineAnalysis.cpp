@@ -35,17 +35,21 @@ void LineAnalysis::AnalyseLine(const Language& language, const LineSource& sourc
 
     lineText[i] = source.lineText(i);
     lineStart[i] = source.lineStart(i);
-    std::u16string keyword;
     const std::size_t mark = ByteOrderMarkLength(i, lineText[i]);
-    classifiedType[i] = ClassifyLine(language, mark == 0 ? lineText[i] : lineText[i].substr(mark), keyword);
+    const LineClass found = ClassifyLineText(language, std::u16string_view(lineText[i]).substr(mark));
+    // The line's keyword starts empty: a blank line keeps that.
+    const std::u16string_view keyword = found.keywordSet ? found.keyword : std::u16string_view();
+    classifiedType[i] = found.type;
     lineType[i] = classifiedType[i];
-    // The classifier found the keyword at the start of the trimmed line, so its
-    // first occurrence is where the keyword is drawn and where content starts.
-    const std::size_t at = keyword.empty() ? 0 : lineText[i].find(keyword, mark);
-    keywordPosition[i] = at == std::u16string::npos ? 0 : static_cast<int>(at);
+    // The classifier found the keyword at the start of the trimmed line, behind
+    // blanks or white space that no keyword begins with, so that is its first
+    // occurrence: where the keyword is drawn and where content starts.
+    keywordPosition[i] = keyword.empty() ? 0 : static_cast<int>(mark + found.keywordAt);
     classifiedKeywordPosition[i] = keywordPosition[i];
-    lineKeyword[i] = keyword;
-    classifiedKeyword[i] = std::move(keyword);
+    // Made afresh, which for a keyword short enough to be held in the string
+    // itself takes less work than assigning it.
+    lineKeyword[i] = std::u16string(keyword);
+    classifiedKeyword[i] = std::u16string(keyword);
 }
 
 void LineAnalysis::AnalyseLines(const Language& language, const LineSource& source, int first, int last)

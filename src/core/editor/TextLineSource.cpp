@@ -122,13 +122,23 @@ std::u16string TextLineSource::lineText(int line) const
     return text;
 }
 
+namespace {
+
+// Compared as bytes, which says the same as comparing the units one by one.
+bool SameUnits(std::u16string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
+} // namespace
+
 bool TextLineSource::lineTextIs(int line, std::u16string_view text) const
 {
     const std::u16string_view content = lineContent(line);
     if (line < 0 || line + 1 >= lineCount())
-        return text == content;
+        return SameUnits(text, content);
     return text.size() == content.size() + 1 && text.back() == CONTROL_LINE_END
-        && text.substr(0, content.size()) == content;
+        && SameUnits(text.substr(0, content.size()), content);
 }
 
 int TextLineSource::lineStart(int line) const

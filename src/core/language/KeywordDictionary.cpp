@@ -1,29 +1,104 @@
 #include "KeywordDictionary.h"
 
+#include "core/Surrogates.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
 
-// The records with their slots in the classifier's order. This exact exchange
-// pass (not a sort) decides the order of keywords of equal length, and so
-// which keyword KeywordForType gives the templates. It leaves the lengths
-// non-increasing, so the classifier's first match is the longest keyword that
-// starts the line. Built on first use, once for the whole process, and never
-// changed after.
-const std::array<LanguageKeywords, LANGUAGE_COUNT>& OrderedLanguages()
+std::string ToUtf8(std::u16string_view text)
 {
-    static const std::array<LanguageKeywords, LANGUAGE_COUNT> ordered = [] {
-        std::array<LanguageKeywords, LANGUAGE_COUNT> records = languageTable;
-        for (LanguageKeywords& record : records) {
-            auto& slots = record.keywords;
-            for (int i = 0; i < KEYWORD_SLOTS; ++i)
-                for (int j = 0; j < KEYWORD_SLOTS; ++j)
-                    if (slots[i].keyword.size() > slots[j].keyword.size())
-                        std::swap(slots[i], slots[j]);
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t point = text[i];
+        if (IsHighSurrogate(point) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
+            point = CombineSurrogates(point, text[++i]);
+        if (point < 0x80) {
+            bytes += static_cast<char>(point);
+            continue;
         }
-        return records;
-    }();
-    return ordered;
+        constexpr unsigned char leads[] = { 0, 0xC0, 0xE0, 0xF0 };
+        const int tail = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
+        bytes += static_cast<char>(leads[tail] | (point >> (6 * tail)));
+        for (int k = tail - 1; k >= 0; --k)
+            bytes += static_cast<char>(0x80 | ((point >> (6 * k)) & 0x3F));
+    }
+    return bytes;
+}
+
+// Groups the used slots by the number `numberOf` gives each keyword.
+template <typename NumberOf>
+KeywordStarts::Groups GroupedSlots(const LanguageKeywords& record, NumberOf numberOf)
+{
+    KeywordStarts::Groups groups;
+    std::array<int, 257> counts {};
+    for (const KeywordEntry& slot : record.keywords)
+        if (!slot.keyword.empty())
+            ++counts[numberOf(slot) + 1];
+    for (int n = 0; n < 256; ++n)
+        counts[n + 1] += counts[n];
+    for (int n = 0; n < 257; ++n)
+        groups.first[n] = static_cast<std::uint8_t>(counts[n]);
+    for (int i = 0; i < KEYWORD_SLOTS; ++i)
+        if (!record.keywords[i].keyword.empty())
+            groups.slotIndices[counts[numberOf(record.keywords[i])]++] = static_cast<std::uint8_t>(i);
+    return groups;
+}
+
+KeywordStarts StartsOf(const LanguageKeywords& record)
+{
+    KeywordStarts starts;
+    starts.hasEmptySlot = false;
+    for (int i = 0; i < KEYWORD_SLOTS; ++i) {
+        starts.utf8[i] = ToUtf8(record.keywords[i].keyword);
+        const std::size_t head = std::min<std::size_t>(starts.utf8[i].size(), sizeof(std::uint64_t));
+        std::memcpy(&starts.utf8Head[i], starts.utf8[i].data(), head);
+        std::memset(&starts.utf8HeadBits[i], 0xFF, head);
+        starts.hasEmptySlot = starts.hasEmptySlot || record.keywords[i].keyword.empty();
+    }
+    starts.byUtf16Unit
+        = GroupedSlots(record, [](const KeywordEntry& slot) { return slot.keyword.front() & 0xFF; });
+    starts.byUtf8Byte = GroupedSlots(record, [&record, &starts](const KeywordEntry& slot) {
+        return static_cast<unsigned char>(starts.utf8[&slot - record.keywords.data()].front());
+    });
+    return starts;
+}
+
+// A record with its slots in the classifier's order, and its slots by how
+// their keywords begin.
+struct OrderedRecord {
+    LanguageKeywords keywords;
+    KeywordStarts starts;
+};
+
+// The record `index` in the classifier's order. This exact exchange pass
+// (not a sort) decides the order of keywords of equal length, and so which
+// keyword KeywordForType gives the templates. It leaves the lengths
+// non-increasing, so the classifier's first match is the longest keyword
+// that starts the line. Each record is built on its first use, once for the
+// whole process, and never changed after: a run reads one or two languages
+// of the many.
+const OrderedRecord& Ordered(int index)
+{
+    static std::array<OrderedRecord, LANGUAGE_COUNT> records;
+    static std::array<std::once_flag, LANGUAGE_COUNT> built;
+    std::call_once(built[index], [index] {
+        OrderedRecord& record = records[index];
+        record.keywords = languageTable[index];
+        auto& slots = record.keywords.keywords;
+        for (int i = 0; i < KEYWORD_SLOTS; ++i)
+            for (int j = 0; j < KEYWORD_SLOTS; ++j)
+                if (slots[i].keyword.size() > slots[j].keyword.size())
+                    std::swap(slots[i], slots[j]);
+        record.starts = StartsOf(record.keywords);
+    });
+    return records[index];
 }
 
 } // namespace
@@ -32,6 +107,12 @@ const LanguageKeywords& Language::Keywords() const
 {
     static const LanguageKeywords none;
     return m_keywords != nullptr ? *m_keywords : none;
+}
+
+const KeywordStarts& Language::Starts() const
+{
+    static const KeywordStarts none;
+    return m_starts != nullptr ? *m_starts : none;
 }
 
 int FindLanguage(const std::u16string& code)
@@ -47,7 +128,9 @@ bool SetLanguage(Language& language, std::u16string code)
     const int index = FindLanguage(code);
     if (index < 0)
         return false;
-    language.m_keywords = &OrderedLanguages()[index];
+    const OrderedRecord& record = Ordered(index);
+    language.m_keywords = &record.keywords;
+    language.m_starts = &record.starts;
     language.m_code = std::move(code);
     return true;
 }

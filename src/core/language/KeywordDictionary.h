@@ -3,6 +3,7 @@
 #include "WordType.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 inline constexpr int KEYWORD_SLOTS = 50;
@@ -20,6 +21,34 @@ struct LanguageKeywords {
     std::u16string englishName; // "English", "French", ...
     std::u16string nativeName; // "English", "français", ...
     std::array<KeywordEntry, KEYWORD_SLOTS> keywords;
+};
+
+// A language's used slots found by how their keyword begins, so that the
+// classifier tries only the keywords that may begin a line, whether it reads
+// the line as UTF-16 or as UTF-8. Built with the ordered record.
+struct KeywordStarts {
+    // The used slots grouped by a number from the keyword's first unit:
+    // slotIndices[first[n]] up to slotIndices[first[n + 1]] are those of number n, in
+    // slot order.
+    struct Groups {
+        std::array<std::uint8_t, 257> first {};
+        std::array<std::uint8_t, KEYWORD_SLOTS> slotIndices {};
+    };
+    // Numbered by the low byte of the first UTF-16 unit, so a group may also
+    // hold keywords that begin with another unit.
+    Groups byUtf16Unit;
+    // Numbered by the first byte of the keyword's UTF-8 form.
+    Groups byUtf8Byte;
+    // Each slot's keyword as UTF-8.
+    std::array<std::string, KEYWORD_SLOTS> utf8;
+    // Their first eight bytes (fewer for a shorter one) as one number, and
+    // the bits those bytes take, so that a keyword is mostly compared with a
+    // line at once.
+    std::array<std::uint64_t, KEYWORD_SLOTS> utf8Head {};
+    std::array<std::uint64_t, KEYWORD_SLOTS> utf8HeadBits {};
+    // An empty slot ends the classifier's walk when no keyword begins the
+    // line; every record has one.
+    bool hasEmptySlot = true;
 };
 
 struct LanguageListEntry {
@@ -47,6 +76,8 @@ public:
     // The selected record, slots longest keyword first; all empty before any
     // selection.
     const LanguageKeywords& Keywords() const;
+    // The same slots by how their keywords begin.
+    const KeywordStarts& Starts() const;
     // The code most recently given for selection, known or not.
     const std::u16string& Code() const { return m_code; }
 
@@ -55,6 +86,7 @@ private:
     friend void SelectLanguageSetting(Language& language, const std::u16string& code);
 
     const LanguageKeywords* m_keywords = nullptr;
+    const KeywordStarts* m_starts = nullptr;
     std::u16string m_code;
 };
 

@@ -4,26 +4,61 @@
 #include "core/CucumberSpace.h"
 #include "core/DocStringDelimiters.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace {
 
-constexpr bool IsBlank(char16_t c)
+template <typename Char> using View = std::basic_string_view<Char>;
+
+template <typename Char> constexpr bool IsBlank(Char c)
 {
-    return c == u' ' || c == u'\t';
+    return c == ' ' || c == '\t';
 }
 
-// Only the blank and the tab are trimmed: a carriage return, a no-break space
-// or an ideographic space belongs to the line.
-std::u16string_view Trimmed(std::u16string_view line)
+std::size_t LeadingBlanks(View<char16_t> line)
 {
     std::size_t first = 0;
-    std::size_t last = line.size();
-    while (first < last && IsBlank(line[first]))
+    while (first < line.size() && IsBlank(line[first]))
         ++first;
-    while (last > first && IsBlank(line[last - 1]))
+    return first;
+}
+
+// Indentation is mostly blanks, so eight bytes at a time are let pass while
+// they are all blanks.
+std::size_t LeadingBlanks(View<char> line)
+{
+    constexpr std::uint64_t blanks = 0x2020202020202020u;
+    std::size_t first = 0;
+    for (;;) {
+        while (line.size() - first >= 8) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, line.data() + first, sizeof bytes);
+            const std::uint64_t others = bytes ^ blanks;
+            if (others != 0) {
+                first += static_cast<std::size_t>(std::endian::native == std::endian::little
+                        ? std::countr_zero(others) / 8
+                        : std::countl_zero(others) / 8);
+                break;
+            }
+            first += 8;
+        }
+        while (first < line.size() && line[first] == ' ')
+            ++first;
+        if (first == line.size() || line[first] != '\t')
+            return first;
+        ++first;
+    }
+}
+
+template <typename Char> View<Char> WithoutTrailingBlanks(View<Char> line)
+{
+    std::size_t last = line.size();
+    while (last > 0 && IsBlank(line[last - 1]))
         --last;
-    return line.substr(first, last - first);
+    return line.substr(0, last);
 }
 
 LineType LineTypeOfKeyword(WordType type)
@@ -52,48 +87,160 @@ LineType LineTypeOfKeyword(WordType type)
     return NOT_ANALYSED;
 }
 
+// The markers are ASCII, so their UTF-8 form is the same characters.
 struct Marker {
     std::u16string_view text;
+    std::string_view utf8;
     LineType type;
 };
 
 // Tried in this order: "#include" must come before "#" so that an include
 // line is never taken for a comment.
 constexpr Marker markers[] = {
-    { u"#include", INCLUDE_LINE },
-    { u"|", TABLE_LINE },
-    { u"*", STEP_LINE },
-    { u"@", TAG_LINE },
-    { u"#", COMMENT_LINE },
+    { u"#include", "#include", INCLUDE_LINE },
+    { u"|", "|", TABLE_LINE },
+    { u"*", "*", STEP_LINE },
+    { u"@", "@", TAG_LINE },
+    { u"#", "#", COMMENT_LINE },
     // A doc string opens with three double quotes or three backticks.
-    { DOC_STRING_DELIMITER, DOC_STRING_DELIMITER_LINE },
-    { DOC_STRING_BACKTICKS, DOC_STRING_DELIMITER_LINE },
+    { DOC_STRING_DELIMITER, "\"\"\"", DOC_STRING_DELIMITER_LINE },
+    { DOC_STRING_BACKTICKS, "```", DOC_STRING_DELIMITER_LINE },
+};
+constexpr const Marker& quotes = markers[5];
+constexpr const Marker& backticks = markers[6];
+
+View<char16_t> TextOf(const Marker& marker, char16_t)
+{
+    return marker.text;
+}
+
+View<char> TextOf(const Marker& marker, char)
+{
+    return marker.utf8;
+}
+
+// What a language's dictionary is to the classifier.
+struct Dictionary {
+    const LanguageKeywords& keywords;
+    const KeywordStarts& starts;
 };
 
-} // namespace
-
-LineType ClassifyLine(const Language& language, const std::u16string& line, std::u16string& keyword)
+View<char16_t> SlotKeyword(const Dictionary& dictionary, int slot, char16_t)
 {
-    const std::u16string_view text = Trimmed(line);
-    if (text.empty())
-        return TEXT_LINE;
+    return dictionary.keywords.keywords[slot].keyword;
+}
 
+View<char> SlotKeyword(const Dictionary& dictionary, int slot, char)
+{
+    return dictionary.starts.utf8[slot];
+}
+
+constexpr bool MayBeginMarker(char16_t c)
+{
+    return c == u'#' || c == u'|' || c == u'*' || c == u'@' || c == u'"' || c == u'`';
+}
+
+const KeywordStarts::Groups& GroupsOf(const KeywordStarts& starts, char16_t)
+{
+    return starts.byUtf16Unit;
+}
+
+const KeywordStarts::Groups& GroupsOf(const KeywordStarts& starts, char)
+{
+    return starts.byUtf8Byte;
+}
+
+// How many units the Cucumber white space at `at` takes, or 0.
+std::size_t CucumberSpaceLength(View<char16_t> text, std::size_t at)
+{
+    return IsCucumberSpace(text[at]) ? 1 : 0;
+}
+
+std::size_t CucumberSpaceLength(View<char> text, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80)
+        return IsCucumberSpace(lead) ? 1 : 0;
+    // Every such space lies below U+10000: two or three bytes.
+    const std::size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 0;
+    if (length == 0 || text.size() - at < length)
+        return 0;
+    const auto next = [&](std::size_t k) { return static_cast<char16_t>(text[at + k] & 0x3F); };
+    const char16_t point = length == 2
+        ? static_cast<char16_t>(((lead & 0x1F) << 6) | next(1))
+        : static_cast<char16_t>(((lead & 0x0F) << 12) | (next(1) << 6) | next(2));
+    return IsCucumberSpace(point) ? length : 0;
+}
+
+// Compared as bytes, which says the same as comparing the units one by one.
+template <typename Char> bool StartsWith(View<Char> text, View<Char> start)
+{
+    return text.size() >= start.size()
+        && std::memcmp(text.data(), start.data(), start.size() * sizeof(Char)) == 0;
+}
+
+bool BeginsWithSlot(const Dictionary&, int, View<char16_t> text, View<char16_t> keyword)
+{
+    return StartsWith(text, keyword);
+}
+
+bool BeginsWithSlot(const Dictionary& dictionary, int slot, View<char> text, View<char> keyword)
+{
+    if (text.size() < sizeof(std::uint64_t))
+        return StartsWith(text, keyword);
+    std::uint64_t head;
+    std::memcpy(&head, text.data(), sizeof head);
+    if ((head & dictionary.starts.utf8HeadBits[slot]) != dictionary.starts.utf8Head[slot])
+        return false;
+    return keyword.size() <= sizeof head || StartsWith(text.substr(sizeof head), keyword.substr(sizeof head));
+}
+
+template <typename Char> struct Found {
+    LineType type = TEXT_LINE;
+    View<Char> keyword;
+    std::size_t keywordAt = 0;
+    bool keywordSet = false;
+};
+
+// Judges the line trimmed of its blanks, `text`, not empty. The keyword's
+// place is counted in `text`.
+template <typename Char> Found<Char> ClassifyTrimmed(const Dictionary& dictionary, View<Char> text)
+{
+    Found<Char> found;
+    const Char unit {};
     // The slots are ordered longest keyword first, so the first keyword that
-    // begins the line is the longest one; an empty slot ends the walk.
-    for (const KeywordEntry& slot : language.Keywords().keywords) {
-        if (!text.starts_with(slot.keyword))
+    // begins the line is the longest one; an empty slot ends the walk. Only
+    // keywords that begin as the line does can begin it.
+    const KeywordStarts& starts = dictionary.starts;
+    const KeywordStarts::Groups& groups = GroupsOf(starts, unit);
+    const unsigned number = static_cast<unsigned>(text.front()) & 0xFF;
+    bool walkEnded = starts.hasEmptySlot;
+    for (int k = groups.first[number]; k < groups.first[number + 1]; ++k) {
+        const int slot = groups.slotIndices[k];
+        const View<Char> keyword = SlotKeyword(dictionary, slot, unit);
+        if (!BeginsWithSlot(dictionary, slot, text, keyword))
             continue;
-        keyword = slot.keyword;
-        const LineType type = LineTypeOfKeyword(slot.type);
-        if (type != NOT_ANALYSED)
-            return type;
+        found.keyword = keyword;
+        found.keywordSet = true;
+        found.type = LineTypeOfKeyword(dictionary.keywords.keywords[slot].type);
+        if (found.type != NOT_ANALYSED)
+            return found;
+        walkEnded = false;
         break;
     }
+    if (walkEnded) {
+        found.keyword = {};
+        found.keywordSet = true;
+    }
 
-    for (const Marker& marker : markers) {
-        if (text.starts_with(marker.text)) {
-            keyword = marker.text;
-            return marker.type;
+    if (MayBeginMarker(text.front())) {
+        for (const Marker& marker : markers) {
+            if (StartsWith(text, TextOf(marker, unit))) {
+                found.keyword = TextOf(marker, unit);
+                found.keywordSet = true;
+                found.type = marker.type;
+                return found;
+            }
         }
     }
     // Cucumber finds a doc string's delimiter behind any of its white space,
@@ -101,13 +248,65 @@ LineType ClassifyLine(const Language& language, const std::u16string& line, std:
     // closes a doc string, and Format, which cuts that white space from the
     // content lines, must not make a delimiter out of one that was not.
     std::size_t first = 0;
-    while (first < text.size() && IsCucumberSpace(text[first]))
-        ++first;
-    for (const std::u16string_view delimiter : { DOC_STRING_DELIMITER, DOC_STRING_BACKTICKS }) {
-        if (text.substr(first).starts_with(delimiter)) {
-            keyword = delimiter;
-            return DOC_STRING_DELIMITER_LINE;
+    for (std::size_t length; first < text.size() && (length = CucumberSpaceLength(text, first)) > 0;)
+        first += length;
+    // Without such white space the markers above have had their turn.
+    if (first == 0) {
+        found.type = TEXT_LINE;
+        return found;
+    }
+    for (const Marker* delimiter : { &quotes, &backticks }) {
+        if (StartsWith(text.substr(first), TextOf(*delimiter, unit))) {
+            found.keyword = TextOf(*delimiter, unit);
+            found.keywordAt = first;
+            found.keywordSet = true;
+            found.type = DOC_STRING_DELIMITER_LINE;
+            return found;
         }
     }
-    return TEXT_LINE;
+    found.type = TEXT_LINE;
+    return found;
+}
+
+} // namespace
+
+LineClass ClassifyLineText(const Language& language, std::u16string_view line)
+{
+    // Only the blank and the tab are trimmed: a carriage return, a no-break
+    // space or an ideographic space belongs to the line.
+    const std::size_t first = LeadingBlanks(line);
+    const std::u16string_view text = WithoutTrailingBlanks(line.substr(first));
+    LineClass result;
+    if (text.empty())
+        return result;
+    const Found<char16_t> found
+        = ClassifyTrimmed(Dictionary { language.Keywords(), language.Starts() }, text);
+    result.type = found.type;
+    result.keyword = found.keyword;
+    result.keywordAt = first + found.keywordAt;
+    result.keywordSet = found.keywordSet;
+    return result;
+}
+
+LineType ClassifyLine(const Language& language, const std::u16string& line, std::u16string& keyword)
+{
+    const LineClass found = ClassifyLineText(language, line);
+    if (found.keywordSet)
+        keyword = found.keyword;
+    return found.type;
+}
+
+LineType Utf8LineClassifier::Classify(std::string_view content, bool lineEnd, std::string_view& keyword) const
+{
+    keyword = {};
+    // The carriage return that ends the line in the editor stops the trimming
+    // of blanks at the end, and begins no keyword or marker: the line is
+    // judged by what stands in front of it.
+    const std::string_view leading = content.substr(LeadingBlanks(content));
+    const std::string_view text = lineEnd ? leading : WithoutTrailingBlanks(leading);
+    if (text.empty())
+        return TEXT_LINE;
+    const Found<char> found = ClassifyTrimmed(Dictionary { m_keywords, m_starts }, text);
+    keyword = found.keyword;
+    return found.type;
 }
