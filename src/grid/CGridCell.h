@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "grid/GridText.h"
 
 #include <cstdint>
 #include <utility>
@@ -10,16 +10,15 @@
 // place and are the grid's (CGridModel::GetItemState).
 class CGridCell {
 public:
-    const QString& GetText() const { return m_text; }
-    void SetText(const QString& text) { m_text = text; }
-    void SetText(QString&& text) { m_text = std::move(text); }
-    // Sets the text and hands back the one it had.
-    QString ExchangeText(QString&& text) { return std::exchange(m_text, std::move(text)); }
+    const GridText& GetText() const { return m_text; }
+    void SetText(GridText text) { m_text = std::move(text); }
+    // Sets the text and leaves in `text` the one it had.
+    void ExchangeText(GridText& text) { m_text.swap(text); }
 
     std::uint32_t GetState() const { return m_state; }
     void SetState(std::uint32_t state) { m_state = state; }
 
 private:
-    QString m_text;
+    GridText m_text;
     std::uint32_t m_state = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols, QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -65,9 +66,9 @@ bool CGridCtrl::SetFixedColumnCount(int fixedCols)
     return Reshape([&] { return m_model.SetFixedColumnCount(fixedCols); });
 }
 
-bool CGridCtrl::SetItemText(int row, int col, const QString& text)
+bool CGridCtrl::SetItemText(int row, int col, GridText text)
 {
-    const bool done = m_model.SetItemText(row, col, text);
+    const bool done = m_model.SetItemText(row, col, std::move(text));
     viewport()->update();
     return done;
 }

@@ -3,6 +3,7 @@
 #include "grid/CGridModel.h"
 #include "grid/CInPlaceEdit.h"
 #include "grid/GridMouse.h"
+#include "grid/GridText.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>
@@ -51,7 +52,7 @@ public:
     // Cells.
     const CGridCell* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
     QString GetItemText(int row, int col) const { return m_model.GetItemText(row, col); }
-    bool SetItemText(int row, int col, const QString& text);
+    bool SetItemText(int row, int col, GridText text);
     // Many cells at once, each as SetItemText sets it, repainting once
     // (CGridModel::SetItemTexts, ExchangeItemTexts).
     void SetItemTexts(int row, int col, TextMatrix&& texts);
@@ -106,7 +107,7 @@ public:
     // In-place editing.
     virtual void EditCell(int row, int col, const EditStartKey& start);
     virtual void EndEditCell(int row, int col, const QString& text);
-    virtual bool ValidateEdit(int row, int col, const QString& text);
+    virtual bool ValidateEdit(int row, int col, QStringView text);
     CInPlaceEdit* GetInPlaceEdit() const { return m_inPlaceEdit; }
     // Ends an edit in progress, keeping its text.
     void EndEditing();
@@ -211,25 +212,22 @@ private:
 
     // Editing (CGridCtrlEdit.cpp).
     void OnEditEnded(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers);
-    // Whether beginEdit, endEdit and cellsChanged have receivers: a command
-    // on many cells asks once, and leaves out the signals nobody receives
-    // and the old texts nobody asks for.
+    // Whether beginEdit and endEdit have receivers: a command on many cells
+    // asks once, and leaves out the signals nobody receives.
     struct EditReceivers {
         bool begin;
         bool end;
-        bool changed;
     };
     EditReceivers GetEditReceivers() const;
-    // Sets a text the way paste and clear do: asks beginEdit, validates,
-    // reports endEdit, and keeps the old text on any refusal. A text changed
-    // joins `changes`, with the text the cell had, when cellsChanged has
-    // receivers.
-    void SetItemTextNotified(int row, int col, QStringView text, const EditReceivers& receivers,
-        std::vector<GridCellText>& changes);
-    // The cell's new text, set in place of `oldText`, validated and reported;
-    // `oldText` goes back into the cell, or into `changes`.
-    bool AcceptNewText(int row, int col, QString& oldText, const EditReceivers& receivers,
-        std::vector<GridCellText>& changes);
+    // Sets texts the way paste, clear and the end of an edit do: each cell
+    // asks beginEdit, validates, reports endEdit, and keeps its old text on
+    // any refusal; a read-only cell, or one that has its text already, is
+    // passed over. Leaves in `cells` the ones that changed, in order, each
+    // with the text it had: the texts change places, and none is copied.
+    void SetItemTextsNotified(std::vector<GridCellText>& cells, const EditReceivers& receivers);
+    // One cell of those: true when it took `text`, which is then the text it
+    // had.
+    bool SetItemTextNotified(int row, int col, GridText& text, const EditReceivers& receivers);
     // cellsChanged, when a command changed anything.
     void ReportChanges(const std::vector<GridCellText>& changes);
 

@@ -7,6 +7,8 @@
 #include <QAction>
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 void CGridCtrl::CreateActions()
 {
@@ -69,15 +71,13 @@ void CGridCtrl::CutSelection()
 
 void CGridCtrl::ClearSelectedCells()
 {
-    const EditReceivers receivers = GetEditReceivers();
-    std::vector<GridCellText> changes;
-    // A copy: the receivers of the notifications may change the selection.
-    const CCellSelection selection = m_model.GetSelection();
-    selection.ForEachCell([&](int row, int col) {
+    std::vector<GridCellText> cells;
+    m_model.GetSelection().ForEachCell([&](int row, int col) {
         if (m_model.IsRowVisible(row) && m_model.IsColumnVisible(col))
-            SetItemTextNotified(row, col, QStringView(), receivers, changes);
+            cells.push_back({ row, col, GridText() });
     });
-    ReportChanges(changes);
+    SetItemTextsNotified(cells, GetEditReceivers());
+    ReportChanges(cells);
     viewport()->update();
 }
 
@@ -101,9 +101,15 @@ void CGridCtrl::PasteClipboard()
     if (!m_model.IsValid(target) || m_model.IsCellReadOnly(target.row, target.col))
         return;
     const QString text = GetClipboardText();
-    ClipboardCellReader cells(toU16View(text));
-    const EditReceivers receivers = GetEditReceivers();
-    std::vector<GridCellText> changes;
+    ClipboardCellReader reader(toU16View(text));
+    // The pasted texts share a few strings rather than take one each.
+    GridTextArena arena;
+    std::vector<GridCellText> cells;
+    // No more cells than the grid has room for from the target on, nor than
+    // the text has characters and one more.
+    const qsizetype room
+        = qsizetype(m_model.GetRowCount() - target.row) * (m_model.GetColumnCount() - target.col);
+    cells.reserve(static_cast<std::size_t>(std::min(room, text.size() + 1)));
     // Rows and columns from the target on, hidden ones passed over; what
     // reaches beyond the last row or column is dropped: a paste never grows
     // the grid.
@@ -112,8 +118,8 @@ void CGridCtrl::PasteClipboard()
     int col = -1;
     int lastRow = -1;
     int lastCol = -1;
-    while (cells.Next()) {
-        if (cells.Column() == 0) {
+    while (reader.Next()) {
+        if (reader.Column() == 0) {
             row = m_model.VisibleRowFrom(nextRow, 1);
             if (row < 0)
                 break;
@@ -124,18 +130,19 @@ void CGridCtrl::PasteClipboard()
             col = m_model.VisibleColumnFrom(col, 1);
         if (col < 0)
             continue;
-        const std::u16string_view cell = cells.Cell();
-        SetItemTextNotified(row, col, QStringView(cell.data(), cell.size()), receivers, changes);
+        const std::u16string_view cell = reader.Cell();
+        cells.emplace_back(row, col, arena.Add(QStringView(cell.data(), cell.size())));
         lastRow = std::max(lastRow, row);
         lastCol = std::max(lastCol, col);
         ++col;
     }
+    SetItemTextsNotified(cells, GetEditReceivers());
     if (lastRow >= 0) {
         m_model.ForgetKeptSelection();
         m_model.SelectRange({ target.row, target.col, lastRow, lastCol });
         WidenColumnsToFit({ target.row, target.col, lastRow, lastCol });
     }
-    ReportChanges(changes);
+    ReportChanges(cells);
     viewport()->update();
 }
 

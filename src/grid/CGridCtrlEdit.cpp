@@ -3,6 +3,8 @@
 
 #include <QMetaMethod>
 
+#include <utility>
+
 void CGridCtrl::EditCell(int row, int col, const EditStartKey& start)
 {
     if (!m_model.IsValid(row, col) || m_model.IsCellReadOnly(row, col))
@@ -59,18 +61,18 @@ void CGridCtrl::OnEditEnded(int row, int col, const QString& text, int key, Qt::
 
 void CGridCtrl::EndEditCell(int row, int col, const QString& text)
 {
-    CGridCell* cell = m_model.GetCell(row, col);
-    if (cell == nullptr || cell->GetText() == text)
-        return;
-    QString oldText = cell->ExchangeText(QString(text));
-    std::vector<GridCellText> changes;
-    if (AcceptNewText(row, col, oldText, GetEditReceivers(), changes))
+    // beginEdit was asked as the editing began.
+    EditReceivers receivers = GetEditReceivers();
+    receivers.begin = false;
+    std::vector<GridCellText> changes { { row, col, GridText(text) } };
+    SetItemTextsNotified(changes, receivers);
+    if (!changes.empty())
         WidenColumnsToFit({ row, col, row, col });
     ReportChanges(changes);
     viewport()->update();
 }
 
-bool CGridCtrl::ValidateEdit(int row, int col, const QString&)
+bool CGridCtrl::ValidateEdit(int row, int col, QStringView)
 {
     return m_model.IsValid(row, col);
 }
@@ -78,52 +80,56 @@ bool CGridCtrl::ValidateEdit(int row, int col, const QString&)
 CGridCtrl::EditReceivers CGridCtrl::GetEditReceivers() const
 {
     return { isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::beginEdit)),
-        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::endEdit)),
-        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::cellsChanged)) };
+        isSignalConnected(QMetaMethod::fromSignal(&CGridCtrl::endEdit)) };
 }
 
-bool CGridCtrl::AcceptNewText(
-    int row, int col, QString& oldText, const EditReceivers& receivers, std::vector<GridCellText>& changes)
+void CGridCtrl::SetItemTextsNotified(std::vector<GridCellText>& cells, const EditReceivers& receivers)
 {
-    GridEditResult result;
-    if (!ValidateEdit(row, col, m_model.GetCell(row, col)->GetText()))
-        result.vetoed = true;
-    else if (receivers.end)
-        emit endEdit(row, col, &result);
-    // The receivers may have reshaped the grid: the cell is looked up anew.
-    CGridCell* cell = m_model.GetCell(row, col);
-    if (cell == nullptr)
-        return false;
-    if (result.vetoed) {
-        // Refused: the cell is as it was, and nothing is marked modified.
-        cell->SetText(std::move(oldText));
-        return false;
+    auto changed = cells.begin();
+    for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+        if (!SetItemTextNotified(cell->row, cell->col, cell->text, receivers))
+            continue;
+        if (changed != cell)
+            *changed = std::move(*cell);
+        ++changed;
     }
-    cell->SetState(cell->GetState() | CELL_MODIFIED);
-    m_model.SetModified(true);
-    if (receivers.changed)
-        changes.push_back({ row, col, std::move(oldText) });
-    return true;
+    cells.erase(changed, cells.end());
 }
 
-void CGridCtrl::SetItemTextNotified(
-    int row, int col, QStringView text, const EditReceivers& receivers, std::vector<GridCellText>& changes)
+bool CGridCtrl::SetItemTextNotified(int row, int col, GridText& text, const EditReceivers& receivers)
 {
     CGridCell* cell = m_model.GetCell(row, col);
     if (cell == nullptr || (cell->GetState() & CELL_READONLY) != 0)
-        return;
+        return false;
     if (receivers.begin) {
         GridEditResult result;
         emit beginEdit(row, col, &result);
         // The receivers may have reshaped the grid.
         cell = m_model.GetCell(row, col);
         if (result.vetoed || cell == nullptr)
-            return;
+            return false;
     }
-    if (QStringView(cell->GetText()) == text)
-        return;
-    QString oldText = cell->ExchangeText(text.toString());
-    AcceptNewText(row, col, oldText, receivers, changes);
+    if (cell->GetText() == text.View())
+        return false;
+    cell->ExchangeText(text);
+    bool vetoed = !ValidateEdit(row, col, cell->GetText().View());
+    if (!vetoed && receivers.end) {
+        GridEditResult result;
+        emit endEdit(row, col, &result);
+        vetoed = result.vetoed;
+        // The receivers may have reshaped the grid: the cell is looked up anew.
+        cell = m_model.GetCell(row, col);
+        if (cell == nullptr)
+            return false;
+    }
+    if (vetoed) {
+        // Refused: the cell is as it was, and nothing is marked modified.
+        cell->SetText(std::move(text));
+        return false;
+    }
+    cell->SetState(cell->GetState() | CELL_MODIFIED);
+    m_model.SetModified(true);
+    return true;
 }
 
 void CGridCtrl::ReportChanges(const std::vector<GridCellText>& changes)

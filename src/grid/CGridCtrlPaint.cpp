@@ -79,7 +79,7 @@ void CGridCtrl::DrawCell(QPainter& painter, const CTextMeasure& measure, int row
         textColour = palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
     }
 
-    const QString text = ShownCellText(m_model.GetCell(row, col)->GetText());
+    const QString text = ShownCellText(m_model.GetCell(row, col)->GetText().ToString());
     const int margin = m_model.GetCellMargin();
     // The text keeps its margin on both sides; the right one covers the grid
     // line, so a column auto-sized to its text shows it whole.

@@ -1,6 +1,7 @@
 #include "grid/CGridModel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -60,15 +61,15 @@ bool CGridModel::SetFixedCount(Axis axis, int fixed)
 QString CGridModel::GetItemText(int row, int col) const
 {
     const CGridCell* cell = GetCell(row, col);
-    return cell != nullptr ? cell->GetText() : QString();
+    return cell != nullptr ? cell->GetText().ToString() : QString();
 }
 
-bool CGridModel::SetItemText(int row, int col, const QString& text)
+bool CGridModel::SetItemText(int row, int col, GridText text)
 {
     CGridCell* cell = GetCell(row, col);
     if (cell == nullptr)
         return false;
-    cell->SetText(text);
+    cell->SetText(std::move(text));
     SetModified(row, col);
     return true;
 }
@@ -94,7 +95,7 @@ void CGridModel::ExchangeItemTexts(std::vector<GridCellText>& cells)
 {
     for (GridCellText& change : cells) {
         if (CGridCell* cell = GetCell(change.row, change.col)) {
-            change.text = cell->ExchangeText(std::move(change.text));
+            cell->ExchangeText(change.text);
             cell->SetState(cell->GetState() | CELL_MODIFIED);
         }
     }

@@ -6,6 +6,7 @@
 #include "grid/CellSelection.h"
 #include "grid/CellState.h"
 #include "grid/GridAxis.h"
+#include "grid/GridText.h"
 
 #include <QFont>
 #include <QSize>
@@ -15,13 +16,13 @@
 #include <vector>
 
 // Texts of a block of cells, row by row, as the grid takes them in bulk.
-using TextMatrix = std::vector<std::vector<QString>>;
+using TextMatrix = std::vector<std::vector<GridText>>;
 
 // A cell and a text of it: the text it had, as the grid reports a change.
 struct GridCellText {
     int row;
     int col;
-    QString text;
+    GridText text;
 };
 
 // What the user selected, as the grid's menu key reports it: cells, whole
@@ -76,7 +77,7 @@ public:
     }
     QString GetItemText(int row, int col) const;
     // Sets the text and marks the cell and the grid modified.
-    bool SetItemText(int row, int col, const QString& text);
+    bool SetItemText(int row, int col, GridText text);
     // Moves the texts into the cells from (row, col) on, row by row, each
     // as SetItemText sets it; texts beyond the grid are dropped.
     void SetItemTexts(int row, int col, TextMatrix&& texts);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <utility>
 
 namespace {
 
@@ -27,27 +28,42 @@ public:
     CWidestCellText(const CTextMeasure& measure, int extra)
         : m_measure(measure)
         , m_extra(extra)
+        , m_uniformAscii(measure.HasUniformAsciiAdvance())
     {
     }
 
     // Counts a cell's text, which must live until Width() is asked; returns
     // its height.
-    int Add(const QString& text)
+    int Add(const GridText& cell)
     {
+        const QStringView text = cell.View();
+        // Of the texts of printable ASCII only the longest needs measuring.
+        if (m_uniformAscii && (text.size() < SHORTEST_MEASURED || CTextMeasure::IsPrintableAscii(text))) {
+            if (std::max(text.size(), SHORTEST_MEASURED) > m_longestAscii.size())
+                m_longestAscii = text.size() < SHORTEST_MEASURED ? QStringView(ShortTextStandIn()) : text;
+            return m_measure.LineHeight();
+        }
         if (text.size() < SHORTEST_MEASURED)
             return m_widest.Add(m_measure, ShortTextStandIn(), m_extra);
         // A line break has no advance of its own: a text with a bound has none.
         const int bound = m_measure.WidthBound(text);
         if (bound < 0 && HasLineBreak(text))
-            return m_widest.Add(m_measure, m_shown.emplace_back(ShownCellText(text)), m_extra);
+            return m_widest.Add(m_measure, m_shown.emplace_back(ShownCellText(cell.ToString())), m_extra);
         return m_widest.Add(m_measure, text, bound, m_extra);
     }
 
-    int Width() { return m_widest.Width(); }
+    int Width()
+    {
+        if (!m_longestAscii.isEmpty())
+            m_widest.Add(m_measure, std::exchange(m_longestAscii, {}), m_extra);
+        return m_widest.Width();
+    }
 
 private:
     const CTextMeasure& m_measure;
     int m_extra;
+    bool m_uniformAscii;
+    QStringView m_longestAscii;
     CWidestText m_widest;
     std::deque<QString> m_shown;
 };
@@ -69,9 +85,10 @@ QSize CGridModel::GetCellExtent(int row, int col) const
     if (!IsValid(row, col))
         return {};
     const int margins = 2 * GetCellMargin();
-    const QString& cell = m_cells[row][col].GetText();
-    const QSize text = CTextMeasure(GetGridFont())
-                           .Size(cell.size() < SHORTEST_MEASURED ? ShortTextStandIn() : ShownCellText(cell));
+    const GridText& cell = m_cells[row][col].GetText();
+    const QSize text
+        = CTextMeasure(GetGridFont())
+              .Size(cell.Size() < SHORTEST_MEASURED ? ShortTextStandIn() : ShownCellText(cell.ToString()));
     return { text.width() + margins, text.height() + margins };
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/LineFeeds.h"
 
-bool HasLineBreak(const QString& text)
+bool HasLineBreak(QStringView text)
 {
     return text.contains(u'\n') || text.contains(u'\r');
 }

@@ -6,7 +6,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -114,23 +120,54 @@ int CTextMeasure::AsciiAdvance64() const
     return m_asciiAdvance64 = uniform ? static_cast<int>(advance * 64.0f) : -1;
 }
 
-namespace {
-
-bool IsPrintableAscii(const QString& text)
+bool CTextMeasure::IsPrintableAscii(QStringView text)
 {
-    // No early way out: the loop runs over many characters at once.
-    const char16_t* units = QStringView(text).utf16();
+    const char16_t* units = text.utf16();
     const qsizetype size = text.size();
-    unsigned outside = 0;
-    for (qsizetype i = 0; i < size; ++i)
-        outside |= static_cast<char16_t>(units[i] - FIRST_PRINTABLE_ASCII)
-            > LAST_PRINTABLE_ASCII - FIRST_PRINTABLE_ASCII;
-    return outside == 0;
+    if (size < 4) {
+        unsigned outside = 0;
+        for (qsizetype i = 0; i < size; ++i)
+            outside |= static_cast<char16_t>(units[i] - FIRST_PRINTABLE_ASCII)
+                > LAST_PRINTABLE_ASCII - FIRST_PRINTABLE_ASCII;
+        return outside == 0;
+    }
+#if defined(__SSE2__)
+    // Eight units at a time, with no early way out; the last eight may overlap
+    // the ones before them. As signed numbers, units from U+8000 on are below
+    // the first printable character.
+    if (size >= 8) {
+        const __m128i first = _mm_set1_epi16(FIRST_PRINTABLE_ASCII);
+        const __m128i last = _mm_set1_epi16(LAST_PRINTABLE_ASCII);
+        const auto outside = [&](const char16_t* eight) {
+            const __m128i word = _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
+            return _mm_or_si128(_mm_cmplt_epi16(word, first), _mm_cmpgt_epi16(word, last));
+        };
+        __m128i found = outside(units + size - 8);
+        for (qsizetype i = 0; i + 8 < size; i += 8)
+            found = _mm_or_si128(found, outside(units + i));
+        return _mm_movemask_epi8(found) == 0;
+    }
+#endif
+    // Four units to a word, with no early way out; the last word may overlap
+    // the one before it. A unit is outside when its high bit is set or its
+    // other bits are below the first printable character or above the last:
+    // adding to those bits alone carries into the high bit and never beyond.
+    constexpr std::uint64_t LANES = 0x0001000100010001;
+    constexpr std::uint64_t HIGH_BITS = LANES * 0x8000;
+    const auto outside = [](const char16_t* four) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, four, sizeof word);
+        const std::uint64_t low = word & ~HIGH_BITS;
+        return word | ~(low + LANES * (0x8000 - FIRST_PRINTABLE_ASCII))
+            | (low + LANES * (0x8000 - LAST_PRINTABLE_ASCII - 1));
+    };
+    std::uint64_t found = outside(units + size - 4);
+    for (qsizetype i = 0; i + 4 < size; i += 4)
+        found |= outside(units + i);
+    return (found & HIGH_BITS) == 0;
 }
 
-} // namespace
-
-int CTextMeasure::WidthBound(const QString& text) const
+int CTextMeasure::WidthBound(QStringView text) const
 {
     // Most table texts: the product is the sum the loop below would find.
     if (const int advance64 = AsciiAdvance64();
@@ -151,10 +188,10 @@ int CTextMeasure::WidthBound(const QString& text) const
     return static_cast<int>(std::ceil(width + slack));
 }
 
-int CWidestText::Add(const CTextMeasure& measure, const QString& text, int bound, int extra)
+int CWidestText::Add(const CTextMeasure& measure, QStringView text, int bound, int extra)
 {
     if (bound < 0) {
-        const QSize size = measure.Size(text);
+        const QSize size = measure.Size(text.toString());
         m_widest = std::max(m_widest, size.width() + extra);
         return size.height();
     }
@@ -162,7 +199,7 @@ int CWidestText::Add(const CTextMeasure& measure, const QString& text, int bound
     if (measure.IsFixedPitch())
         m_widest = std::max(m_widest, bound + extra);
     else if (bound + extra > m_widest)
-        m_candidates.push_back({ bound + extra, &measure, &text, extra });
+        m_candidates.push_back({ bound + extra, &measure, text, extra });
     return measure.LineHeight();
 }
 
@@ -178,7 +215,8 @@ int CWidestText::Width()
             m_widest = candidate.bound; // bounds every text left
             break;
         }
-        m_widest = std::max(m_widest, candidate.measure->Size(*candidate.text).width() + candidate.extra);
+        m_widest = std::max(
+            m_widest, candidate.measure->Size(candidate.text.toString()).width() + candidate.extra);
     }
     m_candidates.clear();
     return std::exchange(m_widest, 0);

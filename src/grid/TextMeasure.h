@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringView>
 
 #include <vector>
 
@@ -38,7 +39,7 @@ public:
 
     // At least the text's exact width; -1 when the text holds a character
     // that needs shaping, a fallback font, a tab stop or no width of its own.
-    int WidthBound(const QString& text) const;
+    int WidthBound(QStringView text) const;
 
     // The text cut short with an ellipsis at its end to fit `width`.
     QString Elided(const QString& text, int width) const;
@@ -48,6 +49,11 @@ public:
 
     // Whether the font is of fixed pitch, where WidthBound is the exact width.
     bool IsFixedPitch() const { return m_fixedPitch; }
+    // Whether every printable ASCII character has one advance, as in most
+    // fixed-pitch fonts: the longest of texts of them is then the widest.
+    bool HasUniformAsciiAdvance() const { return AsciiAdvance64() >= 0; }
+    // Whether every character of the text is printable ASCII (U+0020 to U+007E).
+    static bool IsPrintableAscii(QStringView text);
 
 private:
     static constexpr char16_t FIRST_SHAPED = 0x0590;
@@ -89,13 +95,14 @@ private:
 class CWidestText {
 public:
     // Counts one text, measured in `measure`, with `extra` pixels beside it;
-    // the text must live until Width() is asked. Returns the text's height.
-    int Add(const CTextMeasure& measure, const QString& text, int extra)
+    // its characters must live until Width() is asked. Returns the text's
+    // height.
+    int Add(const CTextMeasure& measure, QStringView text, int extra)
     {
         return Add(measure, text, measure.WidthBound(text), extra);
     }
     // The same for a text whose WidthBound is known.
-    int Add(const CTextMeasure& measure, const QString& text, int bound, int extra);
+    int Add(const CTextMeasure& measure, QStringView text, int bound, int extra);
 
     // The widest text's width plus its extra pixels; 0 when none. The texts
     // counted so far are then forgotten, ready for the next column.
@@ -105,7 +112,7 @@ private:
     struct Candidate {
         int bound;
         const CTextMeasure* measure;
-        const QString* text;
+        QStringView text;
         int extra;
     };
     std::vector<Candidate> m_candidates;

@@ -1,6 +1,7 @@
 #include "table/CGridDialog.h"
 
 #include "core/table/MatrixShape.h"
+#include "grid/GridText.h"
 #include "platform/Clipboard.h"
 #include "platform/StringConvert.h"
 #include "table/GridMenus.h"
@@ -10,6 +11,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <string_view>
 
 using namespace GridCommandId;
 
@@ -27,11 +29,13 @@ ClipboardShape ClipboardShapeNow()
     return ClipboardTableShape(toU16View(text));
 }
 
-// The clipboard's table as the grid's texts, each made once.
+// The clipboard's table as the grid's texts, which share a few strings rather
+// than take one each.
 TextMatrix ClipboardAsTexts()
 {
     const QString text = GetClipboardText();
     TextMatrix texts;
+    GridTextArena arena;
     ClipboardCellReader cells(toU16View(text));
     while (cells.Next()) {
         if (cells.Column() == 0) {
@@ -39,7 +43,8 @@ TextMatrix ClipboardAsTexts()
             const std::size_t likely = texts.empty() ? 0 : texts.back().size();
             texts.emplace_back().reserve(likely);
         }
-        texts.back().push_back(toQString(cells.Cell()));
+        const std::u16string_view cell = cells.Cell();
+        texts.back().push_back(arena.Add(QStringView(cell.data(), cell.size())));
     }
     return texts;
 }

@@ -9,7 +9,7 @@ TextMatrix GridTexts(const CGridCtrl& grid)
     const CGridModel& model = grid.Model();
     TextMatrix texts(std::max(0, model.GetRowCount() - 1));
     for (int row = 1; row < model.GetRowCount(); ++row) {
-        std::vector<QString>& cells = texts[row - 1];
+        std::vector<GridText>& cells = texts[row - 1];
         cells.reserve(model.GetColumnCount() - 1);
         for (int col = 1; col < model.GetColumnCount(); ++col)
             cells.push_back(model.GetCell(row, col)->GetText());
@@ -20,7 +20,7 @@ TextMatrix GridTexts(const CGridCtrl& grid)
 void LoadGridTexts(CGridCtrl& grid, TextMatrix texts, bool exact)
 {
     std::size_t longest = 0;
-    for (const std::vector<QString>& cells : texts)
+    for (const std::vector<GridText>& cells : texts)
         longest = std::max(longest, cells.size());
     const auto fitted = [exact](int count, int needed) { return exact ? needed : std::max(count, needed); };
     const int rows = fitted(grid.GetRowCount(), static_cast<int>(texts.size()) + 1);

@@ -86,7 +86,7 @@ TEST(GridClipboard, ACommandReportsTheCellsItChangedOnce)
             std::string report;
             for (const GridCellText& cell : before)
                 report += std::to_string(cell.row) + ',' + std::to_string(cell.col) + ' '
-                    + cell.text.toStdString() + ';';
+                    + cell.text.ToString().toStdString() + ';';
             reports.push_back(report);
         });
     ASSERT_TRUE(CopyTextToClipboard(QStringLiteral("x\tr2c3\r\ny\tz")));

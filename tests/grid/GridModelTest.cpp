@@ -1,4 +1,5 @@
 #include "grid/CGridModel.h"
+#include "grid/GridText.h"
 #include "grid/TextMeasure.h"
 #include "grid/WideCharacters.h"
 
@@ -15,6 +16,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -185,6 +187,72 @@ TEST(GridModel, GridFontOfSixteenPixelsGivesRowsOfFortyAndCellsOfFortyBySixtyAnd
     hidden.SetColumnWidth(1, 77);
     hidden.AutoSizeColumn(1);
     EXPECT_EQ(hidden.GetColumnWidth(1), 77);
+}
+
+// Texts made by an arena, short and long, empty ones among them, spread over
+// many strings, keep their characters as more are made and once the arena is
+// gone.
+TEST(GridText, TextsOfAnArenaKeepTheirCharacters)
+{
+    std::vector<QString> made;
+    std::vector<GridText> texts;
+    {
+        GridTextArena arena;
+        for (int i = 0; i < 3000; ++i) {
+            made.push_back(QString::number(i).repeated(i % 7 == 0 ? 0 : i * 37 % 700 + 1));
+            texts.push_back(arena.Add(made.back()));
+        }
+    }
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        ASSERT_EQ(texts[i].View(), made[i]) << i;
+        ASSERT_EQ(texts[i].ToString(), made[i]) << i;
+    }
+}
+
+// In a font whose printable ASCII characters share one advance, only the
+// longest of a column's texts of them is measured; a shorter text of other
+// characters may still be the widest, and one of under three is as wide as
+// "WWW".
+TEST(GridModel, AColumnFitsItsWidestTextWhateverItsCharacters)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(16);
+    ASSERT_TRUE(CTextMeasure(font).HasUniformAsciiAdvance());
+    const std::vector<std::vector<QString>> columns = {
+        { "abcdefgh", "\u4e2d\u6587\u5b57\u5b57\u5b57", "xy" },
+        { "ab", "a", "" },
+        { "abc", "abcdefghij", "abcdefgh" },
+        { "abcdefghi", "x\u00e9\u00e9\u00e9\u00e9y" },
+        { "a\tb", "abc" },
+    };
+    for (const std::vector<QString>& texts : columns) {
+        SCOPED_TRACE(texts.front().toStdString());
+        CGridModel grid(static_cast<int>(texts.size()), 1, 0, 0);
+        for (int row = 0; row < grid.GetRowCount(); ++row)
+            grid.SetItemText(row, 0, texts[row]);
+        grid.SetGridFont(font);
+        int widest = 0;
+        for (int row = 0; row < grid.GetRowCount(); ++row)
+            widest = std::max(widest, grid.GetCellExtent(row, 0).width());
+        EXPECT_EQ(grid.GetColumnWidth(0), widest);
+        grid.SetColumnWidth(0, 1);
+        grid.WidenColumnsToFit({ 0, 0, grid.GetRowCount() - 1, 0 });
+        EXPECT_EQ(grid.GetColumnWidth(0), widest);
+    }
+}
+
+// Printable ASCII (U+0020 to U+007E) is told apart wherever in a text of any
+// length a character outside it stands.
+TEST(TextMeasure, PrintableAsciiIsToldAtEveryPlace)
+{
+    for (qsizetype length = 1; length <= 11; ++length)
+        for (qsizetype at = 0; at < length; ++at)
+            for (const char16_t c : { 0x00, 0x1F, 0x20, 0x7E, 0x7F, 0x80, 0x7FFF, 0x8000, 0xFF20, 0xFFFF }) {
+                QString text(length, u'~');
+                text[at] = QChar(c);
+                ASSERT_EQ(CTextMeasure::IsPrintableAscii(text), c >= 0x20 && c <= 0x7E)
+                    << length << ' ' << at << ' ' << int(c);
+            }
 }
 
 // The widest text of many, found with few exact measurements, must never be

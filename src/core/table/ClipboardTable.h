@@ -66,6 +66,9 @@ public:
 
 private:
     void ReadCell();
+    // The cell that starts with a blank or a quotation mark: answers where it
+    // ends.
+    std::size_t ReadBlankOrQuotedCell();
 
     std::u16string_view m_text;
     char16_t m_separator;
