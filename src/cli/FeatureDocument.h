@@ -57,6 +57,14 @@ public:
     int lineCount() const override { return m_document.lineCount; }
     std::u16string lineText(int line) const override { return m_document.source.lineText(line); }
     int lineStart(int line) const override { return m_document.source.lineStart(line); }
+    bool lineTextIs(int line, std::u16string_view text) const override
+    {
+        return m_document.source.lineTextIs(line, text);
+    }
+    void appendLineText(int line, std::u16string& to) const override
+    {
+        m_document.source.appendLineText(line, to);
+    }
 
 private:
     const FeatureDocument& m_document;

@@ -32,6 +32,11 @@ public:
     {
         return line < m_count ? m_source.lineTextIs(line, text) : text.empty();
     }
+    void appendLineText(int line, std::u16string& to) const override
+    {
+        if (line < m_count)
+            m_source.appendLineText(line, to);
+    }
 
 private:
     const LineSource& m_source;

@@ -14,7 +14,6 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <thread>
 
 namespace {
 
@@ -137,14 +136,7 @@ ProblemMarks::Found ProblemMarks::CheckBeforeLoad(std::u16string& text) const
         return lineText;
     });
     const GherkinDialect& dialect = EditorDialect(settled);
-    // On a thread of its own, whose heap goes back to the system whole once
-    // the check is over: the parse tree of a large file that reads to its end
-    // is several times the size of its text, in many small blocks, which in
-    // this thread's heap would leave room the view's arrays then grow into
-    // and hold. The problems are copied out of that heap, here.
-    std::vector<GherkinProblem> problems;
-    std::thread([&] { problems = CheckGherkin(text, CucumberKeywordTable(), dialect); }).join();
-    return { { problems.begin(), problems.end() }, &dialect };
+    return { CheckGherkin(text, CucumberKeywordTable(), dialect), &dialect };
 }
 
 void ProblemMarks::ShowFound(Found found)

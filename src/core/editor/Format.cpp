@@ -12,31 +12,44 @@
 
 namespace {
 
-std::optional<int> FirstOccurrence(
-    const std::u16string& text, const std::u16string& keyword, std::size_t from)
+std::optional<int> FirstOccurrence(std::u16string_view text, std::u16string_view keyword, std::size_t from)
 {
     const std::size_t at = text.find(keyword, from);
-    if (at == std::u16string::npos)
+    if (at == std::u16string_view::npos)
         return std::nullopt;
     return static_cast<int>(at);
 }
 
-// Where the first carriage return at or after `from` stands, or the text's
-// size. A line has one at most, at its end, so four units at a time are let
-// pass while none of them is one.
-std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
+// Whether one of the four units read as one number is a carriage return.
+constexpr bool HoldsCarriageReturn(std::uint64_t units)
 {
     constexpr std::uint64_t ones = 0x0001000100010001u;
     constexpr std::uint64_t highBits = 0x8000800080008000u;
     constexpr std::uint64_t returns = CONTROL_LINE_END * ones;
-    for (; text.size() - from >= 4; from += 4) {
+    const std::uint64_t others = units ^ returns;
+    // A unit that is a carriage return is 0 here, and only such a unit
+    // sets its high bit before the first one does.
+    return ((others - ones) & ~others & highBits) != 0;
+}
+
+// Where the first carriage return at or after `from` stands, or the text's
+// size. A line has one at most, at its end, so eight units at a time are let
+// pass while none of them is one.
+std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
+{
+    for (; text.size() - from >= 8; from += 8) {
+        std::uint64_t first;
+        std::uint64_t second;
+        std::memcpy(&first, text.data() + from, sizeof first);
+        std::memcpy(&second, text.data() + from + 4, sizeof second);
+        if (HoldsCarriageReturn(first) || HoldsCarriageReturn(second))
+            break;
+    }
+    if (text.size() - from >= 4) {
         std::uint64_t units;
         std::memcpy(&units, text.data() + from, sizeof units);
-        const std::uint64_t others = units ^ returns;
-        // A unit that is a carriage return is 0 here, and only such a unit
-        // sets its high bit before the first one does.
-        if (((others - ones) & ~others & highBits) != 0)
-            break;
+        if (!HoldsCarriageReturn(units))
+            from += 4;
     }
     for (; from < text.size(); ++from)
         if (text[from] == CONTROL_LINE_END)
@@ -65,7 +78,7 @@ std::u16string_view IndentFor(LineType type)
 std::optional<int> ContentOffset(
     const LineAnalysis& analysis, int line, std::size_t from, int& docStringColumn)
 {
-    const std::u16string& text = analysis.lineText[line];
+    const std::u16string_view text = analysis.LineText(line);
     switch (analysis.lineType[line]) {
     case TAG_LINE:
     case COMMENT_LINE:
@@ -73,7 +86,7 @@ std::optional<int> ContentOffset(
         // Only blanks are indentation here: a tab is content, and so is the
         // closing carriage return of a blank line.
         const std::size_t at = text.find_first_not_of(u' ', from);
-        if (at == std::u16string::npos)
+        if (at == std::u16string_view::npos)
             return std::nullopt;
         return static_cast<int>(at);
     }
@@ -90,7 +103,9 @@ std::optional<int> ContentOffset(
         // cut of an empty line (or one of white space only) leaves nothing.
         return static_cast<int>(DocStringContentStart(text, docStringColumn));
     default:
-        return FirstOccurrence(text, analysis.lineKeyword[line], from);
+        // The analysis holds where the keyword first occurs; a line without
+        // one has its content from the start.
+        return analysis.lineKeyword[line].empty() ? static_cast<int>(from) : analysis.keywordPosition[line];
     }
 }
 
@@ -100,10 +115,10 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStr
     std::u16string result;
     std::size_t estimate = 0;
     for (int i = 0; i < count; ++i)
-        estimate += analysis.lineText[i].size() + 5;
+        estimate += analysis.LineText(i).size() + 5;
     result.reserve(estimate);
     for (int i = 0; i < count; ++i) {
-        const std::u16string& text = analysis.lineText[i];
+        const std::u16string_view text = analysis.LineText(i);
         // Only the line after the text's final line break is empty; writing
         // it out would add a line break on every run.
         if (text.empty())
@@ -133,7 +148,7 @@ bool TablesDescribe(const LineAnalysis& analysis, const LineSource& source)
     if (analysis.analysedLineCount != analysis.AnalysableLineCount(source))
         return false;
     for (int i = 0; i < analysis.analysedLineCount; ++i)
-        if (!source.lineTextIs(i, analysis.lineText[i]))
+        if (!source.lineTextIs(i, analysis.LineText(i)))
             return false;
     return true;
 }

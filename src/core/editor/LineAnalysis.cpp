@@ -12,7 +12,7 @@ void LineAnalysis::EnsureEntries(int count)
     const auto needed = static_cast<std::size_t>(count);
     if (lineType.size() >= needed)
         return;
-    lineText.resize(needed);
+    m_textPlaces.resize(needed);
     lineStart.resize(needed, 0);
     lineType.resize(needed, NOT_ANALYSED);
     classifiedType.resize(needed, NOT_ANALYSED);
@@ -20,6 +20,18 @@ void LineAnalysis::EnsureEntries(int count)
     keywordPosition.resize(needed, 0);
     classifiedKeyword.resize(needed);
     classifiedKeywordPosition.resize(needed, 0);
+}
+
+void LineAnalysis::CompactTexts()
+{
+    std::u16string texts;
+    texts.reserve(m_entriesTextLength);
+    for (TextPlace& place : m_textPlaces) {
+        const std::size_t offset = texts.size();
+        texts.append(m_texts, place.offset, place.length);
+        place.offset = offset;
+    }
+    m_texts = std::move(texts);
 }
 
 int LineAnalysis::AnalysableLineCount(const LineSource& source) const
@@ -32,11 +44,27 @@ void LineAnalysis::AnalyseLine(const Language& language, const LineSource& sourc
     if (i < 0 || i >= AnalysableLineCount(source))
         return;
     EnsureEntries(i + 1);
+    ReadLine(language, source, i);
+}
 
-    lineText[i] = source.lineText(i);
+void LineAnalysis::ReadLine(const Language& language, const LineSource& source, int i)
+{
+    TextPlace& place = m_textPlaces[static_cast<std::size_t>(i)];
+    m_entriesTextLength -= place.length;
+    place.offset = m_texts.size();
+    source.appendLineText(i, m_texts);
+    place.length = m_texts.size() - place.offset;
+    m_entriesTextLength += place.length;
+    // Some room for texts that are left behind, so that reading a few short
+    // lines again and again does not write all of them anew each time.
+    constexpr std::size_t leftBehindRoom = 4096;
+    if (m_texts.size() > 2 * m_entriesTextLength + leftBehindRoom)
+        CompactTexts();
+
     lineStart[i] = source.lineStart(i);
-    const std::size_t mark = ByteOrderMarkLength(i, lineText[i]);
-    const LineClass found = ClassifyLineText(language, std::u16string_view(lineText[i]).substr(mark));
+    const std::u16string_view text = LineText(i);
+    const std::size_t mark = ByteOrderMarkLength(i, text);
+    const LineClass found = ClassifyLineText(language, text.substr(mark));
     // The line's keyword starts empty: a blank line keeps that.
     const std::u16string_view keyword = found.keywordSet ? found.keyword : std::u16string_view();
     classifiedType[i] = found.type;
@@ -46,10 +74,8 @@ void LineAnalysis::AnalyseLine(const Language& language, const LineSource& sourc
     // occurrence: where the keyword is drawn and where content starts.
     keywordPosition[i] = keyword.empty() ? 0 : static_cast<int>(mark + found.keywordAt);
     classifiedKeywordPosition[i] = keywordPosition[i];
-    // Made afresh, which for a keyword short enough to be held in the string
-    // itself takes less work than assigning it.
-    lineKeyword[i] = std::u16string(keyword);
-    classifiedKeyword[i] = std::u16string(keyword);
+    lineKeyword[i] = keyword;
+    classifiedKeyword[i] = keyword;
 }
 
 void LineAnalysis::AnalyseLines(const Language& language, const LineSource& source, int first, int last)
@@ -57,8 +83,22 @@ void LineAnalysis::AnalyseLines(const Language& language, const LineSource& sour
     analysedLineCount = AnalysableLineCount(source);
     EnsureEntries(analysedLineCount);
     const int end = std::min(last, analysedLineCount);
+    // When every entry is read again, the texts they held can all go first.
+    if (first <= 0 && static_cast<std::size_t>(end) == m_textPlaces.size()) {
+        m_texts.clear();
+        std::fill(m_textPlaces.begin(), m_textPlaces.end(), TextPlace {});
+        m_entriesTextLength = 0;
+        // A line starts where the line before it ends, so the start of the
+        // line after the entries says how long their texts are together;
+        // after the text's last line there is none, and some room is made
+        // for a last line of the usual length.
+        constexpr std::size_t lastLineRoom = 1024;
+        const int start = end < source.lineCount() ? source.lineStart(end) : source.lineStart(end - 1);
+        if (start >= 0)
+            m_texts.reserve(static_cast<std::size_t>(start) + (end < source.lineCount() ? 0 : lastLineRoom));
+    }
     for (int i = std::max(first, 0); i < end; ++i)
-        AnalyseLine(language, source, i);
+        ReadLine(language, source, i);
     textLineCount = source.lineCount();
     textAfterLimit.clear();
     typeAfterLimit = NOT_ANALYSED;
@@ -83,7 +123,7 @@ void LineAnalysis::ContextPass()
     // Under an Examples line, up to its table.
     bool inExamplesDescription = false;
     // The delimiter that opened the doc string the walk is in; none outside.
-    const std::u16string* openedBy = nullptr;
+    const std::u16string_view* openedBy = nullptr;
     openDocString = -1;
     for (int i = 0; i < analysedLineCount; ++i) {
         LineType type = classifiedType[i];
@@ -143,9 +183,9 @@ void LineAnalysis::ContextPass()
         // Text that its context made so has no keyword; a line that is itself
         // again gets its own back.
         if (type != classifiedType[i]) {
-            lineKeyword[i].clear();
+            lineKeyword[i] = {};
             keywordPosition[i] = 0;
-        } else if (lineKeyword[i].size() != classifiedKeyword[i].size()) {
+        } else {
             lineKeyword[i] = classifiedKeyword[i];
             keywordPosition[i] = classifiedKeywordPosition[i];
         }

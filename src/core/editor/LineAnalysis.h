@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr int MAX_ANALYSED_LINES = 1998;
@@ -15,7 +16,7 @@ inline constexpr int MAX_ANALYSED_LINES = 1998;
 // no part of the first line's content, which is classified, coloured and
 // re-indented as the text behind the mark. How many units of `text`, the
 // text of line `line`, are the mark: 1 or 0.
-inline std::size_t ByteOrderMarkLength(int line, const std::u16string& text)
+inline std::size_t ByteOrderMarkLength(int line, std::u16string_view text)
 {
     return line == 0 && !text.empty() && text.front() == u'\uFEFF' ? 1 : 0;
 }
@@ -28,18 +29,28 @@ inline std::size_t ByteOrderMarkLength(int line, const std::u16string& text)
 // analysed keeps what it last held, and an entry that was never analysed has
 // lineType NOT_ANALYSED, an empty text and keyword, and 0 positions. The
 // tables always hold at least analysedLineCount entries.
+//
+// The keywords are views of the language's dictionary or of the classifier's
+// markers, which last as long as the process.
 class LineAnalysis {
 public:
     LineAnalysis();
 
-    std::vector<std::u16string> lineText; // with its closing CR on all lines but the last
     std::vector<int> lineStart; // control position of the line's first character
     std::vector<LineType> lineType; // in context, after the context pass; 0 when never analysed
     std::vector<LineType> classifiedType; // as ClassifyLine gave it, before the context pass
-    std::vector<std::u16string> lineKeyword; // in context: none inside a doc string
-    std::vector<int> keywordPosition; // first occurrence of lineKeyword in lineText; 0 when empty
-    std::vector<std::u16string> classifiedKeyword; // as ClassifyLine gave it
+    std::vector<std::u16string_view> lineKeyword; // in context: none inside a doc string
+    std::vector<int> keywordPosition; // first occurrence of lineKeyword in LineText; 0 when empty
+    std::vector<std::u16string_view> classifiedKeyword; // as ClassifyLine gave it
     std::vector<int> classifiedKeywordPosition;
+
+    // The text of entry `line`, with its closing CR on all lines but the
+    // last; valid until the next AnalyseLine or AnalyseLines.
+    std::u16string_view LineText(int line) const
+    {
+        const TextPlace place = m_textPlaces[static_cast<std::size_t>(line)];
+        return std::u16string_view(m_texts).substr(place.offset, place.length);
+    }
 
     int maxAnalysedLines = MAX_ANALYSED_LINES;
     int analysedLineCount = 0;
@@ -116,4 +127,23 @@ public:
 private:
     // Grows the tables to hold at least `count` entries.
     void EnsureEntries(int count);
+    // AnalyseLine for an entry that the tables hold and the source has.
+    void ReadLine(const Language& language, const LineSource& source, int i);
+    // Writes the texts of all entries anew, without what reading lines again
+    // left behind.
+    void CompactTexts();
+
+    // Where an entry's text stands in m_texts.
+    struct TextPlace {
+        std::size_t offset = 0;
+        std::size_t length = 0;
+    };
+    // The entries' texts one after another, so that reading a line is one
+    // append rather than a string of its own. A line read again is appended
+    // anew; its old text stays behind until there is as much of that as of
+    // the entries' own.
+    std::u16string m_texts;
+    std::vector<TextPlace> m_textPlaces;
+    // The length of the entries' texts, all together.
+    std::size_t m_entriesTextLength = 0;
 };

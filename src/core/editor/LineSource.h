@@ -23,4 +23,7 @@ public:
     // Whether lineText(line) is `text`; a source that holds its text can
     // say so without making a copy of the line.
     virtual bool lineTextIs(int line, std::u16string_view text) const { return lineText(line) == text; }
+    // Appends lineText(line) to `to`; a source that holds its text can do so
+    // without making a copy of the line first.
+    virtual void appendLineText(int line, std::u16string& to) const { to += lineText(line); }
 };

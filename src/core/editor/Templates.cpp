@@ -177,7 +177,7 @@ ControlPosition TemplateInsertionPoint(
 {
     const int n = analysis.analysedLineCount;
     const auto endOfLine = [&analysis](int i) {
-        return analysis.lineStart[i] + static_cast<int>(analysis.lineText[i].size());
+        return analysis.lineStart[i] + static_cast<int>(analysis.LineText(i).size());
     };
     const int lastLine = source.lineCount() - 1;
     const int textEnd = source.lineStart(lastLine) + static_cast<int>(source.lineText(lastLine).size());

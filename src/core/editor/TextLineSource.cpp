@@ -122,6 +122,23 @@ std::u16string TextLineSource::lineText(int line) const
     return text;
 }
 
+void TextLineSource::appendLineText(int line, std::u16string& to) const
+{
+    const std::u16string_view content = lineContent(line);
+    if (line < 0 || line + 1 >= lineCount()) {
+        to += content;
+        return;
+    }
+    // A line that ends with a CR in the text too is taken whole.
+    const char16_t* const end = content.data() + content.size();
+    if (*end == CONTROL_LINE_END) {
+        to.append(content.data(), content.size() + 1);
+        return;
+    }
+    to += content;
+    to += CONTROL_LINE_END;
+}
+
 namespace {
 
 // Compared as bytes, which says the same as comparing the units one by one.

@@ -22,6 +22,7 @@ public:
     std::u16string lineText(int line) const override;
     int lineStart(int line) const override;
     bool lineTextIs(int line, std::u16string_view text) const override;
+    void appendLineText(int line, std::u16string& to) const override;
 
     // The line without its line break, as it stands in text().
     std::u16string_view lineContent(int line) const;

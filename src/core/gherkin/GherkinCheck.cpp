@@ -11,13 +11,16 @@ std::vector<GherkinProblem> CheckGherkin(
     std::u16string_view text, const GherkinKeywordTable& table, const GherkinDialect& defaultDialect)
 {
     const std::vector<std::u16string_view> lines = GherkinLines(text);
-    GherkinParseResult parsed = ParseGherkinLines(lines, table, defaultDialect);
+    // The linter takes each scenario as the parser finishes it, so that no
+    // tree of the whole file is built: that tree is several times the text.
+    GherkinLinter linter(lines);
+    GherkinParseResult parsed = ParseGherkinLines(lines, table, defaultDialect, nullptr, &linter);
     std::vector<GherkinProblem> problems;
     for (GherkinError& error : parsed.errors)
         problems.push_back(
             { GherkinProblem::Kind::Error, error.location, error.length, std::move(error.message), {} });
     if (parsed.readToEnd) {
-        for (GherkinWarning& warning : LintGherkin(parsed.document, lines))
+        for (GherkinWarning& warning : linter.TakeWarnings())
             problems.push_back({ GherkinProblem::Kind::Warning, warning.location, warning.length,
                 std::move(warning.message), warning.name });
     }

@@ -116,3 +116,18 @@ struct GherkinDocument {
     std::optional<GherkinFeature> feature;
     std::vector<GherkinComment> comments;
 };
+
+// Takes a document part by part as the parser reads it, for a reader that
+// needs no tree of the whole file. The parser then drops each scenario and
+// background once it is past it, and keeps no comments, so that its tree
+// never holds more than the feature's own lines and the part being read.
+class GherkinDocumentSink {
+public:
+    virtual ~GherkinDocumentSink() = default;
+    // The feature or a rule once its title line is read: its tags, keyword
+    // and name, nothing under it yet.
+    virtual void FeatureStarted(const GherkinFeature& feature) = 0;
+    virtual void RuleStarted(const GherkinRule& rule) = 0;
+    // A scenario of the feature, or of the rule started last, once the parser is past its last line.
+    virtual void ScenarioRead(const GherkinScenario& scenario) = 0;
+};

@@ -174,10 +174,11 @@ constexpr std::size_t MOST_ERRORS = 11;
 class Parser {
 public:
     Parser(std::span<const std::u16string_view> lines, const GherkinKeywordTable& table,
-        const GherkinDialect& dialect, std::vector<GherkinToken>* tokens)
+        const GherkinDialect& dialect, std::vector<GherkinToken>* tokens, GherkinDocumentSink* sink)
         : m_table(table)
         , m_dialect(&dialect)
         , m_tokens(tokens)
+        , m_sink(sink)
         , m_lines(lines)
     {
     }
@@ -215,16 +216,18 @@ private:
             std::u16string message = u"unexpected end of file, expected: ";
             AppendExpected(message, expected);
             AddError({ { line, 0 }, 0, std::move(message) });
-            return;
+        } else {
+            if (m_tokens) {
+                GherkinToken end;
+                end.type = T::EndOfFile;
+                end.location = { line, 0 };
+                m_tokens->push_back(std::move(end));
+            }
+            LeaveState(T::EndOfFile);
+            m_state = State::Finished;
         }
-        if (m_tokens) {
-            GherkinToken end;
-            end.type = T::EndOfFile;
-            end.location = { line, 0 };
-            m_tokens->push_back(std::move(end));
-        }
-        LeaveState(T::EndOfFile);
-        m_state = State::Finished;
+        // The last part is as the tree keeps it, the end of the file expected or not.
+        HandOverRule();
     }
 
     // Whether the line is of that kind; if it is, the parser takes it.
@@ -362,7 +365,8 @@ private:
             TakeTableRow();
             break;
         case T::Comment:
-            m_result.document.comments.push_back({ m_token.location, std::move(m_token.text) });
+            if (!m_sink)
+                m_result.document.comments.push_back({ m_token.location, std::move(m_token.text) });
             m_state = DescriptionOf(m_state);
             break;
         case T::Other:
@@ -423,6 +427,8 @@ private:
         feature.name = std::move(m_token.text);
         StartDescription(feature.description);
         m_state = State::FeatureHeader;
+        if (m_sink)
+            m_sink->FeatureStarted(feature);
     }
 
     void CloseSection()
@@ -433,9 +439,41 @@ private:
         m_examples = nullptr;
     }
 
+    // With a sink, the background or scenario just read goes to it and out
+    // of the tree, so that the tree holds one at a time.
+    void HandOverSection()
+    {
+        if (!m_sink || !m_result.document.feature)
+            return;
+        if (m_rule)
+            HandOverLast(m_rule->children);
+        else
+            HandOverLast(m_result.document.feature->children);
+    }
+
+    template <typename Children> void HandOverLast(Children& children)
+    {
+        if (children.empty())
+            return;
+        if (const auto* scenario = std::get_if<GherkinScenario>(&children.back()))
+            m_sink->ScenarioRead(*scenario);
+        children.pop_back();
+    }
+
+    // The same when the rule ends, which went to the sink when it started.
+    void HandOverRule()
+    {
+        HandOverSection();
+        if (m_sink && m_rule) {
+            m_result.document.feature->children.pop_back();
+            m_rule = nullptr;
+        }
+    }
+
     void StartRule()
     {
         CloseSection();
+        HandOverRule();
         auto& children = m_result.document.feature->children;
         m_rule = &std::get<GherkinRule>(children.emplace_back(std::in_place_type<GherkinRule>));
         m_rule->location = m_token.location;
@@ -444,12 +482,15 @@ private:
         m_rule->name = std::move(m_token.text);
         StartDescription(m_rule->description);
         m_state = State::RuleHeader;
+        if (m_sink)
+            m_sink->RuleStarted(*m_rule);
     }
 
     // The children of the rule being read, or of the feature.
     template <typename Child> Child& AddChild()
     {
         CloseSection();
+        HandOverSection();
         if (m_rule)
             return std::get<Child>(m_rule->children.emplace_back(std::in_place_type<Child>));
         return std::get<Child>(m_result.document.feature->children.emplace_back(std::in_place_type<Child>));
@@ -638,6 +679,7 @@ private:
     const GherkinKeywordTable& m_table;
     const GherkinDialect* m_dialect;
     std::vector<GherkinToken>* m_tokens;
+    GherkinDocumentSink* m_sink;
     std::span<const std::u16string_view> m_lines;
     GherkinParseResult m_result;
     GherkinToken m_token;
@@ -717,13 +759,14 @@ std::u16string CucumberErrorText(const GherkinError& error)
 }
 
 GherkinParseResult ParseGherkin(std::u16string_view text, const GherkinKeywordTable& table,
-    const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens)
+    const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens, GherkinDocumentSink* sink)
 {
-    return ParseGherkinLines(GherkinLines(text), table, defaultDialect, tokens);
+    return ParseGherkinLines(GherkinLines(text), table, defaultDialect, tokens, sink);
 }
 
 GherkinParseResult ParseGherkinLines(std::span<const std::u16string_view> lines,
-    const GherkinKeywordTable& table, const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens)
+    const GherkinKeywordTable& table, const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens,
+    GherkinDocumentSink* sink)
 {
-    return Parser(lines, table, defaultDialect, tokens).Run();
+    return Parser(lines, table, defaultDialect, tokens, sink).Run();
 }

@@ -36,10 +36,13 @@ struct GherkinParseResult {
 // return before it is dropped); a file is read in `defaultDialect` unless its
 // "# language:" line names another language of `table`. The whole text is
 // read, whatever its length. When `tokens` is given, every line the parser
-// took is added to it as it was taken, and the end of the file last.
+// took is added to it as it was taken, and the end of the file last. When
+// `sink` is given, the parts of the document go to it as they are read, and
+// the tree keeps none of them (GherkinDocumentSink).
 GherkinParseResult ParseGherkin(std::u16string_view text, const GherkinKeywordTable& table,
-    const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens = nullptr);
+    const GherkinDialect& defaultDialect, std::vector<GherkinToken>* tokens = nullptr,
+    GherkinDocumentSink* sink = nullptr);
 // The same over the file's lines as GherkinLines gives them.
 GherkinParseResult ParseGherkinLines(std::span<const std::u16string_view> lines,
     const GherkinKeywordTable& table, const GherkinDialect& defaultDialect,
-    std::vector<GherkinToken>* tokens = nullptr);
+    std::vector<GherkinToken>* tokens = nullptr, GherkinDocumentSink* sink = nullptr);

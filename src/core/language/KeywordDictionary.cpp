@@ -103,16 +103,16 @@ const OrderedRecord& Ordered(int index)
 
 } // namespace
 
-const LanguageKeywords& Language::Keywords() const
+const LanguageKeywords& Language::NoKeywords()
 {
     static const LanguageKeywords none;
-    return m_keywords != nullptr ? *m_keywords : none;
+    return none;
 }
 
-const KeywordStarts& Language::Starts() const
+const KeywordStarts& Language::NoStarts()
 {
     static const KeywordStarts none;
-    return m_starts != nullptr ? *m_starts : none;
+    return none;
 }
 
 int FindLanguage(const std::u16string& code)

@@ -75,15 +75,20 @@ public:
 
     // The selected record, slots longest keyword first; all empty before any
     // selection.
-    const LanguageKeywords& Keywords() const;
+    // Asked for every line the classifier reads, so inline.
+    const LanguageKeywords& Keywords() const { return m_keywords != nullptr ? *m_keywords : NoKeywords(); }
     // The same slots by how their keywords begin.
-    const KeywordStarts& Starts() const;
+    const KeywordStarts& Starts() const { return m_starts != nullptr ? *m_starts : NoStarts(); }
     // The code most recently given for selection, known or not.
     const std::u16string& Code() const { return m_code; }
 
 private:
     friend bool SetLanguage(Language& language, std::u16string code);
     friend void SelectLanguageSetting(Language& language, const std::u16string& code);
+
+    // The empty slots of no language.
+    static const LanguageKeywords& NoKeywords();
+    static const KeywordStarts& NoStarts();
 
     const LanguageKeywords* m_keywords = nullptr;
     const KeywordStarts* m_starts = nullptr;

@@ -48,9 +48,9 @@ std::optional<UnalignedTable> Misreading(const LineAnalysis& analysis, int first
     for (int j = first; j <= last; ++j) {
         if (analysis.lineType[j] != TABLE_LINE)
             continue;
-        if (!EndsWithSeparator(analysis.lineText[j]))
+        if (!EndsWithSeparator(analysis.LineText(j)))
             return UnalignedTable { j, TableLeftAlone::TEXT_AFTER_LAST_SEPARATOR };
-        SplitTableRowInto(analysis.lineText[j], cells);
+        SplitTableRowInto(analysis.LineText(j), cells);
         if (j == first)
             firstRowCells = cells.size();
         else if (cells.size() != firstRowCells)
@@ -71,7 +71,7 @@ bool MayRunPastLimit(const LineAnalysis& analysis, const TableRows& table)
     if (analysis.textLineCount <= analysis.analysedLineCount)
         return false;
     for (int j = table.last + 1; j < analysis.analysedLineCount; ++j)
-        if (!IsCommentOrEmpty(analysis.lineText[j]))
+        if (!IsCommentOrEmpty(analysis.LineText(j)))
             return false;
     return analysis.typeAfterLimit == TABLE_LINE || IsCommentOrEmpty(analysis.textAfterLimit);
 }
@@ -99,7 +99,7 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
             for (int k = j + 1; k < count; ++k) {
                 if (analysis.lineType[k] == TABLE_LINE)
                     table.last = k;
-                else if (!IsCommentOrEmpty(analysis.lineText[k]))
+                else if (!IsCommentOrEmpty(analysis.LineText(k)))
                     break;
             }
             table.leftAlone = MayRunPastLimit(analysis, table)
@@ -116,7 +116,7 @@ std::vector<TableRows> FindTables(const LineAnalysis& analysis)
         else if (type == EXAMPLES_LINE)
             expecting = Expecting::EXAMPLES_TABLE;
         else if (expecting == Expecting::EXAMPLES_TABLE ? !MayStandBeforeExamplesTable(type)
-                                                        : !IsCommentOrEmpty(analysis.lineText[j]))
+                                                        : !IsCommentOrEmpty(analysis.LineText(j)))
             expecting = Expecting::NO_TABLE;
     }
     return tables;
@@ -136,14 +136,14 @@ std::u16string AlignWholeText(const LineSource& source, const LineAnalysis& anal
         LineList rows;
         for (int j = table.first; j <= table.last; ++j)
             if (analysis.lineType[j] == TABLE_LINE)
-                rows.push_back(analysis.lineText[j]);
+                rows.emplace_back(analysis.LineText(j));
         const std::u16string_view indentation
             = std::u16string_view(rows.front())
                   .substr(0, static_cast<std::size_t>(analysis.keywordPosition[table.first]));
         const LineList aligned = AlignTableLines(rows);
         std::size_t row = 0;
         for (; next <= table.last; ++next) {
-            const std::u16string& line = analysis.lineText[next];
+            const std::u16string_view line = analysis.LineText(next);
             if (analysis.lineType[next] != TABLE_LINE) {
                 AppendAsWholeLine(text, line);
                 continue;

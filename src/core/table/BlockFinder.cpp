@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -20,12 +21,12 @@ bool IsDocStringType(LineType type)
 
 int EndOfLine(const LineAnalysis& analysis, int i)
 {
-    return analysis.lineStart[i] + static_cast<int>(analysis.lineText[i].size());
+    return analysis.lineStart[i] + static_cast<int>(analysis.LineText(i).size());
 }
 
 bool HasLineBreak(const LineAnalysis& analysis, int i)
 {
-    const std::u16string& text = analysis.lineText[i];
+    const std::u16string_view text = analysis.LineText(i);
     return !text.empty() && text.back() == u'\r';
 }
 
@@ -35,20 +36,22 @@ void NoteSurroundings(const LineAnalysis& analysis, int lastLine, BlockLocation&
     block.endsText = !HasLineBreak(analysis, lastLine);
     // The line after the last analysed one is known too.
     const int next = lastLine + 1;
-    const std::u16string* nextText = next < analysis.analysedLineCount ? &analysis.lineText[next]
-        : next < analysis.textLineCount                                ? &analysis.textAfterLimit
-                                                                       : nullptr;
-    block.emptyLineAfter = !block.endsText && nextText != nullptr && TrimWhiteSpace(*nextText).empty();
+    bool emptyLineAfter = false;
+    if (next < analysis.analysedLineCount)
+        emptyLineAfter = TrimWhiteSpace(analysis.LineText(next)).empty();
+    else if (next < analysis.textLineCount)
+        emptyLineAfter = TrimWhiteSpace(analysis.textAfterLimit).empty();
+    block.emptyLineAfter = !block.endsText && emptyLineAfter;
 }
 
 // The white space in front of line i's keyword, delimiter or "|", as written.
 // A byte-order mark is no part of it.
 std::u16string IndentationOf(const LineAnalysis& analysis, int i)
 {
-    const std::u16string& text = analysis.lineText[i];
+    const std::u16string_view text = analysis.LineText(i);
     const std::size_t from = ByteOrderMarkLength(i, text);
     const std::size_t to = std::max(from, static_cast<std::size_t>(analysis.keywordPosition[i]));
-    return text.substr(from, to - from);
+    return std::u16string(text.substr(from, to - from));
 }
 
 void SetIndentation(BlockLocation& block, std::u16string indentation)
@@ -60,7 +63,8 @@ void SetIndentation(BlockLocation& block, std::u16string indentation)
 BlockLocation ExistingBlock(const LineAnalysis& analysis, int first, int last, std::u16string indentation)
 {
     BlockLocation block;
-    block.lines.assign(analysis.lineText.begin() + first, analysis.lineText.begin() + last + 1);
+    for (int i = first; i <= last; ++i)
+        block.lines.emplace_back(analysis.LineText(i));
     block.start = analysis.lineStart[first];
     block.end = EndOfLine(analysis, last);
     SetIndentation(block, std::move(indentation));
@@ -159,12 +163,12 @@ TableBelow FindTableBelow(const LineAnalysis& analysis, int anchor)
             j = span->close;
             continue;
         }
-        if (examples ? !MayStandBeforeExamplesTable(type) : !IsCommentOrEmpty(analysis.lineText[j]))
+        if (examples ? !MayStandBeforeExamplesTable(type) : !IsCommentOrEmpty(analysis.LineText(j)))
             break;
         // A new table goes before the comments and empty lines that follow
         // the step, and after the Examples' description, where no row would
         // end it.
-        if (examples && !TrimWhiteSpace(analysis.lineText[j]).empty())
+        if (examples && !TrimWhiteSpace(analysis.LineText(j)).empty())
             below.lineBefore = j;
     }
     return below;
@@ -183,7 +187,7 @@ bool MayRunPastLimit(const LineAnalysis& analysis, const BlockLocation& block)
         if (block.start != block.end)
             return false;
         for (int j = last; j >= 0 && analysis.lineStart[j] >= block.end; --j)
-            if (!IsCommentOrEmpty(analysis.lineText[j]))
+            if (!IsCommentOrEmpty(analysis.LineText(j)))
                 return false;
     }
     return analysis.typeAfterLimit == TABLE_LINE
@@ -200,7 +204,7 @@ bool RowsStandApart(const LineAnalysis& analysis, int first, int last)
         for (int j = from; j >= 0 && j < analysis.analysedLineCount; j += step) {
             if (analysis.lineType[j] == TABLE_LINE)
                 return true;
-            if (!IsCommentOrEmpty(analysis.lineText[j]))
+            if (!IsCommentOrEmpty(analysis.LineText(j)))
                 return false;
         }
         return false;

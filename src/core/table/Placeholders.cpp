@@ -79,7 +79,7 @@ PlaceholderList CollectPlaceholders(const LineAnalysis& analysis, int examplesLi
     PlaceholderList placeholders;
     std::vector<std::u16string_view> cells;
     for (auto source = sources.rbegin(); source != sources.rend(); ++source) {
-        const std::u16string& text = analysis.lineText[source->line];
+        const std::u16string_view text = analysis.LineText(source->line);
         if (!source->row) {
             AppendPlaceholdersOf(text, placeholders);
             continue;
@@ -93,10 +93,10 @@ PlaceholderList CollectPlaceholders(const LineAnalysis& analysis, int examplesLi
     if (heading >= 0
         && (analysis.lineType[heading] == SCENARIO_OUTLINE_LINE
             || analysis.lineType[heading] == SCENARIO_LINE)) {
-        const std::u16string& text = analysis.lineText[heading];
+        const std::u16string_view text = analysis.LineText(heading);
         const std::size_t name = static_cast<std::size_t>(analysis.keywordPosition[heading])
             + analysis.lineKeyword[heading].size();
-        AppendPlaceholdersOf(std::u16string_view(text).substr(std::min(name, text.size())), placeholders);
+        AppendPlaceholdersOf(text.substr(std::min(name, text.size())), placeholders);
     }
     return placeholders;
 }

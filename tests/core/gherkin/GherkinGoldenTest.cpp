@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <regex>
 #include <sstream>
+#include <utility>
+#include <variant>
+#include <vector>
 
 namespace {
 
@@ -129,6 +133,85 @@ TEST_P(GoodFile, TreeHoldsWhatCucumbersDoes)
     EXPECT_EQ(Utf16ToUtf8(GherkinJson::Of(parsed.document)), expected);
 }
 
+// A feature's title alone, with one child: how the parts a sink is handed
+// are told apart (a title's description is still to come when it is handed over).
+std::u16string TitleWith(GherkinFeature feature, std::optional<GherkinFeatureChild> child = {})
+{
+    feature.description.clear();
+    feature.children.clear();
+    if (child)
+        feature.children.push_back(std::move(*child));
+    GherkinDocument document;
+    document.feature = std::move(feature);
+    return GherkinJson::Of(document);
+}
+
+class PartsSeen final : public GherkinDocumentSink {
+public:
+    void FeatureStarted(const GherkinFeature& feature) override
+    {
+        m_feature = feature;
+        parts.push_back(TitleWith(feature));
+    }
+    void RuleStarted(const GherkinRule& rule) override
+    {
+        GherkinRule title = rule;
+        title.description.clear();
+        parts.push_back(TitleWith(m_feature, std::move(title)));
+    }
+    void ScenarioRead(const GherkinScenario& scenario) override
+    {
+        parts.push_back(TitleWith(m_feature, scenario));
+    }
+
+    std::vector<std::u16string> parts;
+
+private:
+    GherkinFeature m_feature;
+};
+
+// A file read with a sink: it is handed the parts of the tree the parser
+// builds without one, each complete, and the tree keeps none of them.
+void ExpectPartsHandedOver(const std::u16string& text)
+{
+    const GherkinParseResult whole = ParseEnglish(text);
+    std::vector<std::u16string> expected;
+    if (whole.document.feature) {
+        const GherkinFeature& feature = *whole.document.feature;
+        expected.push_back(TitleWith(feature));
+        for (const GherkinFeatureChild& child : feature.children) {
+            if (const auto* scenario = std::get_if<GherkinScenario>(&child))
+                expected.push_back(TitleWith(feature, *scenario));
+            if (const auto* rule = std::get_if<GherkinRule>(&child)) {
+                GherkinRule title = *rule;
+                title.description.clear();
+                title.children.clear();
+                expected.push_back(TitleWith(feature, std::move(title)));
+                for (const GherkinRuleChild& ruleChild : rule->children) {
+                    if (const auto* scenario = std::get_if<GherkinScenario>(&ruleChild))
+                        expected.push_back(TitleWith(feature, *scenario));
+                }
+            }
+        }
+    }
+    PartsSeen sink;
+    const GherkinParseResult parsed = ParseGherkin(text, CucumberKeywordTable(), English(), nullptr, &sink);
+    EXPECT_EQ(ErrorLines(parsed.errors), ErrorLines(whole.errors));
+    ASSERT_EQ(parsed.readToEnd, whole.readToEnd);
+    if (!parsed.readToEnd)
+        return;
+    EXPECT_EQ(sink.parts, expected);
+    EXPECT_TRUE(parsed.document.comments.empty());
+    if (parsed.document.feature) {
+        EXPECT_TRUE(parsed.document.feature->children.empty());
+    }
+}
+
+TEST_P(GoodFile, SinkIsHandedTheTreesPartsAndTheTreeKeepsNone)
+{
+    ExpectPartsHandedOver(ReadText(Path()));
+}
+
 INSTANTIATE_TEST_SUITE_P(Cucumber, GoodFile, ::testing::ValuesIn(GherkinDataFiles("good")),
     [](const auto& info) { return std::regex_replace(info.param, std::regex("[^A-Za-z0-9]"), "_"); });
 
@@ -147,6 +230,11 @@ TEST_P(BadFile, ErrorsAreCucumbersInItsOrder)
         expected += Utf16ToUtf8(JsonString(std::u16string_view(json).substr(message + 10))) + "\n";
     }
     EXPECT_EQ(ErrorLines(ParseEnglish(ReadText(path)).errors), expected);
+}
+
+TEST_P(BadFile, SinkIsHandedTheTreesPartsAndTheTreeKeepsNone)
+{
+    ExpectPartsHandedOver(ReadText(GHERKIN_DATA / "bad" / GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cucumber, BadFile, ::testing::ValuesIn(GherkinDataFiles("bad")),
