@@ -43,8 +43,8 @@ public:
             return;
         }
         char* at = Start(type);
-        std::memcpy(at, keyword.data(), keyword.size());
-        at += keyword.size();
+        // A text line's keyword is an empty view that may point nowhere, which memcpy must not be given.
+        at = std::copy(keyword.begin(), keyword.end(), at);
         *at++ = '\n';
         m_out.Advance(at);
     }

@@ -144,7 +144,9 @@ namespace {
 // Compared as bytes, which says the same as comparing the units one by one.
 bool SameUnits(std::u16string_view a, std::u16string_view b)
 {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+    // An empty view may have no storage at all, which memcmp must not be given.
+    return a.size() == b.size()
+        && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0);
 }
 
 } // namespace

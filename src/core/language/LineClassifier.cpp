@@ -176,7 +176,7 @@ std::size_t CucumberSpaceLength(View<char> text, std::size_t at)
 template <typename Char> bool StartsWith(View<Char> text, View<Char> start)
 {
     return text.size() >= start.size()
-        && std::memcmp(text.data(), start.data(), start.size() * sizeof(Char)) == 0;
+        && (start.empty() || std::memcmp(text.data(), start.data(), start.size() * sizeof(Char)) == 0);
 }
 
 bool BeginsWithSlot(const Dictionary&, int, View<char16_t> text, View<char16_t> keyword)
