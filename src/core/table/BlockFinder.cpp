@@ -135,6 +135,18 @@ bool IsRow(LineType type)
     return type == TABLE_LINE;
 }
 
+// Whether a line the analysis typed may stand between an Examples line and
+// its table. Under an Examples line that Cucumber reads as one, the analysis
+// has made every step, heading and delimiter description text already; one it
+// kept stands under an Examples line that is itself description (of a feature
+// or background), and is the step or doc string it looks like, not text to
+// pass over to a table.
+bool MayStandBeforeAnalysedExamplesTable(LineType type)
+{
+    return MayStandBeforeExamplesTable(type) && type != STEP_LINE && type != DOC_STRING_DELIMITER_LINE
+        && type != DOC_STRING_LINE && type != FEATURE_LINE && type != BACKGROUND_LINE;
+}
+
 // The table Cucumber gives the step or Examples line `anchor`: its first row
 // below the lines it passes over (after a step, its doc string too), or else
 // the line after which a new table goes (under an Examples line, below its
@@ -163,7 +175,7 @@ TableBelow FindTableBelow(const LineAnalysis& analysis, int anchor)
             j = span->close;
             continue;
         }
-        if (examples ? !MayStandBeforeExamplesTable(type) : !IsCommentOrEmpty(analysis.LineText(j)))
+        if (examples ? !MayStandBeforeAnalysedExamplesTable(type) : !IsCommentOrEmpty(analysis.LineText(j)))
             break;
         // A new table goes before the comments and empty lines that follow
         // the step, and after the Examples' description, where no row would
@@ -264,7 +276,7 @@ int ExamplesLineOfTable(const LineAnalysis& analysis, int i)
     int j = i - 1;
     while (j >= 0 && analysis.lineType[j] == TABLE_LINE)
         --j;
-    while (j >= 0 && MayStandBeforeExamplesTable(analysis.lineType[j]))
+    while (j >= 0 && MayStandBeforeAnalysedExamplesTable(analysis.lineType[j]))
         --j;
     return j >= 0 && analysis.lineType[j] == EXAMPLES_LINE ? j : -1;
 }

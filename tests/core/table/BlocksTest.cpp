@@ -296,6 +296,10 @@ TEST_F(FindBlockTest, TheTableCucumberGivesAStepOrExamplesLineWithItsIndentation
     const Case cases[] = {
         { Crlf({ u"  Examples: e", u"    " + Q, u"    words", u"    |a|", u"    |1|" }), 0,
             Crlf({ u"  Examples: e", u"    " + Q, u"    words", u"  | a  |", u"  | 1  |" }) },
+        // An Examples line in a feature's description is description: the
+        // step and delimiter below it are no text before a table of its own.
+        { Crlf({ u"Feature: f", u"Examples: e", u"* s", Q }), 1,
+            Crlf({ u"Feature: f", u"Examples: e", u"|   |   |", u"|   |   |", u"", u"* s", Q }) },
         { Crlf({ u"  Examples: e", u"    words", u"", u"  Scenario: next" }), 0,
             Crlf({ u"  Examples: e", u"    words", u"  |   |   |", u"  |   |   |", u"",
                 u"  Scenario: next" }) },
