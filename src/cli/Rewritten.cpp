@@ -91,14 +91,18 @@ void PutLinesAsTheyStand(
 void PutRewritten(CliCommand command, const FeatureDocument& document, const LineAnalysis& analysis,
     std::u16string_view lineEnd, TextSink& sink)
 {
-    const Language& language = document.language;
-    const TextLineSource& source = document.source;
-    const FirstLines analysed(source, analysis.analysedLineCount);
-    // A fresh view starts with no doc-string column remembered.
+    if (command == CliCommand::Align) {
+        const FirstLines analysed(document.source, analysis.analysedLineCount);
+        PutWithLineEnds(AlignWholeText(analysed, analysis), lineEnd, sink);
+        PutLinesAsTheyStand(document, analysis.analysedLineCount, lineEnd, sink);
+        return;
+    }
+    // The analysis was made from this document just now, so it describes its
+    // text as the editor's check before a rebuild would find; its lines are
+    // rebuilt with their line ends as they go out. A fresh view starts with no
+    // doc-string column remembered.
     int docStringColumn = 0;
-    const std::u16string rebuilt = command == CliCommand::Align ? AlignWholeText(analysed, analysis)
-        : command == CliCommand::Unformat ? UnformatWholeText(language, analysed, analysis, docStringColumn)
-                                          : FormatWholeText(language, analysed, analysis, docStringColumn);
-    PutWithLineEnds(rebuilt, lineEnd, sink);
-    PutLinesAsTheyStand(document, analysis.analysedLineCount, lineEnd, sink);
+    sink.Put(command == CliCommand::Unformat ? UnformatRelayableLines(analysis, lineEnd, docStringColumn)
+                                             : FormatRelayableLines(analysis, lineEnd, docStringColumn));
+    PutLinesAsTheyStand(document, analysis.RelayableLineCount(), lineEnd, sink);
 }

@@ -5,10 +5,13 @@
 #include "core/LineBreaks.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
+#include <bit>
 #include <optional>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -20,41 +23,35 @@ std::optional<int> FirstOccurrence(std::u16string_view text, std::u16string_view
     return static_cast<int>(at);
 }
 
-// Whether one of the four units read as one number is a carriage return.
-constexpr bool HoldsCarriageReturn(std::uint64_t units)
+// Copies `text` to `out` without its carriage returns and returns where the
+// copy ends. A line holds one at most, at its end, so eight units at a time
+// are copied and let pass while none of them is one; `out` has room for
+// eight units more than are kept, as they may be written before they are
+// known to be a carriage return's.
+char16_t* CopyWithoutCarriageReturns(std::u16string_view text, char16_t* out)
 {
-    constexpr std::uint64_t ones = 0x0001000100010001u;
-    constexpr std::uint64_t highBits = 0x8000800080008000u;
-    constexpr std::uint64_t returns = CONTROL_LINE_END * ones;
-    const std::uint64_t others = units ^ returns;
-    // A unit that is a carriage return is 0 here, and only such a unit
-    // sets its high bit before the first one does.
-    return ((others - ones) & ~others & highBits) != 0;
-}
-
-// Where the first carriage return at or after `from` stands, or the text's
-// size. A line has one at most, at its end, so eight units at a time are let
-// pass while none of them is one.
-std::size_t NextCarriageReturn(std::u16string_view text, std::size_t from)
-{
-    for (; text.size() - from >= 8; from += 8) {
-        std::uint64_t first;
-        std::uint64_t second;
-        std::memcpy(&first, text.data() + from, sizeof first);
-        std::memcpy(&second, text.data() + from + 4, sizeof second);
-        if (HoldsCarriageReturn(first) || HoldsCarriageReturn(second))
-            break;
+    const char16_t* at = text.data();
+    const char16_t* const end = at + text.size();
+#if defined(__SSE2__)
+    const __m128i returns = _mm_set1_epi16(static_cast<short>(CONTROL_LINE_END));
+    while (end - at >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), units);
+        const unsigned marks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(units, returns)));
+        if (marks == 0) {
+            at += 8;
+            out += 8;
+            continue;
+        }
+        const int kept = std::countr_zero(marks) / 2;
+        at += kept + 1;
+        out += kept;
     }
-    if (text.size() - from >= 4) {
-        std::uint64_t units;
-        std::memcpy(&units, text.data() + from, sizeof units);
-        if (!HoldsCarriageReturn(units))
-            from += 4;
-    }
-    for (; from < text.size(); ++from)
-        if (text[from] == CONTROL_LINE_END)
-            return from;
-    return text.size();
+#endif
+    for (; at < end; ++at)
+        if (*at != CONTROL_LINE_END)
+            *out++ = *at;
+    return out;
 }
 
 std::u16string_view IndentFor(LineType type)
@@ -109,14 +106,25 @@ std::optional<int> ContentOffset(
     }
 }
 
-// Rebuilds the first `count` analysed lines, with or without the indentation of their type.
-std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStringColumn, bool indent)
+// Rebuilds the first `count` analysed lines, with or without the indentation
+// of their type, each ending with `lineBreak`.
+std::u16string RebuildLines(const LineAnalysis& analysis, int count, std::u16string_view lineBreak,
+    int& docStringColumn, bool indent)
 {
-    std::u16string result;
-    std::size_t estimate = 0;
+    // The lines are written in place into room for the longest result: every
+    // line whole, its deepest indentation and a line break, and the units
+    // the copy may write past its end.
+    constexpr std::size_t deepest = 4;
+    constexpr std::size_t copySlack = 8;
+    std::size_t room = copySlack;
     for (int i = 0; i < count; ++i)
-        estimate += analysis.LineText(i).size() + 5;
-    result.reserve(estimate);
+        room += analysis.LineText(i).size() + deepest + lineBreak.size();
+    std::u16string result(room, u'\0');
+    char16_t* out = result.data();
+    const auto put = [&out](std::u16string_view units) {
+        std::char_traits<char16_t>::copy(out, units.data(), units.size());
+        out += units.size();
+    };
     for (int i = 0; i < count; ++i) {
         const std::u16string_view text = analysis.LineText(i);
         // Only the line after the text's final line break is empty; writing
@@ -126,20 +134,18 @@ std::u16string RebuildLines(const LineAnalysis& analysis, int count, int& docStr
         // The text's byte-order mark stays its first character, in front of
         // the indentation.
         const std::size_t mark = ByteOrderMarkLength(i, text);
-        result.append(text, 0, mark);
+        put(text.substr(0, mark));
         const std::optional<int> offset = ContentOffset(analysis, i, mark, docStringColumn);
         if (indent)
-            result += IndentFor(analysis.lineType[i]);
+            put(IndentFor(analysis.lineType[i]));
+        // Carriage returns go wherever they stand; the line break is written anew.
         if (offset) {
-            // Carriage returns go wherever they stand; the line break is written anew.
-            for (auto k = static_cast<std::size_t>(std::max(*offset, 0)); k < text.size();) {
-                const std::size_t cr = NextCarriageReturn(text, k);
-                result.append(text, k, cr - k);
-                k = cr + 1;
-            }
+            const std::size_t from = std::min(static_cast<std::size_t>(std::max(*offset, 0)), text.size());
+            out = CopyWithoutCarriageReturns(text.substr(from), out);
         }
-        result += WHOLE_TEXT_LINE_BREAK;
+        put(lineBreak);
     }
+    result.resize(static_cast<std::size_t>(out - result.data()));
     return result;
 }
 
@@ -165,7 +171,7 @@ std::u16string RebuildWholeText(const Language& language, const LineSource& sour
     }
 
     const int relaid = analysis->RelayableLineCount();
-    std::u16string result = RebuildLines(*analysis, relaid, docStringColumn, indent);
+    std::u16string result = RebuildLines(*analysis, relaid, WHOLE_TEXT_LINE_BREAK, docStringColumn, indent);
     // Every rebuilt line ends with CR LF, so the rest follows directly: its
     // lines as they are, each break written as CR LF, the last one as it ends.
     const int count = source.lineCount();
@@ -186,4 +192,16 @@ std::u16string UnformatWholeText(
     const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn)
 {
     return RebuildWholeText(language, source, analysis, docStringColumn, false);
+}
+
+std::u16string FormatRelayableLines(
+    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn)
+{
+    return RebuildLines(analysis, analysis.RelayableLineCount(), lineBreak, docStringColumn, true);
+}
+
+std::u16string UnformatRelayableLines(
+    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn)
+{
+    return RebuildLines(analysis, analysis.RelayableLineCount(), lineBreak, docStringColumn, false);
 }

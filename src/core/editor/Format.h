@@ -3,6 +3,7 @@
 #include "LineAnalysis.h"
 
 #include <string>
+#include <string_view>
 
 // Format re-indents every analysed line by its Gherkin role; Unformat removes
 // the indentation. Neither touches the inside of a line. Both read the
@@ -46,3 +47,13 @@ std::u16string FormatWholeText(
     const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
 std::u16string UnformatWholeText(
     const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
+
+// For an analysis made from the text just now, as the command-line tool
+// makes one for each file: the lines that Format or Unformat re-lays (up to
+// LineAnalysis::RelayableLineCount) rebuilt from the analysis's own line
+// texts, each ending with `lineBreak`. The text's lines from there on are the
+// caller's to carry over as they stand.
+std::u16string FormatRelayableLines(
+    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn);
+std::u16string UnformatRelayableLines(
+    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn);

@@ -33,11 +33,12 @@ std::u16string_view Content(std::u16string_view line, int index)
 // at its start.
 std::optional<std::u16string> DirectiveName(std::u16string_view text, bool anywhere)
 {
-    static const std::wregex directive(L"#\\s*language\\s*:\\s*(.+)[\\r\\n]*");
     text = text.substr(0, searchedLength);
-    // Most lines of a long licence header are no directive; the matcher is not asked about them.
+    // Most lines of a long licence header are no directive, and most files
+    // have none: the matcher is not asked about them, nor even built.
     if (text.find(u"language") == std::u16string_view::npos)
         return std::nullopt;
+    static const std::wregex directive(L"#\\s*language\\s*:\\s*(.+)[\\r\\n]*");
     const std::wstring wide = ToWide(text);
     std::wsmatch match;
     const auto flags
