@@ -108,8 +108,8 @@ std::optional<int> ContentOffset(
 
 // Rebuilds the first `count` analysed lines, with or without the indentation
 // of their type, each ending with `lineBreak`.
-std::u16string RebuildLines(const LineAnalysis& analysis, int count, std::u16string_view lineBreak,
-    int& docStringColumn, bool indent)
+std::u16string RebuildLines(
+    const LineAnalysis& analysis, int count, std::u16string_view lineBreak, int& docStringColumn, bool indent)
 {
     // The lines are written in place into room for the longest result: every
     // line whole, its deepest indentation and a line break, and the units
