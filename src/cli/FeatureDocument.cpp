@@ -8,6 +8,7 @@
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -143,42 +145,55 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
     return breaks;
 }
 
+// Where the first CR or LF at or after `at` stands, or `end`. Lines are
+// mostly text, so sixteen bytes at a time are let pass while none of them is
+// one, where the processor allows it.
+const char* NextLineBreak(const char* at, const char* const end)
+{
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - at >= 16; at += 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const auto marks = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(here, cr), _mm_cmpeq_epi8(here, lf))));
+        if (marks != 0)
+            return at + std::countr_zero(marks);
+    }
+#endif
+    for (; at < end; ++at)
+        if (*at == '\r' || *at == '\n')
+            return at;
+    return end;
+}
+
 // The line breaks of `bytes`, each CR LF, lone CR or lone LF. The first
-// `lines` are found with memchr, which passes over a line's other bytes in
-// bulk, so that where they end is known; the rest are only counted.
-LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines)
+// `lines` are found one by one, so that where they end is known, and where
+// each line after them begins is appended to `lineOffsets` (which holds the
+// first line's 0 already); the rest are only counted.
+LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines, std::vector<int>& lineOffsets)
 {
     LineBreaks breaks;
     const char* const begin = bytes.data();
     const char* const end = begin + bytes.size();
-    const auto next = [end](const char* from, char byte) {
-        const void* found = std::memchr(from, byte, static_cast<std::size_t>(end - from));
-        return found != nullptr ? static_cast<const char*>(found) : end;
-    };
     breaks.firstLinesEnd = bytes.size();
     const char* at = begin;
-    const char* lf = next(begin, '\n');
-    const char* cr = next(begin, '\r');
-    while (breaks.Count() < lines && (lf != end || cr != end)) {
-        if (cr < lf) {
-            if (cr + 1 == lf && lf != end) {
-                ++breaks.crLf;
-                at = lf + 1;
-            } else {
-                ++breaks.cr;
-                at = cr + 1;
-            }
-        } else {
+    while (breaks.Count() < lines) {
+        const char* const lineBreak = NextLineBreak(at, end);
+        if (lineBreak == end)
+            return breaks;
+        if (*lineBreak == '\n') {
             ++breaks.lf;
-            at = lf + 1;
+            at = lineBreak + 1;
+        } else if (end - lineBreak > 1 && lineBreak[1] == '\n') {
+            ++breaks.crLf;
+            at = lineBreak + 2;
+        } else {
+            ++breaks.cr;
+            at = lineBreak + 1;
         }
-        if (lf < at)
-            lf = next(at, '\n');
-        if (cr < at)
-            cr = next(at, '\r');
+        lineOffsets.push_back(static_cast<int>(at - begin));
     }
-    if (breaks.Count() < lines)
-        return breaks;
     breaks.firstLinesEnd = static_cast<std::size_t>(at - begin);
     const LineBreaks rest = CountRestOfLineBreaks(at, end);
     breaks.crLf += rest.crLf;
@@ -199,7 +214,10 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
         return false;
     if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
-    const LineBreaks breaks = CountLineBreaks(bytes, MAX_ANALYSED_LINES + 1);
+    std::vector<int> lineOffsets;
+    lineOffsets.reserve(MAX_ANALYSED_LINES + 2);
+    lineOffsets.push_back(0);
+    const LineBreaks breaks = CountLineBreaks(bytes, MAX_ANALYSED_LINES + 1, lineOffsets);
     if (breaks.firstLinesEnd == bytes.size() || breaks.zeroPastFirstLines
         || bytes.substr(0, breaks.firstLinesEnd).find('\0') != std::string_view::npos)
         return false;
@@ -207,7 +225,11 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
     if (AppendUtf8AsUtf16(bytes.substr(0, breaks.firstLinesEnd), firstLines) > 0
         || (!breaks.asciiPastFirstLines && !IsWellFormedUtf8(bytes.substr(breaks.firstLinesEnd))))
         return false;
-    document.source = TextLineSource(std::move(firstLines));
+    // Only ASCII gives as many units as it has bytes, and then the lines
+    // begin in the text where they begin in the bytes.
+    document.firstLinesAscii = firstLines.size() == breaks.firstLinesEnd;
+    document.source = document.firstLinesAscii ? TextLineSource(std::move(firstLines), std::move(lineOffsets))
+                                               : TextLineSource(std::move(firstLines));
     document.lineCount = static_cast<int>(breaks.Count() + 1);
     document.commonLineBreak = breaks.Common();
     return true;
@@ -271,6 +293,7 @@ private:
 void DecodeAll(DecodedFeatureFile decoded, FeatureDocument& document)
 {
     document.source = TextLineSource(std::move(decoded.text));
+    document.firstLinesAscii = false;
     document.replacedSequences = decoded.replacedSequences;
     document.unrecognisedEncoding = decoded.unrecognisedEncoding;
     document.lineCount = document.source.lineCount();

@@ -31,6 +31,9 @@ struct FeatureDocument {
     // as TextLineSource::commonLineBreak gives it.
     int lineCount = 0;
     std::u16string_view commonLineBreak;
+    // The source holds the first lines only, and they are ASCII: a place in
+    // its text is the same place in `utf8`.
+    bool firstLinesAscii = false;
 };
 
 // How much of a file's text is decoded when it is opened.

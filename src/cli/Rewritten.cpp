@@ -68,7 +68,8 @@ void PutLinesAsTheyStand(
     if (!document.utf8.Empty()) {
         const std::u16string_view before
             = std::u16string_view(source.text()).substr(0, source.lineOffset(first));
-        const std::string_view rest = document.utf8.View().substr(Utf8Length(before));
+        const std::string_view rest
+            = document.utf8.View().substr(document.firstLinesAscii ? before.size() : Utf8Length(before));
         if (document.commonLineBreak == lineEnd)
             sink.PutUtf8(rest);
         else
@@ -102,7 +103,10 @@ void PutRewritten(CliCommand command, const FeatureDocument& document, const Lin
     // rebuilt with their line ends as they go out. A fresh view starts with no
     // doc-string column remembered.
     int docStringColumn = 0;
-    sink.Put(command == CliCommand::Unformat ? UnformatRelayableLines(analysis, lineEnd, docStringColumn)
-                                             : FormatRelayableLines(analysis, lineEnd, docStringColumn));
+    const auto put = [&sink](std::u16string_view lines) { sink.Put(lines); };
+    if (command == CliCommand::Unformat)
+        UnformatRelayableLines(analysis, lineEnd, docStringColumn, put);
+    else
+        FormatRelayableLines(analysis, lineEnd, docStringColumn, put);
     PutLinesAsTheyStand(document, analysis.RelayableLineCount(), lineEnd, sink);
 }

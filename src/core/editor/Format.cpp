@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -106,24 +109,33 @@ std::optional<int> ContentOffset(
     }
 }
 
-// Rebuilds the first `count` analysed lines, with or without the indentation
-// of their type, each ending with `lineBreak`.
-std::u16string RebuildLines(
-    const LineAnalysis& analysis, int count, std::u16string_view lineBreak, int& docStringColumn, bool indent)
+// Writes `blanks` blanks, at most four, as four and keeps the ones wanted.
+char16_t* PutIndentation(std::size_t blanks, char16_t* out)
 {
-    // The lines are written in place into room for the longest result: every
-    // line whole, its deepest indentation and a line break, and the units
-    // the copy may write past its end.
-    constexpr std::size_t deepest = 4;
-    constexpr std::size_t copySlack = 8;
-    std::size_t room = copySlack;
-    for (int i = 0; i < count; ++i)
-        room += analysis.LineText(i).size() + deepest + lineBreak.size();
-    std::u16string result(room, u'\0');
-    char16_t* out = result.data();
-    const auto put = [&out](std::u16string_view units) {
-        std::char_traits<char16_t>::copy(out, units.data(), units.size());
-        out += units.size();
+    constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
+    std::memcpy(out, &fourBlanks, sizeof fourBlanks);
+    return out + blanks;
+}
+
+// Rebuilds the first `count` analysed lines, with or without the indentation
+// of their type, each ending with `lineBreak`, and hands them to `put` a
+// piece at a time.
+void RebuildLines(const LineAnalysis& analysis, int count, std::u16string_view lineBreak,
+    int& docStringColumn, bool indent, const RebuiltLinesSink& put)
+{
+    // Lines are written in place into a buffer that is handed on when the
+    // next line may not fit: room for the line whole, a mark, the deepest
+    // indentation, the line break and the units the copy may write past its
+    // end. A longer line gets a buffer of its own size.
+    constexpr std::size_t pieceUnits = 16384;
+    constexpr std::size_t around = 1 + 4 + 8;
+    std::size_t capacity = pieceUnits;
+    std::unique_ptr<char16_t[]> buffer = std::make_unique_for_overwrite<char16_t[]>(capacity);
+    char16_t* out = buffer.get();
+    const auto handOn = [&] {
+        if (out != buffer.get())
+            put(std::u16string_view(buffer.get(), static_cast<std::size_t>(out - buffer.get())));
+        out = buffer.get();
     };
     for (int i = 0; i < count; ++i) {
         const std::u16string_view text = analysis.LineText(i);
@@ -131,22 +143,32 @@ std::u16string RebuildLines(
         // it out would add a line break on every run.
         if (text.empty())
             continue;
+        const std::size_t room = text.size() + around + lineBreak.size();
+        if (capacity - static_cast<std::size_t>(out - buffer.get()) < room) {
+            handOn();
+            if (capacity < room) {
+                capacity = room;
+                buffer = std::make_unique_for_overwrite<char16_t[]>(capacity);
+                out = buffer.get();
+            }
+        }
         // The text's byte-order mark stays its first character, in front of
         // the indentation.
         const std::size_t mark = ByteOrderMarkLength(i, text);
-        put(text.substr(0, mark));
+        if (mark > 0)
+            *out++ = text.front();
         const std::optional<int> offset = ContentOffset(analysis, i, mark, docStringColumn);
         if (indent)
-            put(IndentFor(analysis.lineType[i]));
+            out = PutIndentation(IndentFor(analysis.lineType[i]).size(), out);
         // Carriage returns go wherever they stand; the line break is written anew.
         if (offset) {
             const std::size_t from = std::min(static_cast<std::size_t>(std::max(*offset, 0)), text.size());
             out = CopyWithoutCarriageReturns(text.substr(from), out);
         }
-        put(lineBreak);
+        for (const char16_t unit : lineBreak)
+            *out++ = unit;
     }
-    result.resize(static_cast<std::size_t>(out - result.data()));
-    return result;
+    handOn();
 }
 
 bool TablesDescribe(const LineAnalysis& analysis, const LineSource& source)
@@ -171,7 +193,13 @@ std::u16string RebuildWholeText(const Language& language, const LineSource& sour
     }
 
     const int relaid = analysis->RelayableLineCount();
-    std::u16string result = RebuildLines(*analysis, relaid, WHOLE_TEXT_LINE_BREAK, docStringColumn, indent);
+    std::u16string result;
+    std::size_t estimate = 0;
+    for (int i = 0; i < relaid; ++i)
+        estimate += analysis->LineText(i).size() + 5;
+    result.reserve(estimate);
+    RebuildLines(*analysis, relaid, WHOLE_TEXT_LINE_BREAK, docStringColumn, indent,
+        [&result](std::u16string_view lines) { result += lines; });
     // Every rebuilt line ends with CR LF, so the rest follows directly: its
     // lines as they are, each break written as CR LF, the last one as it ends.
     const int count = source.lineCount();
@@ -194,14 +222,14 @@ std::u16string UnformatWholeText(
     return RebuildWholeText(language, source, analysis, docStringColumn, false);
 }
 
-std::u16string FormatRelayableLines(
-    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn)
+void FormatRelayableLines(const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn,
+    const RebuiltLinesSink& put)
 {
-    return RebuildLines(analysis, analysis.RelayableLineCount(), lineBreak, docStringColumn, true);
+    RebuildLines(analysis, analysis.RelayableLineCount(), lineBreak, docStringColumn, true, put);
 }
 
-std::u16string UnformatRelayableLines(
-    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn)
+void UnformatRelayableLines(const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn,
+    const RebuiltLinesSink& put)
 {
-    return RebuildLines(analysis, analysis.RelayableLineCount(), lineBreak, docStringColumn, false);
+    RebuildLines(analysis, analysis.RelayableLineCount(), lineBreak, docStringColumn, false, put);
 }

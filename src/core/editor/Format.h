@@ -2,6 +2,7 @@
 
 #include "LineAnalysis.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -48,12 +49,16 @@ std::u16string FormatWholeText(
 std::u16string UnformatWholeText(
     const Language& language, const LineSource& source, const LineAnalysis& analysis, int& docStringColumn);
 
+// Receives rebuilt lines a piece at a time, each piece ending where a line does.
+using RebuiltLinesSink = std::function<void(std::u16string_view lines)>;
+
 // For an analysis made from the text just now, as the command-line tool
 // makes one for each file: the lines that Format or Unformat re-lays (up to
 // LineAnalysis::RelayableLineCount) rebuilt from the analysis's own line
-// texts, each ending with `lineBreak`. The text's lines from there on are the
-// caller's to carry over as they stand.
-std::u16string FormatRelayableLines(
-    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn);
-std::u16string UnformatRelayableLines(
-    const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn);
+// texts, each ending with `lineBreak`, handed to `put` in pieces so that they
+// are never held whole. The text's lines from there on are the caller's to
+// carry over as they stand.
+void FormatRelayableLines(const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn,
+    const RebuiltLinesSink& put);
+void UnformatRelayableLines(const LineAnalysis& analysis, std::u16string_view lineBreak, int& docStringColumn,
+    const RebuiltLinesSink& put);

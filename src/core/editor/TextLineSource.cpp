@@ -80,15 +80,40 @@ TextLineSource::TextLineSource(std::u16string wholeText)
         at = end + length;
         offsets.push_back(static_cast<int>(at));
     }
-    const std::size_t breaks = offsets.size() - 1;
+    m_offsets = std::move(offsets);
+    m_starts = std::move(starts);
+    SetCommonBreak(kinds);
+}
+
+TextLineSource::TextLineSource(std::u16string wholeText, std::vector<int> lineOffsets)
+    : m_text(std::move(wholeText))
+    , m_offsets(std::move(lineOffsets))
+{
+    // Each line's break is the one or two units in front of the next line:
+    // CR LF when they are those two, else the one.
+    std::size_t kinds[3] = {};
+    m_starts.resize(m_offsets.size());
+    const char16_t* const text = m_text.data();
+    const int* const offsets = m_offsets.data();
+    int* const starts = m_starts.data();
+    for (std::size_t line = 1; line < m_offsets.size(); ++line) {
+        const char16_t* const next = text + offsets[line];
+        const bool pair = next[-1] == u'\n' && offsets[line] >= 2 && next[-2] == u'\r';
+        ++kinds[pair ? 0 : next[-1] == u'\r' ? 1 : 2];
+        starts[line] = starts[line - 1] + (offsets[line] - offsets[line - 1]) - (pair ? 1 : 0);
+    }
+    SetCommonBreak(kinds);
+}
+
+void TextLineSource::SetCommonBreak(const std::size_t (&kinds)[3])
+{
+    const std::size_t breaks = m_offsets.size() - 1;
     if (breaks > 0 && kinds[0] == breaks)
         m_commonBreak = CR_LF;
     else if (breaks > 0 && kinds[1] == breaks)
         m_commonBreak = CR;
     else if (breaks > 0 && kinds[2] == breaks)
         m_commonBreak = LF;
-    m_offsets = std::move(offsets);
-    m_starts = std::move(starts);
 }
 
 int TextLineSource::lineCount() const

@@ -17,6 +17,12 @@
 class TextLineSource final : public LineSource {
 public:
     explicit TextLineSource(std::u16string wholeText);
+    // A text whose lines were found already, as a reader that split the
+    // file's bytes into lines finds them: `lineOffsets` holds where each line
+    // begins in `wholeText`, the first at 0 and each other right after the
+    // line break (CR LF, LF or CR) that ends the line before it, exactly as
+    // the constructor above would find them.
+    TextLineSource(std::u16string wholeText, std::vector<int> lineOffsets);
 
     int lineCount() const override;
     std::u16string lineText(int line) const override;
@@ -37,6 +43,8 @@ public:
     std::u16string wholeText() const;
 
 private:
+    void SetCommonBreak(const std::size_t (&kinds)[3]);
+
     std::u16string m_text;
     std::vector<int> m_offsets; // where each line begins in m_text
     std::vector<int> m_starts; // and its position, a line break counting one

@@ -89,27 +89,13 @@ const OrderedRecord& Ordered(int index)
     static std::array<OrderedRecord, LANGUAGE_COUNT> records;
     static std::array<std::once_flag, LANGUAGE_COUNT> built;
     std::call_once(built[index], [index] {
-        const LanguageKeywords& published = languageTable[index];
-        // The pass runs over the slots' numbers and lengths, and each slot is
-        // copied once to where it ends up.
-        std::array<int, KEYWORD_SLOTS> order {};
-        std::array<std::size_t, KEYWORD_SLOTS> lengths {};
-        for (int i = 0; i < KEYWORD_SLOTS; ++i) {
-            order[i] = i;
-            lengths[i] = published.keywords[i].keyword.size();
-        }
+        OrderedRecord& record = records[index];
+        record.keywords = languageTable[index];
+        auto& slots = record.keywords.keywords;
         for (int i = 0; i < KEYWORD_SLOTS; ++i)
             for (int j = 0; j < KEYWORD_SLOTS; ++j)
-                if (lengths[i] > lengths[j]) {
-                    std::swap(lengths[i], lengths[j]);
-                    std::swap(order[i], order[j]);
-                }
-        OrderedRecord& record = records[index];
-        record.keywords.code = published.code;
-        record.keywords.englishName = published.englishName;
-        record.keywords.nativeName = published.nativeName;
-        for (int i = 0; i < KEYWORD_SLOTS; ++i)
-            record.keywords.keywords[i] = published.keywords[order[i]];
+                if (slots[i].keyword.size() > slots[j].keyword.size())
+                    std::swap(slots[i], slots[j]);
         record.starts = StartsOf(record.keywords);
     });
     return records[index];

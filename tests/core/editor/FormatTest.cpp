@@ -5,6 +5,7 @@
 #include "support/Corpus.h"
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -20,6 +21,38 @@ std::u16string Rebuilt(const std::u16string& text, bool format, int limit = MAX_
     const Language english = LanguageOf(u"en");
     return format ? FormatWholeText(english, source, Analysed(text, limit), docStringColumn)
                   : UnformatWholeText(english, source, Analysed(text, limit), docStringColumn);
+}
+
+// What FormatRelayableLines, or else UnformatRelayableLines, hands over for
+// `text`, its pieces joined; every piece ends where a line does.
+std::u16string Relayable(const std::u16string& text, bool format, std::u16string_view lineBreak)
+{
+    int docStringColumn = 0;
+    std::u16string joined;
+    const auto put = [&](std::u16string_view lines) {
+        EXPECT_TRUE(lines.ends_with(lineBreak));
+        joined += lines;
+    };
+    const LineAnalysis analysis = Analysed(text);
+    if (format)
+        FormatRelayableLines(analysis, lineBreak, docStringColumn, put);
+    else
+        UnformatRelayableLines(analysis, lineBreak, docStringColumn, put);
+    return joined;
+}
+
+// A text of the editor's CR LF breaks with every break written as `lineBreak`.
+std::u16string WithLineBreaks(const std::u16string& text, std::u16string_view lineBreak)
+{
+    std::u16string written;
+    for (std::size_t at = 0;;) {
+        const std::size_t end = text.find(u"\r\n", at);
+        written += std::u16string_view(text).substr(at, end - at);
+        if (end == std::u16string::npos)
+            return written;
+        written += lineBreak;
+        at = end + 2;
+    }
 }
 
 // The text without blanks, tabs and line breaks: what Format and Unformat must never change.
@@ -78,6 +111,47 @@ TEST_F(FormatTest, TablesThatNoLongerDescribeTheTextAreRenewedFirst)
         Crlf({ u"Scenario: s", u"  Given a", u"  When b", u"" }));
 }
 
+// Lines are rebuilt into pieces of a bounded size, and handed over when the
+// next line may not fit: lines of every length around a piece's size, and
+// longer than one, come out whole.
+TEST_F(FormatTest, LinesOfAnyLengthAreHandedOverWholeInPieces)
+{
+    std::u16string text, formatted;
+    for (const std::size_t length :
+        { 1, 7, 8, 9, 16, 17, 5000, 16370, 16383, 16384, 16385, 40000, 3, 20000, 2 }) {
+        const std::u16string line = u"Given " + std::u16string(length, u'x');
+        text += u"\t" + line + u"\r\n";
+        formatted += u"  " + line + u"\n";
+    }
+    EXPECT_EQ(Relayable(text, true, u"\n"), formatted);
+}
+
+// A line as a source gives it may hold carriage returns anywhere, one, two
+// or none together; each is left out and the line break is written anew.
+TEST_F(FormatTest, CarriageReturnsWithinALineAreLeftOut)
+{
+    struct LinesAsGiven final : LineSource {
+        std::vector<std::u16string> lines;
+        int lineCount() const override { return static_cast<int>(lines.size()); }
+        std::u16string lineText(int line) const override { return lines[static_cast<std::size_t>(line)]; }
+        int lineStart(int line) const override { return line; }
+    } source;
+    std::u16string formatted;
+    for (std::size_t length = 0; length <= 20; ++length) {
+        const std::u16string ink = u"Given " + std::u16string(length, u'x');
+        for (std::size_t at = 6; at <= ink.size(); ++at) {
+            for (const std::u16string_view returns : { u"\r", u"\r\r" }) {
+                source.lines.push_back(ink.substr(0, at) + std::u16string(returns) + ink.substr(at) + u"\r");
+                formatted += u"  " + ink + u"\r\n";
+            }
+        }
+    }
+    LineAnalysis analysis;
+    analysis.AnalyseAll(english, source);
+    int docStringColumn = 0;
+    EXPECT_EQ(FormatWholeText(english, source, analysis, docStringColumn), formatted);
+}
+
 // Format and Unformat of a real file are fixed points of each other and keep its ink.
 void ExpectFixedPoints(const std::filesystem::path& file)
 {
@@ -91,6 +165,11 @@ void ExpectFixedPoints(const std::filesystem::path& file)
     EXPECT_EQ(Rebuilt(formatted, false), unformatted);
     EXPECT_EQ(Ink(formatted), Ink(decoded.text));
     EXPECT_EQ(Ink(unformatted), Ink(decoded.text));
+
+    // Rebuilt from a fresh analysis for the command-line tool, with its own
+    // line break, the file's lines come out the same.
+    EXPECT_EQ(Relayable(decoded.text, true, u"\n"), WithLineBreaks(formatted, u"\n"));
+    EXPECT_EQ(Relayable(decoded.text, false, u"\r\n"), unformatted);
 }
 
 TEST_F(FormatTest, FormatAndUnformatAreFixedPointsOverTheLargeSample)

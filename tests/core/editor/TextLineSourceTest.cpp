@@ -8,11 +8,23 @@
 
 namespace {
 
+// Where each line of `text` begins, found one character at a time.
+std::vector<int> LineOffsets(const std::u16string& text)
+{
+    std::vector<int> offsets { 0 };
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 2, u"\r\n") == 0)
+            ++at;
+        if (text[at] == u'\r' || text[at] == u'\n')
+            offsets.push_back(static_cast<int>(at + 1));
+    }
+    return offsets;
+}
+
 // The source against the control's split read one character at a time: each line,
 // its break (none after the last), its place in the text and its position.
-void ExpectSplitAsOneByOne(const std::u16string& text)
+void ExpectSplitAsOneByOne(const std::u16string& text, const TextLineSource& source)
 {
-    const TextLineSource source(text);
     std::u16string whole;
     std::set<std::u16string> breaks;
     std::size_t begin = 0, at = 0;
@@ -63,7 +75,9 @@ TEST(TextLineSource, SplitsAsTheControlDoesWhateverStandsAroundABreak)
             }
     for (const std::u16string& text : texts) {
         SCOPED_TRACE(testing::PrintToString(text));
-        ExpectSplitAsOneByOne(text);
+        ExpectSplitAsOneByOne(text, TextLineSource(text));
+        // The same lines when a reader found where they begin.
+        ExpectSplitAsOneByOne(text, TextLineSource(text, LineOffsets(text)));
     }
 }
 
