@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -60,6 +61,10 @@ KeywordStarts StartsOf(const LanguageKeywords& record)
         const std::size_t head = std::min<std::size_t>(starts.utf8[i].size(), sizeof(std::uint64_t));
         std::memcpy(&starts.utf8Head[i], starts.utf8[i].data(), head);
         std::memset(&starts.utf8HeadBits[i], 0xFF, head);
+        const std::u16string& keyword = record.keywords[i].keyword;
+        const std::size_t units = std::min(keyword.size(), sizeof(std::uint64_t) / sizeof(char16_t));
+        std::memcpy(&starts.utf16Head[i], keyword.data(), units * sizeof(char16_t));
+        std::memset(&starts.utf16HeadBits[i], 0xFF, units * sizeof(char16_t));
         starts.hasEmptySlot = starts.hasEmptySlot || record.keywords[i].keyword.empty();
     }
     starts.byUtf16Unit
@@ -86,10 +91,11 @@ struct OrderedRecord {
 // of the many.
 const OrderedRecord& Ordered(int index)
 {
-    static std::array<OrderedRecord, LANGUAGE_COUNT> records;
+    // Empty until built, so that the records a run never reads cost nothing.
+    static std::array<std::optional<OrderedRecord>, LANGUAGE_COUNT> records;
     static std::array<std::once_flag, LANGUAGE_COUNT> built;
     std::call_once(built[index], [index] {
-        OrderedRecord& record = records[index];
+        OrderedRecord& record = records[index].emplace();
         record.keywords = languageTable[index];
         auto& slots = record.keywords.keywords;
         for (int i = 0; i < KEYWORD_SLOTS; ++i)
@@ -98,7 +104,7 @@ const OrderedRecord& Ordered(int index)
                     std::swap(slots[i], slots[j]);
         record.starts = StartsOf(record.keywords);
     });
-    return records[index];
+    return *records[index];
 }
 
 } // namespace

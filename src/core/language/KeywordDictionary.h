@@ -46,6 +46,9 @@ struct KeywordStarts {
     // line at once.
     std::array<std::uint64_t, KEYWORD_SLOTS> utf8Head {};
     std::array<std::uint64_t, KEYWORD_SLOTS> utf8HeadBits {};
+    // The same of the first four units of each slot's keyword as UTF-16.
+    std::array<std::uint64_t, KEYWORD_SLOTS> utf16Head {};
+    std::array<std::uint64_t, KEYWORD_SLOTS> utf16HeadBits {};
     // An empty slot ends the classifier's walk when no keyword begins the
     // line; every record has one.
     bool hasEmptySlot = true;

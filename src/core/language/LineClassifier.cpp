@@ -4,6 +4,7 @@
 #include "core/CucumberSpace.h"
 #include "core/DocStringDelimiters.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -18,32 +19,25 @@ template <typename Char> constexpr bool IsBlank(Char c)
     return c == ' ' || c == '\t';
 }
 
-std::size_t LeadingBlanks(View<char16_t> line)
-{
-    std::size_t first = 0;
-    while (first < line.size() && IsBlank(line[first]))
-        ++first;
-    return first;
-}
-
 // Indentation is mostly blanks, so eight bytes at a time are let pass while
 // they are all blanks.
-std::size_t LeadingBlanks(View<char> line)
+template <typename Char> std::size_t LeadingBlanks(View<Char> line)
 {
-    constexpr std::uint64_t blanks = 0x2020202020202020u;
+    constexpr std::size_t perWord = sizeof(std::uint64_t) / sizeof(Char);
+    constexpr std::uint64_t blanks = sizeof(Char) == 1 ? 0x2020202020202020u : 0x0020002000200020u;
     std::size_t first = 0;
     for (;;) {
-        while (line.size() - first >= 8) {
-            std::uint64_t bytes;
-            std::memcpy(&bytes, line.data() + first, sizeof bytes);
-            const std::uint64_t others = bytes ^ blanks;
+        while (line.size() - first >= perWord) {
+            std::uint64_t units;
+            std::memcpy(&units, line.data() + first, sizeof units);
+            const std::uint64_t others = units ^ blanks;
             if (others != 0) {
                 first += static_cast<std::size_t>(std::endian::native == std::endian::little
-                        ? std::countr_zero(others) / 8
-                        : std::countl_zero(others) / 8);
+                        ? std::countr_zero(others) / (8 * sizeof(Char))
+                        : std::countl_zero(others) / (8 * sizeof(Char)));
                 break;
             }
-            first += 8;
+            first += perWord;
         }
         while (first < line.size() && line[first] == ' ')
             ++first;
@@ -179,20 +173,37 @@ template <typename Char> bool StartsWith(View<Char> text, View<Char> start)
         && (start.empty() || std::memcmp(text.data(), start.data(), start.size() * sizeof(Char)) == 0);
 }
 
-bool BeginsWithSlot(const Dictionary&, int, View<char16_t> text, View<char16_t> keyword)
+// The first eight bytes of each slot's keyword as one number, and the bits they take.
+const std::array<std::uint64_t, KEYWORD_SLOTS>& Heads(const KeywordStarts& starts, char16_t)
 {
-    return StartsWith(text, keyword);
+    return starts.utf16Head;
+}
+const std::array<std::uint64_t, KEYWORD_SLOTS>& HeadBits(const KeywordStarts& starts, char16_t)
+{
+    return starts.utf16HeadBits;
+}
+const std::array<std::uint64_t, KEYWORD_SLOTS>& Heads(const KeywordStarts& starts, char)
+{
+    return starts.utf8Head;
+}
+const std::array<std::uint64_t, KEYWORD_SLOTS>& HeadBits(const KeywordStarts& starts, char)
+{
+    return starts.utf8HeadBits;
 }
 
-bool BeginsWithSlot(const Dictionary& dictionary, int slot, View<char> text, View<char> keyword)
+// Whether the slot's keyword begins `text`: its first eight bytes are
+// compared at once, and the rest, if any, only when they match.
+template <typename Char>
+bool BeginsWithSlot(const Dictionary& dictionary, int slot, View<Char> text, View<Char> keyword)
 {
-    if (text.size() < sizeof(std::uint64_t))
+    constexpr std::size_t perWord = sizeof(std::uint64_t) / sizeof(Char);
+    if (text.size() < perWord)
         return StartsWith(text, keyword);
     std::uint64_t head;
     std::memcpy(&head, text.data(), sizeof head);
-    if ((head & dictionary.starts.utf8HeadBits[slot]) != dictionary.starts.utf8Head[slot])
+    if ((head & HeadBits(dictionary.starts, Char {})[slot]) != Heads(dictionary.starts, Char {})[slot])
         return false;
-    return keyword.size() <= sizeof head || StartsWith(text.substr(sizeof head), keyword.substr(sizeof head));
+    return keyword.size() <= perWord || StartsWith(text.substr(perWord), keyword.substr(perWord));
 }
 
 template <typename Char> struct Found {
