@@ -132,6 +132,32 @@ TEST(Utf8, WellFormedWhereDecodingReplacesNothing)
     }
 }
 
+// ASCII is copied many bytes at a time: a character outside it at any place
+// of such a group, or at its edge, stops the copy exactly there, both ways.
+TEST(Utf8, ConvertsACharacterBeyondAsciiWhereverItStandsInARunOfAscii)
+{
+    const std::pair<std::u16string, std::string> characters[]
+        = { { u"\u00E9", "\xC3\xA9" }, { u"\u65E5", "\xE6\x97\xA5" }, { u"\U0001F600", "\xF0\x9F\x98\x80" },
+              { u"\u0080", "\xC2\x80" }, { u"\u0100", "\xC4\x80" }, { u"\u7F7F", "\xE7\xBD\xBF" } };
+    for (const auto& [character, bytes] : characters) {
+        for (std::size_t length = 0; length <= 40; ++length) {
+            std::string ascii;
+            for (std::size_t i = 0; i < length; ++i)
+                ascii += static_cast<char>('!' + i % 90);
+            for (std::size_t at = 0; at <= length; ++at) {
+                const std::string utf8 = ascii.substr(0, at) + bytes + ascii.substr(at);
+                const std::u16string text
+                    = Widened(ascii.substr(0, at)) + character + Widened(ascii.substr(at));
+                SCOPED_TRACE(utf8);
+                std::u16string decoded;
+                EXPECT_EQ(AppendUtf8AsUtf16(utf8, decoded), 0u);
+                EXPECT_EQ(decoded, text);
+                EXPECT_EQ(Utf16ToUtf8(text), utf8);
+            }
+        }
+    }
+}
+
 TEST(Encode, WritesALoneSurrogateAsTheReplacementCharacter)
 {
     EXPECT_EQ(EncodeFeatureFile(u"\xD83Dx\xDE00\xD83D"), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
