@@ -1,3 +1,4 @@
+#include "core/Surrogates.h"
 #include "core/language/KeywordDictionary.h"
 #include "core/language/LanguageDirective.h"
 
@@ -5,9 +6,61 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace {
+
+static_assert(sizeof(wchar_t) == 4, "wchar_t must hold a whole code point");
+
+// The text as std::wregex reads it: a pair of surrogates as one code point, a
+// lone one as it is.
+std::wstring ToWide(std::u16string_view text)
+{
+    std::wstring wide;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = text[i];
+        if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
+            wide.push_back(static_cast<wchar_t>(CombineSurrogates(unit, text[++i])));
+        else
+            wide.push_back(static_cast<wchar_t>(unit));
+    }
+    return wide;
+}
+
+std::u16string FromWide(std::wstring_view text)
+{
+    std::u16string narrow;
+    for (const wchar_t c : text) {
+        const auto point = static_cast<char32_t>(c);
+        if (point >= 0x10000) {
+            narrow.push_back(HighSurrogateOf(point));
+            narrow.push_back(LowSurrogateOf(point));
+        } else {
+            narrow.push_back(static_cast<char16_t>(point));
+        }
+    }
+    return narrow;
+}
+
+// The directive's reading written as a regular expression, which the
+// hand-written reading must agree with on every line.
+std::optional<std::u16string> NameAsThePatternReadsIt(std::u16string_view line, bool anywhere)
+{
+    static const std::wregex directive(L"#\\s*language\\s*:\\s*(.+)[\\r\\n]*");
+    const std::wstring wide = ToWide(line.substr(0, 1000));
+    std::wsmatch match;
+    const auto flags
+        = anywhere ? std::regex_constants::match_default : std::regex_constants::match_continuous;
+    if (!std::regex_search(wide, match, directive, flags))
+        return std::nullopt;
+    return FromWide(match.str(1));
+}
+
+} // namespace
 
 // A whole text (UTF-16, two bytes a unit) whose opening lines may name a language.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -28,6 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         from = lineFeed + 1;
     }
     const int lineCount = static_cast<int>(lines.size());
+    for (const std::u16string& line : lines)
+        for (const bool anywhere : { true, false })
+            if (LanguageDirectiveName(line, anywhere) != NameAsThePatternReadsIt(line, anywhere))
+                std::abort();
 
     // Start from a language other than English, so that a file without a
     // directive visibly switches back.

@@ -420,12 +420,9 @@ private:
     void StartFeature()
     {
         GherkinFeature& feature = m_result.document.feature.emplace();
-        feature.location = m_token.location;
         feature.tags = TakePendingTags();
         feature.language = m_dialect->code;
-        feature.keyword = m_token.keyword;
-        feature.name = std::move(m_token.text);
-        StartDescription(feature.description);
+        TakeHeading(feature);
         m_state = State::FeatureHeader;
         if (m_sink)
             m_sink->FeatureStarted(feature);
@@ -470,17 +467,24 @@ private:
         }
     }
 
+    // A heading's place, keyword and name from the line just read, and the
+    // description that may follow it.
+    template <typename Heading> void TakeHeading(Heading& heading)
+    {
+        heading.location = m_token.location;
+        heading.keyword = m_token.keyword;
+        heading.name = std::move(m_token.text);
+        StartDescription(heading.description);
+    }
+
     void StartRule()
     {
         CloseSection();
         HandOverRule();
         auto& children = m_result.document.feature->children;
         m_rule = &std::get<GherkinRule>(children.emplace_back(std::in_place_type<GherkinRule>));
-        m_rule->location = m_token.location;
         m_rule->tags = TakePendingTags();
-        m_rule->keyword = m_token.keyword;
-        m_rule->name = std::move(m_token.text);
-        StartDescription(m_rule->description);
+        TakeHeading(*m_rule);
         m_state = State::RuleHeader;
         if (m_sink)
             m_sink->RuleStarted(*m_rule);
@@ -499,24 +503,18 @@ private:
     void StartBackground()
     {
         m_background = &AddChild<GherkinBackground>();
-        m_background->location = m_token.location;
-        m_background->keyword = m_token.keyword;
-        m_background->name = std::move(m_token.text);
-        StartDescription(m_background->description);
+        TakeHeading(*m_background);
         m_state = State::BackgroundHeader;
     }
 
     void StartScenario()
     {
         m_scenario = &AddChild<GherkinScenario>();
-        m_scenario->location = m_token.location;
         m_scenario->tags = TakePendingTags();
-        m_scenario->keyword = m_token.keyword;
         const auto& outlines = m_dialect->scenarioOutline;
         m_scenario->outlineKeyword
             = std::find(outlines.begin(), outlines.end(), m_token.keyword) != outlines.end();
-        m_scenario->name = std::move(m_token.text);
-        StartDescription(m_scenario->description);
+        TakeHeading(*m_scenario);
         m_state = State::ScenarioHeader;
     }
 
@@ -524,11 +522,8 @@ private:
     {
         m_step = nullptr;
         m_examples = &m_scenario->examples.emplace_back();
-        m_examples->location = m_token.location;
         m_examples->tags = TakePendingTags();
-        m_examples->keyword = m_token.keyword;
-        m_examples->name = std::move(m_token.text);
-        StartDescription(m_examples->description);
+        TakeHeading(*m_examples);
         m_state = State::ExamplesHeader;
     }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Line `line` (0 .. lineCount-1) of the text being opened, as the editor's
 // control holds it: ending with its carriage return on every line but the last.
@@ -28,7 +29,15 @@ struct LanguageDirectiveProblem {
 // a text of one line leaves the language as it was. No directive selects
 // English. A directive naming no language leaves the language as it was and is
 // returned as a problem. Only the first 1000 characters of a line are
-// searched, so an endless line cannot exhaust the stack of the
-// regular-expression matcher.
+// searched.
 std::optional<LanguageDirectiveProblem> ApplyDocumentLanguage(
     Language& language, int lineCount, const LineReader& lineText);
+
+// The name a directive in `line` gives, found anywhere in it or only right at
+// its start: "#", "language" and ":", each behind any white space (blank,
+// tab, line feed, vertical tab, form feed, carriage return), then the name,
+// which starts behind the white space after the colon and runs to the end of
+// its line (a line feed, carriage return, U+2028 or U+2029). When only white
+// space follows the colon, its last character that is no line break is the
+// name. Only the first 1000 characters of the line are searched.
+std::optional<std::u16string> LanguageDirectiveName(std::u16string_view line, bool anywhere);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -120,6 +121,35 @@ TEST(Language, FirstDirectiveAmongTheOpeningCommentsSelectsOrReportsTheName)
     const auto endless = Opened(language, u"# language: " + std::u16string(1'000'000, u'x') + u"\r\n");
     ASSERT_TRUE(endless.has_value());
     EXPECT_LT(endless->message.size(), 2000u);
+}
+
+// The name a directive gives is read as a regular expression of it would
+// read it: any white space apart from the words, white space after the colon
+// even across a line break, a name cut at a line break of any kind, and a
+// name of one character where only white space follows.
+TEST(Language, DirectiveNameIsReadWhereverWhiteSpaceAndLineBreaksStand)
+{
+    const std::tuple<std::u16string, bool, std::optional<std::u16string>> cases[] = {
+        { u"#\tlanguage\v:\f de", false, u"de" },
+        { u"# language:\r\n fr", false, u"fr" },
+        { u"# language: \u2028fr", true, u" " },
+        { u"# language:\r\r", true, std::nullopt },
+        { u"# language:\r# language: fr", true, u"# language: fr" },
+        { u"x#language:fr\u2029y", true, u"fr" },
+        { u"x#language:fr\u2029y", false, std::nullopt },
+        { u"##language:fr", true, u"fr" },
+        { u"##language:fr", false, std::nullopt },
+        { u"# language :\t\u00A0fr", false, u"\u00A0fr" },
+        { u"# language:\u3000ja", false, u"\u3000ja" },
+        { u" # language: x", false, std::nullopt },
+        { u"# language:\t\u2029", true, u"\t" },
+        { u"#\u00A0language:fr", true, std::nullopt },
+        { u"#language:", true, std::nullopt },
+    };
+    for (const auto& [line, anywhere, name] : cases) {
+        SCOPED_TRACE(testing::PrintToString(line) + (anywhere ? " anywhere" : " at the start"));
+        EXPECT_EQ(LanguageDirectiveName(line, anywhere), name);
+    }
 }
 
 } // namespace
