@@ -145,28 +145,6 @@ LineBreaks CountRestOfLineBreaks(const char* at, const char* const end)
     return breaks;
 }
 
-// Where the first CR or LF at or after `at` stands, or `end`. Lines are
-// mostly text, so sixteen bytes at a time are let pass while none of them is
-// one, where the processor allows it.
-const char* NextLineBreak(const char* at, const char* const end)
-{
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; end - at >= 16; at += 16) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const auto marks = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(here, cr), _mm_cmpeq_epi8(here, lf))));
-        if (marks != 0)
-            return at + std::countr_zero(marks);
-    }
-#endif
-    for (; at < end; ++at)
-        if (*at == '\r' || *at == '\n')
-            return at;
-    return end;
-}
-
 // The line breaks of `bytes`, each CR LF, lone CR or lone LF. The first
 // `lines` are found one by one, so that where they end is known, and where
 // each line after them begins is appended to `lineOffsets` (which holds the
@@ -308,6 +286,24 @@ bool IsUtf8Form(const DecodedFeatureFile& decoded)
 }
 
 } // namespace
+
+const char* NextLineBreak(const char* at, const char* const end)
+{
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - at >= 16; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const int found
+            = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+        if (found != 0)
+            return at + std::countr_zero(static_cast<unsigned>(found));
+    }
+#endif
+    while (at < end && *at != '\r' && *at != '\n')
+        ++at;
+    return at;
+}
 
 std::string DisplayName(const std::string& file)
 {

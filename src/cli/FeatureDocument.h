@@ -73,6 +73,11 @@ private:
     const FeatureDocument& m_document;
 };
 
+// Where the first CR or LF at or after `at` stands in bytes that end at
+// `end`, or `end`. Lines are mostly text, so sixteen bytes at a time are let
+// pass where the processor allows it.
+const char* NextLineBreak(const char* at, const char* end);
+
 // The name a file goes by in messages: "standard input" for "-".
 std::string DisplayName(const std::string& file);
 

@@ -6,15 +6,10 @@
 #include "core/language/LineClassifier.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cstring>
 #include <string>
 #include <string_view>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -112,27 +107,6 @@ private:
     char m_index[DIGITS] = { '0' };
     std::size_t m_indexLength = 1;
 };
-
-// Where the first CR or LF at or after `at` stands, or `end`. Lines are
-// mostly text, so sixteen bytes at a time are let pass where the processor
-// allows it.
-const char* NextLineBreak(const char* at, const char* const end)
-{
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; end - at >= 16; at += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const int found
-            = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-        if (found != 0)
-            return at + std::countr_zero(static_cast<unsigned>(found));
-    }
-#endif
-    while (at < end && *at != '\r' && *at != '\n')
-        ++at;
-    return at;
-}
 
 // Every line of a text in its UTF-8 form judged as ClassifyLine judges the
 // editor's line, found and read where it stands in the bytes. CR LF, a lone
