@@ -26,11 +26,11 @@ std::optional<int> FirstOccurrence(std::u16string_view text, std::u16string_view
     return static_cast<int>(at);
 }
 
-// Copies `text` to `out` without its carriage returns and returns where the
-// copy ends. A line holds one at most, at its end, so eight units at a time
-// are copied and let pass while none of them is one; `out` has room for
-// eight units more than are kept, as they may be written before they are
-// known to be a carriage return's.
+// Copies `text` to `out`, which has room for all of it, without its carriage
+// returns and returns where the copy ends. A line holds one at most, at its
+// end, so eight units at a time are copied and let pass while none of them
+// is one; a carriage return copied with them is written over by what
+// follows it.
 char16_t* CopyWithoutCarriageReturns(std::u16string_view text, char16_t* out)
 {
     const char16_t* at = text.data();
@@ -124,11 +124,11 @@ void RebuildLines(const LineAnalysis& analysis, int count, std::u16string_view l
     int& docStringColumn, bool indent, const RebuiltLinesSink& put)
 {
     // Lines are written in place into a buffer that is handed on when the
-    // next line may not fit: room for the line whole, a mark, the deepest
-    // indentation, the line break and the units the copy may write past its
-    // end. A longer line gets a buffer of its own size.
+    // next line may not fit: room for a byte-order mark, the deepest
+    // indentation (written as four blanks whatever is kept), the line whole
+    // and the line break. A longer line gets a buffer of its own size.
     constexpr std::size_t pieceUnits = 16384;
-    constexpr std::size_t around = 1 + 4 + 8;
+    constexpr std::size_t markAndIndentation = 1 + 4;
     std::size_t capacity = pieceUnits;
     std::unique_ptr<char16_t[]> buffer = std::make_unique_for_overwrite<char16_t[]>(capacity);
     char16_t* out = buffer.get();
@@ -143,7 +143,7 @@ void RebuildLines(const LineAnalysis& analysis, int count, std::u16string_view l
         // it out would add a line break on every run.
         if (text.empty())
             continue;
-        const std::size_t room = text.size() + around + lineBreak.size();
+        const std::size_t room = markAndIndentation + text.size() + lineBreak.size();
         if (capacity - static_cast<std::size_t>(out - buffer.get()) < room) {
             handOn();
             if (capacity < room) {

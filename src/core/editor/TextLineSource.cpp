@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -91,13 +92,16 @@ TextLineSource::TextLineSource(std::u16string wholeText, std::vector<int> lineOf
 {
     // Each line's break is the one or two units in front of the next line:
     // CR LF when they are those two, else the one.
+    assert(!m_offsets.empty() && m_offsets.front() == 0);
     std::size_t kinds[3] = {};
     m_starts.resize(m_offsets.size());
     const char16_t* const text = m_text.data();
     const int* const offsets = m_offsets.data();
     int* const starts = m_starts.data();
     for (std::size_t line = 1; line < m_offsets.size(); ++line) {
+        assert(offsets[line] > offsets[line - 1] && static_cast<std::size_t>(offsets[line]) <= m_text.size());
         const char16_t* const next = text + offsets[line];
+        assert(IsLineBreak(next[-1]));
         const bool pair = next[-1] == u'\n' && offsets[line] >= 2 && next[-2] == u'\r';
         ++kinds[pair ? 0 : next[-1] == u'\r' ? 1 : 2];
         starts[line] = starts[line - 1] + (offsets[line] - offsets[line - 1]) - (pair ? 1 : 0);
