@@ -1,7 +1,8 @@
 #pragma once
 
-// The UTF-16 surrogate rules, shared by the rooms of the core: the file codec
-// and the conversion for the regular-expression library each walk pairs.
+// The forms of a code point that the rooms of the core share: the UTF-16
+// surrogate rules, which the file codec, the dictionary and the Gherkin text
+// each walk pairs by, and the UTF-8 bytes of one code point.
 
 inline constexpr char16_t REPLACEMENT_CHARACTER = u'\xFFFD';
 
@@ -35,4 +36,25 @@ constexpr char16_t HighSurrogateOf(char32_t point)
 constexpr char16_t LowSurrogateOf(char32_t point)
 {
     return static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+}
+
+// The UTF-8 form of one code point at `out`; returns the end.
+constexpr char* PutUtf8(char32_t value, char* out)
+{
+    if (value < 0x80) {
+        *out++ = static_cast<char>(value);
+    } else if (value < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (value >> 6));
+        *out++ = static_cast<char>(0x80 | (value & 0x3F));
+    } else if (value < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (value >> 12));
+        *out++ = static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (value & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (value >> 18));
+        *out++ = static_cast<char>(0x80 | ((value >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (value & 0x3F));
+    }
+    return out;
 }

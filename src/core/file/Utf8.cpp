@@ -174,27 +174,6 @@ std::size_t AppendSlice(std::string_view bytes, std::u16string& text)
     return replaced;
 }
 
-// The UTF-8 form of one code point at `out`; returns the end.
-char* PutUtf8(char32_t value, char* out)
-{
-    if (value < 0x80) {
-        *out++ = static_cast<char>(value);
-    } else if (value < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (value >> 6));
-        *out++ = static_cast<char>(0x80 | (value & 0x3F));
-    } else if (value < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (value >> 12));
-        *out++ = static_cast<char>(0x80 | ((value >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (value & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (value >> 18));
-        *out++ = static_cast<char>(0x80 | ((value >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((value >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (value & 0x3F));
-    }
-    return out;
-}
-
 } // namespace
 
 std::size_t AppendUtf8AsUtf16(std::string_view bytes, std::u16string& text)

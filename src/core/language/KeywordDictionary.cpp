@@ -20,15 +20,8 @@ std::string ToUtf8(std::u16string_view text)
         char32_t point = text[i];
         if (IsHighSurrogate(point) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
             point = CombineSurrogates(point, text[++i]);
-        if (point < 0x80) {
-            bytes += static_cast<char>(point);
-            continue;
-        }
-        constexpr unsigned char leads[] = { 0, 0xC0, 0xE0, 0xF0 };
-        const int tail = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
-        bytes += static_cast<char>(leads[tail] | (point >> (6 * tail)));
-        for (int k = tail - 1; k >= 0; --k)
-            bytes += static_cast<char>(0x80 | ((point >> (6 * k)) & 0x3F));
+        char form[4];
+        bytes.append(form, PutUtf8(point, form));
     }
     return bytes;
 }
