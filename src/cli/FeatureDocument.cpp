@@ -160,16 +160,9 @@ LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines, std::vecto
         const char* const lineBreak = NextLineBreak(at, end);
         if (lineBreak == end)
             return breaks;
-        if (*lineBreak == '\n') {
-            ++breaks.lf;
-            at = lineBreak + 1;
-        } else if (end - lineBreak > 1 && lineBreak[1] == '\n') {
-            ++breaks.crLf;
-            at = lineBreak + 2;
-        } else {
-            ++breaks.cr;
-            at = lineBreak + 1;
-        }
+        const char* const next = PastLineBreak(lineBreak, end);
+        ++(*lineBreak == '\n' ? breaks.lf : next - lineBreak == 2 ? breaks.crLf : breaks.cr);
+        at = next;
         lineOffsets.push_back(static_cast<int>(at - begin));
     }
     breaks.firstLinesEnd = static_cast<std::size_t>(at - begin);
@@ -182,15 +175,22 @@ LineBreaks CountLineBreaks(std::string_view bytes, std::size_t lines, std::vecto
     return breaks;
 }
 
+// Whether `bytes` may be read as UTF-8 text at all: no byte-order mark of
+// UTF-16 opens them, and they are few enough for a text's positions, which
+// are ints.
+bool MayBeUtf8Text(std::string_view bytes)
+{
+    return !bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF")
+        && bytes.size() <= static_cast<std::size_t>(std::numeric_limits<int>::max());
+}
+
 // The document's lines from UTF-8 bytes with more lines than the analysis
 // reads: those decoded, the rest only checked and counted. False, and the
 // document as it was, when the bytes are not such a text: a byte-order mark
 // of UTF-16, zero bytes, a sequence that is not UTF-8, or too few lines.
 bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
 {
-    if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"))
-        return false;
-    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    if (!MayBeUtf8Text(bytes))
         return false;
     std::vector<int> lineOffsets;
     lineOffsets.reserve(MAX_ANALYSED_LINES + 2);
@@ -218,9 +218,7 @@ bool DecodeAnalysedLines(std::string_view bytes, FeatureDocument& document)
 bool IsUtf8Text(const FileBytes& bytes)
 {
     const std::string_view view = bytes.View();
-    if (view.size() >= 2 && (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF"))
-        return false;
-    if (view.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    if (!MayBeUtf8Text(view))
         return false;
     return bytes.PlainAscii() || (view.find('\0') == std::string_view::npos && IsWellFormedUtf8(view));
 }
@@ -232,7 +230,9 @@ bool IsUtf8Text(const FileBytes& bytes)
 class Utf8DirectiveLines {
 public:
     explicit Utf8DirectiveLines(std::string_view bytes)
-        : m_bytes(bytes)
+        : m_begin(bytes.data())
+        , m_end(bytes.data() + bytes.size())
+        , m_at(m_begin)
     {
     }
 
@@ -240,32 +240,30 @@ public:
     {
         if (line < m_line) {
             m_line = 0;
-            m_at = 0;
+            m_at = m_begin;
+            m_pastLast = false;
         }
-        for (; m_line < line && m_at <= m_bytes.size(); ++m_line)
-            m_at = NextLine(m_at);
-        const std::size_t lineBreak
-            = m_at > m_bytes.size() ? m_bytes.npos : m_bytes.find_first_of("\r\n", m_at);
-        if (lineBreak == m_bytes.npos)
+        for (; m_line < line && !m_pastLast; ++m_line) {
+            const char* const lineBreak = NextLineBreak(m_at, m_end);
+            m_pastLast = lineBreak == m_end;
+            m_at = m_pastLast ? m_end : PastLineBreak(lineBreak, m_end);
+        }
+        const char* const lineBreak = m_pastLast ? m_end : NextLineBreak(m_at, m_end);
+        if (lineBreak == m_end)
             return u"Feature:";
         std::u16string text;
-        AppendUtf8AsUtf16(m_bytes.substr(m_at, lineBreak - m_at), text);
+        AppendUtf8AsUtf16(std::string_view(m_at, static_cast<std::size_t>(lineBreak - m_at)), text);
         text += u'\r';
         return text;
     }
 
 private:
-    std::size_t NextLine(std::size_t at) const
-    {
-        const std::size_t lineBreak = m_bytes.find_first_of("\r\n", at);
-        if (lineBreak == m_bytes.npos)
-            return m_bytes.size() + 1;
-        return lineBreak + (m_bytes.compare(lineBreak, 2, "\r\n") == 0 ? 2 : 1);
-    }
-
-    std::string_view m_bytes;
+    const char* m_begin;
+    const char* m_end;
     int m_line = 0;
-    std::size_t m_at = 0;
+    // Where line m_line begins, unless the text has fewer lines.
+    const char* m_at;
+    bool m_pastLast = false;
 };
 
 void DecodeAll(DecodedFeatureFile decoded, FeatureDocument& document)
@@ -303,6 +301,11 @@ const char* NextLineBreak(const char* at, const char* const end)
     while (at < end && *at != '\r' && *at != '\n')
         ++at;
     return at;
+}
+
+const char* PastLineBreak(const char* lineBreak, const char* end)
+{
+    return lineBreak + (*lineBreak == '\r' && end - lineBreak > 1 && lineBreak[1] == '\n' ? 2 : 1);
 }
 
 std::string DisplayName(const std::string& file)

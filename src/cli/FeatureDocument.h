@@ -77,6 +77,9 @@ private:
 // `end`, or `end`. Lines are mostly text, so sixteen bytes at a time are let
 // pass where the processor allows it.
 const char* NextLineBreak(const char* at, const char* end);
+// Where the line after the break at `lineBreak` begins: past a CR LF, or past
+// the lone CR or LF.
+const char* PastLineBreak(const char* lineBreak, const char* end);
 
 // The name a file goes by in messages: "standard input" for "-".
 std::string DisplayName(const std::string& file);

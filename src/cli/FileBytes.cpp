@@ -25,6 +25,15 @@ constexpr std::size_t LARGE_PAGE_BYTES = std::size_t(2) << 20;
 // cache still holds them.
 constexpr std::size_t READ_BYTES = std::size_t(256) << 10;
 
+// Whether `path` is a regular file large enough for the ways below, and
+// small enough for a text's positions, which are ints; `status` is then its.
+bool IsLargeRegularFile(const std::string& path, struct stat& status)
+{
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 0
+        && static_cast<std::uintmax_t>(status.st_size) >= LARGE_FILE_BYTES
+        && static_cast<std::uintmax_t>(status.st_size) <= std::numeric_limits<int>::max();
+}
+
 struct Descriptor {
     int fd;
     ~Descriptor()
@@ -77,9 +86,7 @@ bool FileBytes::Map(const std::string& path, FileBytes& bytes, std::string& reas
 {
     bytes = FileBytes();
     struct stat status { };
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
-        || static_cast<std::uintmax_t>(status.st_size) < LARGE_FILE_BYTES
-        || static_cast<std::uintmax_t>(status.st_size) > std::numeric_limits<int>::max())
+    if (!IsLargeRegularFile(path, status))
         return Read(path, bytes, reason);
     const Descriptor file { ::open(path.c_str(), O_RDONLY | O_CLOEXEC) };
     if (file.fd < 0 || ::fstat(file.fd, &status) != 0
@@ -120,9 +127,7 @@ bool FileBytes::Read(const std::string& path, FileBytes& bytes, std::string& rea
         return done;
     };
     struct stat status { };
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
-        || static_cast<std::uintmax_t>(status.st_size) < LARGE_FILE_BYTES
-        || static_cast<std::uintmax_t>(status.st_size) > std::numeric_limits<int>::max())
+    if (!IsLargeRegularFile(path, status))
         return readAsAnyFile();
     const Descriptor file { ::open(path.c_str(), O_RDONLY | O_CLOEXEC) };
     if (file.fd < 0)

@@ -124,7 +124,7 @@ void ClassifyUtf8Lines(const Language& language, std::string_view bytes, Rows& r
         rows.Put(type, keyword);
         if (lineBreak == end)
             return;
-        at = lineBreak + (*lineBreak == '\r' && end - lineBreak > 1 && lineBreak[1] == '\n' ? 2 : 1);
+        at = PastLineBreak(lineBreak, end);
     }
 }
 
