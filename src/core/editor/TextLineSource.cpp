@@ -137,17 +137,9 @@ std::u16string_view TextLineSource::lineContent(int line) const
 
 std::u16string TextLineSource::lineText(int line) const
 {
-    const std::u16string_view content = lineContent(line);
-    if (line < 0 || line + 1 >= lineCount())
-        return std::u16string(content);
-    // A line that ends with a CR in the text too is cut out whole.
-    const char16_t* const end = content.data() + content.size();
-    if (*end == CONTROL_LINE_END)
-        return std::u16string(content.data(), content.size() + 1);
     std::u16string text;
-    text.reserve(content.size() + 1);
-    text += content;
-    text += CONTROL_LINE_END;
+    text.reserve(lineContent(line).size() + 1);
+    appendLineText(line, text);
     return text;
 }
 
